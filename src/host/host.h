@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QString>
+
+namespace tilvora::host {
+
+// The six browser panes of the main window.
+enum class Pane { WebSearch, WebSurah, WebWord, WebSubject, WebControl, WebMain };
+
+QString paneName(Pane pane);
+// The pane with that name; false when the name is not a pane's.
+bool paneFromName(const QString& name, Pane* pane);
+
+enum class MessageIcon { Information, Critical };
+
+// What the media folder dialog is shown with.
+struct MediaFolderDialogRequest {
+    // The voice's MasterID, as text.
+    QString tag;
+    // The stored folder read when the dialog became active.
+    QString initialPath;
+    // The folder the folder list opens; empty when the stored folder could not
+    // be opened (the list then shows its default folder).
+    QString openFolder;
+    // Non-empty when the stored folder could not be looked up or opened: the
+    // text of the mapping message, which the dialog shows once it is active.
+    QString mappingMessageText;
+};
+
+// How the media folder dialog was closed.
+struct MediaFolderDialogAnswer {
+    enum class Outcome { Accepted, Cancelled, Closed };
+    Outcome outcome = Outcome::Closed;
+    // The folder opened in the folder list when the user accepted.
+    QString folder;
+};
+
+// Every platform operation the program logic uses. The logic never touches a
+// widget; the desktop program and the text host each implement this port.
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // Sends a pane to a file (a plain path) or URL.
+    virtual void navigate(Pane pane, const QString& target) = 0;
+    // Sets the caption of the search-result label.
+    virtual void setSearchLabel(const QString& caption) = 0;
+    // A modal message box with one OK button.
+    virtual void showMessage(MessageIcon icon, const QString& title, const QString& text) = 0;
+    // A failure that reached an event, or a value refused before any statement
+    // ran, told to the user in our own words; the program goes on.
+    virtual void reportError(const QString& text) = 0;
+
+    // The recitation player.
+    virtual void playerSetUrl(const QString& path) = 0;
+    virtual void playerSetPosition(double seconds) = 0;
+    virtual void playerPlay() = 0;
+
+    // Puts a picker selector ("cmbWord", "cmbSubject", "cmbParah", "cmbRoot")
+    // back to its first entry in its page; failures are ignored.
+    virtual void resetPickerSelector(const QString& elementId) = 0;
+
+    // One item of the voice folder menu (0..19) was set.
+    virtual void setVoiceMenuItem(int index, bool visible, const QString& caption, const QString& tag) = 0;
+    // Visibility of the "Set Data &Path" submenu.
+    virtual void setDataPathMenuVisible(bool visible) = 0;
+
+    // Shows the media folder dialog modally and returns how it was closed.
+    virtual MediaFolderDialogAnswer showMediaFolderDialog(const MediaFolderDialogRequest& request) = 0;
+
+    // Lets the window handle pending events (during a long file search).
+    virtual void processEvents() = 0;
+};
+
+} // namespace tilvora::host

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "recordset.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace tilvora::store {
+
+// The open connection to the content database. Every record set and statement
+// of the program runs on it. LIKE in its statements ignores letter case in
+// every alphabet.
+class Connection {
+public:
+    // Opens an existing database file; never creates one. Fails with a DbError
+    // whose description says in plain words what is wrong.
+    static std::unique_ptr<Connection> open(const QString& databasePath);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Runs a query and returns a client-side copy of its rows. A statement the
+    // database refuses fails with DbError::StatementRefused.
+    RecordSet Open(const QString& statement);
+    // Runs a statement that returns no rows; applied at once unless a
+    // Transaction is in progress.
+    void Execute(const QString& statement);
+
+    const QString& databasePath() const { return m_path; }
+
+    // Statements executed while a Transaction lives are applied together when
+    // it is committed, and undone when it is destroyed uncommitted.
+    class Transaction {
+    public:
+        explicit Transaction(Connection& connection);
+        ~Transaction();
+        Transaction(const Transaction&) = delete;
+        Transaction& operator=(const Transaction&) = delete;
+        void commit();
+
+    private:
+        Connection& m_connection;
+        bool m_done = false;
+    };
+
+private:
+    Connection(QString connectionName, QString path);
+    QString m_connectionName;
+    QString m_path;
+};
+
+} // namespace tilvora::store

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+namespace tilvora::store {
+
+// A failure of the content store. Like the record-set layer it replaces, it
+// carries a number that callers can tell apart and a description in plain
+// words (playback shows the description as a message box title).
+class DbError : public std::runtime_error {
+public:
+    // Reading a field when there is no current record (past the end, empty set).
+    static constexpr int NoCurrentRecord = 3021;
+    // A field name that the record set does not have.
+    static constexpr int ItemNotFound = 3265;
+    // A criterion the filter or find cannot read.
+    static constexpr int BadCriterion = 3001;
+    // A statement the database refuses.
+    static constexpr int StatementRefused = -2147217900;
+    // Asked for data that the database does not hold (raised by playback).
+    static constexpr int NoData = -2147217904;
+
+    DbError(int number, const QString& description);
+
+    int number() const { return m_number; }
+    const QString& description() const { return m_description; }
+
+private:
+    int m_number;
+    QString m_description;
+};
+
+} // namespace tilvora::store
+
+namespace tilvora::store {
+
+// A value refused before any statement ran (a chapter number that is not a
+// whole number, say). Nothing was changed; the message tells the user why.
+class RefusedValue : public std::runtime_error {
+public:
+    explicit RefusedValue(const QString& message)
+        : std::runtime_error(message.toStdString()), m_message(message)
+    {
+    }
+    const QString& message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+} // namespace tilvora::store

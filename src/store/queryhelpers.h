@@ -1,0 +1,30 @@
+#pragma once
+
+#include "recordset.h"
+#include "sharedstate.h"
+
+#include <QString>
+#include <QVariant>
+
+namespace tilvora::store {
+
+// Recomputes gSelectedIds (the selected MATAN, TRANSLATION and TAFSEER
+// programs) and replaces gPrograms with a fresh program list.
+void SelectedProgramIds(SharedState& state);
+
+// Replaces gDetails with the detail records of one program, by AyahRef.
+void OpenProgramDetails(SharedState& state, const QString& masterId);
+
+// One column of a record set as a comma list ("0" when empty); or, with a
+// search text other than kDef, the AyahRef of every row whose Data + "," +
+// DataSearchable contains the text, each reference once. The field name kDef
+// stands for the first column. Leaves the record set past its last row.
+QString JoinFieldValues(RecordSet& records, const QString& searchText, const QString& fieldName);
+
+// Moves to the first row whose key column equals the key value (compared by
+// value) and returns its result column. With no such row the record set is
+// left past its end and reading the result fails with NoCurrentRecord.
+QVariant LookupField(RecordSet& records, const QString& keyColumn, const QString& keyValue,
+                     const QString& resultColumn);
+
+} // namespace tilvora::store

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "sharedstate.h"
+
+#include <QString>
+
+#include <stdexcept>
+
+namespace tilvora::store {
+
+// A failure that ends start-up; the message says in plain words what is wrong.
+class StartupError : public std::runtime_error {
+public:
+    explicit StartupError(const QString& message);
+    const QString& message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+// The store steps of start-up: records the application folder, opens
+// DIC.DAT in it, opens the program list (a copy taken before the defaults are
+// restored, which the voice menu is built from) and restores every program's
+// selection and order from its defaults.
+void StartStore(SharedState& state, const QString& appFolder);
+
+// The application folder as the program uses it: absolute, cleaned, without a
+// trailing "/" except for the root folder.
+QString normalizedAppFolder(const QString& folder);
+
+} // namespace tilvora::store
