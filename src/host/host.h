@@ -19,8 +19,8 @@ struct MediaFolderDialogRequest {
     QString tag;
     // The stored folder read when the dialog became active.
     QString initialPath;
-    // The folder the folder list opens; empty when the stored folder could not
-    // be opened (the list then shows its default folder).
+    // The folder the folder list opens: the stored folder when it could be
+    // opened, otherwise the list's default folder (the current folder).
     QString openFolder;
     // Non-empty when the stored folder could not be looked up or opened: the
     // text of the mapping message, which the dialog shows once it is active.

@@ -1,0 +1,32 @@
+#include "clisession.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tilvora-cli"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Tilvora's text host: reads events from standard input, one per line, "
+                                                    "and writes the program's operations to standard output."));
+    parser.addHelpOption();
+    const QCommandLineOption appFolderOption(QStringLiteral("app-folder"),
+                                             QStringLiteral("The application folder that holds DIC.DAT (default: the program's folder)."),
+                                             QStringLiteral("DIR"));
+    parser.addOption(appFolderOption);
+    parser.process(app);
+
+    const QString appFolder = parser.isSet(appFolderOption) ? parser.value(appFolderOption) : QCoreApplication::applicationDirPath();
+
+    QTextStream in(stdin);
+    QTextStream out(stdout);
+    in.setEncoding(QStringConverter::Utf8);
+    out.setEncoding(QStringConverter::Utf8);
+    tilvora::app::CliSession session(in, out);
+    return session.run(appFolder);
+}

@@ -1,0 +1,88 @@
+#include "queryhelpers.h"
+
+#include "dberror.h"
+#include "statements.h"
+
+#include <QSet>
+
+namespace tilvora::store {
+
+namespace {
+
+const QString kSelectedTextProgramsQuery = QStringLiteral(
+    "SELECT  AP_Master_TAB.MasterID  FROM    AP_Master_TAB INNER JOIN    AP_TypesMaster_TAB ON "
+    "AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID  WHERE   (AP_TypesMaster_TAB.SysTerm IN "
+    "('MATAN', 'TRANSLATION', 'TAFSEER')) AND (AP_Master_TAB.UserSelection = ");
+
+} // namespace
+
+void SelectedProgramIds(SharedState& state)
+{
+    RecordSet selected = state.gConnection->Open(kSelectedTextProgramsQuery + QStringLiteral("True") + QStringLiteral(")"));
+    state.gSelectedIds = JoinFieldValues(selected, kDef, kDef);
+    state.gPrograms = state.gConnection->Open(kProgramListQuery);
+}
+
+void OpenProgramDetails(SharedState& state, const QString& masterId)
+{
+    state.gDetails = RecordSet();
+    state.gDetails = state.gConnection->Open(QStringLiteral("SELECT     AyahRef, Data, DataPos, DataRef From AP_Detail_TAB  Where (MasterID = ")
+                                             + masterId + QStringLiteral(")   ORDER BY AyahRef"));
+}
+
+QString JoinFieldValues(RecordSet& records, const QString& searchText, const QString& fieldName)
+{
+    QString list = QStringLiteral(",");
+    if (records.RecordCount() > 0) {
+        const bool searchMode = searchText != kDef;
+        const auto requireField = [&records](const QString& name) {
+            const int index = records.fieldIndex(name);
+            if (index < 0)
+                throw DbError(DbError::ItemNotFound, QStringLiteral("The record set has no field named \"%1\".").arg(name));
+            return index;
+        };
+        int field = 0, dataField = 0, searchableField = 0, refField = 0;
+        if (searchMode) {
+            dataField = requireField(QStringLiteral("Data"));
+            searchableField = requireField(QStringLiteral("DataSearchable"));
+            refField = requireField(QStringLiteral("AyahRef"));
+        } else if (fieldName != kDef) {
+            field = requireField(fieldName);
+        }
+        // A reference is listed once: compared as a whole value, so 23 is
+        // still listed after 123.
+        QSet<QString> listed;
+        records.MoveFirst();
+        while (!records.Eof()) {
+            if (searchMode) {
+                const QVariant data = records.value(dataField);
+                if (!data.isNull()) {
+                    const QString haystack = variantText(data) + QLatin1Char(',') + records.text(searchableField);
+                    if (haystack.contains(searchText, Qt::CaseSensitive)) {
+                        const QString reference = records.text(refField);
+                        if (!listed.contains(reference)) {
+                            listed.insert(reference);
+                            list += QLatin1Char(',') + reference;
+                        }
+                    }
+                }
+            } else {
+                list += QLatin1Char(',') + records.text(field);
+            }
+            records.MoveNext();
+        }
+    }
+    if (list == QStringLiteral(","))
+        return QStringLiteral("0");
+    return list.mid(2);
+}
+
+QVariant LookupField(RecordSet& records, const QString& keyColumn, const QString& keyValue, const QString& resultColumn)
+{
+    if (records.RecordCount() > 0)
+        records.MoveFirst();
+    records.Find(keyColumn + QStringLiteral("='") + sqlText(keyValue) + QStringLiteral("'"));
+    return records.value(resultColumn);
+}
+
+} // namespace tilvora::store

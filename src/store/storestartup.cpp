@@ -1,0 +1,82 @@
+#include "storestartup.h"
+
+#include "dberror.h"
+#include "statements.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tilvora::store {
+
+namespace {
+const QString kDatabaseName = QStringLiteral("DIC.DAT");
+
+// SQLite's words for the failures a start can meet, told apart so that the
+// report says what is wrong.
+bool isNotADatabase(const QString& why)
+{
+    return why.contains(QStringLiteral("not a database"), Qt::CaseInsensitive)
+        || why.contains(QStringLiteral("malformed"), Qt::CaseInsensitive)
+        || why.contains(QStringLiteral("encrypted"), Qt::CaseInsensitive);
+}
+
+bool isWriteFailure(const QString& why)
+{
+    return why.contains(QStringLiteral("readonly"), Qt::CaseInsensitive)
+        || why.contains(QStringLiteral("read-only"), Qt::CaseInsensitive)
+        || why.contains(QStringLiteral("locked"), Qt::CaseInsensitive)
+        || why.contains(QStringLiteral("busy"), Qt::CaseInsensitive)
+        || why.contains(QStringLiteral("disk I/O"), Qt::CaseInsensitive)
+        || why.contains(QStringLiteral("unable to open"), Qt::CaseInsensitive);
+}
+} // namespace
+
+StartupError::StartupError(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) {}
+
+QString normalizedAppFolder(const QString& folder)
+{
+    QString path = QDir::cleanPath(QDir(folder).absolutePath());
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    return path;
+}
+
+void StartStore(SharedState& state, const QString& appFolder)
+{
+    state.gAppFolder = normalizedAppFolder(appFolder);
+    state.gPrograms = RecordSet();
+
+    const QString databasePath =
+        state.gAppFolder.endsWith(QLatin1Char('/')) ? state.gAppFolder + kDatabaseName : state.gAppFolder + QLatin1Char('/') + kDatabaseName;
+    if (!QFileInfo::exists(databasePath))
+        throw StartupError(QStringLiteral("The content database %1 was not found. Tilvora needs its content database "
+                                          "DIC.DAT in the application folder %2.")
+                               .arg(databasePath, state.gAppFolder));
+    try {
+        state.gConnection = Connection::open(databasePath);
+    } catch (const DbError& error) {
+        throw StartupError(QStringLiteral("The content database %1 cannot be opened: %2").arg(databasePath, error.description()));
+    }
+
+    try {
+        state.gPrograms = state.gConnection->Open(kProgramListQuery);
+    } catch (const DbError& error) {
+        if (isNotADatabase(error.description()))
+            throw StartupError(QStringLiteral("The file %1 is not a Tilvora content database (%2).").arg(databasePath, error.description()));
+        throw StartupError(QStringLiteral("The content database %1 lacks a table or column that Tilvora needs (%2).")
+                               .arg(databasePath, error.description()));
+    }
+
+    try {
+        state.gConnection->Execute(kRestoreDefaultsStatement);
+    } catch (const DbError& error) {
+        if (isWriteFailure(error.description()))
+            throw StartupError(QStringLiteral("The content database %1 cannot be written (%2). Tilvora stores your choices in it; "
+                                              "make the file writable and start again.")
+                                   .arg(databasePath, error.description()));
+        throw StartupError(QStringLiteral("The content database %1 lacks a table or column that Tilvora needs (%2).")
+                               .arg(databasePath, error.description()));
+    }
+}
+
+} // namespace tilvora::store
