@@ -58,24 +58,22 @@ void StartStore(SharedState& state, const QString& appFolder)
         throw StartupError(QStringLiteral("The content database %1 cannot be opened: %2").arg(databasePath, error.description()));
     }
 
+    const auto failure = [&databasePath](const DbError& error) {
+        const QString& why = error.description();
+        if (isNotADatabase(why))
+            return StartupError(QStringLiteral("The file %1 is not a Tilvora content database (%2).").arg(databasePath, why));
+        if (isWriteFailure(why))
+            return StartupError(QStringLiteral("The content database %1 cannot be written (%2). Tilvora stores your choices in it; "
+                                               "make sure no other program holds it and that it is writable, then start again.")
+                                    .arg(databasePath, why));
+        return StartupError(
+            QStringLiteral("The content database %1 lacks a table or column that Tilvora needs (%2).").arg(databasePath, why));
+    };
     try {
         state.gPrograms = state.gConnection->Open(kProgramListQuery);
-    } catch (const DbError& error) {
-        if (isNotADatabase(error.description()))
-            throw StartupError(QStringLiteral("The file %1 is not a Tilvora content database (%2).").arg(databasePath, error.description()));
-        throw StartupError(QStringLiteral("The content database %1 lacks a table or column that Tilvora needs (%2).")
-                               .arg(databasePath, error.description()));
-    }
-
-    try {
         state.gConnection->Execute(kRestoreDefaultsStatement);
     } catch (const DbError& error) {
-        if (isWriteFailure(error.description()))
-            throw StartupError(QStringLiteral("The content database %1 cannot be written (%2). Tilvora stores your choices in it; "
-                                              "make the file writable and start again.")
-                                   .arg(databasePath, error.description()));
-        throw StartupError(QStringLiteral("The content database %1 lacks a table or column that Tilvora needs (%2).")
-                               .arg(databasePath, error.description()));
+        throw failure(error);
     }
 }
 

@@ -1,0 +1,161 @@
+#include "fixture.h"
+
+#include "store/caselike.h"
+#include "store/dberror.h"
+#include "store/recordset.h"
+
+#include <gtest/gtest.h>
+
+using namespace tilvora::store;
+
+namespace {
+
+// Five programs of mixed types, numbers, texts and Booleans.
+class RecordSetTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        db.execute({QStringLiteral(
+            "INSERT INTO AP_Master_TAB (MasterID, MasterTypeID, Master, Data, UserSelection, SortOrderUser) VALUES "
+            "(1, 1, 'Matan A', NULL, 1, 0), (2, 2, 'English', NULL, 1, 1), (3, 2, 'French', NULL, 0, 0), "
+            "(12, 4, 'Voice', '/media/v', 1, 0), (20, 3, 'Notes', NULL, 0, NULL)")});
+        connection = db.connect();
+        records = connection->Open(QStringLiteral(
+            "SELECT AP_Master_TAB.*, AP_TypesMaster_TAB.SysTerm AS SysTerm_MasterTypeID FROM AP_Master_TAB INNER JOIN "
+            "AP_TypesMaster_TAB ON AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID ORDER BY AP_Master_TAB.MasterID"));
+    }
+
+    QStringList idsUnderFilter(const QString& filter)
+    {
+        records.setFilter(filter);
+        QStringList ids;
+        for (; !records.Eof(); records.MoveNext())
+            ids << records.text(QStringLiteral("MasterID"));
+        return ids;
+    }
+
+    StoreFixture db;
+    std::unique_ptr<Connection> connection;
+    RecordSet records;
+};
+
+int errorNumberOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const DbError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST_F(RecordSetTest, QuotedValuesCompareByValueWithNumberTextAndBooleanColumns)
+{
+    EXPECT_EQ(idsUnderFilter(QStringLiteral("MasterID='12'")), QStringList{QStringLiteral("12")});
+    EXPECT_EQ(idsUnderFilter(QStringLiteral("(SortOrderUser='0')")),
+              (QStringList{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("12")}));
+    EXPECT_EQ(idsUnderFilter(QStringLiteral("UserSelection = 'True'")),
+              (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("12")}));
+    EXPECT_EQ(idsUnderFilter(QStringLiteral("UserSelection ='False'")),
+              (QStringList{QStringLiteral("3"), QStringLiteral("20")}));
+    EXPECT_EQ(idsUnderFilter(QStringLiteral("(SysTerm_MasterTypeID='VOICE')")), QStringList{QStringLiteral("12")});
+    // A number column compared by value: '012' is 12, and '1' is not a prefix match of 12.
+    EXPECT_EQ(idsUnderFilter(QStringLiteral("MasterID='012'")), QStringList{QStringLiteral("12")});
+    // A Null never satisfies a comparison.
+    EXPECT_EQ(idsUnderFilter(QStringLiteral("SortOrderUser<>'1'")),
+              (QStringList{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("12")}));
+}
+
+TEST_F(RecordSetTest, FiltersCombineWithAndOrAndParenthesesAndClear)
+{
+    EXPECT_EQ(idsUnderFilter(QStringLiteral("(SysTerm_MasterTypeID='VOICE' AND UserSelection ='True')")),
+              QStringList{QStringLiteral("12")});
+    EXPECT_EQ(idsUnderFilter(QStringLiteral("(SysTerm_MasterTypeID='TAFSEER' OR SysTerm_MasterTypeID='TRANSLATION')")),
+              (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("20")}));
+    // AND binds tighter than OR.
+    EXPECT_EQ(idsUnderFilter(QStringLiteral("MasterID='1' OR SysTerm_MasterTypeID='TRANSLATION' AND UserSelection='True'")),
+              (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
+    EXPECT_EQ(idsUnderFilter(QStringLiteral("(MasterID='1' OR SysTerm_MasterTypeID='TRANSLATION') AND UserSelection='True'")),
+              (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
+    EXPECT_EQ(records.RecordCount(), 2);
+    records.setFilter(QString());
+    EXPECT_EQ(records.RecordCount(), 5);
+    EXPECT_EQ(records.text(QStringLiteral("MasterID")), QStringLiteral("1"));
+    EXPECT_EQ(errorNumberOf([&] { records.setFilter(QStringLiteral("MasterID='1")); }), DbError::BadCriterion);
+}
+
+TEST_F(RecordSetTest, FindMovesForwardFromTheCurrentRowAndCloneHasItsOwnPosition)
+{
+    records.MoveFirst();
+    records.MoveNext(); // on 2
+    records.Find(QStringLiteral("UserSelection='True'"));
+    EXPECT_EQ(records.text(QStringLiteral("MasterID")), QStringLiteral("2")); // the current row counts
+    records.MoveNext();
+    records.Find(QStringLiteral("UserSelection='True'"));
+    EXPECT_EQ(records.text(QStringLiteral("MasterID")), QStringLiteral("12"));
+    records.Find(QStringLiteral("MasterID='1'")); // behind the cursor: not found
+    EXPECT_TRUE(records.Eof());
+
+    records.setFilter(QStringLiteral("(SysTerm_MasterTypeID='VOICE')"));
+    RecordSet clone = records.Clone();
+    EXPECT_EQ(clone.RecordCount(), 5); // the clone does not inherit the filter
+    clone.Find(QStringLiteral("MasterID='3'"));
+    EXPECT_EQ(clone.text(QStringLiteral("Master")), QStringLiteral("French"));
+    EXPECT_EQ(records.text(QStringLiteral("Master")), QStringLiteral("Voice"));
+}
+
+TEST_F(RecordSetTest, FieldsByNameIgnoreCaseAndKeepNullAndBooleans)
+{
+    records.MoveFirst();
+    EXPECT_EQ(records.value(QStringLiteral("masterid")).toInt(), 1);
+    EXPECT_EQ(records.value(0).toInt(), 1);
+    EXPECT_TRUE(records.value(QStringLiteral("DATA")).isNull());
+    EXPECT_EQ(records.text(QStringLiteral("Data")), QString());
+    EXPECT_EQ(records.value(QStringLiteral("UserSelection")).typeId(), QMetaType::Bool);
+    EXPECT_EQ(records.text(QStringLiteral("UserSelection")), QStringLiteral("True"));
+    EXPECT_EQ(records.text(QStringLiteral("sysTerm_masterTypeID")), QStringLiteral("MATAN"));
+}
+
+TEST_F(RecordSetTest, FailuresCarryTheirNumbers)
+{
+    records.MoveFirst();
+    EXPECT_EQ(errorNumberOf([&] { records.value(QStringLiteral("NoSuchColumn")); }), DbError::ItemNotFound);
+    while (!records.Eof())
+        records.MoveNext();
+    EXPECT_EQ(errorNumberOf([&] { records.value(QStringLiteral("MasterID")); }), DbError::NoCurrentRecord);
+    EXPECT_EQ(errorNumberOf([&] { records.MoveNext(); }), DbError::NoCurrentRecord);
+    records.setFilter(QStringLiteral("MasterID='99'"));
+    EXPECT_EQ(records.RecordCount(), 0);
+    EXPECT_EQ(errorNumberOf([&] { records.MoveFirst(); }), DbError::NoCurrentRecord);
+    EXPECT_EQ(errorNumberOf([&] { connection->Open(QStringLiteral("SELECT * FROM NoSuchTable")); }), DbError::StatementRefused);
+    EXPECT_EQ(errorNumberOf([&] { connection->Execute(QStringLiteral("UPDATE AP_Master_TAB SET Data = 'it's'")); }),
+              DbError::StatementRefused);
+}
+
+TEST_F(RecordSetTest, RowsAreACopyTakenWhenOpened)
+{
+    connection->Execute(QStringLiteral("UPDATE AP_Master_TAB SET Master = 'Changed'"));
+    records.MoveFirst();
+    EXPECT_EQ(records.text(QStringLiteral("Master")), QStringLiteral("Matan A"));
+}
+
+TEST(CaseFoldingLike, IgnoresLetterCaseInEveryAlphabet)
+{
+    StoreFixture db;
+    db.execute({QStringLiteral("INSERT INTO AP_Detail_TAB (DetailID, Data) VALUES (1, 'Ärger über ΣΟΦΙΑ'), (2, 'Москва'), (3, 'plain')")});
+    auto connection = db.connect();
+    const auto count = [&](const QString& pattern) {
+        return connection->Open(QStringLiteral("SELECT DetailID FROM AP_Detail_TAB WHERE Data LIKE '") + pattern + QStringLiteral("'"))
+            .RecordCount();
+    };
+    EXPECT_EQ(count(QStringLiteral("%ärger%")), 1);
+    EXPECT_EQ(count(QStringLiteral("%σοφια")), 1);
+    EXPECT_EQ(count(QStringLiteral("%МОСК%")), 1);
+    EXPECT_EQ(count(QStringLiteral("PL_IN")), 1);
+    EXPECT_EQ(count(QStringLiteral("%%")), 3);
+    EXPECT_EQ(count(QStringLiteral("lain")), 0);
+    EXPECT_TRUE(caseFoldingLike(QStringLiteral("a%b%c"), QStringLiteral("AxxBxxC")));
+    EXPECT_FALSE(caseFoldingLike(QStringLiteral("a%b%c"), QStringLiteral("AxxBxx")));
+}

@@ -1,0 +1,87 @@
+#include "fixture.h"
+
+#include "store/queryhelpers.h"
+#include "store/storestartup.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+#include <gtest/gtest.h>
+
+using namespace tilvora::store;
+
+namespace {
+
+QString startupFailure(const QString& folder)
+{
+    SharedState state;
+    try {
+        StartStore(state, folder);
+    } catch (const StartupError& error) {
+        return error.message();
+    }
+    return QString();
+}
+
+} // namespace
+
+TEST(StoreStartup, RestoresSelectionAndOrderButKeepsAVoicesFolder)
+{
+    StoreFixture db;
+    db.execute({QStringLiteral("INSERT INTO AP_Master_TAB (MasterID, MasterTypeID, Data, UserSelection, DefaultSelection, "
+                               "SortOrderUser, SortOrderDef) VALUES (1, 2, NULL, 0, 1, 3, 1), (5, 4, '/my/voice', 1, 0, 7, 2)")});
+    SharedState state;
+    StartStore(state, db.folder() + QStringLiteral("/"));
+    EXPECT_EQ(state.gAppFolder, db.folder());
+
+    // The program list is the copy taken before the defaults were restored.
+    state.gPrograms.setFilter(QStringLiteral("MasterID='5'"));
+    EXPECT_EQ(state.gPrograms.value(QStringLiteral("SortOrderUser")).toInt(), 7);
+
+    SelectedProgramIds(state);
+    state.gPrograms.setFilter(QStringLiteral("MasterID='5'"));
+    EXPECT_EQ(state.gPrograms.value(QStringLiteral("SortOrderUser")).toInt(), 2);
+    EXPECT_EQ(state.gPrograms.text(QStringLiteral("UserSelection")), QStringLiteral("False"));
+    EXPECT_EQ(state.gPrograms.text(QStringLiteral("Data")), QStringLiteral("/my/voice"));
+    EXPECT_EQ(state.gSelectedIds, QStringLiteral("1"));
+}
+
+TEST(StoreStartup, EachFailureIsReportedInPlainWords)
+{
+    QTemporaryDir empty;
+    EXPECT_TRUE(startupFailure(empty.path()).contains(QStringLiteral("was not found")));
+
+    QTemporaryDir garbage;
+    QFile file(garbage.path() + QStringLiteral("/DIC.DAT"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, 'x'));
+    file.close();
+    EXPECT_TRUE(startupFailure(garbage.path()).contains(QStringLiteral("is not a Tilvora content database")));
+
+    StoreFixture noColumn;
+    noColumn.execute({QStringLiteral("ALTER TABLE AP_Master_TAB DROP COLUMN SortOrderDef")});
+    EXPECT_TRUE(startupFailure(noColumn.folder()).contains(QStringLiteral("lacks a table or column")));
+
+    StoreFixture noTable;
+    noTable.execute({QStringLiteral("DROP TABLE AP_TypesMaster_TAB")});
+    EXPECT_TRUE(startupFailure(noTable.folder()).contains(QStringLiteral("lacks a table or column")));
+}
+
+TEST(StoreStartup, AFileThatCannotBeWrittenIsReported)
+{
+    // Another program holding the file locked for writing (it may still be
+    // read); file permissions would not stop a test that runs as root.
+    StoreFixture db;
+    {
+        QSqlDatabase locker = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("locker"));
+        locker.setDatabaseName(db.path());
+        ASSERT_TRUE(locker.open());
+        QSqlQuery lock(locker);
+        ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN IMMEDIATE")));
+        EXPECT_TRUE(startupFailure(db.folder()).contains(QStringLiteral("cannot be written")));
+        lock.exec(QStringLiteral("ROLLBACK"));
+        locker.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("locker"));
+}
