@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs what Tilvora needs on a Debian 12 machine (only what is missing),
+# then configures and builds it into build/. The build also makes the content:
+# build/bin/DIC.DAT, the picker pages and the demo voice.
+# Sourced by scripts/run.sh and scripts/test.sh; can be run alone.
+set -euo pipefail
+
+repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  qt6-base-dev qt6-webengine-dev qt6-multimedia-dev qt6-qpa-plugins libqt6sql6-sqlite
+  libsqlite3-dev sqlite3 libgtest-dev libgmock-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
+  fonts-hosny-amiri fonts-dejavu-core
+  espeak-ng lame sox ffmpeg
+)
+command -v node >/dev/null 2>&1 || packages+=(nodejs)
+command -v npm >/dev/null 2>&1 || packages+=(npm)
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "== Installing: ${missing[*]}"
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+build_dir="$repo_root/build"
+echo "== Configuring and building in $build_dir"
+cmake -S "$repo_root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTILVORA_WERROR=ON
+cmake --build "$build_dir" -j "$(nproc)"

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "host/host.h"
+#include "store/sharedstate.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace tilvora::control {
+class VoiceMenu;
+}
+
+namespace tilvora::navigation {
+
+// The main window's behaviour, free of widgets: its load, the navigation
+// handlers of its panes, the command dispatcher, the picker resets, the
+// reading page's double-click and the voice folder menu. The desktop window
+// and the text host both drive it, each through its own Host.
+//
+// Every entry point below except load() reports a failure to the user through
+// Host::reportError and returns normally: no request ends the program.
+class MainWindowLogic {
+public:
+    MainWindowLogic(store::SharedState& state, host::Host& host);
+    ~MainWindowLogic();
+    MainWindowLogic(const MainWindowLogic&) = delete;
+    MainWindowLogic& operator=(const MainWindowLogic&) = delete;
+
+    // The window's load: voice menu, selections, control page, the four
+    // picker pages and chapter 1. A failure here is a start-up failure and is
+    // thrown (as store::StartupError) for the caller to report and end.
+    void load();
+
+    // A pane is about to load a URL (given with its percent-escapes decoded
+    // once). Returns true when the navigation is cancelled because it carries
+    // a command, which has then been carried out.
+    bool beforeNavigate(host::Pane pane, const QString& url);
+
+    // Carries out one command text ("__" + name + " = " + value).
+    void executeCommand(const QString& commandText);
+
+    // A right-click in a pane: the picker panes reset their own selectors.
+    void contextMenu(host::Pane pane);
+
+    // A double-click in the reading page; the id of the verse table that holds
+    // the focused cell, or the empty text outside any verse table.
+    void readingPageDoubleClick(const QString& verseTableId);
+
+    // A click on item index (0..19) of the voice folder menu.
+    void voiceMenuClick(int index);
+
+    const control::VoiceMenu& voiceMenu() const;
+
+private:
+    template <typename Action>
+    void reportFailures(Action&& action);
+    void dispatch(const QString& commandText);
+    void resetPickersAfter(host::Pane pane, const QString& url);
+
+    store::SharedState& m_state;
+    host::Host& m_host;
+    std::unique_ptr<control::VoiceMenu> m_voiceMenu;
+};
+
+} // namespace tilvora::navigation
