@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace tilvora::ui {
+
+// The controls of the main window, in the order of its control table.
+enum class PaneControl {
+    WebSearch,
+    LblSearch,
+    PicSearch,
+    WebSubject,
+    WebWord,
+    WebSurah,
+    WebMain,
+    ImgMain,
+    WebControl,
+    ImgBanner,
+    Image1,
+    WinMediaPlayer,
+};
+inline constexpr int kPaneControlCount = 12;
+
+// A control's place in the window's client area, in twips (1/1440 inch).
+// Values may be fractional; they are kept exactly as the arithmetic gives them.
+struct ControlGeometry {
+    QString name;
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+    bool visible = true;
+};
+
+// The main window's layout arithmetic, in twips, with no widgets: the desktop
+// window applies the result to its widgets, the text host prints it.
+//
+// Every operation runs its steps in order. A step that would give a control a
+// negative width or height, or a value that does not fit a 32-bit whole number
+// of twips where one is needed, fails: the operation ends there, the steps
+// before it stay applied, and it returns false. Nothing else reports it; the
+// next resize lays the window out again.
+class PaneLayout {
+public:
+    // The window's client area as designed.
+    static constexpr double kDesignClientWidth = 8880;
+    static constexpr double kDesignClientHeight = 8310;
+    // The control pane is never wider than this.
+    static constexpr std::int32_t kMaxControlPaneWidth = 3151;
+
+    // Every control at its design rectangle, the control pane shown, and the
+    // outer size taken as the design client size until the first resize.
+    PaneLayout();
+
+    // The window's outer size became `outerWidth` x `outerHeight`: lays out
+    // every control (the window's resize). A size that is not a finite number
+    // within the 32-bit range changes nothing and gives false.
+    bool arrangePanes(double outerWidth, double outerHeight);
+    // The control pane's width (at most kMaxControlPaneWidth) and everything
+    // to its left; also what a width request from the control pane's page does.
+    bool controlSetWidth(std::int32_t width);
+    // The reading pane's width, and the player 150 narrower; also what a width
+    // request from the reading pane's page does.
+    bool mainSetWidth(std::int32_t width);
+    // Shows or hides the control pane and re-derives the widths.
+    bool toggleControlPane();
+
+    double outerWidth() const { return m_outerWidth; }
+    double outerHeight() const { return m_outerHeight; }
+    const ControlGeometry& control(PaneControl id) const
+    {
+        return m_controls[static_cast<std::size_t>(id)];
+    }
+    // All controls in table order.
+    const std::array<ControlGeometry, kPaneControlCount>& controls() const { return m_controls; }
+
+private:
+    ControlGeometry& at(PaneControl id) { return m_controls[static_cast<std::size_t>(id)]; }
+    void arrange();
+    void setControlWidth(std::int32_t width);
+    void setMainWidth(std::int32_t width);
+    std::int32_t controlShareOfWidth() const;
+
+    double m_outerWidth = kDesignClientWidth;
+    double m_outerHeight = kDesignClientHeight;
+    std::array<ControlGeometry, kPaneControlCount> m_controls;
+};
+
+// `value` rounded to a whole number, halves going to the even neighbour.
+double roundHalfEven(double value);
+
+// `twips` converted to a whole number of twips as the layout does it (halves
+// to the even neighbour); nothing when it does not fit 32 bits.
+std::optional<std::int32_t> toWholeTwips(double twips);
+
+// The fields of a control's layout line: name, left, top, width and height in
+// whole twips (halves to the even neighbour), and "1" or "0" for visible.
+QStringList layoutFields(const ControlGeometry& control);
+
+// Twips per pixel at a logical resolution: 1440 / dots per inch (15 at 96).
+double twipsPerPixel(double logicalDpi);
+int twipsToPixels(double twips, double logicalDpi);
+double pixelsToTwips(double pixels, double logicalDpi);
+// A control's rectangle in pixels. Its edges are converted, not its size, so
+// controls that touch in twips touch in pixels too.
+QRect pixelRect(const ControlGeometry& control, double logicalDpi);
+
+} // namespace tilvora::ui
