@@ -1,0 +1,25 @@
+#pragma once
+
+#include "store/sharedstate.h"
+
+#include <QString>
+
+namespace tilvora::pages {
+
+// Carriage return and line feed: every line of a generated page after the
+// first is preceded by it.
+inline const QString kCrLf = QStringLiteral("\r\n");
+
+// The reading page's style sheet. Each selected text program (MATAN,
+// TRANSLATION, TAFSEER) adds its direction and font to the class pair
+// CSSk / CSSk_Sel of its display order k (0..3); a program whose order lies
+// outside 0..3 adds nothing. Leaves gPrograms unfiltered, its cursor moved.
+QString PageStyle(store::SharedState& state);
+
+// The head of the reading page, ending with the style sheet.
+QString PageHead(store::SharedState& state);
+
+// The tail of the reading page: the F5 key handler and the closing tags.
+QString PageTail();
+
+} // namespace tilvora::pages

@@ -1,0 +1,142 @@
+#include "viewquery.h"
+
+#include "store/dberror.h"
+#include "store/queryhelpers.h"
+#include "store/statements.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tilvora::pages {
+
+namespace {
+
+// Every view selects the same columns from the same four-table join, ordered
+// verse by verse and, within a verse, by the user's program order; the
+// renderer depends on both.
+const QString kSelectPiece =
+    u"SELECT AP_Detail_TAB.*, MD_Ayah_TAB.SurahNo, MD_Ayah_TAB.AyahNo, AP_Master_TAB.Master, "
+    u"AP_TypesMaster_TAB.MasterType as MasterType, AP_Master_TAB.MasterID as MasterID, "
+    u"AP_TypesMaster_TAB.MasterTypeID as MasterTypeID, MD_Ayah_TAB.ParahNo AS ParahNo, "
+    u"AP_Master_TAB.SortOrderUser, AP_TypesMaster_TAB.SysTerm AS SysTerm_MasterTypeID "_s;
+const QString kJoinPiece =
+    u" FROM ((MD_Ayah_TAB INNER JOIN AP_Detail_TAB ON MD_Ayah_TAB.AyahRef = AP_Detail_TAB.AyahRef) "
+    u"INNER JOIN AP_Master_TAB ON AP_Detail_TAB.MasterID = AP_Master_TAB.MasterID) INNER JOIN "
+    u"AP_TypesMaster_TAB ON AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID"_s;
+const QString kOrderPiece =
+    u" ORDER BY MD_Ayah_TAB.SurahNo, MD_Ayah_TAB.AyahNo, AP_Master_TAB.SortOrderUser"_s;
+
+// The verses of a whole-database search: every text program, selected or not.
+const QString kSearchLookupStart =
+    u"SELECT DISTINCT AP_Detail_TAB.AyahRef FROM AP_Detail_TAB INNER JOIN (AP_Master_TAB INNER JOIN "
+    u"AP_TypesMaster_TAB ON AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID) ON "
+    u"AP_Detail_TAB.MasterID = AP_Master_TAB.MasterID WHERE ((AP_TypesMaster_TAB.SysTerm IN ('MATAN', "
+    u"'TAFSEER', 'TRANSLATION')) AND (AP_Detail_TAB.Data LIKE '%"_s;
+
+QString referenceCondition(const QString& refs, const QString& selectedIds)
+{
+    return u" WHERE ((AP_Detail_TAB.AyahRef IN ("_s + refs + u")) AND (AP_Master_TAB.MasterID IN ("_s
+           + selectedIds + u")))"_s;
+}
+
+// Runs a verse lookup into gVerseRefs and returns its references as a comma list.
+QString lookUpVerses(store::SharedState& state, const QString& statement, qint32& resultCount)
+{
+    state.gVerseRefs = state.gConnection->Open(statement);
+    const QString refs = store::JoinFieldValues(state.gVerseRefs, store::kDef, store::kDef);
+    resultCount = state.gVerseRefs.RecordCount();
+    return refs;
+}
+
+// A chapter, part or subject value goes into the statement unquoted, so it
+// must be a whole number; anything else is refused before the statement runs.
+void requireWholeNumber(const QString& viewName, const QString& value)
+{
+    if (store::isWholeNumber(value))
+        return;
+    QString what;
+    if (viewName == u"Surah"_s)
+        what = u"chapter number"_s;
+    else if (viewName == u"Parah"_s)
+        what = u"part number"_s;
+    else
+        what = u"subject number"_s;
+    throw store::RefusedValue(u"The "_s + what + u" \""_s + value + u"\" is not a whole number."_s);
+}
+
+} // namespace
+
+QString BuildViewQuery(store::SharedState& state, const QString& viewName, const QString& viewValue,
+                       qint32& resultCount)
+{
+    if (viewName == u"Surah"_s || viewName == u"Parah"_s || viewName == u"Subject"_s)
+        requireWholeNumber(viewName, viewValue);
+
+    state.gVerseRefs = store::RecordSet();
+    const QString& selectedIds = state.gSelectedIds;
+    QString condition;
+
+    if (viewName == u"Surah"_s) {
+        condition = u" WHERE ((MD_Ayah_TAB.SurahNo = "_s + viewValue + u") AND (AP_Master_TAB.MasterID IN ("_s
+                    + selectedIds + u")))"_s;
+    } else if (viewName == u"Parah"_s) {
+        condition = u" WHERE ((MD_Ayah_TAB.ParahNo = "_s + viewValue + u") AND (AP_Master_TAB.MasterID IN ("_s
+                    + selectedIds + u")))"_s;
+    } else if (viewName == u"Word"_s) {
+        const QString refs = lookUpVerses(
+            state,
+            u"SELECT AyahRef FROM RF_Word_TAB WHERE Word = '"_s + store::sqlText(viewValue) + u"' ORDER By AyahRef"_s,
+            resultCount);
+        condition = referenceCondition(refs, selectedIds);
+    } else if (viewName == u"Root"_s) {
+        const QString refs = lookUpVerses(state,
+                                          u"SELECT AyahRef FROM RF_Word_TAB WHERE RootWord = '"_s
+                                              + store::sqlText(viewValue) + u"' ORDER By AyahRef"_s,
+                                          resultCount);
+        condition = referenceCondition(refs, selectedIds);
+    } else if (viewName == u"Subject"_s) {
+        const QString refs = lookUpVerses(
+            state, u"SELECT AyahRef FROM RF_Subject_TAB WHERE SubjectID = "_s + viewValue + u" ORDER By AyahRef"_s,
+            resultCount);
+        condition = referenceCondition(refs, selectedIds);
+    } else if (viewName == u"Search"_s) {
+        QString refs;
+        const qsizetype star = viewValue.indexOf(u'*');
+        if (star >= 0) {
+            // The whole database: the text with its first "*" taken out.
+            QString text = viewValue;
+            text.remove(star, 1);
+            const QString quoted = store::sqlText(text);
+            refs = lookUpVerses(state,
+                                kSearchLookupStart + quoted + u"%' OR AP_Detail_TAB.DataSearchable LIKE '%"_s
+                                    + quoted + u"%')) ORDER By AP_Detail_TAB.AyahRef"_s,
+                                resultCount);
+        } else {
+            // Only the page shown last, matched in memory: nothing is spliced
+            // into a statement here but the references found.
+            refs = store::JoinFieldValues(state.gPageRecords, viewValue, store::kDef);
+            resultCount = refs == u"0"_s ? 0 : static_cast<qint32>(refs.count(u',')) + 1;
+        }
+        condition = referenceCondition(refs, selectedIds);
+    }
+
+    // The control page asks for the verses shown last again after a change of
+    // the program selection ("Row0", "Row1", ...).
+    if (viewName.startsWith(u"Row"_s)) {
+        const QString refs = store::JoinFieldValues(state.gPageRecords, store::kDef, u"AyahRef"_s);
+        condition = referenceCondition(refs, selectedIds);
+        resultCount = state.gPageRecords.RecordCount();
+    }
+
+    QString statement;
+    statement.reserve(kSelectPiece.size() + kJoinPiece.size() + condition.size() + kOrderPiece.size() + 3);
+    statement += kSelectPiece;
+    statement += kJoinPiece;
+    statement += u' ';
+    statement += condition;
+    statement += u' ';
+    statement += kOrderPiece;
+    statement += u';';
+    return statement;
+}
+
+} // namespace tilvora::pages
