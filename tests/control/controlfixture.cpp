@@ -127,46 +127,9 @@ QString ControlFixture::readPageFile(const QString& path)
     return QString(reinterpret_cast<const QChar*>(body.constData()), body.size() / 2);
 }
 
-void FakeHost::navigate(tilvora::host::Pane pane, const QString& target)
-{
-    lines << u"navigate\t"_s + tilvora::host::paneName(pane) + u'\t' + target;
-}
-
-void FakeHost::setSearchLabel(const QString& caption)
-{
-    lines << u"label\t"_s + caption;
-}
-
-void FakeHost::showMessage(tilvora::host::MessageIcon icon, const QString& title, const QString& text)
-{
-    lines << u"message\t"_s
-            + (icon == tilvora::host::MessageIcon::Information ? u"information"_s : u"critical"_s) + u'\t' + title
-            + u'\t' + text;
-}
-
 void FakeHost::reportError(const QString& text)
 {
     lines << u"error\t"_s + text;
-}
-
-void FakeHost::playerSetUrl(const QString& path)
-{
-    lines << u"player\turl\t"_s + path;
-}
-
-void FakeHost::playerSetPosition(double seconds)
-{
-    lines << u"player\tposition\t"_s + QString::number(seconds);
-}
-
-void FakeHost::playerPlay()
-{
-    lines << u"player\tplay"_s;
-}
-
-void FakeHost::resetPickerSelector(const QString& elementId)
-{
-    lines << u"reset\t"_s + elementId;
 }
 
 void FakeHost::setVoiceMenuItem(int index, bool visible, const QString& caption, const QString& tag)
@@ -180,11 +143,3 @@ void FakeHost::setDataPathMenuVisible(bool visible)
     lines << u"menu\tsetdatapath\t"_s + (visible ? u"1"_s : u"0"_s);
 }
 
-tilvora::host::MediaFolderDialogAnswer
-FakeHost::showMediaFolderDialog(const tilvora::host::MediaFolderDialogRequest& request)
-{
-    lines << u"dialog\t"_s + request.tag + u'\t' + request.initialPath;
-    return {};
-}
-
-void FakeHost::processEvents() {}

@@ -59,22 +59,25 @@ protected:
     tilvora::store::SharedState m_state;
 };
 
-// A host that records every operation as one line of text.
+// A host that records the voice menu operations and reported errors as
+// lines in the form of the text host; the control pane uses no other.
 class FakeHost : public tilvora::host::Host {
 public:
-    void navigate(tilvora::host::Pane pane, const QString& target) override;
-    void setSearchLabel(const QString& caption) override;
-    void showMessage(tilvora::host::MessageIcon icon, const QString& title, const QString& text) override;
+    void navigate(tilvora::host::Pane, const QString&) override {}
+    void setSearchLabel(const QString&) override {}
+    void showMessage(tilvora::host::MessageIcon, const QString&, const QString&) override {}
     void reportError(const QString& text) override;
-    void playerSetUrl(const QString& path) override;
-    void playerSetPosition(double seconds) override;
-    void playerPlay() override;
-    void resetPickerSelector(const QString& elementId) override;
+    void playerSetUrl(const QString&) override {}
+    void playerSetPosition(double) override {}
+    void playerPlay() override {}
+    void resetPickerSelector(const QString&) override {}
     void setVoiceMenuItem(int index, bool visible, const QString& caption, const QString& tag) override;
     void setDataPathMenuVisible(bool visible) override;
-    tilvora::host::MediaFolderDialogAnswer
-    showMediaFolderDialog(const tilvora::host::MediaFolderDialogRequest& request) override;
-    void processEvents() override;
+    tilvora::host::MediaFolderDialogAnswer showMediaFolderDialog(const tilvora::host::MediaFolderDialogRequest&) override
+    {
+        return {};
+    }
+    void processEvents() override {}
 
     QStringList lines;
 };

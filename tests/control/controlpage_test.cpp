@@ -1,15 +1,10 @@
 #include "controlfixture.h"
 
 #include "control/controlpage.h"
-#include "control/htmltext.h"
-#include "store/recordset.h"
-
-#include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
 using tilvora::control::BuildControlPage;
 using tilvora::control::ComposeControlPage;
-using tilvora::control::EscapeHtml;
 
 namespace {
 
@@ -173,72 +168,45 @@ TEST_F(ControlPageTest, EmptyProgramTableGivesHeadAndScriptOnly)
     EXPECT_FALSE(m_state.gDetails.isOpen());
 }
 
-TEST_F(ControlPageTest, RewritingReplacesThePreviousFile)
+TEST_F(ControlPageTest, ListOrderEdgeCases)
 {
-    add({.id = 1, .type = kMatan, .master = u"First name"_s, .selected = true});
-    loadPrograms();
-    BuildControlPage(m_state);
-    execute(u"UPDATE AP_Master_TAB SET Master = 'Second'"_s);
-    loadPrograms();
-
-    const QString text = readPageFile(BuildControlPage(m_state));
-
-    EXPECT_TRUE(text.contains(option(u"1"_s, u"Second"_s)));
-    EXPECT_FALSE(text.contains(u"First name"_s));
-}
-
-TEST_F(ControlPageTest, ProgramsAtNoPositionAreOfferedEverywhereAndHeadNothing)
-{
-    add({.id = 1, .type = kMatan, .master = u"M"_s, .selected = true});
-    add({.id = 10, .type = kTranslation, .master = u"Zero"_s, .order = 0});
-    add({.id = 11, .type = kTafseer, .master = u"Null"_s, .order = QVariant()});
-    add({.id = 12, .type = kTranslation, .master = u"Two"_s, .selected = true, .order = 2});
-    loadPrograms();
-
-    const QList<QStringList> lists = listValues(ComposeControlPage(m_state));
-
-    ASSERT_EQ(lists.size(), 4);
-    // Nothing sits at position 1, so list 1 has no heading option.
-    EXPECT_EQ(lists[1], (QStringList{u"10"_s, u"12"_s, u"11"_s}));
-    EXPECT_EQ(lists[2], (QStringList{u"12"_s, u"10"_s, u"11"_s}));
-    EXPECT_EQ(lists[3], (QStringList{u"10"_s, u"12"_s, u"11"_s}));
-    EXPECT_EQ(m_state.gTranslationTafseerIds, u"10,12,11"_s);
-}
-
-TEST_F(ControlPageTest, TwoProgramsAtOnePositionFirstHeadsTheOtherIsLeftOut)
-{
-    add({.id = 10, .type = kTranslation, .master = u"A"_s, .selected = true, .order = 1});
-    add({.id = 11, .type = kTranslation, .master = u"B"_s, .selected = true, .order = 1});
-    add({.id = 12, .type = kTranslation, .master = u"C"_s, .order = 0});
-    loadPrograms();
-
-    const QList<QStringList> lists = listValues(ComposeControlPage(m_state));
-
-    ASSERT_EQ(lists.size(), 4);
-    EXPECT_EQ(lists[1], (QStringList{u"10"_s, u"12"_s}));
-    EXPECT_EQ(lists[2], (QStringList{u"12"_s, u"10"_s, u"11"_s}));
-}
-
-TEST_F(ControlPageTest, TwoSelectedMatansFirstHeadsTheOtherIsNotOffered)
-{
+    // Two matans selected; two programs at position 1; one at 0 and one Null
+    // (at no position); nothing at position 2.
     add({.id = 1, .type = kMatan, .master = u"A"_s, .order = 0});
     add({.id = 2, .type = kMatan, .master = u"B"_s, .selected = true, .order = 0});
     add({.id = 3, .type = kMatan, .master = u"C"_s, .selected = true, .order = 0});
+    add({.id = 10, .type = kTranslation, .master = u"Zero"_s, .order = 0});
+    add({.id = 11, .type = kTranslation, .master = u"OneA"_s, .selected = true, .order = 1});
+    add({.id = 12, .type = kTranslation, .master = u"OneB"_s, .selected = true, .order = 1});
+    add({.id = 13, .type = kTafseer, .master = u"Null"_s, .order = QVariant()});
+    add({.id = 14, .type = kTafseer, .master = u"Three"_s, .selected = true, .order = 3});
     loadPrograms();
+    m_state.gPrograms.setFilter(u"(SysTerm_MasterTypeID='VOICE')"_s);
 
     const QList<QStringList> lists = listValues(ComposeControlPage(m_state));
 
-    ASSERT_FALSE(lists.isEmpty());
+    ASSERT_EQ(lists.size(), 4);
+    // The first selected matan heads; the other selected one is not offered.
     EXPECT_EQ(lists[0], (QStringList{u"2"_s, u"1"_s}));
+    // The first at position 1 heads list 1; the other is left out of it.
+    EXPECT_EQ(lists[1], (QStringList{u"11"_s, u"10"_s, u"13"_s, u"14"_s}));
+    // No heading at position 2; positions 0 and Null are offered everywhere.
+    EXPECT_EQ(lists[2], (QStringList{u"10"_s, u"11"_s, u"12"_s, u"13"_s, u"14"_s}));
+    EXPECT_EQ(lists[3], (QStringList{u"14"_s, u"10"_s, u"11"_s, u"12"_s, u"13"_s}));
     EXPECT_EQ(m_state.gMatanIds, u"1,2,3"_s);
+    EXPECT_EQ(m_state.gTranslationTafseerIds, u"10,11,12,13,14"_s);
+    // A filter left on the program list is ignored and cleared.
+    EXPECT_TRUE(m_state.gPrograms.filter().isEmpty());
+    EXPECT_EQ(m_state.gPrograms.RecordCount(), 8);
 }
 
-TEST_F(ControlPageTest, VoiceSelectionDecidesCheckedButtonsAndOpenDetails)
+TEST_F(ControlPageTest, SelectedVoicesAreCheckedAndTheLastOnesDetailsStayOpen)
 {
     add({.id = 30, .type = kVoice, .master = u"A"_s, .selected = true, .order = 0});
     add({.id = 31, .type = kVoice, .master = u"B"_s, .order = 1});
     add({.id = 32, .type = kVoice, .master = u"C"_s, .selected = true, .order = 2});
     addDetails(30, {1});
+    addDetails(31, {4});
     addDetails(32, {5, 6});
     loadPrograms();
 
@@ -248,48 +216,33 @@ TEST_F(ControlPageTest, VoiceSelectionDecidesCheckedButtonsAndOpenDetails)
     EXPECT_TRUE(lines[0].contains(u"checked=yes >A <a title="_s));
     EXPECT_TRUE(lines[1].contains(u"onclick=\"s(this.className)\" >B <a  title="_s));
     EXPECT_TRUE(lines[2].contains(u"checked=yes >C <a title="_s));
-    // Both selected voices opened their details in turn; the later one's stay.
     EXPECT_EQ(detailRefs(), u"5,6"_s);
-}
 
-TEST_F(ControlPageTest, NoSelectedVoiceChecksNothingAndOpensNoDetails)
-{
-    add({.id = 30, .type = kVoice, .master = u"A"_s, .order = 0});
-    addDetails(30, {1});
+    execute(u"UPDATE AP_Master_TAB SET UserSelection = 0"_s);
     loadPrograms();
-
-    const QString text = ComposeControlPage(m_state);
-
-    EXPECT_FALSE(text.contains(u"checked=yes"_s));
+    m_state.gDetails = {};
+    EXPECT_FALSE(ComposeControlPage(m_state).contains(u"checked=yes"_s));
     EXPECT_FALSE(m_state.gDetails.isOpen());
 }
 
-TEST_F(ControlPageTest, MissingPartsLeaveTheirListsWithoutThoseOptions)
+TEST_F(ControlPageTest, MissingPartsGiveListsWithoutThoseOptions)
 {
     // No matan selected, nothing at positions 1 and 3, no voice at all.
     add({.id = 1, .type = kMatan, .master = u"A"_s, .order = 0});
     add({.id = 10, .type = kTranslation, .master = u"T"_s, .selected = true, .order = 2});
     loadPrograms();
 
-    const QString text = ComposeControlPage(m_state);
+    QString text = ComposeControlPage(m_state);
 
-    const QList<QStringList> lists = listValues(text);
-    ASSERT_EQ(lists.size(), 4);
-    EXPECT_EQ(lists[0], QStringList{u"1"_s});
-    EXPECT_EQ(lists[1], QStringList{u"10"_s});
-    EXPECT_EQ(lists[2], QStringList{u"10"_s});
-    EXPECT_EQ(lists[3], QStringList{u"10"_s});
+    EXPECT_EQ(listValues(text), (QList<QStringList>{{u"1"_s}, {u"10"_s}, {u"10"_s}, {u"10"_s}}));
     EXPECT_TRUE(text.contains(u"<p ID=\"CSS1\">\r\n</p>\r\n<SCRIPT LANGUAGE=VBScript>"_s));
     EXPECT_EQ(m_state.gVoiceIds, QString());
-}
 
-TEST_F(ControlPageTest, TypesWithoutProgramsGiveEmptyLists)
-{
-    add({.id = 30, .type = kVoice, .master = u"A"_s, .selected = true, .order = 0});
+    // Only a voice: every list is written, with no option.
+    execute(u"DELETE FROM AP_Master_TAB"_s);
+    add({.id = 30, .type = kVoice, .master = u"V"_s, .order = 0});
     loadPrograms();
-
-    const QString text = ComposeControlPage(m_state);
-
+    text = ComposeControlPage(m_state);
     EXPECT_TRUE(text.contains(u"<p>\r\n"_s + kMatanSelect + u"\r\n</select>\r\n<br>\r\n"_s + rowSelect(1)
                               + u"\r\n</select>\r\n<br>\r\n"_s));
     EXPECT_TRUE(text.contains(rowSelect(3) + u"\r\n</select>\r\n<br>\r\n</p>\r\n<p ID=\"CSS1\">\r\n<input"_s));
@@ -310,27 +263,6 @@ TEST_F(ControlPageTest, NamesAndFoldersAreHtmlEscaped)
     EXPECT_TRUE(text.contains(option(u"1"_s, u"&lt;b&gt;A &amp; &quot;B&quot;&lt;/b&gt;"_s)));
     EXPECT_TRUE(text.contains(u">Qari&#39;s <a title='/media/Qari&#39;s &lt;new&gt; &amp; &quot;old&quot;' "
                               "href=\"_Control.htm__SetV = 30\">"_s));
-}
-
-TEST_F(ControlPageTest, AFilterLeftOnTheProgramListIsIgnoredAndCleared)
-{
-    add({.id = 1, .type = kMatan, .master = u"A"_s, .selected = true});
-    add({.id = 30, .type = kVoice, .master = u"V"_s, .order = 0});
-    loadPrograms();
-    m_state.gPrograms.setFilter(u"(SysTerm_MasterTypeID='VOICE')"_s);
-
-    const QList<QStringList> lists = listValues(ComposeControlPage(m_state));
-
-    EXPECT_EQ(lists[0], QStringList{u"1"_s});
-    EXPECT_TRUE(m_state.gPrograms.filter().isEmpty());
-    EXPECT_EQ(m_state.gPrograms.RecordCount(), 2);
-}
-
-TEST(EscapeHtmlTest, EscapesTheFiveMarkupCharactersAndNothingElse)
-{
-    EXPECT_EQ(EscapeHtml(u"a&b<c>d\"e'f \u0627\u0644"_s), u"a&amp;b&lt;c&gt;d&quot;e&#39;f \u0627\u0644"_s);
-    EXPECT_EQ(EscapeHtml(u"&amp;"_s), u"&amp;amp;"_s);
-    EXPECT_EQ(EscapeHtml(QString()), QString());
 }
 
 } // namespace

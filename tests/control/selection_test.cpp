@@ -78,26 +78,19 @@ TEST_F(SelectionTest, ProgramChosenForAPositionReplacesTheHolder)
     EXPECT_EQ(m_state.gSelectedIds, u"1,11,12,20"_s);
 }
 
-TEST_F(SelectionTest, ChoosingTheHolderClearsOthersAtThatPosition)
+TEST_F(SelectionTest, ChoosingAPositionsHolderOrMovingIt)
 {
+    // Another program also at 2: choosing the holder clears it.
     execute(u"UPDATE AP_Master_TAB SET UserSelection = 1, SortOrderUser = 2 WHERE MasterID = 12"_s);
-
     choose(u"Row2"_s, u"11"_s);
+    EXPECT_EQ(selectionTable(),
+              u"1:True:0 2:False:0 3:False:5 10:True:1 11:True:2 12:False:0 20:True:3 30:True:0 31:False:1"_s);
 
-    EXPECT_EQ(column(11, u"UserSelection"_s), u"True"_s);
-    EXPECT_EQ(column(11, u"SortOrderUser"_s), u"2"_s);
-    EXPECT_EQ(column(12, u"UserSelection"_s), u"False"_s);
-    EXPECT_EQ(column(12, u"SortOrderUser"_s), u"0"_s);
-}
-
-TEST_F(SelectionTest, MovingTheHolderOfTwoToOneLeavesTwoEmpty)
-{
+    // The holder of 2 chosen for 1 moves there and leaves 2 empty.
     choose(u"Row1"_s, u"11"_s);
-
     EXPECT_EQ(selectionTable(),
               u"1:True:0 2:False:0 3:False:5 10:False:0 11:True:1 12:False:0 20:True:3 30:True:0 31:False:1"_s);
     EXPECT_EQ(m_state.gSelectedIds, u"1,11,20"_s);
-    // The refreshed program list shows the new order.
     m_state.gPrograms.setFilter(u"(SortOrderUser='2')"_s);
     EXPECT_EQ(m_state.gPrograms.RecordCount(), 0);
 }
@@ -125,24 +118,15 @@ TEST_F(SelectionTest, FailingSecondStatementKeepsThePreviousChoice)
     EXPECT_EQ(selectionTable(), kStart);
 
     execute(u"DROP TRIGGER refuse"_s);
-    refuseSelecting(2);
-    EXPECT_THROW(choose(u"Row0"_s, u"2"_s), DbError);
+    refuseSelecting(31);
+    EXPECT_THROW(choose(u"Voice"_s, u"31"_s), DbError);
     EXPECT_EQ(selectionTable(), kStart);
+    EXPECT_EQ(detailRefs(), u"1,2"_s);
+    EXPECT_TRUE(m_played.empty());
 
     // The connection is usable afterwards: a choice the trigger allows is stored.
     choose(u"Row0"_s, u"3"_s);
     EXPECT_EQ(column(3, u"UserSelection"_s), u"True"_s);
-}
-
-TEST_F(SelectionTest, FailingVoiceChoiceNeitherChangesDetailsNorPlays)
-{
-    refuseSelecting(31);
-
-    EXPECT_THROW(choose(u"Voice"_s, u"31"_s), DbError);
-
-    EXPECT_EQ(selectionTable(), kStart);
-    EXPECT_EQ(detailRefs(), u"1,2"_s);
-    EXPECT_TRUE(m_played.empty());
 }
 
 TEST_F(SelectionTest, ValueThatIsNotAWholeNumberIsRefusedBeforeAnyStatement)
@@ -169,7 +153,7 @@ TEST_F(SelectionTest, OtherSourcesAndUnknownNamesStoreNothing)
     EXPECT_TRUE(m_played.empty());
 }
 
-class ProgramDataTest : public SelectionTest {};
+using ProgramDataTest = SelectionTest;
 
 TEST_F(ProgramDataTest, AcceptedFolderIsStoredExactlyAsChosen)
 {
@@ -185,44 +169,31 @@ TEST_F(ProgramDataTest, AcceptedFolderIsStoredExactlyAsChosen)
     EXPECT_EQ(m_state.gPrograms.text(u"Data"_s), folder);
 }
 
-TEST_F(ProgramDataTest, CancelStoresNothingButRefreshesTheSelection)
+TEST_F(ProgramDataTest, CancelInCapitalsStoresNothingButRefreshesTheSelection)
 {
     execute(u"UPDATE AP_Master_TAB SET UserSelection = 0 WHERE MasterID = 11"_s);
     m_state.gMediaPathResult = u"CANCEL"_s;
-
     SetProgramData(m_state, u"31"_s);
-
     EXPECT_EQ(column(31, u"Data"_s), u"/b"_s);
     EXPECT_EQ(m_state.gSelectedIds, u"1,10,20"_s);
-}
 
-TEST_F(ProgramDataTest, CancelIsRecognisedOnlyInCapitals)
-{
     m_state.gMediaPathResult = u"Cancel"_s;
-
     SetProgramData(m_state, u"31"_s);
-
     EXPECT_EQ(column(31, u"Data"_s), u"Cancel"_s);
 }
 
-TEST_F(ProgramDataTest, SettingAnotherVoicesFolderKeepsTheSelectedVoicesDetails)
+TEST_F(ProgramDataTest, DetailsStayThoseOfTheSelectedVoice)
 {
     m_state.gMediaPathResult = u"/c"_s;
-
     SetProgramData(m_state, u"31"_s);
-
     EXPECT_EQ(detailRefs(), u"1,2"_s);
-}
 
-TEST_F(ProgramDataTest, WithNoVoiceSelectedTheDetailsAreLeftAsTheyAre)
-{
+    // With no voice selected they are left as they are.
     execute(u"UPDATE AP_Master_TAB SET UserSelection = 0 WHERE MasterID IN (30, 31)"_s);
-    m_state.gMediaPathResult = u"/c"_s;
-
-    SetProgramData(m_state, u"31"_s);
-
-    EXPECT_EQ(column(31, u"Data"_s), u"/c"_s);
-    EXPECT_EQ(detailRefs(), u"1,2"_s);
+    tilvora::store::OpenProgramDetails(m_state, u"31"_s);
+    SetProgramData(m_state, u"30"_s);
+    EXPECT_EQ(column(30, u"Data"_s), u"/c"_s);
+    EXPECT_EQ(detailRefs(), u"3"_s);
 }
 
 TEST_F(ProgramDataTest, IdThatIsNotAWholeNumberIsRefused)
