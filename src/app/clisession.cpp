@@ -3,14 +3,48 @@
 #include "host/linefields.h"
 #include "store/storestartup.h"
 
+#include <QUrl>
+
 namespace tilvora::app {
 
+namespace {
+
+// How many fields an event's line has at most, its name included (the last field
+// takes the rest of the line).
+int fieldCountOf(const QString& event)
+{
+    if (event == QLatin1String("navigate") || event == QLatin1String("resize") || event == QLatin1String("setwidth")
+        || event == QLatin1String("dialog"))
+        return 3;
+    return 2;
+}
+
+bool parseWhole(const QString& text, int* value)
+{
+    bool ok = false;
+    *value = text.trimmed().toInt(&ok);
+    return ok;
+}
+
+bool parseNumber(const QString& text, double* value)
+{
+    bool ok = false;
+    *value = text.trimmed().toDouble(&ok);
+    return ok;
+}
+
+} // namespace
+
 CliSession::CliSession(QTextStream& in, QTextStream& out) : m_in(in), m_host(out) {}
+
+CliSession::~CliSession() = default;
 
 int CliSession::run(const QString& appFolder)
 {
     try {
         store::StartStore(m_state, appFolder);
+        m_logic = std::make_unique<navigation::MainWindowLogic>(m_state, m_host);
+        m_logic->load();
     } catch (const store::StartupError& error) {
         m_host.writeLine({QStringLiteral("fatal"), error.message()});
         return 1;
@@ -21,10 +55,106 @@ int CliSession::run(const QString& appFolder)
     return 0;
 }
 
-void CliSession::handleLine(const QString& line)
+bool CliSession::paneArgument(const QString& name, host::Pane* pane)
 {
-    // Events are added here as the program grows; unknown lines are read and ignored.
-    Q_UNUSED(line);
+    if (host::paneFromName(name, pane))
+        return true;
+    m_host.reportError(QStringLiteral("There is no pane named \"%1\".").arg(name));
+    return false;
+}
+
+void CliSession::handleLine(const QString& rawLine)
+{
+    QString line = rawLine;
+    if (line.endsWith(QLatin1Char('\r')))
+        line.chop(1);
+    if (line.trimmed().isEmpty())
+        return;
+    const QString event = line.section(QLatin1Char('\t'), 0, 0);
+    const QStringList fields = host::splitFields(line, fieldCountOf(event));
+    const QString first = fields.value(1);
+
+    host::Pane pane;
+    if (event == QLatin1String("navigate")) {
+        if (paneArgument(first, &pane))
+            m_logic->beforeNavigate(pane, QUrl::fromPercentEncoding(fields.value(2).toUtf8()));
+    } else if (event == QLatin1String("command")) {
+        m_logic->executeCommand(first);
+    } else if (event == QLatin1String("dblclick")) {
+        m_logic->readingPageDoubleClick(first);
+    } else if (event == QLatin1String("contextmenu")) {
+        if (paneArgument(first, &pane))
+            m_logic->contextMenu(pane);
+    } else if (event == QLatin1String("menu")) {
+        int index = 0;
+        if (parseWhole(first, &index))
+            m_logic->voiceMenuClick(index);
+        else
+            m_host.reportError(QStringLiteral("The voice menu has no item \"%1\".").arg(first));
+    } else if (event == QLatin1String("dialog")) {
+        handleDialogAnswer(fields);
+    } else if (event == QLatin1String("resize")) {
+        handleResize(fields);
+    } else if (event == QLatin1String("hidepane")) {
+        m_layout.toggleControlPane();
+        printLayout();
+    } else if (event == QLatin1String("setwidth")) {
+        handleSetWidth(fields);
+    } else {
+        m_host.reportError(QStringLiteral("Unknown event \"%1\".").arg(event));
+    }
+}
+
+void CliSession::handleDialogAnswer(const QStringList& fields)
+{
+    using Outcome = host::MediaFolderDialogAnswer::Outcome;
+    const QString answer = fields.value(1);
+    if (answer == QLatin1String("accept"))
+        m_host.queueDialogAnswer({Outcome::Accepted, fields.value(2)});
+    else if (answer == QLatin1String("cancel"))
+        m_host.queueDialogAnswer({Outcome::Cancelled, QString()});
+    else if (answer == QLatin1String("close"))
+        m_host.queueDialogAnswer({Outcome::Closed, QString()});
+    else
+        m_host.reportError(QStringLiteral("A dialog answers accept, cancel or close, not \"%1\".").arg(answer));
+}
+
+void CliSession::handleResize(const QStringList& fields)
+{
+    double width = 0, height = 0;
+    if (!parseNumber(fields.value(1), &width) || !parseNumber(fields.value(2), &height)) {
+        m_host.reportError(QStringLiteral("A window size is two numbers of twips."));
+        return;
+    }
+    m_layout.arrangePanes(width, height);
+    printLayout();
+}
+
+void CliSession::handleSetWidth(const QStringList& fields)
+{
+    host::Pane pane;
+    int width = 0;
+    if (!paneArgument(fields.value(1), &pane))
+        return;
+    if (!parseWhole(fields.value(2), &width)) {
+        m_host.reportError(QStringLiteral("A width is a whole number of twips."));
+        return;
+    }
+    if (pane == host::Pane::WebControl)
+        m_layout.controlSetWidth(width);
+    else if (pane == host::Pane::WebMain)
+        m_layout.mainSetWidth(width);
+    else {
+        m_host.reportError(QStringLiteral("Only WebControl and WebMain ask for a width."));
+        return;
+    }
+    printLayout();
+}
+
+void CliSession::printLayout()
+{
+    for (const ui::ControlGeometry& control : m_layout.controls())
+        m_host.writeLine(QStringList{QStringLiteral("layout")} + ui::layoutFields(control));
 }
 
 } // namespace tilvora::app

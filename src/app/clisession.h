@@ -1,18 +1,25 @@
 #pragma once
 
 #include "host/texthost.h"
+#include "navigation/mainwindowlogic.h"
 #include "store/sharedstate.h"
+#include "ui/layout/panelayout.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTextStream>
+
+#include <memory>
 
 namespace tilvora::app {
 
 // One run of the text host: start-up, then one event per input line until
-// the end of the input.
+// the end of the input. Each host operation the program performs is written
+// as one line.
 class CliSession {
 public:
     CliSession(QTextStream& in, QTextStream& out);
+    ~CliSession();
 
     // Returns the process's exit status: 0 at the end of the input, 1 when
     // start-up failed.
@@ -20,10 +27,17 @@ public:
 
 private:
     void handleLine(const QString& line);
+    bool paneArgument(const QString& name, host::Pane* pane);
+    void handleDialogAnswer(const QStringList& fields);
+    void handleResize(const QStringList& fields);
+    void handleSetWidth(const QStringList& fields);
+    void printLayout();
 
     QTextStream& m_in;
     host::TextHost m_host;
     store::SharedState m_state;
+    std::unique_ptr<navigation::MainWindowLogic> m_logic;
+    ui::PaneLayout m_layout;
 };
 
 } // namespace tilvora::app

@@ -53,9 +53,12 @@ public:
     const control::VoiceMenu& voiceMenu() const;
 
 private:
+    // Runs an action and reports its failure; false when it failed.
     template <typename Action>
-    void reportFailures(Action&& action);
+    bool reportFailures(Action&& action);
+    // The dispatcher itself: failures are thrown to the caller.
     void dispatch(const QString& commandText);
+    void clickVoiceItem(int index);
     void resetPickersAfter(host::Pane pane, const QString& url);
 
     store::SharedState& m_state;

@@ -1,0 +1,198 @@
+#include "mainwindowlogic.h"
+
+#include "control/controlpage.h"
+#include "control/selection.h"
+#include "control/voicemenu.h"
+#include "navigation/panecommand.h"
+#include "pages/pagefile.h"
+#include "pages/readingpage.h"
+#include "playback/mediafolderdialog.h"
+#include "playback/playvoice.h"
+#include "store/dberror.h"
+#include "store/queryhelpers.h"
+#include "store/storestartup.h"
+
+#include <array>
+#include <utility>
+
+namespace tilvora::navigation {
+
+using host::Pane;
+
+namespace {
+
+const QString kFirstPageCommand = QStringLiteral("__Surah = 1");
+const QString kReadingPageFile = QStringLiteral("Main.htm");
+
+// The shipped picker pages, in the order the window loads them.
+const std::array<std::pair<Pane, const char*>, 4> kPickerPages{{
+    {Pane::WebSearch, "WebSearch.Htm"},
+    {Pane::WebSurah, "WebSurah.Htm"},
+    {Pane::WebWord, "WebWord.Htm"},
+    {Pane::WebSubject, "WebSubject.Htm"},
+}};
+
+QString inAppFolder(const QString& appFolder, const QString& name)
+{
+    return appFolder.endsWith(QLatin1Char('/')) ? appFolder + name : appFolder + QLatin1Char('/') + name;
+}
+
+// The words a failure is reported with, for the user.
+QString failureText(const std::exception& failure)
+{
+    if (const auto* refused = dynamic_cast<const store::RefusedValue*>(&failure))
+        return refused->message();
+    if (const auto* db = dynamic_cast<const store::DbError*>(&failure))
+        return QStringLiteral("The request could not be carried out: %1").arg(db->description());
+    if (const auto* file = dynamic_cast<const pages::PageFileError*>(&failure))
+        return file->message();
+    return QStringLiteral("The request could not be carried out: %1").arg(QString::fromStdString(failure.what()));
+}
+
+} // namespace
+
+MainWindowLogic::MainWindowLogic(store::SharedState& state, host::Host& host)
+    : m_state(state), m_host(host), m_voiceMenu(std::make_unique<control::VoiceMenu>())
+{
+}
+
+MainWindowLogic::~MainWindowLogic() = default;
+
+const control::VoiceMenu& MainWindowLogic::voiceMenu() const
+{
+    return *m_voiceMenu;
+}
+
+template <typename Action>
+bool MainWindowLogic::reportFailures(Action&& action)
+{
+    try {
+        action();
+        return true;
+    } catch (const std::exception& failure) {
+        m_host.reportError(failureText(failure));
+    }
+    return false;
+}
+
+void MainWindowLogic::load()
+{
+    try {
+        // The voice menu comes from the program list as it stood before the
+        // defaults were restored; everything after it from the fresh list.
+        m_voiceMenu->SetupMenu(m_state, m_host);
+        store::SelectedProgramIds(m_state);
+        m_host.navigate(Pane::WebControl, control::BuildControlPage(m_state));
+        for (const auto& [pane, page] : kPickerPages)
+            m_host.navigate(pane, inAppFolder(m_state.gAppFolder, QString::fromLatin1(page)));
+        dispatch(kFirstPageCommand);
+    } catch (const store::StartupError&) {
+        throw;
+    } catch (const std::exception& failure) {
+        throw store::StartupError(QStringLiteral("The main window could not be prepared. ") + failureText(failure));
+    }
+}
+
+bool MainWindowLogic::beforeNavigate(Pane pane, const QString& url)
+{
+    if (pane == Pane::WebMain || !url.contains(QLatin1String("__")))
+        return false;
+    // The command is carried out first, so the page shows before the other
+    // selectors change; a failed command leaves them as they are.
+    if (reportFailures([&] { dispatch(url); }))
+        resetPickersAfter(pane, url);
+    return true;
+}
+
+void MainWindowLogic::resetPickersAfter(Pane pane, const QString& url)
+{
+    switch (pane) {
+    case Pane::WebWord:
+        m_host.resetPickerSelector(QStringLiteral("cmbSubject"));
+        m_host.resetPickerSelector(QStringLiteral("cmbRoot"));
+        m_host.resetPickerSelector(QStringLiteral("cmbParah"));
+        break;
+    case Pane::WebSubject:
+        m_host.resetPickerSelector(QStringLiteral("cmbWord"));
+        m_host.resetPickerSelector(QStringLiteral("cmbRoot"));
+        m_host.resetPickerSelector(QStringLiteral("cmbParah"));
+        break;
+    case Pane::WebSurah:
+        m_host.resetPickerSelector(QStringLiteral("cmbWord"));
+        m_host.resetPickerSelector(QStringLiteral("cmbSubject"));
+        // A part pick clears the root selector and a root pick the part
+        // selector; a chapter pick leaves both as they are.
+        if (url.contains(QLatin1String("__Parah")))
+            m_host.resetPickerSelector(QStringLiteral("cmbRoot"));
+        else if (url.contains(QLatin1String("__Root")))
+            m_host.resetPickerSelector(QStringLiteral("cmbParah"));
+        break;
+    case Pane::WebSearch:
+    case Pane::WebControl:
+    case Pane::WebMain:
+        break;
+    }
+}
+
+void MainWindowLogic::executeCommand(const QString& commandText)
+{
+    reportFailures([&] { dispatch(commandText); });
+}
+
+void MainWindowLogic::dispatch(const QString& commandText)
+{
+    const std::optional<PaneCommand> command = parsePaneCommand(commandText);
+    if (!command)
+        return;
+    const QString& name = command->name;
+    if (command->isControl) {
+        if (name == QLatin1String("SetV")) {
+            clickVoiceItem(control::VoiceMenuIndexOf(m_state, command->value));
+        } else {
+            control::ApplyControlSelection(m_state, QStringLiteral("CONTROL"), name, command->value,
+                                           [this](qint32 ayahRef) { playback::PlayVoice(m_state, m_host, ayahRef); });
+        }
+    }
+    if (name == QLatin1String("SetV") || name == QLatin1String("Voice"))
+        return;
+    const QString page = pages::RenderReadingPage(m_state, m_host, name, command->value);
+    const QString path = pages::WritePageFile(m_state, page, kReadingPageFile);
+    m_host.navigate(Pane::WebMain, path);
+}
+
+void MainWindowLogic::contextMenu(Pane pane)
+{
+    // A right-click in a picker pane puts its own selectors back to their
+    // first entries; WebSurah's page holds two of them.
+    switch (pane) {
+    case Pane::WebWord: m_host.resetPickerSelector(QStringLiteral("cmbWord")); break;
+    case Pane::WebSubject: m_host.resetPickerSelector(QStringLiteral("cmbSubject")); break;
+    case Pane::WebSurah:
+        m_host.resetPickerSelector(QStringLiteral("cmbParah"));
+        m_host.resetPickerSelector(QStringLiteral("cmbRoot"));
+        break;
+    case Pane::WebSearch:
+    case Pane::WebControl:
+    case Pane::WebMain:
+        break;
+    }
+}
+
+void MainWindowLogic::readingPageDoubleClick(const QString& verseTableId)
+{
+    reportFailures([&] { playback::ReadingPageDoubleClick(m_state, m_host, verseTableId); });
+}
+
+void MainWindowLogic::voiceMenuClick(int index)
+{
+    reportFailures([&] { clickVoiceItem(index); });
+}
+
+void MainWindowLogic::clickVoiceItem(int index)
+{
+    m_voiceMenu->MnuDPVoice_Click(m_state, m_host, index, [this](const QString& tag) {
+        return playback::RunMediaFolderDialog(m_state, m_host, tag);
+    });
+}
+
+} // namespace tilvora::navigation

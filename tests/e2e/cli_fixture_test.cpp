@@ -1,0 +1,142 @@
+#include "clirun.h"
+#include "store/fixture.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Two verses of chapter 1 and one of chapter 2; a matan and an English text
+// shown, a French text not shown; one voice.
+void fillLibrary(const StoreFixture& db)
+{
+    db.execute({QStringLiteral("INSERT INTO AP_Master_TAB (MasterID, MasterTypeID, Master, Description, Data, UserSelection, "
+                               "DefaultSelection, SortOrderUser, SortOrderDef, TextDirection, FontName, FontSize, FontBold) VALUES "
+                               "(1, 1, 'Matan', '', NULL, 1, 1, 0, 0, 'rtl', 'Amiri', '24px', 'normal'), "
+                               "(2, 2, 'English', '', NULL, 1, 1, 1, 1, 'ltr', 'Tahoma', '14px', 'normal'), "
+                               "(3, 2, 'French', '', NULL, 0, 0, 0, 0, 'ltr', 'Tahoma', '14px', 'normal'), "
+                               "(9, 4, 'Voice', 'My voice', '/nowhere', 1, 1, 0, 0, NULL, NULL, NULL, NULL)"),
+                QStringLiteral("INSERT INTO MD_Ayah_TAB VALUES (1, 1, 1, 1), (2, 1, 2, 1), (3, 2, 1, 1)"),
+                QStringLiteral("INSERT INTO AP_Detail_TAB (DetailID, MasterID, AyahRef, Data, DataSearchable) VALUES "
+                               "(11, 1, 1, 'a1', NULL), (12, 1, 2, 'a2', NULL), (13, 1, 3, 'a3', NULL), "
+                               "(21, 2, 1, 'e1', NULL), (22, 2, 2, 'e2', NULL), (23, 2, 3, 'e3', NULL), "
+                               "(31, 3, 1, 'f1', NULL), (32, 3, 2, 'f2', NULL), (33, 3, 3, 'f3', NULL)")});
+}
+
+QStringList programColumns(const QString& path, int masterId)
+{
+    QStringList values;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery query(db);
+        query.exec(QStringLiteral("SELECT UserSelection, SortOrderUser FROM AP_Master_TAB WHERE MasterID = %1").arg(masterId));
+        if (query.next())
+            values << query.value(0).toString() << query.value(1).toString();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("check"));
+    return values;
+}
+
+} // namespace
+
+TEST(CliStartup, EachStartupFailureIsOneFatalLineAndStatusOne)
+{
+    QTemporaryDir empty;
+    CliRun run = runCli(empty.path(), {});
+    EXPECT_EQ(run.exitCode, 1);
+    ASSERT_EQ(run.lines.size(), 1);
+    EXPECT_TRUE(run.lines.first().startsWith(QStringLiteral("fatal\tThe content database ")));
+
+    QTemporaryDir garbage;
+    QFile file(garbage.path() + QStringLiteral("/DIC.DAT"));
+    file.open(QIODevice::WriteOnly);
+    file.write("this is no database, only text that goes on for a while ........................................");
+    file.close();
+    run = runCli(garbage.path(), {});
+    EXPECT_EQ(run.exitCode, 1);
+    ASSERT_EQ(run.lines.size(), 1);
+    EXPECT_TRUE(run.lines.first().contains(QStringLiteral("is not a Tilvora content database")));
+
+    StoreFixture noColumn;
+    noColumn.execute({QStringLiteral("ALTER TABLE AP_Master_TAB DROP COLUMN DefaultSelection")});
+    run = runCli(noColumn.folder(), {});
+    EXPECT_EQ(run.exitCode, 1);
+    ASSERT_EQ(run.lines.size(), 1);
+    EXPECT_TRUE(run.lines.first().contains(QStringLiteral("lacks a table or column")));
+}
+
+TEST(CliSession, StartsOnChapterOneAndEndsWithTheInput)
+{
+    StoreFixture db;
+    fillLibrary(db);
+    const QString folder = db.folder();
+    const CliRun run = runCli(folder, {});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.lines, (QStringList{
+                             QStringLiteral("menu\t0\t1\tMy voice [/nowhere]\t9"),
+                             QStringLiteral("menu\tsetdatapath\t1"),
+                             QStringLiteral("navigate\tWebControl\t") + folder + QStringLiteral("/Control.htm"),
+                             QStringLiteral("navigate\tWebSearch\t") + folder + QStringLiteral("/WebSearch.Htm"),
+                             QStringLiteral("navigate\tWebSurah\t") + folder + QStringLiteral("/WebSurah.Htm"),
+                             QStringLiteral("navigate\tWebWord\t") + folder + QStringLiteral("/WebWord.Htm"),
+                             QStringLiteral("navigate\tWebSubject\t") + folder + QStringLiteral("/WebSubject.Htm"),
+                             QStringLiteral("label\t  Search Result(s): \\r\\n   0/2"),
+                             QStringLiteral("navigate\tWebMain\t") + folder + QStringLiteral("/Main.htm"),
+                         }));
+}
+
+TEST(CliSession, APickThenARowChoiceStoresTheChoiceAndShowsItOnTheSameVerses)
+{
+    StoreFixture db;
+    fillLibrary(db);
+    const QString folder = db.folder();
+    const CliRun run = runCli(folder, {
+                                          QStringLiteral("navigate\tWebSurah\t") + encodedFileUrl(folder, QStringLiteral("__Surah = 2")),
+                                          QStringLiteral("navigate\tWebControl\t") +
+                                              encodedFileUrl(folder, QStringLiteral("_Control.htm__Row1 = 3")),
+                                      });
+    EXPECT_EQ(run.exitCode, 0);
+    const QStringList tail = run.lines.mid(run.lines.size() - 6);
+    EXPECT_EQ(tail, (QStringList{
+                        QStringLiteral("label\t  Search Result(s): \\r\\n   0/1"),
+                        QStringLiteral("navigate\tWebMain\t") + folder + QStringLiteral("/Main.htm"),
+                        QStringLiteral("reset\tcmbWord"),
+                        QStringLiteral("reset\tcmbSubject"),
+                        QStringLiteral("label\t  Search Result(s): \\r\\n   2/1"),
+                        QStringLiteral("navigate\tWebMain\t") + folder + QStringLiteral("/Main.htm"),
+                    }));
+    EXPECT_EQ(programColumns(db.path(), 3), (QStringList{QStringLiteral("1"), QStringLiteral("1")}));
+    EXPECT_EQ(programColumns(db.path(), 2), (QStringList{QStringLiteral("0"), QStringLiteral("0")}));
+    const QString page = readPageFile(folder + QStringLiteral("/Main.htm"));
+    EXPECT_TRUE(page.contains(QStringLiteral(">f3</TD></TR>")));
+    EXPECT_FALSE(page.contains(QStringLiteral(">e3</TD></TR>")));
+    EXPECT_TRUE(page.contains(QStringLiteral(">a3 {2:1}</TD></TR>")));
+}
+
+TEST(CliSession, BadValuesAreReportedAndTheSessionGoesOn)
+{
+    StoreFixture db;
+    fillLibrary(db);
+    const QString folder = db.folder();
+    const CliRun run = runCli(folder, {
+                                          QStringLiteral("command\t__Surah = 2 OR 1=1"),
+                                          QStringLiteral("command\t__Word = it's"),
+                                          QStringLiteral("navigate\tWebControl\t") +
+                                              encodedFileUrl(folder, QStringLiteral("_Control.htm__Row1 = x")),
+                                          QStringLiteral("command\t__Surah"),
+                                          QStringLiteral("command\t__Surah = 2"),
+                                      });
+    EXPECT_EQ(run.exitCode, 0);
+    const QStringList tail = run.lines.mid(9);
+    ASSERT_EQ(tail.size(), 6);
+    EXPECT_TRUE(tail[0].startsWith(QStringLiteral("error\t")));
+    EXPECT_EQ(tail[1], QStringLiteral("label\t  Search Result(s): \\r\\n   0/0"));
+    EXPECT_TRUE(tail[3].startsWith(QStringLiteral("error\t")));
+    EXPECT_EQ(tail[4], QStringLiteral("label\t  Search Result(s): \\r\\n   0/1"));
+    EXPECT_EQ(programColumns(db.path(), 2), (QStringList{QStringLiteral("1"), QStringLiteral("1")}));
+}

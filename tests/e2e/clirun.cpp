@@ -1,0 +1,89 @@
+#include "clirun.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QUrl>
+
+namespace {
+
+QString unescape(const QString& field)
+{
+    QString text;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] == u'\\' && i + 1 < field.size()) {
+            const QChar next = field[++i];
+            text += next == u't' ? QChar(u'\t') : next == u'r' ? QChar(u'\r') : next == u'n' ? QChar(u'\n') : next;
+        } else {
+            text += field[i];
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+QList<QStringList> CliRun::linesOf(const QString& word) const
+{
+    QList<QStringList> found;
+    for (const QString& line : lines) {
+        QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.first() != word)
+            continue;
+        for (QString& field : fields)
+            field = unescape(field);
+        found.append(fields);
+    }
+    return found;
+}
+
+CliRun runCli(const QString& appFolder, const QStringList& inputLines)
+{
+    QProcess process;
+    process.start(QStringLiteral(TILVORA_CLI), {QStringLiteral("--app-folder"), appFolder});
+    CliRun run;
+    if (!process.waitForStarted())
+        return run;
+    for (const QString& line : inputLines)
+        process.write(line.toUtf8() + '\n');
+    process.closeWriteChannel();
+    process.waitForFinished(90000);
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    const QString output = QString::fromUtf8(process.readAllStandardOutput());
+    run.lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return run;
+}
+
+QString encodedFileUrl(const QString& folder, const QString& name)
+{
+    return QString::fromLatin1(QUrl::fromLocalFile(folder + QLatin1Char('/') + name).toEncoded());
+}
+
+QString readPageFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const QByteArray bytes = file.readAll();
+    if (!bytes.startsWith("\xFF\xFE"))
+        return QString();
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + 2), (bytes.size() - 2) / 2);
+}
+
+bool copyTree(const QString& from, const QString& to)
+{
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QDir().mkpath(to);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        if (QFileInfo(source).isDir()) {
+            QDir().mkpath(target);
+        } else if (!QFile::copy(source, target)) {
+            return false;
+        }
+    }
+    return true;
+}

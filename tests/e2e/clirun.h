@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// One run of tilvora-cli: the input lines it was given and what it wrote.
+struct CliRun {
+    int exitCode = -1;
+    QStringList lines;
+
+    // The lines whose first field is `word`, each split into its fields
+    // (escapes undone).
+    QList<QStringList> linesOf(const QString& word) const;
+};
+
+// Runs tilvora-cli on an application folder with the given input lines.
+CliRun runCli(const QString& appFolder, const QStringList& inputLines);
+
+// A file URL for a name in a folder, with blanks and the like percent-encoded
+// as the browser engine sends it.
+QString encodedFileUrl(const QString& folder, const QString& name);
+
+// The text of a page file (UTF-16 little-endian with a byte order mark).
+QString readPageFile(const QString& path);
+
+// Copies a folder tree.
+bool copyTree(const QString& from, const QString& to);
