@@ -1,0 +1,213 @@
+#include "playback/playvoice.h"
+
+#include "playback/mediasearch.h"
+#include "store/dberror.h"
+
+#include <QLocale>
+
+#include <cmath>
+#include <exception>
+
+namespace tilvora::playback {
+
+namespace {
+
+const QString kLineBreak = QStringLiteral("\r\n");
+
+// A failure found by playback itself (not by the store), with a description
+// in plain words that becomes the title of the "Cannot Access..." box.
+struct PlaybackFailure {
+    QString description;
+};
+
+// Thrown from the search's yield when a newer request has started meanwhile.
+struct Superseded {};
+
+// The number of the newest playback request. Requests nest (a newer one runs
+// inside an older one's yield), all on the one user-interface thread, so a
+// plain counter is all it takes.
+quint64 g_newestRequest = 0;
+
+// Clears the program list's filter as soon as the voice has been read (or
+// could not be), before the search yields to other handlers, which expect the
+// list unfiltered. This is the one place playback narrows it.
+class FilterClearer {
+public:
+    explicit FilterClearer(store::RecordSet& records) : m_records(records) {}
+    ~FilterClearer() { m_records.setFilter(QString()); }
+    FilterClearer(const FilterClearer&) = delete;
+    FilterClearer& operator=(const FilterClearer&) = delete;
+
+private:
+    store::RecordSet& m_records;
+};
+
+// The selected voice's media folder, as stored. Fails with NoCurrentRecord
+// when no voice is selected.
+QString selectedVoiceFolder(store::RecordSet& programs)
+{
+    const FilterClearer clearer(programs);
+    programs.MoveFirst();
+    programs.setFilter(QStringLiteral("(SysTerm_MasterTypeID='") + QStringLiteral("VOICE")
+                       + QStringLiteral("' AND UserSelection ='") + QStringLiteral("True") + QStringLiteral("')"));
+    return programs.text(QStringLiteral("Data"));
+}
+
+// The file `name` in `folder` as it is spelt on disk, or empty when it is not
+// there. The separator is added even when the folder ends with one. An empty
+// folder names no folder (not the root), and an empty name no file.
+QString presentFile(const QString& folder, const QString& name)
+{
+    if (folder.isEmpty() || name.isEmpty())
+        return {};
+    return ExistingFilePath(folder + QLatin1Char('/') + name);
+}
+
+// The name with its file type swapped (MP3 for WMA and back), cut at the first
+// occurrence of the type in any letter case; empty when it has neither.
+QString otherTypeName(const QString& name)
+{
+    const qsizetype mp3 = name.indexOf(QStringLiteral(".MP3"), 0, Qt::CaseInsensitive);
+    if (mp3 >= 0)
+        return name.left(mp3) + QStringLiteral(".wma");
+    const qsizetype wma = name.indexOf(QStringLiteral(".WMA"), 0, Qt::CaseInsensitive);
+    if (wma >= 0)
+        return name.left(wma) + QStringLiteral(".mp3");
+    return {};
+}
+
+// The verse's start position in seconds. Blank is the store's no-data
+// failure; anything but a finite number from 0 on is refused.
+double startPosition(const QString& position)
+{
+    if (position.isEmpty())
+        throw store::DbError(store::DbError::NoData,
+                             QStringLiteral("The verse has no start position in the current voice."));
+    QLocale numbers = QLocale::c();
+    numbers.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double seconds = numbers.toDouble(position, &ok);
+    if (!ok || !std::isfinite(seconds) || seconds < 0)
+        throw PlaybackFailure{QStringLiteral("The start position \"%1\" of the verse is not a number of seconds.")
+                                  .arg(position)};
+    return seconds;
+}
+
+void showNotFound(host::Host& host, const QString& name, const QString& storedFolder)
+{
+    host.showMessage(host::MessageIcon::Information, QStringLiteral("Media Files not found..."),
+                     QStringLiteral("Media File ") + name + QStringLiteral(" is not present at the specified path...")
+                         + kLineBreak + QStringLiteral("Current Path : ") + storedFolder + kLineBreak + kLineBreak
+                         + QStringLiteral("Please Specify a valid path for Media Files (using the Controls Menu) and use this Application !"));
+}
+
+void showNoData(host::Host& host)
+{
+    host.showMessage(host::MessageIcon::Critical, QStringLiteral("Tilvora - ProgramID : "),
+                     QStringLiteral("No Data found in the Database for Current Voice in Programs registered...")
+                         + kLineBreak + kLineBreak
+                         + QStringLiteral("Invalid Programs / Speakers added to database without related Data !"));
+}
+
+void showCannotAccess(host::Host& host, const QString& description)
+{
+    host.showMessage(host::MessageIcon::Critical, description,
+                     QStringLiteral("Cannot Access the specified Media File") + kLineBreak
+                         + QStringLiteral("Make sure that the Media Files folder exists in the same application folder !"));
+}
+
+void playVerse(store::SharedState& state, host::Host& host, qint32 ayahRef, quint64 request)
+{
+    const QString storedFolder = selectedVoiceFolder(state.gPrograms);
+
+    // A copy of the cursor, so that gDetails stays where it is; the copy keeps
+    // the rows even when gDetails is replaced during the search.
+    store::RecordSet verse = state.gDetails.Clone();
+    if (verse.RecordCount() > 0) {
+        verse.MoveFirst();
+        verse.Find(QStringLiteral("AyahRef='") + QString::number(ayahRef) + QStringLiteral("'"));
+    }
+    if (verse.Eof() || verse.RecordCount() <= 0)
+        return; // no recording of this verse: nothing to play or tell
+
+    // Searches below a folder, letting the window handle its events once per
+    // entry. When a newer request ran during a yield, this one stops there:
+    // the search is left by the exception (it holds no open folder between
+    // entries), and PlayVoice ends quietly.
+    const auto search = [&host, request](const QString& folder, const QString& name) {
+        return FindFile(folder, name, [&host, request] {
+            host.processEvents();
+            if (g_newestRequest != request)
+                throw Superseded{};
+        });
+    };
+
+    QString name = verse.text(QStringLiteral("Data")).trimmed();
+    QString folder = storedFolder;
+    QString path = presentFile(folder, name);
+    if (path.isEmpty()) {
+        folder = search(folder, name);
+        path = presentFile(folder, name);
+    }
+    if (path.isEmpty()) {
+        // The other file type, first in the stored folder, then below it.
+        if (const QString other = otherTypeName(name); !other.isEmpty()) {
+            folder = storedFolder;
+            name = other;
+        }
+        path = presentFile(folder, name);
+        if (path.isEmpty()) {
+            folder = search(folder, name);
+            path = presentFile(folder, name);
+        }
+    }
+    if (path.isEmpty()) {
+        showNotFound(host, name, storedFolder);
+        return;
+    }
+
+    const double seconds = startPosition(verse.text(QStringLiteral("DataPos")).trimmed());
+    host.playerSetUrl(path);
+    host.playerSetPosition(seconds);
+    host.playerPlay();
+}
+
+} // namespace
+
+void PlayVoice(store::SharedState& state, host::Host& host, qint32 ayahRef)
+{
+    const quint64 request = ++g_newestRequest;
+    try {
+        try {
+            playVerse(state, host, ayahRef, request);
+        } catch (const Superseded&) {
+            // A newer request took over while this one searched; it has
+            // played or reported what it found.
+        } catch (const store::DbError& failure) {
+            if (failure.number() == store::DbError::ItemNotFound || failure.number() == store::DbError::NoData)
+                showNoData(host);
+            else
+                showCannotAccess(host, failure.description());
+        } catch (const PlaybackFailure& failure) {
+            showCannotAccess(host, failure.description);
+        } catch (const std::exception& failure) {
+            showCannotAccess(host, QString::fromLocal8Bit(failure.what()));
+        } catch (...) {
+            showCannotAccess(host, QStringLiteral("An unknown failure stopped the recitation."));
+        }
+    } catch (...) {
+        // The message box itself failed; the caller still must not see it.
+    }
+}
+
+void ReadingPageDoubleClick(store::SharedState& state, host::Host& host, const QString& verseTableId)
+{
+    bool ok = false;
+    const qint32 ayahRef = verseTableId.trimmed().toInt(&ok, 10);
+    if (!ok)
+        return;
+    state.gLastAyahRef = ayahRef;
+    PlayVoice(state, host, state.gLastAyahRef);
+}
+
+} // namespace tilvora::playback

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "host/host.h"
+#include "store/sharedstate.h"
+
+#include <QString>
+#include <QtGlobal>
+
+namespace tilvora::playback {
+
+// Recites one verse in the selected voice: finds the voice's media folder, the
+// verse's file (directly in the folder, else below it, else as the other of
+// the two file types, MP3 and WMA) and its start position, and starts the
+// player there. A missing file is reported in an information box, any other
+// failure in a critical box; nothing escapes to the caller. gPrograms is left
+// unfiltered and gDetails where it was.
+//
+// Choices of ours where the stored data gives no usable answer:
+// - An empty stored folder names no folder: no file is looked for in it, no
+//   search starts from it (and never from the root folder), so the file is
+//   reported missing. A blank stored file name is a missing file likewise.
+// - A start position is read as a number in the C locale ("12.5"); one that
+//   is not a finite number of seconds from 0 on is refused in the critical
+//   "Cannot Access..." box, titled with our own description of the value.
+// - A voice without any detail record plays nothing and shows nothing, as a
+//   verse without one does.
+//
+// The file search yields to the host's event processing, so another request
+// (a double-click, a voice choice) can start while one is searching. The
+// newest request wins: an older one still searching stops at its next yield,
+// quietly, and whatever the newest one found (or reported) stands.
+void PlayVoice(store::SharedState& state, host::Host& host, qint32 ayahRef);
+
+// A double-click in the reading page, with the id of the verse table around
+// the clicked cell (empty outside any verse table). An id that is a whole
+// number (32-bit) becomes gLastAyahRef and is recited; any other id does
+// nothing and keeps gLastAyahRef.
+void ReadingPageDoubleClick(store::SharedState& state, host::Host& host, const QString& verseTableId);
+
+} // namespace tilvora::playback
