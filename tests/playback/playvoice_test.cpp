@@ -1,0 +1,261 @@
+#include "playback/playvoice.h"
+
+#include "playbackfixture.h"
+#include "store/dberror.h"
+
+using tilvora::playback::PlayVoice;
+using tilvora::playback::ReadingPageDoubleClick;
+using tilvora::playback::testing::PlaybackTest;
+
+namespace {
+
+const QString kCannotAccess = QStringLiteral(
+    "Cannot Access the specified Media File\r\nMake sure that the Media Files folder exists in the same application folder !");
+const QString kNoData = QStringLiteral(
+    "critical|Tilvora - ProgramID : |No Data found in the Database for Current Voice in Programs registered...\r\n\r\n"
+    "Invalid Programs / Speakers added to database without related Data !");
+
+QString notFound(const QString& name, const QString& folder)
+{
+    return QStringLiteral("information|Media Files not found...|Media File ") + name
+        + QStringLiteral(" is not present at the specified path...\r\nCurrent Path : ") + folder
+        + QStringLiteral("\r\n\r\nPlease Specify a valid path for Media Files (using the Controls Menu) and use this Application !");
+}
+
+QStringList played(const QString& path, const QString& seconds)
+{
+    return {QStringLiteral("url|") + path, QStringLiteral("position|") + seconds, QStringLiteral("play")};
+}
+
+class PlayVoiceTest : public PlaybackTest {
+protected:
+    void SetUp() override
+    {
+        voice(kVoice, media(), true);
+        voice(11, QStringLiteral("/elsewhere"), false);
+        mediaFile(QStringLiteral("unrelated.txt"));
+    }
+};
+
+TEST_F(PlayVoiceTest, FileInTheMediaFolderPlaysFromTheVersePosition)
+{
+    detail(1, QStringLiteral(" 001001.mp3 "), QStringLiteral("12.5"));
+    detail(2, QStringLiteral("001002.MP3"), QStringLiteral(" 0 "));
+    mediaFile(QStringLiteral("001001.mp3"));
+    mediaFile(QStringLiteral("001002.mp3"));
+    load();
+
+    PlayVoice(state, host, 1);
+    EXPECT_EQ(host.calls, played(media(QStringLiteral("001001.mp3")), QStringLiteral("12.5")));
+    EXPECT_EQ(host.yields, 0); // found without a search
+
+    // The player is given the name as it is spelt on disk.
+    host.calls.clear();
+    PlayVoice(state, host, 2);
+    EXPECT_EQ(host.calls, played(media(QStringLiteral("001002.mp3")), QStringLiteral("0")));
+}
+
+TEST_F(PlayVoiceTest, FileBelowTheMediaFolderPlaysWithTheSeparatorTwice)
+{
+    detail(1, QStringLiteral("001001.mp3"), QStringLiteral("3"));
+    mediaFile(QStringLiteral("A/other.mp3"));
+    mediaFile(QStringLiteral("B/X/001001.mp3"));
+    load();
+
+    PlayVoice(state, host, 1);
+    EXPECT_EQ(host.calls, played(media(QStringLiteral("B/X//001001.mp3")), QStringLiteral("3")));
+    EXPECT_GT(host.yields, 0);
+}
+
+TEST_F(PlayVoiceTest, TheOtherFileTypePlaysFromTheFolderOrBelowIt)
+{
+    detail(1, QStringLiteral("001001.mp3"), QStringLiteral("1"));
+    detail(2, QStringLiteral("001002.wma"), QStringLiteral("2"));
+    detail(3, QStringLiteral("Recit.Mp3.bak"), QStringLiteral("3"));
+    mediaFile(QStringLiteral("001001.wma"));
+    mediaFile(QStringLiteral("sub/001002.mp3"));
+    mediaFile(QStringLiteral("RECIT.WMA"));
+    load();
+
+    PlayVoice(state, host, 1);
+    PlayVoice(state, host, 2);
+    PlayVoice(state, host, 3); // cut at the first ".MP3" in any case
+    EXPECT_EQ(host.calls, played(media(QStringLiteral("001001.wma")), QStringLiteral("1"))
+                  + played(media(QStringLiteral("sub//001002.mp3")), QStringLiteral("2"))
+                  + played(media(QStringLiteral("RECIT.WMA")), QStringLiteral("3")));
+}
+
+TEST_F(PlayVoiceTest, MissingFileIsReportedWithTheLastNameTriedAndTheStoredFolder)
+{
+    detail(1, QStringLiteral("001001.mp3"), QStringLiteral("1"));
+    detail(2, QStringLiteral("Recit.Mp3"), QString()); // the position is not read
+    detail(3, QStringLiteral("001003.ogg"), QStringLiteral("1"));
+    detail(4, QStringLiteral("  "), QStringLiteral("1"));
+    mediaFile(QStringLiteral("sub/001001.ogg"));
+    load();
+
+    PlayVoice(state, host, 1);
+    PlayVoice(state, host, 2);
+    PlayVoice(state, host, 3);
+    PlayVoice(state, host, 4); // a blank name is a missing file, not the folder itself
+    EXPECT_EQ(host.calls, QStringList({notFound(QStringLiteral("001001.wma"), media()),
+                                       notFound(QStringLiteral("Recit.wma"), media()),
+                                       notFound(QStringLiteral("001003.ogg"), media()),
+                                       notFound(QString(), media())}));
+}
+
+TEST_F(PlayVoiceTest, EmptyStoredFolderIsNeverTheRootFolder)
+{
+    sql(QStringLiteral("UPDATE AP_Master_TAB SET Data = '' WHERE MasterID = 10"));
+    // A name that the root folder does hold, and one it is searched for.
+    detail(1, QStringLiteral("etc/passwd"), QStringLiteral("1"));
+    detail(2, QStringLiteral("001002.mp3"), QStringLiteral("1"));
+    load();
+
+    PlayVoice(state, host, 1);
+    PlayVoice(state, host, 2);
+    EXPECT_EQ(host.calls, QStringList({notFound(QStringLiteral("etc/passwd"), QString()),
+                                       notFound(QStringLiteral("001002.wma"), QString())}));
+    EXPECT_EQ(host.yields, 0);
+}
+
+TEST_F(PlayVoiceTest, BlankOrMissingPositionGivesTheNoDataBox)
+{
+    detail(1, QStringLiteral("001001.mp3"), QStringLiteral("   "));
+    detail(2, QStringLiteral("001001.mp3"), QString());
+    mediaFile(QStringLiteral("001001.mp3"));
+    load();
+    PlayVoice(state, host, 1);
+    PlayVoice(state, host, 2);
+
+    // Details without the position column: the store's "no such item" failure.
+    state.gDetails = state.gConnection->Open(QStringLiteral("SELECT AyahRef, Data FROM AP_Detail_TAB"));
+    PlayVoice(state, host, 1);
+    EXPECT_EQ(host.calls, QStringList({kNoData, kNoData, kNoData}));
+}
+
+TEST_F(PlayVoiceTest, PositionThatIsNoNumberOfSecondsIsRefused)
+{
+    const QStringList positions = {QStringLiteral("12,5"), QStringLiteral("abc"), QStringLiteral("1,000"),
+                                   QStringLiteral("nan"), QStringLiteral("inf"), QStringLiteral("-3")};
+    for (int i = 0; i < positions.size(); ++i)
+        detail(i + 1, QStringLiteral("001001.mp3"), positions.at(i));
+    mediaFile(QStringLiteral("001001.mp3"));
+    load();
+
+    for (int i = 0; i < positions.size(); ++i) {
+        host.calls.clear();
+        PlayVoice(state, host, i + 1);
+        ASSERT_EQ(host.calls.size(), 1) << positions.at(i).toStdString();
+        EXPECT_EQ(host.calls.at(0),
+                  QStringLiteral("critical|The start position \"%1\" of the verse is not a number of seconds.|")
+                          .arg(positions.at(i))
+                      + kCannotAccess);
+    }
+}
+
+TEST_F(PlayVoiceTest, NoSelectedVoiceGivesTheCannotAccessBoxTitledWithTheFailure)
+{
+    sql(QStringLiteral("UPDATE AP_Master_TAB SET UserSelection = 0"));
+    detail(1, QStringLiteral("001001.mp3"), QStringLiteral("1"));
+    mediaFile(QStringLiteral("001001.mp3"));
+    state.gConnection = m_store.connect();
+    tilvora::store::OpenProgramDetails(state, QStringLiteral("10"));
+    PlayVoice(state, host, 1); // no program list at all yet
+    tilvora::store::SelectedProgramIds(state);
+    PlayVoice(state, host, 1);
+
+    const QString noRecord = QStringLiteral("There is no current record: the record set is empty or past its end.");
+    const QString emptySet = QStringLiteral("There is no record to move to: the record set is empty.");
+    EXPECT_EQ(host.calls, QStringList({QStringLiteral("critical|") + emptySet + QLatin1Char('|') + kCannotAccess,
+                                       QStringLiteral("critical|") + noRecord + QLatin1Char('|') + kCannotAccess}));
+}
+
+TEST_F(PlayVoiceTest, VerseWithoutDetailRowDoesNothing)
+{
+    detail(2, QStringLiteral("001002.mp3"), QStringLiteral("1"));
+    detail(1, QStringLiteral("001001.mp3"), QStringLiteral("1"), 11);
+    load();
+    PlayVoice(state, host, 1);
+    load(12); // a voice without any detail row
+    PlayVoice(state, host, 2);
+    EXPECT_TRUE(host.calls.isEmpty()) << host.calls.join(u'\n').toStdString();
+}
+
+TEST_F(PlayVoiceTest, DetailsStayWhereTheyWere)
+{
+    for (int verse = 1; verse <= 3; ++verse)
+        detail(verse, QStringLiteral("00100%1.mp3").arg(verse), QStringLiteral("0"));
+    mediaFile(QStringLiteral("001003.mp3"));
+    load();
+    state.gDetails.MoveFirst();
+    state.gDetails.MoveNext();
+
+    PlayVoice(state, host, 3);
+    EXPECT_EQ(host.calls, played(media(QStringLiteral("001003.mp3")), QStringLiteral("0")));
+    EXPECT_EQ(state.gDetails.text(QStringLiteral("AyahRef")), QStringLiteral("2"));
+}
+
+TEST_F(PlayVoiceTest, PlayerFailureIsReportedNotThrown)
+{
+    detail(1, QStringLiteral("001001.mp3"), QStringLiteral("1"));
+    mediaFile(QStringLiteral("001001.mp3"));
+    load();
+    host.playerFails = true;
+    PlayVoice(state, host, 1);
+    EXPECT_EQ(host.calls, QStringList({QStringLiteral("critical|The player cannot open the file.|") + kCannotAccess}));
+}
+
+TEST_F(PlayVoiceTest, NewerRequestDuringASearchWins)
+{
+    detail(1, QStringLiteral("001001.mp3"), QStringLiteral("1"));
+    detail(2, QStringLiteral("001002.mp3"), QStringLiteral("2"));
+    detail(3, QStringLiteral("001003.mp3"), QStringLiteral("3"));
+    mediaFile(QStringLiteral("A/B/001001.mp3"));
+    mediaFile(QStringLiteral("001002.mp3"));
+    load();
+
+    // A double-click on verse 2 while verse 1 is searched: verse 2 plays,
+    // and the older request ends quietly instead of playing verse 1 after it.
+    host.duringEvents = [this] { ReadingPageDoubleClick(state, host, QStringLiteral("2")); };
+    PlayVoice(state, host, 1);
+    EXPECT_EQ(host.calls, played(media(QStringLiteral("001002.mp3")), QStringLiteral("2")));
+    EXPECT_EQ(state.gLastAyahRef, 2);
+
+    // A newer request that finds nothing also decides: nothing plays.
+    host.calls.clear();
+    host.duringEvents = [this] { PlayVoice(state, host, 4); };
+    PlayVoice(state, host, 1);
+    EXPECT_TRUE(host.calls.isEmpty()) << host.calls.join(u'\n').toStdString();
+
+    // A newer request that itself searches.
+    host.calls.clear();
+    host.duringEvents = [this] { PlayVoice(state, host, 1); };
+    PlayVoice(state, host, 3);
+    EXPECT_EQ(host.calls, played(media(QStringLiteral("A/B//001001.mp3")), QStringLiteral("1")));
+
+    // Requests after those run as usual.
+    host.calls.clear();
+    PlayVoice(state, host, 1);
+    EXPECT_EQ(host.calls, played(media(QStringLiteral("A/B//001001.mp3")), QStringLiteral("1")));
+}
+
+TEST_F(PlayVoiceTest, DoubleClickPlaysOnlyAWholeNumberId)
+{
+    detail(70000, QStringLiteral("001001.mp3"), QStringLiteral("5"));
+    mediaFile(QStringLiteral("001001.mp3"));
+    load();
+    state.gLastAyahRef = 7;
+
+    for (const QString& id : {QString(), QStringLiteral("abc"), QStringLiteral("12.5"), QStringLiteral("0x10"),
+                              QStringLiteral("4294967296"), QStringLiteral("2147483648")})
+        ReadingPageDoubleClick(state, host, id);
+    EXPECT_EQ(state.gLastAyahRef, 7);
+    EXPECT_TRUE(host.calls.isEmpty()) << host.calls.join(u'\n').toStdString();
+
+    ReadingPageDoubleClick(state, host, QStringLiteral(" 70000 ")); // beyond 16 bits
+    EXPECT_EQ(state.gLastAyahRef, 70000);
+    EXPECT_EQ(host.calls, played(media(QStringLiteral("001001.mp3")), QStringLiteral("5")));
+}
+
+} // namespace
