@@ -142,6 +142,8 @@ function verifyDatabase(db, src) {
       `part ${no} runs ${first}-${last}, the juz table says ${src.juzList[p]}-${src.juzList[p + 1] - 1}`);
   });
 
+  check(one(`SELECT COUNT(*) FROM AP_Master_TAB WHERE UserSelection IS NOT DefaultSelection
+      OR SortOrderUser IS NOT SortOrderDef;`) === '0', "the user's selection and order start from the defaults");
   const defaults = sqlite(db, `SELECT SortOrderDef FROM AP_Master_TAB WHERE DefaultSelection = 1
       AND MasterTypeID IN (1, 2, 3) ORDER BY SortOrderDef;`).map((r) => r[0]).join(',');
   check(defaults === '0,1,2,3', `default text positions are ${defaults}, expected 0,1,2,3`);

@@ -296,10 +296,6 @@ TEST_F(Programs, DefaultsShowAMatanAndThreeTranslations)
     EXPECT_EQ(value(u"SELECT COUNT(*) FROM AP_Master_TAB WHERE DefaultSelection = 0 AND SortOrderDef <> 0 "
                     "AND MasterTypeID IN (1, 2, 3)"_s),
               u"0"_s);
-    // The user's columns start from the defaults.
-    EXPECT_EQ(value(u"SELECT COUNT(*) FROM AP_Master_TAB WHERE UserSelection <> DefaultSelection "
-                    "OR SortOrderUser <> SortOrderDef"_s),
-              u"0"_s);
     EXPECT_GE(value(u"SELECT COUNT(*) FROM AP_Master_TAB WHERE MasterTypeID = 1"_s).toInt(), 2);
     EXPECT_GE(value(u"SELECT COUNT(*) FROM AP_Master_TAB WHERE MasterTypeID = 2"_s).toInt(), 5);
 }
@@ -357,7 +353,8 @@ protected:
 TEST_F(DemoVoiceRows, FolderIsTheMediaFolderOfTheApplicationFolder)
 {
     const QString folder = value(u"SELECT Data FROM AP_Master_TAB WHERE MasterID = %1"_s.arg(demoId()));
-    EXPECT_EQ(QDir::cleanPath(folder), contentFile(u"media/demo"_s));
+    EXPECT_EQ(QDir::cleanPath(folder), contentFile(u"media/demo"_s))
+        << "as the set-up wrote it (a folder chosen in the program stays until the content is rebuilt)";
     EXPECT_FALSE(folder.endsWith(u'/'));
 }
 
