@@ -114,10 +114,13 @@ void CloseTable(QString& body)
 QString RenderReadingPage(store::SharedState& state, host::Host& host, const QString& viewName,
                           const QString& viewValue)
 {
-    const QString head = PageHead(state);
+    // The view query comes first, so that a refused value leaves everything,
+    // the program list's cursor included, as it was. The head reads only the
+    // program list, which the view query does not touch.
     qint32 resultCount = 0;
     qint32 shownCount = 0;
     const QString statement = BuildViewQuery(state, viewName, viewValue, resultCount);
+    const QString head = PageHead(state);
 
     // The previous page's rows are let go before the new ones are read.
     state.gPageRecords = store::RecordSet();
