@@ -37,4 +37,6 @@ if [[ ! -f "$stamp" || "$(cat "$stamp")" != "$lock_sum" ]]; then
 fi
 
 mkdir -p "$app_folder"
+# Scratch folders left by a build that was killed half-way.
+rm -rf "$app_folder"/.content-build-*
 node "$here/generate.mjs" "$app_folder" || die "content build failed; the previous content, if any, is unchanged"
