@@ -12,7 +12,7 @@ packages=(
   qt6-base-dev qt6-webengine-dev qt6-multimedia-dev qt6-qpa-plugins libqt6sql6-sqlite
   libsqlite3-dev sqlite3 libgtest-dev libgmock-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
-  fonts-hosny-amiri fonts-dejavu-core
+  fonts-hosny-amiri fonts-dejavu-core fonts-noto-core fonts-wqy-microhei
   espeak-ng lame sox ffmpeg
 )
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
