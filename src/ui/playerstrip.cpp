@@ -1,0 +1,386 @@
+#include "ui/playerstrip.h"
+
+#include "ui/artwork.h"
+
+#include <QAudioOutput>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+
+#include <cmath>
+
+namespace tilvora::ui {
+
+namespace {
+
+// How long a just opened file may take to become seekable.
+constexpr int kSettleTimeout = 3000;
+
+enum class Glyph { Play, Pause, Stop, Volume, Muted };
+
+// The strip's own button glyphs, in the program's green.
+QIcon glyphIcon(Glyph glyph)
+{
+    const int side = 18;
+    QIcon icon;
+    for (const qreal ratio : {1.0, 2.0}) {
+        QPixmap pixmap(QSize(side, side) * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QColor ink = QColor::fromRgb(palette::kGreen);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ink);
+        switch (glyph) {
+        case Glyph::Play: {
+            QPainterPath path;
+            path.moveTo(5, 3);
+            path.lineTo(15, 9);
+            path.lineTo(5, 15);
+            path.closeSubpath();
+            painter.drawPath(path);
+            break;
+        }
+        case Glyph::Pause:
+            painter.drawRoundedRect(QRectF(4, 3.5, 3.6, 11), 0.8, 0.8);
+            painter.drawRoundedRect(QRectF(10.4, 3.5, 3.6, 11), 0.8, 0.8);
+            break;
+        case Glyph::Stop:
+            painter.drawRoundedRect(QRectF(4.5, 4.5, 9, 9), 1.2, 1.2);
+            break;
+        case Glyph::Volume:
+        case Glyph::Muted: {
+            QPainterPath speaker;
+            speaker.moveTo(2.5, 7);
+            speaker.lineTo(5.5, 7);
+            speaker.lineTo(9.5, 3.5);
+            speaker.lineTo(9.5, 14.5);
+            speaker.lineTo(5.5, 11);
+            speaker.lineTo(2.5, 11);
+            speaker.closeSubpath();
+            painter.drawPath(speaker);
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(QPen(ink, 1.4, Qt::SolidLine, Qt::RoundCap));
+            if (glyph == Glyph::Volume) {
+                painter.drawArc(QRectF(7.5, 6, 5, 6), -60 * 16, 120 * 16);
+                painter.drawArc(QRectF(7, 3.5, 9, 11), -60 * 16, 120 * 16);
+            } else {
+                painter.setPen(QPen(QColor::fromRgb(0xa0342b), 1.5, Qt::SolidLine, Qt::RoundCap));
+                painter.drawLine(QPointF(11.5, 6.5), QPointF(16, 11.5));
+                painter.drawLine(QPointF(16, 6.5), QPointF(11.5, 11.5));
+            }
+            break;
+        }
+        }
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+// "m:ss", or "h:mm:ss" from an hour on.
+QString clockText(qint64 milliseconds)
+{
+    const qint64 seconds = std::max<qint64>(0, milliseconds) / 1000;
+    const qint64 hours = seconds / 3600;
+    const qint64 minutes = (seconds / 60) % 60;
+    const qint64 rest = seconds % 60;
+    if (hours > 0)
+        return QStringLiteral("%1:%2:%3")
+            .arg(hours)
+            .arg(minutes, 2, 10, QLatin1Char('0'))
+            .arg(rest, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2").arg(minutes).arg(rest, 2, 10, QLatin1Char('0'));
+}
+
+QToolButton* stripButton(QWidget* parent, const QString& name, const QString& tip, const QIcon& icon)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    button->setIcon(icon);
+    button->setIconSize(QSize(18, 18));
+    button->setAutoRaise(true);
+    button->setFixedSize(30, 30);
+    return button;
+}
+
+} // namespace
+
+PlayerStrip::PlayerStrip(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("WinMediaPlayer"));
+    m_player = new QMediaPlayer(this);
+    m_audio = new QAudioOutput(this);
+    m_player->setAudioOutput(m_audio);
+    m_audio->setVolume(0.8F);
+
+    m_playPause = stripButton(this, QStringLiteral("playPause"), tr("Play"), glyphIcon(Glyph::Play));
+    m_stop = stripButton(this, QStringLiteral("stop"), tr("Stop"), glyphIcon(Glyph::Stop));
+    m_elapsed = new QLabel(clockText(0), this);
+    m_elapsed->setObjectName(QStringLiteral("elapsed"));
+    m_position = new QSlider(Qt::Horizontal, this);
+    m_position->setObjectName(QStringLiteral("position"));
+    m_position->setToolTip(tr("Position"));
+    m_position->setRange(0, 0);
+    m_position->setSingleStep(1000);
+    m_position->setPageStep(5000);
+    m_total = new QLabel(clockText(0), this);
+    m_total->setObjectName(QStringLiteral("total"));
+    m_mute = stripButton(this, QStringLiteral("mute"), tr("Mute"), glyphIcon(Glyph::Volume));
+    m_volume = new QSlider(Qt::Horizontal, this);
+    m_volume->setObjectName(QStringLiteral("volume"));
+    m_volume->setToolTip(tr("Volume"));
+    m_volume->setRange(0, 100);
+    m_volume->setValue(80);
+    m_volume->setFixedWidth(80);
+
+    // The time labels keep their width as the numbers change.
+    const int clockWidth = fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 4;
+    for (QLabel* label : {m_elapsed, m_total}) {
+        label->setMinimumWidth(clockWidth);
+        label->setAlignment(Qt::AlignCenter);
+    }
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(6, 2, 8, 2);
+    row->setSpacing(4);
+    row->addWidget(m_playPause);
+    row->addWidget(m_stop);
+    row->addSpacing(4);
+    row->addWidget(m_elapsed);
+    row->addWidget(m_position, 1);
+    row->addWidget(m_total);
+    row->addSpacing(6);
+    row->addWidget(m_mute);
+    row->addWidget(m_volume);
+
+    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, &PlayerStrip::onMediaStatusChanged);
+    connect(m_player, &QMediaPlayer::playbackStateChanged, this, &PlayerStrip::onPlaybackStateChanged);
+    connect(m_player, &QMediaPlayer::durationChanged, this, &PlayerStrip::onDurationChanged);
+    connect(m_player, &QMediaPlayer::positionChanged, this, &PlayerStrip::onPositionChanged);
+    connect(m_player, &QMediaPlayer::seekableChanged, this, &PlayerStrip::onSeekableChanged);
+    connect(m_player, &QMediaPlayer::errorOccurred, this, &PlayerStrip::onErrorOccurred);
+    connect(m_playPause, &QToolButton::clicked, this, &PlayerStrip::onPlayPauseClicked);
+    connect(m_stop, &QToolButton::clicked, this, &PlayerStrip::stop);
+    connect(m_position, &QSlider::sliderMoved, this,
+            [this](int value) { showTimes(value, m_player->duration()); });
+    connect(m_position, &QSlider::sliderReleased, this, [this] { seek(m_position->value()); });
+    connect(m_position, &QSlider::actionTriggered, this, &PlayerStrip::onSliderAction);
+    connect(m_volume, &QSlider::valueChanged, this, &PlayerStrip::onVolumeChanged);
+    connect(m_mute, &QToolButton::clicked, this, &PlayerStrip::onMuteClicked);
+}
+
+PlayerStrip::~PlayerStrip()
+{
+    // Stop the pipeline before the audio output it plays into goes away.
+    m_player->stop();
+}
+
+void PlayerStrip::setUrl(const QString& path)
+{
+    m_path = path;
+    m_pendingPosition.reset();
+    m_pendingPlay = false;
+    m_total->setToolTip(QString());
+    const QUrl url = QUrl::fromLocalFile(path);
+    const QMediaPlayer::MediaStatus status = m_player->mediaStatus();
+    const bool alreadyOpen = url == m_player->source() && status != QMediaPlayer::NoMedia &&
+                             status != QMediaPlayer::LoadingMedia && status != QMediaPlayer::InvalidMedia;
+    if (alreadyOpen) {
+        // The same file again (another verse of the same chapter): it stays
+        // open and is only moved.
+        m_opening = false;
+        m_player->pause();
+        return;
+    }
+    m_player->stop();
+    m_opening = true;
+    m_pausedToSettle = false;
+    ++m_openings;
+    if (url == m_player->source())
+        m_player->setSource(QUrl()); // a file that failed before is opened anew
+    m_player->setSource(url);
+}
+
+void PlayerStrip::setCurrentPosition(double seconds)
+{
+    const qint64 milliseconds = std::isfinite(seconds) ? std::llround(std::max(0.0, seconds) * 1000.0) : 0;
+    if (m_opening) {
+        m_pendingPosition = milliseconds;
+        return;
+    }
+    seek(milliseconds);
+}
+
+void PlayerStrip::seek(qint64 milliseconds)
+{
+    // A stopped player starts again from the beginning whatever position it
+    // was given, so it is paused first: a paused player keeps its position.
+    if (m_player->playbackState() == QMediaPlayer::StoppedState)
+        m_player->pause();
+    m_player->setPosition(milliseconds);
+}
+
+void PlayerStrip::play()
+{
+    if (m_opening) {
+        m_pendingPlay = true;
+        return;
+    }
+    m_player->play();
+}
+
+void PlayerStrip::pause()
+{
+    m_pendingPlay = false;
+    m_player->pause();
+}
+
+void PlayerStrip::stop()
+{
+    m_pendingPlay = false;
+    m_pendingPosition.reset();
+    m_player->stop();
+}
+
+QSize PlayerStrip::sizeHint() const
+{
+    // 675 twips in the window's design: 45 pixels at 96 dots per inch.
+    return {600, 45};
+}
+
+QSize PlayerStrip::minimumSizeHint() const
+{
+    return {200, 34};
+}
+
+void PlayerStrip::onMediaStatusChanged(QMediaPlayer::MediaStatus status)
+{
+    if (!m_opening)
+        return;
+    if (status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferedMedia) {
+        if (m_player->isSeekable()) {
+            finishOpening();
+        } else if (!m_pausedToSettle) {
+            // Just opened, the media takes no seek until it has been paused
+            // and reports itself seekable.
+            m_pausedToSettle = true;
+            const int opening = m_openings;
+            m_player->pause();
+            // Media that never becomes seekable still plays, from its start.
+            QTimer::singleShot(kSettleTimeout, this, [this, opening] {
+                if (opening == m_openings)
+                    finishOpening();
+            });
+        }
+    } else if (status == QMediaPlayer::InvalidMedia) {
+        // Not necessarily final: after a file that failed, the backend calls
+        // the next file invalid once before it opens it after all. So the
+        // position and play keep waiting for the media to open; the next
+        // setUrl replaces them.
+        m_pausedToSettle = false;
+    }
+}
+
+void PlayerStrip::onSeekableChanged(bool seekable)
+{
+    if (seekable && m_opening && m_pausedToSettle)
+        finishOpening();
+}
+
+void PlayerStrip::finishOpening()
+{
+    if (!m_opening)
+        return;
+    m_opening = false;
+    m_pausedToSettle = false;
+    if (m_pendingPosition)
+        seek(*m_pendingPosition);
+    m_pendingPosition.reset();
+    if (m_pendingPlay)
+        m_player->play();
+    m_pendingPlay = false;
+}
+
+void PlayerStrip::onPlaybackStateChanged(QMediaPlayer::PlaybackState state)
+{
+    const bool playing = state == QMediaPlayer::PlayingState;
+    m_playPause->setIcon(glyphIcon(playing ? Glyph::Pause : Glyph::Play));
+    m_playPause->setToolTip(playing ? tr("Pause") : tr("Play"));
+}
+
+void PlayerStrip::onDurationChanged(qint64 milliseconds)
+{
+    m_position->setRange(0, static_cast<int>(std::clamp<qint64>(milliseconds, 0, INT_MAX)));
+    showTimes(m_player->position(), milliseconds);
+}
+
+void PlayerStrip::onPositionChanged(qint64 milliseconds)
+{
+    if (m_position->isSliderDown())
+        return; // the user is dragging: the slider shows where it will go
+    m_position->setValue(static_cast<int>(std::clamp<qint64>(milliseconds, 0, INT_MAX)));
+    showTimes(milliseconds, m_player->duration());
+}
+
+void PlayerStrip::onErrorOccurred(QMediaPlayer::Error error, const QString& description)
+{
+    if (error == QMediaPlayer::NoError)
+        return;
+    m_total->setText(tr("error"));
+    m_total->setToolTip(description);
+}
+
+void PlayerStrip::onPlayPauseClicked()
+{
+    if (m_player->playbackState() == QMediaPlayer::PlayingState)
+        pause();
+    else
+        play();
+}
+
+void PlayerStrip::onSliderAction()
+{
+    // A click on the groove or a key moves the slider by a step: seek there.
+    // Drags are handled when the slider is released.
+    if (!m_position->isSliderDown())
+        seek(m_position->sliderPosition());
+}
+
+void PlayerStrip::onVolumeChanged(int percent)
+{
+    m_audio->setVolume(static_cast<float>(percent) / 100.0F);
+    if (percent > 0 && m_audio->isMuted())
+        m_audio->setMuted(false);
+    updateMuteIcon();
+}
+
+void PlayerStrip::onMuteClicked()
+{
+    m_audio->setMuted(!m_audio->isMuted());
+    updateMuteIcon();
+}
+
+void PlayerStrip::showTimes(qint64 position, qint64 duration)
+{
+    m_elapsed->setText(clockText(position));
+    if (m_total->toolTip().isEmpty())
+        m_total->setText(clockText(duration));
+}
+
+void PlayerStrip::updateMuteIcon()
+{
+    const bool silent = m_audio->isMuted() || m_volume->value() == 0;
+    m_mute->setIcon(glyphIcon(silent ? Glyph::Muted : Glyph::Volume));
+    m_mute->setToolTip(m_audio->isMuted() ? tr("Unmute") : tr("Mute"));
+}
+
+} // namespace tilvora::ui

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QMediaPlayer>
+#include <QWidget>
+
+#include <optional>
+
+class QAudioOutput;
+class QLabel;
+class QSlider;
+class QToolButton;
+
+namespace tilvora::ui {
+
+// The recitation player along the bottom of the main window (WinMediaPlayer):
+// play/pause, stop, a position slider between the elapsed and the total time,
+// and a volume control, over a QMediaPlayer that decodes MP3 and WMA.
+//
+// The program drives it like the player it replaces: setUrl opens a file,
+// setCurrentPosition moves to a second, play starts. The media opens in the
+// background, and a seek given before it has opened would be lost, so a
+// position and a play asked for while the file is still opening are kept and
+// carried out, in that order, as soon as it has opened. Opening the file that
+// is already open starts it over from the position asked for, without
+// reopening it.
+class PlayerStrip : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PlayerStrip(QWidget* parent = nullptr);
+    ~PlayerStrip() override;
+
+    // Opens the media file at `path` (a plain path) and stops what was
+    // playing.
+    void setUrl(const QString& path);
+    // Moves to `seconds` (fractions allowed) in the media.
+    void setCurrentPosition(double seconds);
+    // Plays from the current position to the end of the media.
+    void play();
+    void pause();
+    void stop();
+
+    // The file last given to setUrl, as given.
+    QString url() const { return m_path; }
+    QMediaPlayer* mediaPlayer() const { return m_player; }
+    QAudioOutput* audioOutput() const { return m_audio; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+private:
+    void seek(qint64 milliseconds);
+    void onMediaStatusChanged(QMediaPlayer::MediaStatus status);
+    void onSeekableChanged(bool seekable);
+    void finishOpening();
+    void onPlaybackStateChanged(QMediaPlayer::PlaybackState state);
+    void onDurationChanged(qint64 milliseconds);
+    void onPositionChanged(qint64 milliseconds);
+    void onErrorOccurred(QMediaPlayer::Error error, const QString& description);
+    void onPlayPauseClicked();
+    void onSliderAction();
+    void onVolumeChanged(int percent);
+    void onMuteClicked();
+    void showTimes(qint64 position, qint64 duration);
+    void updateMuteIcon();
+
+    QMediaPlayer* m_player = nullptr;
+    QAudioOutput* m_audio = nullptr;
+    QToolButton* m_playPause = nullptr;
+    QToolButton* m_stop = nullptr;
+    QLabel* m_elapsed = nullptr;
+    QSlider* m_position = nullptr;
+    QLabel* m_total = nullptr;
+    QToolButton* m_mute = nullptr;
+    QSlider* m_volume = nullptr;
+
+    QString m_path;
+    // True from setUrl of a new file until the media has opened and can be
+    // moved, or has failed; meanwhile a position and a play wait.
+    bool m_opening = false;
+    // The opened media was paused so that it becomes seekable.
+    bool m_pausedToSettle = false;
+    // Counts the files opened, so that a late timer of an earlier one is ignored.
+    int m_openings = 0;
+    std::optional<qint64> m_pendingPosition;
+    bool m_pendingPlay = false;
+};
+
+} // namespace tilvora::ui

@@ -1,0 +1,19 @@
+# The desktop program's own widgets: the recitation player, the media folder
+# dialog, the splash and About windows. They run on the offscreen platform,
+# with no display and no sound card. Screenshots go to artifacts/.
+if(NOT TARGET tilvora_ui)
+  return()
+endif()
+set(TILVORA_ARTIFACTS_DIR ${CMAKE_BINARY_DIR}/artifacts)
+find_package(Qt6 6.4 REQUIRED COMPONENTS Test)
+
+function(tilvora_widget_test name)
+  add_executable(${name} ${CMAKE_CURRENT_LIST_DIR}/widgets_main.cpp ${ARGN})
+  target_link_libraries(${name} PRIVATE tilvora_ui Qt6::Test GTest::gtest)
+  target_compile_definitions(${name} PRIVATE TILVORA_ARTIFACTS_DIR="${TILVORA_ARTIFACTS_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120
+    DISCOVERY_TIMEOUT 60)
+endfunction()
+
+tilvora_widget_test(ui_playerstrip_test ${CMAKE_CURRENT_LIST_DIR}/playerstrip_test.cpp)
