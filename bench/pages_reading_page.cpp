@@ -80,9 +80,11 @@ void buildSyntheticContent(testing::FixtureDb& db)
         int meanLength;
     };
     const Program programs[] = {
-        {1, testing::FixtureDb::Matan, true, 0, &arabic, 160},  {2, testing::FixtureDb::Matan, false, 0, &arabic, 150},
-        {11, testing::FixtureDb::Translation, true, 1, &latin, 190}, {12, testing::FixtureDb::Translation, true, 2, &latin, 170},
-        {13, testing::FixtureDb::Translation, true, 3, &arabic, 250},
+        // Mean lengths near those of the book's Arabic editions, an English
+        // translation, a transliteration and an Urdu translation.
+        {1, testing::FixtureDb::Matan, true, 0, &arabic, 130},  {2, testing::FixtureDb::Matan, false, 0, &arabic, 120},
+        {11, testing::FixtureDb::Translation, true, 1, &latin, 180}, {12, testing::FixtureDb::Translation, true, 2, &latin, 160},
+        {13, testing::FixtureDb::Translation, true, 3, &arabic, 220},
     };
     store::Connection& writer = db.writer();
     store::Connection::Transaction transaction(writer);
@@ -107,8 +109,8 @@ void buildSyntheticContent(testing::FixtureDb& db)
     const auto addDetails = [&](int masterId, const QString& alphabet, int meanLength, bool voice) {
         QString rows;
         for (int r = 1; r <= ref; ++r) {
-            // Verse lengths vary from a fifth to about three times the mean.
-            const int length = meanLength * (20 + int((r * 7919u) % 280u)) / 100;
+            // Verse lengths vary from a fifth to nearly twice the mean.
+            const int length = meanLength * (20 + int((r * 7919u) % 161u)) / 100;
             const QString data = voice ? u"%1.mp3"_s.arg(r, 6, 10, QChar(u'0')) : verseText(seed, alphabet, length);
             const QString searchable = voice ? u"NULL"_s : u"'"_s + data.toLower() + u"'"_s;
             rows += u"(%1,%2,%3,'%4',%5),"_s.arg(++detailId).arg(masterId).arg(r).arg(data, searchable);
@@ -122,7 +124,7 @@ void buildSyntheticContent(testing::FixtureDb& db)
     for (const Program& p : programs)
         addDetails(p.id, *p.alphabet, p.meanLength, false);
     for (int id = 14; id <= 21; ++id)
-        addDetails(id, latin, 200, false);
+        addDetails(id, latin, 180, false);
     addDetails(31, latin, 0, true);
     for (const char* index : {"CREATE INDEX AP_Detail_MasterAyah_IDX ON AP_Detail_TAB (MasterID, AyahRef)",
                               "CREATE INDEX AP_Detail_Ayah_IDX ON AP_Detail_TAB (AyahRef)"})
@@ -189,35 +191,58 @@ int measureMemory(const QString& folder)
     return 0;
 }
 
+// The verse lookup that the whole-book search runs before its final SELECT.
+const QString kWholeBookLookup =
+    u"SELECT DISTINCT AP_Detail_TAB.AyahRef FROM AP_Detail_TAB INNER JOIN (AP_Master_TAB INNER JOIN "
+    u"AP_TypesMaster_TAB ON AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID) ON "
+    u"AP_Detail_TAB.MasterID = AP_Master_TAB.MasterID WHERE ((AP_TypesMaster_TAB.SysTerm IN ('MATAN', "
+    u"'TAFSEER', 'TRANSLATION')) AND (AP_Detail_TAB.Data LIKE '%%' OR AP_Detail_TAB.DataSearchable LIKE '%%')) "
+    u"ORDER By AP_Detail_TAB.AyahRef"_s;
+
 struct ViewResult {
     double oursMs = 0, shellMs = 0;
+    // The shell running the view's lookup and then its final SELECT.
+    double shellBothMs = 0;
     // Parts of ours: the view query with its lookup, reading the rows, writing the file.
     double queryMs = 0, rowsMs = 0, fileMs = 0;
     int rows = 0;
 };
 
-ViewResult compare(store::SharedState& state, host::Host& host, const QString& view, const QString& value, int runs)
+ViewResult compare(store::SharedState& state, host::Host& host, const QString& view, const QString& value,
+                   const QString& lookup, int runs)
 {
-    ViewResult result;
-    result.oursMs = timeMs(runs, [&] {
-        pages::WritePageFile(state, pages::RenderReadingPage(state, host, view, value), u"Main.htm"_s);
-    });
-    result.rows = state.gPageRecords.RecordCount();
-
-    // The same final SELECT, as the view query builds it now.
+    // The same final SELECT that the view runs, as the view query builds it.
     qint32 count = 0;
-    QString statement;
-    result.queryMs = timeMs(runs, [&] { statement = pages::BuildViewQuery(state, view, value, count); });
-    result.rowsMs = timeMs(runs, [&] { state.gConnection->Open(statement); });
-    const QString page = pages::RenderReadingPage(state, host, view, value);
-    result.fileMs = timeMs(runs, [&] { pages::WritePageFile(state, page, u"Main.htm"_s); });
+    const QString statement = pages::BuildViewQuery(state, view, value, count);
     const QString output = state.gAppFolder + u"/shell-output.txt"_s;
-    result.shellMs = timeMs(runs, [&] {
+    const auto shellRun = [&](const QString& sql) {
         QProcess shell;
-        shell.start(u"sqlite3"_s, {state.gConnection->databasePath(), u".output "_s + output, statement});
+        shell.start(u"sqlite3"_s, {state.gConnection->databasePath(), u".output "_s + output, sql});
         if (!shell.waitForFinished(-1) || shell.exitCode() != 0)
             std::fprintf(stderr, "sqlite3 failed: %s\n", shell.readAllStandardError().constData());
-    });
+    };
+    const auto runShell = [&] { shellRun(statement); };
+    QString page;
+    const auto runOurs = [&] {
+        page = pages::RenderReadingPage(state, host, view, value);
+        pages::WritePageFile(state, page, u"Main.htm"_s);
+    };
+
+    // Ours and the shell take turns, so that the load of a shared machine
+    // falls on both alike; each keeps its fastest run.
+    ViewResult result;
+    result.oursMs = result.shellMs = result.shellBothMs = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        result.oursMs = std::min(result.oursMs, timeMs(1, runOurs));
+        const double finalSelect = timeMs(1, runShell);
+        result.shellMs = std::min(result.shellMs, finalSelect);
+        const double lookupMs = lookup.isEmpty() ? 0 : timeMs(1, [&] { shellRun(lookup); });
+        result.shellBothMs = std::min(result.shellBothMs, lookupMs + finalSelect);
+    }
+    result.rows = state.gPageRecords.RecordCount();
+    result.queryMs = timeMs(runs, [&] { pages::BuildViewQuery(state, view, value, count); });
+    result.rowsMs = timeMs(runs, [&] { state.gConnection->Open(statement); });
+    result.fileMs = timeMs(runs, [&] { pages::WritePageFile(state, page, u"Main.htm"_s); });
     return result;
 }
 
@@ -266,18 +291,27 @@ int main(int argc, char** argv)
     startUp(state, host, folder);
     std::printf("selected text programs: %s\n", qPrintable(state.gSelectedIds));
 
-    const ViewResult chapter = compare(state, host, u"Surah"_s, u"2"_s, runs);
-    const ViewResult book = compare(state, host, u"Search"_s, u"*"_s, runs);
+    const ViewResult chapter = compare(state, host, u"Surah"_s, u"2"_s, QString(), runs);
+    const ViewResult book = compare(state, host, u"Search"_s, u"*"_s, kWholeBookLookup, runs);
     const auto report = [](const char* name, const ViewResult& r) {
         std::printf("%-22s %6d rows  ours %8.1f ms  sqlite3 shell %8.1f ms  ratio %.2f (target <= 1.5)\n", name,
                     r.rows, r.oursMs, r.shellMs, r.oursMs / r.shellMs);
-        std::printf("%-22s ours: view query %.1f ms, reading the rows %.1f ms, page text %.1f ms, file %.1f ms\n", "",
-                    r.queryMs, r.rowsMs, r.oursMs - r.queryMs - r.rowsMs - r.fileMs, r.fileMs);
+        if (r.shellBothMs > r.shellMs)
+            std::printf("%-22s against the shell running the lookup too: %.1f ms, ratio %.2f\n", "", r.shellBothMs,
+                        r.oursMs / r.shellBothMs);
+        std::printf("%-22s ours, each part at its fastest: view query %.1f ms, reading the rows %.1f ms, "
+                    "file %.1f ms, the rest (page text, releasing the previous rows) about %.0f ms\n",
+                    "", r.queryMs, r.rowsMs, r.fileMs, std::max(0.0, r.oursMs - r.queryMs - r.rowsMs - r.fileMs));
     };
     report("chapter 2", chapter);
     report("whole book (Search *)", book);
-    std::printf("growth: rows x%.1f, time x%.1f (ours), %.1f -> %.1f us per row\n", double(book.rows) / chapter.rows,
-                book.oursMs / chapter.oursMs, 1000 * chapter.oursMs / chapter.rows, 1000 * book.oursMs / book.rows);
+    // Chapter 2 runs no lookup; the whole book runs one over every text program
+    // first. The rendering itself is compared without it.
+    const double bookRenderMs = book.oursMs - book.queryMs;
+    std::printf("growth: rows x%.1f, time x%.1f; without the whole-book lookup x%.1f "
+                "(%.1f -> %.1f us per row)\n",
+                double(book.rows) / chapter.rows, book.oursMs / chapter.oursMs, bookRenderMs / chapter.oursMs,
+                1000 * chapter.oursMs / chapter.rows, 1000 * bookRenderMs / book.rows);
     std::printf("page file: %lld bytes\n", QFileInfo(folder + u"/Main.htm"_s).size());
 
     QProcess child;

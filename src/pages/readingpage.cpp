@@ -4,6 +4,8 @@
 #include "templates.h"
 #include "viewquery.h"
 
+#include <iterator>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace tilvora::pages {
@@ -87,6 +89,52 @@ struct ViewColumns {
     }
 };
 
+// The text form of a field value, as store::variantText writes it: whole
+// numbers are written into the object itself and texts are shared, so that
+// reading a row's fields allocates nothing.
+class FieldText {
+public:
+    explicit FieldText(const QVariant& value)
+    {
+        switch (value.typeId()) {
+        case QMetaType::LongLong:
+        case QMetaType::Int:
+            writeNumber(value.toLongLong());
+            break;
+        case QMetaType::QString:
+            m_text = value.toString();
+            m_view = m_text;
+            break;
+        default:
+            m_text = store::variantText(value);
+            m_view = m_text;
+        }
+    }
+    FieldText(const FieldText&) = delete;
+    FieldText& operator=(const FieldText&) = delete;
+
+    QStringView view() const { return m_view; }
+
+private:
+    void writeNumber(qint64 number)
+    {
+        char16_t* const end = m_digits + std::size(m_digits);
+        char16_t* digit = end;
+        quint64 rest = number < 0 ? 0 - quint64(number) : quint64(number);
+        do {
+            *--digit = char16_t(u'0' + rest % 10);
+            rest /= 10;
+        } while (rest != 0);
+        if (number < 0)
+            *--digit = u'-';
+        m_view = QStringView(digit, end);
+    }
+
+    char16_t m_digits[20];
+    QString m_text;
+    QStringView m_view;
+};
+
 // The room the page will take, so that it is built in one allocation.
 qsizetype estimatePageSize(store::RecordSet& rows, int dataColumn)
 {
@@ -129,37 +177,38 @@ QString RenderReadingPage(store::SharedState& state, host::Host& host, const QSt
 
     QString page;
     if (rows.RecordCount() > 0) {
-        rows.MoveFirst();
-        rows.setFilter(u"(SortOrderUser='0')"_s);
-        shownCount = rows.RecordCount();
-        rows.setFilter(QString());
-
         const ViewColumns column(rows);
         const QString tail = PageTail();
         page.reserve(head.size() + estimatePageSize(rows, column.data) + kCloseLastVerse.size() + tail.size());
         page += head;
         const qsizetype bodyStart = page.size();
 
+        // Reused from row to row, so that they keep their room.
         QString label;
+        QString className = u"CSS"_s;
         for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext()) {
+            const FieldText order(rows.value(column.sortOrderUser));
+            // The program in order 0 opens each verse. Its rows are the ones
+            // shown, counted as the filter (SortOrderUser='0') counts them:
+            // a row with a Null text included.
+            const bool opensVerse = order.view() == u"0"_s;
+            if (opensVerse)
+                ++shownCount;
             const QVariant data = rows.value(column.data);
             if (data.isNull())
                 continue;
-            const QString orderText = rows.text(column.sortOrderUser);
-            bool isNumber = false;
-            const int order = orderText.toInt(&isNumber);
-            // A row without a numeric order neither starts a verse nor gets its label.
-            const bool opensVerse = isNumber && order == 0;
             label.clear();
             if (opensVerse) {
                 label += u" {"_s;
-                label += rows.text(column.surahNo);
+                label += FieldText(rows.value(column.surahNo)).view();
                 label += u':';
-                label += rows.text(column.ayahNo);
+                label += FieldText(rows.value(column.ayahNo)).view();
                 label += u'}';
             }
-            appendAyahRows(page, rows.text(column.detailId), store::variantText(data), label,
-                           rows.text(column.ayahRef), QString(u"CSS"_s + orderText), opensVerse ? 0 : -1,
+            className.truncate(3);
+            className += order.view();
+            appendAyahRows(page, FieldText(rows.value(column.detailId)).view(), FieldText(data).view(), label,
+                           FieldText(rows.value(column.ayahRef)).view(), className, opensVerse ? 0 : -1,
                            page.size() == bodyStart);
         }
         CloseTable(page);
