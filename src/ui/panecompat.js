@@ -1,0 +1,144 @@
+// Injected into every document of every pane, in the page's own world, once
+// the document is parsed. The pages carry VBScript and <SCRIPT FOR=document
+// EVENT=...> elements, which this engine does not run; this script gives them
+// their effect without touching the page text:
+//   - "return false;" for oncontextmenu / onselectstart: no context menu, no
+//     text selection;
+//   - VBScript "Sub f(n)" (the key handler the control page attaches to its
+//     body): key code 116 (F5) is swallowed;
+//   - VBScript "Sub s(n)": navigates to "_Control.htm__" + n + " = " + the
+//     active element's value, as the control page's lists and radios expect;
+//   - the reading page's verse cells take the focus when clicked, so that
+//     their own onfocus/onblur attributes switch the "_Sel" class;
+//   - one-line lists keep the height of their text, as they did there.
+// It also reports to the window, through the pane's web channel object, the
+// events the window handles: a right-click in a picker pane and a
+// double-click in the reading page.
+//
+// The host wraps this text as a function of `config`:
+//   { reportContextMenu: bool, reportDoubleClick: bool, useChannel: bool }
+
+'use strict';
+
+var bridge = null;
+
+// The <SCRIPT FOR=document EVENT=name> element of the page that returns false.
+function pageCancels(eventName) {
+  var scripts = document.getElementsByTagName('script');
+  for (var i = 0; i < scripts.length; ++i) {
+    var script = scripts[i];
+    if ((script.getAttribute('for') || '').toLowerCase() === 'document'
+        && (script.getAttribute('event') || '').toLowerCase() === eventName
+        && /\breturn\s+false\b/i.test(script.text)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The names of the procedures the page's VBScript defines ("Sub name(...)").
+function vbScriptProcedures() {
+  var names = {};
+  var scripts = document.getElementsByTagName('script');
+  for (var i = 0; i < scripts.length; ++i) {
+    var language = (scripts[i].getAttribute('language') || scripts[i].getAttribute('type') || '').toLowerCase();
+    if (language.indexOf('vbscript') < 0) continue;
+    var pattern = /^\s*Sub\s+([A-Za-z_][A-Za-z0-9_]*)\s*\(/gim;
+    var match;
+    while ((match = pattern.exec(scripts[i].text)) !== null) names[match[1].toLowerCase()] = true;
+  }
+  return names;
+}
+
+var cancelsContextMenu = pageCancels('oncontextmenu');
+var cancelsSelection = pageCancels('onselectstart');
+var procedures = vbScriptProcedures();
+
+document.addEventListener('contextmenu', function (event) {
+  if (config.reportContextMenu) {
+    // The window's handler resets the pane's selector and returns false.
+    event.preventDefault();
+    if (bridge) bridge.contextMenu();
+  } else if (cancelsContextMenu) {
+    event.preventDefault();
+  }
+}, true);
+
+if (cancelsSelection) {
+  document.addEventListener('selectstart', function (event) { event.preventDefault(); }, true);
+}
+
+// Sub f(n): key code 116 cancels the key's default action and its bubbling.
+if (procedures.f && typeof window.f !== 'function') {
+  window.f = function (keyEvent) {
+    keyEvent = keyEvent || window.event;
+    if (keyEvent && keyEvent.keyCode === 116) {
+      keyEvent.preventDefault();
+      keyEvent.stopPropagation();
+    }
+  };
+}
+
+// Sub s(n): navigates to the control command for the element that changed.
+// The value travels percent-encoded; the window decodes the URL once.
+if (procedures.s && typeof window.s !== 'function') {
+  window.s = function (name) {
+    var active = document.activeElement;
+    var value = active && active.value !== undefined && active.value !== null ? String(active.value) : '';
+    window.location.href = '_Control.htm__' + encodeURIComponent(String(name)) + ' = ' + encodeURIComponent(value);
+  };
+  // The element a user changes holds the focus when its handler runs; a list
+  // or button changed without the focus (by the keyboard from another
+  // element, or by a script) takes it first, so that s reads its value.
+  var focusChanged = function (event) {
+    var target = event.target;
+    if (target && target !== document.activeElement
+        && (target.tagName === 'SELECT' || target.tagName === 'INPUT') && target.focus) {
+      target.focus();
+    }
+  };
+  document.addEventListener('change', focusChanged, true);
+  document.addEventListener('click', focusChanged, true);
+}
+
+// The pages without a document type were written for an engine whose one-line
+// lists kept the height of their text whatever height a style gave them
+// (the control page styles its lists "height: 5"); here they keep it too.
+if (document.compatMode === 'BackCompat' && document.getElementsByTagName('select').length > 0) {
+  var listStyle = document.createElement('style');
+  listStyle.textContent = 'select:not([multiple]) { height: auto !important; }';
+  (document.head || document.documentElement).appendChild(listStyle);
+}
+
+// Verse cells: a click gives them the focus, which fires their onfocus. The
+// cell is made focusable as the button goes down, before the engine decides
+// where the focus goes, so that a page of thousands of cells costs nothing.
+document.addEventListener('mousedown', function (event) {
+  var cell = event.target && event.target.closest ? event.target.closest('td') : null;
+  if (!cell || cell.hasAttribute('tabindex')) return;
+  var table = cell.closest('table');
+  if (table && /(^|\s)sura(\s|$)/i.test(table.className)) cell.tabIndex = -1;
+}, true);
+
+if (config.reportDoubleClick) {
+  // The verse table that holds the focused cell is its offset parent.
+  document.addEventListener('dblclick', function (event) {
+    var id = '';
+    try {
+      var active = document.activeElement;
+      var parent = active ? active.offsetParent : null;
+      if (parent && parent.id) id = String(parent.id);
+    } catch (ignored) {
+      id = '';
+    }
+    event.preventDefault();
+    if (bridge) bridge.doubleClick(id);
+  }, false);
+}
+
+if (config.useChannel && window.qt && qt.webChannelTransport && typeof QWebChannel === 'function') {
+  new QWebChannel(qt.webChannelTransport, function (channel) {
+    bridge = channel.objects.tilvoraPane || null;
+    if (bridge) bridge.ready();
+  });
+}
