@@ -1,0 +1,61 @@
+#include "desktopsession.h"
+
+#include "store/storestartup.h"
+#include "ui/mainwindow.h"
+
+#include <QMessageBox>
+
+namespace tilvora::ui {
+
+namespace {
+
+void reportStartupFailure(const QString& message)
+{
+    QMessageBox box(QMessageBox::Critical, DesktopSession::startupFailureTitle(),
+                    QStringLiteral("Tilvora cannot start.\n\n%1").arg(message), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+} // namespace
+
+DesktopSession::DesktopSession() = default;
+
+DesktopSession::~DesktopSession()
+{
+    // The window and its logic go before the state they use.
+    m_window.reset();
+}
+
+QString DesktopSession::startupFailureTitle()
+{
+    return QStringLiteral("Tilvora");
+}
+
+std::unique_ptr<DesktopSession> DesktopSession::start(const QString& appFolder)
+{
+    std::unique_ptr<DesktopSession> session(new DesktopSession);
+    try {
+        store::StartStore(session->m_state, appFolder);
+    } catch (const store::StartupError& failure) {
+        reportStartupFailure(failure.message());
+        return nullptr;
+    }
+
+    session->m_window = std::make_unique<MainWindow>(session->m_state);
+    try {
+        session->m_window->load();
+    } catch (const store::StartupError& failure) {
+        session->m_window.reset();
+        reportStartupFailure(failure.message());
+        return nullptr;
+    } catch (const std::exception& failure) {
+        session->m_window.reset();
+        reportStartupFailure(QString::fromLocal8Bit(failure.what()));
+        return nullptr;
+    }
+    session->m_window->show();
+    return session;
+}
+
+} // namespace tilvora::ui

@@ -1,0 +1,291 @@
+#include "mainwindow.h"
+
+#include "navigation/mainwindowlogic.h"
+#include "ui/artwork.h"
+#include "ui/browserpane.h"
+#include "ui/playerstrip.h"
+#include "ui/qthost.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QWebEngineView>
+
+#include <cmath>
+#include <exception>
+
+namespace tilvora::ui {
+
+using host::Pane;
+
+namespace {
+
+const QString kTitle = QStringLiteral(" .:: Tilvora (version 2.08.09A) ::.");
+
+constexpr std::array<Pane, 6> kPanes{Pane::WebSearch, Pane::WebSurah, Pane::WebWord,
+                                     Pane::WebSubject, Pane::WebControl, Pane::WebMain};
+
+std::size_t paneIndex(Pane pane)
+{
+    return static_cast<std::size_t>(pane);
+}
+
+QLabel* createPicture(const QString& name, QWidget* parent)
+{
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(name);
+    picture->setScaledContents(true);
+    return picture;
+}
+
+} // namespace
+
+MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow(parent), m_state(state)
+{
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowTitle(kTitle);
+    setWindowIcon(appIcon());
+    QFont windowFont(QStringLiteral("Tahoma"));
+    windowFont.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+    windowFont.setPointSizeF(8.25);
+    setFont(windowFont);
+
+    // The controls are placed by hand on a plain client area.
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    m_host = std::make_unique<QtHost>(*this);
+    m_logic = std::make_unique<navigation::MainWindowLogic>(m_state, *m_host);
+
+    createPanes();
+    createPictures();
+    m_player = new PlayerStrip(client);
+    m_player->setObjectName(QStringLiteral("WinMediaPlayer"));
+    createMenus();
+    applyLayout();
+
+    // A first size that shows the reading pane and the control pane side by
+    // side; the layout follows whatever size the window is given later.
+    const double pixels = 1 / twipsPerPixelHere();
+    resize(static_cast<int>(std::lround(13500 * pixels)), static_cast<int>(std::lround(10500 * pixels)));
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createPanes()
+{
+    m_profile = createPaneProfile(this);
+    for (Pane pane : kPanes) {
+        auto* view = new QWebEngineView(centralWidget());
+        view->setObjectName(host::paneName(pane));
+        auto* page = new PanePage(pane, m_profile, view);
+        view->setPage(page);
+        // The panes' own context menus are the pages' business (see the
+        // compatibility script); the view adds none of its own actions.
+        m_views[paneIndex(pane)] = view;
+        m_pages[paneIndex(pane)] = page;
+        connectPane(page);
+    }
+}
+
+void MainWindow::connectPane(PanePage* page)
+{
+    const Pane pane = page->pane();
+    page->setNavigationHandler([this](Pane from, const QString& url) {
+        bool cancel = false;
+        handleEvent([&] { cancel = m_logic->beforeNavigate(from, url); });
+        return cancel;
+    });
+    connect(page->bridge(), &PaneBridge::contextMenuRequested, this,
+            [this, pane] { handleEvent([&] { m_logic->contextMenu(pane); }); });
+    connect(page->bridge(), &PaneBridge::doubleClicked, this, [this, pane](const QString& id) {
+        if (pane == Pane::WebMain)
+            handleEvent([&] { m_logic->readingPageDoubleClick(id); });
+    });
+    // A page's request for a new window width (window.resizeTo and the like).
+    if (pane == Pane::WebControl || pane == Pane::WebMain) {
+        connect(page, &QWebEnginePage::geometryChangeRequested, this, [this, pane](const QRect& geometry) {
+            handleEvent([&] {
+                const auto twips = toWholeTwips(geometry.width() * twipsPerPixelHere());
+                if (!twips)
+                    return;
+                if (pane == Pane::WebControl)
+                    m_layout.controlSetWidth(*twips);
+                else
+                    m_layout.mainSetWidth(*twips);
+                applyLayout();
+            });
+        });
+    }
+}
+
+void MainWindow::createPictures()
+{
+    QWidget* client = centralWidget();
+    m_lblSearch = new QLabel(QStringLiteral("  Search Result(s):  "), client);
+    m_lblSearch->setObjectName(QStringLiteral("LblSearch"));
+    m_lblSearch->setTextFormat(Qt::PlainText);
+    m_lblSearch->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    m_picSearch = createPicture(QStringLiteral("PicSearch"), client);
+    m_picSearch->setPixmap(searchPixmap(devicePixelRatioF()));
+    m_imgBanner = createPicture(QStringLiteral("ImgBanner"), client);
+    m_imgBanner->setPixmap(bannerPixmap(devicePixelRatioF()));
+    m_image1 = createPicture(QStringLiteral("Image1"), client);
+    m_image1->setPixmap(emblemPixmap(32, devicePixelRatioF()));
+    // The strip is painted for the size it gets (see applyLayout).
+    m_imgMain = createPicture(QStringLiteral("ImgMain"), client);
+}
+
+void MainWindow::createMenus()
+{
+    m_mnuControls = menuBar()->addMenu(QStringLiteral("&Controls"));
+    m_mnuControls->setObjectName(QStringLiteral("MnuControls"));
+    m_mnuHidePane = m_mnuControls->addAction(QStringLiteral("&Hide/Un-Hide Pane"));
+    m_mnuHidePane->setObjectName(QStringLiteral("MnuHidePane"));
+    connect(m_mnuHidePane, &QAction::triggered, this, [this] {
+        handleEvent([&] {
+            m_layout.toggleControlPane();
+            applyLayout();
+        });
+    });
+
+    m_mnuSetDataPath = m_mnuControls->addMenu(QStringLiteral("Set Data &Path"));
+    m_mnuSetDataPath->setObjectName(QStringLiteral("MnuSetDataPath"));
+    for (int index = 0; index < kVoiceMenuItems; ++index) {
+        QAction* item = m_mnuSetDataPath->addAction(QStringLiteral("Voice %1").arg(index + 1));
+        item->setObjectName(QStringLiteral("MnuDPVoice_%1").arg(index));
+        // As designed: the first item shown, the others hidden, the submenu
+        // hidden; the voice menu decides at load.
+        item->setVisible(index == 0);
+        connect(item, &QAction::triggered, this, [this, index] { handleEvent([&] { m_logic->voiceMenuClick(index); }); });
+        m_mnuDPVoice[static_cast<std::size_t>(index)] = item;
+    }
+    m_mnuSetDataPath->menuAction()->setVisible(false);
+
+    m_mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
+    m_mnuAbout->setObjectName(QStringLiteral("MnuAbt"));
+    connect(m_mnuAbout, &QAction::triggered, this, [this] { handleEvent([&] { showAbout(); }); });
+}
+
+void MainWindow::load()
+{
+    m_logic->load();
+}
+
+PanePage* MainWindow::page(Pane pane) const
+{
+    return m_pages[paneIndex(pane)];
+}
+
+QWebEngineView* MainWindow::view(Pane pane) const
+{
+    return m_views[paneIndex(pane)];
+}
+
+QAction* MainWindow::voiceMenuAction(int index) const
+{
+    if (index < 0 || index >= kVoiceMenuItems)
+        return nullptr;
+    return m_mnuDPVoice[static_cast<std::size_t>(index)];
+}
+
+QWidget* MainWindow::controlWidget(PaneControl control) const
+{
+    switch (control) {
+    case PaneControl::WebSearch:
+        return view(Pane::WebSearch);
+    case PaneControl::LblSearch:
+        return m_lblSearch;
+    case PaneControl::PicSearch:
+        return m_picSearch;
+    case PaneControl::WebSubject:
+        return view(Pane::WebSubject);
+    case PaneControl::WebWord:
+        return view(Pane::WebWord);
+    case PaneControl::WebSurah:
+        return view(Pane::WebSurah);
+    case PaneControl::WebMain:
+        return view(Pane::WebMain);
+    case PaneControl::ImgMain:
+        return m_imgMain;
+    case PaneControl::WebControl:
+        return view(Pane::WebControl);
+    case PaneControl::ImgBanner:
+        return m_imgBanner;
+    case PaneControl::Image1:
+        return m_image1;
+    case PaneControl::WinMediaPlayer:
+        return m_player;
+    }
+    return nullptr;
+}
+
+void MainWindow::handleEvent(const std::function<void()>& work)
+{
+    try {
+        work();
+    } catch (const std::exception& failure) {
+        reportFailure(QString::fromLocal8Bit(failure.what()));
+    } catch (...) {
+        reportFailure(QStringLiteral("An unexpected failure stopped the request."));
+    }
+}
+
+void MainWindow::reportFailure(const QString& text)
+{
+    try {
+        m_host->reportError(text);
+    } catch (...) {
+        // Nothing more can be told; the program goes on.
+    }
+}
+
+double MainWindow::twipsPerPixelHere() const
+{
+    return twipsPerPixel(logicalDpiX());
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    handleEvent([&] { arrangePanes(); });
+}
+
+void MainWindow::arrangePanes()
+{
+    // The layout works from the window's outer size, frame included.
+    const QSize outer = frameGeometry().size();
+    const double perPixel = twipsPerPixelHere();
+    // A size too small for the arithmetic ends the arrangement at the failing
+    // step; what was computed before it is applied all the same.
+    m_layout.arrangePanes(outer.width() * perPixel, outer.height() * perPixel);
+    applyLayout();
+}
+
+void MainWindow::applyLayout()
+{
+    const double dpi = logicalDpiX();
+    for (const PaneControl control :
+         {PaneControl::WebSearch, PaneControl::LblSearch, PaneControl::PicSearch, PaneControl::WebSubject,
+          PaneControl::WebWord, PaneControl::WebSurah, PaneControl::WebMain, PaneControl::ImgMain,
+          PaneControl::WebControl, PaneControl::ImgBanner, PaneControl::Image1, PaneControl::WinMediaPlayer}) {
+        QWidget* widget = controlWidget(control);
+        const ControlGeometry& geometry = m_layout.control(control);
+        widget->setGeometry(pixelRect(geometry, dpi));
+        widget->setVisible(geometry.visible);
+    }
+    // The strip between the reading pane and the control pane is painted for
+    // its size so that its ornaments keep their shape.
+    const QSize stripSize = m_imgMain->size();
+    if (!stripSize.isEmpty() && (m_imgMain->pixmap().isNull() || m_imgMain->pixmap().deviceIndependentSize().toSize() != stripSize))
+        m_imgMain->setPixmap(stripPixmap(stripSize, devicePixelRatioF()));
+}
+
+void MainWindow::showAbout()
+{
+    // Filled in with the About window.
+}
+
+} // namespace tilvora::ui

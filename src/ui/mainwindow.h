@@ -1,0 +1,101 @@
+#pragma once
+
+#include "host/host.h"
+#include "ui/layout/panelayout.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QMenu;
+class QWebEngineProfile;
+class QWebEngineView;
+
+namespace tilvora::store {
+struct SharedState;
+}
+namespace tilvora::navigation {
+class MainWindowLogic;
+}
+
+namespace tilvora::ui {
+
+class PanePage;
+class PlayerStrip;
+class QtHost;
+
+// FrmMain: six browser panes, the search-result label, the pictures, the
+// player strip and the menus, every one placed by the layout arithmetic in
+// twips (no layout managers). The window's behaviour is MainWindowLogic's;
+// this class only turns the window's events into its calls and carries out
+// the host operations it asks for (through QtHost).
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kVoiceMenuItems = 20;
+
+    explicit MainWindow(store::SharedState& state, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The window's load: voice menu, control page, picker pages, chapter 1.
+    // Throws store::StartupError, which ends start-up.
+    void load();
+
+    navigation::MainWindowLogic& logic() { return *m_logic; }
+    PanePage* page(host::Pane pane) const;
+    QWebEngineView* view(host::Pane pane) const;
+    QLabel* searchLabel() const { return m_lblSearch; }
+    PlayerStrip* player() const { return m_player; }
+    QAction* voiceMenuAction(int index) const;
+    QMenu* setDataPathMenu() const { return m_mnuSetDataPath; }
+    QAction* hidePaneAction() const { return m_mnuHidePane; }
+    const PaneLayout& paneLayout() const { return m_layout; }
+    // The widget that shows one control of the layout's table.
+    QWidget* controlWidget(PaneControl control) const;
+
+    // Runs an event's work; a failure that escapes it is reported in one
+    // message box and the program goes on.
+    void handleEvent(const std::function<void()>& work);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createPanes();
+    void createPictures();
+    void createMenus();
+    void connectPane(PanePage* page);
+    void reportFailure(const QString& text);
+    // Lays out every control from the window's outer size.
+    void arrangePanes();
+    // Applies the layout's rectangles (twips) to the widgets (pixels).
+    void applyLayout();
+    double twipsPerPixelHere() const;
+    void showAbout();
+
+    store::SharedState& m_state;
+    PaneLayout m_layout;
+    QWebEngineProfile* m_profile = nullptr;
+    std::array<QWebEngineView*, 6> m_views{};
+    std::array<PanePage*, 6> m_pages{};
+    QLabel* m_lblSearch = nullptr;
+    QLabel* m_picSearch = nullptr;
+    QLabel* m_imgMain = nullptr;
+    QLabel* m_imgBanner = nullptr;
+    QLabel* m_image1 = nullptr;
+    PlayerStrip* m_player = nullptr;
+    QMenu* m_mnuControls = nullptr;
+    QAction* m_mnuHidePane = nullptr;
+    QMenu* m_mnuSetDataPath = nullptr;
+    std::array<QAction*, kVoiceMenuItems> m_mnuDPVoice{};
+    QAction* m_mnuAbout = nullptr;
+
+    // Declared last: destroyed first, while the widgets they use still exist.
+    std::unique_ptr<QtHost> m_host;
+    std::unique_ptr<navigation::MainWindowLogic> m_logic;
+};
+
+} // namespace tilvora::ui

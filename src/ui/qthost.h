@@ -1,0 +1,49 @@
+#pragma once
+
+#include "host/host.h"
+
+class QWidget;
+
+namespace tilvora::ui {
+
+class MainWindow;
+
+// The desktop implementation of the host port: each operation the program
+// logic asks for, carried out on the main window's widgets.
+class QtHost : public host::Host {
+public:
+    explicit QtHost(MainWindow& window) : m_window(window) {}
+
+    void navigate(host::Pane pane, const QString& target) override;
+    void setSearchLabel(const QString& caption) override;
+    void showMessage(host::MessageIcon icon, const QString& title, const QString& text) override;
+    void reportError(const QString& text) override;
+
+    void playerSetUrl(const QString& path) override;
+    void playerSetPosition(double seconds) override;
+    void playerPlay() override;
+
+    void resetPickerSelector(const QString& elementId) override;
+
+    void setVoiceMenuItem(int index, bool visible, const QString& caption, const QString& tag) override;
+    void setDataPathMenuVisible(bool visible) override;
+
+    host::MediaFolderDialogAnswer showMediaFolderDialog(const host::MediaFolderDialogRequest& request) override;
+
+    void processEvents() override;
+
+    // The title of the message box that reports a failure.
+    static QString errorTitle();
+    // The pane whose page holds a picker selector; false for other ids.
+    static bool pickerPane(const QString& elementId, host::Pane* pane);
+    // A text as a message box or label shows it: the program's line breaks
+    // (CR LF) as plain line breaks.
+    static QString displayText(const QString& text);
+
+private:
+    QWidget* dialogParent() const;
+
+    MainWindow& m_window;
+};
+
+} // namespace tilvora::ui
