@@ -42,11 +42,22 @@ bool matchFolded(const QString& pattern, const QString& text, QChar escape)
     return p == pattern.size();
 }
 
+// The pattern of one statement, folded once and kept by SQLite between rows.
+struct FoldedPattern {
+    QString folded;
+    bool matchesAnything; // only "%" signs: every non-Null text matches
+};
+
+void deletePattern(void* pattern)
+{
+    delete static_cast<FoldedPattern*>(pattern);
+}
+
 QString argumentText(sqlite3_value* value)
 {
-    const auto* data = static_cast<const char16_t*>(sqlite3_value_text16(value));
-    const int bytes = sqlite3_value_bytes16(value);
-    return QString::fromUtf16(data, bytes / 2);
+    const auto* data = reinterpret_cast<const char*>(sqlite3_value_text(value));
+    const int bytes = sqlite3_value_bytes(value);
+    return QString::fromUtf8(data, bytes);
 }
 
 void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
@@ -67,9 +78,24 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
         }
         escape = escapeText[0];
     }
-    const QString pattern = argumentText(argv[0]).toCaseFolded();
+    // The pattern is the same for every row of a statement: fold it once.
+    auto* pattern = static_cast<FoldedPattern*>(sqlite3_get_auxdata(context, 0));
+    if (!pattern) {
+        const QString folded = argumentText(argv[0]).toCaseFolded();
+        const bool onlyPercent = !folded.isEmpty() && folded.count(u'%') == folded.size();
+        sqlite3_set_auxdata(context, 0, new FoldedPattern{folded, onlyPercent}, deletePattern);
+        pattern = static_cast<FoldedPattern*>(sqlite3_get_auxdata(context, 0));
+        if (!pattern) { // SQLite could not keep it and has deleted it
+            sqlite3_result_int(context, matchFolded(folded, argumentText(argv[1]).toCaseFolded(), escape) ? 1 : 0);
+            return;
+        }
+    }
+    if (pattern->matchesAnything && escape.isNull()) {
+        sqlite3_result_int(context, 1);
+        return;
+    }
     const QString text = argumentText(argv[1]).toCaseFolded();
-    sqlite3_result_int(context, matchFolded(pattern, text, escape) ? 1 : 0);
+    sqlite3_result_int(context, matchFolded(pattern->folded, text, escape) ? 1 : 0);
 }
 
 } // namespace
@@ -81,7 +107,7 @@ bool caseFoldingLike(const QString& pattern, const QString& text)
 
 void registerCaseFoldingLike(sqlite3* db)
 {
-    const int flags = SQLITE_UTF16 | SQLITE_DETERMINISTIC;
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     sqlite3_create_function_v2(db, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(db, "like", 3, flags, nullptr, likeFunction, nullptr, nullptr, nullptr);
 }

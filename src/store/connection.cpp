@@ -8,9 +8,7 @@
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
-#include <QSqlField>
 #include <QSqlQuery>
-#include <QSqlRecord>
 
 #include <sqlite3.h>
 
@@ -38,6 +36,29 @@ QString errorText(const QSqlError& error)
     if (text.isEmpty())
         text = error.text().trimmed();
     return text;
+}
+
+// Yes/No columns are declared BOOLEAN; their values are presented as bool.
+bool isBooleanDeclaration(const char* declaredType)
+{
+    return declaredType && (qstricmp(declaredType, "boolean") == 0 || qstricmp(declaredType, "bool") == 0);
+}
+
+QVariant columnValue(sqlite3_stmt* query, int column, bool boolean)
+{
+    switch (sqlite3_column_type(query, column)) {
+    case SQLITE_NULL: return QVariant();
+    case SQLITE_INTEGER:
+        if (boolean)
+            return QVariant(sqlite3_column_int64(query, column) != 0);
+        return QVariant(qint64(sqlite3_column_int64(query, column)));
+    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(query, column));
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(query, column)), sqlite3_column_bytes(query, column)));
+    default:
+        return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(query, column)),
+                                          sqlite3_column_bytes(query, column)));
+    }
 }
 
 } // namespace
@@ -83,36 +104,33 @@ Connection::~Connection()
 
 RecordSet Connection::Open(const QString& statement)
 {
+    // Rows are read through SQLite directly: the texts arrive as UTF-8 and
+    // become QStrings once, which keeps a page of the whole book fast.
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.exec(statement))
-        throw DbError(DbError::StatementRefused, errorText(query.lastError()));
+    sqlite3* handle = sqliteHandle(db);
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare16_v2(handle, statement.utf16(), int(statement.size() * 2), &raw, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(raw);
+        throw DbError(DbError::StatementRefused, QString::fromUtf8(sqlite3_errmsg(handle)));
+    }
+    const std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> query(raw, &sqlite3_finalize);
 
     auto table = std::make_shared<RecordSet::Table>();
-    const QSqlRecord record = query.record();
-    const int columnCount = record.count();
+    const int columnCount = sqlite3_column_count(raw);
     table->booleanColumn.resize(static_cast<std::size_t>(columnCount));
     for (int i = 0; i < columnCount; ++i) {
-        table->columns.append(record.fieldName(i));
-        table->booleanColumn[static_cast<std::size_t>(i)] = record.field(i).metaType().id() == QMetaType::Bool;
+        table->columns.append(QString::fromUtf8(sqlite3_column_name(raw, i)));
+        table->booleanColumn[static_cast<std::size_t>(i)] = isBooleanDeclaration(sqlite3_column_decltype(raw, i));
     }
-    while (query.next()) {
+    int status = SQLITE_ROW;
+    while ((status = sqlite3_step(raw)) == SQLITE_ROW) {
         std::vector<QVariant> row(static_cast<std::size_t>(columnCount));
-        for (int i = 0; i < columnCount; ++i) {
-            QVariant value = query.value(i);
-            auto& cell = row[static_cast<std::size_t>(i)];
-            if (value.isNull())
-                continue;
-            if (table->booleanColumn[static_cast<std::size_t>(i)])
-                cell = QVariant(value.toLongLong() != 0);
-            else
-                cell = std::move(value);
-        }
+        for (int i = 0; i < columnCount; ++i)
+            row[static_cast<std::size_t>(i)] = columnValue(raw, i, table->booleanColumn[static_cast<std::size_t>(i)]);
         table->rows.push_back(std::move(row));
     }
-    if (query.lastError().isValid())
-        throw DbError(DbError::StatementRefused, errorText(query.lastError()));
+    if (status != SQLITE_DONE)
+        throw DbError(DbError::StatementRefused, QString::fromUtf8(sqlite3_errmsg(handle)));
     return RecordSet(std::move(table));
 }
 
