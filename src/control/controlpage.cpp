@@ -3,6 +3,7 @@
 #include "control/filterclearer.h"
 #include "control/htmltext.h"
 #include "pages/pagefile.h"
+#include "pages/templates.h"
 #include "store/queryhelpers.h"
 #include "store/recordset.h"
 
@@ -41,29 +42,19 @@ const QStringList kHeadLines = {
 // The page's closing: f swallows F5 so the pane cannot be reloaded; s sends
 // the class name of the changed list or button and the active element's value
 // as a control command.
-const QStringList kScriptLines = {
-    u"<SCRIPT LANGUAGE=VBScript>"_s,
-    u"<!--"_s,
-    u"Sub f(n)"_s,
-    u"keyascii2 = n.keyCode"_s,
-    u"If keyascii2 = 116 Then"_s,
-    u"window.event.returnValue = False"_s,
-    u"window.event.cancelBubble = True"_s,
-    u"window.event.keyCode = 0"_s,
-    u"Else"_s,
-    u"End If"_s,
-    u"End Sub"_s,
-    u"Sub s(n)"_s,
-    u"dim xxx"_s,
-    u"set xxx=document.activeElement"_s,
-    u"a= xxx.value "_s,
-    u"window.navigate (\""_s + u"_Control.htm"_s + u"__\" & n & \" = \"& a)"_s,
-    u"End Sub"_s,
-    u"-->"_s,
-    u"</SCRIPT>"_s,
-    u"</body>"_s,
-    u"</html>"_s,
-};
+const QStringList kScriptLines = QStringList{u"<SCRIPT LANGUAGE=VBScript>"_s, u"<!--"_s} + pages::RefreshKeyHandlerLines()
+                                 + QStringList{
+                                     u"Sub s(n)"_s,
+                                     u"dim xxx"_s,
+                                     u"set xxx=document.activeElement"_s,
+                                     u"a= xxx.value "_s,
+                                     u"window.navigate (\""_s + u"_Control.htm"_s + u"__\" & n & \" = \"& a)"_s,
+                                     u"End Sub"_s,
+                                     u"-->"_s,
+                                     u"</SCRIPT>"_s,
+                                     u"</body>"_s,
+                                     u"</html>"_s,
+                                 };
 
 // The matan list's opening tag; its style value begins with a blank, unlike
 // the row lists'.

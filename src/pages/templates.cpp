@@ -97,11 +97,9 @@ QString PageHead(store::SharedState& state)
     return head;
 }
 
-QString PageTail()
+const QStringList& RefreshKeyHandlerLines()
 {
-    static const std::array<QString, 14> lines = {
-        u"<SCRIPT LANGUAGE=VBScript>"_s,
-        u"<!--"_s,
+    static const QStringList lines = {
         u"Sub f(n)"_s,
         u"keyascii2 = n.keyCode"_s,
         u"If keyascii2 = 116 Then"_s,
@@ -111,10 +109,14 @@ QString PageTail()
         u"Else"_s,
         u"End If"_s,
         u"End Sub"_s,
-        u"-->"_s,
-        u"</SCRIPT>"_s,
-        u"</BODY></HTML>"_s,
     };
+    return lines;
+}
+
+QString PageTail()
+{
+    const QStringList lines = QStringList{u"<SCRIPT LANGUAGE=VBScript>"_s, u"<!--"_s} + RefreshKeyHandlerLines()
+                              + QStringList{u"-->"_s, u"</SCRIPT>"_s, u"</BODY></HTML>"_s};
     QString tail;
     for (const QString& line : lines)
         tail += kCrLf + line;

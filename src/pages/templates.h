@@ -3,6 +3,7 @@
 #include "store/sharedstate.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace tilvora::pages {
 
@@ -21,5 +22,9 @@ QString PageHead(store::SharedState& state);
 
 // The tail of the reading page: the F5 key handler and the closing tags.
 QString PageTail();
+
+// The script procedure f that both generated pages carry: for the refresh key
+// (key code 116, F5) it cancels the key, so a pane cannot be reloaded.
+const QStringList& RefreshKeyHandlerLines();
 
 } // namespace tilvora::pages
