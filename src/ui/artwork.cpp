@@ -7,6 +7,7 @@
 #include <QRadialGradient>
 
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 namespace tilvora::ui {
@@ -323,6 +324,63 @@ QIcon appIcon()
     for (int side : {16, 24, 32, 48, 64, 128, 256})
         icon.addPixmap(emblemPixmap(side));
     return icon;
+}
+
+namespace {
+
+QIcon smallIcon(const std::function<void(QPainter&)>& paint)
+{
+    QIcon icon;
+    for (const qreal ratio : {1.0, 2.0}) {
+        QPixmap pixmap = blankPixmap(QSize(16, 16), ratio);
+        QPainter painter(&pixmap);
+        prepare(painter);
+        paint(painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+} // namespace
+
+QIcon folderIcon()
+{
+    return smallIcon([](QPainter& painter) {
+        QPainterPath back;
+        back.moveTo(1.5, 3.5);
+        back.lineTo(6, 3.5);
+        back.lineTo(7.5, 5);
+        back.lineTo(14.5, 5);
+        back.lineTo(14.5, 13.5);
+        back.lineTo(1.5, 13.5);
+        back.closeSubpath();
+        painter.setPen(QPen(colour(0x9c7a2e), 1));
+        painter.setBrush(colour(palette::kGold));
+        painter.drawPath(back);
+        QLinearGradient front(0, 6.5, 0, 13.5);
+        front.setColorAt(0, colour(palette::kPaleGold));
+        front.setColorAt(1, colour(0xdcbf72));
+        painter.setBrush(front);
+        painter.drawRect(QRectF(1.5, 6.5, 13, 7));
+    });
+}
+
+QIcon volumeIcon()
+{
+    return smallIcon([](QPainter& painter) {
+        painter.setPen(QPen(colour(palette::kDeepGreen), 1));
+        QLinearGradient body(0, 4.5, 0, 12.5);
+        body.setColorAt(0, colour(palette::kTeal));
+        body.setColorAt(1, colour(palette::kGreen));
+        painter.setBrush(body);
+        painter.drawRoundedRect(QRectF(1.5, 4.5, 13, 8), 2, 2);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour(palette::kPaleGold));
+        painter.drawEllipse(QPointF(12, 10), 1.1, 1.1);
+        painter.setBrush(colour(palette::kGold, 200));
+        painter.drawRect(QRectF(3.5, 9.3, 5, 1.4));
+    });
 }
 
 QPixmap stripPixmap(const QSize& size, qreal devicePixelRatio)

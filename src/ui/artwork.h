@@ -27,6 +27,10 @@ QPixmap searchPixmap(qreal devicePixelRatio = 1);
 // The application's icon, with the emblem at the usual icon sizes.
 QIcon appIcon();
 
+// Small icons for lists of folders and of volumes (the folder dialog).
+QIcon folderIcon();
+QIcon volumeIcon();
+
 // The narrow strip between the reading pane and the control pane (ImgMain).
 // It is painted for the size it is shown at, so its ornaments keep their
 // shape however tall the strip becomes; 20 x 200 is the design size.

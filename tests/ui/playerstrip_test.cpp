@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "widgettesting.h"
+
 using tilvora::ui::PlayerStrip;
 
 namespace {

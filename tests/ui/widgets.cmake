@@ -17,3 +17,4 @@ function(tilvora_widget_test name)
 endfunction()
 
 tilvora_widget_test(ui_playerstrip_test ${CMAKE_CURRENT_LIST_DIR}/playerstrip_test.cpp)
+tilvora_widget_test(ui_mediafolderdialog_test ${CMAKE_CURRENT_LIST_DIR}/mediafolderdialog_test.cpp)
