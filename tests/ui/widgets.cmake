@@ -18,3 +18,4 @@ endfunction()
 
 tilvora_widget_test(ui_playerstrip_test ${CMAKE_CURRENT_LIST_DIR}/playerstrip_test.cpp)
 tilvora_widget_test(ui_mediafolderdialog_test ${CMAKE_CURRENT_LIST_DIR}/mediafolderdialog_test.cpp)
+tilvora_widget_test(ui_windows_test ${CMAKE_CURRENT_LIST_DIR}/windows_test.cpp)
