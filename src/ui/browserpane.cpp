@@ -146,6 +146,16 @@ void PanePage::installScripts()
         scripts().insert(channelScript);
     }
 
+    if (m_pane == Pane::WebMain) {
+        QWebEngineScript layoutScript;
+        layoutScript.setName(QStringLiteral("tilvora-reading-layout"));
+        layoutScript.setSourceCode(resourceText(QStringLiteral(":/tilvora/panes/readinglayout.js")));
+        layoutScript.setInjectionPoint(QWebEngineScript::DocumentCreation);
+        layoutScript.setWorldId(QWebEngineScript::MainWorld);
+        layoutScript.setRunsOnSubFrames(false);
+        scripts().insert(layoutScript);
+    }
+
     QJsonObject config;
     config.insert(QStringLiteral("reportContextMenu"), binding.contextMenu);
     config.insert(QStringLiteral("reportDoubleClick"), binding.doubleClick);
