@@ -1,0 +1,402 @@
+// The desktop window on the offscreen platform: the real panes showing the
+// real pages, driven as a user drives them (a pick's change event, clicks,
+// right-clicks, double-clicks), each test on its own application folder.
+
+#include "windowfixture.h"
+
+#include "navigation/mainwindowlogic.h"
+#include "ui/browserpane.h"
+#include "ui/mainwindow.h"
+#include "ui/playerstrip.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEngineView>
+#include <QWindow>
+
+namespace tilvora::ui::test {
+namespace {
+
+using host::Pane;
+
+// Collects the addresses handed to the desktop's browser.
+class DesktopBrowser : public QObject {
+    Q_OBJECT
+public:
+    explicit DesktopBrowser(const QString& scheme) : m_scheme(scheme)
+    {
+        QDesktopServices::setUrlHandler(m_scheme, this, "open");
+    }
+    ~DesktopBrowser() override { QDesktopServices::unsetUrlHandler(m_scheme); }
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+
+private:
+    QString m_scheme;
+};
+
+QString jsString(const QString& text)
+{
+    QString quoted = text;
+    quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('\''), QLatin1String("\\'"));
+    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}
+
+// A pick in a select element of a page as a user's pick raises it: the value
+// changes, then a change event reaches the element's handler.
+QString pickScript(const QString& selector, const QString& value)
+{
+    return QStringLiteral("(function () { var e = document.querySelector(%1); e.value = %2;"
+                          " e.dispatchEvent(new Event('change', {bubbles: true})); return e.selectedIndex; })()")
+        .arg(jsString(selector), jsString(value));
+}
+
+QString selectedIndex(const QString& id)
+{
+    return QStringLiteral("document.getElementById(%1).selectedIndex").arg(jsString(id));
+}
+
+// A double-click delivered as the platform delivers it, through the
+// window: press, release, press, release, the second press turned into a
+// double-click by the application.
+void doubleClick(QWidget* widget, const QPoint& point)
+{
+    QWindow* window = widget->window()->windowHandle();
+    QTest::mouseDClick(window, Qt::LeftButton, {}, widget->mapTo(widget->window(), point));
+}
+
+using DesktopWindow = WindowTest;
+
+TEST_F(DesktopWindow, StartsOnChapterOneWithEveryPaneLoaded)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+
+    EXPECT_EQ(window().windowTitle(), QStringLiteral(" .:: Tilvora (version 2.08.09A) ::."));
+    // Seven verse tables, in order, the first cell of each carrying its label.
+    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("document.querySelector('table.sura').id")).toString(), QStringLiteral("1"));
+    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura')[6].id")).toString(), QStringLiteral("7"));
+    EXPECT_TRUE(evaluate(Pane::WebMain, QStringLiteral("document.querySelector('table.sura td').textContent")).toString()
+                    .endsWith(QStringLiteral(" {1:1}")));
+    EXPECT_EQ(window().searchLabel()->text(), QStringLiteral("  Search Result(s): \n   0/7"));
+    // The page files stay exactly as written: UTF-16 with a byte order mark.
+    QFile mainPage(appFolder() + QStringLiteral("/Main.htm"));
+    ASSERT_TRUE(mainPage.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(mainPage.read(2) == QByteArray("\xFF\xFE", 2));
+    // The control page heads its matan list with the selected matan.
+    EXPECT_EQ(evaluate(Pane::WebControl, QStringLiteral("document.querySelector('select.Row0').value")).toString(),
+              queryValue(QStringLiteral("SELECT m.MasterID FROM AP_Master_TAB m JOIN AP_TypesMaster_TAB t ON t.MasterTypeID = m.MasterTypeID"
+                                        " WHERE t.SysTerm = 'MATAN' AND m.UserSelection = 1")).toString());
+    expectNoMessages();
+    saveScreenshot(QStringLiteral("window-chapter1"));
+}
+
+TEST_F(DesktopWindow, PicksRenderTheirVersesAndResetTheOtherSelectors)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    evaluate(Pane::WebWord, selectedIndex(QStringLiteral("cmbWord")) + QStringLiteral(" = 3"));
+    evaluate(Pane::WebSubject, selectedIndex(QStringLiteral("cmbSubject")) + QStringLiteral(" = 2"));
+    evaluate(Pane::WebSurah, selectedIndex(QStringLiteral("cmbParah")) + QStringLiteral(" = 1; ") +
+                                 selectedIndex(QStringLiteral("cmbRoot")) + QStringLiteral(" = 1"));
+
+    // A chapter pick: its four verses, the word and subject selectors reset,
+    // the part and root selectors of the same page kept.
+    const QString firstOf112 = queryValue(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = 112 AND AyahNo = 1")).toString();
+    ASSERT_FALSE(firstOf112.isEmpty());
+    EXPECT_GT(evaluate(Pane::WebSurah, pickScript(QStringLiteral("#cmbSurah"), QStringLiteral("112"))).toInt(), 0);
+    EXPECT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === 4 && "
+                                                        "document.querySelector('table.sura').id === %1").arg(jsString(firstOf112))));
+    EXPECT_TRUE(waitUntil(Pane::WebWord, selectedIndex(QStringLiteral("cmbWord")) + QStringLiteral(" === 0")));
+    EXPECT_TRUE(waitUntil(Pane::WebSubject, selectedIndex(QStringLiteral("cmbSubject")) + QStringLiteral(" === 0")));
+    EXPECT_EQ(evaluate(Pane::WebSurah, selectedIndex(QStringLiteral("cmbParah"))).toInt(), 1);
+    EXPECT_EQ(evaluate(Pane::WebSurah, selectedIndex(QStringLiteral("cmbRoot"))).toInt(), 1);
+    EXPECT_EQ(window().searchLabel()->text(), QStringLiteral("  Search Result(s): \n   0/4"));
+    saveScreenshot(QStringLiteral("window-chapter112"));
+
+    // A word pick: the verses that hold the word; the subject, root and part
+    // selectors reset, the word pane keeps its pick.
+    evaluate(Pane::WebSubject, selectedIndex(QStringLiteral("cmbSubject")) + QStringLiteral(" = 2"));
+    const QString word = evaluate(Pane::WebWord, QStringLiteral("document.getElementById('cmbWord').options[5].value")).toString();
+    ASSERT_FALSE(word.isEmpty());
+    const int wordVerses = queryValue(QStringLiteral("SELECT COUNT(DISTINCT AyahRef) FROM RF_Word_TAB WHERE Word = '%1'").arg(word)).toInt();
+    ASSERT_GT(wordVerses, 0);
+    EXPECT_EQ(evaluate(Pane::WebWord, pickScript(QStringLiteral("#cmbWord"), word)).toInt(), 5);
+    EXPECT_TRUE(waitUntil(Pane::WebSurah, selectedIndex(QStringLiteral("cmbParah")) + QStringLiteral(" === 0 && ") +
+                                              selectedIndex(QStringLiteral("cmbRoot")) + QStringLiteral(" === 0")));
+    EXPECT_TRUE(waitUntil(Pane::WebSubject, selectedIndex(QStringLiteral("cmbSubject")) + QStringLiteral(" === 0")));
+    EXPECT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === %1").arg(wordVerses)));
+    EXPECT_EQ(evaluate(Pane::WebWord, selectedIndex(QStringLiteral("cmbWord"))).toInt(), 5);
+    expectNoMessages();
+}
+
+TEST_F(DesktopWindow, AControlPaneChoiceIsStoredAndShown)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    const QString french = QStringLiteral("14");
+    ASSERT_EQ(queryValue(QStringLiteral("SELECT SortOrderUser FROM AP_Master_TAB WHERE MasterID = 14")).toInt(), 0);
+    const QString frenchCellOfVerse1 =
+        queryValue(QStringLiteral("SELECT DetailID FROM AP_Detail_TAB WHERE MasterID = 14 AND AyahRef = 1")).toString();
+    ASSERT_FALSE(frenchCellOfVerse1.isEmpty());
+
+    // The list is changed without having had the focus: its own value still
+    // travels with the command.
+    evaluate(Pane::WebControl, pickScript(QStringLiteral("select.Row1"), french));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return queryValue(QStringLiteral("SELECT SortOrderUser FROM AP_Master_TAB WHERE MasterID = 14")).toInt() == 1;
+    }, 10000));
+    EXPECT_EQ(queryValue(QStringLiteral("SELECT UserSelection FROM AP_Master_TAB WHERE MasterID = 14")).toInt(), 1);
+    EXPECT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.getElementById(%1) !== null && "
+                                                        "document.getElementById(%1).className === 'CSS1'").arg(jsString(frenchCellOfVerse1))));
+
+    // A voice button clicked with the mouse: the voice is stored, the
+    // reading page is not rendered again.
+    const QString voice = QStringLiteral("32");
+    const QPoint button = elementCentre(Pane::WebControl, QStringLiteral("document.querySelector('input.Voice[value=\"32\"]')"));
+    ASSERT_FALSE(button.isNull());
+    evaluate(Pane::WebMain, QStringLiteral("window.tilvoraTestMarker = 1"));
+    QTest::mouseClick(inputWidget(Pane::WebControl), Qt::LeftButton, {}, button);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return queryValue(QStringLiteral("SELECT UserSelection FROM AP_Master_TAB WHERE MasterID = %1").arg(voice)).toInt() == 1;
+    }, 10000));
+    EXPECT_EQ(queryValue(QStringLiteral("SELECT SUM(UserSelection) FROM AP_Master_TAB m JOIN AP_TypesMaster_TAB t "
+                                        "ON t.MasterTypeID = m.MasterTypeID WHERE t.SysTerm = 'VOICE'")).toInt(), 1);
+    QTest::qWait(300);
+    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("window.tilvoraTestMarker")).toInt(), 1) << "the reading page was loaded again";
+    expectNoMessages();
+}
+
+TEST_F(DesktopWindow, DoubleClickOnAVerseRecitesIt)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    const QString cell = QStringLiteral("document.getElementById('3').rows[0].cells[0]");
+    const QPoint point = elementCentre(Pane::WebMain, cell);
+    ASSERT_FALSE(point.isNull());
+    QWidget* input = inputWidget(Pane::WebMain);
+    doubleClick(input, point);
+
+    EXPECT_TRUE(QTest::qWaitFor([&] { return session().state().gLastAyahRef == 3; }, 10000));
+    // The clicked cell holds the focus and shows its "_Sel" class.
+    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("document.activeElement === %1 && document.activeElement.className").arg(cell)).toString(),
+              QStringLiteral("CSS0_Sel"));
+
+    // The demo voice's file of chapter 1, from verse 3's position.
+    const QString expected = QFileInfo(appFolder() + QStringLiteral("/media/demo/001.mp3")).canonicalFilePath();
+    EXPECT_EQ(QFileInfo(window().player()->url()).canonicalFilePath(), expected);
+    const double start = queryValue(QStringLiteral("SELECT DataPos FROM AP_Detail_TAB d JOIN AP_Master_TAB m ON m.MasterID = d.MasterID "
+                                                   "WHERE m.Master = 'Demo voice' AND d.AyahRef = 3")).toDouble();
+    ASSERT_GT(start, 1.0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window().player()->mediaPlayer()->position() >= qint64(start * 1000) - 100; }, 15000))
+        << "position " << window().player()->mediaPlayer()->position();
+    saveScreenshot(QStringLiteral("window-verse3-selected"));
+
+    // A double-click with no verse cell focused recites nothing.
+    const QString before = window().player()->url();
+    evaluate(Pane::WebMain, QStringLiteral("document.activeElement.blur(); "
+                                           "document.body.dispatchEvent(new MouseEvent('dblclick', {bubbles: true, cancelable: true}))"));
+    QTest::qWait(300);
+    EXPECT_EQ(session().state().gLastAyahRef, 3);
+    EXPECT_EQ(window().player()->url(), before);
+    expectNoMessages();
+}
+
+TEST_F(DesktopWindow, RightClickInThePickerPanesResetsTheirSelectors)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    evaluate(Pane::WebSurah, selectedIndex(QStringLiteral("cmbSurah")) + QStringLiteral(" = 5; ") +
+                                 selectedIndex(QStringLiteral("cmbParah")) + QStringLiteral(" = 2; ") +
+                                 selectedIndex(QStringLiteral("cmbRoot")) + QStringLiteral(" = 3"));
+    evaluate(Pane::WebWord, selectedIndex(QStringLiteral("cmbWord")) + QStringLiteral(" = 4"));
+
+    // Both selectors of the chapter pane go back to their first entries, the
+    // chapter list and the reading page stay, and no menu opens.
+    QTest::mouseClick(inputWidget(Pane::WebSurah), Qt::RightButton, {}, QPoint(1, 1));
+    EXPECT_TRUE(waitUntil(Pane::WebSurah, selectedIndex(QStringLiteral("cmbParah")) + QStringLiteral(" === 0 && ") +
+                                              selectedIndex(QStringLiteral("cmbRoot")) + QStringLiteral(" === 0")));
+    EXPECT_EQ(evaluate(Pane::WebSurah, selectedIndex(QStringLiteral("cmbSurah"))).toInt(), 5);
+    EXPECT_EQ(evaluate(Pane::WebWord, selectedIndex(QStringLiteral("cmbWord"))).toInt(), 4);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    QTest::mouseClick(inputWidget(Pane::WebWord), Qt::RightButton, {}, QPoint(1, 1));
+    EXPECT_TRUE(waitUntil(Pane::WebWord, selectedIndex(QStringLiteral("cmbWord")) + QStringLiteral(" === 0")));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length")).toInt(), 7);
+    expectNoMessages();
+}
+
+TEST_F(DesktopWindow, TheReadingPaneShowsTheFileAsLastWritten)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    // Two pages in a row through the same file.
+    window().logic().executeCommand(QStringLiteral("__Surah = 114"));
+    EXPECT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === 6")));
+    window().logic().executeCommand(QStringLiteral("__Surah = 113"));
+    EXPECT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === 5")));
+
+    // The file rewritten behind the pane's back, then loaded again.
+    const QString path = appFolder() + QStringLiteral("/Main.htm");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    const QString text = QStringLiteral("<html><body><p id=\"rewritten\">\u0628\u0633\u0645</p></body></html>");
+    file.write(QByteArray("\xFF\xFE", 2));
+    file.write(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    file.close();
+    window().page(Pane::WebMain)->navigateTo(path);
+    EXPECT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.getElementById('rewritten') && "
+                                                        "document.getElementById('rewritten').textContent === '\\u0628\\u0633\\u0645'")));
+}
+
+TEST_F(DesktopWindow, TheWholeBookPageShowsAndAnswersFarDown)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    window().logic().executeCommand(QStringLiteral("__Search = *"));
+    ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === 6236"), 30000));
+    EXPECT_EQ(window().searchLabel()->text(), QStringLiteral("  Search Result(s): \n   6236/6236"));
+
+    // A verse far down the page, scrolled to and double-clicked.
+    const QString cell = QStringLiteral("document.getElementById('4000').rows[0].cells[0]");
+    const QPoint point = elementCentre(Pane::WebMain, cell);
+    ASSERT_FALSE(point.isNull());
+    QTest::qWait(200);
+    doubleClick(inputWidget(Pane::WebMain), elementCentre(Pane::WebMain, cell));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return session().state().gLastAyahRef == 4000; }, 10000));
+    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("document.activeElement.className")).toString(), QStringLiteral("CSS0_Sel"));
+    saveScreenshot(QStringLiteral("window-whole-book-verse4000"));
+    expectNoMessages();
+}
+
+TEST_F(DesktopWindow, PagesGetTheEffectOfTheirScripts)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    const QString cancelled = QStringLiteral("(function () { var e = new MouseEvent('%1', {bubbles: true, cancelable: true});"
+                                             " (document.querySelector('%2') || document.body).dispatchEvent(e); return e.defaultPrevented; })()");
+    // Context menu and selection: refused where the page's SCRIPT FOR says so.
+    EXPECT_TRUE(evaluate(Pane::WebMain, cancelled.arg(QStringLiteral("contextmenu"), QStringLiteral("td"))).toBool());
+    EXPECT_TRUE(evaluate(Pane::WebControl, cancelled.arg(QStringLiteral("contextmenu"), QStringLiteral("select"))).toBool());
+    EXPECT_FALSE(evaluate(Pane::WebSearch, cancelled.arg(QStringLiteral("contextmenu"), QStringLiteral("input"))).toBool());
+    const QString selectStart = QStringLiteral("(function () { var e = new Event('selectstart', {bubbles: true, cancelable: true});"
+                                               " (document.querySelector('%1') || document.body).dispatchEvent(e); return e.defaultPrevented; })()");
+    EXPECT_TRUE(evaluate(Pane::WebMain, selectStart.arg(QStringLiteral("td"))).toBool());
+    EXPECT_TRUE(evaluate(Pane::WebControl, selectStart.arg(QStringLiteral("p"))).toBool());
+    EXPECT_FALSE(evaluate(Pane::WebSearch, selectStart.arg(QStringLiteral("input"))).toBool());
+
+    // A real right-click in the reading page opens no menu.
+    QTest::mouseClick(inputWidget(Pane::WebMain), Qt::RightButton, {}, elementCentre(Pane::WebMain, QStringLiteral("document.querySelector('td')")));
+    QTest::qWait(300);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    // F5 is swallowed where the page attaches its key handler f, nowhere else.
+    const QString watchF5 = QStringLiteral("window.f5 = 'none'; document.addEventListener('keydown', function (e) {"
+                                           " if (e.keyCode === 116) setTimeout(function () { window.f5 = e.defaultPrevented; }, 0); }, true);"
+                                           " document.querySelector('%1').focus();");
+    evaluate(Pane::WebControl, watchF5.arg(QStringLiteral("select.Row2")));
+    evaluate(Pane::WebSearch, watchF5.arg(QStringLiteral("#txtSearch")));
+    window().view(Pane::WebControl)->setFocus();
+    QTest::keyClick(inputWidget(Pane::WebControl), Qt::Key_F5);
+    EXPECT_TRUE(waitUntil(Pane::WebControl, QStringLiteral("window.f5 === true")));
+    window().view(Pane::WebSearch)->setFocus();
+    QTest::keyClick(inputWidget(Pane::WebSearch), Qt::Key_F5);
+    EXPECT_TRUE(waitUntil(Pane::WebSearch, QStringLiteral("window.f5 === false")));
+    expectNoMessages();
+}
+
+TEST_F(DesktopWindow, RemoteAddressesNeverLoadInAPane)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+    const QString base = QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort());
+    DesktopBrowser browser(QStringLiteral("http"));
+
+    // A link to a remote page, in a side pane and in the reading pane.
+    const QUrl searchPage = window().page(Pane::WebSearch)->url();
+    evaluate(Pane::WebSearch, QStringLiteral("location.href = %1").arg(jsString(base + QStringLiteral("from-search"))));
+    evaluate(Pane::WebMain, QStringLiteral("location.href = %1").arg(jsString(base + QStringLiteral("from-reading"))));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return browser.opened.size() == 2; }, 10000));
+    EXPECT_TRUE(browser.opened.contains(QUrl(base + QStringLiteral("from-search"))));
+    EXPECT_TRUE(browser.opened.contains(QUrl(base + QStringLiteral("from-reading"))));
+
+    // A local page asking for remote content gets none.
+    evaluate(Pane::WebMain, QStringLiteral("var i = document.createElement('img'); i.src = %1; document.body.appendChild(i);"
+                                           " fetch(%2).catch(function () {});")
+                                .arg(jsString(base + QStringLiteral("picture.png")), jsString(base + QStringLiteral("data"))));
+    QTest::qWait(1000);
+    EXPECT_FALSE(server.hasPendingConnections());
+    EXPECT_FALSE(server.waitForNewConnection(200));
+    EXPECT_EQ(window().page(Pane::WebSearch)->url(), searchPage);
+    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length")).toInt(), 7);
+}
+
+TEST_F(DesktopWindow, TheWindowIsLaidOutByThePaneArithmetic)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    window().resize(1100, 780);
+    QTest::qWait(100);
+    const PaneLayout& layout = window().paneLayout();
+    const double dpi = window().logicalDpiX();
+    EXPECT_DOUBLE_EQ(layout.outerWidth(), window().frameGeometry().width() * twipsPerPixel(dpi));
+    auto expectPlaced = [&] {
+        for (const ControlGeometry& control : layout.controls()) {
+            PaneControl id = PaneControl::WebSearch;
+            for (int i = 0; i < kPaneControlCount; ++i)
+                if (&layout.controls()[static_cast<std::size_t>(i)] == &control)
+                    id = static_cast<PaneControl>(i);
+            QWidget* widget = window().controlWidget(id);
+            EXPECT_EQ(widget->geometry(), pixelRect(control, dpi)) << control.name.toStdString();
+            EXPECT_EQ(widget->isVisibleTo(&window()), control.visible) << control.name.toStdString();
+        }
+    };
+    expectPlaced();
+    const int shownWidth = window().view(Pane::WebMain)->width();
+
+    window().hidePaneAction()->trigger();
+    EXPECT_FALSE(window().view(Pane::WebControl)->isVisible());
+    EXPECT_GT(window().view(Pane::WebMain)->width(), shownWidth);
+    expectPlaced();
+    saveScreenshot(QStringLiteral("window-control-pane-hidden"));
+    window().hidePaneAction()->trigger();
+    EXPECT_TRUE(window().view(Pane::WebControl)->isVisible());
+    EXPECT_EQ(window().view(Pane::WebMain)->width(), shownWidth);
+
+    // A window too small for the arithmetic is no failure anyone hears of.
+    window().resize(40, 30);
+    QTest::qWait(100);
+    window().resize(1100, 780);
+    QTest::qWait(100);
+    expectPlaced();
+    expectNoMessages();
+}
+
+TEST(DesktopStartup, AFolderWithoutTheDatabaseEndsStartUpWithOneMessage)
+{
+    QTemporaryDir empty;
+    MessageBoxWatcher watcher;
+    EXPECT_EQ(DesktopSession::start(empty.path()), nullptr);
+    ASSERT_EQ(watcher.messages().size(), 1);
+    EXPECT_EQ(watcher.messages().first().icon, QMessageBox::Critical);
+    EXPECT_EQ(watcher.messages().first().title, QStringLiteral("Tilvora"));
+    EXPECT_TRUE(watcher.messages().first().text.contains(QStringLiteral("DIC.DAT"))) << watcher.messages().first().text.toStdString();
+}
+
+} // namespace
+} // namespace tilvora::ui::test
+
+#include "window_test.moc"

@@ -1,0 +1,211 @@
+#include "windowfixture.h"
+
+#include "ui/browserpane.h"
+#include "ui/mainwindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTest>
+#include <QUuid>
+#include <QWebEngineScript>
+#include <QWebEngineView>
+
+namespace tilvora::ui::test {
+
+using host::Pane;
+
+MessageBoxWatcher::MessageBoxWatcher()
+{
+    m_timer.setInterval(20);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        m_messages.append({box->icon(), box->windowTitle(), box->text()});
+        box->done(QMessageBox::Ok);
+    });
+    m_timer.start();
+}
+
+MessageBoxWatcher::~MessageBoxWatcher() = default;
+
+bool copyApplicationFolder(const QString& source, const QString& target, QString* error)
+{
+    const QStringList files{QStringLiteral("DIC.DAT"), QStringLiteral("WebSearch.Htm"), QStringLiteral("WebSurah.Htm"),
+                            QStringLiteral("WebWord.Htm"), QStringLiteral("WebSubject.Htm")};
+    for (const QString& name : files) {
+        if (!QFile::copy(source + QLatin1Char('/') + name, target + QLatin1Char('/') + name)) {
+            *error = QStringLiteral("cannot copy %1 from %2 (was the content built?)").arg(name, source);
+            return false;
+        }
+    }
+    const QString media = source + QStringLiteral("/media");
+    QDirIterator it(media, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString copy = target + QStringLiteral("/media/") + QDir(media).relativeFilePath(file);
+        QDir().mkpath(QFileInfo(copy).path());
+        if (!QFile::copy(file, copy)) {
+            *error = QStringLiteral("cannot copy %1").arg(file);
+            return false;
+        }
+    }
+
+    // The voices whose folders lie inside the source name the copy instead.
+    const QString connectionName = QUuid::createUuid().toString();
+    bool updated = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+        db.setDatabaseName(target + QStringLiteral("/DIC.DAT"));
+        if (db.open()) {
+            QSqlQuery query(db);
+            query.prepare(QStringLiteral("UPDATE AP_Master_TAB SET Data = :target || substr(Data, length(:source) + 1) "
+                                         "WHERE substr(Data, 1, length(:source)) = :source"));
+            query.bindValue(QStringLiteral(":target"), target);
+            query.bindValue(QStringLiteral(":source"), source);
+            updated = query.exec();
+            if (!updated)
+                *error = query.lastError().text();
+        } else {
+            *error = db.lastError().text();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+    return updated;
+}
+
+void WindowTest::SetUp()
+{
+    ASSERT_TRUE(m_dir.isValid());
+    QString error;
+    ASSERT_TRUE(copyApplicationFolder(QStringLiteral(TILVORA_APP_FOLDER_SOURCE), m_dir.path(), &error))
+        << error.toStdString();
+    m_watcher = std::make_unique<MessageBoxWatcher>();
+}
+
+void WindowTest::TearDown()
+{
+    m_session.reset();
+    m_watcher.reset();
+}
+
+void WindowTest::startProgram()
+{
+    m_session = DesktopSession::start(m_dir.path());
+    ASSERT_TRUE(m_session) << "start-up failed: "
+                           << (messages().isEmpty() ? std::string() : messages().constLast().text.toStdString());
+    window().resize(1280, 860);
+    ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === 7")))
+        << "chapter 1 did not show in the reading pane";
+    ASSERT_TRUE(waitUntil(Pane::WebSurah, QStringLiteral("!!document.getElementById('cmbSurah')")));
+    ASSERT_TRUE(waitUntil(Pane::WebWord, QStringLiteral("!!document.getElementById('cmbWord')")));
+    ASSERT_TRUE(waitUntil(Pane::WebSubject, QStringLiteral("!!document.getElementById('cmbSubject')")));
+    ASSERT_TRUE(waitUntil(Pane::WebSearch, QStringLiteral("!!document.getElementById('txtSearch')")));
+    ASSERT_TRUE(waitUntil(Pane::WebControl, QStringLiteral("document.getElementsByTagName('select').length === 4")));
+    for (Pane pane : {Pane::WebMain, Pane::WebSurah, Pane::WebWord, Pane::WebSubject})
+        ASSERT_TRUE(waitForBridge(pane)) << host::paneName(pane).toStdString() << " did not connect";
+}
+
+void WindowTest::expectNoMessages() const
+{
+    for (const ShownMessage& message : messages())
+        ADD_FAILURE() << "message box: " << message.title.toStdString() << ": " << message.text.toStdString();
+}
+
+MainWindow& WindowTest::window()
+{
+    return m_session->window();
+}
+
+QWebEnginePage* WindowTest::page(Pane pane)
+{
+    return window().page(pane);
+}
+
+QVariant WindowTest::evaluate(Pane pane, const QString& script, int timeoutMs)
+{
+    struct Answer {
+        bool done = false;
+        QVariant value;
+    };
+    auto answer = std::make_shared<Answer>();
+    page(pane)->runJavaScript(script, QWebEngineScript::MainWorld, [answer](const QVariant& value) {
+        answer->value = value;
+        answer->done = true;
+    });
+    const bool answered = QTest::qWaitFor([&] { return answer->done; }, timeoutMs);
+    return answered ? answer->value : QVariant();
+}
+
+bool WindowTest::waitUntil(Pane pane, const QString& condition, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const QString script = QStringLiteral("(function () { try { return !!(%1); } catch (e) { return false; } })()").arg(condition);
+    while (timer.elapsed() < timeoutMs) {
+        if (evaluate(pane, script, 2000).toBool())
+            return true;
+        QTest::qWait(30);
+    }
+    return false;
+}
+
+bool WindowTest::waitForBridge(Pane pane, int timeoutMs)
+{
+    return QTest::qWaitFor([&] { return window().page(pane)->bridge()->isConnected(); }, timeoutMs);
+}
+
+QPoint WindowTest::elementCentre(Pane pane, const QString& elementExpression)
+{
+    const QVariantList centre =
+        evaluate(pane, QStringLiteral("(function () { var e = %1; e.scrollIntoView({block: 'center'});"
+                                      " var r = e.getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2]; })()")
+                           .arg(elementExpression))
+            .toList();
+    if (centre.size() != 2)
+        return {};
+    return QPoint(qRound(centre[0].toDouble()), qRound(centre[1].toDouble()));
+}
+
+QWidget* WindowTest::inputWidget(Pane pane)
+{
+    QWebEngineView* view = window().view(pane);
+    return view->focusProxy() ? view->focusProxy() : view;
+}
+
+QVariant WindowTest::queryValue(const QString& statement)
+{
+    const QString connectionName = QUuid::createUuid().toString();
+    QVariant value;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+        db.setDatabaseName(m_dir.filePath(QStringLiteral("DIC.DAT")));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery query(db);
+            if (query.exec(statement) && query.next())
+                value = query.value(0);
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+    return value;
+}
+
+QImage WindowTest::saveScreenshot(const QString& name)
+{
+    // Let the panes paint what they hold.
+    QTest::qWait(400);
+    const QImage image = window().grab().toImage();
+    QDir().mkpath(QStringLiteral(TILVORA_ARTIFACTS_DIR));
+    image.save(QStringLiteral(TILVORA_ARTIFACTS_DIR "/%1.png").arg(name));
+    return image;
+}
+
+} // namespace tilvora::ui::test
