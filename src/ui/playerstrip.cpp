@@ -142,6 +142,12 @@ PlayerStrip::PlayerStrip(QWidget* parent)
     m_volume->setValue(80);
     m_volume->setFixedWidth(80);
 
+    // The sliders' filled part in the program's green.
+    QPalette green = palette();
+    green.setColor(QPalette::Highlight, QColor::fromRgb(palette::kTeal));
+    for (QSlider* slider : {m_position, m_volume})
+        slider->setPalette(green);
+
     // The time labels keep their width as the numbers change.
     const int clockWidth = fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 4;
     for (QLabel* label : {m_elapsed, m_total}) {

@@ -11,7 +11,7 @@ function(tilvora_widget_test name)
   add_executable(${name} ${CMAKE_CURRENT_LIST_DIR}/widgets_main.cpp ${ARGN})
   target_link_libraries(${name} PRIVATE tilvora_ui Qt6::Test GTest::gtest)
   target_compile_definitions(${name} PRIVATE TILVORA_ARTIFACTS_DIR="${TILVORA_ARTIFACTS_DIR}")
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST TEST_PREFIX "ui."
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120
     DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -1,0 +1,100 @@
+# Installation: `cmake --install BUILD [--prefix PREFIX]` gives
+#   PREFIX/lib/tilvora/         the application folder: tilvora, tilvora-cli,
+#                               DIC.DAT, the picker pages and media/
+#   PREFIX/bin/tilvora          launchers (see install/tilvora-launcher.sh.in)
+#   PREFIX/bin/tilvora-cli
+#   PREFIX/share/applications/tilvora.desktop
+#   PREFIX/share/icons/hicolor/scalable/apps/tilvora.svg
+#
+# The content comes from the build's application folder. A voice whose
+# folder lies inside it (the demo voice, whose folder the content build wrote
+# as an absolute path) is pointed at the same folder inside the installed
+# application folder, in the installed DIC.DAT, by the sqlite3 shell.
+#
+# Included by src/ui/CMakeLists.txt; including it again changes nothing.
+include_guard(GLOBAL)
+include(GNUInstallDirs)
+
+find_program(TILVORA_SQLITE3 sqlite3)
+
+function(tilvora_install_rules install_source_dir)
+  set(app_dir ${CMAKE_INSTALL_LIBDIR}/tilvora)
+
+  foreach(program IN ITEMS tilvora tilvora-cli)
+    if(TARGET ${program})
+      install(TARGETS ${program} RUNTIME DESTINATION ${app_dir})
+    endif()
+  endforeach()
+
+  # The content: DIC.DAT is required when this build makes it.
+  if(TARGET content)
+    install(FILES ${TILVORA_APP_FOLDER}/DIC.DAT DESTINATION ${app_dir})
+  else()
+    install(FILES ${TILVORA_APP_FOLDER}/DIC.DAT DESTINATION ${app_dir} OPTIONAL)
+  endif()
+  install(DIRECTORY ${TILVORA_APP_FOLDER}/media DESTINATION ${app_dir} OPTIONAL)
+  # The shipped pages, not the ones a run of the program wrote there.
+  install(CODE "
+    file(GLOB tilvora_pages \"${TILVORA_APP_FOLDER}/*.Htm\")
+    list(FILTER tilvora_pages EXCLUDE REGEX \"/(Main|Control)\\\\.[Hh][Tt][Mm]$\")
+    if(tilvora_pages)
+      file(INSTALL \${tilvora_pages} DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${app_dir}\")
+    endif()
+  ")
+
+  # Voices whose folder lies in the build's application folder move with it.
+  install(CODE "
+    get_filename_component(tilvora_prefix \"\${CMAKE_INSTALL_PREFIX}\" ABSOLUTE)
+    set(tilvora_installed \"\${tilvora_prefix}/${app_dir}\")
+    set(tilvora_database \"\$ENV{DESTDIR}\${tilvora_installed}/DIC.DAT\")
+    if(EXISTS \"\${tilvora_database}\")
+      if(NOT EXISTS \"${TILVORA_SQLITE3}\")
+        message(FATAL_ERROR \"sqlite3 is needed to set the demo voice's folder in \${tilvora_database}\")
+      endif()
+      set(tilvora_old \"${TILVORA_APP_FOLDER}\")
+      set(tilvora_new \"\${tilvora_installed}\")
+      string(REPLACE \"'\" \"''\" tilvora_old \"\${tilvora_old}\")
+      string(REPLACE \"'\" \"''\" tilvora_new \"\${tilvora_new}\")
+      execute_process(
+        COMMAND \"${TILVORA_SQLITE3}\" \"\${tilvora_database}\"
+          \"UPDATE AP_Master_TAB SET Data = '\${tilvora_new}' || substr(Data, length('\${tilvora_old}') + 1) WHERE Data = '\${tilvora_old}' OR substr(Data, 1, length('\${tilvora_old}') + 1) = '\${tilvora_old}/';\"
+        RESULT_VARIABLE tilvora_result ERROR_VARIABLE tilvora_error)
+      if(NOT tilvora_result EQUAL 0)
+        message(FATAL_ERROR \"Could not set the voice folders in \${tilvora_database}: \${tilvora_error}\")
+      endif()
+      message(STATUS \"Voice folders in \${tilvora_installed}/DIC.DAT now point into \${tilvora_installed}\")
+    endif()
+  ")
+
+  # Launchers, and the desktop entry that starts the program through one.
+  install(CODE "
+    get_filename_component(tilvora_prefix \"\${CMAKE_INSTALL_PREFIX}\" ABSOLUTE)
+    set(TILVORA_INSTALLED_APP_FOLDER \"\${tilvora_prefix}/${app_dir}\")
+    set(TILVORA_INSTALLED_LAUNCHER \"\${tilvora_prefix}/${CMAKE_INSTALL_BINDIR}/tilvora\")
+    # The launcher holds the folder in single quotes.
+    string(REPLACE \"'\" \"'\\\\''\" TILVORA_INSTALLED_APP_FOLDER_QUOTED \"\${TILVORA_INSTALLED_APP_FOLDER}\")
+    set(tilvora_staging \"${CMAKE_BINARY_DIR}/tilvora-install\")
+    file(MAKE_DIRECTORY \"\${tilvora_staging}\")
+    foreach(tilvora_name IN ITEMS tilvora.desktop tilvora-launcher.sh)
+      file(READ \"${install_source_dir}/install/\${tilvora_name}.in\" tilvora_text)
+      string(CONFIGURE \"\${tilvora_text}\" tilvora_text @ONLY)
+      file(WRITE \"\${tilvora_staging}/\${tilvora_name}\" \"\${tilvora_text}\")
+    endforeach()
+    foreach(tilvora_name IN ITEMS tilvora tilvora-cli)
+      file(INSTALL \"\${tilvora_staging}/tilvora-launcher.sh\"
+        DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\"
+        RENAME \${tilvora_name}
+        FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+    endforeach()
+    file(INSTALL \"\${tilvora_staging}/tilvora.desktop\"
+      DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")
+  ")
+  install(FILES ${install_source_dir}/artwork/tilvora.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+endfunction()
+
+# At the end of the top directory, once every program's target exists.
+cmake_language(EVAL CODE "
+  cmake_language(DEFER DIRECTORY [[${CMAKE_SOURCE_DIR}]]
+    CALL tilvora_install_rules [[${CMAKE_CURRENT_LIST_DIR}]])
+")

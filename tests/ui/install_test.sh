@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what lands there:
+# the application folder with programs, content and recordings, the launchers,
+# the desktop entry and icon, the demo voice's folder moved into the installed
+# application folder; then runs the installed text program, directly and (as
+# root) as a user who may not write to the installed folder.
+#
+# usage: install_test.sh BUILD_DIR BUILT_APP_FOLDER LIBDIR SQLITE3
+set -euo pipefail
+build=$1
+built_app=$2
+libdir=$3
+sqlite=$4
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix="$work/prefix"
+app="$prefix/$libdir/tilvora"
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || {
+  cat "$work/install.log" >&2
+  echo "FAIL: cmake --install" >&2
+  exit 1
+}
+
+echo "== layout"
+for program in "$app/tilvora" "$app/tilvora-cli" "$prefix/bin/tilvora" "$prefix/bin/tilvora-cli"; do
+  [[ -x $program ]] || fail "$program is not an executable"
+done
+for file in DIC.DAT WebSearch.Htm WebSurah.Htm WebWord.Htm WebSubject.Htm; do
+  [[ -f $app/$file ]] || fail "$app/$file is missing"
+done
+for page in Main.htm Control.htm; do
+  [[ ! -e $app/$page ]] || fail "$page, a page the program writes, was installed"
+done
+[[ -f $app/media/demo/001.mp3 ]] || fail "the demo voice's recordings are missing"
+desktop="$prefix/share/applications/tilvora.desktop"
+grep -qxF "Exec=\"$prefix/bin/tilvora\"" "$desktop" || fail "$desktop does not start $prefix/bin/tilvora"
+grep -qx "Icon=tilvora" "$desktop" || fail "$desktop names no icon"
+[[ -f $prefix/share/icons/hicolor/scalable/apps/tilvora.svg ]] || fail "the icon is missing"
+
+echo "== voice folders"
+escaped_app=${app//\'/\'\'}
+escaped_built=${built_app//\'/\'\'}
+demo=$("$sqlite" "$app/DIC.DAT" "SELECT count(*) FROM AP_Master_TAB WHERE Data = '$escaped_app/media/demo';")
+[[ $demo == 1 ]] || fail "no voice has the installed demo folder $app/media/demo"
+stale=$("$sqlite" "$app/DIC.DAT" "SELECT count(*) FROM AP_Master_TAB WHERE instr(Data, '$escaped_built') = 1;")
+[[ $stale == 0 ]] || fail "$stale voice(s) still point into the build's folder $built_app"
+built_demo=$("$sqlite" "$built_app/DIC.DAT" "SELECT count(*) FROM AP_Master_TAB WHERE Data = '$escaped_built/media/demo';")
+[[ $built_demo == 1 ]] || fail "installing changed the build's own DIC.DAT"
+
+# The installed program renders chapter 1 and recites its first verse with
+# the demo voice from the installed recordings.
+events=$'dblclick\t1\n'
+check_run() { # OUTPUT APPFOLDER
+  grep -qF $'navigate\tWebMain\t'"$2/Main.htm" "$1" || fail "no reading page in $2: $(head -c 600 "$1")"
+  grep -qF $'player\turl\t'"$app/media/demo/001.mp3" "$1" || fail "the verse did not play from $app/media/demo"
+  [[ -f $2/Main.htm ]] || fail "the reading page was not written into $2"
+}
+
+echo "== run in the installed folder"
+printf '%s' "$events" | "$prefix/bin/tilvora-cli" >"$work/run.out" 2>"$work/run.err" || fail "tilvora-cli failed: $(cat "$work/run.err")"
+check_run "$work/run.out" "$app"
+
+if [[ $(id -u) == 0 ]] && command -v runuser >/dev/null; then
+  echo "== run as a user who may not write to the installed folder"
+  rm -f "$app/Main.htm" "$app/Control.htm"
+  chmod 755 "$work"
+  home="$work/home"
+  mkdir -p "$home"
+  chown nobody "$home"
+  own="$home/.local/share/tilvora"
+  for round in first second; do
+    printf '%s' "$events" | runuser -u nobody -- env -i HOME="$home" PATH="$PATH" "$prefix/bin/tilvora-cli" \
+      >"$work/user.out" 2>"$work/user.err" || fail "tilvora-cli as nobody ($round run) failed: $(cat "$work/user.err")"
+    check_run "$work/user.out" "$own"
+  done
+  [[ ! -e $app/Main.htm ]] || fail "the user's run wrote into the installed folder"
+  [[ -f $own/DIC.DAT && ! -L $own/DIC.DAT ]] || fail "the user has no DIC.DAT of their own"
+else
+  echo "== (not root: the run as another user is skipped)"
+fi
+
+if ((failures > 0)); then
+  echo "$failures failure(s)" >&2
+  exit 1
+fi
+echo "install: all checks passed"
