@@ -2,6 +2,7 @@
 
 #include "store/storestartup.h"
 #include "ui/mainwindow.h"
+#include "ui/splashwindow.h"
 
 #include <QMessageBox>
 
@@ -42,14 +43,21 @@ std::unique_ptr<DesktopSession> DesktopSession::start(const QString& appFolder)
         return nullptr;
     }
 
+    // The splash is painted at once: the window's load keeps the program
+    // busy until the window shows, and the splash closes at the load's end.
+    SplashWindow splash;
+    splash.showNow();
     session->m_window = std::make_unique<MainWindow>(session->m_state);
     try {
         session->m_window->load();
+        splash.close();
     } catch (const store::StartupError& failure) {
+        splash.close();
         session->m_window.reset();
         reportStartupFailure(failure.message());
         return nullptr;
     } catch (const std::exception& failure) {
+        splash.close();
         session->m_window.reset();
         reportStartupFailure(QString::fromLocal8Bit(failure.what()));
         return nullptr;

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "navigation/mainwindowlogic.h"
+#include "ui/aboutwindow.h"
 #include "ui/artwork.h"
 #include "ui/browserpane.h"
 #include "ui/playerstrip.h"
@@ -285,7 +286,8 @@ void MainWindow::applyLayout()
 
 void MainWindow::showAbout()
 {
-    // Filled in with the About window.
+    AboutWindow about(this);
+    about.exec();
 }
 
 } // namespace tilvora::ui

@@ -2,6 +2,7 @@
 
 #include "ui/browserpane.h"
 #include "ui/mainwindow.h"
+#include "ui/mediafolderdialog.h"
 #include "ui/playerstrip.h"
 
 #include <QAction>
@@ -120,8 +121,9 @@ void QtHost::setDataPathMenuVisible(bool visible)
 
 host::MediaFolderDialogAnswer QtHost::showMediaFolderDialog(const host::MediaFolderDialogRequest& request)
 {
-    Q_UNUSED(request);
-    return {};
+    MediaFolderDialog dialog(request, dialogParent());
+    dialog.exec();
+    return dialog.answer();
 }
 
 void QtHost::processEvents()

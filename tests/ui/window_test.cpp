@@ -7,9 +7,11 @@
 #include "navigation/mainwindowlogic.h"
 #include "ui/browserpane.h"
 #include "ui/mainwindow.h"
+#include "ui/mediafolderdialog.h"
 #include "ui/playerstrip.h"
 
 #include <QAction>
+#include <QDir>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFile>
@@ -21,6 +23,8 @@
 #include <QTest>
 #include <QWebEngineView>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace tilvora::ui::test {
 namespace {
@@ -175,6 +179,38 @@ TEST_F(DesktopWindow, AControlPaneChoiceIsStoredAndShown)
     QTest::qWait(300);
     EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("window.tilvoraTestMarker")).toInt(), 1) << "the reading page was loaded again";
     expectNoMessages();
+}
+
+TEST_F(DesktopWindow, AVoiceFolderLinkOpensTheFolderDialogAndStoresItsAnswer)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    const QString folder = QDir(appFolder()).filePath(QStringLiteral("media"));
+    QString shownFor;
+    QTimer answerer;
+    answerer.setInterval(30);
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<MediaFolderDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible() || !shownFor.isEmpty())
+            return;
+        shownFor = dialog->request().tag;
+        dialog->openFolder(folder);
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    answerer.start();
+
+    // The "..." link of the second voice, clicked with the mouse.
+    const QPoint link = elementCentre(Pane::WebControl, QStringLiteral("document.querySelector('a[href*=\"SetV = 32\"]')"));
+    ASSERT_FALSE(link.isNull());
+    QTest::mouseClick(inputWidget(Pane::WebControl), Qt::LeftButton, {}, link);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return queryValue(QStringLiteral("SELECT Data FROM AP_Master_TAB WHERE MasterID = 32")).toString() == folder;
+    }, 15000));
+    EXPECT_EQ(shownFor, QStringLiteral("32"));
+    // The voice's folder could not be opened: the dialog said so, and only that.
+    for (const ShownMessage& message : messages())
+        EXPECT_EQ(message.title, MediaFolderDialog::mappingMessageTitle()) << message.text.toStdString();
+    EXPECT_TRUE(window().page(Pane::WebControl)->url().fileName() == QLatin1String("Control.htm"));
 }
 
 TEST_F(DesktopWindow, DoubleClickOnAVerseRecitesIt)
@@ -383,6 +419,19 @@ TEST_F(DesktopWindow, TheWindowIsLaidOutByThePaneArithmetic)
     QTest::qWait(100);
     expectPlaced();
     expectNoMessages();
+}
+
+TEST_F(DesktopWindow, AWindowThatCannotLoadEndsStartUpWithOneMessage)
+{
+    // The reading page cannot be written where a folder holds its name.
+    ASSERT_TRUE(QDir(appFolder()).mkdir(QStringLiteral("Main.htm")));
+    EXPECT_EQ(DesktopSession::start(appFolder()), nullptr);
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages().first().icon, QMessageBox::Critical);
+    EXPECT_TRUE(messages().first().text.contains(QStringLiteral("Main.htm"))) << messages().first().text.toStdString();
+    EXPECT_TRUE(QApplication::topLevelWidgets().size() == 0 ||
+                std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
+                             [](QWidget* widget) { return widget->isVisible(); }));
 }
 
 TEST(DesktopStartup, AFolderWithoutTheDatabaseEndsStartUpWithOneMessage)
