@@ -148,8 +148,10 @@ bool WindowTest::waitUntil(Pane pane, const QString& condition, int timeoutMs)
     QElapsedTimer timer;
     timer.start();
     const QString script = QStringLiteral("(function () { try { return !!(%1); } catch (e) { return false; } })()").arg(condition);
+    // A script sent while the pane is changing documents may get no answer:
+    // each try waits briefly and the next one asks the new document.
     while (timer.elapsed() < timeoutMs) {
-        if (evaluate(pane, script, 2000).toBool())
+        if (evaluate(pane, script, 300).toBool())
             return true;
         QTest::qWait(30);
     }
