@@ -208,6 +208,12 @@ void PlayerStrip::setUrl(const QString& path)
         return;
     }
     m_player->stop();
+    if (path.isEmpty()) {
+        // Nothing to open, so nothing to wait for.
+        m_opening = false;
+        m_player->setSource(QUrl());
+        return;
+    }
     m_opening = true;
     m_pausedToSettle = false;
     ++m_openings;
