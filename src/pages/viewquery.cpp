@@ -112,8 +112,9 @@ QString BuildViewQuery(store::SharedState& state, const QString& viewName, const
                                 resultCount);
         } else {
             // Only the page shown last, matched in memory: nothing is spliced
-            // into a statement here but the references found.
-            refs = store::JoinFieldValues(state.gPageRecords, viewValue, store::kDef);
+            // into a statement here but the references found. Every text is
+            // a search text here, the letters _DEF too.
+            refs = store::JoinMatchingVerses(state.gPageRecords, viewValue);
             resultCount = refs == u"0"_s ? 0 : static_cast<qint32>(refs.count(u',')) + 1;
         }
         condition = referenceCondition(refs, selectedIds);

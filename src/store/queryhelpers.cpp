@@ -30,51 +30,63 @@ void OpenProgramDetails(SharedState& state, const QString& masterId)
                                              + masterId + QStringLiteral(")   ORDER BY AyahRef"));
 }
 
-QString JoinFieldValues(RecordSet& records, const QString& searchText, const QString& fieldName)
+namespace {
+
+int requireField(const RecordSet& records, const QString& name)
 {
-    QString list = QStringLiteral(",");
-    if (records.RecordCount() > 0) {
-        const bool searchMode = searchText != kDef;
-        const auto requireField = [&records](const QString& name) {
-            const int index = records.fieldIndex(name);
-            if (index < 0)
-                throw DbError(DbError::ItemNotFound, QStringLiteral("The record set has no field named \"%1\".").arg(name));
-            return index;
-        };
-        int field = 0, dataField = 0, searchableField = 0, refField = 0;
-        if (searchMode) {
-            dataField = requireField(QStringLiteral("Data"));
-            searchableField = requireField(QStringLiteral("DataSearchable"));
-            refField = requireField(QStringLiteral("AyahRef"));
-        } else if (fieldName != kDef) {
-            field = requireField(fieldName);
-        }
-        // A reference is listed once: compared as a whole value, so 23 is
-        // still listed after 123.
-        QSet<QString> listed;
-        records.MoveFirst();
-        while (!records.Eof()) {
-            if (searchMode) {
-                const QVariant data = records.value(dataField);
-                if (!data.isNull()) {
-                    const QString haystack = variantText(data) + QLatin1Char(',') + records.text(searchableField);
-                    if (haystack.contains(searchText, Qt::CaseSensitive)) {
-                        const QString reference = records.text(refField);
-                        if (!listed.contains(reference)) {
-                            listed.insert(reference);
-                            list += QLatin1Char(',') + reference;
-                        }
-                    }
-                }
-            } else {
-                list += QLatin1Char(',') + records.text(field);
-            }
-            records.MoveNext();
-        }
-    }
+    const int index = records.fieldIndex(name);
+    if (index < 0)
+        throw DbError(DbError::ItemNotFound, QStringLiteral("The record set has no field named \"%1\".").arg(name));
+    return index;
+}
+
+QString withoutLeadingCommas(const QString& list)
+{
     if (list == QStringLiteral(","))
         return QStringLiteral("0");
     return list.mid(2);
+}
+
+} // namespace
+
+QString JoinFieldValues(RecordSet& records, const QString& searchText, const QString& fieldName)
+{
+    if (searchText != kDef)
+        return JoinMatchingVerses(records, searchText);
+    QString list = QStringLiteral(",");
+    if (records.RecordCount() > 0) {
+        const int field = fieldName != kDef ? requireField(records, fieldName) : 0;
+        for (records.MoveFirst(); !records.Eof(); records.MoveNext())
+            list += QLatin1Char(',') + records.text(field);
+    }
+    return withoutLeadingCommas(list);
+}
+
+QString JoinMatchingVerses(RecordSet& records, const QString& searchText)
+{
+    QString list = QStringLiteral(",");
+    if (records.RecordCount() > 0) {
+        const int dataField = requireField(records, QStringLiteral("Data"));
+        const int searchableField = requireField(records, QStringLiteral("DataSearchable"));
+        const int refField = requireField(records, QStringLiteral("AyahRef"));
+        // A reference is listed once: compared as a whole value, so 23 is
+        // still listed after 123.
+        QSet<QString> listed;
+        for (records.MoveFirst(); !records.Eof(); records.MoveNext()) {
+            const QVariant data = records.value(dataField);
+            if (data.isNull())
+                continue;
+            const QString haystack = variantText(data) + QLatin1Char(',') + records.text(searchableField);
+            if (!haystack.contains(searchText, Qt::CaseSensitive))
+                continue;
+            const QString reference = records.text(refField);
+            if (!listed.contains(reference)) {
+                listed.insert(reference);
+                list += QLatin1Char(',') + reference;
+            }
+        }
+    }
+    return withoutLeadingCommas(list);
 }
 
 QVariant LookupField(RecordSet& records, const QString& keyColumn, const QString& keyValue, const QString& resultColumn)

@@ -21,6 +21,13 @@ void OpenProgramDetails(SharedState& state, const QString& masterId);
 // stands for the first column. Leaves the record set past its last row.
 QString JoinFieldValues(RecordSet& records, const QString& searchText, const QString& fieldName);
 
+// The search mode of JoinFieldValues for any text, the text "_DEF" included:
+// the AyahRef of every row whose Data + "," + DataSearchable contains the text
+// (letter case counts; a Null Data never matches), each reference once, or
+// "0". A search typed by the user goes here, so that a search for the marker's
+// letters looks for them instead of listing the first column.
+QString JoinMatchingVerses(RecordSet& records, const QString& searchText);
+
 // Moves to the first row whose key column equals the key value (compared by
 // value) and returns its result column. With no such row the record set is
 // left past its end and reading the result fails with NoCurrentRecord.

@@ -134,6 +134,8 @@ TEST_F(ViewQuery, RowViewsAndPlainSearchesUseThePageShownLast)
         {u"Search"_s, u"one,FIR"_s, referenceCondition(u"0"_s), 0},
         {u"Search"_s, u"first,FIR"_s, referenceCondition(u"1"_s), 1}, // across Data "," DataSearchable
         {u"Search"_s, QString(), referenceCondition(u"1,2"_s), 2},
+        // The marker's letters are a search text like any other, found nowhere.
+        {u"Search"_s, u"_DEF"_s, referenceCondition(u"0"_s), 0},
     };
     for (const ViewCase& c : cases) {
         EXPECT_EQ(BuildViewQuery(m_state, c.name, c.value, count), statementWith(c.condition))
