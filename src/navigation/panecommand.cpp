@@ -2,6 +2,23 @@
 
 namespace tilvora::navigation {
 
+namespace {
+
+// Drops the blanks (U+0020) at both ends. Other white space, a tab or a
+// no-break space typed into a search, belongs to the text.
+QString trimBlanks(const QString& text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text.at(start) == QLatin1Char(' '))
+        ++start;
+    while (end > start && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.mid(start, end - start);
+}
+
+} // namespace
+
 std::optional<PaneCommand> parsePaneCommand(const QString& text)
 {
     const qsizetype marker = text.indexOf(QLatin1String("__"));
@@ -17,8 +34,8 @@ std::optional<PaneCommand> parsePaneCommand(const QString& text)
     if (nameLength < 0)
         return std::nullopt;
     PaneCommand command;
-    command.name = text.mid(nameStart, nameLength).trimmed();
-    command.value = text.mid(equals + 1).trimmed();
+    command.name = trimBlanks(text.mid(nameStart, nameLength));
+    command.value = trimBlanks(text.mid(equals + 1));
     command.isControl = text.contains(QLatin1String("_Control.htm"));
     return command;
 }

@@ -16,8 +16,9 @@ struct PaneCommand {
 
 // Cuts the name and value out of a command text. The marker is the first
 // "__"; the name runs to the character before the first "=" after it (that
-// character, written as a blank by every sender, is dropped) and is trimmed;
-// the value is the rest after the "=", trimmed. A text without "=" after the
+// character, written as a blank by every sender, is dropped) and is trimmed
+// of blanks; the value is the rest after the "=", trimmed of blanks. Only the
+// blank (U+0020) is trimmed: a tab or a no-break space stays. A text without "=" after the
 // marker, or with the "=" right after it, is no command.
 std::optional<PaneCommand> parsePaneCommand(const QString& text);
 

@@ -22,6 +22,14 @@ TEST(PaneCommand, CutsNameAndValueAroundTheFirstEquals)
     command = parsePaneCommand(QStringLiteral("__Search = a = b"));
     ASSERT_TRUE(command);
     EXPECT_EQ(command->value, QStringLiteral("a = b"));
+
+    // Only blanks are trimmed; a tab or a no-break space is part of the text.
+    command = parsePaneCommand(QStringLiteral("__Search =  \u00A0abc\t "));
+    ASSERT_TRUE(command);
+    EXPECT_EQ(command->value, QStringLiteral("\u00A0abc\t"));
+    command = parsePaneCommand(QStringLiteral("__\tSurah = 1"));
+    ASSERT_TRUE(command);
+    EXPECT_EQ(command->name, QStringLiteral("\tSurah"));
 }
 
 TEST(PaneCommand, ControlCommandsAndTheNameAgainstTheEquals)
