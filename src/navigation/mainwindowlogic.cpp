@@ -97,6 +97,10 @@ bool MainWindowLogic::beforeNavigate(Pane pane, const QString& url)
 {
     if (pane == Pane::WebMain || !url.contains(QLatin1String("__")))
         return false;
+    // A text that is no command (no "=" after the marker) is cancelled and
+    // ignored altogether: no page, and the other selectors stay as they are.
+    if (!parsePaneCommand(url))
+        return true;
     // The command is carried out first, so the page shows before the other
     // selectors change; a failed command leaves them as they are.
     if (reportFailures([&] { dispatch(url); }))

@@ -125,6 +125,10 @@ TEST_F(MainWindowLogicTest, OnlySidePaneCommandsAreCancelled)
     // A command without " = " is cancelled and ignored.
     EXPECT_TRUE(logic->beforeNavigate(host::Pane::WebSearch, base + QStringLiteral("__Surah")));
     EXPECT_TRUE(host.lines.isEmpty());
+    // Nor does it reset the other pickers' selectors.
+    EXPECT_TRUE(logic->beforeNavigate(host::Pane::WebWord, base + QStringLiteral("__Word")));
+    EXPECT_TRUE(logic->beforeNavigate(host::Pane::WebSurah, base + QStringLiteral("__=__Parah")));
+    EXPECT_TRUE(host.lines.isEmpty());
 }
 
 TEST_F(MainWindowLogicTest, AFailedCommandIsReportedAndLeavesPageAndSelectorsAlone)
