@@ -1,4 +1,4 @@
-#include "fixture.h"
+#include "support/fixturedb.h"
 
 #include "store/dberror.h"
 #include "store/queryhelpers.h"
@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace tilvora::store;
+using tilvora::testing::FixtureDb;
 
 namespace {
 
@@ -23,7 +24,7 @@ protected:
         connection = db.connect();
         records = detailRows(*connection);
     }
-    StoreFixture db;
+    FixtureDb db;
     std::unique_ptr<Connection> connection;
     RecordSet records;
 };
@@ -71,7 +72,7 @@ TEST_F(JoinFieldValuesTest, SearchModeComparesReferencesAsWholeValues)
 
 TEST(QueryHelpers, SelectedProgramIdsListsSelectedTextProgramsOrZero)
 {
-    StoreFixture db;
+    FixtureDb db;
     SharedState state;
     state.gConnection = db.connect();
     SelectedProgramIds(state);
@@ -93,7 +94,7 @@ TEST(QueryHelpers, SelectedProgramIdsListsSelectedTextProgramsOrZero)
 
 TEST(QueryHelpers, OpenProgramDetailsAndLookupField)
 {
-    StoreFixture db;
+    FixtureDb db;
     db.execute({QStringLiteral("INSERT INTO AP_Master_TAB (MasterID, MasterTypeID, Data, SortOrderUser) VALUES "
                                "(12, 4, '/media/a', 3), (2, 4, '', 1)"),
                 QStringLiteral("INSERT INTO AP_Detail_TAB (DetailID, MasterID, AyahRef, Data, DataPos) VALUES "

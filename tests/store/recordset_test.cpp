@@ -1,4 +1,4 @@
-#include "fixture.h"
+#include "support/fixturedb.h"
 
 #include "store/caselike.h"
 #include "store/dberror.h"
@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace tilvora::store;
+using tilvora::testing::FixtureDb;
 
 namespace {
 
@@ -34,7 +35,7 @@ protected:
         return ids;
     }
 
-    StoreFixture db;
+    FixtureDb db;
     std::unique_ptr<Connection> connection;
     RecordSet records;
 };
@@ -143,7 +144,7 @@ TEST_F(RecordSetTest, RowsAreACopyTakenWhenOpened)
 
 TEST(CaseFoldingLike, IgnoresLetterCaseInEveryAlphabet)
 {
-    StoreFixture db;
+    FixtureDb db;
     db.execute({QStringLiteral("INSERT INTO AP_Detail_TAB (DetailID, Data) VALUES (1, 'Ärger über ΣΟΦΙΑ'), (2, 'Москва'), (3, 'plain')")});
     auto connection = db.connect();
     const auto count = [&](const QString& pattern) {

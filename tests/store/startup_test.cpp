@@ -1,4 +1,4 @@
-#include "fixture.h"
+#include "support/fixturedb.h"
 
 #include "store/queryhelpers.h"
 #include "store/storestartup.h"
@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace tilvora::store;
+using tilvora::testing::FixtureDb;
 
 namespace {
 
@@ -28,7 +29,7 @@ QString startupFailure(const QString& folder)
 
 TEST(StoreStartup, RestoresSelectionAndOrderButKeepsAVoicesFolder)
 {
-    StoreFixture db;
+    FixtureDb db;
     db.execute({QStringLiteral("INSERT INTO AP_Master_TAB (MasterID, MasterTypeID, Data, UserSelection, DefaultSelection, "
                                "SortOrderUser, SortOrderDef) VALUES (1, 2, NULL, 0, 1, 3, 1), (5, 4, '/my/voice', 1, 0, 7, 2)")});
     SharedState state;
@@ -59,11 +60,11 @@ TEST(StoreStartup, EachFailureIsReportedInPlainWords)
     file.close();
     EXPECT_TRUE(startupFailure(garbage.path()).contains(QStringLiteral("is not a Tilvora content database")));
 
-    StoreFixture noColumn;
+    FixtureDb noColumn;
     noColumn.execute({QStringLiteral("ALTER TABLE AP_Master_TAB DROP COLUMN SortOrderDef")});
     EXPECT_TRUE(startupFailure(noColumn.folder()).contains(QStringLiteral("lacks a table or column")));
 
-    StoreFixture noTable;
+    FixtureDb noTable;
     noTable.execute({QStringLiteral("DROP TABLE AP_TypesMaster_TAB")});
     EXPECT_TRUE(startupFailure(noTable.folder()).contains(QStringLiteral("lacks a table or column")));
 }
@@ -72,7 +73,7 @@ TEST(StoreStartup, AFileThatCannotBeWrittenIsReported)
 {
     // Another program holding the file locked for writing (it may still be
     // read); file permissions would not stop a test that runs as root.
-    StoreFixture db;
+    FixtureDb db;
     {
         QSqlDatabase locker = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("locker"));
         locker.setDatabaseName(db.path());
