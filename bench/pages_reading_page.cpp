@@ -17,13 +17,13 @@
 // always copied to a temporary folder first; --save-db keeps a copy of the
 // synthetic one.
 
-#include "fakehost.h"
-#include "fixturedb.h"
 #include "pages/pagefile.h"
 #include "pages/readingpage.h"
 #include "pages/viewquery.h"
 #include "store/queryhelpers.h"
 #include "store/storestartup.h"
+#include "support/fixturedb.h"
+#include "support/recordinghost.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -185,7 +185,7 @@ int measureMemory(const QString& folder)
 {
     resetPeakMemory();
     store::SharedState state;
-    testing::FakeHost host;
+    testing::RecordingHost host;
     startUp(state, host, folder);
     const long before = peakMemoryKb();
     pages::WritePageFile(state, pages::RenderReadingPage(state, host, u"Search"_s, u"*"_s), u"Main.htm"_s);
@@ -289,7 +289,7 @@ int main(int argc, char** argv)
     }
 
     store::SharedState state;
-    testing::FakeHost host;
+    testing::RecordingHost host;
     startUp(state, host, folder);
     std::printf("selected text programs: %s\n", qPrintable(state.gSelectedIds));
 

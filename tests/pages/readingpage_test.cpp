@@ -1,9 +1,9 @@
 #include "pages/readingpage.h"
 
-#include "fakehost.h"
-#include "fixturedb.h"
 #include "pages/templates.h"
 #include "store/dberror.h"
+#include "support/fixturedb.h"
+#include "support/recordinghost.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@ using tilvora::pages::PageHead;
 using tilvora::pages::PageTail;
 using tilvora::pages::RenderReadingPage;
 using tilvora::store::SharedState;
-using tilvora::testing::FakeHost;
 using tilvora::testing::FixtureDb;
+using tilvora::testing::RecordingHost;
 
 namespace {
 
@@ -56,7 +56,7 @@ protected:
 
     FixtureDb m_db;
     SharedState m_state;
-    FakeHost m_host;
+    RecordingHost m_host;
 };
 
 } // namespace
@@ -65,7 +65,7 @@ TEST_F(ReadingPage, OneVerseOneProgram)
 {
     m_db.detail(11, 1, 1, u"TA1"_s);
     EXPECT_EQ(render(u"Surah"_s, u"1"_s), page(verseStart(1, false) + cell(11, 0, u"TA1 {1:1}"_s)));
-    EXPECT_EQ(m_host.labels, QStringList{label(0, 1)});
+    EXPECT_EQ(m_host.linesOf(u"label"_s), QStringList{label(0, 1)});
 }
 
 TEST_F(ReadingPage, TwoProgramsTwoVerses)
@@ -77,7 +77,7 @@ TEST_F(ReadingPage, TwoProgramsTwoVerses)
     EXPECT_EQ(render(u"Surah"_s, u"1"_s),
               page(verseStart(1, false) + cell(11, 0, u"TA1 {1:1}"_s) + cell(21, 1, u"TB1"_s) + verseStart(2, true)
                    + cell(12, 0, u"TA2 {1:2}"_s) + cell(22, 1, u"TB2"_s)));
-    EXPECT_EQ(m_host.labels, QStringList{label(0, 2)});
+    EXPECT_EQ(m_host.linesOf(u"label"_s), QStringList{label(0, 2)});
     // The rows stay for the next view, unfiltered and past the end.
     EXPECT_EQ(m_state.gPageRecords.RecordCount(), 4);
     EXPECT_TRUE(m_state.gPageRecords.Eof());
@@ -94,7 +94,7 @@ TEST_F(ReadingPage, MissingAndEmptyTexts)
     m_db.detail(23, 2, 3, u""_s);
     EXPECT_EQ(render(u"Surah"_s, u"1"_s),
               page(cell(21, 1, u"TB1"_s) + cell(22, 1, u"TB2"_s) + verseStart(3, true) + cell(13, 0, u" {1:3}"_s)));
-    EXPECT_EQ(m_host.labels, QStringList{label(0, 2)}); // the Null row still counts as shown
+    EXPECT_EQ(m_host.linesOf(u"label"_s), QStringList{label(0, 2)}); // the Null row still counts as shown
 }
 
 TEST_F(ReadingPage, EmptyViewGivesEmptyTextAndStillALabel)
@@ -107,7 +107,7 @@ TEST_F(ReadingPage, EmptyViewGivesEmptyTextAndStillALabel)
     EXPECT_EQ(render(u"Surah"_s, u"9"_s), QString());
     EXPECT_EQ(render(u"Word"_s, u"w"_s), page(verseStart(1, false) + cell(11, 0, u"TA1 {1:1}"_s)));
     EXPECT_EQ(render(u"Search"_s, u"unselected*"_s), QString());
-    EXPECT_EQ(m_host.labels, (QStringList{label(0, 0), label(2, 1), label(1, 0)}));
+    EXPECT_EQ(m_host.linesOf(u"label"_s), (QStringList{label(0, 0), label(2, 1), label(1, 0)}));
 }
 
 TEST_F(ReadingPage, AnOrderWithoutAClassSlotStillRenders)
@@ -125,16 +125,16 @@ TEST_F(ReadingPage, FailuresLeaveTheLabelAlone)
     m_db.detail(11, 1, 1, u"TA1"_s);
     m_db.word(u"w"_s, u"r"_s, 1);
     render(u"Word"_s, u"w"_s);
-    ASSERT_EQ(m_host.labels.size(), 1);
+    ASSERT_EQ(m_host.linesOf(u"label"_s).size(), 1);
 
     // A refused value changes nothing: the rows and lookup of the last page stay.
     EXPECT_THROW(render(u"Surah"_s, u"1;"_s), tilvora::store::RefusedValue);
-    EXPECT_EQ(m_host.labels.size(), 1);
+    EXPECT_EQ(m_host.linesOf(u"label"_s).size(), 1);
     EXPECT_EQ(m_state.gPageRecords.RecordCount(), 1);
     EXPECT_EQ(m_state.gVerseRefs.RecordCount(), 1);
 
     // A statement the database refuses passes up as a DbError.
     m_db.writer().Execute(u"DROP TABLE MD_Ayah_TAB"_s);
     EXPECT_THROW(render(u"Surah"_s, u"1"_s), tilvora::store::DbError);
-    EXPECT_EQ(m_host.labels.size(), 1);
+    EXPECT_EQ(m_host.linesOf(u"label"_s).size(), 1);
 }

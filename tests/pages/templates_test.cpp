@@ -1,6 +1,6 @@
 #include "pages/templates.h"
 
-#include "fixturedb.h"
+#include "support/fixturedb.h"
 
 #include <gtest/gtest.h>
 

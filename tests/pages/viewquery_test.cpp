@@ -1,7 +1,7 @@
 #include "pages/viewquery.h"
 
-#include "fixturedb.h"
 #include "store/dberror.h"
+#include "support/fixturedb.h"
 
 #include <gtest/gtest.h>
 
