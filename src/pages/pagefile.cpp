@@ -38,7 +38,10 @@ QString WritePageFile(const store::SharedState& state, const QString& content, c
 
     // QSaveFile writes beside the target and renames over it on commit, so a
     // failed write never leaves half a page where the reading pane looks.
+    // Where the folder allows no new file but the page itself may be
+    // written, it is written in place instead.
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         fail(path, file.errorString());
 
