@@ -1,6 +1,9 @@
 # The desktop window with its real browser panes, on the offscreen platform.
 # Each test copies the application folder the content build made into a
 # folder of its own. Screenshots go to artifacts/.
+if(NOT TARGET tilvora_ui)
+  return()
+endif()
 find_package(Qt6 6.4 REQUIRED COMPONENTS Test Sql)
 add_executable(ui_window_test
   ${CMAKE_CURRENT_LIST_DIR}/window_main.cpp
