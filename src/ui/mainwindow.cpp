@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QResizeEvent>
 #include <QWebEngineView>
 
@@ -254,10 +255,21 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     handleEvent([&] { arrangePanes(); });
 }
 
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    // The window manager adds its frame (title bar, borders) after the window
+    // was first sized: the window moves, its outer size grows, and no resize
+    // follows. The layout works from the outer size, so it is redone then.
+    if (frameGeometry().size() != m_arrangedOuterSize)
+        handleEvent([&] { arrangePanes(); });
+}
+
 void MainWindow::arrangePanes()
 {
     // The layout works from the window's outer size, frame included.
     const QSize outer = frameGeometry().size();
+    m_arrangedOuterSize = outer;
     const double perPixel = twipsPerPixelHere();
     // A size too small for the arithmetic ends the arrangement at the failing
     // step; what was computed before it is applied all the same.

@@ -62,6 +62,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void createPanes();
@@ -78,6 +79,8 @@ private:
 
     store::SharedState& m_state;
     PaneLayout m_layout;
+    // The outer size (pixels) the layout last worked from.
+    QSize m_arrangedOuterSize;
     QWebEngineProfile* m_profile = nullptr;
     std::array<QWebEngineView*, 6> m_views{};
     std::array<PanePage*, 6> m_pages{};
