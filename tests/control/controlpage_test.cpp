@@ -1,10 +1,12 @@
 #include "controlfixture.h"
 
 #include "control/controlpage.h"
+#include "support/files.h"
 
 using namespace Qt::Literals::StringLiterals;
 using tilvora::control::BuildControlPage;
 using tilvora::control::ComposeControlPage;
+using tilvora::testing::readPageFile;
 
 namespace {
 
@@ -107,7 +109,7 @@ TEST_F(ControlPageTest, WholePageForATypicalProgramTable)
 
     const QString path = BuildControlPage(m_state);
 
-    EXPECT_EQ(path, m_dir.path() + u"/Control.htm"_s);
+    EXPECT_EQ(path, m_db.folder() + u"/Control.htm"_s);
     const QString expected = page({
         u"<p>"_s,
         kMatanSelect,

@@ -38,7 +38,7 @@ protected:
     }
 
     VoiceMenu m_menu;
-    FakeHost m_host;
+    tilvora::testing::RecordingHost m_host;
 };
 
 TEST_F(VoiceMenuTest, WithoutVoicesTheMenuKeepsItsDesignStateAndStaysHidden)
