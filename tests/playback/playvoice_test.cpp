@@ -12,19 +12,19 @@ namespace {
 const QString kCannotAccess = QStringLiteral(
     "Cannot Access the specified Media File\r\nMake sure that the Media Files folder exists in the same application folder !");
 const QString kNoData = QStringLiteral(
-    "critical|Tilvora - ProgramID : |No Data found in the Database for Current Voice in Programs registered...\r\n\r\n"
+    "message\tcritical\tTilvora - ProgramID : \tNo Data found in the Database for Current Voice in Programs registered...\r\n\r\n"
     "Invalid Programs / Speakers added to database without related Data !");
 
 QString notFound(const QString& name, const QString& folder)
 {
-    return QStringLiteral("information|Media Files not found...|Media File ") + name
+    return QStringLiteral("message\tinformation\tMedia Files not found...\tMedia File ") + name
         + QStringLiteral(" is not present at the specified path...\r\nCurrent Path : ") + folder
         + QStringLiteral("\r\n\r\nPlease Specify a valid path for Media Files (using the Controls Menu) and use this Application !");
 }
 
 QStringList played(const QString& path, const QString& seconds)
 {
-    return {QStringLiteral("url|") + path, QStringLiteral("position|") + seconds, QStringLiteral("play")};
+    return {QStringLiteral("player\turl\t") + path, QStringLiteral("player\tposition\t") + seconds, QStringLiteral("player\tplay")};
 }
 
 class PlayVoiceTest : public PlaybackTest {
@@ -46,13 +46,13 @@ TEST_F(PlayVoiceTest, FileInTheMediaFolderPlaysFromTheVersePosition)
     load();
 
     PlayVoice(state, host, 1);
-    EXPECT_EQ(host.calls, played(media(QStringLiteral("001001.mp3")), QStringLiteral("12.5")));
+    EXPECT_EQ(host.lines, played(media(QStringLiteral("001001.mp3")), QStringLiteral("12.5")));
     EXPECT_EQ(host.yields, 0); // found without a search
 
     // The player is given the name as it is spelt on disk.
-    host.calls.clear();
+    host.lines.clear();
     PlayVoice(state, host, 2);
-    EXPECT_EQ(host.calls, played(media(QStringLiteral("001002.mp3")), QStringLiteral("0")));
+    EXPECT_EQ(host.lines, played(media(QStringLiteral("001002.mp3")), QStringLiteral("0")));
 }
 
 TEST_F(PlayVoiceTest, FileBelowTheMediaFolderPlaysWithTheSeparatorTwice)
@@ -63,7 +63,7 @@ TEST_F(PlayVoiceTest, FileBelowTheMediaFolderPlaysWithTheSeparatorTwice)
     load();
 
     PlayVoice(state, host, 1);
-    EXPECT_EQ(host.calls, played(media(QStringLiteral("B/X//001001.mp3")), QStringLiteral("3")));
+    EXPECT_EQ(host.lines, played(media(QStringLiteral("B/X//001001.mp3")), QStringLiteral("3")));
     EXPECT_GT(host.yields, 0);
 }
 
@@ -80,7 +80,7 @@ TEST_F(PlayVoiceTest, TheOtherFileTypePlaysFromTheFolderOrBelowIt)
     PlayVoice(state, host, 1);
     PlayVoice(state, host, 2);
     PlayVoice(state, host, 3); // cut at the first ".MP3" in any case
-    EXPECT_EQ(host.calls, played(media(QStringLiteral("001001.wma")), QStringLiteral("1"))
+    EXPECT_EQ(host.lines, played(media(QStringLiteral("001001.wma")), QStringLiteral("1"))
                   + played(media(QStringLiteral("sub//001002.mp3")), QStringLiteral("2"))
                   + played(media(QStringLiteral("RECIT.WMA")), QStringLiteral("3")));
 }
@@ -98,7 +98,7 @@ TEST_F(PlayVoiceTest, MissingFileIsReportedWithTheLastNameTriedAndTheStoredFolde
     PlayVoice(state, host, 2);
     PlayVoice(state, host, 3);
     PlayVoice(state, host, 4); // a blank name is a missing file, not the folder itself
-    EXPECT_EQ(host.calls, QStringList({notFound(QStringLiteral("001001.wma"), media()),
+    EXPECT_EQ(host.lines, QStringList({notFound(QStringLiteral("001001.wma"), media()),
                                        notFound(QStringLiteral("Recit.wma"), media()),
                                        notFound(QStringLiteral("001003.ogg"), media()),
                                        notFound(QString(), media())}));
@@ -114,7 +114,7 @@ TEST_F(PlayVoiceTest, EmptyStoredFolderIsNeverTheRootFolder)
 
     PlayVoice(state, host, 1);
     PlayVoice(state, host, 2);
-    EXPECT_EQ(host.calls, QStringList({notFound(QStringLiteral("etc/passwd"), QString()),
+    EXPECT_EQ(host.lines, QStringList({notFound(QStringLiteral("etc/passwd"), QString()),
                                        notFound(QStringLiteral("001002.wma"), QString())}));
     EXPECT_EQ(host.yields, 0);
 }
@@ -131,7 +131,7 @@ TEST_F(PlayVoiceTest, BlankOrMissingPositionGivesTheNoDataBox)
     // Details without the position column: the store's "no such item" failure.
     state.gDetails = state.gConnection->Open(QStringLiteral("SELECT AyahRef, Data FROM AP_Detail_TAB"));
     PlayVoice(state, host, 1);
-    EXPECT_EQ(host.calls, QStringList({kNoData, kNoData, kNoData}));
+    EXPECT_EQ(host.lines, QStringList({kNoData, kNoData, kNoData}));
 }
 
 TEST_F(PlayVoiceTest, PositionThatIsNoNumberOfSecondsIsRefused)
@@ -144,11 +144,11 @@ TEST_F(PlayVoiceTest, PositionThatIsNoNumberOfSecondsIsRefused)
     load();
 
     for (int i = 0; i < positions.size(); ++i) {
-        host.calls.clear();
+        host.lines.clear();
         PlayVoice(state, host, i + 1);
-        ASSERT_EQ(host.calls.size(), 1) << positions.at(i).toStdString();
-        EXPECT_EQ(host.calls.at(0),
-                  QStringLiteral("critical|The start position \"%1\" of the verse is not a number of seconds.|")
+        ASSERT_EQ(host.lines.size(), 1) << positions.at(i).toStdString();
+        EXPECT_EQ(host.lines.at(0),
+                  QStringLiteral("message\tcritical\tThe start position \"%1\" of the verse is not a number of seconds.\t")
                           .arg(positions.at(i))
                       + kCannotAccess);
     }
@@ -167,8 +167,8 @@ TEST_F(PlayVoiceTest, NoSelectedVoiceGivesTheCannotAccessBoxTitledWithTheFailure
 
     const QString noRecord = QStringLiteral("There is no current record: the record set is empty or past its end.");
     const QString emptySet = QStringLiteral("There is no record to move to: the record set is empty.");
-    EXPECT_EQ(host.calls, QStringList({QStringLiteral("critical|") + emptySet + QLatin1Char('|') + kCannotAccess,
-                                       QStringLiteral("critical|") + noRecord + QLatin1Char('|') + kCannotAccess}));
+    EXPECT_EQ(host.lines, QStringList({QStringLiteral("message\tcritical\t") + emptySet + QLatin1Char('\t') + kCannotAccess,
+                                       QStringLiteral("message\tcritical\t") + noRecord + QLatin1Char('\t') + kCannotAccess}));
 }
 
 TEST_F(PlayVoiceTest, VerseWithoutDetailRowDoesNothing)
@@ -179,7 +179,7 @@ TEST_F(PlayVoiceTest, VerseWithoutDetailRowDoesNothing)
     PlayVoice(state, host, 1);
     load(12); // a voice without any detail row
     PlayVoice(state, host, 2);
-    EXPECT_TRUE(host.calls.isEmpty()) << host.calls.join(u'\n').toStdString();
+    EXPECT_TRUE(host.lines.isEmpty()) << host.lines.join(u'\n').toStdString();
 }
 
 TEST_F(PlayVoiceTest, DetailsStayWhereTheyWere)
@@ -192,7 +192,7 @@ TEST_F(PlayVoiceTest, DetailsStayWhereTheyWere)
     state.gDetails.MoveNext();
 
     PlayVoice(state, host, 3);
-    EXPECT_EQ(host.calls, played(media(QStringLiteral("001003.mp3")), QStringLiteral("0")));
+    EXPECT_EQ(host.lines, played(media(QStringLiteral("001003.mp3")), QStringLiteral("0")));
     EXPECT_EQ(state.gDetails.text(QStringLiteral("AyahRef")), QStringLiteral("2"));
 }
 
@@ -203,7 +203,7 @@ TEST_F(PlayVoiceTest, PlayerFailureIsReportedNotThrown)
     load();
     host.playerFails = true;
     PlayVoice(state, host, 1);
-    EXPECT_EQ(host.calls, QStringList({QStringLiteral("critical|The player cannot open the file.|") + kCannotAccess}));
+    EXPECT_EQ(host.lines, QStringList({QStringLiteral("message\tcritical\tThe player cannot open the file.\t") + kCannotAccess}));
 }
 
 TEST_F(PlayVoiceTest, NewerRequestDuringASearchWins)
@@ -219,25 +219,25 @@ TEST_F(PlayVoiceTest, NewerRequestDuringASearchWins)
     // and the older request ends quietly instead of playing verse 1 after it.
     host.duringEvents = [this] { ReadingPageDoubleClick(state, host, QStringLiteral("2")); };
     PlayVoice(state, host, 1);
-    EXPECT_EQ(host.calls, played(media(QStringLiteral("001002.mp3")), QStringLiteral("2")));
+    EXPECT_EQ(host.lines, played(media(QStringLiteral("001002.mp3")), QStringLiteral("2")));
     EXPECT_EQ(state.gLastAyahRef, 2);
 
     // A newer request that finds nothing also decides: nothing plays.
-    host.calls.clear();
+    host.lines.clear();
     host.duringEvents = [this] { PlayVoice(state, host, 4); };
     PlayVoice(state, host, 1);
-    EXPECT_TRUE(host.calls.isEmpty()) << host.calls.join(u'\n').toStdString();
+    EXPECT_TRUE(host.lines.isEmpty()) << host.lines.join(u'\n').toStdString();
 
     // A newer request that itself searches.
-    host.calls.clear();
+    host.lines.clear();
     host.duringEvents = [this] { PlayVoice(state, host, 1); };
     PlayVoice(state, host, 3);
-    EXPECT_EQ(host.calls, played(media(QStringLiteral("A/B//001001.mp3")), QStringLiteral("1")));
+    EXPECT_EQ(host.lines, played(media(QStringLiteral("A/B//001001.mp3")), QStringLiteral("1")));
 
     // Requests after those run as usual.
-    host.calls.clear();
+    host.lines.clear();
     PlayVoice(state, host, 1);
-    EXPECT_EQ(host.calls, played(media(QStringLiteral("A/B//001001.mp3")), QStringLiteral("1")));
+    EXPECT_EQ(host.lines, played(media(QStringLiteral("A/B//001001.mp3")), QStringLiteral("1")));
 }
 
 TEST_F(PlayVoiceTest, DoubleClickPlaysOnlyAWholeNumberId)
@@ -251,11 +251,11 @@ TEST_F(PlayVoiceTest, DoubleClickPlaysOnlyAWholeNumberId)
                               QStringLiteral("4294967296"), QStringLiteral("2147483648")})
         ReadingPageDoubleClick(state, host, id);
     EXPECT_EQ(state.gLastAyahRef, 7);
-    EXPECT_TRUE(host.calls.isEmpty()) << host.calls.join(u'\n').toStdString();
+    EXPECT_TRUE(host.lines.isEmpty()) << host.lines.join(u'\n').toStdString();
 
     ReadingPageDoubleClick(state, host, QStringLiteral(" 70000 ")); // beyond 16 bits
     EXPECT_EQ(state.gLastAyahRef, 70000);
-    EXPECT_EQ(host.calls, played(media(QStringLiteral("001001.mp3")), QStringLiteral("5")));
+    EXPECT_EQ(host.lines, played(media(QStringLiteral("001001.mp3")), QStringLiteral("5")));
 }
 
 } // namespace
