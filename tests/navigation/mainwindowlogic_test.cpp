@@ -2,47 +2,17 @@
 
 #include "host/host.h"
 #include "store/storestartup.h"
-#include "store/fixture.h"
-
-#include <QFile>
+#include "support/files.h"
+#include "support/fixturedb.h"
+#include "support/recordinghost.h"
 
 #include <gtest/gtest.h>
 
 using namespace tilvora;
+using tilvora::testing::FixtureDb;
+using tilvora::testing::RecordingHost;
 
 namespace {
-
-// Records every host operation as one text line.
-class RecordingHost : public host::Host {
-public:
-    QStringList lines;
-    void navigate(host::Pane pane, const QString& target) override { lines << QStringLiteral("navigate ") + host::paneName(pane) + QLatin1Char(' ') + target; }
-    void setSearchLabel(const QString& caption) override { lines << QStringLiteral("label ") + caption; }
-    void showMessage(host::MessageIcon, const QString& title, const QString&) override { lines << QStringLiteral("message ") + title; }
-    void reportError(const QString& text) override { lines << QStringLiteral("error ") + text; }
-    void playerSetUrl(const QString& path) override { lines << QStringLiteral("player url ") + path; }
-    void playerSetPosition(double seconds) override { lines << QStringLiteral("player position ") + QString::number(seconds); }
-    void playerPlay() override { lines << QStringLiteral("player play"); }
-    void resetPickerSelector(const QString& id) override { lines << QStringLiteral("reset ") + id; }
-    void setVoiceMenuItem(int index, bool, const QString&, const QString&) override { lines << QStringLiteral("menu %1").arg(index); }
-    void setDataPathMenuVisible(bool) override { lines << QStringLiteral("menu setdatapath"); }
-    host::MediaFolderDialogAnswer showMediaFolderDialog(const host::MediaFolderDialogRequest& request) override
-    {
-        lines << QStringLiteral("dialog ") + request.tag;
-        return {};
-    }
-    void processEvents() override {}
-
-    QStringList takeResets()
-    {
-        QStringList resets;
-        for (const QString& line : std::as_const(lines))
-            if (line.startsWith(QStringLiteral("reset ")))
-                resets << line.mid(6);
-        lines.clear();
-        return resets;
-    }
-};
 
 // A database of one chapter of two verses with one selected text.
 class MainWindowLogicTest : public ::testing::Test {
@@ -59,14 +29,11 @@ protected:
         host.lines.clear();
     }
 
-    QString readingPage() const
-    {
-        QFile file(db.folder() + QStringLiteral("/Main.htm"));
-        file.open(QIODevice::ReadOnly);
-        return QString::fromUtf16(reinterpret_cast<const char16_t*>(file.readAll().constData() + 2), (file.size() - 2) / 2);
-    }
+    QString readingPage() const { return tilvora::testing::readPageFile(db.folder() + QStringLiteral("/Main.htm")); }
+    // The selectors reset since the host's lines were last taken.
+    QStringList takeResets() { return host.takeLinesOf(QStringLiteral("reset")); }
 
-    StoreFixture db;
+    FixtureDb db;
     store::SharedState state;
     RecordingHost host;
     std::unique_ptr<navigation::MainWindowLogic> logic;
@@ -83,14 +50,14 @@ TEST_F(MainWindowLogicTest, LoadShowsControlPagePickerPagesAndChapterOne)
     other.load();
     const QString folder = db.folder();
     EXPECT_EQ(fresh.lines, (QStringList{
-                               QStringLiteral("menu setdatapath"),
-                               QStringLiteral("navigate WebControl ") + folder + QStringLiteral("/Control.htm"),
-                               QStringLiteral("navigate WebSearch ") + folder + QStringLiteral("/WebSearch.Htm"),
-                               QStringLiteral("navigate WebSurah ") + folder + QStringLiteral("/WebSurah.Htm"),
-                               QStringLiteral("navigate WebWord ") + folder + QStringLiteral("/WebWord.Htm"),
-                               QStringLiteral("navigate WebSubject ") + folder + QStringLiteral("/WebSubject.Htm"),
-                               QStringLiteral("label   Search Result(s): \r\n   0/2"),
-                               QStringLiteral("navigate WebMain ") + folder + QStringLiteral("/Main.htm"),
+                               QStringLiteral("menu\tsetdatapath\t0"),
+                               QStringLiteral("navigate\tWebControl\t") + folder + QStringLiteral("/Control.htm"),
+                               QStringLiteral("navigate\tWebSearch\t") + folder + QStringLiteral("/WebSearch.Htm"),
+                               QStringLiteral("navigate\tWebSurah\t") + folder + QStringLiteral("/WebSurah.Htm"),
+                               QStringLiteral("navigate\tWebWord\t") + folder + QStringLiteral("/WebWord.Htm"),
+                               QStringLiteral("navigate\tWebSubject\t") + folder + QStringLiteral("/WebSubject.Htm"),
+                               QStringLiteral("label\t  Search Result(s): \r\n   0/2"),
+                               QStringLiteral("navigate\tWebMain\t") + folder + QStringLiteral("/Main.htm"),
                            }));
 }
 
@@ -98,22 +65,22 @@ TEST_F(MainWindowLogicTest, EachPickerPaneResetsTheOthersInItsOrder)
 {
     const QString base = QStringLiteral("file://") + db.folder() + QStringLiteral("/");
     EXPECT_TRUE(logic->beforeNavigate(host::Pane::WebWord, base + QStringLiteral("__Word = x")));
-    EXPECT_EQ(host.takeResets(), (QStringList{QStringLiteral("cmbSubject"), QStringLiteral("cmbRoot"), QStringLiteral("cmbParah")}));
+    EXPECT_EQ(takeResets(), (QStringList{QStringLiteral("cmbSubject"), QStringLiteral("cmbRoot"), QStringLiteral("cmbParah")}));
     EXPECT_TRUE(logic->beforeNavigate(host::Pane::WebSubject, base + QStringLiteral("__Subject = 1")));
-    EXPECT_EQ(host.takeResets(), (QStringList{QStringLiteral("cmbWord"), QStringLiteral("cmbRoot"), QStringLiteral("cmbParah")}));
+    EXPECT_EQ(takeResets(), (QStringList{QStringLiteral("cmbWord"), QStringLiteral("cmbRoot"), QStringLiteral("cmbParah")}));
     EXPECT_TRUE(logic->beforeNavigate(host::Pane::WebSurah, base + QStringLiteral("__Surah = 1")));
-    EXPECT_EQ(host.takeResets(), (QStringList{QStringLiteral("cmbWord"), QStringLiteral("cmbSubject")}));
+    EXPECT_EQ(takeResets(), (QStringList{QStringLiteral("cmbWord"), QStringLiteral("cmbSubject")}));
     EXPECT_TRUE(logic->beforeNavigate(host::Pane::WebSurah, base + QStringLiteral("__Parah = 1")));
-    EXPECT_EQ(host.takeResets(), (QStringList{QStringLiteral("cmbWord"), QStringLiteral("cmbSubject"), QStringLiteral("cmbRoot")}));
+    EXPECT_EQ(takeResets(), (QStringList{QStringLiteral("cmbWord"), QStringLiteral("cmbSubject"), QStringLiteral("cmbRoot")}));
     EXPECT_TRUE(logic->beforeNavigate(host::Pane::WebSurah, base + QStringLiteral("__Root = r __Parah")));
-    EXPECT_EQ(host.takeResets(), (QStringList{QStringLiteral("cmbWord"), QStringLiteral("cmbSubject"), QStringLiteral("cmbRoot")}));
+    EXPECT_EQ(takeResets(), (QStringList{QStringLiteral("cmbWord"), QStringLiteral("cmbSubject"), QStringLiteral("cmbRoot")}));
     EXPECT_TRUE(logic->beforeNavigate(host::Pane::WebSurah, base + QStringLiteral("__Root = r")));
-    EXPECT_EQ(host.takeResets(), (QStringList{QStringLiteral("cmbWord"), QStringLiteral("cmbSubject"), QStringLiteral("cmbParah")}));
+    EXPECT_EQ(takeResets(), (QStringList{QStringLiteral("cmbWord"), QStringLiteral("cmbSubject"), QStringLiteral("cmbParah")}));
     EXPECT_TRUE(logic->beforeNavigate(host::Pane::WebSearch, base + QStringLiteral("__Search = one")));
-    EXPECT_EQ(host.takeResets(), QStringList{});
+    EXPECT_EQ(takeResets(), QStringList{});
 
     logic->contextMenu(host::Pane::WebSurah);
-    EXPECT_EQ(host.takeResets(), (QStringList{QStringLiteral("cmbParah"), QStringLiteral("cmbRoot")}));
+    EXPECT_EQ(takeResets(), (QStringList{QStringLiteral("cmbParah"), QStringLiteral("cmbRoot")}));
 }
 
 TEST_F(MainWindowLogicTest, OnlySidePaneCommandsAreCancelled)
@@ -136,11 +103,11 @@ TEST_F(MainWindowLogicTest, AFailedCommandIsReportedAndLeavesPageAndSelectorsAlo
     const QString before = readingPage();
     EXPECT_TRUE(logic->beforeNavigate(host::Pane::WebSurah, QStringLiteral("__Surah = 1 OR 1=1")));
     ASSERT_EQ(host.lines.size(), 1);
-    EXPECT_TRUE(host.lines.first().startsWith(QStringLiteral("error ")));
+    EXPECT_TRUE(host.lines.first().startsWith(QStringLiteral("error\t")));
     EXPECT_EQ(readingPage(), before);
 
     // The program goes on: the next command works.
     host.lines.clear();
     logic->executeCommand(QStringLiteral("__Search = two"));
-    EXPECT_EQ(host.lines.first(), QStringLiteral("label   Search Result(s): \r\n   1/1"));
+    EXPECT_EQ(host.lines.first(), QStringLiteral("label\t  Search Result(s): \r\n   1/1"));
 }
