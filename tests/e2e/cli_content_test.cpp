@@ -1,12 +1,12 @@
 #include "clirun.h"
+#include "support/files.h"
 
-#include <QDir>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+using tilvora::testing::readPageFile;
 
 namespace {
 
@@ -20,19 +20,8 @@ protected:
         if (!QFile::exists(content + QStringLiteral("/DIC.DAT")))
             GTEST_SKIP() << "the content build has not made DIC.DAT";
         folder = dir.path();
-        ASSERT_TRUE(QFile::copy(content + QStringLiteral("/DIC.DAT"), folder + QStringLiteral("/DIC.DAT")));
-        for (const QString& page : QDir(content).entryList({QStringLiteral("*.Htm")}, QDir::Files))
-            QFile::copy(content + QLatin1Char('/') + page, folder + QLatin1Char('/') + page);
-        ASSERT_TRUE(copyTree(content + QStringLiteral("/media"), folder + QStringLiteral("/media")));
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("copy"));
-            db.setDatabaseName(folder + QStringLiteral("/DIC.DAT"));
-            ASSERT_TRUE(db.open());
-            QSqlQuery query(db);
-            ASSERT_TRUE(query.exec(QStringLiteral("UPDATE AP_Master_TAB SET Data = '%1' WHERE Data LIKE '%/media/demo'")
-                                       .arg(folder + QStringLiteral("/media/demo"))));
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("copy"));
+        QString error;
+        ASSERT_TRUE(tilvora::testing::copyApplicationFolder(content, folder, &error)) << error.toStdString();
     }
 
     QTemporaryDir dir;

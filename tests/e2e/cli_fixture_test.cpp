@@ -1,17 +1,19 @@
 #include "clirun.h"
-#include "store/fixture.h"
+#include "support/files.h"
+#include "support/fixturedb.h"
 
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 #include <gtest/gtest.h>
+
+using tilvora::testing::FixtureDb;
+using tilvora::testing::readPageFile;
 
 namespace {
 
 // Two verses of chapter 1 and one of chapter 2; a matan and an English text
 // shown, a French text not shown; one voice.
-void fillLibrary(const StoreFixture& db)
+void fillLibrary(const FixtureDb& db)
 {
     db.execute({QStringLiteral("INSERT INTO AP_Master_TAB (MasterID, MasterTypeID, Master, Description, Data, UserSelection, "
                                "DefaultSelection, SortOrderUser, SortOrderDef, TextDirection, FontName, FontSize, FontBold) VALUES "
@@ -29,16 +31,9 @@ void fillLibrary(const StoreFixture& db)
 QStringList programColumns(const QString& path, int masterId)
 {
     QStringList values;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-        db.setDatabaseName(path);
-        db.open();
-        QSqlQuery query(db);
-        query.exec(QStringLiteral("SELECT UserSelection, SortOrderUser FROM AP_Master_TAB WHERE MasterID = %1").arg(masterId));
-        if (query.next())
-            values << query.value(0).toString() << query.value(1).toString();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("check"));
+    for (const QVariant& value : tilvora::testing::queryRow(
+             path, QStringLiteral("SELECT UserSelection, SortOrderUser FROM AP_Master_TAB WHERE MasterID = %1").arg(masterId)))
+        values << value.toString();
     return values;
 }
 
@@ -62,7 +57,7 @@ TEST(CliStartup, EachStartupFailureIsOneFatalLineAndStatusOne)
     ASSERT_EQ(run.lines.size(), 1);
     EXPECT_TRUE(run.lines.first().contains(QStringLiteral("is not a Tilvora content database")));
 
-    StoreFixture noColumn;
+    FixtureDb noColumn;
     noColumn.execute({QStringLiteral("ALTER TABLE AP_Master_TAB DROP COLUMN DefaultSelection")});
     run = runCli(noColumn.folder(), {});
     EXPECT_EQ(run.exitCode, 1);
@@ -72,7 +67,7 @@ TEST(CliStartup, EachStartupFailureIsOneFatalLineAndStatusOne)
 
 TEST(CliSession, StartsOnChapterOneAndEndsWithTheInput)
 {
-    StoreFixture db;
+    FixtureDb db;
     fillLibrary(db);
     const QString folder = db.folder();
     const CliRun run = runCli(folder, {});
@@ -92,7 +87,7 @@ TEST(CliSession, StartsOnChapterOneAndEndsWithTheInput)
 
 TEST(CliSession, APickThenARowChoiceStoresTheChoiceAndShowsItOnTheSameVerses)
 {
-    StoreFixture db;
+    FixtureDb db;
     fillLibrary(db);
     const QString folder = db.folder();
     const CliRun run = runCli(folder, {
@@ -120,7 +115,7 @@ TEST(CliSession, APickThenARowChoiceStoresTheChoiceAndShowsItOnTheSameVerses)
 
 TEST(CliSession, BadValuesAreReportedAndTheSessionGoesOn)
 {
-    StoreFixture db;
+    FixtureDb db;
     fillLibrary(db);
     const QString folder = db.folder();
     const CliRun run = runCli(folder, {

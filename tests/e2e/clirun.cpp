@@ -1,9 +1,5 @@
 #include "clirun.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
 
@@ -59,31 +55,4 @@ CliRun runCli(const QString& appFolder, const QStringList& inputLines)
 QString encodedFileUrl(const QString& folder, const QString& name)
 {
     return QString::fromLatin1(QUrl::fromLocalFile(folder + QLatin1Char('/') + name).toEncoded());
-}
-
-QString readPageFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    const QByteArray bytes = file.readAll();
-    if (!bytes.startsWith("\xFF\xFE"))
-        return QString();
-    return QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + 2), (bytes.size() - 2) / 2);
-}
-
-bool copyTree(const QString& from, const QString& to)
-{
-    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    QDir().mkpath(to);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        if (QFileInfo(source).isDir()) {
-            QDir().mkpath(target);
-        } else if (!QFile::copy(source, target)) {
-            return false;
-        }
-    }
-    return true;
 }

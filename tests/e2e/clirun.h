@@ -19,9 +19,3 @@ CliRun runCli(const QString& appFolder, const QStringList& inputLines);
 // A file URL for a name in a folder, with blanks and the like percent-encoded
 // as the browser engine sends it.
 QString encodedFileUrl(const QString& folder, const QString& name);
-
-// The text of a page file (UTF-16 little-endian with a byte order mark).
-QString readPageFile(const QString& path);
-
-// Copies a folder tree.
-bool copyTree(const QString& from, const QString& to);
