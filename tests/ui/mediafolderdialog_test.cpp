@@ -16,7 +16,7 @@
 
 #include <gtest/gtest.h>
 
-#include "widgettesting.h"
+#include "support/printing.h"
 
 using tilvora::host::MediaFolderDialogAnswer;
 using tilvora::host::MediaFolderDialogRequest;

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "widgettesting.h"
+#include "support/printing.h"
 
 using tilvora::ui::PlayerStrip;
 

@@ -9,7 +9,7 @@ find_package(Qt6 6.4 REQUIRED COMPONENTS Test)
 
 function(tilvora_widget_test name)
   add_executable(${name} ${CMAKE_CURRENT_LIST_DIR}/widgets_main.cpp ${ARGN})
-  target_link_libraries(${name} PRIVATE tilvora_ui Qt6::Test GTest::gtest)
+  target_link_libraries(${name} PRIVATE tilvora_ui test_support Qt6::Test GTest::gtest)
   target_compile_definitions(${name} PRIVATE TILVORA_ARTIFACTS_DIR="${TILVORA_ARTIFACTS_DIR}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST TEST_PREFIX "ui."
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120

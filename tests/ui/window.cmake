@@ -4,7 +4,7 @@
 if(NOT TARGET tilvora_ui)
   return()
 endif()
-find_package(Qt6 6.4 REQUIRED COMPONENTS Test Sql)
+find_package(Qt6 6.4 REQUIRED COMPONENTS Test)
 add_executable(ui_window_test
   ${CMAKE_CURRENT_LIST_DIR}/window_main.cpp
   ${CMAKE_CURRENT_LIST_DIR}/windowfixture.cpp
@@ -12,7 +12,7 @@ add_executable(ui_window_test
   ${CMAKE_CURRENT_LIST_DIR}/window_test.cpp
 )
 target_include_directories(ui_window_test PRIVATE ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(ui_window_test PRIVATE tilvora_ui Qt6::Test Qt6::Sql GTest::gtest)
+target_link_libraries(ui_window_test PRIVATE tilvora_ui test_support Qt6::Test GTest::gtest)
 target_compile_definitions(ui_window_test PRIVATE
   TILVORA_APP_FOLDER_SOURCE="${TILVORA_APP_FOLDER}"
   TILVORA_ARTIFACTS_DIR="${CMAKE_BINARY_DIR}/artifacts")

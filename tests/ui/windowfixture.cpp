@@ -1,17 +1,12 @@
 #include "windowfixture.h"
 
+#include "support/files.h"
 #include "ui/browserpane.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTest>
-#include <QUuid>
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
@@ -34,57 +29,11 @@ MessageBoxWatcher::MessageBoxWatcher()
 
 MessageBoxWatcher::~MessageBoxWatcher() = default;
 
-bool copyApplicationFolder(const QString& source, const QString& target, QString* error)
-{
-    const QStringList files{QStringLiteral("DIC.DAT"), QStringLiteral("WebSearch.Htm"), QStringLiteral("WebSurah.Htm"),
-                            QStringLiteral("WebWord.Htm"), QStringLiteral("WebSubject.Htm")};
-    for (const QString& name : files) {
-        if (!QFile::copy(source + QLatin1Char('/') + name, target + QLatin1Char('/') + name)) {
-            *error = QStringLiteral("cannot copy %1 from %2 (was the content built?)").arg(name, source);
-            return false;
-        }
-    }
-    const QString media = source + QStringLiteral("/media");
-    QDirIterator it(media, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString copy = target + QStringLiteral("/media/") + QDir(media).relativeFilePath(file);
-        QDir().mkpath(QFileInfo(copy).path());
-        if (!QFile::copy(file, copy)) {
-            *error = QStringLiteral("cannot copy %1").arg(file);
-            return false;
-        }
-    }
-
-    // The voices whose folders lie inside the source name the copy instead.
-    const QString connectionName = QUuid::createUuid().toString();
-    bool updated = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
-        db.setDatabaseName(target + QStringLiteral("/DIC.DAT"));
-        if (db.open()) {
-            QSqlQuery query(db);
-            query.prepare(QStringLiteral("UPDATE AP_Master_TAB SET Data = :target || substr(Data, length(:source) + 1) "
-                                         "WHERE substr(Data, 1, length(:source)) = :source"));
-            query.bindValue(QStringLiteral(":target"), target);
-            query.bindValue(QStringLiteral(":source"), source);
-            updated = query.exec();
-            if (!updated)
-                *error = query.lastError().text();
-        } else {
-            *error = db.lastError().text();
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(connectionName);
-    return updated;
-}
-
 void WindowTest::SetUp()
 {
     ASSERT_TRUE(m_dir.isValid());
     QString error;
-    ASSERT_TRUE(copyApplicationFolder(QStringLiteral(TILVORA_APP_FOLDER_SOURCE), m_dir.path(), &error))
+    ASSERT_TRUE(tilvora::testing::copyApplicationFolder(QStringLiteral(TILVORA_APP_FOLDER_SOURCE), m_dir.path(), &error))
         << error.toStdString();
     m_watcher = std::make_unique<MessageBoxWatcher>();
 }
@@ -183,21 +132,7 @@ QWidget* WindowTest::inputWidget(Pane pane)
 
 QVariant WindowTest::queryValue(const QString& statement)
 {
-    const QString connectionName = QUuid::createUuid().toString();
-    QVariant value;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
-        db.setDatabaseName(m_dir.filePath(QStringLiteral("DIC.DAT")));
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (db.open()) {
-            QSqlQuery query(db);
-            if (query.exec(statement) && query.next())
-                value = query.value(0);
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(connectionName);
-    return value;
+    return tilvora::testing::queryRow(m_dir.filePath(QStringLiteral("DIC.DAT")), statement).value(0);
 }
 
 QImage WindowTest::saveScreenshot(const QString& name)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/host.h"
+#include "support/printing.h"
 #include "ui/desktopsession.h"
 
 #include <QImage>
@@ -86,10 +87,5 @@ private:
     std::unique_ptr<MessageBoxWatcher> m_watcher;
     std::unique_ptr<DesktopSession> m_session;
 };
-
-// The application folder of this build, copied into `target`: DIC.DAT, the
-// page files and media/; the folders the voices name inside the source are
-// made to name the copy.
-bool copyApplicationFolder(const QString& source, const QString& target, QString* error);
 
 } // namespace tilvora::ui::test

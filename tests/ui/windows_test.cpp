@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "widgettesting.h"
+#include "support/printing.h"
 
 using tilvora::ui::AboutWindow;
 using tilvora::ui::PlayerStrip;
