@@ -4,6 +4,8 @@
 // application folder of the build). The tests never write there: the
 // database is opened read-only, the pages are only read.
 
+#include "support/printing.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
@@ -15,15 +17,6 @@
 #include <QVariant>
 
 #include <gtest/gtest.h>
-
-#include <ostream>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString &text, std::ostream *os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 namespace tilvora::content_test {
 
