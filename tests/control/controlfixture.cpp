@@ -15,7 +15,7 @@ void ControlFixture::SetUp()
 void ControlFixture::addDetails(int masterId, const QList<int>& ayahRefs)
 {
     for (const int ref : ayahRefs)
-        m_db.detail({.masterId = masterId, .ayahRef = ref, .data = QString::number(ref) + u".mp3"_s, .position = u"0"_s});
+        m_db.detail({.masterId = masterId, .ayahRef = ref, .data = u"%1.mp3"_s.arg(ref), .position = u"0"_s});
 }
 
 void ControlFixture::execute(const QString& statement)

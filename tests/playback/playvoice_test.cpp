@@ -24,7 +24,8 @@ QString notFound(const QString& name, const QString& folder)
 
 QStringList played(const QString& path, const QString& seconds)
 {
-    return {QStringLiteral("player\turl\t") + path, QStringLiteral("player\tposition\t") + seconds, QStringLiteral("player\tplay")};
+    return {QStringLiteral("player\turl\t") + path, QStringLiteral("player\tposition\t") + seconds,
+            QStringLiteral("player\tplay")};
 }
 
 class PlayVoiceTest : public PlaybackTest {

@@ -62,7 +62,8 @@ void FixtureDb::execute(const QStringList& statements) const
 void FixtureDb::program(const Program& program) const
 {
     insert(QStringLiteral("AP_Master_TAB (MasterID, MasterTypeID, Master, Description, Data, UserSelection, "
-                          "DefaultSelection, SortOrderUser, SortOrderDef, TextDirection, FontName, FontSize, FontBold)"),
+                          "DefaultSelection, SortOrderUser, SortOrderDef, TextDirection, FontName, FontSize, "
+                          "FontBold)"),
            {program.id, int(program.type), program.master, program.description, program.data, int(program.selected),
             int(program.selected), program.order, program.order, program.direction, program.fontName, program.fontSize,
             program.fontBold});

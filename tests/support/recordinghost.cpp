@@ -4,13 +4,6 @@
 
 namespace tilvora::testing {
 
-namespace {
-QString flag(bool value)
-{
-    return value ? QStringLiteral("1") : QStringLiteral("0");
-}
-} // namespace
-
 QStringList RecordingHost::linesOf(const QString& operation) const
 {
     const QString prefix = operation + QLatin1Char('\t');
@@ -29,62 +22,16 @@ QStringList RecordingHost::takeLinesOf(const QString& operation)
     return found;
 }
 
-void RecordingHost::navigate(host::Pane pane, const QString& target)
-{
-    record({QStringLiteral("navigate"), host::paneName(pane), target});
-}
-
-void RecordingHost::setSearchLabel(const QString& caption)
-{
-    record({QStringLiteral("label"), caption});
-}
-
-void RecordingHost::showMessage(host::MessageIcon icon, const QString& title, const QString& text)
-{
-    const QString iconName = icon == host::MessageIcon::Critical ? QStringLiteral("critical") : QStringLiteral("information");
-    record({QStringLiteral("message"), iconName, title, text});
-}
-
-void RecordingHost::reportError(const QString& text)
-{
-    record({QStringLiteral("error"), text});
-}
-
 void RecordingHost::playerSetUrl(const QString& path)
 {
     if (playerFails)
         throw std::runtime_error("The player cannot open the file.");
-    record({QStringLiteral("player"), QStringLiteral("url"), path});
-}
-
-void RecordingHost::playerSetPosition(double seconds)
-{
-    record({QStringLiteral("player"), QStringLiteral("position"), QString::number(seconds)});
-}
-
-void RecordingHost::playerPlay()
-{
-    record({QStringLiteral("player"), QStringLiteral("play")});
-}
-
-void RecordingHost::resetPickerSelector(const QString& elementId)
-{
-    record({QStringLiteral("reset"), elementId});
-}
-
-void RecordingHost::setVoiceMenuItem(int index, bool visible, const QString& caption, const QString& tag)
-{
-    record({QStringLiteral("menu"), QString::number(index), flag(visible), caption, tag});
-}
-
-void RecordingHost::setDataPathMenuVisible(bool visible)
-{
-    record({QStringLiteral("menu"), QStringLiteral("setdatapath"), flag(visible)});
+    record({u"player"_s, u"url"_s, path});
 }
 
 host::MediaFolderDialogAnswer RecordingHost::showMediaFolderDialog(const host::MediaFolderDialogRequest& request)
 {
-    record({QStringLiteral("dialog"), request.tag, request.initialPath});
+    record({u"dialog"_s, request.tag, request.initialPath});
     dialogRequests.push_back(request);
     if (dialogAnswers.empty())
         return {};

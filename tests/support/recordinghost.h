@@ -16,6 +16,8 @@
 
 namespace tilvora::testing {
 
+using namespace Qt::Literals::StringLiterals;
+
 // Each line holds the operation and its values separated by TAB, as the text
 // host writes them but not escaped: "navigate\tWebMain\t<target>",
 // "label\t<caption>", "message\tcritical\t<title>\t<text>" (or information),
@@ -49,16 +51,28 @@ public:
     // linesOf(operation); then every line is forgotten.
     QStringList takeLinesOf(const QString& operation);
 
-    void navigate(host::Pane pane, const QString& target) override;
-    void setSearchLabel(const QString& caption) override;
-    void showMessage(host::MessageIcon icon, const QString& title, const QString& text) override;
-    void reportError(const QString& text) override;
+    void navigate(host::Pane pane, const QString& target) override
+    {
+        record({u"navigate"_s, host::paneName(pane), target});
+    }
+    void setSearchLabel(const QString& caption) override { record({u"label"_s, caption}); }
+    void showMessage(host::MessageIcon icon, const QString& title, const QString& text) override
+    {
+        record({u"message"_s, icon == host::MessageIcon::Critical ? u"critical"_s : u"information"_s, title, text});
+    }
+    void reportError(const QString& text) override { record({u"error"_s, text}); }
     void playerSetUrl(const QString& path) override;
-    void playerSetPosition(double seconds) override;
-    void playerPlay() override;
-    void resetPickerSelector(const QString& elementId) override;
-    void setVoiceMenuItem(int index, bool visible, const QString& caption, const QString& tag) override;
-    void setDataPathMenuVisible(bool visible) override;
+    void playerSetPosition(double seconds) override { record({u"player"_s, u"position"_s, QString::number(seconds)}); }
+    void playerPlay() override { record({u"player"_s, u"play"_s}); }
+    void resetPickerSelector(const QString& elementId) override { record({u"reset"_s, elementId}); }
+    void setVoiceMenuItem(int index, bool visible, const QString& caption, const QString& tag) override
+    {
+        record({u"menu"_s, QString::number(index), visible ? u"1"_s : u"0"_s, caption, tag});
+    }
+    void setDataPathMenuVisible(bool visible) override
+    {
+        record({u"menu"_s, u"setdatapath"_s, visible ? u"1"_s : u"0"_s});
+    }
     host::MediaFolderDialogAnswer showMediaFolderDialog(const host::MediaFolderDialogRequest& request) override;
     void processEvents() override;
 
