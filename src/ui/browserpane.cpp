@@ -187,13 +187,15 @@ void PanePage::navigateTo(const QString& target)
 
 bool PanePage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
 {
-    Q_UNUSED(type);
-    Q_UNUSED(isMainFrame);
     // Frames inside a pane are handled like the pane itself.
     if (m_pane != Pane::WebMain && m_navigationHandler && m_navigationHandler(m_pane, navigationText(url)))
         return false;
     if (isRemoteAddress(url)) {
-        QDesktopServices::openUrl(url);
+        // The page going to a remote address, or a link followed in one of
+        // its frames, opens in the desktop's browser; a frame that only asks
+        // for a remote source gets nothing.
+        if (isMainFrame || type == NavigationTypeLinkClicked)
+            QDesktopServices::openUrl(url);
         return false;
     }
     return true;

@@ -370,10 +370,15 @@ TEST_F(DesktopWindow, RemoteAddressesNeverLoadInAPane)
     EXPECT_TRUE(browser.opened.contains(QUrl(base + QStringLiteral("from-reading"))));
 
     // A local page asking for remote content gets none.
+    // A frame whose source is remote neither loads nor sends the desktop's
+    // browser there: only a navigation of the page itself does.
     evaluate(Pane::WebMain, QStringLiteral("var i = document.createElement('img'); i.src = %1; document.body.appendChild(i);"
-                                           " fetch(%2).catch(function () {});")
-                                .arg(jsString(base + QStringLiteral("picture.png")), jsString(base + QStringLiteral("data"))));
+                                           " fetch(%2).catch(function () {});"
+                                           " var f = document.createElement('iframe'); f.src = %3; document.body.appendChild(f);")
+                                .arg(jsString(base + QStringLiteral("picture.png")), jsString(base + QStringLiteral("data")),
+                                     jsString(base + QStringLiteral("frame"))));
     QTest::qWait(1000);
+    EXPECT_EQ(browser.opened.size(), 2);
     EXPECT_FALSE(server.hasPendingConnections());
     EXPECT_FALSE(server.waitForNewConnection(200));
     EXPECT_EQ(window().page(Pane::WebSearch)->url(), searchPage);
