@@ -257,6 +257,8 @@ void MediaFolderDialog::showMappingMessage()
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(QMessageBox::Critical, mappingMessageTitle(), text, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("mappingMessage"));
+    // A folder's name is shown as written, even one that looks like markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -129,7 +129,8 @@ TEST_F(MediaFolderDialogTest, EscapeCancelsAndTheTitleBarClosesWithoutAnAnswer)
 
 TEST_F(MediaFolderDialogTest, TheMappingMessageAppearsOnceTheDialogIsShownAndTheDialogStaysOpen)
 {
-    const QString missing = QDir(m_dir.path()).filePath(QStringLiteral("gone"));
+    // A folder name that looks like markup is shown as written.
+    const QString missing = QDir(m_dir.path()).filePath(QStringLiteral("<b>gone</b>"));
     MediaFolderDialog dialog(requestFor(QString(), QStringLiteral("%1 does not exist\r\nSpecified path is invalid "
                                                                   "and cannot be mapped properly...")
                                                        .arg(missing)));
@@ -140,6 +141,7 @@ TEST_F(MediaFolderDialogTest, TheMappingMessageAppearsOnceTheDialogIsShownAndThe
     struct SeenBox {
         QString title;
         QString text;
+        Qt::TextFormat format;
         QMessageBox::Icon icon;
         QMessageBox::StandardButtons buttons;
         qsizetype buttonCount;
@@ -150,8 +152,9 @@ TEST_F(MediaFolderDialogTest, TheMappingMessageAppearsOnceTheDialogIsShownAndThe
     poll.setInterval(20);
     QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
         if (QMessageBox* box = visibleMessageBox()) {
-            seen = SeenBox{box->windowTitle(), box->text(),       box->icon(),
-                           box->standardButtons(), box->buttons().size(), dialog.isVisible()};
+            seen = SeenBox{box->windowTitle(),     box->text(),           box->textFormat(),
+                           box->icon(),            box->standardButtons(), box->buttons().size(),
+                           dialog.isVisible()};
             poll.stop();
             box->button(QMessageBox::Ok)->click();
         }
@@ -161,6 +164,7 @@ TEST_F(MediaFolderDialogTest, TheMappingMessageAppearsOnceTheDialogIsShownAndThe
     ASSERT_TRUE(QTest::qWaitFor([&] { return seen.has_value(); }, 5000));
     EXPECT_EQ(seen->title, QStringLiteral("Mapping Path exception..."));
     EXPECT_EQ(seen->icon, QMessageBox::Critical);
+    EXPECT_EQ(seen->format, Qt::PlainText);
     EXPECT_EQ(seen->text,
               QStringLiteral("%1 does not exist\nSpecified path is invalid and cannot be mapped properly...").arg(missing));
     EXPECT_EQ(seen->buttons, QMessageBox::Ok);
