@@ -109,7 +109,9 @@ void QtHost::setVoiceMenuItem(int index, bool visible, const QString& caption, c
     QAction* item = m_window.voiceMenuAction(index);
     if (!item)
         return;
-    item->setText(caption);
+    // The caption is shown as composed: an ampersand in a description or a
+    // folder is a character, not the mark of an access key.
+    item->setText(QString(caption).replace(QLatin1Char('&'), QLatin1String("&&")));
     item->setData(tag);
     item->setVisible(visible);
 }

@@ -185,7 +185,10 @@ TEST_F(DesktopWindow, AVoiceFolderLinkOpensTheFolderDialogAndStoresItsAnswer)
 {
     startProgram();
     ASSERT_FALSE(HasFatalFailure());
-    const QString folder = QDir(appFolder()).filePath(QStringLiteral("media"));
+    // A folder whose name holds an ampersand, which a menu would otherwise
+    // take for the mark of an access key.
+    const QString folder = QDir(appFolder()).filePath(QStringLiteral("Rock & Roll"));
+    ASSERT_TRUE(QDir().mkpath(folder));
     QString shownFor;
     QTimer answerer;
     answerer.setInterval(30);
@@ -211,6 +214,13 @@ TEST_F(DesktopWindow, AVoiceFolderLinkOpensTheFolderDialogAndStoresItsAnswer)
     for (const ShownMessage& message : messages())
         EXPECT_EQ(message.title, MediaFolderDialog::mappingMessageTitle()) << message.text.toStdString();
     EXPECT_TRUE(window().page(Pane::WebControl)->url().fileName() == QLatin1String("Control.htm"));
+
+    // The voice menu shows each voice as its description and folder.
+    EXPECT_TRUE(window().setDataPathMenu()->menuAction()->isVisible());
+    const QString description = queryValue(QStringLiteral("SELECT Description FROM AP_Master_TAB WHERE MasterID = 32")).toString();
+    ASSERT_FALSE(description.isEmpty());
+    EXPECT_EQ(window().voiceMenuAction(1)->iconText(), QStringLiteral("%1 [%2]").arg(description, folder));
+    EXPECT_EQ(window().voiceMenuAction(1)->data().toString(), QStringLiteral("32"));
 }
 
 TEST_F(DesktopWindow, DoubleClickOnAVerseRecitesIt)
