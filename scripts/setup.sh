@@ -7,13 +7,19 @@ set -euo pipefail
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+# The build and its tests; the recordings' decoders (MP3: -good, WMA: -ugly
+# and -libav); Arabic (Amiri), the interface (DejaVu Sans Condensed is in
+# -extra), Bengali (Noto) and Chinese (WenQuanYi); xdg-open, which opens web
+# links in the desktop's browser; espeak-ng and lame make the demo voice,
+# ffmpeg the player tests' audio.
 packages=(
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev qt6-webengine-dev qt6-multimedia-dev qt6-qpa-plugins libqt6sql6-sqlite
+  qt6-base-dev qt6-webengine-dev qt6-multimedia-dev libqt6sql6-sqlite
   libsqlite3-dev sqlite3 libgtest-dev libgmock-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
-  fonts-hosny-amiri fonts-dejavu-core fonts-noto-core fonts-wqy-microhei
-  espeak-ng lame sox ffmpeg
+  fonts-hosny-amiri fonts-dejavu-core fonts-dejavu-extra fonts-noto-core fonts-wqy-microhei
+  xdg-utils
+  espeak-ng lame ffmpeg
 )
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
 command -v npm >/dev/null 2>&1 || packages+=(npm)
