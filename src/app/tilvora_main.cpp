@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <unistd.h>
 
@@ -16,6 +17,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Tilvora"));
     QCoreApplication::setApplicationVersion(QStringLiteral("2.08.09A"));
+    // The installed desktop entry, which gives the windows their icon and
+    // name in the desktop's task list.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tilvora"));
 
     // The application folder is the program's own folder.
     auto session = tilvora::ui::DesktopSession::start(QCoreApplication::applicationDirPath());
