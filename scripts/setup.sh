@@ -35,7 +35,7 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "== Installing: ${missing[*]}"
   as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
 fi
 
 build_dir="$repo_root/build"
