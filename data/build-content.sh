@@ -3,7 +3,10 @@
 # pages and the demo voice's audio (media/demo/), from the data packages
 # pinned in package-lock.json.
 #
-# usage: data/build-content.sh APPFOLDER
+# usage: data/build-content.sh APPFOLDER FOLDTOOL
+#
+# FOLDTOOL is the program's tilvora-fold, which folds the searchable texts
+# exactly as the program folds a search text.
 #
 # Safe to run again at any time: the data packages are installed only when
 # node_modules is missing or was installed from another lock file, and the
@@ -15,8 +18,10 @@ die() {
   exit 1
 }
 
-[[ $# -eq 1 && -n "$1" ]] || die "usage: $0 APPFOLDER"
+[[ $# -eq 2 && -n "$1" && -n "$2" ]] || die "usage: $0 APPFOLDER FOLDTOOL"
 app_folder=$1
+fold_tool=$2
+[[ -x "$fold_tool" ]] || die "the folding tool $fold_tool is missing (build the tilvora-fold target)"
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 for tool in node npm sqlite3; do
@@ -39,4 +44,4 @@ fi
 mkdir -p "$app_folder"
 # Scratch folders left by a build that was killed half-way.
 rm -rf "$app_folder"/.content-build-*
-node "$here/generate.mjs" "$app_folder" || die "content build failed; the previous content, if any, is unchanged"
+node "$here/generate.mjs" "$app_folder" --fold "$fold_tool" || die "content build failed; the previous content, if any, is unchanged"

@@ -4,7 +4,11 @@
 //   WebSurah.Htm, WebWord.Htm, WebSubject.Htm, WebSearch.Htm   picker pages
 //   media/demo/SSS.mp3       the demo voice (when espeak-ng and lame exist)
 //
-// usage: node generate.mjs APPFOLDER [--keep-sql FILE]
+// usage: node generate.mjs APPFOLDER --fold FOLDTOOL [--keep-sql FILE]
+//
+// FOLDTOOL is the program's tilvora-fold: the searchable form of every text
+// is folded by it, so that the stored texts and the program's search texts
+// are folded by one function.
 //
 // Everything is first made in a scratch folder inside APPFOLDER and then
 // renamed into place, the database last; a failed build leaves the previous
@@ -35,7 +39,9 @@ function escapeMarkup(text) {
   return text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
 }
 
-/** Data and DataSearchable of a text program's verse i. */
+/**
+ * Data and DataSearchable (before folding) of a text program's verse i.
+ */
 function textOf(program, src, i) {
   switch (program.source) {
     case 'uthmani': return [src.uthmani[i], searchable(src.clean[i])];
@@ -48,7 +54,24 @@ function textOf(program, src, i) {
   }
 }
 
-function buildScript(src, wordIndex, subjects, demoPositions) {
+/**
+ * A function that folds an array of texts through the folding tool in one
+ * run. The folding works character by character and keeps line feeds, so
+ * the texts travel as lines.
+ */
+function makeFolder(tool) {
+  return (texts) => {
+    if (texts.some((t) => t.includes('\n'))) throw new Error('a searchable text holds a line feed');
+    const result = spawnSync(tool, [], { input: texts.join('\n'), encoding: 'utf8', maxBuffer: 256 * 1024 * 1024 });
+    if (result.error) throw new Error(`cannot run ${tool}: ${result.error.message}`);
+    if (result.status !== 0) throw new Error(`${tool} failed: ${result.stderr.trim()}`);
+    const folded = result.stdout.split('\n');
+    if (folded.length !== texts.length) throw new Error(`${tool} returned ${folded.length} texts for ${texts.length}`);
+    return folded;
+  };
+}
+
+function buildScript(src, wordIndex, subjects, demoPositions, fold) {
   const sql = new SqlScript();
   sql.line('PRAGMA page_size = 4096;');
   sql.line('BEGIN TRANSACTION;');
@@ -80,9 +103,10 @@ function buildScript(src, wordIndex, subjects, demoPositions) {
     const rows = [];
     const text = TEXT_PROGRAMS.find((p) => p.id === id);
     if (text) {
+      const texts = src.verses.map((v, i) => textOf(text, src, i));
+      const searchables = fold(texts.map(([, dataSearchable]) => dataSearchable));
       src.verses.forEach((v, i) => {
-        const [data, dataSearchable] = textOf(text, src, i);
-        rows.push([++detailId, id, v.ref, data, dataSearchable, null, null]);
+        rows.push([++detailId, id, v.ref, texts[i][0], searchables[i], null, null]);
       });
     } else if (id === DEMO_VOICE.id) {
       for (const v of src.verses) {
@@ -163,14 +187,17 @@ function replaceFolder(from, to) {
 
 async function main(argv) {
   const args = [...argv];
-  let keepSql = null;
-  const k = args.indexOf('--keep-sql');
-  if (k >= 0) {
-    keepSql = args[k + 1];
+  const option = (name) => {
+    const k = args.indexOf(name);
+    if (k < 0) return null;
+    const value = args[k + 1] ?? '';
     args.splice(k, 2);
-  }
-  if (args.length !== 1 || !keepSql && k >= 0) {
-    throw new Error('usage: node generate.mjs APPFOLDER [--keep-sql FILE]');
+    return value;
+  };
+  const keepSql = option('--keep-sql');
+  const foldTool = option('--fold');
+  if (args.length !== 1 || keepSql === '' || !foldTool) {
+    throw new Error('usage: node generate.mjs APPFOLDER --fold FOLDTOOL [--keep-sql FILE]');
   }
   const started = Date.now();
   const appFolder = path.resolve(args[0]);
@@ -196,7 +223,7 @@ async function main(argv) {
       process.stderr.write(`warning: ${missing.join(' and ')} not found: the demo voice gets no audio files\n`);
     }
 
-    const script = buildScript(src, wordIndex, subjects, demoPositions);
+    const script = buildScript(src, wordIndex, subjects, demoPositions, makeFolder(foldTool));
     if (keepSql) fs.writeFileSync(keepSql, script);
     const db = path.join(work, 'DIC.DAT');
     sqlite(db, script);

@@ -1,5 +1,6 @@
 #include "viewquery.h"
 
+#include "store/arabicfold.h"
 #include "store/dberror.h"
 #include "store/queryhelpers.h"
 #include "store/statements.h"
@@ -99,11 +100,14 @@ QString BuildViewQuery(store::SharedState& state, const QString& viewName, const
             resultCount);
         condition = referenceCondition(refs, selectedIds);
     } else if (viewName == u"Search"_s) {
+        // Arabic is searched in its folded form, as the searchable texts are
+        // stored; a text without Arabic letters is searched as typed.
+        const QString searchText = store::searchFormOf(viewValue);
         QString refs;
-        const qsizetype star = viewValue.indexOf(u'*');
+        const qsizetype star = searchText.indexOf(u'*');
         if (star >= 0) {
             // The whole database: the text with its first "*" taken out.
-            QString text = viewValue;
+            QString text = searchText;
             text.remove(star, 1);
             const QString quoted = store::sqlText(text);
             refs = lookUpVerses(state,
@@ -114,7 +118,7 @@ QString BuildViewQuery(store::SharedState& state, const QString& viewName, const
             // Only the page shown last, matched in memory: nothing is spliced
             // into a statement here but the references found. Every text is
             // a search text here, the letters _DEF too.
-            refs = store::JoinMatchingVerses(state.gPageRecords, viewValue);
+            refs = store::JoinMatchingVerses(state.gPageRecords, searchText);
             resultCount = refs == u"0"_s ? 0 : static_cast<qint32>(refs.count(u',')) + 1;
         }
         condition = referenceCondition(refs, selectedIds);

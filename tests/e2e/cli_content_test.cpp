@@ -2,6 +2,7 @@
 #include "support/files.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -63,4 +64,56 @@ TEST_F(ContentCopy, AWholeBookSearchFindsEveryVerse)
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.lines.last(), QStringLiteral("navigate\tWebMain\t") + folder + QStringLiteral("/Main.htm"));
     EXPECT_EQ(run.linesOf(QStringLiteral("label")).last()[1], QStringLiteral("  Search Result(s): \r\n   6236/6236"));
+}
+
+namespace {
+
+// The verses the reading page shows, by reference, in page order.
+QStringList shownVerses(const QString& folder)
+{
+    static const QRegularExpression anchor(QStringLiteral("<a name=\"Bookmark_(\\d+)\">"));
+    QStringList refs;
+    const QString page = readPageFile(folder + QStringLiteral("/Main.htm"));
+    for (auto match = anchor.globalMatch(page); match.hasNext();)
+        refs << match.next().captured(1);
+    return refs;
+}
+
+// The verses a search shows: the search alone, or after other events.
+QStringList versesFound(const QString& folder, const QString& searchText, const QStringList& before = {})
+{
+    const CliRun run = runCli(folder, before + QStringList{QStringLiteral("command\t__Search = ") + searchText});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.linesOf(QStringLiteral("error")).isEmpty()) << searchText.toStdString();
+    return shownVerses(folder);
+}
+
+QString contentValue(const QString& folder, const QString& statement)
+{
+    return tilvora::testing::queryRow(folder + QStringLiteral("/DIC.DAT"), statement).value(0).toString();
+}
+
+} // namespace
+
+TEST_F(ContentCopy, AnArabicSearchForgivesHamzaAndVowelMarks)
+{
+    const QString ahad1 = contentValue(folder, QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = 112 AND AyahNo = 1"));
+    const QString ahad4 = contentValue(folder, QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = 112 AND AyahNo = 4"));
+    const QStringList ahad = versesFound(folder, QStringLiteral("*احد"));
+    EXPECT_TRUE(ahad.contains(ahad1) && ahad.contains(ahad4));
+    EXPECT_EQ(versesFound(folder, QStringLiteral("*أَحَدٌ")), ahad);
+
+    const QStringList mercy = versesFound(folder, QStringLiteral("*رحمه"));
+    EXPECT_GT(mercy.size(), 50);
+    EXPECT_EQ(versesFound(folder, QStringLiteral("*رَحْمَة")), mercy);
+
+    // A word without letters to fold finds the verses whose words hold it.
+    const QString merciful = contentValue(
+        folder, QStringLiteral("SELECT group_concat(AyahRef) FROM (SELECT DISTINCT AyahRef FROM RF_Word_TAB "
+                               "WHERE instr(Word, 'الرحمن') > 0 ORDER BY AyahRef)"));
+    EXPECT_EQ(versesFound(folder, QStringLiteral("*الرحمن")).join(u','), merciful);
+
+    // The search within the page shown folds the same way.
+    const QStringList chapter112 = {QStringLiteral("navigate\tWebSurah\t") + encodedFileUrl(folder, QStringLiteral("__Surah = 112"))};
+    EXPECT_EQ(versesFound(folder, QStringLiteral("أحد"), chapter112), (QStringList{ahad1, ahad4}));
 }
