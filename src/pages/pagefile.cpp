@@ -1,10 +1,17 @@
 #include "pagefile.h"
 
-#include <QSaveFile>
+#include <QFile>
+#include <QRandomGenerator>
 #include <QtEndian>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -25,9 +32,134 @@ QString PageFilePath(const QString& appFolder, const QString& fileName)
 
 namespace {
 
-[[noreturn]] void fail(const QString& path, const QString& reason)
+// The system's words for an error number, as the middle of a sentence:
+// "no space left on device".
+QString plainReason(int error)
 {
-    throw PageFileError(u"The page file \""_s + path + u"\" cannot be written: "_s + reason);
+    QString reason = qt_error_string(error);
+    if (!reason.isEmpty())
+        reason[0] = reason[0].toLower();
+    return reason;
+}
+
+[[noreturn]] void fail(const QString& path, int error)
+{
+    throw PageFileError(u"The page file \""_s + path + u"\" cannot be written: "_s + plainReason(error));
+}
+
+// A file descriptor that is closed when it goes out of scope, unless its
+// closing was checked already.
+class FileHandle {
+public:
+    explicit FileHandle(int fd) : m_fd(fd) {}
+    ~FileHandle()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileHandle(FileHandle&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    FileHandle& operator=(FileHandle&&) = delete;
+
+    int fd() const { return m_fd; }
+    bool isOpen() const { return m_fd >= 0; }
+    // Closes and reports whether the system took everything written.
+    bool close()
+    {
+        const int fd = std::exchange(m_fd, -1);
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+// Writes every byte, through short writes and interruptions; false with errno
+// set when the system takes no more (a full disk, a file size limit).
+bool writeAll(int fd, const char* data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t done = ::write(fd, data, static_cast<size_t>(size));
+        if (done < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (done == 0) {
+            errno = EIO;
+            return false;
+        }
+        data += done;
+        size -= done;
+    }
+    return true;
+}
+
+// The page as little-endian UTF-16 after a byte order mark. The code units
+// go out straight from the text where the machine is little-endian, else a
+// slice at a time, so a page of many megabytes needs no second copy.
+bool writePage(int fd, const QString& content)
+{
+    static constexpr char kByteOrderMark[] = {'\xFF', '\xFE'};
+    if (!writeAll(fd, kByteOrderMark, sizeof kByteOrderMark))
+        return false;
+    const auto* units = content.utf16();
+    if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+        return writeAll(fd, reinterpret_cast<const char*>(units), content.size() * qint64(sizeof(char16_t)));
+    } else {
+        constexpr qsizetype kSlice = 32 * 1024;
+        std::array<quint16, kSlice> buffer;
+        for (qsizetype done = 0; done < content.size(); done += kSlice) {
+            const qsizetype count = std::min(kSlice, content.size() - done);
+            qToLittleEndian<quint16>(units + done, count, buffer.data());
+            if (!writeAll(fd, reinterpret_cast<const char*>(buffer.data()), count * qint64(sizeof(quint16))))
+                return false;
+        }
+        return true;
+    }
+}
+
+qint64 pageFileSize(const QString& content)
+{
+    return 2 + content.size() * qint64(sizeof(char16_t));
+}
+
+// A new file beside the page, with a name no other writer uses; the page's
+// own permissions when it exists.
+FileHandle createBeside(const QByteArray& target, QByteArray& name)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
+        FileHandle file(::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (file.isOpen()) {
+            struct stat existing {};
+            if (::stat(target.constData(), &existing) == 0)
+                ::fchmod(file.fd(), existing.st_mode & 07777);
+            return file;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    return FileHandle(-1);
+}
+
+// Where the folder takes no new file but the page itself may be written, it
+// is rewritten in place. The room is reserved first, so a full disk still
+// leaves the previous page whole; only a failure of the disk itself half-way
+// could cut it.
+void writeInPlace(const QString& path, const QByteArray& target, const QString& content)
+{
+    FileHandle file(::open(target.constData(), O_WRONLY | O_CLOEXEC));
+    if (!file.isOpen())
+        fail(path, errno);
+    const qint64 size = pageFileSize(content);
+    if (::fallocate(file.fd(), 0, 0, size) != 0 && errno != EOPNOTSUPP)
+        fail(path, errno);
+    if (!writePage(file.fd(), content) || ::ftruncate(file.fd(), size) != 0)
+        fail(path, errno);
+    if (!file.close())
+        fail(path, errno);
 }
 
 } // namespace
@@ -35,38 +167,28 @@ namespace {
 QString WritePageFile(const store::SharedState& state, const QString& content, const QString& fileName)
 {
     const QString path = PageFilePath(state.gAppFolder, fileName);
+    const QByteArray target = QFile::encodeName(path);
 
-    // QSaveFile writes beside the target and renames over it on commit, so a
-    // failed write never leaves half a page where the reading pane looks.
-    // Where the folder allows no new file but the page itself may be
-    // written, it is written in place instead.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        fail(path, file.errorString());
-
-    static constexpr char kByteOrderMark[] = {'\xFF', '\xFE'};
-    bool written = file.write(kByteOrderMark, sizeof kByteOrderMark) == sizeof kByteOrderMark;
-
-    // The text goes out in little-endian code units, a slice at a time, so a
-    // page of many megabytes needs no second copy in memory.
-    constexpr qsizetype kSlice = 32 * 1024;
-    std::array<quint16, kSlice> buffer;
-    const auto* units = content.utf16();
-    for (qsizetype done = 0; written && done < content.size(); done += kSlice) {
-        const qsizetype count = std::min(kSlice, content.size() - done);
-        qToLittleEndian<quint16>(units + done, count, buffer.data());
-        const qint64 bytes = count * qint64(sizeof(quint16));
-        written = file.write(reinterpret_cast<const char*>(buffer.data()), bytes) == bytes;
+    // The page is written whole beside its place and then renamed over it,
+    // so a failed write never leaves half a page where the reading pane
+    // looks: the reader sees the previous page or the new one. Pages are
+    // made again from the database at every view, so they are not forced to
+    // the disk before the rename.
+    QByteArray temporary;
+    FileHandle file = createBeside(target, temporary);
+    if (!file.isOpen()) {
+        const int error = errno;
+        if (error == EACCES || error == EPERM) {
+            writeInPlace(path, target, content);
+            return path;
+        }
+        fail(path, error);
     }
-
-    if (!written) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        fail(path, reason);
+    if (!writePage(file.fd(), content) || !file.close() || ::rename(temporary.constData(), target.constData()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        fail(path, error);
     }
-    if (!file.commit())
-        fail(path, file.errorString());
     return path;
 }
 

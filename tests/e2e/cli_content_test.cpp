@@ -117,3 +117,19 @@ TEST_F(ContentCopy, AnArabicSearchForgivesHamzaAndVowelMarks)
     const QStringList chapter112 = {QStringLiteral("navigate\tWebSurah\t") + encodedFileUrl(folder, QStringLiteral("__Surah = 112"))};
     EXPECT_EQ(versesFound(folder, QStringLiteral("أحد"), chapter112), (QStringList{ahad1, ahad4}));
 }
+
+TEST_F(ContentCopy, APageTheDiskCannotHoldKeepsThePreviousPageAndIsReported)
+{
+    // Room for the start-up's pages, not for the longest chapter.
+    const CliRun run = runCli(folder, {QStringLiteral("command\t__Surah = 2")}, 256 * 1024);
+    EXPECT_EQ(run.exitCode, 0);
+    const QList<QStringList> errors = run.linesOf(QStringLiteral("error"));
+    ASSERT_EQ(errors.size(), 1) << run.lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(errors[0][1].contains(folder + QStringLiteral("/Main.htm"))) << errors[0][1].toStdString();
+    EXPECT_FALSE(errors[0][1].contains(QStringLiteral("nknown error"))) << errors[0][1].toStdString();
+    EXPECT_EQ(run.lines.last().split(QLatin1Char('\t')).first(), QStringLiteral("error"));
+    // Chapter 1, shown at start, is still the page.
+    const QString page = readPageFile(folder + QStringLiteral("/Main.htm"));
+    EXPECT_EQ(page.count(QStringLiteral("<a name=\"Bookmark_")), 7);
+    EXPECT_TRUE(page.endsWith(QStringLiteral("</BODY></HTML>")));
+}

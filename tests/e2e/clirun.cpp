@@ -3,6 +3,10 @@
 #include <QProcess>
 #include <QUrl>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 namespace {
 
 QString unescape(const QString& field)
@@ -35,9 +39,16 @@ QList<QStringList> CliRun::linesOf(const QString& word) const
     return found;
 }
 
-CliRun runCli(const QString& appFolder, const QStringList& inputLines)
+CliRun runCli(const QString& appFolder, const QStringList& inputLines, qint64 fileSizeLimit)
 {
     QProcess process;
+    if (fileSizeLimit > 0) {
+        process.setChildProcessModifier([fileSizeLimit] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+    }
     process.start(QStringLiteral(TILVORA_CLI), {QStringLiteral("--app-folder"), appFolder});
     CliRun run;
     if (!process.waitForStarted())

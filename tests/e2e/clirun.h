@@ -13,8 +13,10 @@ struct CliRun {
     QList<QStringList> linesOf(const QString& word) const;
 };
 
-// Runs tilvora-cli on an application folder with the given input lines.
-CliRun runCli(const QString& appFolder, const QStringList& inputLines);
+// Runs tilvora-cli on an application folder with the given input lines. A
+// file size limit other than 0 keeps every file it writes at most that many
+// bytes long, as a nearly full disk would.
+CliRun runCli(const QString& appFolder, const QStringList& inputLines, qint64 fileSizeLimit = 0);
 
 // A file URL for a name in a folder, with blanks and the like percent-encoded
 // as the browser engine sends it.

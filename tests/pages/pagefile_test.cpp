@@ -6,6 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstring>
+
+#include <sys/resource.h>
+
 using namespace Qt::Literals::StringLiterals;
 using tilvora::pages::PageFileError;
 using tilvora::pages::PageFilePath;
@@ -20,6 +25,28 @@ QByteArray readAll(const QString& path)
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     return file.readAll();
 }
+
+// Files of this process may grow to `bytes` and no further while the object
+// lives: a write beyond fails with EFBIG, as a full disk fails with ENOSPC.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, m_previous.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousSignal);
+    }
+
+private:
+    rlimit m_previous{};
+    void (*m_previousSignal)(int) = nullptr;
+};
 
 } // namespace
 
@@ -75,6 +102,31 @@ TEST(PageFile, AFileThatCannotBeWrittenIsReportedByPath)
     QFile(dir.path() + u"/plain"_s).open(QIODevice::WriteOnly);
     state.gAppFolder = dir.path() + u"/plain"_s;
     EXPECT_THROW(WritePageFile(state, u"abc"_s, u"Main.htm"_s), PageFileError);
+}
+
+TEST(PageFile, APageThatCannotBeWrittenWholeLeavesThePreviousOneAndSaysWhy)
+{
+    QTemporaryDir dir;
+    SharedState state;
+    state.gAppFolder = dir.path();
+    const QString path = WritePageFile(state, u"previous"_s, u"Main.htm"_s);
+    const QByteArray previous = readAll(path);
+
+    QString reason;
+    {
+        const FileSizeLimit limit(4096);
+        try {
+            WritePageFile(state, QString(5000, u'x'), u"Main.htm"_s);
+        } catch (const PageFileError& error) {
+            reason = error.message();
+        }
+    }
+    EXPECT_TRUE(reason.contains(path)) << reason.toStdString();
+    QString cause = QString::fromLocal8Bit(std::strerror(EFBIG));
+    cause[0] = cause[0].toLower();
+    EXPECT_TRUE(reason.endsWith(u": "_s + cause)) << reason.toStdString();
+    EXPECT_EQ(readAll(path), previous);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"Main.htm"_s});
 }
 
 TEST(PageFile, PathJoinsFolderAndNameWithOneSlash)
