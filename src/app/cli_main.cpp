@@ -1,4 +1,5 @@
 #include "clisession.h"
+#include "store/userfolder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -21,7 +22,16 @@ int main(int argc, char* argv[])
     parser.addOption(appFolderOption);
     parser.process(app);
 
-    const QString appFolder = parser.isSet(appFolderOption) ? parser.value(appFolderOption) : QCoreApplication::applicationDirPath();
+    QString appFolder = parser.value(appFolderOption);
+    if (!parser.isSet(appFolderOption)) {
+        // An installed program runs from the reader's own folder.
+        QString problem;
+        appFolder = tilvora::store::applicationFolderFor(QCoreApplication::applicationDirPath(), &problem);
+        if (!problem.isEmpty())
+            QTextStream(stderr) << problem << Qt::endl;
+        if (appFolder.isEmpty())
+            return 1;
+    }
 
     QTextStream in(stdin);
     QTextStream out(stdout);

@@ -1,10 +1,12 @@
 // The desktop program: Tilvora's main window with its browser panes.
 
+#include "store/userfolder.h"
 #include "ui/desktopsession.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMessageBox>
 
 #include <unistd.h>
 
@@ -21,8 +23,19 @@ int main(int argc, char* argv[])
     // name in the desktop's task list.
     QGuiApplication::setDesktopFileName(QStringLiteral("tilvora"));
 
-    // The application folder is the program's own folder.
-    auto session = tilvora::ui::DesktopSession::start(QCoreApplication::applicationDirPath());
+    // The application folder is the program's own folder, or for an
+    // installed program the reader's own folder.
+    QString problem;
+    const QString appFolder = tilvora::store::applicationFolderFor(QCoreApplication::applicationDirPath(), &problem);
+    if (!problem.isEmpty()) {
+        QMessageBox box(appFolder.isEmpty() ? QMessageBox::Critical : QMessageBox::Warning, QStringLiteral("Tilvora"),
+                        appFolder.isEmpty() ? QStringLiteral("Tilvora cannot start.\n\n%1").arg(problem) : problem, QMessageBox::Ok);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
+    if (appFolder.isEmpty())
+        return 1;
+    auto session = tilvora::ui::DesktopSession::start(appFolder);
     if (!session)
         return 1;
     return QApplication::exec();

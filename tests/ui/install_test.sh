@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what lands there:
-# the application folder with programs, content and recordings, the launchers,
-# the desktop entry and icon, the demo voice's folder moved into the installed
-# application folder; then runs the installed text program, directly and (as
-# root) as a user who may not write to the installed folder.
+# the application folder with programs, content and recordings, the commands,
+# the desktop entry and icons, the demo voice's folder moved into the installed
+# application folder; then runs the installed text program, which runs from
+# the reader's own folder: as this user and (as root) as a user who may not
+# write to the installed folder.
 #
 # usage: install_test.sh BUILD_DIR BUILT_APP_FOLDER LIBDIR SQLITE3
 set -euo pipefail
@@ -39,10 +40,14 @@ for page in Main.htm Control.htm; do
   [[ ! -e $app/$page ]] || fail "$page, a page the program writes, was installed"
 done
 [[ -f $app/media/demo/001.mp3 ]] || fail "the demo voice's recordings are missing"
+[[ -f $app/tilvora-shared ]] || fail "the installed folder is not marked as shared"
 desktop="$prefix/share/applications/tilvora.desktop"
 grep -qxF "Exec=\"$prefix/bin/tilvora\"" "$desktop" || fail "$desktop does not start $prefix/bin/tilvora"
 grep -qx "Icon=tilvora" "$desktop" || fail "$desktop names no icon"
-[[ -f $prefix/share/icons/hicolor/scalable/apps/tilvora.svg ]] || fail "the icon is missing"
+for icon in scalable/apps/tilvora.svg 48x48/apps/tilvora.png 256x256/apps/tilvora.png; do
+  [[ -f $prefix/share/icons/hicolor/$icon ]] || fail "the icon $icon is missing"
+done
+[[ -f $prefix/share/metainfo/tilvora.metainfo.xml ]] || fail "the software centre's description is missing"
 
 echo "== voice folders"
 escaped_app=${app//\'/\'\'}
@@ -59,17 +64,22 @@ built_demo=$("$sqlite" "$built_app/DIC.DAT" "SELECT count(*) FROM AP_Master_TAB 
 events=$'dblclick\t1\n'
 check_run() { # OUTPUT APPFOLDER
   grep -qF $'navigate\tWebMain\t'"$2/Main.htm" "$1" || fail "no reading page in $2: $(head -c 600 "$1")"
-  grep -qF $'player\turl\t'"$app/media/demo/001.mp3" "$1" || fail "the verse did not play from $app/media/demo"
+  local url
+  url=$(grep -P '^player\turl\t' "$1" | cut -f3)
+  [[ $url == */media/demo/001.mp3 && -f $url ]] || fail "the verse did not play from the demo voice's recordings: $url"
   [[ -f $2/Main.htm ]] || fail "the reading page was not written into $2"
 }
 
-echo "== run in the installed folder"
-printf '%s' "$events" | "$prefix/bin/tilvora-cli" >"$work/run.out" 2>"$work/run.err" || fail "tilvora-cli failed: $(cat "$work/run.err")"
-check_run "$work/run.out" "$app"
+echo "== run from this user's own folder"
+own_home="$work/own-home"
+mkdir -p "$own_home"
+printf '%s' "$events" | env -u XDG_DATA_HOME HOME="$own_home" "$prefix/bin/tilvora-cli" >"$work/run.out" 2>"$work/run.err" ||
+  fail "tilvora-cli failed: $(cat "$work/run.err")"
+check_run "$work/run.out" "$own_home/.local/share/tilvora"
+[[ ! -e $app/Main.htm ]] || fail "the run wrote into the installed folder"
 
 if [[ $(id -u) == 0 ]] && command -v runuser >/dev/null; then
   echo "== run as a user who may not write to the installed folder"
-  rm -f "$app/Main.htm" "$app/Control.htm"
   chmod 755 "$work"
   home="$work/home"
   mkdir -p "$home"
