@@ -11,9 +11,10 @@ repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # and -libav); Arabic (Amiri), the interface (DejaVu Sans Condensed is in
 # -extra), Bengali (Noto) and Chinese (WenQuanYi); xdg-open, which opens web
 # links in the desktop's browser; espeak-ng and lame make the demo voice,
-# ffmpeg the player tests' audio.
+# ffmpeg the player tests' audio; rsvg-convert draws the icon's PNG sizes and
+# dpkg-dev computes the Debian package's dependencies.
 packages=(
-  build-essential cmake ninja-build pkg-config git
+  build-essential cmake ninja-build pkg-config git librsvg2-bin dpkg-dev
   qt6-base-dev qt6-webengine-dev qt6-multimedia-dev libqt6sql6-sqlite
   libsqlite3-dev sqlite3 libgtest-dev libgmock-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav

@@ -1,10 +1,14 @@
 # Installation: `cmake --install BUILD [--prefix PREFIX]` gives
 #   PREFIX/lib/tilvora/         the application folder: tilvora, tilvora-cli,
-#                               DIC.DAT, the picker pages and media/
-#   PREFIX/bin/tilvora          launchers (see install/tilvora-launcher.sh.in)
+#                               DIC.DAT, the picker pages, media/ and the
+#                               marker tilvora-shared, which makes the
+#                               programs run from each reader's own folder
+#   PREFIX/bin/tilvora          links to the programs
 #   PREFIX/bin/tilvora-cli
 #   PREFIX/share/applications/tilvora.desktop
-#   PREFIX/share/icons/hicolor/scalable/apps/tilvora.svg
+#   PREFIX/share/icons/hicolor/{scalable,48x48,64x64,128x128,256x256}/apps/tilvora.{svg,png}
+#   PREFIX/share/metainfo/<application id>.metainfo.xml
+#   PREFIX/share/doc/tilvora/   copyright and changelog (see package.cmake)
 #
 # The content comes from the build's application folder. A voice whose
 # folder lies inside it (the demo voice, whose folder the content build wrote
@@ -16,6 +20,10 @@ include_guard(GLOBAL)
 include(GNUInstallDirs)
 
 find_program(TILVORA_SQLITE3 sqlite3)
+
+# The PNG sizes of the icon besides the SVG, and the software centre's id.
+set(TILVORA_ICON_SIZES 48 64 128 256 CACHE INTERNAL "")
+set(TILVORA_APP_ID example.tilvora.Tilvora CACHE INTERNAL "")
 
 function(tilvora_install_rules install_source_dir)
   set(app_dir ${CMAKE_INSTALL_LIBDIR}/tilvora)
@@ -66,31 +74,42 @@ function(tilvora_install_rules install_source_dir)
     endif()
   ")
 
-  # Launchers, and the desktop entry that starts the program through one.
+  # The marker that makes the installed programs run from each reader's
+  # own folder (see src/store/userfolder.h).
+  install(FILES ${install_source_dir}/install/tilvora-shared DESTINATION ${app_dir})
+
+  # The commands, as links to the programs, and the desktop entry.
+  file(RELATIVE_PATH link_to_app_dir /${CMAKE_INSTALL_BINDIR} /${app_dir})
   install(CODE "
+    foreach(tilvora_name IN ITEMS tilvora tilvora-cli)
+      set(tilvora_link \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${tilvora_name}\")
+      get_filename_component(tilvora_link_dir \"\${tilvora_link}\" DIRECTORY)
+      file(MAKE_DIRECTORY \"\${tilvora_link_dir}\")
+      file(REMOVE \"\${tilvora_link}\")
+      message(STATUS \"Installing: \${tilvora_link} -> ${link_to_app_dir}/\${tilvora_name}\")
+      file(CREATE_LINK \"${link_to_app_dir}/\${tilvora_name}\" \"\${tilvora_link}\" SYMBOLIC)
+    endforeach()
     get_filename_component(tilvora_prefix \"\${CMAKE_INSTALL_PREFIX}\" ABSOLUTE)
-    set(TILVORA_INSTALLED_APP_FOLDER \"\${tilvora_prefix}/${app_dir}\")
     set(TILVORA_INSTALLED_LAUNCHER \"\${tilvora_prefix}/${CMAKE_INSTALL_BINDIR}/tilvora\")
-    # The launcher holds the folder in single quotes.
-    string(REPLACE \"'\" \"'\\\\''\" TILVORA_INSTALLED_APP_FOLDER_QUOTED \"\${TILVORA_INSTALLED_APP_FOLDER}\")
     set(tilvora_staging \"${CMAKE_BINARY_DIR}/tilvora-install\")
     file(MAKE_DIRECTORY \"\${tilvora_staging}\")
-    foreach(tilvora_name IN ITEMS tilvora.desktop tilvora-launcher.sh)
-      file(READ \"${install_source_dir}/install/\${tilvora_name}.in\" tilvora_text)
-      string(CONFIGURE \"\${tilvora_text}\" tilvora_text @ONLY)
-      file(WRITE \"\${tilvora_staging}/\${tilvora_name}\" \"\${tilvora_text}\")
-    endforeach()
-    foreach(tilvora_name IN ITEMS tilvora tilvora-cli)
-      file(INSTALL \"\${tilvora_staging}/tilvora-launcher.sh\"
-        DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\"
-        RENAME \${tilvora_name}
-        FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-    endforeach()
+    file(READ \"${install_source_dir}/install/tilvora.desktop.in\" tilvora_text)
+    string(CONFIGURE \"\${tilvora_text}\" tilvora_text @ONLY)
+    file(WRITE \"\${tilvora_staging}/tilvora.desktop\" \"\${tilvora_text}\")
     file(INSTALL \"\${tilvora_staging}/tilvora.desktop\"
       DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")
   ")
+
+  # The icon in the sizes a desktop asks for, and the software centre's
+  # description.
   install(FILES ${install_source_dir}/artwork/tilvora.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  foreach(size IN LISTS TILVORA_ICON_SIZES)
+    install(FILES ${CMAKE_BINARY_DIR}/icons/${size}x${size}/tilvora.png
+      DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps OPTIONAL)
+  endforeach()
+  install(FILES ${CMAKE_BINARY_DIR}/tilvora.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo RENAME ${TILVORA_APP_ID}.metainfo.xml)
 endfunction()
 
 # At the end of the top directory, once every program's target exists.
