@@ -48,12 +48,13 @@ echo "== Validating $deb"
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
 desktop-file-validate "$root/usr/share/applications/tilvora.desktop" || fail "desktop-file-validate"
-appstreamcli validate --no-net "$root/usr/share/metainfo/tilvora.metainfo.xml" || fail "appstreamcli validate"
+metainfo=("$root"/usr/share/metainfo/*.metainfo.xml)
+appstreamcli validate --no-net "${metainfo[@]}" || fail "appstreamcli validate"
 for size in 48 64 128 256; do
   icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/tilvora.png"
   [[ $(head -c 8 "$icon" 2>/dev/null | od -An -tx1 | tr -d ' \n') == 89504e470d0a1a0a ]] || fail "no PNG icon $icon"
 done
-lintian --fail-on error "$deb" >"$work/lintian.txt" 2>&1 || fail "lintian reports errors"
+lintian --fail-on error "$deb" >"$work/lintian.txt" 2>"$work/lintian.err" || fail "lintian reports errors: $(cat "$work/lintian.err")"
 sed 's/^/lintian: /' "$work/lintian.txt"
 echo "Installed-Size: $(dpkg-deb -f "$deb" Installed-Size) KiB"
 

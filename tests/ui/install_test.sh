@@ -47,7 +47,7 @@ grep -qx "Icon=tilvora" "$desktop" || fail "$desktop names no icon"
 for icon in scalable/apps/tilvora.svg 48x48/apps/tilvora.png 256x256/apps/tilvora.png; do
   [[ -f $prefix/share/icons/hicolor/$icon ]] || fail "the icon $icon is missing"
 done
-[[ -f $prefix/share/metainfo/tilvora.metainfo.xml ]] || fail "the software centre's description is missing"
+compgen -G "$prefix/share/metainfo/*.metainfo.xml" >/dev/null || fail "the software centre's description is missing"
 
 echo "== voice folders"
 escaped_app=${app//\'/\'\'}
