@@ -1,6 +1,7 @@
 #include "clisession.h"
 
 #include "host/linefields.h"
+#include "playback/recitationplan.h"
 #include "store/storestartup.h"
 
 #include <QUrl>
@@ -16,6 +17,8 @@ int fieldCountOf(const QString& event)
     if (event == QLatin1String("navigate") || event == QLatin1String("resize") || event == QLatin1String("setwidth")
         || event == QLatin1String("dialog"))
         return 3;
+    if (event == QLatin1String("recite") || event == QLatin1String("download"))
+        return 6;
     return 2;
 }
 
@@ -100,6 +103,17 @@ void CliSession::handleLine(const QString& rawLine)
         printLayout();
     } else if (event == QLatin1String("setwidth")) {
         handleSetWidth(fields);
+    } else if (event == QLatin1String("recite")) {
+        m_logic->recite(fields.value(1), fields.value(2), fields.value(3), fields.value(4), fields.value(5));
+    } else if (event == QLatin1String("ended")) {
+        m_logic->recitationEnded();
+        // The text host does not sleep: a gap is over as soon as it is announced.
+        if (m_logic->recitation().isWaiting())
+            m_logic->recitationGapElapsed();
+    } else if (event == QLatin1String("rate")) {
+        m_logic->setPlaybackRate(first);
+    } else if (event == QLatin1String("stop")) {
+        m_logic->stopRecitation();
     } else {
         m_host.reportError(QStringLiteral("Unknown event \"%1\".").arg(event));
     }

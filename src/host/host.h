@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 namespace tilvora::host {
 
@@ -55,6 +56,23 @@ public:
     virtual void playerSetUrl(const QString& path) = 0;
     virtual void playerSetPosition(double seconds) = 0;
     virtual void playerPlay() = 0;
+    // Where the verse just started ends, when that is before the end of its
+    // file: the player stops there and reports the verse finished. Opening a
+    // file forgets it.
+    virtual void playerSetEnd(double seconds) = 0;
+    // The playback speed, 1 for normal.
+    virtual void playerSetRate(double rate) = 0;
+    virtual void playerStop() = 0;
+
+    // Recitation of a range: the verse being recited (its AyahRef and its
+    // reference "S:A") is marked and shown in the reading pane; an empty
+    // reference (and AyahRef 0) takes the mark away.
+    virtual void highlightVerse(qint32 ayahRef, const QString& reference) = 0;
+    // A silence between two steps of a recitation; when it is over, the host
+    // calls MainWindowLogic::recitationGapElapsed.
+    virtual void recitationWait(int milliseconds) = 0;
+    // The recitation has played all its steps.
+    virtual void recitationFinished() = 0;
 
     // Puts a picker selector ("cmbWord", "cmbSubject", "cmbParah", "cmbRoot")
     // back to its first entry in its page; failures are ignored.

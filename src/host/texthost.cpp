@@ -69,6 +69,36 @@ void TextHost::playerPlay()
     writeLine({QStringLiteral("player"), QStringLiteral("play")});
 }
 
+void TextHost::playerSetEnd(double seconds)
+{
+    writeLine({QStringLiteral("player"), QStringLiteral("until"), shortestNumber(seconds)});
+}
+
+void TextHost::playerSetRate(double rate)
+{
+    writeLine({QStringLiteral("player"), QStringLiteral("rate"), shortestNumber(rate)});
+}
+
+void TextHost::playerStop()
+{
+    writeLine({QStringLiteral("player"), QStringLiteral("stop")});
+}
+
+void TextHost::highlightVerse(qint32 /*ayahRef*/, const QString& reference)
+{
+    writeLine({QStringLiteral("highlight"), reference});
+}
+
+void TextHost::recitationWait(int milliseconds)
+{
+    writeLine({QStringLiteral("wait"), QString::number(milliseconds)});
+}
+
+void TextHost::recitationFinished()
+{
+    writeLine({QStringLiteral("recited")});
+}
+
 void TextHost::resetPickerSelector(const QString& elementId)
 {
     writeLine({QStringLiteral("reset"), elementId});

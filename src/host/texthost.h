@@ -27,6 +27,12 @@ public:
     void playerSetUrl(const QString& path) override;
     void playerSetPosition(double seconds) override;
     void playerPlay() override;
+    void playerSetEnd(double seconds) override;
+    void playerSetRate(double rate) override;
+    void playerStop() override;
+    void highlightVerse(qint32 ayahRef, const QString& reference) override;
+    void recitationWait(int milliseconds) override;
+    void recitationFinished() override;
     void resetPickerSelector(const QString& elementId) override;
     void setVoiceMenuItem(int index, bool visible, const QString& caption, const QString& tag) override;
     void setDataPathMenuVisible(bool visible) override;

@@ -8,6 +8,7 @@
 #include "pages/readingpage.h"
 #include "playback/mediafolderdialog.h"
 #include "playback/playvoice.h"
+#include "playback/recitationplan.h"
 #include "store/dberror.h"
 #include "store/queryhelpers.h"
 #include "store/storestartup.h"
@@ -52,7 +53,8 @@ QString failureText(const std::exception& failure)
 } // namespace
 
 MainWindowLogic::MainWindowLogic(store::SharedState& state, host::Host& host)
-    : m_state(state), m_host(host), m_voiceMenu(std::make_unique<control::VoiceMenu>())
+    : m_state(state), m_host(host), m_voiceMenu(std::make_unique<control::VoiceMenu>()),
+      m_recitation(std::make_unique<playback::RecitationPlan>(state, host))
 {
 }
 
@@ -150,6 +152,8 @@ void MainWindowLogic::dispatch(const QString& commandText)
         return;
     const QString& name = command->name;
     if (command->isControl) {
+        if (name == QLatin1String("Voice"))
+            m_recitation->stop();
         if (name == QLatin1String("SetV")) {
             clickVoiceItem(control::VoiceMenuIndexOf(m_state, command->value));
         } else {
@@ -184,7 +188,75 @@ void MainWindowLogic::contextMenu(Pane pane)
 
 void MainWindowLogic::readingPageDoubleClick(const QString& verseTableId)
 {
-    reportFailures([&] { playback::ReadingPageDoubleClick(m_state, m_host, verseTableId); });
+    reportFailures([&] {
+        bool isVerse = false;
+        verseTableId.trimmed().toInt(&isVerse);
+        if (isVerse)
+            m_recitation->stop();
+        playback::ReadingPageDoubleClick(m_state, m_host, verseTableId);
+    });
+}
+
+const playback::RecitationPlan& MainWindowLogic::recitation() const
+{
+    return *m_recitation;
+}
+
+void MainWindowLogic::recite(const playback::RecitationRequest& request)
+{
+    reportFailures([&] { m_recitation->start(request); });
+}
+
+void MainWindowLogic::recite(const QString& from, const QString& to, const QString& verseRepeat,
+                             const QString& rangeRepeat, const QString& gapMs)
+{
+    reportFailures([&] {
+        m_recitation->start(playback::RecitationRequest::fromText(from, to, verseRepeat, rangeRepeat, gapMs));
+    });
+}
+
+void MainWindowLogic::recitationEnded()
+{
+    reportFailures([&] { m_recitation->verseEnded(); });
+}
+
+void MainWindowLogic::recitationGapElapsed()
+{
+    reportFailures([&] { m_recitation->gapElapsed(); });
+}
+
+void MainWindowLogic::stopRecitation()
+{
+    reportFailures([&] { m_recitation->stop(); });
+}
+
+void MainWindowLogic::reciteNextVerse()
+{
+    reportFailures([&] { m_recitation->nextVerse(); });
+}
+
+void MainWindowLogic::recitePreviousVerse()
+{
+    reportFailures([&] { m_recitation->previousVerse(); });
+}
+
+void MainWindowLogic::setPlaybackRate(double rate)
+{
+    reportFailures([&] {
+        if (!playback::IsPlaybackRate(rate))
+            throw store::RefusedValue(QStringLiteral("The speed must be a number from %1 to %2.")
+                                          .arg(playback::kMinRate)
+                                          .arg(playback::kMaxRate));
+        m_rate = rate;
+        m_host.playerSetRate(rate);
+    });
+}
+
+void MainWindowLogic::setPlaybackRate(const QString& rate)
+{
+    bool ok = false;
+    const double value = rate.trimmed().toDouble(&ok);
+    setPlaybackRate(ok ? value : -1.0);
 }
 
 void MainWindowLogic::voiceMenuClick(int index)

@@ -10,6 +10,10 @@
 namespace tilvora::control {
 class VoiceMenu;
 }
+namespace tilvora::playback {
+class RecitationPlan;
+struct RecitationRequest;
+}
 
 namespace tilvora::navigation {
 
@@ -50,6 +54,25 @@ public:
     // A click on item index (0..19) of the voice folder menu.
     void voiceMenuClick(int index);
 
+    // Recitation of a range of verses (see playback::RecitationPlan). A new
+    // plan, a double-click and a voice choice stop the running one.
+    void recite(const playback::RecitationRequest& request);
+    // The same from the texts of the text host's recite event.
+    void recite(const QString& from, const QString& to, const QString& verseRepeat, const QString& rangeRepeat,
+                const QString& gapMs);
+    // The player finished the verse it was given.
+    void recitationEnded();
+    // The gap the host was asked to wait is over.
+    void recitationGapElapsed();
+    void stopRecitation();
+    void reciteNextVerse();
+    void recitePreviousVerse();
+    // Sets the player's speed (0.5 to 2); another value is refused.
+    void setPlaybackRate(double rate);
+    void setPlaybackRate(const QString& rate);
+    double playbackRate() const { return m_rate; }
+    const playback::RecitationPlan& recitation() const;
+
     const control::VoiceMenu& voiceMenu() const;
 
 private:
@@ -64,6 +87,8 @@ private:
     store::SharedState& m_state;
     host::Host& m_host;
     std::unique_ptr<control::VoiceMenu> m_voiceMenu;
+    std::unique_ptr<playback::RecitationPlan> m_recitation;
+    double m_rate = 1.0;
 };
 
 } // namespace tilvora::navigation

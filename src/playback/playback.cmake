@@ -3,6 +3,10 @@
 add_library(tilvora_playback STATIC
   ${CMAKE_CURRENT_LIST_DIR}/playvoice.cpp
   ${CMAKE_CURRENT_LIST_DIR}/playvoice.h
+  ${CMAKE_CURRENT_LIST_DIR}/verserecording.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/verserecording.h
+  ${CMAKE_CURRENT_LIST_DIR}/recitationplan.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/recitationplan.h
   ${CMAKE_CURRENT_LIST_DIR}/mediafolderdialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mediafolderdialog.h
 )

@@ -1,11 +1,8 @@
 #include "playback/playvoice.h"
 
-#include "playback/mediasearch.h"
+#include "playback/verserecording.h"
 #include "store/dberror.h"
 
-#include <QLocale>
-
-#include <cmath>
 #include <exception>
 
 namespace tilvora::playback {
@@ -53,29 +50,6 @@ QString selectedVoiceFolder(store::RecordSet& programs)
     return programs.text(QStringLiteral("Data"));
 }
 
-// The file `name` in `folder` as it is spelt on disk, or empty when it is not
-// there. The separator is added even when the folder ends with one. An empty
-// folder names no folder (not the root), and an empty name no file.
-QString presentFile(const QString& folder, const QString& name)
-{
-    if (folder.isEmpty() || name.isEmpty())
-        return {};
-    return ExistingFilePath(folder + QLatin1Char('/') + name);
-}
-
-// The name with its file type swapped (MP3 for WMA and back), cut at the first
-// occurrence of the type in any letter case; empty when it has neither.
-QString otherTypeName(const QString& name)
-{
-    const qsizetype mp3 = name.indexOf(QStringLiteral(".MP3"), 0, Qt::CaseInsensitive);
-    if (mp3 >= 0)
-        return name.left(mp3) + QStringLiteral(".wma");
-    const qsizetype wma = name.indexOf(QStringLiteral(".WMA"), 0, Qt::CaseInsensitive);
-    if (wma >= 0)
-        return name.left(wma) + QStringLiteral(".mp3");
-    return {};
-}
-
 // The verse's start position in seconds. Blank is the store's no-data
 // failure; anything but a finite number from 0 on is refused.
 double startPosition(const QString& position)
@@ -83,11 +57,8 @@ double startPosition(const QString& position)
     if (position.isEmpty())
         throw store::DbError(store::DbError::NoData,
                              QStringLiteral("The verse has no start position in the current voice."));
-    QLocale numbers = QLocale::c();
-    numbers.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double seconds = numbers.toDouble(position, &ok);
-    if (!ok || !std::isfinite(seconds) || seconds < 0)
+    double seconds = 0;
+    if (!ParseStartPosition(position, &seconds))
         throw PlaybackFailure{QStringLiteral("The start position \"%1\" of the verse is not a number of seconds.")
                                   .arg(position)};
     return seconds;
@@ -134,40 +105,20 @@ void playVerse(store::SharedState& state, host::Host& host, qint32 ayahRef, quin
     // entry. When a newer request ran during a yield, this one stops there:
     // the search is left by the exception (it holds no open folder between
     // entries), and PlayVoice ends quietly.
-    const auto search = [&host, request](const QString& folder, const QString& name) {
-        return FindFile(folder, name, [&host, request] {
-            host.processEvents();
-            if (g_newestRequest != request)
-                throw Superseded{};
-        });
+    const auto yieldOrStop = [&host, request] {
+        host.processEvents();
+        if (g_newestRequest != request)
+            throw Superseded{};
     };
 
-    QString name = verse.text(QStringLiteral("Data")).trimmed();
-    QString folder = storedFolder;
-    QString path = presentFile(folder, name);
-    if (path.isEmpty()) {
-        folder = search(folder, name);
-        path = presentFile(folder, name);
-    }
-    if (path.isEmpty()) {
-        // The other file type, first in the stored folder, then below it.
-        if (const QString other = otherTypeName(name); !other.isEmpty()) {
-            folder = storedFolder;
-            name = other;
-        }
-        path = presentFile(folder, name);
-        if (path.isEmpty()) {
-            folder = search(folder, name);
-            path = presentFile(folder, name);
-        }
-    }
-    if (path.isEmpty()) {
-        showNotFound(host, name, storedFolder);
+    const LocatedFile found = LocateMediaFile(storedFolder, verse.text(QStringLiteral("Data")).trimmed(), yieldOrStop);
+    if (found.path.isEmpty()) {
+        showNotFound(host, found.lastName, storedFolder);
         return;
     }
 
     const double seconds = startPosition(verse.text(QStringLiteral("DataPos")).trimmed());
-    host.playerSetUrl(path);
+    host.playerSetUrl(found.path);
     host.playerSetPosition(seconds);
     host.playerPlay();
 }

@@ -7,10 +7,13 @@
 #include "ui/playerstrip.h"
 #include "ui/qthost.h"
 
+#include <QFile>
 #include <QLabel>
+#include <QTimer>
 #include <QMenuBar>
 #include <QMoveEvent>
 #include <QResizeEvent>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 
 #include <cmath>
@@ -64,6 +67,16 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     createPictures();
     m_player = new PlayerStrip(client);
     m_player->setObjectName(QStringLiteral("WinMediaPlayer"));
+    connect(m_player, &PlayerStrip::verseEnded, this, [this] { m_logic->recitationEnded(); });
+    connect(m_player, &PlayerStrip::stopClicked, this, [this] { m_logic->stopRecitation(); });
+    m_recitationGap = new QTimer(this);
+    m_recitationGap->setSingleShot(true);
+    connect(m_recitationGap, &QTimer::timeout, this, [this] { m_logic->recitationGapElapsed(); });
+    // A page rendered while a verse is marked gets the mark too.
+    connect(page(Pane::WebMain), &QWebEnginePage::loadFinished, this, [this](bool ok) {
+        if (ok && m_markedVerse != 0)
+            applyVerseMark();
+    });
     createMenus();
     applyLayout();
 
@@ -294,6 +307,30 @@ void MainWindow::applyLayout()
     const QSize stripSize = m_imgMain->size();
     if (!stripSize.isEmpty() && (m_imgMain->pixmap().isNull() || m_imgMain->pixmap().deviceIndependentSize().toSize() != stripSize))
         m_imgMain->setPixmap(stripPixmap(stripSize, devicePixelRatioF()));
+}
+
+void MainWindow::markRecitedVerse(qint32 ayahRef, const QString& /*reference*/)
+{
+    m_markedVerse = ayahRef;
+    if (ayahRef == 0)
+        m_recitationGap->stop();
+    applyVerseMark();
+}
+
+void MainWindow::startRecitationGap(int milliseconds)
+{
+    m_recitationGap->start(milliseconds);
+}
+
+void MainWindow::applyVerseMark()
+{
+    static const QString markScript = [] {
+        QFile file(QStringLiteral(":/tilvora/panes/recitemark.js"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }();
+    const QString id = m_markedVerse == 0 ? QString() : QString::number(m_markedVerse);
+    page(Pane::WebMain)->runJavaScript(markScript + QStringLiteral("\nwindow.tilvoraRecitation.mark('%1');").arg(id),
+                                       QWebEngineScript::ApplicationWorld);
 }
 
 void MainWindow::showAbout()

@@ -11,6 +11,7 @@
 
 class QLabel;
 class QMenu;
+class QTimer;
 class QWebEngineProfile;
 class QWebEngineView;
 
@@ -56,6 +57,14 @@ public:
     // The widget that shows one control of the layout's table.
     QWidget* controlWidget(PaneControl control) const;
 
+    // Marks the verse being recited in the reading pane and scrolls it into
+    // view (unless the reader scrolled lately); AyahRef 0 takes the mark away.
+    // The mark is put back whenever the reading pane loads a new page.
+    void markRecitedVerse(qint32 ayahRef, const QString& reference);
+    qint32 markedVerse() const { return m_markedVerse; }
+    // Waits `milliseconds`, then lets the recitation go on.
+    void startRecitationGap(int milliseconds);
+
     // Runs an event's work; a failure that escapes it is reported in one
     // message box and the program goes on.
     void handleEvent(const std::function<void()>& work);
@@ -76,6 +85,7 @@ private:
     void applyLayout();
     double twipsPerPixelHere() const;
     void showAbout();
+    void applyVerseMark();
 
     store::SharedState& m_state;
     PaneLayout m_layout;
@@ -95,6 +105,8 @@ private:
     QMenu* m_mnuSetDataPath = nullptr;
     std::array<QAction*, kVoiceMenuItems> m_mnuDPVoice{};
     QAction* m_mnuAbout = nullptr;
+    QTimer* m_recitationGap = nullptr;
+    qint32 m_markedVerse = 0;
 
     // Declared last: destroyed first, while the widgets they use still exist.
     std::unique_ptr<QtHost> m_host;

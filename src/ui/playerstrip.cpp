@@ -175,7 +175,14 @@ PlayerStrip::PlayerStrip(QWidget* parent)
     connect(m_player, &QMediaPlayer::seekableChanged, this, &PlayerStrip::onSeekableChanged);
     connect(m_player, &QMediaPlayer::errorOccurred, this, &PlayerStrip::onErrorOccurred);
     connect(m_playPause, &QToolButton::clicked, this, &PlayerStrip::onPlayPauseClicked);
-    connect(m_stop, &QToolButton::clicked, this, &PlayerStrip::stop);
+    connect(m_stop, &QToolButton::clicked, this, [this] {
+        stop();
+        emit stopClicked();
+    });
+    m_endTimer = new QTimer(this);
+    m_endTimer->setSingleShot(true);
+    m_endTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_endTimer, &QTimer::timeout, this, &PlayerStrip::watchEnd);
     connect(m_position, &QSlider::sliderMoved, this,
             [this](int value) { showTimes(value, m_player->duration()); });
     connect(m_position, &QSlider::sliderReleased, this, [this] { seek(m_position->value()); });
@@ -193,6 +200,8 @@ PlayerStrip::~PlayerStrip()
 void PlayerStrip::setUrl(const QString& path)
 {
     m_path = path;
+    m_endPosition.reset();
+    m_endTimer->stop();
     m_pendingPosition.reset();
     m_pendingPlay = false;
     m_total->setToolTip(QString());
@@ -258,9 +267,47 @@ void PlayerStrip::pause()
 
 void PlayerStrip::stop()
 {
+    m_endPosition.reset();
+    m_endTimer->stop();
     m_pendingPlay = false;
     m_pendingPosition.reset();
     m_player->stop();
+}
+
+void PlayerStrip::setEndPosition(double seconds)
+{
+    m_endPosition = std::isfinite(seconds) ? std::llround(std::max(0.0, seconds) * 1000.0) : 0;
+    watchEnd();
+}
+
+void PlayerStrip::setRate(double rate)
+{
+    m_player->setPlaybackRate(rate);
+    watchEnd();
+}
+
+double PlayerStrip::rate() const
+{
+    return m_player->playbackRate();
+}
+
+void PlayerStrip::watchEnd()
+{
+    m_endTimer->stop();
+    if (!m_endPosition || m_opening || m_player->playbackState() != QMediaPlayer::PlayingState)
+        return;
+    // How long the rest of the verse plays at the current speed. The timer
+    // is armed a little early and looks again, so that it ends close to the
+    // mark even when the media's clock and the timer's drift apart.
+    const double rate = std::max(0.1, m_player->playbackRate());
+    const double left = static_cast<double>(*m_endPosition - m_player->position()) / rate;
+    if (left <= 2.0) {
+        m_endPosition.reset();
+        m_player->pause();
+        emit verseEnded();
+        return;
+    }
+    m_endTimer->start(static_cast<int>(left > 60.0 ? left - 40.0 : std::max(1.0, left - 2.0)));
 }
 
 QSize PlayerStrip::sizeHint() const
@@ -276,6 +323,12 @@ QSize PlayerStrip::minimumSizeHint() const
 
 void PlayerStrip::onMediaStatusChanged(QMediaPlayer::MediaStatus status)
 {
+    if (status == QMediaPlayer::EndOfMedia && !m_opening) {
+        m_endPosition.reset();
+        m_endTimer->stop();
+        emit verseEnded();
+        return;
+    }
     if (!m_opening)
         return;
     if (status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferedMedia) {
@@ -325,6 +378,7 @@ void PlayerStrip::finishOpening()
 void PlayerStrip::onPlaybackStateChanged(QMediaPlayer::PlaybackState state)
 {
     const bool playing = state == QMediaPlayer::PlayingState;
+    watchEnd();
     m_playPause->setIcon(glyphIcon(playing ? Glyph::Pause : Glyph::Play));
     m_playPause->setToolTip(playing ? tr("Pause") : tr("Play"));
 }
@@ -341,6 +395,8 @@ void PlayerStrip::onPositionChanged(qint64 milliseconds)
         return; // the user is dragging: the slider shows where it will go
     m_position->setValue(static_cast<int>(std::clamp<qint64>(milliseconds, 0, INT_MAX)));
     showTimes(milliseconds, m_player->duration());
+    if (m_endPosition && !m_endTimer->isActive())
+        watchEnd();
 }
 
 void PlayerStrip::onErrorOccurred(QMediaPlayer::Error error, const QString& description)

@@ -8,6 +8,7 @@
 class QAudioOutput;
 class QLabel;
 class QSlider;
+class QTimer;
 class QToolButton;
 
 namespace tilvora::ui {
@@ -39,6 +40,20 @@ public:
     void play();
     void pause();
     void stop();
+    // Where the media given last should stop: the player pauses there and
+    // reports verseEnded. setUrl forgets it.
+    void setEndPosition(double seconds);
+    // The playback speed, 1 for normal.
+    void setRate(double rate);
+    double rate() const;
+
+signals:
+    // The media reached the end position given, or its own end.
+    void verseEnded();
+    // The reader pressed the stop button.
+    void stopClicked();
+
+public:
 
     // The file last given to setUrl, as given.
     QString url() const { return m_path; }
@@ -63,6 +78,9 @@ private:
     void onMuteClicked();
     void showTimes(qint64 position, qint64 duration);
     void updateMuteIcon();
+    // Arms the timer that stops the media at the end position, from where the
+    // media is now and how fast it plays; at the end, pauses and reports it.
+    void watchEnd();
 
     QMediaPlayer* m_player = nullptr;
     QAudioOutput* m_audio = nullptr;
@@ -84,6 +102,11 @@ private:
     int m_openings = 0;
     std::optional<qint64> m_pendingPosition;
     bool m_pendingPlay = false;
+    // The end position (milliseconds) and the timer that watches for it. The
+    // player's own position reports come a tenth of a second apart, too
+    // coarse for the end of a verse, so the timer asks the media directly.
+    std::optional<qint64> m_endPosition;
+    QTimer* m_endTimer = nullptr;
 };
 
 } // namespace tilvora::ui

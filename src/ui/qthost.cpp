@@ -92,6 +92,36 @@ void QtHost::playerPlay()
     m_window.player()->play();
 }
 
+void QtHost::playerSetEnd(double seconds)
+{
+    m_window.player()->setEndPosition(seconds);
+}
+
+void QtHost::playerSetRate(double rate)
+{
+    m_window.player()->setRate(rate);
+}
+
+void QtHost::playerStop()
+{
+    m_window.player()->stop();
+}
+
+void QtHost::highlightVerse(qint32 ayahRef, const QString& reference)
+{
+    m_window.markRecitedVerse(ayahRef, reference);
+}
+
+void QtHost::recitationWait(int milliseconds)
+{
+    m_window.startRecitationGap(milliseconds);
+}
+
+void QtHost::recitationFinished()
+{
+    m_window.markRecitedVerse(0, QString());
+}
+
 void QtHost::resetPickerSelector(const QString& elementId)
 {
     Pane pane;

@@ -1,5 +1,6 @@
 add_executable(playback_tests
   ${CMAKE_CURRENT_LIST_DIR}/playvoice_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/recitationplan_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mediafolderdialog_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/playbackfixture.h
 )

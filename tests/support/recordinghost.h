@@ -22,7 +22,8 @@ using namespace Qt::Literals::StringLiterals;
 // host writes them but not escaped: "navigate\tWebMain\t<target>",
 // "label\t<caption>", "message\tcritical\t<title>\t<text>" (or information),
 // "error\t<text>", "player\turl\t<path>", "player\tposition\t<seconds>",
-// "player\tplay", "reset\t<id>", "menu\t<index>\t<1|0>\t<caption>\t<tag>",
+// "player\tplay", "player\tuntil\t<seconds>", "player\trate\t<rate>",
+// "player\tstop", "highlight\t<S:A>", "wait\t<ms>", "recited", "reset\t<id>", "menu\t<index>\t<1|0>\t<caption>\t<tag>",
 // "menu\tsetdatapath\t<1|0>" and "dialog\t<tag>\t<initial path>".
 class RecordingHost : public host::Host {
 public:
@@ -64,6 +65,12 @@ public:
     void playerSetUrl(const QString& path) override;
     void playerSetPosition(double seconds) override { record({u"player"_s, u"position"_s, QString::number(seconds)}); }
     void playerPlay() override { record({u"player"_s, u"play"_s}); }
+    void playerSetEnd(double seconds) override { record({u"player"_s, u"until"_s, QString::number(seconds)}); }
+    void playerSetRate(double rate) override { record({u"player"_s, u"rate"_s, QString::number(rate)}); }
+    void playerStop() override { record({u"player"_s, u"stop"_s}); }
+    void highlightVerse(qint32 /*ayahRef*/, const QString& reference) override { record({u"highlight"_s, reference}); }
+    void recitationWait(int milliseconds) override { record({u"wait"_s, QString::number(milliseconds)}); }
+    void recitationFinished() override { record({u"recited"_s}); }
     void resetPickerSelector(const QString& elementId) override { record({u"reset"_s, elementId}); }
     void setVoiceMenuItem(int index, bool visible, const QString& caption, const QString& tag) override
     {

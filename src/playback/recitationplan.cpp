@@ -1,0 +1,298 @@
+#include "playback/recitationplan.h"
+
+#include "playback/verserecording.h"
+#include "store/dberror.h"
+
+#include <QRegularExpression>
+
+namespace tilvora::playback {
+
+namespace {
+
+const QString kLineBreak = QStringLiteral("\r\n");
+
+// Thrown from a file search's yield when the plan was stopped or replaced
+// meanwhile.
+struct Superseded {};
+
+// Narrows the program list to the selected voice for as long as it lives.
+class SelectedVoice {
+public:
+    explicit SelectedVoice(store::RecordSet& programs) : m_programs(programs)
+    {
+        m_programs.MoveFirst();
+        m_programs.setFilter(QStringLiteral("(SysTerm_MasterTypeID='VOICE' AND UserSelection ='True')"));
+    }
+    ~SelectedVoice() { m_programs.setFilter(QString()); }
+    SelectedVoice(const SelectedVoice&) = delete;
+    SelectedVoice& operator=(const SelectedVoice&) = delete;
+
+    QString text(const QString& field) const { return m_programs.Eof() ? QString() : m_programs.text(field); }
+
+private:
+    store::RecordSet& m_programs;
+};
+
+int wholeNumberIn(const QString& text, int lowest, int highest, const QString& what)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < lowest || value > highest)
+        throw store::RefusedValue(
+            QStringLiteral("%1 must be a whole number from %2 to %3, not \"%4\".").arg(what).arg(lowest).arg(highest).arg(text));
+    return value;
+}
+
+bool sameFileName(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+RecitationRequest RecitationRequest::fromText(const QString& from, const QString& to, const QString& verseRepeat,
+                                              const QString& rangeRepeat, const QString& gapMs)
+{
+    RecitationRequest request;
+    request.from = from;
+    request.to = to;
+    request.verseRepeat = wholeNumberIn(verseRepeat, 1, kMaxRepeat, QStringLiteral("The verse repeat count"));
+    request.rangeRepeat = wholeNumberIn(rangeRepeat, 0, kMaxRepeat, QStringLiteral("The range repeat count"));
+    request.gapMs = wholeNumberIn(gapMs, 0, kMaxGapMs, QStringLiteral("The gap in milliseconds"));
+    return request;
+}
+
+bool IsPlaybackRate(double rate)
+{
+    return rate >= kMinRate && rate <= kMaxRate;
+}
+
+RecitationPlan::RecitationPlan(store::SharedState& state, host::Host& host) : m_state(state), m_host(host) {}
+
+qint32 RecitationPlan::ayahRefOf(const QString& reference, const QString& which) const
+{
+    static const QRegularExpression form(QStringLiteral("^\\s*(\\d{1,4})\\s*:\\s*(\\d{1,4})\\s*$"));
+    const QRegularExpressionMatch match = form.match(reference);
+    if (!match.hasMatch())
+        throw store::RefusedValue(
+            QStringLiteral("The %1 verse \"%2\" is not a verse reference such as 2:255.").arg(which, reference));
+    store::RecordSet verse = m_state.gConnection->Open(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = ")
+                                                       + match.captured(1) + QStringLiteral(" AND AyahNo = ")
+                                                       + match.captured(2));
+    if (verse.RecordCount() <= 0)
+        throw store::RefusedValue(QStringLiteral("There is no verse %1:%2.").arg(match.captured(1).toInt()).arg(match.captured(2).toInt()));
+    verse.MoveFirst();
+    return verse.value(0).toInt();
+}
+
+std::vector<RecitationPlan::Verse> RecitationPlan::versesOf(const RecitationRequest& request) const
+{
+    const qint32 first = ayahRefOf(request.from, QStringLiteral("first"));
+    const qint32 last = ayahRefOf(request.to, QStringLiteral("last"));
+    if (first > last)
+        throw store::RefusedValue(
+            QStringLiteral("The range %1 to %2 ends before it starts.").arg(request.from.trimmed(), request.to.trimmed()));
+    store::RecordSet rows = m_state.gConnection->Open(
+        QStringLiteral("SELECT AyahRef, SurahNo, AyahNo FROM MD_Ayah_TAB WHERE AyahRef >= %1 AND AyahRef <= %2 ORDER BY AyahRef")
+            .arg(first)
+            .arg(last));
+    std::vector<Verse> verses;
+    verses.reserve(static_cast<std::size_t>(rows.RecordCount()));
+    for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
+        verses.push_back({rows.value(0).toInt(), rows.text(1) + QLatin1Char(':') + rows.text(2)});
+    return verses;
+}
+
+void RecitationPlan::start(const RecitationRequest& request)
+{
+    if (request.verseRepeat < 1 || request.verseRepeat > RecitationRequest::kMaxRepeat || request.rangeRepeat < 0
+        || request.rangeRepeat > RecitationRequest::kMaxRepeat || request.gapMs < 0
+        || request.gapMs > RecitationRequest::kMaxGapMs)
+        throw store::RefusedValue(QStringLiteral("The repeat counts or the gap are out of range."));
+    std::vector<Verse> verses = versesOf(request);
+    stop();
+    m_verses = std::move(verses);
+    m_verseRepeat = request.verseRepeat;
+    m_rangeRepeat = request.rangeRepeat;
+    m_gapMs = request.gapMs;
+    m_verseIndex = 0;
+    m_repeat = 0;
+    m_round = 0;
+    m_running = true;
+    m_waiting = false;
+    playStep();
+}
+
+void RecitationPlan::stop()
+{
+    if (!m_running)
+        return;
+    end();
+    m_host.playerStop();
+    m_host.highlightVerse(0, QString());
+}
+
+void RecitationPlan::end()
+{
+    m_running = false;
+    m_waiting = false;
+    ++m_generation;
+}
+
+void RecitationPlan::finish()
+{
+    end();
+    m_host.highlightVerse(0, QString());
+    m_host.recitationFinished();
+}
+
+bool RecitationPlan::advance()
+{
+    if (++m_repeat < m_verseRepeat)
+        return true;
+    m_repeat = 0;
+    if (++m_verseIndex < m_verses.size())
+        return true;
+    m_verseIndex = 0;
+    ++m_round;
+    return m_rangeRepeat == 0 || m_round < m_rangeRepeat;
+}
+
+void RecitationPlan::verseEnded()
+{
+    if (!m_running || m_waiting)
+        return;
+    if (!advance()) {
+        finish();
+        return;
+    }
+    if (m_gapMs > 0) {
+        m_waiting = true;
+        m_host.recitationWait(m_gapMs);
+        return;
+    }
+    playStep();
+}
+
+void RecitationPlan::gapElapsed()
+{
+    if (!m_running || !m_waiting)
+        return;
+    m_waiting = false;
+    playStep();
+}
+
+void RecitationPlan::nextVerse()
+{
+    if (!m_running)
+        return;
+    m_waiting = false;
+    m_repeat = 0;
+    if (++m_verseIndex >= m_verses.size()) {
+        m_verseIndex = 0;
+        ++m_round;
+        if (m_rangeRepeat != 0 && m_round >= m_rangeRepeat) {
+            m_host.playerStop();
+            finish();
+            return;
+        }
+    }
+    playStep();
+}
+
+void RecitationPlan::previousVerse()
+{
+    if (!m_running)
+        return;
+    m_waiting = false;
+    m_repeat = 0;
+    if (m_verseIndex > 0)
+        --m_verseIndex;
+    playStep();
+}
+
+QString RecitationPlan::currentVerse() const
+{
+    return m_running ? m_verses[m_verseIndex].reference : QString();
+}
+
+QString RecitationPlan::selectedVoiceName()
+{
+    const SelectedVoice voice(m_state.gPrograms);
+    const QString description = voice.text(QStringLiteral("Description")).trimmed();
+    return description.isEmpty() ? voice.text(QStringLiteral("Master")).trimmed() : description;
+}
+
+std::optional<VerseRecording> RecitationPlan::FindRecording(store::SharedState& state, qint32 ayahRef,
+                                                            const std::function<void()>& yieldToEvents)
+{
+    QString storedFolder;
+    {
+        const SelectedVoice voice(state.gPrograms);
+        storedFolder = voice.text(QStringLiteral("Data"));
+    }
+    // A copy of the cursor over the voice's rows: gDetails stays where it is,
+    // and the rows stay even if gDetails is replaced during the search.
+    store::RecordSet rows = state.gDetails.Clone();
+    if (rows.RecordCount() <= 0)
+        return std::nullopt;
+    rows.MoveFirst();
+    rows.Find(QStringLiteral("AyahRef='") + QString::number(ayahRef) + QStringLiteral("'"));
+    if (rows.Eof())
+        return std::nullopt;
+    const QString name = rows.text(QStringLiteral("Data")).trimmed();
+    VerseRecording recording;
+    if (!ParseStartPosition(rows.text(QStringLiteral("DataPos")).trimmed(), &recording.start))
+        return std::nullopt;
+
+    // The verse ends where the next verse of the same file starts.
+    for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext()) {
+        double start = 0;
+        if (sameFileName(rows.text(QStringLiteral("Data")).trimmed(), name)
+            && ParseStartPosition(rows.text(QStringLiteral("DataPos")).trimmed(), &start) && start > recording.start
+            && (!recording.end || start < *recording.end))
+            recording.end = start;
+    }
+
+    recording.path = LocateMediaFile(storedFolder, name, yieldToEvents).path;
+    if (recording.path.isEmpty())
+        return std::nullopt;
+    return recording;
+}
+
+void RecitationPlan::playStep()
+{
+    const Verse verse = m_verses[m_verseIndex];
+    const quint64 step = ++m_generation;
+    std::optional<VerseRecording> recording;
+    try {
+        recording = FindRecording(m_state, verse.ayahRef, [this, step] {
+            m_host.processEvents();
+            if (m_generation != step)
+                throw Superseded{};
+        });
+    } catch (const Superseded&) {
+        return; // stopped or replaced while the file was searched
+    } catch (...) {
+        stop();
+        throw;
+    }
+    if (!recording) {
+        const QString voice = selectedVoiceName();
+        stop();
+        m_host.showMessage(host::MessageIcon::Information, QStringLiteral("No recording of this verse"),
+                           QStringLiteral("The voice \"%1\" has no recording of verse %2.").arg(voice, verse.reference)
+                               + kLineBreak + kLineBreak
+                               + QStringLiteral("Choose another voice in the control pane, or set this voice's folder "
+                                                "with Set Data Path in the Controls menu."));
+        return;
+    }
+    m_host.highlightVerse(verse.ayahRef, verse.reference);
+    m_host.playerSetUrl(recording->path);
+    m_host.playerSetPosition(recording->start);
+    if (recording->end)
+        m_host.playerSetEnd(*recording->end);
+    m_host.playerPlay();
+}
+
+} // namespace tilvora::playback

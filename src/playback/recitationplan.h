@@ -1,0 +1,122 @@
+#pragma once
+
+#include "host/host.h"
+#include "store/sharedstate.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace tilvora::playback {
+
+// What a reader asks to recite: the verses FROM..TO ("S:A", possibly across
+// chapters), each verse `verseRepeat` times, the whole range `rangeRepeat`
+// times (0: until stopped), with `gapMs` of silence between repeats and
+// between verses.
+struct RecitationRequest {
+    QString from;
+    QString to;
+    int verseRepeat = 1;
+    int rangeRepeat = 1;
+    int gapMs = 0;
+
+    static constexpr int kMaxRepeat = 999;
+    static constexpr int kMaxGapMs = 60000;
+
+    // The request from the texts a reader or the text host gives; a count or
+    // gap that is not a whole number in its range is refused
+    // (store::RefusedValue) with a message saying which and why.
+    static RecitationRequest fromText(const QString& from, const QString& to, const QString& verseRepeat,
+                                      const QString& rangeRepeat, const QString& gapMs);
+};
+
+// The lowest and highest playback rates, and whether a rate lies between.
+constexpr double kMinRate = 0.5;
+constexpr double kMaxRate = 2.0;
+bool IsPlaybackRate(double rate);
+
+// One verse of the recording: where its file is and where the verse lies in it.
+struct VerseRecording {
+    QString path;
+    double start = 0;
+    // Where the next verse of the same file starts; none: the end of the file.
+    std::optional<double> end;
+};
+
+// A recitation of a range of verses in the selected voice, step by step. Each
+// step recites one verse: it marks the verse (Host::highlightVerse) and has
+// the player play it from its start position to its end. The player reports
+// the end of the verse (verseEnded), after which the plan waits for the gap,
+// when there is one, and goes on with the next step. Everything runs on the
+// caller's thread and returns at once; the plan only reacts to those reports.
+//
+// A verse the voice has no recording of (no detail row, no file, no start
+// position) ends the plan with a message that names the voice and the verse.
+class RecitationPlan {
+public:
+    RecitationPlan(store::SharedState& state, host::Host& host);
+
+    // Checks the request (the verses exist, FROM <= TO, counts and gap in
+    // range) and starts the first step; a plan that was running stops first.
+    // A refused request throws store::RefusedValue and starts nothing.
+    void start(const RecitationRequest& request);
+    // Stops the running plan: the player stops and the mark goes away.
+    // Nothing happens when no plan runs.
+    void stop();
+
+    // The player finished the current verse.
+    void verseEnded();
+    // The silence before the next step is over.
+    void gapElapsed();
+    // Goes straight to the next or the previous verse of the range (its first
+    // repeat), without a gap.
+    void nextVerse();
+    void previousVerse();
+
+    bool isRunning() const { return m_running; }
+    bool isWaiting() const { return m_waiting; }
+    // The reference ("S:A") of the verse being recited; empty when none.
+    QString currentVerse() const;
+
+    // Where the verse lies in the selected voice's recording, or nothing when
+    // the voice has none. `yieldToEvents` is called while files are searched.
+    static std::optional<VerseRecording> FindRecording(store::SharedState& state, qint32 ayahRef,
+                                                       const std::function<void()>& yieldToEvents);
+
+private:
+    struct Verse {
+        qint32 ayahRef = 0;
+        QString reference;
+    };
+
+    std::vector<Verse> versesOf(const RecitationRequest& request) const;
+    qint32 ayahRefOf(const QString& reference, const QString& which) const;
+    // Moves to the next step; false when the plan has played all its steps.
+    bool advance();
+    void playStep();
+    void finish();
+    void end();
+    QString selectedVoiceName();
+
+    store::SharedState& m_state;
+    host::Host& m_host;
+
+    std::vector<Verse> m_verses;
+    int m_verseRepeat = 1;
+    int m_rangeRepeat = 1;
+    int m_gapMs = 0;
+
+    bool m_running = false;
+    bool m_waiting = false;
+    std::size_t m_verseIndex = 0;
+    int m_repeat = 0;
+    int m_round = 0;
+    // Counts the plans and steps started, so that a step whose file search let
+    // another request start (a stop, a new plan) gives up quietly.
+    quint64 m_generation = 0;
+};
+
+} // namespace tilvora::playback
