@@ -1,7 +1,11 @@
 #include "clisession.h"
 
 #include "host/linefields.h"
+#include "playback/recitationdownload.h"
 #include "playback/recitationplan.h"
+#include "store/dberror.h"
+
+#include <QEventLoop>
 #include "store/storestartup.h"
 
 #include <QUrl>
@@ -114,6 +118,8 @@ void CliSession::handleLine(const QString& rawLine)
         m_logic->setPlaybackRate(first);
     } else if (event == QLatin1String("stop")) {
         m_logic->stopRecitation();
+    } else if (event == QLatin1String("download")) {
+        handleDownload(fields);
     } else {
         m_host.reportError(QStringLiteral("Unknown event \"%1\".").arg(event));
     }
@@ -163,6 +169,55 @@ void CliSession::handleSetWidth(const QStringList& fields)
         return;
     }
     printLayout();
+}
+
+void CliSession::handleDownload(const QStringList& fields)
+{
+    playback::DownloadLayout layout;
+    int fromChapter = 0;
+    int toChapter = 0;
+    if (!playback::DownloadLayoutFromName(fields.value(3), &layout)) {
+        m_host.reportError(QStringLiteral("A download's layout is sssaaa or number, not \"%1\".").arg(fields.value(3)));
+        return;
+    }
+    if (!parseWhole(fields.value(4), &fromChapter) || !parseWhole(fields.value(5), &toChapter)) {
+        m_host.reportError(QStringLiteral("The chapters to download are two whole numbers."));
+        return;
+    }
+    std::vector<playback::DownloadFile> files;
+    QString folder;
+    try {
+        const QString base = fields.value(2);
+        files = playback::DownloadFiles(*m_state.gConnection, base, layout, fromChapter, toChapter);
+        const QString reciter = QUrl(base.trimmed()).adjusted(QUrl::StripTrailingSlash).fileName();
+        folder = m_logic->downloadFolderFor(fields.value(1), playback::DefaultRecitationFolder(reciter));
+    } catch (const store::RefusedValue& refused) {
+        m_host.reportError(refused.message());
+        return;
+    } catch (const std::exception& failure) {
+        m_host.reportError(QStringLiteral("The download could not start: %1").arg(QString::fromLocal8Bit(failure.what())));
+        return;
+    }
+
+    // The download runs to its end before the next event is read.
+    playback::RecitationDownload download;
+    QEventLoop loop;
+    playback::DownloadSummary summary;
+    QObject::connect(&download, &playback::RecitationDownload::fileDone, &loop, [this](int done, int total, qint64 bytes) {
+        m_host.writeLine({QStringLiteral("progress"), QString::number(done), QString::number(total), QString::number(bytes)});
+    });
+    QObject::connect(&download, &playback::RecitationDownload::finished, &loop,
+                     [&](const playback::DownloadSummary& result) {
+                         summary = result;
+                         loop.quit();
+                     });
+    download.start(files, folder);
+    if (download.isRunning())
+        loop.exec();
+    if (!summary.failures.isEmpty())
+        m_host.reportError(QStringLiteral("These files were not downloaded: ") + summary.failures.join(QStringLiteral("; ")));
+    m_host.writeLine({QStringLiteral("downloaded"), QString::number(summary.stored), QString::number(summary.skipped),
+                      QString::number(summary.failed)});
 }
 
 void CliSession::printLayout()

@@ -31,6 +31,7 @@ private:
     void handleDialogAnswer(const QStringList& fields);
     void handleResize(const QStringList& fields);
     void handleSetWidth(const QStringList& fields);
+    void handleDownload(const QStringList& fields);
     void printLayout();
 
     QTextStream& m_in;

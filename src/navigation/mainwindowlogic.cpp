@@ -11,7 +11,10 @@
 #include "playback/recitationplan.h"
 #include "store/dberror.h"
 #include "store/queryhelpers.h"
+#include "store/statements.h"
 #include "store/storestartup.h"
+
+#include <QDir>
 
 #include <array>
 #include <utility>
@@ -257,6 +260,25 @@ void MainWindowLogic::setPlaybackRate(const QString& rate)
     bool ok = false;
     const double value = rate.trimmed().toDouble(&ok);
     setPlaybackRate(ok ? value : -1.0);
+}
+
+QString MainWindowLogic::downloadFolderFor(const QString& voiceId, const QString& defaultFolder)
+{
+    store::RecordSet voice = m_state.gPrograms.Clone();
+    if (store::isWholeNumber(voiceId))
+        voice.setFilter(QStringLiteral("(SysTerm_MasterTypeID='VOICE' AND MasterID='%1')").arg(voiceId.trimmed().toInt()));
+    if (!store::isWholeNumber(voiceId) || voice.RecordCount() <= 0)
+        throw store::RefusedValue(QStringLiteral("\"%1\" is not the id of a voice.").arg(voiceId));
+    voice.MoveFirst();
+    const QString folder = voice.text(QStringLiteral("Data")).trimmed();
+    if (!folder.isEmpty())
+        return QDir::isRelativePath(folder) ? QDir(m_state.gAppFolder).filePath(folder) : folder;
+    // As the media folder dialog's Accept stores a folder.
+    m_state.gMediaPathResult = defaultFolder;
+    m_voiceMenu->SetupMenu(m_state, m_host);
+    control::SetProgramData(m_state, voice.text(QStringLiteral("MasterID")));
+    m_voiceMenu->SetupMenu(m_state, m_host);
+    return defaultFolder;
 }
 
 void MainWindowLogic::voiceMenuClick(int index)

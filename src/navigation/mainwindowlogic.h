@@ -73,6 +73,13 @@ public:
     double playbackRate() const { return m_rate; }
     const playback::RecitationPlan& recitation() const;
 
+    // The folder a download for the voice `voiceId` fills: the voice's own
+    // folder (a relative one taken from the application folder), or, when it
+    // has none, `defaultFolder`, which is then stored as the voice's folder
+    // as an Accept of the media folder dialog stores it. An id that is not a
+    // voice's is refused (store::RefusedValue).
+    QString downloadFolderFor(const QString& voiceId, const QString& defaultFolder);
+
     const control::VoiceMenu& voiceMenu() const;
 
 private:

@@ -1,0 +1,169 @@
+#include "support/localhttpserver.h"
+
+#include <QHostAddress>
+#include <QMetaObject>
+#include <QMutexLocker>
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+namespace tilvora::testing {
+
+namespace {
+
+QByteArray statusLine(int status)
+{
+    switch (status) {
+    case 200: return "HTTP/1.1 200 OK\r\n";
+    case 206: return "HTTP/1.1 206 Partial Content\r\n";
+    case 416: return "HTTP/1.1 416 Range Not Satisfiable\r\n";
+    default: return "HTTP/1.1 404 Not Found\r\n";
+    }
+}
+
+QByteArray response(int status, const QByteArray& type, qint64 length, const QByteArray& extraHeaders = {})
+{
+    return statusLine(status) + "Content-Type: " + type + "\r\nContent-Length: " + QByteArray::number(length)
+        + "\r\n" + extraHeaders + "Connection: close\r\n\r\n";
+}
+
+} // namespace
+
+QByteArray mp3Body(int size, char seed)
+{
+    QByteArray body("ID3");
+    body.reserve(size);
+    for (int i = body.size(); i < size; ++i)
+        body.append(static_cast<char>((i * 31 + seed) & 0xFF));
+    return body;
+}
+
+LocalHttpServer::LocalHttpServer()
+{
+    m_thread.setObjectName(QStringLiteral("local-http-server"));
+    m_thread.start();
+    moveToThread(&m_thread);
+}
+
+LocalHttpServer::~LocalHttpServer()
+{
+    QMetaObject::invokeMethod(
+        this, [this] { delete m_server; m_server = nullptr; }, Qt::BlockingQueuedConnection);
+    m_thread.quit();
+    m_thread.wait();
+}
+
+bool LocalHttpServer::start()
+{
+    bool listening = false;
+    QMetaObject::invokeMethod(this, "listenHere", Qt::BlockingQueuedConnection, Q_RETURN_ARG(bool, listening));
+    return listening;
+}
+
+bool LocalHttpServer::listenHere()
+{
+    m_server = new QTcpServer();
+    connect(m_server, &QTcpServer::newConnection, this, &LocalHttpServer::onConnection);
+    if (!m_server->listen(QHostAddress::LocalHost, 0))
+        return false;
+    m_port = m_server->serverPort();
+    return true;
+}
+
+QString LocalHttpServer::address() const
+{
+    return QStringLiteral("http://127.0.0.1:%1").arg(m_port);
+}
+
+void LocalHttpServer::route(const QString& path, const Route& route)
+{
+    const QMutexLocker lock(&m_mutex);
+    m_routes.insert(path, route);
+}
+
+QStringList LocalHttpServer::requests() const
+{
+    const QMutexLocker lock(&m_mutex);
+    return m_requests;
+}
+
+void LocalHttpServer::onConnection()
+{
+    while (QTcpSocket* socket = m_server->nextPendingConnection()) {
+        socket->setParent(m_server);
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadable(socket); });
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    }
+}
+
+void LocalHttpServer::onReadable(QTcpSocket* socket)
+{
+    QByteArray head = socket->property("head").toByteArray() + socket->readAll();
+    socket->setProperty("head", head);
+    if (!head.contains("\r\n\r\n") || socket->property("answered").toBool())
+        return;
+    socket->setProperty("answered", true);
+    const QList<QByteArray> lines = head.left(head.indexOf("\r\n\r\n")).split('\n');
+    const QList<QByteArray> request = lines.value(0).trimmed().split(' ');
+    QByteArray range;
+    for (const QByteArray& line : lines) {
+        if (line.toLower().startsWith("range:"))
+            range = line.mid(6).trimmed();
+    }
+    answer(socket, QString::fromLatin1(request.value(1)), range);
+}
+
+void LocalHttpServer::answer(QTcpSocket* socket, const QString& path, const QByteArray& range)
+{
+    Route route;
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_requests << (path + QLatin1Char(' ') + QString::fromLatin1(range));
+        const auto found = m_routes.find(path);
+        if (found == m_routes.end()) {
+            route.behaviour = Behaviour::NotFound;
+        } else {
+            route = *found;
+            if (found->behaviour == Behaviour::DropOnce)
+                found->behaviour = Behaviour::Serve;
+        }
+    }
+    const QByteArray& body = route.body;
+    switch (route.behaviour) {
+    case Behaviour::NotFound: {
+        const QByteArray page = "<html><body><h1>404 Not Found</h1></body></html>";
+        socket->write(response(404, "text/html", page.size()) + page);
+        break;
+    }
+    case Behaviour::DropOnce:
+        socket->write(response(200, route.type, body.size()) + body.left(body.size() / 2));
+        break;
+    case Behaviour::Stall:
+        socket->write(response(200, route.type, body.size()) + body.left(100));
+        socket->flush();
+        return; // the connection stays open, silent
+    case Behaviour::Serve: {
+        static const QRegularExpression form(QStringLiteral("^bytes=(\\d+)-$"));
+        const QRegularExpressionMatch match = form.match(QString::fromLatin1(range));
+        if (!match.hasMatch()) {
+            socket->write(response(200, route.type, body.size()) + body);
+            break;
+        }
+        const qint64 first = match.captured(1).toLongLong();
+        const QByteArray total = QByteArray::number(body.size());
+        if (first >= body.size()) {
+            socket->write(response(416, "text/plain", 0, "Content-Range: bytes */" + total + "\r\n"));
+            break;
+        }
+        const QByteArray rest = body.mid(first);
+        socket->write(response(206, route.type, rest.size(),
+                               "Content-Range: bytes " + QByteArray::number(first) + '-'
+                                   + QByteArray::number(body.size() - 1) + '/' + total + "\r\n")
+                      + rest);
+        break;
+    }
+    }
+    socket->disconnectFromHost();
+}
+
+} // namespace tilvora::testing
