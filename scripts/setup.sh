@@ -8,7 +8,8 @@ set -euo pipefail
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # The build and its tests; the recordings' decoders (MP3: -good, WMA: -ugly
-# and -libav); Arabic (Amiri), the interface (DejaVu Sans Condensed is in
+# and -libav); Arabic (Amiri and Amiri Quran, Scheherazade, Noto Naskh Arabic
+# in -core: the reading pane's choice of Arabic font), the interface (DejaVu Sans Condensed is in
 # -extra), Bengali (Noto) and Chinese (WenQuanYi); xdg-open, which opens web
 # links in the desktop's browser; espeak-ng and lame make the demo voice,
 # ffmpeg the player tests' audio; rsvg-convert draws the icon's PNG sizes and
@@ -18,7 +19,7 @@ packages=(
   qt6-base-dev qt6-webengine-dev qt6-multimedia-dev libqt6sql6-sqlite
   libsqlite3-dev sqlite3 libgtest-dev libgmock-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
-  fonts-hosny-amiri fonts-dejavu-core fonts-dejavu-extra fonts-noto-core fonts-wqy-microhei
+  fonts-hosny-amiri fonts-sil-scheherazade fonts-dejavu-core fonts-dejavu-extra fonts-noto-core fonts-wqy-microhei
   xdg-utils
   espeak-ng lame ffmpeg
 )

@@ -2,6 +2,7 @@
 
 #include "store/storestartup.h"
 #include "ui/mainwindow.h"
+#include "ui/readingcomfort.h"
 #include "ui/splashwindow.h"
 
 #include <QMessageBox>
@@ -63,6 +64,8 @@ std::unique_ptr<DesktopSession> DesktopSession::start(const QString& appFolder)
         return nullptr;
     }
     session->m_window->show();
+    // Then the place where reading stopped last time.
+    session->m_window->comfort().restoreLastPlace();
     return session;
 }
 

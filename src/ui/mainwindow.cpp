@@ -6,7 +6,9 @@
 #include "ui/browserpane.h"
 #include "ui/playerstrip.h"
 #include "ui/qthost.h"
+#include "ui/readingcomfort.h"
 
+#include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
 #include <QTimer>
@@ -78,6 +80,8 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
             applyVerseMark();
     });
     createMenus();
+    m_comfort = new ReadingComfort(*this, m_state);
+    m_comfort->install(menuBar());
     applyLayout();
 
     // A first size that shows the reading pane and the control pane side by
@@ -109,7 +113,10 @@ void MainWindow::connectPane(PanePage* page)
     const Pane pane = page->pane();
     page->setNavigationHandler([this](Pane from, const QString& url) {
         bool cancel = false;
-        handleEvent([&] { cancel = m_logic->beforeNavigate(from, url); });
+        handleEvent([&] {
+            m_comfort->noteCommand(url);
+            cancel = m_logic->beforeNavigate(from, url);
+        });
         return cancel;
     });
     connect(page->bridge(), &PaneBridge::contextMenuRequested, this,
@@ -266,6 +273,12 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     handleEvent([&] { arrangePanes(); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    handleEvent([&] { m_comfort->saveLastPlace(); });
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::moveEvent(QMoveEvent* event)

@@ -27,6 +27,7 @@ namespace tilvora::ui {
 class PanePage;
 class PlayerStrip;
 class QtHost;
+class ReadingComfort;
 
 // FrmMain: six browser panes, the search-result label, the pictures, the
 // player strip and the menus, every one placed by the layout arithmetic in
@@ -54,6 +55,8 @@ public:
     QMenu* setDataPathMenu() const { return m_mnuSetDataPath; }
     QAction* hidePaneAction() const { return m_mnuHidePane; }
     const PaneLayout& paneLayout() const { return m_layout; }
+    // Theme, zoom, Arabic font, search matches, bookmarks and the last place.
+    ReadingComfort& comfort() const { return *m_comfort; }
     // The widget that shows one control of the layout's table.
     QWidget* controlWidget(PaneControl control) const;
 
@@ -71,6 +74,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
 private:
@@ -111,6 +115,7 @@ private:
     // Declared last: destroyed first, while the widgets they use still exist.
     std::unique_ptr<QtHost> m_host;
     std::unique_ptr<navigation::MainWindowLogic> m_logic;
+    ReadingComfort* m_comfort = nullptr;
 };
 
 } // namespace tilvora::ui

@@ -1,0 +1,136 @@
+#include "bookmarkstore.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QUuid>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tilvora::store {
+
+namespace {
+
+const QStringList kSchema = {
+    u"CREATE TABLE IF NOT EXISTS Bookmark (Position INTEGER PRIMARY KEY, SurahNo INTEGER NOT NULL, "
+    u"AyahNo INTEGER NOT NULL, UNIQUE (SurahNo, AyahNo))"_s,
+    u"CREATE TABLE IF NOT EXISTS LastPlace (Id INTEGER PRIMARY KEY CHECK (Id = 1), SurahNo INTEGER NOT NULL, "
+    u"AyahNo INTEGER NOT NULL)"_s,
+};
+
+} // namespace
+
+BookmarkStore::BookmarkStore(const QString& path)
+    : m_connectionName(u"bookmarks-"_s + QUuid::createUuid().toString(QUuid::WithoutBraces))
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (openAt(path))
+        return;
+    if (QFile::exists(path)) {
+        setAside(path);
+        if (openAt(path))
+            return;
+    }
+    // Nothing can be written there: this run keeps its bookmarks in memory.
+    openAt(u":memory:"_s);
+    m_problem = u"Your bookmarks cannot be kept: the file %1 cannot be written. Bookmarks made now last until "
+                u"Tilvora closes."_s.arg(QDir::toNativeSeparators(path));
+}
+
+BookmarkStore::~BookmarkStore()
+{
+    QSqlDatabase::database(m_connectionName, false).close();
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+bool BookmarkStore::openAt(const QString& path)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
+                              ? QSqlDatabase::database(m_connectionName, false)
+                              : QSqlDatabase::addDatabase(u"QSQLITE"_s, m_connectionName);
+        db.close();
+        db.setDatabaseName(path);
+        if (db.open()) {
+            // A file that is no database, or a damaged one, fails here.
+            QSqlQuery check(db);
+            bool sound = check.exec(u"PRAGMA quick_check"_s) && check.next() && check.value(0).toString() == u"ok"_s;
+            check.finish();
+            for (const QString& statement : kSchema)
+                sound = sound && run(statement);
+            // Tables of another shape fail here.
+            sound = sound && run(u"SELECT Position, SurahNo, AyahNo FROM Bookmark LIMIT 1"_s)
+                    && run(u"SELECT SurahNo, AyahNo FROM LastPlace LIMIT 1"_s);
+            if (sound)
+                return true;
+        }
+        db.close();
+    }
+    return false;
+}
+
+void BookmarkStore::setAside(const QString& path)
+{
+    const QString stamp = QDateTime::currentDateTime().toString(u"yyyyMMdd-HHmmss"_s);
+    QString aside = path + u".damaged-"_s + stamp;
+    for (int n = 2; QFile::exists(aside); ++n)
+        aside = path + u".damaged-"_s + stamp + u'-' + QString::number(n);
+    if (!QFile::rename(path, aside)) {
+        m_problem = u"Your bookmarks file %1 cannot be read and cannot be moved aside."_s.arg(
+            QDir::toNativeSeparators(path));
+        return;
+    }
+    m_problem = u"Your bookmarks file could not be read. It was set aside as %1, and Tilvora starts with no "
+                u"bookmarks."_s.arg(QDir::toNativeSeparators(aside));
+}
+
+bool BookmarkStore::run(const QString& statement, const QList<int>& values) const
+{
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    if (!query.prepare(statement))
+        return false;
+    for (const int value : values)
+        query.addBindValue(value);
+    return query.exec();
+}
+
+QList<VersePlace> BookmarkStore::bookmarks() const
+{
+    QList<VersePlace> places;
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    if (query.exec(u"SELECT SurahNo, AyahNo FROM Bookmark ORDER BY Position"_s)) {
+        while (query.next())
+            places.append({query.value(0).toInt(), query.value(1).toInt()});
+    }
+    return places;
+}
+
+bool BookmarkStore::add(VersePlace place)
+{
+    if (bookmarks().contains(place))
+        return false;
+    return run(u"INSERT INTO Bookmark (SurahNo, AyahNo) VALUES (?, ?)"_s, {place.surah, place.ayah});
+}
+
+void BookmarkStore::remove(VersePlace place)
+{
+    run(u"DELETE FROM Bookmark WHERE SurahNo = ? AND AyahNo = ?"_s, {place.surah, place.ayah});
+}
+
+std::optional<VersePlace> BookmarkStore::lastPlace() const
+{
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    if (query.exec(u"SELECT SurahNo, AyahNo FROM LastPlace WHERE Id = 1"_s) && query.next())
+        return VersePlace{query.value(0).toInt(), query.value(1).toInt()};
+    return std::nullopt;
+}
+
+void BookmarkStore::setLastPlace(VersePlace place)
+{
+    run(u"INSERT OR REPLACE INTO LastPlace (Id, SurahNo, AyahNo) VALUES (1, ?, ?)"_s, {place.surah, place.ayah});
+}
+
+} // namespace tilvora::store

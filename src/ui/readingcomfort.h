@@ -1,0 +1,116 @@
+#pragma once
+
+#include "host/host.h"
+#include "pages/readingtheme.h"
+#include "store/bookmarkstore.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QMenuBar;
+class QSettings;
+
+namespace tilvora::store {
+struct SharedState;
+}
+namespace tilvora::pages {
+class VerseCatalogue;
+}
+
+namespace tilvora::ui {
+
+class MainWindow;
+
+// Reading comfort in the desktop window: the theme, the reading pane's zoom
+// and Arabic font (a View menu, remembered between runs), the search matches
+// highlighted and stepped through, the chapter headings, the bookmarks and
+// the place where reading stopped. The pages are left as written: the panes
+// add a style sheet and a script (readingcomfort.js).
+class ReadingComfort : public QObject {
+    Q_OBJECT
+public:
+    static constexpr double kMinZoom = 0.5;
+    static constexpr double kMaxZoom = 3.0;
+
+    ReadingComfort(MainWindow& window, store::SharedState& state);
+    ~ReadingComfort() override;
+
+    // The View and Bookmarks menus, and the panes' script.
+    void install(QMenuBar* menuBar);
+    // After the window's load: the last place read is shown again, and a
+    // bookmarks file that had to be set aside is reported.
+    void restoreLastPlace();
+    // Keeps the verse at the top of the reading pane as the last place.
+    void saveLastPlace();
+
+    // A command on its way to the reading pane ("__Search = ..." and the like):
+    // its search text is what the page will highlight.
+    void noteCommand(const QString& commandText);
+
+    pages::Theme theme() const { return m_theme; }
+    void setTheme(pages::Theme theme);
+    double zoom() const { return m_zoom; }
+    void setZoom(double factor);
+    void zoomBy(int steps);
+    QString arabicFont() const { return m_arabicFont; }
+    void setArabicFont(const QString& family);
+
+    void nextMatch();
+    void previousMatch();
+
+    store::BookmarkStore& bookmarks() { return *m_bookmarks; }
+    // Bookmarks the verse (AyahRef); false when it is no verse or bookmarked already.
+    bool bookmarkVerse(int ayahRef);
+    void bookmarkTopVerse();
+    // Shows the chapter of the place and scrolls the reading pane to it.
+    void openPlace(store::VersePlace place);
+    // The verse at the top of the reading pane (AyahRef), 0 when none;
+    // waits for the page's answer.
+    int topVerse();
+
+    // The Arabic fonts offered: the families Debian ships for Quran text.
+    static const QStringList& arabicFonts();
+    // The reader's own files: settings and bookmarks.
+    static QString bookmarksPath();
+
+    QMenu* viewMenu() const { return m_viewMenu; }
+    QMenu* bookmarksMenu() const { return m_bookmarksMenu; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createViewMenu(QMenuBar* menuBar);
+    void createBookmarksMenu(QMenuBar* menuBar);
+    void rebuildBookmarksMenu();
+    void applyToPanes();
+    void applyPalette();
+    void applyZoom();
+    void readingPaneLoaded(bool ok);
+    QString configJson(host::Pane pane) const;
+    void runInReadingPane(const QString& script);
+
+    MainWindow& m_window;
+    store::SharedState& m_state;
+    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<pages::VerseCatalogue> m_catalogue;
+    std::unique_ptr<store::BookmarkStore> m_bookmarks;
+    pages::Theme m_theme = pages::Theme::Light;
+    double m_zoom = 1.0;
+    QString m_arabicFont;
+    QString m_searchText;
+    std::optional<int> m_pendingVerse;
+    QMenu* m_viewMenu = nullptr;
+    QMenu* m_bookmarksMenu = nullptr;
+    QActionGroup* m_themeGroup = nullptr;
+    QActionGroup* m_fontGroup = nullptr;
+    QObject* m_wheelWatched = nullptr;
+};
+
+} // namespace tilvora::ui

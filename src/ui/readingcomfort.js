@@ -1,0 +1,199 @@
+// Injected into every document of every pane, once it is parsed: the
+// reader's comfort settings, applied by style and script without touching the
+// page text.
+//   - every pane: the theme's style sheet (`config.css`);
+//   - the reading pane: a heading before the first verse of each chapter when
+//     the page shows verses of several chapters, and each occurrence of the
+//     searched text highlighted, with a way to step from match to match.
+// The host wraps this text as a function of `config`:
+//   { css: text, reading: bool, chapters: [[number, firstRef, arabic, title]],
+//     needle: text (the search text in its searched form, or empty),
+//     fold: { character: replacement } (the Arabic folding's table) }
+// and later calls window.tilvoraComfort.apply(newConfig) when a setting changes.
+
+'use strict';
+
+var styleElement = null;
+var matches = [];
+var current = -1;
+
+function setStyle(css) {
+  if (!styleElement) {
+    styleElement = document.createElement('style');
+    styleElement.id = 'tilvora-comfort-style';
+    (document.head || document.documentElement).appendChild(styleElement);
+  }
+  styleElement.textContent = css || '';
+}
+
+function verseTables() {
+  return Array.prototype.filter.call(document.getElementsByTagName('table'), function (table) {
+    return /(^|\s)sura(\s|$)/i.test(table.className) && /^\d+$/.test(table.id);
+  });
+}
+
+// The chapter of a verse reference: the last chapter starting at or before it.
+function chapterOf(chapters, ref) {
+  var low = 0;
+  var high = chapters.length - 1;
+  var found = null;
+  while (low <= high) {
+    var middle = (low + high) >> 1;
+    if (chapters[middle][1] <= ref) {
+      found = chapters[middle];
+      low = middle + 1;
+    } else {
+      high = middle - 1;
+    }
+  }
+  return found;
+}
+
+function addHeadings(chapters) {
+  var old = document.querySelectorAll('.tilvora-heading');
+  for (var k = 0; k < old.length; ++k) old[k].parentNode.removeChild(old[k]);
+  if (!chapters || chapters.length === 0) return;
+  var tables = verseTables();
+  var firsts = [];
+  var last = null;
+  tables.forEach(function (table) {
+    var chapter = chapterOf(chapters, Number(table.id));
+    if (chapter && chapter !== last) firsts.push({ table: table, chapter: chapter });
+    last = chapter;
+  });
+  if (firsts.length < 2) return; // one chapter: the page says which
+  firsts.forEach(function (first) {
+    var heading = document.createElement('div');
+    heading.className = 'tilvora-heading';
+    heading.setAttribute('data-chapter', String(first.chapter[0]));
+    var arabic = document.createElement('span');
+    arabic.className = 'tilvora-heading-arabic';
+    arabic.setAttribute('dir', 'rtl');
+    arabic.textContent = first.chapter[2];
+    var title = document.createElement('span');
+    title.textContent = first.chapter[3];
+    heading.appendChild(title);
+    if (first.chapter[2]) heading.appendChild(arabic);
+    // Before the verse's anchor, so that a jump to the verse shows its table.
+    var anchor = first.table.previousElementSibling;
+    var before = anchor && anchor.tagName === 'A' ? anchor : first.table;
+    before.parentNode.insertBefore(heading, before);
+  });
+}
+
+// A text in its searched form, character by character, with the position in
+// the text of each character of the form.
+function searchForm(text, fold) {
+  var form = '';
+  var positions = [];
+  for (var i = 0; i < text.length; ++i) {
+    var c = text.charAt(i);
+    var folded = Object.prototype.hasOwnProperty.call(fold, c) ? fold[c] : c.toLowerCase();
+    for (var j = 0; j < folded.length; ++j) {
+      form += folded.charAt(j);
+      positions.push(i);
+    }
+  }
+  return { form: form, positions: positions };
+}
+
+function clearMatches() {
+  var marks = document.querySelectorAll('mark.tilvora-match');
+  for (var k = 0; k < marks.length; ++k) {
+    var mark = marks[k];
+    var parent = mark.parentNode;
+    while (mark.firstChild) parent.insertBefore(mark.firstChild, mark);
+    parent.removeChild(mark);
+    parent.normalize();
+  }
+  matches = [];
+  current = -1;
+}
+
+function isDropped(c, fold) {
+  return Object.prototype.hasOwnProperty.call(fold, c) && fold[c] === '';
+}
+
+function markNode(node, needle, fold) {
+  var text = node.nodeValue;
+  var searched = searchForm(text, fold);
+  var ranges = [];
+  var from = 0;
+  while (true) {
+    var at = searched.form.indexOf(needle, from);
+    if (at < 0) break;
+    var start = searched.positions[at];
+    var end = searched.positions[at + needle.length - 1] + 1;
+    // The marks written on the last letter belong to the match.
+    while (end < text.length && isDropped(text.charAt(end), fold)) ++end;
+    ranges.push([start, end]);
+    from = at + needle.length;
+  }
+  for (var r = ranges.length - 1; r >= 0; --r) {
+    var tail = node.splitText(ranges[r][0]);
+    tail.splitText(ranges[r][1] - ranges[r][0]);
+    var mark = document.createElement('mark');
+    mark.className = 'tilvora-match';
+    tail.parentNode.insertBefore(mark, tail);
+    mark.appendChild(tail);
+  }
+}
+
+function highlight(needle, fold) {
+  clearMatches();
+  if (!needle) return;
+  var folded = searchForm(needle, fold).form;
+  if (!folded) return;
+  verseTables().forEach(function (table) {
+    var walker = document.createTreeWalker(table, NodeFilter.SHOW_TEXT, null);
+    var nodes = [];
+    while (walker.nextNode()) nodes.push(walker.currentNode);
+    nodes.forEach(function (node) { markNode(node, folded, fold); });
+  });
+  matches = Array.prototype.slice.call(document.querySelectorAll('mark.tilvora-match'));
+}
+
+function step(direction) {
+  if (matches.length === 0) return 0;
+  if (current >= 0 && matches[current]) matches[current].classList.remove('tilvora-current');
+  current = current < 0 ? (direction > 0 ? 0 : matches.length - 1)
+                        : (current + direction + matches.length) % matches.length;
+  var mark = matches[current];
+  mark.classList.add('tilvora-current');
+  mark.scrollIntoView({ block: 'center' });
+  return current + 1;
+}
+
+// The verse table nearest the top of the window.
+function topVerse() {
+  var tables = verseTables();
+  for (var i = 0; i < tables.length; ++i) {
+    if (tables[i].getBoundingClientRect().bottom > 4) return Number(tables[i].id);
+  }
+  return 0;
+}
+
+function showVerse(ref) {
+  var table = document.getElementById(String(ref));
+  if (!table) return false;
+  table.scrollIntoView({ block: 'start' });
+  return true;
+}
+
+function apply(settings) {
+  config = settings;
+  setStyle(settings.css);
+  if (!settings.reading) return;
+  addHeadings(settings.chapters);
+  highlight(settings.needle, settings.fold || {});
+}
+
+window.tilvoraComfort = {
+  apply: apply,
+  next: function () { return step(1); },
+  previous: function () { return step(-1); },
+  matchCount: function () { return matches.length; },
+  topVerse: topVerse,
+  showVerse: showVerse,
+};
+apply(config);
