@@ -225,6 +225,13 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // The reader's settings and bookmarks stay out of the measurements.
+    QTemporaryDir userDir;
+    if (qEnvironmentVariableIsEmpty("TILVORA_BENCH_USER_DIR")) {
+        qputenv("TILVORA_BENCH_USER_DIR", QFile::encodeName(userDir.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(userDir.path() + QStringLiteral("/config")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(userDir.path() + QStringLiteral("/data")));
+    }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTest>
 #include <QWebEngineScript>
 #include <QWebEngineView>
@@ -32,6 +33,10 @@ MessageBoxWatcher::~MessageBoxWatcher() = default;
 void WindowTest::SetUp()
 {
     ASSERT_TRUE(m_dir.isValid());
+    ASSERT_TRUE(m_userDir.isValid());
+    // Settings and bookmarks of this test only.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_userDir.path() + QStringLiteral("/config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(userDataFolder()));
     QString error;
     ASSERT_TRUE(tilvora::testing::copyApplicationFolder(QStringLiteral(TILVORA_APP_FOLDER_SOURCE), m_dir.path(), &error))
         << error.toStdString();
@@ -44,14 +49,14 @@ void WindowTest::TearDown()
     m_watcher.reset();
 }
 
-void WindowTest::startProgram()
+void WindowTest::startProgram(const QString& readingPaneReady)
 {
     m_session = DesktopSession::start(m_dir.path());
     ASSERT_TRUE(m_session) << "start-up failed: "
                            << (messages().isEmpty() ? std::string() : messages().constLast().text.toStdString());
     window().resize(1280, 860);
-    ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === 7")))
-        << "chapter 1 did not show in the reading pane";
+    ASSERT_TRUE(waitUntil(Pane::WebMain, readingPaneReady)) << "the reading pane did not show "
+                                                             << readingPaneReady.toStdString();
     ASSERT_TRUE(waitUntil(Pane::WebSurah, QStringLiteral("!!document.getElementById('cmbSurah')")));
     ASSERT_TRUE(waitUntil(Pane::WebWord, QStringLiteral("!!document.getElementById('cmbWord')")));
     ASSERT_TRUE(waitUntil(Pane::WebSubject, QStringLiteral("!!document.getElementById('cmbSubject')")));
@@ -59,6 +64,12 @@ void WindowTest::startProgram()
     ASSERT_TRUE(waitUntil(Pane::WebControl, QStringLiteral("document.getElementsByTagName('select').length === 4")));
     for (Pane pane : {Pane::WebMain, Pane::WebSurah, Pane::WebWord, Pane::WebSubject})
         ASSERT_TRUE(waitForBridge(pane)) << host::paneName(pane).toStdString() << " did not connect";
+}
+
+void WindowTest::closeProgram()
+{
+    window().close();
+    m_session.reset();
 }
 
 void WindowTest::expectNoMessages() const

@@ -49,9 +49,13 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Starts the program on the copy and waits for chapter 1 in the reading
-    // pane and for the picker and control pages.
-    void startProgram();
+    // Starts the program on the copy and waits for chapter 1 (or what the
+    // condition names) in the reading pane and for the picker and control pages.
+    void startProgram(const QString& readingPaneReady = QStringLiteral("document.querySelectorAll('table.sura').length === 7"));
+    // Closes the window as the user does, and ends the run.
+    void closeProgram();
+    // The reader's own folders (settings, bookmarks) of this test.
+    QString userDataFolder() const { return m_userDir.path() + QStringLiteral("/data"); }
 
     QString appFolder() const { return m_dir.path(); }
     DesktopSession& session() { return *m_session; }
@@ -84,6 +88,7 @@ protected:
 
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_userDir;
     std::unique_ptr<MessageBoxWatcher> m_watcher;
     std::unique_ptr<DesktopSession> m_session;
 };
