@@ -5,6 +5,7 @@
 #include "pages/versecatalogue.h"
 #include "store/arabicfold.h"
 #include "store/sharedstate.h"
+#include "store/userfolder.h"
 #include "ui/browserpane.h"
 #include "ui/mainwindow.h"
 
@@ -21,7 +22,6 @@
 #include <QMessageBox>
 #include <QPalette>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
@@ -126,7 +126,8 @@ const QStringList& ReadingComfort::arabicFonts()
 
 QString ReadingComfort::bookmarksPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/tilvora/bookmarks.sqlite"_s;
+    // The reader's own folder, whose files are kept when new content comes.
+    return store::UserFolder::defaultLocation() + u"/bookmarks.sqlite"_s;
 }
 
 void ReadingComfort::install(QMenuBar* menuBar)
