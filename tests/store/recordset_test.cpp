@@ -160,3 +160,43 @@ TEST(CaseFoldingLike, IgnoresLetterCaseInEveryAlphabet)
     EXPECT_TRUE(caseFoldingLike(QStringLiteral("a%b%c"), QStringLiteral("AxxBxxC")));
     EXPECT_FALSE(caseFoldingLike(QStringLiteral("a%b%c"), QStringLiteral("AxxBxx")));
 }
+
+TEST(CaseFoldingLike, ASearchForALiteralMatchesAsTheGeneralRuleDoes)
+{
+    // Texts where folding is more than ASCII letters: signs that fold to
+    // ASCII letters (Kelvin, long s), final sigma, a dotted capital I, an
+    // empty text, a number, and bytes that are not UTF-8.
+    const QStringList texts = {QStringLiteral("Temperature 5 \u212A"), QStringLiteral("Cla\u017Fs"),
+                               QStringLiteral("\u039F\u0394\u039F\u03A3 \u03BF\u03B4\u03BF\u03C2"),
+                               QStringLiteral("\u0130stanbul"), QStringLiteral("\u0627\u0644\u0631\u062D\u0645\u0646"),
+                               QString()};
+    FixtureDb db;
+    QStringList inserts;
+    for (int i = 0; i < texts.size(); ++i)
+        inserts << QStringLiteral("INSERT INTO AP_Detail_TAB (DetailID, Data) VALUES (%1, '%2')").arg(i).arg(texts[i]);
+    inserts << QStringLiteral("INSERT INTO AP_Detail_TAB (DetailID, Data) VALUES (100, 1234), (101, CAST(X'4B41C3' AS TEXT))");
+    db.execute(inserts);
+    auto connection = db.connect();
+    const QStringList patterns = {QStringLiteral("%k%"),       QStringLiteral("%CLASS%"), QStringLiteral("%\u03C3%"),
+                                  QStringLiteral("%\u039F\u03A3 %"), QStringLiteral("%i%"),     QStringLiteral("%\u0130S%"),
+                                  QStringLiteral("%\u0631\u062D\u0645%"), QStringLiteral("%23%"),  QStringLiteral("%a%"),
+                                  QStringLiteral("%ka%")};
+    for (const QString& pattern : patterns) {
+        QStringList expected;
+        for (int i = 0; i < texts.size(); ++i) {
+            if (caseFoldingLike(pattern, texts[i]))
+                expected << QString::number(i);
+        }
+        if (caseFoldingLike(pattern, QStringLiteral("1234")))
+            expected << QStringLiteral("100");
+        if (caseFoldingLike(pattern, QString::fromUtf8("KA\xC3")))
+            expected << QStringLiteral("101");
+        RecordSet found = connection->Open(QStringLiteral("SELECT DetailID FROM AP_Detail_TAB WHERE Data LIKE '%1' ORDER BY DetailID").arg(pattern));
+        QStringList actual;
+        for (int i = 0; i < found.RecordCount(); ++i, found.MoveNext())
+            actual << found.text(0);
+        EXPECT_EQ(actual, expected) << pattern.toStdString();
+    }
+    EXPECT_TRUE(caseFoldingLike(QStringLiteral("%k%"), texts[0]));
+    EXPECT_TRUE(caseFoldingLike(QStringLiteral("%class%"), texts[1]));
+}
