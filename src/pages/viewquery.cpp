@@ -33,6 +33,17 @@ const QString kSearchLookupStart =
     u"AP_Detail_TAB.MasterID = AP_Master_TAB.MasterID WHERE ((AP_TypesMaster_TAB.SysTerm IN ('MATAN', "
     u"'TAFSEER', 'TRANSLATION')) AND (AP_Detail_TAB.Data LIKE '%"_s;
 
+// The same verses when the search text is empty, which matches every text
+// that is not Null: the texts' nullness is tested instead of running LIKE
+// over every row. The program's MasterID is kept from choosing an index, so
+// that the verses are read in order from the index of the texts' verses that
+// the content build adds (AP_Detail_Text_IDX), where there is one.
+const QString kEveryTextVerseLookup =
+    u"SELECT DISTINCT AyahRef FROM AP_Detail_TAB WHERE (Data IS NOT NULL OR DataSearchable IS NOT NULL) AND "
+    u"+MasterID IN (SELECT AP_Master_TAB.MasterID FROM AP_Master_TAB INNER JOIN AP_TypesMaster_TAB ON "
+    u"AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID WHERE AP_TypesMaster_TAB.SysTerm IN "
+    u"('MATAN', 'TAFSEER', 'TRANSLATION')) ORDER BY AyahRef"_s;
+
 QString referenceCondition(const QString& refs, const QString& selectedIds)
 {
     return u" WHERE ((AP_Detail_TAB.AyahRef IN ("_s + refs + u")) AND (AP_Master_TAB.MasterID IN ("_s
@@ -111,8 +122,10 @@ QString BuildViewQuery(store::SharedState& state, const QString& viewName, const
             text.remove(star, 1);
             const QString quoted = store::sqlText(text);
             refs = lookUpVerses(state,
-                                kSearchLookupStart + quoted + u"%' OR AP_Detail_TAB.DataSearchable LIKE '%"_s
-                                    + quoted + u"%')) ORDER By AP_Detail_TAB.AyahRef"_s,
+                                text.isEmpty() ? kEveryTextVerseLookup
+                                               : kSearchLookupStart + quoted
+                                                     + u"%' OR AP_Detail_TAB.DataSearchable LIKE '%"_s + quoted
+                                                     + u"%')) ORDER By AP_Detail_TAB.AyahRef"_s,
                                 resultCount);
         } else {
             // Only the page shown last, matched in memory: nothing is spliced

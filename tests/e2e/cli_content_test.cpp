@@ -66,6 +66,23 @@ TEST_F(ContentCopy, AWholeBookSearchFindsEveryVerse)
     EXPECT_EQ(run.linesOf(QStringLiteral("label")).last()[1], QStringLiteral("  Search Result(s): \r\n   6236/6236"));
 }
 
+TEST_F(ContentCopy, TheWholeBookIsTheSamePageAsASearchMatchingEveryText)
+{
+    const auto pageOf = [&](const QString& search) {
+        const CliRun run = runCli(folder, {QStringLiteral("command\t__Search = ") + search});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_TRUE(run.linesOf(QStringLiteral("error")).isEmpty());
+        return std::make_pair(run.lines, readPageFile(folder + QStringLiteral("/Main.htm")));
+    };
+    // "%" matches every text that is not Null, through LIKE, as the empty
+    // search text does.
+    const auto everyText = pageOf(QStringLiteral("*"));
+    const auto matchingEverything = pageOf(QStringLiteral("*%"));
+    EXPECT_EQ(everyText.first, matchingEverything.first);
+    EXPECT_GT(everyText.second.size(), 1000000);
+    EXPECT_TRUE(everyText.second == matchingEverything.second);
+}
+
 namespace {
 
 // The verses the reading page shows, by reference, in page order.

@@ -108,6 +108,30 @@ TEST_F(ViewQuery, EachViewGivesItsStatementAndCount)
     EXPECT_TRUE(BuildViewQuery(m_state, u"Other"_s, {}, count).contains(u"TypesMaster_TAB.MasterTypeID   ORDER BY"_s));
 }
 
+TEST_F(ViewQuery, ASearchForEveryTextFindsWhatAnyTextMatchingEverythingFinds)
+{
+    // Texts Null in one column or both, a number, a program that is not on
+    // the list, a voice's file and a verse missing from the verse table.
+    m_db.detail(15, 1, 5, QVariant(), u"searchable only"_s);
+    m_db.detail(16, 1, 6, QVariant(), QVariant());
+    m_db.detail(17, 3, 7, 1234);
+    m_db.detail(18, 99, 8, u"no such program"_s);
+    m_db.detail(19, 4, 9, u"009001.mp3"_s);
+    m_db.detail(20, 3, 10, u"verse not in the table"_s);
+    const auto both = [&] {
+        qint32 everyText = 0, matchingEverything = 0;
+        const QString statement = BuildViewQuery(m_state, u"Search"_s, u"*"_s, everyText);
+        EXPECT_EQ(statement, BuildViewQuery(m_state, u"Search"_s, u"*%"_s, matchingEverything));
+        EXPECT_EQ(everyText, matchingEverything);
+        return statement;
+    };
+    EXPECT_EQ(both(), statementWith(referenceCondition(u"1,2,3,4,5,7,10"_s)));
+    // The same with the index of the texts' verses that the content build adds.
+    m_db.execute({u"CREATE INDEX AP_Detail_Text_IDX ON AP_Detail_TAB (AyahRef, MasterID) "
+                  "WHERE Data IS NOT NULL OR DataSearchable IS NOT NULL"_s});
+    EXPECT_EQ(both(), statementWith(referenceCondition(u"1,2,3,4,5,7,10"_s)));
+}
+
 TEST_F(ViewQuery, LookupsAreKeptUntilTheNextCall)
 {
     qint32 count = 0;
