@@ -12,8 +12,9 @@
 //
 // Everything is first made in a scratch folder inside APPFOLDER and then
 // renamed into place, the database last; a failed build leaves the previous
-// content untouched. The SQL script is the same for the same inputs; the only
-// machine-dependent value, the demo voice's folder, is written afterwards.
+// content untouched. The SQL script is the same for the same inputs. The demo
+// voice's folder is stored as "media/demo", relative to the application
+// folder, so the folder can be copied, moved or installed as a whole.
 
 import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -27,7 +28,7 @@ import { buildPages } from './lib/pages.mjs';
 import {
   check, loadSources, CHAPTER_COUNT, PART_COUNT, VERSE_COUNT,
 } from './lib/sources.mjs';
-import { INDEXES, SCHEMA, SqlScript, literal } from './lib/sql.mjs';
+import { INDEXES, SCHEMA, SqlScript } from './lib/sql.mjs';
 import { buildSubjects } from './lib/subjects.mjs';
 import { buildWordIndex } from './lib/wordindex.mjs';
 
@@ -87,8 +88,8 @@ function buildScript(src, wordIndex, subjects, demoPositions, fold) {
   }
   for (const v of [DEMO_VOICE, ...FOLDER_VOICES]) {
     // A voice's folder is the empty text until it is set.
-    masters.push([v.id, v.type, v.name, v.description, '', v.selected, v.selected, v.position, v.position,
-      null, null, null, null]);
+    masters.push([v.id, v.type, v.name, v.description, v.folder ?? '', v.selected, v.selected, v.position,
+      v.position, null, null, null, null]);
   }
   masters.sort((a, b) => a[0] - b[0]);
   sql.insert('AP_Master_TAB', MASTER_COLUMNS, masters);
@@ -227,8 +228,7 @@ async function main(argv) {
     if (keepSql) fs.writeFileSync(keepSql, script);
     const db = path.join(work, 'DIC.DAT');
     sqlite(db, script);
-    const demoFolder = path.join(appFolder, 'media', 'demo');
-    sqlite(db, `UPDATE AP_Master_TAB SET Data = ${literal(demoFolder)} WHERE MasterID = ${DEMO_VOICE.id};`);
+    const demoFolder = path.join(appFolder, DEMO_VOICE.folder);
     verifyDatabase(db, src);
 
     const pages = buildPages({

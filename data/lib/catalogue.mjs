@@ -73,9 +73,11 @@ export const TRANSLATION_CODES = TEXT_PROGRAMS
   .filter((s) => s !== 'uthmani' && s !== 'simpleMin');
 
 // The demo voice is spoken by a speech synthesiser at build time: one file
-// per chapter for a few short chapters, verses one after the other.
+// per chapter for a few short chapters, verses one after the other. Its
+// folder is relative: the program reads it inside the application folder.
 export const DEMO_VOICE = {
   id: 31, type: 4, selected: true, position: 0,
+  folder: 'media/demo',
   name: 'Demo voice',
   description: 'Demo voice (speech synthesis)',
   chapters: [1, 103, 104, 105, 106, 107, 108, 109, 110, 111, 112, 113, 114],

@@ -1,5 +1,6 @@
 #include "playback/mediafolderdialog.h"
 
+#include "playback/voicefolder.h"
 #include "store/dberror.h"
 #include "store/queryhelpers.h"
 
@@ -41,9 +42,10 @@ host::MediaFolderDialogAnswer RunMediaFolderDialog(store::SharedState& state, ho
         request.initialPath = store::variantText(
             store::LookupField(state.gPrograms, QStringLiteral("MasterID"), tag, QStringLiteral("Data")));
         if (!request.initialPath.trimmed().isEmpty()) {
-            const QString problem = folderProblem(request.initialPath);
+            const QString folder = ResolveVoiceFolder(state.gAppFolder, request.initialPath);
+            const QString problem = folderProblem(folder);
             if (problem.isEmpty())
-                request.openFolder = request.initialPath;
+                request.openFolder = folder;
             else
                 request.mappingMessageText = mappingMessage(problem);
         }

@@ -11,8 +11,8 @@ namespace tilvora::playback {
 // returns the host's answer unchanged; the caller decides what to store.
 //
 // On activation the dialog reads the voice's stored folder (its Data in
-// gPrograms) as InitialPath and opens the folder list on it when it is a
-// folder that can be read; otherwise the list opens on its default folder,
+// gPrograms) as InitialPath and opens the folder list on it (a relative one
+// inside the application folder) when it is a folder that can be read; otherwise the list opens on its default folder,
 // the current folder. When the stored folder cannot be looked up (an empty or
 // unknown tag) or opened, the request carries the mapping message's text: the
 // reason in plain words, a line break, and the fixed sentence that the path

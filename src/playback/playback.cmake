@@ -9,6 +9,8 @@ add_library(tilvora_playback STATIC
   ${CMAKE_CURRENT_LIST_DIR}/recitationplan.h
   ${CMAKE_CURRENT_LIST_DIR}/mediafolderdialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mediafolderdialog.h
+  ${CMAKE_CURRENT_LIST_DIR}/voicefolder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/voicefolder.h
 )
 target_include_directories(tilvora_playback PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
 target_link_libraries(tilvora_playback PUBLIC tilvora_store tilvora_host tilvora_mediasearch Qt6::Core)

@@ -10,10 +10,9 @@
 #   PREFIX/share/metainfo/<application id>.metainfo.xml
 #   PREFIX/share/doc/tilvora/   copyright and changelog (see package.cmake)
 #
-# The content comes from the build's application folder. A voice whose
-# folder lies inside it (the demo voice, whose folder the content build wrote
-# as an absolute path) is pointed at the same folder inside the installed
-# application folder, in the installed DIC.DAT, by the sqlite3 shell.
+# The content comes from the build's application folder. The demo voice's
+# folder is stored relative to the application folder ("media/demo"), so the
+# installed DIC.DAT reads the installed recordings as it is.
 #
 # Included by src/ui/CMakeLists.txt; including it again changes nothing.
 include_guard(GLOBAL)
@@ -47,30 +46,6 @@ function(tilvora_install_rules install_source_dir)
     list(FILTER tilvora_pages EXCLUDE REGEX \"/(Main|Control)\\\\.[Hh][Tt][Mm]$\")
     if(tilvora_pages)
       file(INSTALL \${tilvora_pages} DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${app_dir}\")
-    endif()
-  ")
-
-  # Voices whose folder lies in the build's application folder move with it.
-  install(CODE "
-    get_filename_component(tilvora_prefix \"\${CMAKE_INSTALL_PREFIX}\" ABSOLUTE)
-    set(tilvora_installed \"\${tilvora_prefix}/${app_dir}\")
-    set(tilvora_database \"\$ENV{DESTDIR}\${tilvora_installed}/DIC.DAT\")
-    if(EXISTS \"\${tilvora_database}\")
-      if(NOT EXISTS \"${TILVORA_SQLITE3}\")
-        message(FATAL_ERROR \"sqlite3 is needed to set the demo voice's folder in \${tilvora_database}\")
-      endif()
-      set(tilvora_old \"${TILVORA_APP_FOLDER}\")
-      set(tilvora_new \"\${tilvora_installed}\")
-      string(REPLACE \"'\" \"''\" tilvora_old \"\${tilvora_old}\")
-      string(REPLACE \"'\" \"''\" tilvora_new \"\${tilvora_new}\")
-      execute_process(
-        COMMAND \"${TILVORA_SQLITE3}\" \"\${tilvora_database}\"
-          \"UPDATE AP_Master_TAB SET Data = '\${tilvora_new}' || substr(Data, length('\${tilvora_old}') + 1) WHERE Data = '\${tilvora_old}' OR substr(Data, 1, length('\${tilvora_old}') + 1) = '\${tilvora_old}/';\"
-        RESULT_VARIABLE tilvora_result ERROR_VARIABLE tilvora_error)
-      if(NOT tilvora_result EQUAL 0)
-        message(FATAL_ERROR \"Could not set the voice folders in \${tilvora_database}: \${tilvora_error}\")
-      endif()
-      message(STATUS \"Voice folders in \${tilvora_installed}/DIC.DAT now point into \${tilvora_installed}\")
     endif()
   ")
 

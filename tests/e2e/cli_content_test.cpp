@@ -1,7 +1,10 @@
 #include "clirun.h"
 #include "support/files.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -29,7 +32,41 @@ protected:
     QString folder;
 };
 
+// Every file below `from`, copied as it is to the same place below `to`.
+bool copyTree(const QString& from, const QString& to)
+{
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString copy = to + QLatin1Char('/') + QDir(from).relativeFilePath(file);
+        if (!QDir().mkpath(QFileInfo(copy).path()) || !QFile::copy(file, copy))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
+
+TEST_F(ContentCopy, AMovedApplicationFolderRecitesFromItsOwnRecordings)
+{
+    // The application folder with its program, copied elsewhere; the
+    // original is gone when the copy runs.
+    const QString program = QStringLiteral("/tilvora-cli");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TILVORA_CLI), folder + program));
+    QTemporaryDir elsewhere;
+    const QString moved = elsewhere.path() + QStringLiteral("/moved");
+    ASSERT_TRUE(copyTree(folder, moved));
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+
+    const CliRun run = runCliProgram(moved + program, {}, {QStringLiteral("dblclick\t3")});
+    EXPECT_EQ(run.exitCode, 0);
+    const QList<QStringList> player = run.linesOf(QStringLiteral("player"));
+    ASSERT_EQ(player.size(), 3) << run.lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(player[0][2], moved + QStringLiteral("/media/demo/001.mp3"));
+    EXPECT_TRUE(QFile::exists(player[0][2]));
+    EXPECT_GT(player[1][2].toDouble(), 1.0);
+    EXPECT_TRUE(run.linesOf(QStringLiteral("message")).isEmpty());
+}
 
 TEST_F(ContentCopy, AChapterPickShowsTheChapterAndResetsTheOtherPickers)
 {

@@ -41,6 +41,13 @@ QList<QStringList> CliRun::linesOf(const QString& word) const
 
 CliRun runCli(const QString& appFolder, const QStringList& inputLines, qint64 fileSizeLimit)
 {
+    return runCliProgram(QStringLiteral(TILVORA_CLI), {QStringLiteral("--app-folder"), appFolder}, inputLines,
+                         fileSizeLimit);
+}
+
+CliRun runCliProgram(const QString& program, const QStringList& arguments, const QStringList& inputLines,
+                     qint64 fileSizeLimit)
+{
     QProcess process;
     if (fileSizeLimit > 0) {
         process.setChildProcessModifier([fileSizeLimit] {
@@ -49,7 +56,7 @@ CliRun runCli(const QString& appFolder, const QStringList& inputLines, qint64 fi
             setrlimit(RLIMIT_FSIZE, &limit);
         });
     }
-    process.start(QStringLiteral(TILVORA_CLI), {QStringLiteral("--app-folder"), appFolder});
+    process.start(program, arguments);
     CliRun run;
     if (!process.waitForStarted())
         return run;

@@ -17,6 +17,9 @@ struct CliRun {
 // file size limit other than 0 keeps every file it writes at most that many
 // bytes long, as a nearly full disk would.
 CliRun runCli(const QString& appFolder, const QStringList& inputLines, qint64 fileSizeLimit = 0);
+// Runs a copy of tilvora-cli (`program`) with the given arguments.
+CliRun runCliProgram(const QString& program, const QStringList& arguments, const QStringList& inputLines,
+                     qint64 fileSizeLimit = 0);
 
 // A file URL for a name in a folder, with blanks and the like percent-encoded
 // as the browser engine sends it.
