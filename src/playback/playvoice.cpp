@@ -1,7 +1,9 @@
 #include "playback/playvoice.h"
 
 #include "playback/verserecording.h"
+#include "playback/voicefolder.h"
 #include "store/dberror.h"
+#include "store/versename.h"
 
 #include <exception>
 
@@ -39,15 +41,22 @@ private:
     store::RecordSet& m_records;
 };
 
-// The selected voice's media folder, as stored. Fails with NoCurrentRecord
-// when no voice is selected.
-QString selectedVoiceFolder(store::RecordSet& programs)
+struct SelectedVoice {
+    // Its name, as the control pane shows it.
+    QString name;
+    // Its media folder, as stored.
+    QString folder;
+};
+
+// The selected voice. Fails with NoCurrentRecord when no voice is selected.
+SelectedVoice selectedVoice(store::RecordSet& programs)
 {
     const FilterClearer clearer(programs);
     programs.MoveFirst();
     programs.setFilter(QStringLiteral("(SysTerm_MasterTypeID='") + QStringLiteral("VOICE")
                        + QStringLiteral("' AND UserSelection ='") + QStringLiteral("True") + QStringLiteral("')"));
-    return programs.text(QStringLiteral("Data"));
+    const QString folder = programs.text(QStringLiteral("Data"));
+    return {programs.text(QStringLiteral("Master")), folder};
 }
 
 // The verse's start position in seconds. Blank is the store's no-data
@@ -72,6 +81,18 @@ void showNotFound(host::Host& host, const QString& name, const QString& storedFo
                          + QStringLiteral("Please Specify a valid path for Media Files (using the Controls Menu) and use this Application !"));
 }
 
+// The voice has no detail record for the verse: the reader is told which
+// voice and verse, and what to do.
+void showNoRecording(store::SharedState& state, host::Host& host, const QString& voice, qint32 ayahRef)
+{
+    const store::VerseName verse = store::NameVerse(*state.gConnection, ayahRef);
+    host.showMessage(host::MessageIcon::Information, QStringLiteral("No recording of this verse"),
+                     QStringLiteral("The voice \"%1\" has no recording of %2.").arg(voice, verse.citation()) + kLineBreak
+                         + kLineBreak
+                         + QStringLiteral("Choose another voice in the control pane, or set the folder of this voice's "
+                                          "recordings with Controls > Set Data Path."));
+}
+
 void showNoData(host::Host& host)
 {
     host.showMessage(host::MessageIcon::Critical, QStringLiteral("Tilvora - ProgramID : "),
@@ -89,7 +110,8 @@ void showCannotAccess(host::Host& host, const QString& description)
 
 void playVerse(store::SharedState& state, host::Host& host, qint32 ayahRef, quint64 request)
 {
-    const QString storedFolder = selectedVoiceFolder(state.gPrograms);
+    const SelectedVoice voice = selectedVoice(state.gPrograms);
+    const QString& storedFolder = voice.folder;
 
     // A copy of the cursor, so that gDetails stays where it is; the copy keeps
     // the rows even when gDetails is replaced during the search.
@@ -98,8 +120,13 @@ void playVerse(store::SharedState& state, host::Host& host, qint32 ayahRef, quin
         verse.MoveFirst();
         verse.Find(QStringLiteral("AyahRef='") + QString::number(ayahRef) + QStringLiteral("'"));
     }
-    if (verse.Eof() || verse.RecordCount() <= 0)
-        return; // no recording of this verse: nothing to play or tell
+    if (verse.Eof() || verse.RecordCount() <= 0) {
+        // A voice chosen before any verse was double-clicked has no verse to
+        // tell of.
+        if (ayahRef != 0)
+            showNoRecording(state, host, voice.name, ayahRef);
+        return;
+    }
 
     // Searches below a folder, letting the window handle its events once per
     // entry. When a newer request ran during a yield, this one stops there:
@@ -111,7 +138,10 @@ void playVerse(store::SharedState& state, host::Host& host, qint32 ayahRef, quin
             throw Superseded{};
     };
 
-    const LocatedFile found = LocateMediaFile(storedFolder, verse.text(QStringLiteral("Data")).trimmed(), yieldOrStop);
+    // The files are looked for in the folder the stored one names (a relative
+    // one inside the application folder); messages show it as stored.
+    const LocatedFile found = LocateMediaFile(ResolveVoiceFolder(state.gAppFolder, storedFolder),
+                                              verse.text(QStringLiteral("Data")).trimmed(), yieldOrStop);
     if (found.path.isEmpty()) {
         showNotFound(host, found.lastName, storedFolder);
         return;

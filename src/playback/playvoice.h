@@ -22,8 +22,10 @@ namespace tilvora::playback {
 // - A start position is read as a number in the C locale ("12.5"); one that
 //   is not a finite number of seconds from 0 on is refused in the critical
 //   "Cannot Access..." box, titled with our own description of the value.
-// - A voice without any detail record plays nothing and shows nothing, as a
-//   verse without one does.
+// - A verse the voice has no detail record of (or a voice without any) is
+//   told in an information box that names the voice and the verse and says
+//   what to do; nothing plays. Verse 0 (a voice chosen before any verse was
+//   double-clicked) plays nothing and tells nothing.
 //
 // The file search yields to the host's event processing, so another request
 // (a double-click, a voice choice) can start while one is searching. The

@@ -1,6 +1,7 @@
 #include "playback/recitationplan.h"
 
 #include "playback/verserecording.h"
+#include "playback/voicefolder.h"
 #include "store/dberror.h"
 
 #include <QRegularExpression>
@@ -229,7 +230,7 @@ std::optional<VerseRecording> RecitationPlan::FindRecording(store::SharedState& 
     QString storedFolder;
     {
         const SelectedVoice voice(state.gPrograms);
-        storedFolder = voice.text(QStringLiteral("Data"));
+        storedFolder = ResolveVoiceFolder(state.gAppFolder, voice.text(QStringLiteral("Data")));
     }
     // A copy of the cursor over the voice's rows: gDetails stays where it is,
     // and the rows stay even if gDetails is replaced during the search.

@@ -105,6 +105,29 @@ TEST_F(PlayVoiceTest, MissingFileIsReportedWithTheLastNameTriedAndTheStoredFolde
                                        notFound(QString(), media())}));
 }
 
+TEST_F(PlayVoiceTest, RelativeFolderLiesInsideTheApplicationFolder)
+{
+    // Stored as "M", the folder is the application folder's M: directly,
+    // below it and as the other file type; the message shows it as stored.
+    sql(QStringLiteral("UPDATE AP_Master_TAB SET Data = 'M' WHERE MasterID = 10"));
+    detail(1, QStringLiteral("001001.mp3"), QStringLiteral("1"));
+    detail(2, QStringLiteral("001002.mp3"), QStringLiteral("2"));
+    detail(3, QStringLiteral("001003.mp3"), QStringLiteral("3"));
+    mediaFile(QStringLiteral("001001.mp3"));
+    mediaFile(QStringLiteral("sub/001002.wma"));
+    load();
+    state.gAppFolder = m_store.folder();
+    // Not the program's current folder, wherever that is.
+    ASSERT_TRUE(QDir::setCurrent(QDir::tempPath()));
+
+    PlayVoice(state, host, 1);
+    PlayVoice(state, host, 2);
+    PlayVoice(state, host, 3);
+    EXPECT_EQ(host.lines, played(media(QStringLiteral("001001.mp3")), QStringLiteral("1"))
+                              + played(media(QStringLiteral("sub//001002.wma")), QStringLiteral("2"))
+                              + QStringList{notFound(QStringLiteral("001003.wma"), QStringLiteral("M"))});
+}
+
 TEST_F(PlayVoiceTest, EmptyStoredFolderIsNeverTheRootFolder)
 {
     sql(QStringLiteral("UPDATE AP_Master_TAB SET Data = '' WHERE MasterID = 10"));
@@ -172,15 +195,31 @@ TEST_F(PlayVoiceTest, NoSelectedVoiceGivesTheCannotAccessBoxTitledWithTheFailure
                                        QStringLiteral("message\tcritical\t") + noRecord + QLatin1Char('\t') + kCannotAccess}));
 }
 
-TEST_F(PlayVoiceTest, VerseWithoutDetailRowDoesNothing)
+TEST_F(PlayVoiceTest, VerseWithoutDetailRowIsToldWithTheVoiceAndTheVerse)
 {
     detail(2, QStringLiteral("001002.mp3"), QStringLiteral("1"));
     detail(1, QStringLiteral("001001.mp3"), QStringLiteral("1"), 11);
+    m_store.verse(1, 2, 5);
+    m_store.execute({QStringLiteral("CREATE TABLE GN_Surah_TAB (SurahNo INTEGER, Transliteration TEXT)"),
+                     QStringLiteral("INSERT INTO GN_Surah_TAB VALUES (2, 'Al-Baqarah')")});
     load();
+    PlayVoice(state, host, 0); // a voice chosen before any double-click: nothing to tell
     PlayVoice(state, host, 1);
     load(12); // a voice without any detail row
-    PlayVoice(state, host, 2);
-    EXPECT_TRUE(host.lines.isEmpty()) << host.lines.join(u'\n').toStdString();
+    PlayVoice(state, host, 2); // a verse the database does not hold
+    const QString advice = QStringLiteral("\r\n\r\nChoose another voice in the control pane, or set the folder of this "
+                                          "voice's recordings with Controls > Set Data Path.");
+    EXPECT_EQ(host.lines, QStringList({QStringLiteral("message\tinformation\tNo recording of this verse\tThe voice \"Voice\" "
+                                                      "has no recording of Al-Baqarah 2:5.") + advice,
+                                       QStringLiteral("message\tinformation\tNo recording of this verse\tThe voice \"Voice\" "
+                                                      "has no recording of verse 2.") + advice}));
+
+    // Without the content's chapter table, the chapter is named by its number.
+    m_store.execute({QStringLiteral("DROP TABLE GN_Surah_TAB")});
+    host.lines.clear();
+    PlayVoice(state, host, 1);
+    ASSERT_EQ(host.lines.size(), 1);
+    EXPECT_TRUE(host.lines[0].contains(QStringLiteral("has no recording of Chapter 2 2:5."))) << host.lines[0].toStdString();
 }
 
 TEST_F(PlayVoiceTest, DetailsStayWhereTheyWere)
@@ -223,11 +262,13 @@ TEST_F(PlayVoiceTest, NewerRequestDuringASearchWins)
     EXPECT_EQ(host.lines, played(media(QStringLiteral("001002.mp3")), QStringLiteral("2")));
     EXPECT_EQ(state.gLastAyahRef, 2);
 
-    // A newer request that finds nothing also decides: nothing plays.
+    // A newer request that finds nothing also decides: nothing plays, and
+    // only its own answer is shown.
     host.lines.clear();
     host.duringEvents = [this] { PlayVoice(state, host, 4); };
     PlayVoice(state, host, 1);
-    EXPECT_TRUE(host.lines.isEmpty()) << host.lines.join(u'\n').toStdString();
+    ASSERT_EQ(host.lines.size(), 1) << host.lines.join(u'\n').toStdString();
+    EXPECT_TRUE(host.lines[0].contains(QStringLiteral("has no recording of verse 4."))) << host.lines[0].toStdString();
 
     // A newer request that itself searches.
     host.lines.clear();

@@ -258,6 +258,25 @@ TEST_F(DesktopWindow, DoubleClickOnAVerseRecitesIt)
     expectNoMessages();
 }
 
+TEST_F(DesktopWindow, ADoubleClickOnAVerseTheVoiceLacksSaysSoInPlainWords)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    window().logic().executeCommand(QStringLiteral("__Surah = 2"));
+    ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === 286")));
+    const QString firstOf2 = queryValue(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = 2 AND AyahNo = 1")).toString();
+    const QPoint point = elementCentre(Pane::WebMain, QStringLiteral("document.getElementById('%1').rows[0].cells[0]").arg(firstOf2));
+    ASSERT_FALSE(point.isNull());
+    doubleClick(inputWidget(Pane::WebMain), point);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages().isEmpty(); }, 10000));
+    EXPECT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages().first().icon, QMessageBox::Information);
+    EXPECT_TRUE(messages().first().text.contains(QStringLiteral("\"Demo voice\" has no recording of Al-Baqarah 2:1")))
+        << messages().first().text.toStdString();
+    EXPECT_TRUE(window().player()->url().isEmpty());
+}
+
 TEST_F(DesktopWindow, RightClickInThePickerPanesResetsTheirSelectors)
 {
     startProgram();
@@ -314,15 +333,16 @@ TEST_F(DesktopWindow, TheWholeBookPageShowsAndAnswersFarDown)
     ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === 6236"), 30000));
     EXPECT_EQ(window().searchLabel()->text(), QStringLiteral("  Search Result(s): \n   6236/6236"));
 
-    // A verse far down the page, scrolled to and double-clicked.
-    const QString cell = QStringLiteral("document.getElementById('4000').rows[0].cells[0]");
+    // A verse far down the page (one the demo voice recites), scrolled to
+    // and double-clicked.
+    const QString cell = QStringLiteral("document.getElementById('6230').rows[0].cells[0]");
     const QPoint point = elementCentre(Pane::WebMain, cell);
     ASSERT_FALSE(point.isNull());
     QTest::qWait(200);
     doubleClick(inputWidget(Pane::WebMain), elementCentre(Pane::WebMain, cell));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return session().state().gLastAyahRef == 4000; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return session().state().gLastAyahRef == 6230; }, 10000));
     EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("document.activeElement.className")).toString(), QStringLiteral("CSS0_Sel"));
-    saveScreenshot(QStringLiteral("window-whole-book-verse4000"));
+    saveScreenshot(QStringLiteral("window-whole-book-verse6230"));
     expectNoMessages();
 }
 
