@@ -20,6 +20,8 @@ namespace {
 
 // How long a just opened file may take to become seekable.
 constexpr int kSettleTimeout = 3000;
+// How far (ms) playback may start before the position asked for.
+constexpr qint64 kPositionSlack = 500;
 
 enum class Glyph { Play, Pause, Stop, Volume, Muted };
 
@@ -203,6 +205,7 @@ void PlayerStrip::setUrl(const QString& path)
     m_endPosition.reset();
     m_endTimer->stop();
     m_pendingPosition.reset();
+    m_confirmPosition.reset();
     m_pendingPlay = false;
     m_total->setToolTip(QString());
     const QUrl url = QUrl::fromLocalFile(path);
@@ -243,6 +246,7 @@ void PlayerStrip::setCurrentPosition(double seconds)
 
 void PlayerStrip::seek(qint64 milliseconds)
 {
+    m_confirmPosition.reset();
     // A stopped player starts again from the beginning whatever position it
     // was given, so it is paused first: a paused player keeps its position.
     if (m_player->playbackState() == QMediaPlayer::StoppedState)
@@ -271,6 +275,7 @@ void PlayerStrip::stop()
     m_endTimer->stop();
     m_pendingPlay = false;
     m_pendingPosition.reset();
+    m_confirmPosition.reset();
     m_player->stop();
 }
 
@@ -332,7 +337,7 @@ void PlayerStrip::onMediaStatusChanged(QMediaPlayer::MediaStatus status)
     if (!m_opening)
         return;
     if (status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferedMedia) {
-        if (m_player->isSeekable()) {
+        if (canMove()) {
             finishOpening();
         } else if (!m_pausedToSettle) {
             // Just opened, the media takes no seek until it has been paused
@@ -357,8 +362,17 @@ void PlayerStrip::onMediaStatusChanged(QMediaPlayer::MediaStatus status)
 
 void PlayerStrip::onSeekableChanged(bool seekable)
 {
-    if (seekable && m_opening && m_pausedToSettle)
+    if (seekable && m_opening && m_pausedToSettle && canMove())
         finishOpening();
+}
+
+bool PlayerStrip::canMove() const
+{
+    // The backend seeks to a stretch that ends at the media's duration: a
+    // seek before the duration is known asks for a stretch that ends before
+    // it begins, and the backend drops it (the first file of a run showed
+    // this: loaded, not moved, not playing).
+    return m_player->isSeekable() && m_player->duration() > 0;
 }
 
 void PlayerStrip::finishOpening()
@@ -367,8 +381,11 @@ void PlayerStrip::finishOpening()
         return;
     m_opening = false;
     m_pausedToSettle = false;
-    if (m_pendingPosition)
+    if (m_pendingPosition) {
         seek(*m_pendingPosition);
+        if (*m_pendingPosition > kPositionSlack)
+            m_confirmPosition = m_pendingPosition;
+    }
     m_pendingPosition.reset();
     if (m_pendingPlay)
         m_player->play();
@@ -387,10 +404,20 @@ void PlayerStrip::onDurationChanged(qint64 milliseconds)
 {
     m_position->setRange(0, static_cast<int>(std::clamp<qint64>(milliseconds, 0, INT_MAX)));
     showTimes(m_player->position(), milliseconds);
+    if (m_opening && m_pausedToSettle && canMove())
+        finishOpening();
 }
 
 void PlayerStrip::onPositionChanged(qint64 milliseconds)
 {
+    if (m_confirmPosition && m_player->playbackState() == QMediaPlayer::PlayingState) {
+        // The first position of the playback that the opening started: when
+        // the seek was lost on the way, it is asked for once more.
+        const qint64 wanted = *m_confirmPosition;
+        m_confirmPosition.reset();
+        if (milliseconds < wanted - kPositionSlack)
+            m_player->setPosition(wanted);
+    }
     if (m_position->isSliderDown())
         return; // the user is dragging: the slider shows where it will go
     m_position->setValue(static_cast<int>(std::clamp<qint64>(milliseconds, 0, INT_MAX)));

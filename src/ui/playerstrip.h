@@ -65,6 +65,8 @@ public:
 
 private:
     void seek(qint64 milliseconds);
+    // Whether the opened media takes a seek now.
+    bool canMove() const;
     void onMediaStatusChanged(QMediaPlayer::MediaStatus status);
     void onSeekableChanged(bool seekable);
     void finishOpening();
@@ -101,6 +103,9 @@ private:
     // Counts the files opened, so that a late timer of an earlier one is ignored.
     int m_openings = 0;
     std::optional<qint64> m_pendingPosition;
+    // The position the opening moved to, checked once playback reports where
+    // it is.
+    std::optional<qint64> m_confirmPosition;
     bool m_pendingPlay = false;
     // The end position (milliseconds) and the timer that watches for it. The
     // player's own position reports come a tenth of a second apart, too

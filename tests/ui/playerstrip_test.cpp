@@ -112,6 +112,19 @@ TEST_F(PlayerStripTest, ANewFileReplacesTheOneThatPlays)
     EXPECT_EQ(strip.mediaPlayer()->source(), QUrl::fromLocalFile(second));
 }
 
+TEST_F(PlayerStripTest, ARequestWhileTheFirstFileOfTheRunStillOpensPlaysItsOwnFileAndPosition)
+{
+    // The first file this process opens, replaced before it has opened.
+    PlayerStrip strip;
+    const QString first = makeTone(QStringLiteral("c.mp3"), QStringLiteral("libmp3lame"));
+    const QString second = makeTone(QStringLiteral("d.mp3"), QStringLiteral("libmp3lame"));
+    strip.setUrl(first);
+    strip.setCurrentPosition(1.0);
+    strip.play();
+    expectPlaysFrom(strip, second, 3.0);
+    EXPECT_EQ(strip.mediaPlayer()->source(), QUrl::fromLocalFile(second));
+}
+
 TEST_F(PlayerStripTest, AMissingFileDoesNotPlayAndAFileThatAppearsLaterDoes)
 {
     PlayerStrip strip;
