@@ -9,8 +9,8 @@ repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # The build and its tests; the recordings' decoders (MP3: -good, WMA: -ugly
 # and -libav); Arabic (Amiri and Amiri Quran, Scheherazade, Noto Naskh Arabic
-# in -core: the reading pane's choice of Arabic font), the interface (DejaVu Sans Condensed is in
-# -extra), Bengali (Noto) and Chinese (WenQuanYi); xdg-open, which opens web
+# in noto-core: the reader's choice of Arabic font), the interface (DejaVu Sans
+# Condensed is in -extra), Bengali (Noto) and Chinese (WenQuanYi); xdg-open, which opens web
 # links in the desktop's browser; espeak-ng and lame make the demo voice,
 # ffmpeg the player tests' audio; rsvg-convert draws the icon's PNG sizes and
 # dpkg-dev computes the Debian package's dependencies.
