@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTest>
 #include <QWebEngineView>
 
@@ -36,6 +37,16 @@ QString backgroundOf(const QString& selector)
     return QStringLiteral("getComputedStyle(document.querySelector('%1')).backgroundColor").arg(selector);
 }
 
+// "rgb(r, g, b)" as "#rrggbb".
+QString hexColour(const QString& computed)
+{
+    static const QRegularExpression rgb(QStringLiteral("^rgb\\((\\d+), (\\d+), (\\d+)\\)$"));
+    const QRegularExpressionMatch match = rgb.match(computed);
+    if (!match.hasMatch())
+        return computed;
+    return QColor(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt()).name();
+}
+
 QString fontOf(const QString& selector)
 {
     return QStringLiteral("getComputedStyle(document.querySelector('%1')).fontFamily").arg(selector);
@@ -54,6 +65,15 @@ TEST_F(ReadingComfortWindow, ThemesZoomAndTheArabicFontApplyAndAreRemembered)
             EXPECT_TRUE(waitUntil(Pane::WebMain, backgroundOf(QStringLiteral("td.CSS%1").arg(order)) + QStringLiteral(" === '%1'")
                                                      .arg(computedColour(colours.bands[std::size_t(order)]))))
                 << pages::themeName(theme).toStdString() << " band " << order;
+        }
+        // The contrast as the page shows it: its own text colour on its band.
+        for (int order = 0; order < 4; ++order) {
+            const QString cell = QStringLiteral("td.CSS%1").arg(order);
+            const QString text = hexColour(
+                evaluate(Pane::WebMain, QStringLiteral("getComputedStyle(document.querySelector('%1')).color").arg(cell)).toString());
+            const QString band = hexColour(evaluate(Pane::WebMain, backgroundOf(cell)).toString());
+            EXPECT_GE(pages::contrastRatio(text, band), 7.0) << pages::themeName(theme).toStdString() << " " << text.toStdString()
+                                                             << " on " << band.toStdString();
         }
         if (theme != Theme::Light) {
             EXPECT_TRUE(waitUntil(Pane::WebSurah, backgroundOf(QStringLiteral("body")) + QStringLiteral(" === '%1'")
