@@ -26,11 +26,12 @@ QString resourceText(const QString& path)
 }
 
 // Which document events of a pane the window handles: the right-click of the
-// three picker pages (their selectors are reset) and the double-click of the
-// reading page (the verse is recited).
+// three picker pages (their selectors are reset), and the double-click (the
+// verse is recited) and the right-click (the verse menu) of the reading page.
 struct DocumentBinding {
     bool contextMenu = false;
     bool doubleClick = false;
+    bool verseMenu = false;
 };
 
 DocumentBinding documentBinding(Pane pane)
@@ -41,7 +42,7 @@ DocumentBinding documentBinding(Pane pane)
     case Pane::WebSurah:
         return {true, false};
     case Pane::WebMain:
-        return {false, true};
+        return {false, true, true};
     case Pane::WebSearch:
     case Pane::WebControl:
         break;
@@ -91,6 +92,11 @@ void PaneBridge::contextMenu()
 void PaneBridge::doubleClick(const QString& verseTableId)
 {
     emit doubleClicked(verseTableId);
+}
+
+void PaneBridge::verseMenu(const QString& verseTableId, const QStringList& texts, const QString& selectedText)
+{
+    emit verseMenuRequested(verseTableId, texts, selectedText);
 }
 
 bool isRemoteAddress(const QUrl& url)
@@ -159,6 +165,7 @@ void PanePage::installScripts()
     QJsonObject config;
     config.insert(QStringLiteral("reportContextMenu"), binding.contextMenu);
     config.insert(QStringLiteral("reportDoubleClick"), binding.doubleClick);
+    config.insert(QStringLiteral("verseMenu"), binding.verseMenu);
     config.insert(QStringLiteral("useChannel"), useChannel);
     const QString source = QStringLiteral("(function (config) {\n%1\n})(%2);")
                                .arg(resourceText(QStringLiteral(":/tilvora/panes/panecompat.js")),

@@ -27,6 +27,10 @@ public:
     Q_INVOKABLE void contextMenu();
     // A double-click; the id of the focused element's offset parent.
     Q_INVOKABLE void doubleClick(const QString& verseTableId);
+    // A right-click in the reading page: the id of the verse table under the
+    // pointer (empty outside any), the texts of its cells as shown, and the
+    // text the reader has selected.
+    Q_INVOKABLE void verseMenu(const QString& verseTableId, const QStringList& texts, const QString& selectedText);
 
     // Whether the document now in the pane has connected.
     bool isConnected() const { return m_connected; }
@@ -36,6 +40,7 @@ signals:
     void pageConnected();
     void contextMenuRequested();
     void doubleClicked(const QString& verseTableId);
+    void verseMenuRequested(const QString& verseTableId, const QStringList& texts, const QString& selectedText);
 
 private:
     bool m_connected = false;

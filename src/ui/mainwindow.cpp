@@ -12,6 +12,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QTimer>
+#include <QClipboard>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMoveEvent>
 #include <QResizeEvent>
@@ -80,6 +84,7 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
             applyVerseMark();
     });
     createMenus();
+    addCopyActions();
     m_comfort = new ReadingComfort(*this, m_state);
     m_comfort->install(menuBar());
     applyLayout();
@@ -125,6 +130,11 @@ void MainWindow::connectPane(PanePage* page)
         if (pane == Pane::WebMain)
             handleEvent([&] { m_logic->readingPageDoubleClick(id); });
     });
+    connect(page->bridge(), &PaneBridge::verseMenuRequested, this,
+            [this, pane](const QString& id, const QStringList& texts, const QString& selectedText) {
+                if (pane == Pane::WebMain)
+                    handleEvent([&] { showVerseMenu(id, texts, selectedText); });
+            });
     // A page's request for a new window width (window.resizeTo and the like).
     if (pane == Pane::WebControl || pane == Pane::WebMain) {
         connect(page, &QWebEnginePage::geometryChangeRequested, this, [this, pane](const QRect& geometry) {
@@ -140,6 +150,33 @@ void MainWindow::connectPane(PanePage* page)
             });
         });
     }
+}
+
+void MainWindow::addCopyActions()
+{
+    const auto copy = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
+    m_verseMenu.add({QStringLiteral("MnuCopySelection"), QStringLiteral("&Copy"),
+                     [](const VerseUnderPointer& clicked) { return !clicked.selectedText.isEmpty(); },
+                     [copy](const VerseUnderPointer& clicked) { copy(clicked.selectedText); }});
+    m_verseMenu.add({QStringLiteral("MnuCopyVerse"), QStringLiteral("Copy &verse"), {},
+                     [copy](const VerseUnderPointer& clicked) { copy(VerseMenu::verseText(clicked)); }});
+    m_verseMenu.add({QStringLiteral("MnuCopyReference"), QStringLiteral("Copy &reference"), {},
+                     [copy](const VerseUnderPointer& clicked) { copy(VerseMenu::referenceText(clicked)); }});
+}
+
+void MainWindow::showVerseMenu(const QString& verseTableId, const QStringList& texts, const QString& selectedText)
+{
+    VerseUnderPointer clicked;
+    clicked.selectedText = selectedText;
+    bool isNumber = false;
+    const qint32 ayahRef = verseTableId.trimmed().toInt(&isNumber, 10);
+    if (isNumber && ayahRef > 0 && m_state.gConnection) {
+        clicked.ayahRef = ayahRef;
+        clicked.name = store::NameVerse(*m_state.gConnection, ayahRef);
+        clicked.texts = VerseMenu::shownTexts(texts);
+    }
+    if (QMenu* menu = m_verseMenu.create(clicked, this))
+        menu->popup(QCursor::pos());
 }
 
 void MainWindow::createPictures()

@@ -2,6 +2,7 @@
 
 #include "host/host.h"
 #include "ui/layout/panelayout.h"
+#include "ui/versemenu.h"
 
 #include <QMainWindow>
 
@@ -57,6 +58,8 @@ public:
     const PaneLayout& paneLayout() const { return m_layout; }
     // Theme, zoom, Arabic font, search matches, bookmarks and the last place.
     ReadingComfort& comfort() const { return *m_comfort; }
+    // The reading pane's context menu; add actions to it for every verse.
+    VerseMenu& verseMenu() { return m_verseMenu; }
     // The widget that shows one control of the layout's table.
     QWidget* controlWidget(PaneControl control) const;
 
@@ -90,6 +93,8 @@ private:
     double twipsPerPixelHere() const;
     void showAbout();
     void applyVerseMark();
+    void addCopyActions();
+    void showVerseMenu(const QString& verseTableId, const QStringList& texts, const QString& selectedText);
 
     store::SharedState& m_state;
     PaneLayout m_layout;
@@ -116,6 +121,7 @@ private:
     std::unique_ptr<QtHost> m_host;
     std::unique_ptr<navigation::MainWindowLogic> m_logic;
     ReadingComfort* m_comfort = nullptr;
+    VerseMenu m_verseMenu;
 };
 
 } // namespace tilvora::ui

@@ -12,11 +12,13 @@
 //     their own onfocus/onblur attributes switch the "_Sel" class;
 //   - one-line lists keep the height of their text, as they did there.
 // It also reports to the window, through the pane's web channel object, the
-// events the window handles: a right-click in a picker pane and a
-// double-click in the reading page.
+// events the window handles: a right-click in a picker pane, and a
+// double-click and a right-click (the verse menu) in the reading page.
+// In the reading page the reader may select text to copy it.
 //
 // The host wraps this text as a function of `config`:
-//   { reportContextMenu: bool, reportDoubleClick: bool, useChannel: bool }
+//   { reportContextMenu: bool, reportDoubleClick: bool, verseMenu: bool,
+//     useChannel: bool }
 
 'use strict';
 
@@ -54,8 +56,29 @@ var cancelsContextMenu = pageCancels('oncontextmenu');
 var cancelsSelection = pageCancels('onselectstart');
 var procedures = vbScriptProcedures();
 
+// The verse table around a node of the reading page, or null.
+function verseTableOf(node) {
+  var element = node && node.nodeType === 1 ? node : node ? node.parentElement : null;
+  var table = element && element.closest ? element.closest('table') : null;
+  return table && /(^|\s)sura(\s|$)/i.test(table.className) ? table : null;
+}
+
 document.addEventListener('contextmenu', function (event) {
-  if (config.reportContextMenu) {
+  if (config.verseMenu) {
+    // The window's verse menu instead of the engine's own.
+    event.preventDefault();
+    var table = verseTableOf(event.target);
+    var texts = [];
+    if (table) {
+      var cells = table.getElementsByTagName('td');
+      for (var i = 0; i < cells.length; ++i) {
+        var text = (cells[i].innerText || '').trim();
+        if (text) texts.push(text);
+      }
+    }
+    var selection = window.getSelection ? String(window.getSelection()) : '';
+    if (bridge && bridge.verseMenu) bridge.verseMenu(table ? String(table.id) : '', texts, selection);
+  } else if (config.reportContextMenu) {
     // The window's handler resets the pane's selector and returns false.
     event.preventDefault();
     if (bridge) bridge.contextMenu();
@@ -64,8 +87,16 @@ document.addEventListener('contextmenu', function (event) {
   }
 }, true);
 
-if (cancelsSelection) {
+if (cancelsSelection && !config.verseMenu) {
   document.addEventListener('selectstart', function (event) { event.preventDefault(); }, true);
+}
+
+if (config.verseMenu) {
+  // A double-click recites its verse: it does not also select a word.
+  // Dragging and a triple-click still select.
+  document.addEventListener('mousedown', function (event) {
+    if (event.detail === 2) event.preventDefault();
+  }, true);
 }
 
 // Sub f(n): key code 116 cancels the key's default action and its bubbling.
