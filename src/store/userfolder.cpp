@@ -131,6 +131,7 @@ bool UserFolder::prepare(QString* error)
         *error = QStringLiteral("Another Tilvora is updating %1; it was waited for a minute.").arg(m_own);
         return false;
     }
+    recoverInterruptedUpdate();
     if (isCurrent(stamp))
         return ensureMediaLink(m_own, error);
 
@@ -140,6 +141,21 @@ bool UserFolder::prepare(QString* error)
         return false;
     }
     return build(staging.path(), stamp, error) && swapIn(staging.path(), error);
+}
+
+// An update that was cut short (the computer stopped, the program was
+// killed) may have left its new folder half built, or the old folder set
+// aside with none in its place. The first goes; the second comes back.
+void UserFolder::recoverInterruptedUpdate() const
+{
+    const QFileInfo own(m_own);
+    const QDir parent = own.absoluteDir();
+    const QString prefix = QLatin1Char('.') + own.fileName();
+    for (const QString& name : parent.entryList({prefix + QStringLiteral("-new-*")}, QDir::Dirs | QDir::Hidden))
+        QDir(parent.filePath(name)).removeRecursively();
+    const QStringList asides = parent.entryList({prefix + QStringLiteral("-old-*")}, QDir::Dirs | QDir::Hidden, QDir::Time);
+    if (!asides.isEmpty() && !own.exists())
+        QDir().rename(parent.filePath(asides.first()), m_own);
 }
 
 bool UserFolder::build(const QString& staging, const QString& stamp, QString* error) const

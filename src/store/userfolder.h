@@ -51,6 +51,7 @@ private:
     QString contentStamp() const;
     QStringList contentNames() const;
     bool isCurrent(const QString& stamp) const;
+    void recoverInterruptedUpdate() const;
     bool build(const QString& staging, const QString& stamp, QString* error) const;
     bool copyReaderFiles(const QString& staging, QString* error) const;
     bool copyContent(const QString& staging, QString* error) const;

@@ -232,3 +232,24 @@ TEST_F(UserFolderTest, AnUnreadableOldDatabaseIsKeptBesideTheNewContent)
     EXPECT_TRUE(hasProgram(ownFolder(), 11));
     EXPECT_EQ(readFile(own(QStringLiteral("DIC.DAT.unreadable"))), "damaged beyond reading");
 }
+
+TEST_F(UserFolderTest, AnUpdateCutShortIsRecoveredFrom)
+{
+    FixtureDb first;
+    firstContent(first);
+    m_installed.install(first);
+    prepare();
+    setVoiceFolder(32, QStringLiteral("/music/reciter"));
+    // Cut short after the old folder stepped aside, with a new one half built.
+    const QString share = m_home.path() + QStringLiteral("/share");
+    ASSERT_TRUE(QDir().rename(ownFolder(), share + QStringLiteral("/.tilvora-old-1")));
+    writeFile(share + QStringLiteral("/.tilvora-new-AbCdEf/DIC.DAT"), "half");
+
+    FixtureDb second;
+    secondContent(second);
+    m_installed.install(second);
+    prepare();
+    EXPECT_TRUE(hasProgram(ownFolder(), 11));
+    EXPECT_EQ(voiceFolder(ownFolder(), 32), QStringLiteral("/music/reciter"));
+    EXPECT_TRUE(leftovers().isEmpty()) << leftovers().join(u' ').toStdString();
+}
