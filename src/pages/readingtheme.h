@@ -23,6 +23,7 @@ struct ThemeColours {
     QString border;
     // The background of each text's band, by display order 0..3.
     std::array<QString, 4> bands;
+    QString reciting;    // the bands of the verse being recited
     QString heading;     // a chapter heading's band
     QString mark;        // a search match
     QString currentMark; // the match F3 went to

@@ -23,6 +23,7 @@ TEST(ReadingTheme, EveryThemeKeepsItsTextReadableAndItsBandsDistinct)
         const std::string name = themeName(theme).toStdString();
         EXPECT_GE(contrastRatio(c.text, c.page), 7.0) << name;
         EXPECT_GE(contrastRatio(c.text, c.field), 7.0) << name;
+        EXPECT_GE(contrastRatio(c.text, c.reciting), 7.0) << name;
         EXPECT_GE(contrastRatio(c.markText, c.mark), 7.0) << name;
         EXPECT_GE(contrastRatio(c.markText, c.currentMark), 7.0) << name;
         EXPECT_GE(contrastRatio(u"#ffffff"_s, c.heading), 7.0) << name;
