@@ -76,6 +76,10 @@ TEST_F(ReadingComfortWindow, ThemesZoomAndTheArabicFontApplyAndAreRemembered)
                                                              << " on " << band.toStdString();
         }
         if (theme != Theme::Light) {
+            // The verse being recited, as the recitation marks it.
+            evaluate(Pane::WebMain, QStringLiteral("document.querySelector('table.sura').classList.add('tilvora-reciting'); true"));
+            EXPECT_EQ(hexColour(evaluate(Pane::WebMain, backgroundOf(QStringLiteral("td.CSS1"))).toString()), colours.reciting);
+            evaluate(Pane::WebMain, QStringLiteral("document.querySelector('table.sura').classList.remove('tilvora-reciting'); true"));
             EXPECT_TRUE(waitUntil(Pane::WebSurah, backgroundOf(QStringLiteral("body")) + QStringLiteral(" === '%1'")
                                                       .arg(computedColour(colours.page))));
         }
