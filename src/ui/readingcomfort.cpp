@@ -134,6 +134,10 @@ void ReadingComfort::install(QMenuBar* menuBar)
 {
     createViewMenu(menuBar);
     createBookmarksMenu(menuBar);
+    // The verse's own menu: offered for a verse not bookmarked yet.
+    m_window.verseMenu().add({u"MnuBookmarkVerse"_s, u"&Bookmark this verse"_s,
+                              [this](const VerseUnderPointer& clicked) { return !isBookmarked(clicked.ayahRef); },
+                              [this](const VerseUnderPointer& clicked) { bookmarkVerse(clicked.ayahRef); }});
     applyToPanes();
     applyPalette();
     connect(m_window.page(Pane::WebMain), &QWebEnginePage::loadFinished, this, &ReadingComfort::readingPaneLoaded);
@@ -412,6 +416,14 @@ bool ReadingComfort::bookmarkVerse(int ayahRef)
         return false;
     rebuildBookmarksMenu();
     return true;
+}
+
+bool ReadingComfort::isBookmarked(int ayahRef) const
+{
+    if (!m_catalogue)
+        return false;
+    const auto place = m_catalogue->placeOf(ayahRef);
+    return place && m_bookmarks->bookmarks().contains(*place);
 }
 
 void ReadingComfort::bookmarkTopVerse()

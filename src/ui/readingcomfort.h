@@ -67,6 +67,7 @@ public:
     store::BookmarkStore& bookmarks() { return *m_bookmarks; }
     // Bookmarks the verse (AyahRef); false when it is no verse or bookmarked already.
     bool bookmarkVerse(int ayahRef);
+    bool isBookmarked(int ayahRef) const;
     void bookmarkTopVerse();
     // Shows the chapter of the place and scrolls the reading pane to it.
     void openPlace(store::VersePlace place);

@@ -10,6 +10,7 @@
 #include "ui/readingcomfort.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -164,15 +165,39 @@ TEST_F(ReadingComfortWindow, AnArabicSearchHighlightsItsMatchesUnderHeadingsAndS
     expectNoMessages();
 }
 
+// The reading pane's menu for a right-click on a verse cell, once open.
+QMenu* verseMenuOn(QWidget* input, const QPoint& point)
+{
+    QTest::mouseClick(input, Qt::RightButton, {}, point);
+    QMenu* menu = nullptr;
+    if (!QTest::qWaitFor([&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr; }, 10000))
+        ADD_FAILURE() << "no menu opened";
+    return menu;
+}
+
 TEST_F(ReadingComfortWindow, BookmarksAndTheLastPlaceSurviveARestart)
 {
     startProgram();
     ASSERT_FALSE(HasFatalFailure());
     const int throne = queryValue(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = 2 AND AyahNo = 255")).toInt();
-    const int sincerity = queryValue(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = 112 AND AyahNo = 1")).toInt();
     ReadingComfort& comfort = window().comfort();
+
+    // "Bookmark this verse" in the verse's menu, offered until it is bookmarked.
+    const QPoint verse3 = elementCentre(Pane::WebMain, QStringLiteral("document.getElementById('3').rows[1].cells[0]"));
+    QMenu* menu = verseMenuOn(inputWidget(Pane::WebMain), verse3);
+    ASSERT_NE(menu, nullptr);
+    QAction* bookmarkThis = menu->findChild<QAction*>(QStringLiteral("MnuBookmarkVerse"));
+    ASSERT_NE(bookmarkThis, nullptr);
+    EXPECT_EQ(bookmarkThis->text(), QStringLiteral("&Bookmark this verse"));
+    bookmarkThis->trigger();
+    menu->close();
+    EXPECT_EQ(comfort.bookmarks().bookmarks(), (QList<store::VersePlace>{{1, 3}}));
+    menu = verseMenuOn(inputWidget(Pane::WebMain), verse3);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->findChild<QAction*>(QStringLiteral("MnuBookmarkVerse")), nullptr);
+    menu->close();
+
     EXPECT_TRUE(comfort.bookmarkVerse(throne));
-    EXPECT_TRUE(comfort.bookmarkVerse(sincerity));
     EXPECT_FALSE(comfort.bookmarkVerse(throne));
 
     // A bookmark opens its chapter at the verse.
@@ -195,7 +220,7 @@ TEST_F(ReadingComfortWindow, BookmarksAndTheLastPlaceSurviveARestart)
     QMenu* remove = window().comfort().bookmarksMenu()->findChild<QMenu*>(QStringLiteral("MnuRemoveBookmark"));
     ASSERT_NE(remove, nullptr);
     ASSERT_EQ(remove->actions().size(), 2);
-    remove->actions().at(1)->trigger();
+    remove->actions().at(0)->trigger();
     EXPECT_EQ(window().comfort().bookmarks().bookmarks(), (QList<store::VersePlace>{{2, 255}}));
     // The content database holds none of it.
     EXPECT_EQ(queryValue(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name LIKE '%ookmark%'")).toInt(), 0);
