@@ -80,7 +80,7 @@ check_reading() { # OUTPUT
   [[ -f $own/Main.htm ]] || fail "the reading page was not written into $own"
   local url
   url=$(grep -P '^player\turl\t' "$1" | cut -f3)
-  [[ $url == */media/demo/001.mp3 && -f $url ]] || fail "1:3 was not recited from the demo voice's recording (player url: $url)"
+  [[ $url == "$own/media/demo/001.mp3" && -f $url ]] || fail "1:3 was not recited from the demo recording in $own (player url: $url)"
   grep -qP '^player\tposition\t[0-9.]+$' "$1" && grep -qP '^player\tplay$' "$1" || fail "1:3 was not played from its position"
 }
 
