@@ -41,15 +41,18 @@ QString inAppFolder(const QString& appFolder, const QString& name)
     return appFolder.endsWith(QLatin1Char('/')) ? appFolder + name : appFolder + QLatin1Char('/') + name;
 }
 
-// The words a failure is reported with, for the user.
+// The words a failure is reported with, for the user. A database failure is
+// introduced in words of its own; the other kinds' messages already say what
+// happened and why.
+QString failureText(const store::Error& failure)
+{
+    if (failure.kind() != store::Error::Kind::Database)
+        return failure.message();
+    return QStringLiteral("The request could not be carried out: %1").arg(failure.message());
+}
+
 QString failureText(const std::exception& failure)
 {
-    if (const auto* refused = dynamic_cast<const store::RefusedValue*>(&failure))
-        return refused->message();
-    if (const auto* db = dynamic_cast<const store::DbError*>(&failure))
-        return QStringLiteral("The request could not be carried out: %1").arg(db->description());
-    if (const auto* file = dynamic_cast<const pages::PageFileError*>(&failure))
-        return file->message();
     return QStringLiteral("The request could not be carried out: %1").arg(QString::fromStdString(failure.what()));
 }
 
@@ -74,6 +77,8 @@ bool MainWindowLogic::reportFailures(Action&& action)
     try {
         action();
         return true;
+    } catch (const store::Error& failure) {
+        m_host.reportError(failureText(failure));
     } catch (const std::exception& failure) {
         m_host.reportError(failureText(failure));
     }
@@ -93,6 +98,8 @@ void MainWindowLogic::load()
         dispatch(kFirstPageCommand);
     } catch (const store::StartupError&) {
         throw;
+    } catch (const store::Error& failure) {
+        throw store::StartupError(QStringLiteral("The main window could not be prepared. ") + failureText(failure));
     } catch (const std::exception& failure) {
         throw store::StartupError(QStringLiteral("The main window could not be prepared. ") + failureText(failure));
     }

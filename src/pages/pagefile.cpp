@@ -17,11 +17,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace tilvora::pages {
 
-PageFileError::PageFileError(const QString& message)
-    : std::runtime_error(message.toStdString()), m_message(message)
-{
-}
-
 QString PageFilePath(const QString& appFolder, const QString& fileName)
 {
     const QString name = fileName == store::kDef ? u"Default.htm"_s : fileName;

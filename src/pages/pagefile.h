@@ -1,23 +1,18 @@
 #pragma once
 
+#include "store/error.h"
 #include "store/sharedstate.h"
 #include "store/statements.h"
 
 #include <QString>
 
-#include <stdexcept>
-
 namespace tilvora::pages {
 
 // A page file that could not be written. The message names the file and says
 // why in plain words.
-class PageFileError : public std::runtime_error {
+class PageFileError : public store::Error {
 public:
-    explicit PageFileError(const QString& message);
-    const QString& message() const { return m_message; }
-
-private:
-    QString m_message;
+    explicit PageFileError(const QString& message) : Error(Kind::PageFile, message) {}
 };
 
 // The path of a page file in the application folder; kDef stands for

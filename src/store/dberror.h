@@ -1,15 +1,13 @@
 #pragma once
 
-#include <QString>
-
-#include <stdexcept>
+#include "error.h"
 
 namespace tilvora::store {
 
-// A failure of the content store. Like the record-set layer it replaces, it
-// carries a number that callers can tell apart and a description in plain
-// words (playback shows the description as a message box title).
-class DbError : public std::runtime_error {
+// A failure of the content store. It carries a number that callers can tell
+// apart and a description in plain words (playback shows the description as a
+// message box title).
+class DbError : public Error {
 public:
     // Reading a field when there is no current record (past the end, empty set).
     static constexpr int NoCurrentRecord = 3021;
@@ -22,32 +20,20 @@ public:
     // Asked for data that the database does not hold (raised by playback).
     static constexpr int NoData = -2147217904;
 
-    DbError(int number, const QString& description);
+    DbError(int number, const QString& description) : Error(Kind::Database, description), m_number(number) {}
 
     int number() const { return m_number; }
-    const QString& description() const { return m_description; }
+    const QString& description() const { return message(); }
 
 private:
     int m_number;
-    QString m_description;
 };
-
-} // namespace tilvora::store
-
-namespace tilvora::store {
 
 // A value refused before any statement ran (a chapter number that is not a
 // whole number, say). Nothing was changed; the message tells the user why.
-class RefusedValue : public std::runtime_error {
+class RefusedValue : public Error {
 public:
-    explicit RefusedValue(const QString& message)
-        : std::runtime_error(message.toStdString()), m_message(message)
-    {
-    }
-    const QString& message() const { return m_message; }
-
-private:
-    QString m_message;
+    explicit RefusedValue(const QString& message) : Error(Kind::Refused, message) {}
 };
 
 } // namespace tilvora::store

@@ -31,8 +31,6 @@ bool isWriteFailure(const QString& why)
 }
 } // namespace
 
-StartupError::StartupError(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) {}
-
 QString normalizedAppFolder(const QString& folder)
 {
     QString path = QDir::cleanPath(QDir(folder).absolutePath());

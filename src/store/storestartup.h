@@ -1,21 +1,16 @@
 #pragma once
 
+#include "error.h"
 #include "sharedstate.h"
 
 #include <QString>
 
-#include <stdexcept>
-
 namespace tilvora::store {
 
 // A failure that ends start-up; the message says in plain words what is wrong.
-class StartupError : public std::runtime_error {
+class StartupError : public Error {
 public:
-    explicit StartupError(const QString& message);
-    const QString& message() const { return m_message; }
-
-private:
-    QString m_message;
+    explicit StartupError(const QString& message) : Error(Kind::Startup, message) {}
 };
 
 // The store steps of start-up: records the application folder, opens
