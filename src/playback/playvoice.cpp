@@ -22,11 +22,6 @@ struct PlaybackFailure {
 // Thrown from the search's yield when a newer request has started meanwhile.
 struct Superseded {};
 
-// The number of the newest playback request. Requests nest (a newer one runs
-// inside an older one's yield), all on the one user-interface thread, so a
-// plain counter is all it takes.
-quint64 g_newestRequest = 0;
-
 // Clears the program list's filter as soon as the voice has been read (or
 // could not be), before the search yields to other handlers, which expect the
 // list unfiltered. This is the one place playback narrows it.
@@ -132,9 +127,9 @@ void playVerse(store::SharedState& state, host::Host& host, qint32 ayahRef, quin
     // entry. When a newer request ran during a yield, this one stops there:
     // the search is left by the exception (it holds no open folder between
     // entries), and PlayVoice ends quietly.
-    const auto yieldOrStop = [&host, request] {
+    const auto yieldOrStop = [&state, &host, request] {
         host.processEvents();
-        if (g_newestRequest != request)
+        if (state.gNewestPlayRequest != request)
             throw Superseded{};
     };
 
@@ -157,7 +152,7 @@ void playVerse(store::SharedState& state, host::Host& host, qint32 ayahRef, quin
 
 void PlayVoice(store::SharedState& state, host::Host& host, qint32 ayahRef)
 {
-    const quint64 request = ++g_newestRequest;
+    const quint64 request = ++state.gNewestPlayRequest;
     try {
         try {
             playVerse(state, host, ayahRef, request);
