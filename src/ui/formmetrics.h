@@ -8,9 +8,10 @@
 
 namespace tilvora::ui {
 
-// The fixed forms (the folder dialog, the splash and About windows) are
-// designed in twips, 1/1440 inch; these place their controls in pixels at the
-// widget's logical resolution (15 twips to the pixel at 96 dots per inch).
+// The fixed forms (the folder dialog, the splash and About windows) give their
+// controls' places in twips, 1/1440 inch, so that they keep their proportions
+// at any resolution; these convert them to pixels at the widget's logical
+// resolution (15 twips to the pixel at 96 dots per inch).
 
 inline int formPixels(const QWidget* widget, double twips)
 {
@@ -27,7 +28,7 @@ inline QRect formRect(const QWidget* widget, double left, double top, double wid
     return {x, y, formPixels(widget, left + width) - x, formPixels(widget, top + height) - y};
 }
 
-// Tahoma, which the forms were drawn with, or the nearest font installed:
+// Tahoma, which the forms' places are measured for, or the nearest font installed:
 // Noto Sans is as compact, DejaVu Sans is always there.
 inline QFont formFont(double pointSize, bool bold = false)
 {

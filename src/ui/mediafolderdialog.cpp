@@ -177,8 +177,8 @@ void MediaFolderDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (m_mappingMessagePending) {
         m_mappingMessagePending = false;
-        // Once the dialog is on the screen and active, like the original's
-        // activation handler, not inside the show itself.
+        // Once the dialog is on the screen and active, not inside the show
+        // itself, so that the message opens over the dialog it is about.
         QMetaObject::invokeMethod(this, &MediaFolderDialog::showMappingMessage, Qt::QueuedConnection);
     }
 }

@@ -10,7 +10,7 @@
 //     active element's value, as the control page's lists and radios expect;
 //   - the reading page's verse cells take the focus when clicked, so that
 //     their own onfocus/onblur attributes switch the "_Sel" class;
-//   - one-line lists keep the height of their text, as they did there.
+//   - one-line lists keep the height of their text whatever their style says.
 // It also reports to the window, through the pane's web channel object, the
 // events the window handles: a right-click in a picker pane, and a
 // double-click and a right-click (the verse menu) in the reading page.
@@ -132,9 +132,9 @@ if (procedures.s && typeof window.s !== 'function') {
   document.addEventListener('click', focusChanged, true);
 }
 
-// The pages without a document type were written for an engine whose one-line
-// lists kept the height of their text whatever height a style gave them
-// (the control page styles its lists "height: 5"); here they keep it too.
+// The control page styles its lists "height: 5", which in a page without a
+// document type would shrink a one-line list to a sliver; such lists keep the
+// height of their text instead.
 if (document.compatMode === 'BackCompat' && document.getElementsByTagName('select').length > 0) {
   var listStyle = document.createElement('style');
   listStyle.textContent = 'select:not([multiple]) { height: auto !important; }';

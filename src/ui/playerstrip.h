@@ -17,7 +17,7 @@ namespace tilvora::ui {
 // play/pause, stop, a position slider between the elapsed and the total time,
 // and a volume control, over a QMediaPlayer that decodes MP3 and WMA.
 //
-// The program drives it like the player it replaces: setUrl opens a file,
+// The program drives it in three calls: setUrl opens a file,
 // setCurrentPosition moves to a second, play starts. The media opens in the
 // background, and a seek given before it has opened would be lost, so a
 // position and a play asked for while the file is still opening are kept and
