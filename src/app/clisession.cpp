@@ -222,8 +222,8 @@ void CliSession::handleDownload(const QStringList& fields)
 
 void CliSession::printLayout()
 {
-    for (const ui::ControlGeometry& control : m_layout.controls())
-        m_host.writeLine(QStringList{QStringLiteral("layout")} + ui::layoutFields(control));
+    for (const layout::ControlGeometry& control : m_layout.controls())
+        m_host.writeLine(QStringList{QStringLiteral("layout")} + layout::layoutFields(control));
 }
 
 } // namespace tilvora::app

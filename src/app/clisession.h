@@ -3,7 +3,7 @@
 #include "host/texthost.h"
 #include "navigation/mainwindowlogic.h"
 #include "store/sharedstate.h"
-#include "ui/layout/panelayout.h"
+#include "layout/panelayout.h"
 
 #include <QString>
 #include <QStringList>
@@ -38,7 +38,7 @@ private:
     host::TextHost m_host;
     store::SharedState m_state;
     std::unique_ptr<navigation::MainWindowLogic> m_logic;
-    ui::PaneLayout m_layout;
+    layout::PaneLayout m_layout;
 };
 
 } // namespace tilvora::app

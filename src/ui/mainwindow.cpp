@@ -28,6 +28,7 @@
 namespace tilvora::ui {
 
 using host::Pane;
+using namespace layout;
 
 namespace {
 

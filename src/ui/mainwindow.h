@@ -1,7 +1,7 @@
 #pragma once
 
 #include "host/host.h"
-#include "ui/layout/panelayout.h"
+#include "layout/panelayout.h"
 #include "ui/versemenu.h"
 
 #include <QMainWindow>
@@ -24,6 +24,11 @@ class MainWindowLogic;
 }
 
 namespace tilvora::ui {
+
+using layout::ControlGeometry;
+using layout::kPaneControlCount;
+using layout::PaneControl;
+using layout::PaneLayout;
 
 class PanePage;
 class PlayerStrip;

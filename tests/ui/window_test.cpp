@@ -32,6 +32,8 @@ namespace tilvora::ui::test {
 namespace {
 
 using host::Pane;
+using layout::pixelRect;
+using layout::twipsPerPixel;
 
 // Collects the addresses handed to the desktop's browser.
 class DesktopBrowser : public QObject {

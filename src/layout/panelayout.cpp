@@ -1,9 +1,9 @@
-#include "ui/layout/panelayout.h"
+#include "layout/panelayout.h"
 
 #include <cmath>
 #include <limits>
 
-namespace tilvora::ui {
+namespace tilvora::layout {
 
 namespace {
 
@@ -231,4 +231,4 @@ QRect pixelRect(const ControlGeometry& control, double logicalDpi)
     return QRect(left, top, right - left, bottom - top);
 }
 
-} // namespace tilvora::ui
+} // namespace tilvora::layout

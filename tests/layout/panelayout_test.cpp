@@ -1,12 +1,12 @@
-#include "ui/layout/panelayout.h"
+#include "layout/panelayout.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 
-using tilvora::ui::ControlGeometry;
-using tilvora::ui::PaneControl;
-using tilvora::ui::PaneLayout;
+using tilvora::layout::ControlGeometry;
+using tilvora::layout::PaneControl;
+using tilvora::layout::PaneLayout;
 
 namespace {
 
@@ -141,23 +141,23 @@ TEST(PaneLayout, LayoutLinesRoundHalvesToEven)
     EXPECT_EQ(controls.back().name, QStringLiteral("WinMediaPlayer"));
     const QStringList expected {QStringLiteral("WebControl"), QStringLiteral("8970"), QStringLiteral("810"),
                                 QStringLiteral("3151"), QStringLiteral("8190"), QStringLiteral("1")};
-    EXPECT_EQ(tilvora::ui::layoutFields(layout.control(PaneControl::WebControl)), expected);
+    EXPECT_EQ(tilvora::layout::layoutFields(layout.control(PaneControl::WebControl)), expected);
     // The strip's left, 8870.5, becomes the reading pane's 8870 twips.
     EXPECT_EQ(layout.control(PaneControl::WebMain).width, 8870);
-    EXPECT_EQ(tilvora::ui::toWholeTwips(-2.5), -2);
-    EXPECT_EQ(tilvora::ui::toWholeTwips(3e9), std::nullopt);
+    EXPECT_EQ(tilvora::layout::toWholeTwips(-2.5), -2);
+    EXPECT_EQ(tilvora::layout::toWholeTwips(3e9), std::nullopt);
 }
 
 TEST(PaneLayout, PixelsAtTheLogicalResolution)
 {
-    EXPECT_EQ(tilvora::ui::twipsPerPixel(96), 15);
-    EXPECT_EQ(tilvora::ui::pixelsToTwips(808, 96), 12120);
+    EXPECT_EQ(tilvora::layout::twipsPerPixel(96), 15);
+    EXPECT_EQ(tilvora::layout::pixelsToTwips(808, 96), 12120);
     PaneLayout layout;
     ASSERT_TRUE(layout.arrangePanes(12120, 9000));
     // At 120 dpi (12 twips a pixel) 1395 twips is 116.25 pixels: the label
     // and the search pane still meet.
-    const QRect label = tilvora::ui::pixelRect(layout.control(PaneControl::LblSearch), 120);
-    const QRect search = tilvora::ui::pixelRect(layout.control(PaneControl::WebSearch), 120);
+    const QRect label = tilvora::layout::pixelRect(layout.control(PaneControl::LblSearch), 120);
+    const QRect search = tilvora::layout::pixelRect(layout.control(PaneControl::WebSearch), 120);
     EXPECT_EQ(label, QRect(0, 0, 116, 34));
     EXPECT_EQ(search.left(), label.right() + 1);
 }

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace tilvora::ui {
+namespace tilvora::layout {
 
 // The controls of the main window, in the order of its control table.
 enum class PaneControl {
@@ -111,4 +111,4 @@ double pixelsToTwips(double pixels, double logicalDpi);
 // controls that touch in twips touch in pixels too.
 QRect pixelRect(const ControlGeometry& control, double logicalDpi);
 
-} // namespace tilvora::ui
+} // namespace tilvora::layout
