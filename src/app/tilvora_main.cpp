@@ -2,6 +2,7 @@
 
 #include "store/userfolder.h"
 #include "ui/desktopsession.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -18,7 +19,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Tilvora"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.08.09A"));
+    QCoreApplication::setApplicationVersion(tilvora::shownVersion());
     // The installed desktop entry, which gives the windows their icon and
     // name in the desktop's task list.
     QGuiApplication::setDesktopFileName(QStringLiteral("tilvora"));

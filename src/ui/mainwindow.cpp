@@ -7,6 +7,7 @@
 #include "ui/playerstrip.h"
 #include "ui/qthost.h"
 #include "ui/readingcomfort.h"
+#include "version.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -32,8 +33,6 @@ using namespace layout;
 
 namespace {
 
-const QString kTitle = QStringLiteral(" .:: Tilvora (version 2.08.09A) ::.");
-
 constexpr std::array<Pane, 6> kPanes{Pane::WebSearch, Pane::WebSurah, Pane::WebWord,
                                      Pane::WebSubject, Pane::WebControl, Pane::WebMain};
 
@@ -55,7 +54,7 @@ QLabel* createPicture(const QString& name, QWidget* parent)
 MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow(parent), m_state(state)
 {
     setObjectName(QStringLiteral("FrmMain"));
-    setWindowTitle(kTitle);
+    setWindowTitle(QStringLiteral(" .:: Tilvora (version %1) ::.").arg(shownVersion()));
     setWindowIcon(appIcon());
     QFont windowFont(QStringLiteral("Tahoma"));
     windowFont.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});

@@ -2,6 +2,7 @@
 
 #include "ui/artwork.h"
 #include "ui/formmetrics.h"
+#include "version.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -106,7 +107,7 @@ SplashWindow::~SplashWindow() = default;
 
 QString SplashWindow::versionText()
 {
-    return QStringLiteral("Version: 2.08.09A");
+    return QStringLiteral("Version: ") + shownVersion();
 }
 
 void SplashWindow::showNow()
