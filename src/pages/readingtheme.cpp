@@ -11,26 +11,54 @@ namespace {
 // Light: the page's own colours (its text is black, its bands as written in
 // the page's style sheet); only the headings and matches take these.
 const ThemeColours kLight{
-    u"#ffffff"_s, u"#000000"_s, u"#1f4e79"_s, u"#0000ee"_s, u"#ffffff"_s, u"#ffffff"_s,
+    u"#ffffff"_s,
+    u"#000000"_s,
+    u"#1f4e79"_s,
+    u"#0000ee"_s,
+    u"#ffffff"_s,
+    u"#ffffff"_s,
     {u"#dcf3dc"_s, u"#faf0e6"_s, u"#f0f8ff"_s, u"#ededed"_s},
-    u"#fbeeb8"_s, u"#2f4f4f"_s, u"#ffe066"_s, u"#ff9f1c"_s, u"#000000"_s,
+    u"#fbeeb8"_s,
+    u"#2f4f4f"_s,
+    u"#ffe066"_s,
+    u"#ff9f1c"_s,
+    u"#000000"_s,
 };
 const ThemeColours kSepia{
-    u"#f4ecd8"_s, u"#3b2f1e"_s, u"#6b3200"_s, u"#6b3200"_s, u"#fbf5e6"_s, u"#d9c9a3"_s,
+    u"#f4ecd8"_s,
+    u"#3b2f1e"_s,
+    u"#6b3200"_s,
+    u"#6b3200"_s,
+    u"#fbf5e6"_s,
+    u"#d9c9a3"_s,
     {u"#e9e6c6"_s, u"#f6e3cb"_s, u"#e5e2d6"_s, u"#eee4d0"_s},
-    u"#f3dca8"_s, u"#5b4636"_s, u"#ffd76a"_s, u"#f0a030"_s, u"#000000"_s,
+    u"#f3dca8"_s,
+    u"#5b4636"_s,
+    u"#ffd76a"_s,
+    u"#f0a030"_s,
+    u"#000000"_s,
 };
 const ThemeColours kDark{
-    u"#1b1c1f"_s, u"#e8e6e3"_s, u"#9cc8ff"_s, u"#8ab4f8"_s, u"#2a2b2f"_s, u"#3c3f44"_s,
+    u"#1b1c1f"_s,
+    u"#e8e6e3"_s,
+    u"#9cc8ff"_s,
+    u"#8ab4f8"_s,
+    u"#2a2b2f"_s,
+    u"#3c3f44"_s,
     {u"#1f3326"_s, u"#3a2c22"_s, u"#1f2d40"_s, u"#2e2e30"_s},
-    u"#3d3a1e"_s, u"#3c4a5a"_s, u"#5a4300"_s, u"#8a3f00"_s, u"#ffffff"_s,
+    u"#3d3a1e"_s,
+    u"#3c4a5a"_s,
+    u"#5a4300"_s,
+    u"#8a3f00"_s,
+    u"#ffffff"_s,
 };
 
 // Scroll bars and the engine's own controls follow a dark page.
 QString colourScheme(const ThemeColours& c)
 {
-    return contrastRatio(c.page, u"#000000"_s) < contrastRatio(c.page, u"#ffffff"_s) ? u":root { color-scheme: dark; }\n"_s
-                                                                                      : QString();
+    return contrastRatio(c.page, u"#000000"_s) < contrastRatio(c.page, u"#ffffff"_s)
+        ? u":root { color-scheme: dark; }\n"_s
+        : QString();
 }
 
 QString cellRules(const ThemeColours& c)
@@ -84,7 +112,7 @@ std::optional<double> relativeLuminance(const QString& colour)
     if (!ok)
         return std::nullopt;
     return 0.2126 * channelLuminance(int((rgb >> 16) & 0xff)) + 0.7152 * channelLuminance(int((rgb >> 8) & 0xff))
-           + 0.0722 * channelLuminance(int(rgb & 0xff));
+        + 0.0722 * channelLuminance(int(rgb & 0xff));
 }
 
 } // namespace

@@ -15,17 +15,17 @@ enum class Theme { Light, Sepia, Dark };
 
 // The colours of one theme, as CSS hex colours ("#rrggbb").
 struct ThemeColours {
-    QString page;      // the page behind the verses, and the picker panes
-    QString text;      // the body text
+    QString page; // the page behind the verses, and the picker panes
+    QString text; // the body text
     QString focusText; // a verse cell with the focus
     QString link;
-    QString field;     // lists and text fields of the picker and control panes
+    QString field; // lists and text fields of the picker and control panes
     QString border;
     // The background of each text's band, by display order 0..3.
     std::array<QString, 4> bands;
-    QString reciting;    // the bands of the verse being recited
-    QString heading;     // a chapter heading's band
-    QString mark;        // a search match
+    QString reciting; // the bands of the verse being recited
+    QString heading; // a chapter heading's band
+    QString mark; // a search match
     QString currentMark; // the match F3 went to
     QString markText;
 };

@@ -19,8 +19,8 @@ QString ChapterEntry::title() const
 
 VerseCatalogue::VerseCatalogue(store::Connection& connection) : m_connection(connection)
 {
-    store::RecordSet starts =
-        connection.Open(u"SELECT SurahNo, MIN(AyahRef) AS FirstRef FROM MD_Ayah_TAB GROUP BY SurahNo ORDER BY SurahNo"_s);
+    store::RecordSet starts = connection.Open(
+        u"SELECT SurahNo, MIN(AyahRef) AS FirstRef FROM MD_Ayah_TAB GROUP BY SurahNo ORDER BY SurahNo"_s);
     for (starts.MoveFirst(); !starts.Eof(); starts.MoveNext())
         m_chapters.append({starts.value(0).toInt(), starts.value(1).toInt(), {}, {}});
     try {
@@ -49,8 +49,8 @@ const ChapterEntry* VerseCatalogue::chapter(int number) const
 
 std::optional<store::VersePlace> VerseCatalogue::placeOf(int ayahRef) const
 {
-    store::RecordSet row =
-        m_connection.Open(u"SELECT SurahNo, AyahNo FROM MD_Ayah_TAB WHERE AyahRef = %1"_s.arg(ayahRef));
+    store::RecordSet row
+        = m_connection.Open(u"SELECT SurahNo, AyahNo FROM MD_Ayah_TAB WHERE AyahRef = %1"_s.arg(ayahRef));
     if (row.RecordCount() == 0)
         return std::nullopt;
     row.MoveFirst();
@@ -100,7 +100,9 @@ QString openingWords(store::SharedState& state, int ayahRef, int count)
     text.remove(markup);
     QStringList words = text.split(blanks, Qt::SkipEmptyParts);
     // Pause signs stand between words as tokens of their own.
-    words.removeIf([](const QString& word) { return std::none_of(word.cbegin(), word.cend(), [](QChar c) { return c.isLetter(); }); });
+    words.removeIf([](const QString& word) {
+        return std::none_of(word.cbegin(), word.cend(), [](QChar c) { return c.isLetter(); });
+    });
     const bool cut = words.size() > count;
     words = words.mid(0, count);
     return words.join(u' ') + (cut ? u" …"_s : QString());

@@ -6,11 +6,11 @@ namespace {
 
 bool isDroppedMark(char16_t c)
 {
-    return (c >= 0x0610 && c <= 0x061A)    // honorific and small high signs
-           || (c >= 0x064B && c <= 0x065F) // vowel marks, shadda, sukun, hamza above and below
-           || c == 0x0670                  // superscript alef
-           || (c >= 0x06D6 && c <= 0x06ED) // Quranic annotation signs
-           || c == 0x0640;                 // tatweel
+    return (c >= 0x0610 && c <= 0x061A) // honorific and small high signs
+        || (c >= 0x064B && c <= 0x065F) // vowel marks, shadda, sukun, hamza above and below
+        || c == 0x0670 // superscript alef
+        || (c >= 0x06D6 && c <= 0x06ED) // Quranic annotation signs
+        || c == 0x0640; // tatweel
 }
 
 char16_t foldedLetter(char16_t c)

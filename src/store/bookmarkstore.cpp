@@ -50,8 +50,8 @@ bool BookmarkStore::openAt(const QString& path)
 {
     {
         QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
-                              ? QSqlDatabase::database(m_connectionName, false)
-                              : QSqlDatabase::addDatabase(u"QSQLITE"_s, m_connectionName);
+            ? QSqlDatabase::database(m_connectionName, false)
+            : QSqlDatabase::addDatabase(u"QSQLITE"_s, m_connectionName);
         db.close();
         db.setDatabaseName(path);
         if (db.open()) {
@@ -63,7 +63,7 @@ bool BookmarkStore::openAt(const QString& path)
                 sound = sound && run(statement);
             // Tables of another shape fail here.
             sound = sound && run(u"SELECT Position, SurahNo, AyahNo FROM Bookmark LIMIT 1"_s)
-                    && run(u"SELECT SurahNo, AyahNo FROM LastPlace LIMIT 1"_s);
+                && run(u"SELECT SurahNo, AyahNo FROM LastPlace LIMIT 1"_s);
             if (sound)
                 return true;
         }
@@ -79,8 +79,8 @@ void BookmarkStore::setAside(const QString& path)
     for (int n = 2; QFile::exists(aside); ++n)
         aside = path + u".damaged-"_s + stamp + u'-' + QString::number(n);
     if (!QFile::rename(path, aside)) {
-        m_problem = u"Your bookmarks file %1 cannot be read and cannot be moved aside."_s.arg(
-            QDir::toNativeSeparators(path));
+        m_problem
+            = u"Your bookmarks file %1 cannot be read and cannot be moved aside."_s.arg(QDir::toNativeSeparators(path));
         return;
     }
     m_problem = u"Your bookmarks file could not be read. It was set aside as %1, and Tilvora starts with no "

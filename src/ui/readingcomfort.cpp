@@ -44,8 +44,8 @@ const QString kZoomKey = u"reading/zoom"_s;
 const QString kFontKey = u"reading/arabicFont"_s;
 constexpr double kZoomStep = 1.1;
 
-constexpr std::array<Pane, 6> kAllPanes{Pane::WebSearch, Pane::WebSurah, Pane::WebWord,
-                                        Pane::WebSubject, Pane::WebControl, Pane::WebMain};
+constexpr std::array<Pane, 6> kAllPanes{
+    Pane::WebSearch, Pane::WebSurah, Pane::WebWord, Pane::WebSubject, Pane::WebControl, Pane::WebMain};
 
 QString scriptText()
 {
@@ -136,8 +136,8 @@ void ReadingComfort::install(QMenuBar* menuBar)
     createBookmarksMenu(menuBar);
     // The verse's own menu: offered for a verse not bookmarked yet.
     m_window.verseMenu().add({u"MnuBookmarkVerse"_s, u"&Bookmark this verse"_s,
-                              [this](const VerseUnderPointer& clicked) { return !isBookmarked(clicked.ayahRef); },
-                              [this](const VerseUnderPointer& clicked) { bookmarkVerse(clicked.ayahRef); }});
+        [this](const VerseUnderPointer& clicked) { return !isBookmarked(clicked.ayahRef); },
+        [this](const VerseUnderPointer& clicked) { bookmarkVerse(clicked.ayahRef); }});
     applyToPanes();
     applyPalette();
     connect(m_window.page(Pane::WebMain), &QWebEnginePage::loadFinished, this, &ReadingComfort::readingPaneLoaded);
@@ -204,7 +204,8 @@ void ReadingComfort::createBookmarksMenu(QMenuBar* menuBar)
 void ReadingComfort::rebuildBookmarksMenu()
 {
     m_bookmarksMenu->clear();
-    QAction* add = m_bookmarksMenu->addAction(u"&Bookmark the Verse at the Top"_s, this, [this] { bookmarkTopVerse(); });
+    QAction* add
+        = m_bookmarksMenu->addAction(u"&Bookmark the Verse at the Top"_s, this, [this] { bookmarkTopVerse(); });
     add->setObjectName(u"MnuBookmarkTop"_s);
     add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     m_window.addAction(add);
@@ -398,11 +399,12 @@ int ReadingComfort::topVerse()
     int ref = 0;
     QEventLoop loop;
     QTimer::singleShot(2000, &loop, &QEventLoop::quit);
-    m_window.page(Pane::WebMain)->runJavaScript(u"window.tilvoraComfort ? window.tilvoraComfort.topVerse() : 0"_s,
-                                                [&ref, &loop](const QVariant& answer) {
-                                                    ref = answer.toInt();
-                                                    loop.quit();
-                                                });
+    m_window.page(Pane::WebMain)
+        ->runJavaScript(
+            u"window.tilvoraComfort ? window.tilvoraComfort.topVerse() : 0"_s, [&ref, &loop](const QVariant& answer) {
+                ref = answer.toInt();
+                loop.quit();
+            });
     loop.exec();
     return ref;
 }

@@ -20,8 +20,8 @@ TEST(ArabicFolding, DropsMarksAndWritesEachLetterOneWay)
 
 TEST(ArabicFolding, LeavesOtherTextAsItIs)
 {
-    for (const QString &text : {u"Allah, the Merciful"_s, u"SÄG: han är GUD"_s, u"کہو، وہ اللہ ہے، یکتا"_s,
-                                u"*%_'"_s, QString()})
+    for (const QString& text :
+        {u"Allah, the Merciful"_s, u"SÄG: han är GUD"_s, u"کہو، وہ اللہ ہے، یکتا"_s, u"*%_'"_s, QString()})
         EXPECT_EQ(foldArabic(text), text);
     // Folding works character by character: pieces fold as the whole does.
     EXPECT_EQ(foldArabic(u"قُلْ هُوَ\nٱللَّهُ أَحَدٌ"_s), foldArabic(u"قُلْ هُوَ"_s) + u'\n' + foldArabic(u"ٱللَّهُ أَحَدٌ"_s));

@@ -63,26 +63,31 @@ TEST_F(ReadingComfortWindow, ThemesZoomAndTheArabicFontApplyAndAreRemembered)
         const pages::ThemeColours& colours = pages::themeColours(theme);
         // Each text keeps its own band; the picker panes follow the theme.
         for (int order = 0; order < 4; ++order) {
-            EXPECT_TRUE(waitUntil(Pane::WebMain, backgroundOf(QStringLiteral("td.CSS%1").arg(order)) + QStringLiteral(" === '%1'")
-                                                     .arg(computedColour(colours.bands[std::size_t(order)]))))
+            EXPECT_TRUE(waitUntil(Pane::WebMain,
+                backgroundOf(QStringLiteral("td.CSS%1").arg(order))
+                    + QStringLiteral(" === '%1'").arg(computedColour(colours.bands[std::size_t(order)]))))
                 << pages::themeName(theme).toStdString() << " band " << order;
         }
         // The contrast as the page shows it: its own text colour on its band.
         for (int order = 0; order < 4; ++order) {
             const QString cell = QStringLiteral("td.CSS%1").arg(order);
-            const QString text = hexColour(
-                evaluate(Pane::WebMain, QStringLiteral("getComputedStyle(document.querySelector('%1')).color").arg(cell)).toString());
+            const QString text = hexColour(evaluate(
+                Pane::WebMain, QStringLiteral("getComputedStyle(document.querySelector('%1')).color").arg(cell))
+                                               .toString());
             const QString band = hexColour(evaluate(Pane::WebMain, backgroundOf(cell)).toString());
-            EXPECT_GE(pages::contrastRatio(text, band), 7.0) << pages::themeName(theme).toStdString() << " " << text.toStdString()
-                                                             << " on " << band.toStdString();
+            EXPECT_GE(pages::contrastRatio(text, band), 7.0)
+                << pages::themeName(theme).toStdString() << " " << text.toStdString() << " on " << band.toStdString();
         }
         if (theme != Theme::Light) {
             // The verse being recited, as the recitation marks it.
-            evaluate(Pane::WebMain, QStringLiteral("document.querySelector('table.sura').classList.add('tilvora-reciting'); true"));
-            EXPECT_EQ(hexColour(evaluate(Pane::WebMain, backgroundOf(QStringLiteral("td.CSS1"))).toString()), colours.reciting);
-            evaluate(Pane::WebMain, QStringLiteral("document.querySelector('table.sura').classList.remove('tilvora-reciting'); true"));
-            EXPECT_TRUE(waitUntil(Pane::WebSurah, backgroundOf(QStringLiteral("body")) + QStringLiteral(" === '%1'")
-                                                      .arg(computedColour(colours.page))));
+            evaluate(Pane::WebMain,
+                QStringLiteral("document.querySelector('table.sura').classList.add('tilvora-reciting'); true"));
+            EXPECT_EQ(hexColour(evaluate(Pane::WebMain, backgroundOf(QStringLiteral("td.CSS1"))).toString()),
+                colours.reciting);
+            evaluate(Pane::WebMain,
+                QStringLiteral("document.querySelector('table.sura').classList.remove('tilvora-reciting'); true"));
+            EXPECT_TRUE(waitUntil(Pane::WebSurah,
+                backgroundOf(QStringLiteral("body")) + QStringLiteral(" === '%1'").arg(computedColour(colours.page))));
         }
         saveScreenshot(QStringLiteral("theme-%1-chapter1").arg(pages::themeName(theme).toLower()));
     }
@@ -90,18 +95,23 @@ TEST_F(ReadingComfortWindow, ThemesZoomAndTheArabicFontApplyAndAreRemembered)
     comfort.setZoom(1.5);
     EXPECT_DOUBLE_EQ(window().view(Pane::WebMain)->zoomFactor(), 1.5);
     comfort.setArabicFont(QStringLiteral("Amiri Quran"));
-    EXPECT_TRUE(waitUntil(Pane::WebMain, fontOf(QStringLiteral("td.CSS0")) + QStringLiteral(".indexOf('Amiri Quran') >= 0")));
+    EXPECT_TRUE(
+        waitUntil(Pane::WebMain, fontOf(QStringLiteral("td.CSS0")) + QStringLiteral(".indexOf('Amiri Quran') >= 0")));
     // The Arabic text only: the translations keep their fonts.
-    EXPECT_LT(evaluate(Pane::WebMain, fontOf(QStringLiteral("td.CSS1")) + QStringLiteral(".indexOf('Amiri Quran')")).toInt(), 0);
+    EXPECT_LT(
+        evaluate(Pane::WebMain, fontOf(QStringLiteral("td.CSS1")) + QStringLiteral(".indexOf('Amiri Quran')")).toInt(),
+        0);
 
     closeProgram();
     startProgram();
     ASSERT_FALSE(HasFatalFailure());
     EXPECT_EQ(window().comfort().theme(), Theme::Dark);
     EXPECT_EQ(window().comfort().arabicFont(), QStringLiteral("Amiri Quran"));
-    EXPECT_TRUE(waitUntil(Pane::WebMain, backgroundOf(QStringLiteral("td.CSS2")) + QStringLiteral(" === '%1'")
-                                             .arg(computedColour(pages::themeColours(Theme::Dark).bands[2]))));
-    EXPECT_TRUE(waitUntil(Pane::WebMain, fontOf(QStringLiteral("td.CSS0")) + QStringLiteral(".indexOf('Amiri Quran') >= 0")));
+    EXPECT_TRUE(waitUntil(Pane::WebMain,
+        backgroundOf(QStringLiteral("td.CSS2"))
+            + QStringLiteral(" === '%1'").arg(computedColour(pages::themeColours(Theme::Dark).bands[2]))));
+    EXPECT_TRUE(
+        waitUntil(Pane::WebMain, fontOf(QStringLiteral("td.CSS0")) + QStringLiteral(".indexOf('Amiri Quran') >= 0")));
     EXPECT_DOUBLE_EQ(window().view(Pane::WebMain)->zoomFactor(), 1.5);
 
     // The keys and the wheel with Ctrl held.
@@ -112,8 +122,8 @@ TEST_F(ReadingComfortWindow, ThemesZoomAndTheArabicFontApplyAndAreRemembered)
     QWidget* input = window().view(Pane::WebMain)->focusProxy();
     ASSERT_NE(input, nullptr);
     const QPointF centre = QPointF(input->rect().center());
-    QWheelEvent wheel(centre, input->mapToGlobal(centre), {}, {0, 120}, Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase,
-                      false);
+    QWheelEvent wheel(
+        centre, input->mapToGlobal(centre), {}, {0, 120}, Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(input, &wheel);
     EXPECT_GT(window().view(Pane::WebMain)->zoomFactor(), 1.0);
     expectNoMessages();
@@ -124,31 +134,40 @@ TEST_F(ReadingComfortWindow, AnArabicSearchHighlightsItsMatchesUnderHeadingsAndS
     startProgram();
     ASSERT_FALSE(HasFatalFailure());
     // Typed with its vowel marks, "Whole Quran" ticked as it starts.
-    evaluate(Pane::WebSearch, QStringLiteral("document.getElementById('txtSearch').value = '\u0631\u064E\u062D\u0652\u0645\u064E\u0629';"
-                                             " document.getElementById('cmdSearch').click(); true"));
-    ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length > 50 && "
-                                                        "window.tilvoraComfort && tilvoraComfort.matchCount() > 50")));
+    evaluate(Pane::WebSearch,
+        QStringLiteral("document.getElementById('txtSearch').value = '\u0631\u064E\u062D\u0652\u0645\u064E\u0629';"
+                       " document.getElementById('cmdSearch').click(); true"));
+    ASSERT_TRUE(waitUntil(Pane::WebMain,
+        QStringLiteral("document.querySelectorAll('table.sura').length > 50 && "
+                       "window.tilvoraComfort && tilvoraComfort.matchCount() > 50")));
     // Matched through the folding: the Uthmani text's own marks and its teh
     // marbuta are inside the highlighted words.
-    const QString uthmaniMatch =
-        evaluate(Pane::WebMain, QStringLiteral("document.querySelector('td.CSS0 mark.tilvora-match').textContent")).toString();
-    EXPECT_TRUE(uthmaniMatch.contains(QChar(0x0629)) && uthmaniMatch.contains(QChar(0x064E))) << uthmaniMatch.toStdString();
+    const QString uthmaniMatch
+        = evaluate(Pane::WebMain, QStringLiteral("document.querySelector('td.CSS0 mark.tilvora-match').textContent"))
+              .toString();
+    EXPECT_TRUE(uthmaniMatch.contains(QChar(0x0629)) && uthmaniMatch.contains(QChar(0x064E)))
+        << uthmaniMatch.toStdString();
 
     // One heading before the first verse of each chapter shown.
-    const QStringList refs = evaluate(Pane::WebMain, QStringLiteral("Array.prototype.map.call(document.querySelectorAll('table.sura'),"
-                                                                    " function (t) { return t.id; }).join(',')"))
+    const QStringList refs = evaluate(Pane::WebMain,
+        QStringLiteral("Array.prototype.map.call(document.querySelectorAll('table.sura'),"
+                       " function (t) { return t.id; }).join(',')"))
                                  .toString()
                                  .split(QLatin1Char(','));
-    const int chapters = queryValue(QStringLiteral("SELECT COUNT(DISTINCT SurahNo) FROM MD_Ayah_TAB WHERE AyahRef IN (%1)")
-                                        .arg(refs.join(QLatin1Char(','))))
-                             .toInt();
+    const int chapters
+        = queryValue(QStringLiteral("SELECT COUNT(DISTINCT SurahNo) FROM MD_Ayah_TAB WHERE AyahRef IN (%1)")
+                         .arg(refs.join(QLatin1Char(','))))
+              .toInt();
     EXPECT_GT(chapters, 10);
-    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("document.querySelectorAll('.tilvora-heading').length")).toInt(), chapters);
-    EXPECT_TRUE(evaluate(Pane::WebMain, QStringLiteral("document.querySelector('.tilvora-heading').textContent")).toString()
+    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("document.querySelectorAll('.tilvora-heading').length")).toInt(),
+        chapters);
+    EXPECT_TRUE(evaluate(Pane::WebMain, QStringLiteral("document.querySelector('.tilvora-heading').textContent"))
+                    .toString()
                     .startsWith(QStringLiteral("2 Al-Baqarah")));
 
-    const QString currentIndex = QStringLiteral("Array.prototype.indexOf.call(document.querySelectorAll('mark.tilvora-match'),"
-                                                " document.querySelector('mark.tilvora-current'))");
+    const QString currentIndex
+        = QStringLiteral("Array.prototype.indexOf.call(document.querySelectorAll('mark.tilvora-match'),"
+                         " document.querySelector('mark.tilvora-current'))");
     QTest::keyClick(&window(), Qt::Key_F3);
     QTest::keyClick(&window(), Qt::Key_F3);
     EXPECT_TRUE(waitUntil(Pane::WebMain, currentIndex + QStringLiteral(" === 1")));
@@ -157,11 +176,13 @@ TEST_F(ReadingComfortWindow, AnArabicSearchHighlightsItsMatchesUnderHeadingsAndS
     saveScreenshot(QStringLiteral("search-matches"));
 
     // A chapter pick is no search: nothing is highlighted, no heading.
-    evaluate(Pane::WebSurah, QStringLiteral("var s = document.getElementById('cmbSurah'); s.value = '19';"
-                                            " s.dispatchEvent(new Event('change', {bubbles: true})); true"));
-    EXPECT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === 98 && "
-                                                        "tilvoraComfort.matchCount() === 0 && "
-                                                        "document.querySelectorAll('.tilvora-heading').length === 0")));
+    evaluate(Pane::WebSurah,
+        QStringLiteral("var s = document.getElementById('cmbSurah'); s.value = '19';"
+                       " s.dispatchEvent(new Event('change', {bubbles: true})); true"));
+    EXPECT_TRUE(waitUntil(Pane::WebMain,
+        QStringLiteral("document.querySelectorAll('table.sura').length === 98 && "
+                       "tilvoraComfort.matchCount() === 0 && "
+                       "document.querySelectorAll('.tilvora-heading').length === 0")));
     expectNoMessages();
 }
 
@@ -170,7 +191,8 @@ QMenu* verseMenuOn(QWidget* input, const QPoint& point)
 {
     QTest::mouseClick(input, Qt::RightButton, {}, point);
     QMenu* menu = nullptr;
-    if (!QTest::qWaitFor([&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr; }, 10000))
+    if (!QTest::qWaitFor(
+            [&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr; }, 10000))
         ADD_FAILURE() << "no menu opened";
     return menu;
 }
@@ -179,7 +201,8 @@ TEST_F(ReadingComfortWindow, BookmarksAndTheLastPlaceSurviveARestart)
 {
     startProgram();
     ASSERT_FALSE(HasFatalFailure());
-    const int throne = queryValue(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = 2 AND AyahNo = 255")).toInt();
+    const int throne
+        = queryValue(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = 2 AND AyahNo = 255")).toInt();
     ReadingComfort& comfort = window().comfort();
 
     // "Bookmark this verse" in the verse's menu, offered until it is bookmarked.
@@ -240,7 +263,10 @@ TEST_F(ReadingComfortWindow, ADamagedBookmarksFileIsSetAsideAndTheProgramStarts)
     ASSERT_EQ(messages().size(), 1);
     EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("set aside"))) << messages()[0].text.toStdString();
     EXPECT_TRUE(window().comfort().bookmarks().bookmarks().isEmpty());
-    EXPECT_EQ(QDir(userDataFolder() + QStringLiteral("/tilvora")).entryList({QStringLiteral("bookmarks.sqlite.damaged-*")}).size(), 1);
+    EXPECT_EQ(QDir(userDataFolder() + QStringLiteral("/tilvora"))
+                  .entryList({QStringLiteral("bookmarks.sqlite.damaged-*")})
+                  .size(),
+        1);
 }
 
 } // namespace
