@@ -4,6 +4,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -80,6 +83,8 @@ std::vector<DownloadFile> DownloadFiles(store::Connection& connection, const QSt
             .arg(toChapter));
     std::vector<DownloadFile> files;
     files.reserve(static_cast<std::size_t>(verses.RecordCount()));
+    if (verses.RecordCount() <= 0)
+        return files;
     for (verses.MoveFirst(); !verses.Eof(); verses.MoveNext()) {
         const QString name = verseFileName(verses.value(1).toInt(), verses.value(2).toInt());
         const QString remote = layout == DownloadLayout::ChapterVerse
@@ -88,6 +93,37 @@ std::vector<DownloadFile> DownloadFiles(store::Connection& connection, const QSt
         files.push_back({baseUrl.resolved(QUrl(remote)), name});
     }
     return files;
+}
+
+std::vector<CatalogueEntry> ReadCatalogue(const QByteArray& json)
+{
+    std::vector<CatalogueEntry> entries;
+    const QJsonArray items = QJsonDocument::fromJson(json).array();
+    for (const QJsonValue& item : items) {
+        const QJsonObject object = item.toObject();
+        CatalogueEntry entry{object.value(QLatin1String("name")).toString().trimmed(),
+                             object.value(QLatin1String("base")).toString().trimmed(), DownloadLayout::ChapterVerse,
+                             object.value(QLatin1String("bitrate")).toInt()};
+        if (entry.name.isEmpty() || entry.base.isEmpty()
+            || !DownloadLayoutFromName(object.value(QLatin1String("layout")).toString(), &entry.layout))
+            continue;
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+std::vector<FolderVoice> ReciterFolderVoices(store::Connection& connection)
+{
+    store::RecordSet rows = connection.Open(QStringLiteral(
+        "SELECT m.MasterID, m.Master, m.Data FROM AP_Master_TAB m INNER JOIN AP_TypesMaster_TAB t ON t.MasterTypeID = m.MasterTypeID "
+        "WHERE t.SysTerm = 'VOICE' AND EXISTS (SELECT 1 FROM AP_Detail_TAB d WHERE d.MasterID = m.MasterID "
+        "AND d.AyahRef = 1 AND d.Data = '001001.mp3') ORDER BY m.SortOrderDef, m.MasterID"));
+    std::vector<FolderVoice> voices;
+    if (rows.RecordCount() <= 0)
+        return voices;
+    for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
+        voices.push_back({rows.value(0).toInt(), rows.text(1), rows.text(2)});
+    return voices;
 }
 
 QString DefaultRecitationFolder(const QString& reciter)

@@ -43,6 +43,28 @@ struct DownloadFile {
 std::vector<DownloadFile> DownloadFiles(store::Connection& connection, const QString& base, DownloadLayout layout,
                                         int fromChapter, int toChapter);
 
+// A reciter of the catalogue the program ships.
+struct CatalogueEntry {
+    QString name;
+    QString base;
+    DownloadLayout layout = DownloadLayout::ChapterVerse;
+    int bitrate = 0;
+};
+
+// The catalogue from its JSON text: an array of objects with "name", "base",
+// "layout" ("sssaaa" or "number") and "bitrate". Entries without a name, a
+// base or a known layout are left out.
+std::vector<CatalogueEntry> ReadCatalogue(const QByteArray& json);
+
+// A voice whose recordings are one file per verse named SSSAAA.mp3, the kind
+// a download fills.
+struct FolderVoice {
+    int masterId = 0;
+    QString name;
+    QString folder;
+};
+std::vector<FolderVoice> ReciterFolderVoices(store::Connection& connection);
+
 // The folder a voice without a folder of its own downloads into: the
 // recitations folder of the user's data folder, one folder per reciter.
 QString DefaultRecitationFolder(const QString& reciter);

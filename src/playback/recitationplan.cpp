@@ -86,6 +86,16 @@ qint32 RecitationPlan::ayahRefOf(const QString& reference, const QString& which)
     return verse.value(0).toInt();
 }
 
+QString RecitationPlan::ReferenceOf(store::Connection& connection, qint32 ayahRef)
+{
+    store::RecordSet verse = connection.Open(
+        QStringLiteral("SELECT SurahNo, AyahNo FROM MD_Ayah_TAB WHERE AyahRef = %1").arg(ayahRef));
+    if (verse.RecordCount() <= 0)
+        return {};
+    verse.MoveFirst();
+    return verse.text(0) + QLatin1Char(':') + verse.text(1);
+}
+
 std::vector<RecitationPlan::Verse> RecitationPlan::versesOf(const RecitationRequest& request) const
 {
     const qint32 first = ayahRefOf(request.from, QStringLiteral("first"));

@@ -81,6 +81,9 @@ public:
     // The reference ("S:A") of the verse being recited; empty when none.
     QString currentVerse() const;
 
+    // The reference "S:A" of a verse; empty when there is no such verse.
+    static QString ReferenceOf(store::Connection& connection, qint32 ayahRef);
+
     // Where the verse lies in the selected voice's recording, or nothing when
     // the voice has none. `yieldToEvents` is called while files are searched.
     static std::optional<VerseRecording> FindRecording(store::SharedState& state, qint32 ayahRef,

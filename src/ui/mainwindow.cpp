@@ -3,7 +3,11 @@
 #include "navigation/mainwindowlogic.h"
 #include "ui/aboutwindow.h"
 #include "ui/artwork.h"
+#include "playback/recitationdownload.h"
+#include "playback/recitationplan.h"
+#include "store/sharedstate.h"
 #include "ui/browserpane.h"
+#include "ui/downloaddialog.h"
 #include "ui/playerstrip.h"
 #include "ui/qthost.h"
 #include "ui/readingcomfort.h"
@@ -75,6 +79,9 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     m_player->setObjectName(QStringLiteral("WinMediaPlayer"));
     connect(m_player, &PlayerStrip::verseEnded, this, [this] { m_logic->recitationEnded(); });
     connect(m_player, &PlayerStrip::stopClicked, this, [this] { m_logic->stopRecitation(); });
+    connect(m_player, &PlayerStrip::rateChosen, this, [this](double rate) { m_logic->setPlaybackRate(rate); });
+    connect(m_player, &PlayerStrip::nextVerseClicked, this, [this] { reciteNeighbour(1); });
+    connect(m_player, &PlayerStrip::previousVerseClicked, this, [this] { reciteNeighbour(-1); });
     m_recitationGap = new QTimer(this);
     m_recitationGap->setSingleShot(true);
     connect(m_recitationGap, &QTimer::timeout, this, [this] { m_logic->recitationGapElapsed(); });
@@ -127,8 +134,10 @@ void MainWindow::connectPane(PanePage* page)
     connect(page->bridge(), &PaneBridge::contextMenuRequested, this,
             [this, pane] { handleEvent([&] { m_logic->contextMenu(pane); }); });
     connect(page->bridge(), &PaneBridge::doubleClicked, this, [this, pane](const QString& id) {
-        if (pane == Pane::WebMain)
+        if (pane == Pane::WebMain) {
             handleEvent([&] { m_logic->readingPageDoubleClick(id); });
+            m_lastRecitedVerse = m_state.gLastAyahRef;
+        }
     });
     connect(page->bridge(), &PaneBridge::verseMenuRequested, this,
             [this, pane](const QString& id, const QStringList& texts, const QString& selectedText) {
@@ -222,6 +231,10 @@ void MainWindow::createMenus()
         m_mnuDPVoice[static_cast<std::size_t>(index)] = item;
     }
     m_mnuSetDataPath->menuAction()->setVisible(false);
+
+    m_mnuDownload = m_mnuControls->addAction(QStringLiteral("&Download recitation..."));
+    m_mnuDownload->setObjectName(QStringLiteral("MnuDownload"));
+    connect(m_mnuDownload, &QAction::triggered, this, [this] { handleEvent([&] { showDownloadDialog(); }); });
 
     m_mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
     m_mnuAbout->setObjectName(QStringLiteral("MnuAbt"));
@@ -359,9 +372,43 @@ void MainWindow::applyLayout()
         m_imgMain->setPixmap(stripPixmap(stripSize, devicePixelRatioF()));
 }
 
+void MainWindow::showDownloadDialog()
+{
+    DownloadDialog dialog(*m_state.gConnection, [this](int masterId, const QString& reciter) {
+        return m_logic->downloadFolderFor(QString::number(masterId), playback::DefaultRecitationFolder(reciter));
+    }, this);
+    dialog.exec();
+}
+
+void MainWindow::reciteNeighbour(int step)
+{
+    const playback::RecitationPlan& plan = m_logic->recitation();
+    if (plan.isRunning()) {
+        if (step > 0)
+            m_logic->reciteNextVerse();
+        else
+            m_logic->recitePreviousVerse();
+        return;
+    }
+    // No recitation runs: the verse next to the one recited last starts one,
+    // with the repeat settings of the strip.
+    const qint32 from = m_lastRecitedVerse != 0 ? m_lastRecitedVerse : m_state.gLastAyahRef;
+    if (from == 0)
+        return;
+    handleEvent([&] {
+        const QString verse = playback::RecitationPlan::ReferenceOf(*m_state.gConnection, from + step);
+        if (verse.isEmpty())
+            return;
+        const PlayerStrip::RepeatSettings repeat = m_player->repeatSettings();
+        m_logic->recite(playback::RecitationRequest{verse, verse, repeat.verseRepeat, repeat.rangeRepeat, repeat.gapMs});
+    });
+}
+
 void MainWindow::markRecitedVerse(qint32 ayahRef, const QString& /*reference*/)
 {
     m_markedVerse = ayahRef;
+    if (ayahRef != 0)
+        m_lastRecitedVerse = ayahRef;
     if (ayahRef == 0)
         m_recitationGap->stop();
     applyVerseMark();

@@ -60,6 +60,7 @@ public:
     QAction* voiceMenuAction(int index) const;
     QMenu* setDataPathMenu() const { return m_mnuSetDataPath; }
     QAction* hidePaneAction() const { return m_mnuHidePane; }
+    QAction* downloadAction() const { return m_mnuDownload; }
     const PaneLayout& paneLayout() const { return m_layout; }
     // Theme, zoom, Arabic font, search matches, bookmarks and the last place.
     ReadingComfort& comfort() const { return *m_comfort; }
@@ -100,6 +101,10 @@ private:
     void applyVerseMark();
     void addCopyActions();
     void showVerseMenu(const QString& verseTableId, const QStringList& texts, const QString& selectedText);
+    void showDownloadDialog();
+    // The next (step 1) or previous (-1) verse: within the running
+    // recitation, or next to the verse recited last.
+    void reciteNeighbour(int step);
 
     store::SharedState& m_state;
     PaneLayout m_layout;
@@ -121,6 +126,8 @@ private:
     QAction* m_mnuAbout = nullptr;
     QTimer* m_recitationGap = nullptr;
     qint32 m_markedVerse = 0;
+    qint32 m_lastRecitedVerse = 0;
+    QAction* m_mnuDownload = nullptr;
 
     // Declared last: destroyed first, while the widgets they use still exist.
     std::unique_ptr<QtHost> m_host;

@@ -3,7 +3,12 @@
 #include "ui/artwork.h"
 
 #include <QAudioOutput>
+#include <QComboBox>
+#include <QFormLayout>
 #include <QHBoxLayout>
+#include <QMenu>
+#include <QSpinBox>
+#include <QWidgetAction>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -23,7 +28,7 @@ constexpr int kSettleTimeout = 3000;
 // How far (ms) playback may start before the position asked for.
 constexpr qint64 kPositionSlack = 500;
 
-enum class Glyph { Play, Pause, Stop, Volume, Muted };
+enum class Glyph { Play, Pause, Stop, Volume, Muted, Previous, Next };
 
 // The strip's own button glyphs, in the program's green.
 QIcon glyphIcon(Glyph glyph)
@@ -56,6 +61,19 @@ QIcon glyphIcon(Glyph glyph)
         case Glyph::Stop:
             painter.drawRoundedRect(QRectF(4.5, 4.5, 9, 9), 1.2, 1.2);
             break;
+        case Glyph::Previous:
+        case Glyph::Next: {
+            // A bar and a triangle pointing away from it: |< and >|.
+            const bool next = glyph == Glyph::Next;
+            QPainterPath path;
+            path.moveTo(next ? 4 : 14, 4);
+            path.lineTo(next ? 12 : 6, 9);
+            path.lineTo(next ? 4 : 14, 14);
+            path.closeSubpath();
+            painter.drawPath(path);
+            painter.drawRect(QRectF(next ? 12 : 4, 4, 2, 10));
+            break;
+        }
         case Glyph::Volume:
         case Glyph::Muted: {
             QPainterPath speaker;
@@ -157,15 +175,22 @@ PlayerStrip::PlayerStrip(QWidget* parent)
         label->setAlignment(Qt::AlignCenter);
     }
 
+    createRecitationControls();
+
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(6, 2, 8, 2);
     row->setSpacing(4);
+    row->addWidget(m_previous);
     row->addWidget(m_playPause);
+    row->addWidget(m_next);
     row->addWidget(m_stop);
     row->addSpacing(4);
     row->addWidget(m_elapsed);
     row->addWidget(m_position, 1);
     row->addWidget(m_total);
+    row->addSpacing(6);
+    row->addWidget(m_repeat);
+    row->addWidget(m_speed);
     row->addSpacing(6);
     row->addWidget(m_mute);
     row->addWidget(m_volume);
@@ -191,6 +216,81 @@ PlayerStrip::PlayerStrip(QWidget* parent)
     connect(m_position, &QSlider::actionTriggered, this, &PlayerStrip::onSliderAction);
     connect(m_volume, &QSlider::valueChanged, this, &PlayerStrip::onVolumeChanged);
     connect(m_mute, &QToolButton::clicked, this, &PlayerStrip::onMuteClicked);
+}
+
+void PlayerStrip::createRecitationControls()
+{
+    m_previous = stripButton(this, QStringLiteral("previousVerse"), tr("Previous verse"), glyphIcon(Glyph::Previous));
+    m_next = stripButton(this, QStringLiteral("nextVerse"), tr("Next verse"), glyphIcon(Glyph::Next));
+    connect(m_previous, &QToolButton::clicked, this, &PlayerStrip::previousVerseClicked);
+    connect(m_next, &QToolButton::clicked, this, &PlayerStrip::nextVerseClicked);
+
+    // The repeat control: a button that shows the counts and opens a small
+    // form with them.
+    m_repeat = new QToolButton(this);
+    m_repeat->setObjectName(QStringLiteral("repeat"));
+    m_repeat->setToolTip(tr("Repeat: how often each verse and the whole range are recited, and the pause between"));
+    m_repeat->setPopupMode(QToolButton::InstantPopup);
+    m_repeat->setAutoRaise(true);
+    auto* form = new QWidget(this);
+    auto* fields = new QFormLayout(form);
+    fields->setContentsMargins(8, 8, 8, 8);
+    const auto spin = [form](const QString& name, int lowest, int highest, int step, const QString& suffix) {
+        auto* box = new QSpinBox(form);
+        box->setObjectName(name);
+        box->setRange(lowest, highest);
+        box->setSingleStep(step);
+        box->setSuffix(suffix);
+        return box;
+    };
+    m_verseRepeat = spin(QStringLiteral("verseRepeat"), 1, 999, 1, tr(" times"));
+    m_rangeRepeat = spin(QStringLiteral("rangeRepeat"), 0, 999, 1, tr(" times"));
+    m_rangeRepeat->setSpecialValueText(tr("until stopped"));
+    m_rangeRepeat->setValue(1);
+    m_gap = spin(QStringLiteral("gap"), 0, 60000, 250, tr(" ms"));
+    fields->addRow(tr("Each verse:"), m_verseRepeat);
+    fields->addRow(tr("The whole range:"), m_rangeRepeat);
+    fields->addRow(tr("Pause between:"), m_gap);
+    auto* menu = new QMenu(m_repeat);
+    auto* formAction = new QWidgetAction(menu);
+    formAction->setDefaultWidget(form);
+    menu->addAction(formAction);
+    m_repeat->setMenu(menu);
+    for (QSpinBox* box : {m_verseRepeat, m_rangeRepeat, m_gap})
+        connect(box, &QSpinBox::valueChanged, this, &PlayerStrip::showRepeatCaption);
+    showRepeatCaption();
+
+    m_speed = new QComboBox(this);
+    m_speed->setObjectName(QStringLiteral("speed"));
+    m_speed->setToolTip(tr("Speed"));
+    for (const double rate : rates())
+        m_speed->addItem(QStringLiteral("%1\u00d7").arg(rate), rate);
+    m_speed->setCurrentIndex(static_cast<int>(rates().indexOf(1.0)));
+    connect(m_speed, &QComboBox::activated, this, [this](int index) { emit rateChosen(m_speed->itemData(index).toDouble()); });
+}
+
+const QList<double>& PlayerStrip::rates()
+{
+    static const QList<double> offered{0.5, 0.75, 1.0, 1.25, 1.5, 2.0};
+    return offered;
+}
+
+PlayerStrip::RepeatSettings PlayerStrip::repeatSettings() const
+{
+    return {m_verseRepeat->value(), m_rangeRepeat->value(), m_gap->value()};
+}
+
+void PlayerStrip::setRepeatSettings(const RepeatSettings& settings)
+{
+    m_verseRepeat->setValue(settings.verseRepeat);
+    m_rangeRepeat->setValue(settings.rangeRepeat);
+    m_gap->setValue(settings.gapMs);
+}
+
+void PlayerStrip::showRepeatCaption()
+{
+    const QString range = m_rangeRepeat->value() == 0 ? QStringLiteral("\u221e") : QString::number(m_rangeRepeat->value());
+    m_repeat->setText(tr("Repeat %1\u00d7 / %2").arg(m_verseRepeat->value()).arg(range));
 }
 
 PlayerStrip::~PlayerStrip()
@@ -288,6 +388,10 @@ void PlayerStrip::setEndPosition(double seconds)
 void PlayerStrip::setRate(double rate)
 {
     m_player->setPlaybackRate(rate);
+    for (int index = 0; index < m_speed->count(); ++index) {
+        if (qFuzzyCompare(m_speed->itemData(index).toDouble(), rate))
+            m_speed->setCurrentIndex(index);
+    }
     watchEnd();
 }
 

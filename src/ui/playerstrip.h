@@ -6,7 +6,9 @@
 #include <optional>
 
 class QAudioOutput;
+class QComboBox;
 class QLabel;
+class QSpinBox;
 class QSlider;
 class QTimer;
 class QToolButton;
@@ -14,8 +16,10 @@ class QToolButton;
 namespace tilvora::ui {
 
 // The recitation player along the bottom of the main window (WinMediaPlayer):
-// play/pause, stop, a position slider between the elapsed and the total time,
-// and a volume control, over a QMediaPlayer that decodes MP3 and WMA.
+// previous verse, play/pause, next verse, stop, a position slider between the
+// elapsed and the total time, the repeat settings of a recitation (verse
+// count, range count, gap), the speed, and a volume control, over a
+// QMediaPlayer that decodes MP3 and WMA.
 //
 // The program drives it in three calls: setUrl opens a file,
 // setCurrentPosition moves to a second, play starts. The media opens in the
@@ -43,11 +47,28 @@ public:
     // Where the media given last should stop: the player pauses there and
     // reports verseEnded. setUrl forgets it.
     void setEndPosition(double seconds);
-    // The playback speed, 1 for normal.
+    // The playback speed, 1 for normal; the speed selector shows it.
     void setRate(double rate);
     double rate() const;
 
+    // What the repeat control holds: how often each verse and the whole
+    // range are recited (0: until stopped) and the silence between steps.
+    struct RepeatSettings {
+        int verseRepeat = 1;
+        int rangeRepeat = 1;
+        int gapMs = 0;
+    };
+    RepeatSettings repeatSettings() const;
+    void setRepeatSettings(const RepeatSettings& settings);
+
+    // The speeds the selector offers.
+    static const QList<double>& rates();
+
 signals:
+    void previousVerseClicked();
+    void nextVerseClicked();
+    // The reader chose a speed.
+    void rateChosen(double rate);
     // The media reached the end position given, or its own end.
     void verseEnded();
     // The reader pressed the stop button.
@@ -86,6 +107,16 @@ private:
 
     QMediaPlayer* m_player = nullptr;
     QAudioOutput* m_audio = nullptr;
+    void createRecitationControls();
+    void showRepeatCaption();
+
+    QToolButton* m_previous = nullptr;
+    QToolButton* m_next = nullptr;
+    QToolButton* m_repeat = nullptr;
+    QSpinBox* m_verseRepeat = nullptr;
+    QSpinBox* m_rangeRepeat = nullptr;
+    QSpinBox* m_gap = nullptr;
+    QComboBox* m_speed = nullptr;
     QToolButton* m_playPause = nullptr;
     QToolButton* m_stop = nullptr;
     QLabel* m_elapsed = nullptr;

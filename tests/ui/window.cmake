@@ -11,6 +11,7 @@ add_executable(ui_window_test
   ${CMAKE_CURRENT_LIST_DIR}/windowfixture.h
   ${CMAKE_CURRENT_LIST_DIR}/window_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/comfort_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/recite_window_test.cpp
 )
 target_include_directories(ui_window_test PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(ui_window_test PRIVATE tilvora_ui test_support Qt6::Test GTest::gtest)
