@@ -96,6 +96,18 @@ QString RecitationPlan::ReferenceOf(store::Connection& connection, qint32 ayahRe
     return verse.text(0) + QLatin1Char(':') + verse.text(1);
 }
 
+QString RecitationPlan::LastVerseOfChapter(store::Connection& connection, qint32 ayahRef)
+{
+    store::RecordSet verse = connection.Open(
+        QStringLiteral("SELECT SurahNo, MAX(AyahNo) FROM MD_Ayah_TAB WHERE SurahNo = "
+                       "(SELECT SurahNo FROM MD_Ayah_TAB WHERE AyahRef = %1) GROUP BY SurahNo")
+            .arg(ayahRef));
+    if (verse.RecordCount() <= 0)
+        return {};
+    verse.MoveFirst();
+    return verse.text(0) + QLatin1Char(':') + verse.text(1);
+}
+
 std::vector<RecitationPlan::Verse> RecitationPlan::versesOf(const RecitationRequest& request) const
 {
     const qint32 first = ayahRefOf(request.from, QStringLiteral("first"));

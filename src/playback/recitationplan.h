@@ -83,6 +83,9 @@ public:
 
     // The reference "S:A" of a verse; empty when there is no such verse.
     static QString ReferenceOf(store::Connection& connection, qint32 ayahRef);
+    // The reference of the last verse of the chapter that holds `ayahRef`;
+    // empty when there is no such verse.
+    static QString LastVerseOfChapter(store::Connection& connection, qint32 ayahRef);
 
     // Where the verse lies in the selected voice's recording, or nothing when
     // the voice has none. `yieldToEvents` is called while files are searched.

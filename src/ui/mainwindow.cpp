@@ -8,6 +8,7 @@
 #include "store/sharedstate.h"
 #include "ui/browserpane.h"
 #include "ui/downloaddialog.h"
+#include "ui/repeatdialog.h"
 #include "ui/playerstrip.h"
 #include "ui/qthost.h"
 #include "ui/readingcomfort.h"
@@ -92,6 +93,7 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     });
     createMenus();
     addCopyActions();
+    addRecitationActions();
     m_comfort = new ReadingComfort(*this, m_state);
     m_comfort->install(menuBar());
     applyLayout();
@@ -171,6 +173,38 @@ void MainWindow::addCopyActions()
                      [copy](const VerseUnderPointer& clicked) { copy(VerseMenu::verseText(clicked)); }});
     m_verseMenu.add({QStringLiteral("MnuCopyReference"), QStringLiteral("Copy &reference"), {},
                      [copy](const VerseUnderPointer& clicked) { copy(VerseMenu::referenceText(clicked)); }});
+}
+
+void MainWindow::addRecitationActions()
+{
+    m_verseMenu.add({QStringLiteral("MnuReciteFromHere"), QStringLiteral("Recite from &here"), {},
+                     [this](const VerseUnderPointer& clicked) { reciteFromVerse(clicked.ayahRef, RecitationChoice::ToChapterEnd); }});
+    m_verseMenu.add({QStringLiteral("MnuRepeatVerse"), QStringLiteral("Re&peat this verse..."), {},
+                     [this](const VerseUnderPointer& clicked) { reciteFromVerse(clicked.ayahRef, RecitationChoice::RepeatVerse); }});
+    m_verseMenu.add({QStringLiteral("MnuRepeatRange"), QStringLiteral("Repeat from here &to..."), {},
+                     [this](const VerseUnderPointer& clicked) { reciteFromVerse(clicked.ayahRef, RecitationChoice::RepeatRange); }});
+}
+
+void MainWindow::reciteFromVerse(qint32 ayahRef, RecitationChoice choice)
+{
+    handleEvent([&] {
+        store::Connection& connection = *m_state.gConnection;
+        const QString from = playback::RecitationPlan::ReferenceOf(connection, ayahRef);
+        if (from.isEmpty())
+            return;
+        const QString chapterEnd = playback::RecitationPlan::LastVerseOfChapter(connection, ayahRef);
+        PlayerStrip::RepeatSettings settings = m_player->repeatSettings();
+        QString to = chapterEnd;
+        if (choice != RecitationChoice::ToChapterEnd) {
+            RepeatDialog dialog(from, choice == RecitationChoice::RepeatRange ? chapterEnd : QString(), settings, this);
+            if (dialog.exec() != QDialog::Accepted)
+                return;
+            to = dialog.toVerse();
+            settings = dialog.settings();
+            m_player->setRepeatSettings(settings);
+        }
+        m_logic->recite(playback::RecitationRequest{from, to, settings.verseRepeat, settings.rangeRepeat, settings.gapMs});
+    });
 }
 
 void MainWindow::showVerseMenu(const QString& verseTableId, const QStringList& texts, const QString& selectedText)

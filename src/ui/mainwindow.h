@@ -100,6 +100,11 @@ private:
     void showAbout();
     void applyVerseMark();
     void addCopyActions();
+    // "Recite from here", "Repeat this verse..." and "Repeat from here to..."
+    // in the reading pane's verse menu.
+    void addRecitationActions();
+    enum class RecitationChoice { ToChapterEnd, RepeatVerse, RepeatRange };
+    void reciteFromVerse(qint32 ayahRef, RecitationChoice choice);
     void showVerseMenu(const QString& verseTableId, const QStringList& texts, const QString& selectedText);
     void showDownloadDialog();
     // The next (step 1) or previous (-1) verse: within the running

@@ -7,6 +7,12 @@
 #include "playback/recitationplan.h"
 #include "ui/mainwindow.h"
 #include "ui/playerstrip.h"
+#include "ui/repeatdialog.h"
+#include "ui/versemenu.h"
+
+#include <QApplication>
+#include <QSpinBox>
+#include <QTimer>
 
 #include <QComboBox>
 #include <QMediaPlayer>
@@ -73,6 +79,47 @@ TEST_F(ReciteWindow, TheStripsSpeedAndNextVerseDriveTheRecitation)
     EXPECT_TRUE(window().logic().recitation().isRunning());
     EXPECT_EQ(window().logic().recitation().currentVerse(), QStringLiteral("1:4"));
     EXPECT_TRUE(waitUntil(Pane::WebMain, kMarked + QStringLiteral(" === '4'"), 10000));
+    expectNoMessages();
+}
+
+// Runs the verse menu's item `name` as if chosen on verse `ayahRef`.
+void chooseVerseMenuItem(MainWindow& window, const QString& name, qint32 ayahRef)
+{
+    VerseUnderPointer clicked;
+    clicked.ayahRef = ayahRef;
+    for (const VerseMenu::Action& action : window.verseMenu().actions()) {
+        if (action.name == name)
+            action.trigger(clicked);
+    }
+}
+
+TEST_F(ReciteWindow, TheVerseMenuRecitesToTheChapterEndAndRepeatsAVerseAsTheDialogSays)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    const playback::RecitationPlan& plan = window().logic().recitation();
+    chooseVerseMenuItem(window(), QStringLiteral("MnuReciteFromHere"), 6);
+    EXPECT_EQ(plan.currentVerse(), QStringLiteral("1:6"));
+    window().logic().reciteNextVerse();
+    EXPECT_EQ(plan.currentVerse(), QStringLiteral("1:7"));
+    window().logic().reciteNextVerse(); // past the chapter's end: done
+    EXPECT_FALSE(plan.isRunning());
+
+    // "Repeat this verse...": five times, and the strip keeps the count.
+    QTimer::singleShot(200, [] {
+        auto* dialog = qobject_cast<RepeatDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->verseRepeatBox()->setValue(5);
+        dialog->accept();
+    });
+    chooseVerseMenuItem(window(), QStringLiteral("MnuRepeatVerse"), 3);
+    EXPECT_EQ(plan.currentVerse(), QStringLiteral("1:3"));
+    EXPECT_EQ(window().player()->repeatSettings().verseRepeat, 5);
+    for (int step = 0; step < 4; ++step)
+        window().logic().recitationEnded();
+    EXPECT_EQ(plan.currentVerse(), QStringLiteral("1:3"));
+    window().logic().recitationEnded();
+    EXPECT_FALSE(plan.isRunning());
     expectNoMessages();
 }
 
