@@ -18,11 +18,31 @@ struct Statements {
     QString setChosen;
 };
 
-void requireWholeNumber(const QString& value)
+const QString kNothingChanged = u", so nothing was changed"_s;
+
+// The program id of a choice, checked before any statement runs.
+QString checkedProgramId(const QString& value)
 {
-    if (!store::isWholeNumber(value))
-        throw store::RefusedValue(u"The program id \""_s + value
-                                  + u"\" is not a whole number, so nothing was changed."_s);
+    return QString::number(store::requireWholeNumber(value, u"program id"_s, kNothingChanged));
+}
+
+// A choice may only store a program that its list offers: a voice is no
+// translation, a translation no main text.
+void requireOffered(const QString& id, const QString& offeredIds, const QString& kind)
+{
+    if (!offeredIds.split(u',').contains(id))
+        throw store::RefusedValue(u"The program "_s + id + u" is not one of the "_s + kind + u" offered"_s
+                                  + kNothingChanged + u'.');
+}
+
+// "Row" is followed by the position of a translation or commentary, 1, 2 or 3.
+QString checkedRowPosition(const QString& name)
+{
+    const QString position = name.mid(3);
+    if (position != u"1"_s && position != u"2"_s && position != u"3"_s)
+        throw store::RefusedValue(u"\""_s + name + u"\" is not one of the rows Row0, Row1, Row2 and Row3"_s
+                                  + kNothingChanged + u'.');
+    return position;
 }
 
 } // namespace
@@ -32,30 +52,36 @@ void ApplyControlSelection(SharedState& state, const QString& source, const QStr
 {
     Statements statements;
     bool voiceChoice = false;
+    QString id;
     if (source == u"CONTROL"_s) {
         if (name == u"Row0"_s) {
+            id = checkedProgramId(value);
+            requireOffered(id, state.gMatanIds, u"main texts"_s);
             statements.clearPrevious = u"UPDATE   AP_Master_TAB   SET UserSelection = "_s + u"False"_s
                 + u", SortOrderUser = 0   WHERE     (MasterID IN ("_s + state.gMatanIds + u"))"_s;
             statements.setChosen = u"UPDATE   AP_Master_TAB   SET UserSelection = "_s + u"True"_s
-                + u", SortOrderUser = 0                     WHERE     (MasterID = "_s + value + u")"_s;
+                + u", SortOrderUser = 0                     WHERE     (MasterID = "_s + id + u")"_s;
         } else if (name.left(3) == u"Row"_s) {
-            const QString n = name.right(1);
+            const QString n = checkedRowPosition(name);
+            id = checkedProgramId(value);
+            requireOffered(id, state.gTranslationTafseerIds, u"translations and commentaries"_s);
             statements.clearPrevious = u"UPDATE   AP_Master_TAB   SET UserSelection = "_s + u"False"_s
                 + u", SortOrderUser = 0   WHERE     (MasterID IN ("_s + state.gTranslationTafseerIds + u")"_s
                 + u" AND SortOrderUser = "_s + n + u")"_s;
             statements.setChosen = u"UPDATE   AP_Master_TAB   SET UserSelection = "_s + u"True"_s
-                + u", SortOrderUser = '"_s + n + u"' WHERE     (MasterID = "_s + value + u")"_s;
+                + u", SortOrderUser = '"_s + n + u"' WHERE     (MasterID = "_s + id + u")"_s;
         } else if (name == u"Voice"_s) {
             voiceChoice = true;
+            id = checkedProgramId(value);
+            requireOffered(id, state.gVoiceIds, u"voices"_s);
             statements.clearPrevious = u"UPDATE   AP_Master_TAB   SET UserSelection = "_s + u"False"_s
                 + u"    WHERE     (MasterID IN ("_s + state.gVoiceIds + u"))"_s;
             statements.setChosen = u"UPDATE   AP_Master_TAB   SET UserSelection = "_s + u"True"_s
-                + u"    WHERE     (MasterID = "_s + value + u")"_s;
+                + u"    WHERE     (MasterID = "_s + id + u")"_s;
         }
     }
 
     if (!statements.setChosen.isEmpty()) {
-        requireWholeNumber(value);
         // Both or neither: a refused second statement must not leave the
         // previous choice cleared with nothing chosen in its place.
         store::Connection::Transaction transaction(*state.gConnection);
@@ -65,7 +91,7 @@ void ApplyControlSelection(SharedState& state, const QString& source, const QStr
     }
 
     if (voiceChoice)
-        store::OpenProgramDetails(state, value);
+        store::OpenProgramDetails(state, id);
     store::SelectedProgramIds(state);
     if (voiceChoice && playVoice)
         playVoice(state.gLastAyahRef);
@@ -74,9 +100,11 @@ void ApplyControlSelection(SharedState& state, const QString& source, const QStr
 void SetProgramData(SharedState& state, const QString& masterId)
 {
     if (state.gMediaPathResult != kCancel) {
-        requireWholeNumber(masterId);
+        const QString id = checkedProgramId(masterId);
+        if (store::holdsControlCharacter(state.gMediaPathResult))
+            throw store::RefusedValue(u"The media folder holds a control character"_s + kNothingChanged + u'.');
         state.gConnection->Execute(u"UPDATE   AP_Master_TAB   SET Data = '"_s + store::sqlText(state.gMediaPathResult)
-                                   + u"'    WHERE     (MasterID = "_s + masterId + u")"_s);
+                                   + u"'    WHERE     (MasterID = "_s + id + u")"_s);
     }
     store::SelectedProgramIds(state);
 

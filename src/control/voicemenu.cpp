@@ -105,10 +105,8 @@ void VoiceMenu::MnuDPVoice_Click(SharedState& state, host::Host& host, int index
 
 int VoiceMenuIndexOf(SharedState& state, const QString& masterId)
 {
-    if (!store::isWholeNumber(masterId))
-        throw store::RefusedValue(u"The voice id \""_s + masterId
-                                  + u"\" is not a whole number, so no media folder can be set for it."_s);
-    const QString id = QString::number(masterId.trimmed().toInt());
+    const QString id = QString::number(
+        store::requireWholeNumber(masterId, u"voice id"_s, u", so no media folder can be set for it"_s));
 
     QVariant sortOrderUser;
     try {

@@ -272,9 +272,10 @@ void MainWindowLogic::setPlaybackRate(const QString& rate)
 QString MainWindowLogic::downloadFolderFor(const QString& voiceId, const QString& defaultFolder)
 {
     store::RecordSet voice = m_state.gPrograms.Clone();
-    if (store::isWholeNumber(voiceId))
-        voice.setFilter(QStringLiteral("(SysTerm_MasterTypeID='VOICE' AND MasterID='%1')").arg(voiceId.trimmed().toInt()));
-    if (!store::isWholeNumber(voiceId) || voice.RecordCount() <= 0)
+    const std::optional<qint32> id = store::readWholeNumber(voiceId).value;
+    if (id)
+        voice.setFilter(QStringLiteral("(SysTerm_MasterTypeID='VOICE' AND MasterID='%1')").arg(*id));
+    if (!id || voice.RecordCount() <= 0)
         throw store::RefusedValue(QStringLiteral("\"%1\" is not the id of a voice.").arg(voiceId));
     voice.MoveFirst();
     const QString folder = voice.text(QStringLiteral("Data")).trimmed();

@@ -60,11 +60,10 @@ QString lookUpVerses(store::SharedState& state, const QString& statement, qint32
 }
 
 // A chapter, part or subject value goes into the statement unquoted, so it
-// must be a whole number; anything else is refused before the statement runs.
-void requireWholeNumber(const QString& viewName, const QString& value)
+// must be a whole number; anything else is refused before the statement runs,
+// and only the number read from it is spliced.
+QString checkedNumber(const QString& viewName, const QString& value)
 {
-    if (store::isWholeNumber(value))
-        return;
     QString what;
     if (viewName == u"Surah"_s)
         what = u"chapter number"_s;
@@ -72,7 +71,17 @@ void requireWholeNumber(const QString& viewName, const QString& value)
         what = u"part number"_s;
     else
         what = u"subject number"_s;
-    throw store::RefusedValue(u"The "_s + what + u" \""_s + value + u"\" is not a whole number."_s);
+    return QString::number(store::requireWholeNumber(value, what));
+}
+
+// A word, root or search text with a control character in it (a NUL cuts a
+// statement short) is refused before anything runs.
+void requirePlainText(const QString& viewName, const QString& value)
+{
+    if (!store::holdsControlCharacter(value))
+        return;
+    const QString what = viewName == u"Search"_s ? u"search text"_s : viewName == u"Root"_s ? u"root"_s : u"word"_s;
+    throw store::RefusedValue(u"The "_s + what + u" holds a control character, so nothing was searched for."_s);
 }
 
 } // namespace
@@ -80,18 +89,21 @@ void requireWholeNumber(const QString& viewName, const QString& value)
 QString BuildViewQuery(store::SharedState& state, const QString& viewName, const QString& viewValue,
                        qint32& resultCount)
 {
+    QString number;
     if (viewName == u"Surah"_s || viewName == u"Parah"_s || viewName == u"Subject"_s)
-        requireWholeNumber(viewName, viewValue);
+        number = checkedNumber(viewName, viewValue);
+    if (viewName == u"Word"_s || viewName == u"Root"_s || viewName == u"Search"_s)
+        requirePlainText(viewName, viewValue);
 
     state.gVerseRefs = store::RecordSet();
     const QString& selectedIds = state.gSelectedIds;
     QString condition;
 
     if (viewName == u"Surah"_s) {
-        condition = u" WHERE ((MD_Ayah_TAB.SurahNo = "_s + viewValue + u") AND (AP_Master_TAB.MasterID IN ("_s
+        condition = u" WHERE ((MD_Ayah_TAB.SurahNo = "_s + number + u") AND (AP_Master_TAB.MasterID IN ("_s
                     + selectedIds + u")))"_s;
     } else if (viewName == u"Parah"_s) {
-        condition = u" WHERE ((MD_Ayah_TAB.ParahNo = "_s + viewValue + u") AND (AP_Master_TAB.MasterID IN ("_s
+        condition = u" WHERE ((MD_Ayah_TAB.ParahNo = "_s + number + u") AND (AP_Master_TAB.MasterID IN ("_s
                     + selectedIds + u")))"_s;
     } else if (viewName == u"Word"_s) {
         const QString refs = lookUpVerses(
@@ -107,7 +119,7 @@ QString BuildViewQuery(store::SharedState& state, const QString& viewName, const
         condition = referenceCondition(refs, selectedIds);
     } else if (viewName == u"Subject"_s) {
         const QString refs = lookUpVerses(
-            state, u"SELECT AyahRef FROM RF_Subject_TAB WHERE SubjectID = "_s + viewValue + u" ORDER By AyahRef"_s,
+            state, u"SELECT AyahRef FROM RF_Subject_TAB WHERE SubjectID = "_s + number + u" ORDER By AyahRef"_s,
             resultCount);
         condition = referenceCondition(refs, selectedIds);
     } else if (viewName == u"Search"_s) {

@@ -25,9 +25,10 @@ void SelectedProgramIds(SharedState& state)
 
 void OpenProgramDetails(SharedState& state, const QString& masterId)
 {
+    const qint32 id = requireWholeNumber(masterId, QStringLiteral("program id"));
     state.gDetails = RecordSet();
     state.gDetails = state.gConnection->Open(QStringLiteral("SELECT     AyahRef, Data, DataPos, DataRef From AP_Detail_TAB  Where (MasterID = ")
-                                             + masterId + QStringLiteral(")   ORDER BY AyahRef"));
+                                             + QString::number(id) + QStringLiteral(")   ORDER BY AyahRef"));
 }
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace tilvora::store {
 
 // The marker for an optional text argument that was not given.
@@ -21,8 +23,28 @@ inline const QString kRestoreDefaultsStatement =
 // that an apostrophe in the text finds what it means.
 QString sqlText(const QString& text);
 
-// Whether a value is a whole number as a statement may take it unquoted
-// (optional sign, digits, blanks around allowed).
+// A value read as a whole number that a statement may take unquoted: an
+// optional sign and ASCII digits, with only the white space a statement reads
+// as such around them (blank, tab, line feed, carriage return, form feed).
+// Any other character (a vertical tab, a NUL, another script's digits) makes
+// it no whole number; digits that do not fit 32 bits make it out of range.
+struct WholeNumber {
+    std::optional<qint32> value;
+    bool outOfRange = false;
+};
+WholeNumber readWholeNumber(const QString& value);
+
+// Whether a value is a whole number that fits 32 bits (see readWholeNumber).
 bool isWholeNumber(const QString& value);
+
+// The checked number of a value, for a statement; otherwise RefusedValue with
+// "The <what> "<value>" is not a whole number" or "... is out of range"
+// followed by `consequence` (", so nothing was changed", say).
+qint32 requireWholeNumber(const QString& value, const QString& what, const QString& consequence = QString());
+
+// Whether a text holds a control character that no statement or search can
+// take (a NUL, which cuts a statement short, or another C0 control except
+// tab, line feed and carriage return).
+bool holdsControlCharacter(const QString& text);
 
 } // namespace tilvora::store

@@ -129,6 +129,28 @@ TEST_F(SelectionTest, FailingSecondStatementKeepsThePreviousChoice)
     EXPECT_EQ(column(3, u"UserSelection"_s), u"True"_s);
 }
 
+TEST_F(SelectionTest, ARowOrProgramOfTheWrongKindIsRefusedAndChangesNothing)
+{
+    const auto refusal = [this](const QString& name, const QString& value) {
+        try {
+            choose(name, value);
+        } catch (const RefusedValue& refused) {
+            return refused.message();
+        }
+        return u"accepted"_s;
+    };
+    EXPECT_EQ(refusal(u"Row5"_s, u"12"_s), u"\"Row5\" is not one of the rows Row0, Row1, Row2 and Row3, so nothing was changed."_s);
+    EXPECT_EQ(refusal(u"Row'"_s, u"12"_s), u"\"Row'\" is not one of the rows Row0, Row1, Row2 and Row3, so nothing was changed."_s);
+    EXPECT_EQ(refusal(u"Row12"_s, u"12"_s), u"\"Row12\" is not one of the rows Row0, Row1, Row2 and Row3, so nothing was changed."_s);
+    EXPECT_EQ(refusal(u"Row1"_s, u"31"_s), u"The program 31 is not one of the translations and commentaries offered, so nothing was changed."_s);
+    EXPECT_EQ(refusal(u"Row0"_s, u"10"_s), u"The program 10 is not one of the main texts offered, so nothing was changed."_s);
+    EXPECT_EQ(refusal(u"Voice"_s, u"1"_s), u"The program 1 is not one of the voices offered, so nothing was changed."_s);
+    EXPECT_EQ(refusal(u"Row1"_s, u"12\v"_s), u"The program id \"12\v\" is not a whole number, so nothing was changed."_s);
+    EXPECT_EQ(refusal(u"Row1"_s, u"9999999999"_s), u"The program id \"9999999999\" is out of range, so nothing was changed."_s);
+    EXPECT_EQ(selectionTable(), kStart);
+    EXPECT_TRUE(m_played.empty());
+}
+
 TEST_F(SelectionTest, ValueThatIsNotAWholeNumberIsRefusedBeforeAnyStatement)
 {
     for (const QString& value : {u"abc"_s, u"2 OR 1=1"_s, u"1.5"_s, QString(), u"2)"_s}) {
@@ -201,6 +223,9 @@ TEST_F(ProgramDataTest, IdThatIsNotAWholeNumberIsRefused)
     m_state.gMediaPathResult = u"/c"_s;
 
     EXPECT_THROW(SetProgramData(m_state, u"31 OR 1=1"_s), RefusedValue);
+    // A NUL would cut the statement short after the folder's first part.
+    m_state.gMediaPathResult = u"/c"_s + QChar(0) + u"/d"_s;
+    EXPECT_THROW(SetProgramData(m_state, u"31"_s), RefusedValue);
 
     EXPECT_EQ(column(30, u"Data"_s), u"/a"_s);
     EXPECT_EQ(column(31, u"Data"_s), u"/b"_s);

@@ -177,6 +177,10 @@ TEST_F(ViewQuery, ANumberThatIsNotWholeIsRefusedBeforeAnythingRuns)
         {u"Parah"_s, u"1.5"_s, u"The part number \"1.5\" is not a whole number."_s, 0},
         {u"Subject"_s, u"5 OR 1=1"_s, u"The subject number \"5 OR 1=1\" is not a whole number."_s, 0},
         {u"Surah"_s, QString(), u"The chapter number \"\" is not a whole number."_s, 0},
+        {u"Surah"_s, u"7\v"_s, u"The chapter number \"7\v\" is not a whole number."_s, 0},
+        {u"Subject"_s, u"4294967297"_s, u"The subject number \"4294967297\" is out of range."_s, 0},
+        {u"Word"_s, u"rah"_s + QChar(0) + u"man"_s, u"The word holds a control character, so nothing was searched for."_s, 0},
+        {u"Search"_s, u"*rah\x01"_s, u"The search text holds a control character, so nothing was searched for."_s, 0},
     };
     for (const ViewCase& c : cases) {
         count = 42;

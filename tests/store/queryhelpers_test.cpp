@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace tilvora::store;
 using tilvora::testing::FixtureDb;
 
@@ -116,7 +118,9 @@ TEST(QueryHelpers, OpenProgramDetailsAndLookupField)
     } catch (const DbError& error) {
         EXPECT_EQ(error.number(), DbError::NoCurrentRecord);
     }
-    EXPECT_THROW(OpenProgramDetails(state, QStringLiteral("abc)")), DbError);
+    // An id that is not a whole number runs no statement.
+    EXPECT_THROW(OpenProgramDetails(state, QStringLiteral("abc)")), RefusedValue);
+    EXPECT_THROW(OpenProgramDetails(state, QStringLiteral("12\v")), RefusedValue);
 }
 
 TEST(Statements, SqlTextDoublesApostrophesAndWholeNumbersAreChecked)
@@ -127,4 +131,29 @@ TEST(Statements, SqlTextDoublesApostrophesAndWholeNumbersAreChecked)
     EXPECT_FALSE(isWholeNumber(QStringLiteral("2.5")));
     EXPECT_FALSE(isWholeNumber(QStringLiteral("1) OR (1=1")));
     EXPECT_FALSE(isWholeNumber(QString()));
+}
+
+TEST(Statements, AWholeNumberIsAsciiDigitsWithStatementSpaceAroundThatFit32Bits)
+{
+    // Ten digits are a whole number when they fit, and the number is read.
+    EXPECT_EQ(readWholeNumber(QStringLiteral("2147483647")).value, 2147483647);
+    EXPECT_EQ(readWholeNumber(QStringLiteral("-2147483648")).value, std::numeric_limits<qint32>::min());
+    EXPECT_EQ(readWholeNumber(QStringLiteral("\t+0000000007\r\n")).value, 7);
+    for (const QString& tooLarge : {QStringLiteral("2147483648"), QStringLiteral("-2147483649"),
+                                    QStringLiteral("99999999999999999999999")}) {
+        const WholeNumber number = readWholeNumber(tooLarge);
+        EXPECT_FALSE(number.value) << tooLarge.toStdString();
+        EXPECT_TRUE(number.outOfRange) << tooLarge.toStdString();
+    }
+    // Control characters other than the statement's own white space, and
+    // digits of other scripts, make no whole number.
+    for (const QString& other : {QStringLiteral("7\v"), QStringLiteral("7\x1c"), QString(QStringLiteral("7")) + QChar(0),
+                                 QStringLiteral("\u0663"), QStringLiteral("+"), QStringLiteral("- 3")}) {
+        const WholeNumber number = readWholeNumber(other);
+        EXPECT_FALSE(number.value);
+        EXPECT_FALSE(number.outOfRange);
+    }
+    EXPECT_TRUE(holdsControlCharacter(QStringLiteral("a") + QChar(0)));
+    EXPECT_TRUE(holdsControlCharacter(QStringLiteral("a\v")));
+    EXPECT_FALSE(holdsControlCharacter(QStringLiteral("a\tb\r\n")));
 }
