@@ -36,6 +36,15 @@ struct MediaFolderDialogAnswer {
     QString folder;
 };
 
+// How the reading pane shows the page it is sent to next.
+struct ReadingPageView {
+    // Keep in view the verse now at the top of the pane (the same verses
+    // again, with other texts); otherwise the page opens at its top.
+    bool keepTopVerse = false;
+    // The line the pane shows when the page holds no verse.
+    QString emptyPageText;
+};
+
 // Every platform operation the program logic uses. The logic never touches a
 // widget; the desktop program and the text host each implement this port.
 class Host {
@@ -44,6 +53,9 @@ public:
 
     // Sends a pane to a file (a plain path) or URL.
     virtual void navigate(Pane pane, const QString& target) = 0;
+    // Told just before the reading pane is sent to a new page. A host without
+    // a reading pane (the text host) has nothing to do.
+    virtual void prepareReadingPage(const ReadingPageView& view) { Q_UNUSED(view); }
     // Sets the caption of the search-result label.
     virtual void setSearchLabel(const QString& caption) = 0;
     // A modal message box with one OK button.

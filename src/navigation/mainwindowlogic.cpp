@@ -41,6 +41,21 @@ QString inAppFolder(const QString& appFolder, const QString& name)
     return appFolder.endsWith(QLatin1Char('/')) ? appFolder + name : appFolder + QLatin1Char('/') + name;
 }
 
+// How the reading pane shows the page of `command`: a choice of texts shows
+// the same verses again and keeps the reader's place; any other page opens at
+// its top. A page without verses says so in a line of its own.
+host::ReadingPageView readingPageView(const PaneCommand& command, bool noVerses)
+{
+    host::ReadingPageView view;
+    view.keepTopVerse = command.isControl;
+    if (noVerses) {
+        view.emptyPageText = command.name == QLatin1String("Search")
+            ? QStringLiteral("No verse was found for \u201C%1\u201D.").arg(command.value.trimmed())
+            : QStringLiteral("No verse to show for this choice.");
+    }
+    return view;
+}
+
 // The words a failure is reported with, for the user. A database failure is
 // introduced in words of its own; the other kinds' messages already say what
 // happened and why.
@@ -175,6 +190,7 @@ void MainWindowLogic::dispatch(const QString& commandText)
         return;
     const QString page = pages::RenderReadingPage(m_state, m_host, name, command->value);
     const QString path = pages::WritePageFile(m_state, page, kReadingPageFile);
+    m_host.prepareReadingPage(readingPageView(*command, page.isEmpty()));
     m_host.navigate(Pane::WebMain, path);
 }
 

@@ -12,6 +12,7 @@
 #include "ui/playerstrip.h"
 #include "ui/qthost.h"
 #include "ui/readingcomfort.h"
+#include "ui/readingplace.h"
 #include "version.h"
 
 #include <QCloseEvent>
@@ -75,6 +76,7 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     m_logic = std::make_unique<navigation::MainWindowLogic>(m_state, *m_host);
 
     createPanes();
+    m_readingPlace = std::make_unique<ReadingPlace>(page(Pane::WebMain));
     createPictures();
     m_player = new PlayerStrip(client);
     m_player->setObjectName(QStringLiteral("WinMediaPlayer"));

@@ -34,6 +34,7 @@ class PanePage;
 class PlayerStrip;
 class QtHost;
 class ReadingComfort;
+class ReadingPlace;
 
 // FrmMain: six browser panes, the search-result label, the pictures, the
 // player strip and the menus, every one placed by the layout arithmetic in
@@ -66,6 +67,7 @@ public:
     ReadingComfort& comfort() const { return *m_comfort; }
     // The reading pane's context menu; add actions to it for every verse.
     VerseMenu& verseMenu() { return m_verseMenu; }
+    ReadingPlace& readingPlace() { return *m_readingPlace; }
     // The widget that shows one control of the layout's table.
     QWidget* controlWidget(PaneControl control) const;
 
@@ -139,6 +141,7 @@ private:
     std::unique_ptr<navigation::MainWindowLogic> m_logic;
     ReadingComfort* m_comfort = nullptr;
     VerseMenu m_verseMenu;
+    std::unique_ptr<ReadingPlace> m_readingPlace;
 };
 
 } // namespace tilvora::ui

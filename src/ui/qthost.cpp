@@ -4,6 +4,7 @@
 #include "ui/mainwindow.h"
 #include "ui/mediafolderdialog.h"
 #include "ui/playerstrip.h"
+#include "ui/readingplace.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -52,6 +53,11 @@ QWidget* QtHost::dialogParent() const
 void QtHost::navigate(Pane pane, const QString& target)
 {
     m_window.page(pane)->navigateTo(target);
+}
+
+void QtHost::prepareReadingPage(const host::ReadingPageView& view)
+{
+    m_window.readingPlace().prepare(view);
 }
 
 void QtHost::setSearchLabel(const QString& caption)

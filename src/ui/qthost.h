@@ -15,6 +15,7 @@ public:
     explicit QtHost(MainWindow& window) : m_window(window) {}
 
     void navigate(host::Pane pane, const QString& target) override;
+    void prepareReadingPage(const host::ReadingPageView& view) override;
     void setSearchLabel(const QString& caption) override;
     void showMessage(host::MessageIcon icon, const QString& title, const QString& text) override;
     void reportError(const QString& text) override;

@@ -296,6 +296,49 @@ QAction* menuItem(QMenu* menu, const QString& name)
     return menu ? menu->findChild<QAction*>(name) : nullptr;
 }
 
+TEST_F(DesktopWindow, ANewPageOpensAtItsTopAndAChoiceOfTextsKeepsTheVerseInView)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    const QString topVerse = QStringLiteral("(function () { var x = document.documentElement.clientWidth / 2;"
+                                            " for (var y = 2; y < 80; y += 6) { var t = document.elementFromPoint(x, y);"
+                                            " t = t && t.closest('table.sura'); if (t) return t.id; } return ''; })()");
+    const auto verseRef = [this](int surah, int ayah) {
+        return queryValue(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = %1 AND AyahNo = %2").arg(surah).arg(ayah)).toString();
+    };
+
+    // Chapter 18 scrolled two pages down, then chapter 19 and a search.
+    window().logic().executeCommand(QStringLiteral("__Surah = 18"));
+    ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === 110")));
+    evaluate(Pane::WebMain, QStringLiteral("window.scrollTo(0, 2 * window.innerHeight)"));
+    ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("window.scrollY > 0")));
+    window().logic().executeCommand(QStringLiteral("__Surah = 19"));
+    ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === 98")));
+    QTest::qWait(500);
+    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("window.scrollY")).toInt(), 0);
+    EXPECT_EQ(evaluate(Pane::WebMain, topVerse).toString(), verseRef(19, 1));
+
+    // A choice of texts shows chapter 19 again with the verse that was at
+    // the top still there.
+    evaluate(Pane::WebMain, QStringLiteral("document.getElementById(%1).scrollIntoView({block: 'start'})").arg(jsString(verseRef(19, 20))));
+    ASSERT_TRUE(waitUntil(Pane::WebMain, topVerse + QStringLiteral(" === ") + jsString(verseRef(19, 20))));
+    QTest::qWait(300);
+    const QString frenchCell = queryValue(QStringLiteral("SELECT DetailID FROM AP_Detail_TAB WHERE MasterID = 14 AND AyahRef = %1")
+                                              .arg(verseRef(19, 20))).toString();
+    evaluate(Pane::WebControl, pickScript(QStringLiteral("select.Row2"), QStringLiteral("14")));
+    ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.getElementById(%1) !== null").arg(jsString(frenchCell))));
+    QTest::qWait(500);
+    EXPECT_EQ(evaluate(Pane::WebMain, topVerse).toString(), verseRef(19, 20));
+
+    // A search that finds nothing says so in the pane.
+    window().logic().executeCommand(QStringLiteral("__Search = qqxqq"));
+    EXPECT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.getElementById('tilvoraEmptyPage') &&"
+                                                        " document.getElementById('tilvoraEmptyPage').textContent.indexOf('qqxqq') >= 0")));
+    EXPECT_TRUE(window().searchLabel()->text().endsWith(QStringLiteral("/0")));
+    saveScreenshot(QStringLiteral("window-search-nothing-found"));
+    expectNoMessages();
+}
+
 TEST_F(DesktopWindow, TheReaderCopiesVersesTheirReferencesAndSelectedText)
 {
     startProgram();

@@ -1,0 +1,76 @@
+// Injected into the reading pane's documents as they are created; the host
+// wraps it as a function of `config`:
+//   { keepTopVerse: bool, emptyPageText: string }
+// Every page of the reading pane has the same address (the page file), so the
+// engine would open a new page where the last one was scrolled to. Instead a
+// new page opens at its top; a page that shows the same verses with other
+// texts (keepTopVerse) keeps the verse that was at the top of the pane there.
+// A page without verses shows emptyPageText in a line of its own.
+'use strict';
+
+var storageKey = 'tilvoraTopVerse';
+
+function storage() {
+  try {
+    return window.sessionStorage;
+  } catch (ignored) {
+    return null;
+  }
+}
+
+try {
+  history.scrollRestoration = 'manual';
+} catch (ignored) {
+  // The engine restores nothing it was not asked to.
+}
+
+var store = storage();
+var keptVerse = config.keepTopVerse && store ? store.getItem(storageKey) : null;
+
+// The id of the verse table at the top of the pane, or ''.
+function topVerse() {
+  var x = Math.max(1, Math.floor(document.documentElement.clientWidth / 2));
+  for (var y = 2; y < 80; y += 6) {
+    var element = document.elementFromPoint(x, y);
+    var table = element && element.closest ? element.closest('table') : null;
+    if (table && /(^|\s)sura(\s|$)/i.test(table.className) && table.id) return String(table.id);
+  }
+  return '';
+}
+
+function rememberTopVerse() {
+  var id = topVerse();
+  if (store && id) store.setItem(storageKey, id);
+}
+
+var rememberPending = false;
+window.addEventListener('scroll', function () {
+  if (rememberPending) return;
+  rememberPending = true;
+  window.requestAnimationFrame(function () {
+    rememberPending = false;
+    rememberTopVerse();
+  });
+}, {passive: true});
+
+function showEmptyPageText() {
+  if (!config.emptyPageText || document.querySelector('table.sura')) return;
+  var line = document.createElement('p');
+  line.id = 'tilvoraEmptyPage';
+  line.textContent = config.emptyPageText;
+  line.setAttribute('dir', 'auto');
+  line.style.cssText = 'margin: 2em 1em; text-align: center; font: 15px sans-serif; color: inherit; opacity: 0.75;';
+  (document.body || document.documentElement).appendChild(line);
+}
+
+function placePage() {
+  var table = keptVerse ? document.getElementById(keptVerse) : null;
+  if (table) table.scrollIntoView({block: 'start'});
+  else window.scrollTo(0, 0);
+  rememberTopVerse();
+}
+
+document.addEventListener('DOMContentLoaded', function () {
+  showEmptyPageText();
+  placePage();
+});
