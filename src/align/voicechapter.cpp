@@ -1,0 +1,168 @@
+#include "align/voicechapter.h"
+
+#include "align/alignfailure.h"
+#include "align/chapteraligner.h"
+#include "playback/mediasearch.h"
+#include "store/queryhelpers.h"
+#include "store/sharedstate.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <map>
+#include <numeric>
+
+namespace tilvora::align {
+
+namespace {
+
+int wholeNumber(const QString& text, const QString& what)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok)
+        throw AlignFailure{QStringLiteral("A %1 is a whole number, not \"%2\".").arg(what, text)};
+    return value;
+}
+
+QString voiceFolder(store::SharedState& state, int voiceId)
+{
+    store::RecordSet voice = state.gConnection->Open(
+        QStringLiteral("SELECT AP_Master_TAB.Data FROM AP_Master_TAB INNER JOIN AP_TypesMaster_TAB"
+                       " ON AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID"
+                       " WHERE AP_Master_TAB.MasterID = %1 AND AP_TypesMaster_TAB.SysTerm = 'VOICE'")
+            .arg(voiceId));
+    if (voice.RecordCount() == 0)
+        throw AlignFailure{QStringLiteral("There is no voice %1.").arg(voiceId)};
+    voice.MoveFirst();
+    const QString folder = voice.text(QStringLiteral("Data")).trimmed();
+    if (folder.isEmpty())
+        throw AlignFailure{QStringLiteral("The voice %1 has no media folder.").arg(voiceId)};
+    // A folder written relative to the application folder lies inside it.
+    return QDir::cleanPath(QDir(state.gAppFolder).absoluteFilePath(folder));
+}
+
+QString chapterRecording(const QString& folder, int chapter)
+{
+    const QString number = QStringLiteral("%1").arg(chapter, 3, 10, QLatin1Char('0'));
+    const QStringList names{number + QStringLiteral(".mp3"), number + QStringLiteral(".wma")};
+    for (const QString& name : names) {
+        const QString direct = playback::ExistingFilePath(folder + QLatin1Char('/') + name);
+        if (!direct.isEmpty())
+            return direct;
+    }
+    for (const QString& name : names) {
+        const QString below = playback::FindFile(folder, name);
+        if (!below.isEmpty())
+            return playback::ExistingFilePath(below + name);
+    }
+    throw AlignFailure{QStringLiteral("The folder %1 holds no recording of chapter %2 (%3 or %4).")
+                           .arg(QDir::toNativeSeparators(folder))
+                           .arg(chapter)
+                           .arg(names[0], names[1])};
+}
+
+// The chapter's verses in order, each with the Arabic text of the first
+// scripture edition that has it (empty when none has).
+std::vector<std::pair<int, QString>> chapterVerses(store::SharedState& state, int chapter)
+{
+    store::RecordSet refs = state.gConnection->Open(
+        QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = %1 ORDER BY AyahNo").arg(chapter));
+    if (refs.RecordCount() == 0)
+        throw AlignFailure{QStringLiteral("There is no chapter %1.").arg(chapter)};
+    store::RecordSet texts = state.gConnection->Open(
+        QStringLiteral("SELECT AP_Detail_TAB.AyahRef, AP_Detail_TAB.Data FROM ((AP_Detail_TAB"
+                       " INNER JOIN AP_Master_TAB ON AP_Detail_TAB.MasterID = AP_Master_TAB.MasterID)"
+                       " INNER JOIN AP_TypesMaster_TAB ON AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID)"
+                       " INNER JOIN MD_Ayah_TAB ON MD_Ayah_TAB.AyahRef = AP_Detail_TAB.AyahRef"
+                       " WHERE AP_TypesMaster_TAB.SysTerm = 'MATAN' AND MD_Ayah_TAB.SurahNo = %1"
+                       " ORDER BY AP_Master_TAB.MasterID, AP_Detail_TAB.DetailID")
+            .arg(chapter));
+    std::map<int, QString> textOf;
+    if (texts.RecordCount() > 0) {
+        for (texts.MoveFirst(); !texts.Eof(); texts.MoveNext())
+            textOf.emplace(texts.value(0).toInt(), texts.text(1));
+    }
+    std::vector<std::pair<int, QString>> verses;
+    for (refs.MoveFirst(); !refs.Eof(); refs.MoveNext()) {
+        const int ref = refs.value(0).toInt();
+        const auto found = textOf.find(ref);
+        verses.emplace_back(ref, found == textOf.end() ? QString() : found->second);
+    }
+    return verses;
+}
+
+QString sqlText(const QString& text)
+{
+    QString doubled = text;
+    doubled.replace(QLatin1Char('\''), QLatin1String("''"));
+    return QLatin1Char('\'') + doubled + QLatin1Char('\'');
+}
+
+} // namespace
+
+QString StartText(double seconds)
+{
+    return QString::number(seconds, 'f', 2);
+}
+
+VoiceChapter::VoiceChapter(store::SharedState& state, const QString& voiceId, const QString& chapter)
+    : m_voiceId(wholeNumber(voiceId, QStringLiteral("voice"))),
+      m_chapter(wholeNumber(chapter, QStringLiteral("chapter")))
+{
+    const std::vector<std::pair<int, QString>> verses = chapterVerses(state, m_chapter);
+    m_recordingPath = chapterRecording(voiceFolder(state, m_voiceId), m_chapter);
+
+    std::vector<double> known;
+    for (const auto& verse : verses) {
+        m_verseRefs.push_back(verse.first);
+        m_weights.push_back(verse.second.isEmpty() ? 0.0 : VerseWeight(verse.second));
+        if (m_weights.back() > 0)
+            known.push_back(m_weights.back());
+    }
+    // A verse without text weighs as much as the others on average.
+    const double average = known.empty() ? 1.0 : std::accumulate(known.begin(), known.end(), 0.0) / double(known.size());
+    for (double& weight : m_weights) {
+        if (weight == 0)
+            weight = average;
+    }
+}
+
+QString VoiceChapter::fileName() const
+{
+    return QFileInfo(m_recordingPath).fileName();
+}
+
+std::vector<VerseStart> VoiceChapter::align(const std::atomic_bool* cancelled) const
+{
+    return AlignRecording(m_recordingPath, m_weights, cancelled);
+}
+
+void VoiceChapter::store(store::SharedState& state, const std::vector<VerseStart>& starts) const
+{
+    store::Connection& connection = *state.gConnection;
+    {
+        store::Connection::Transaction transaction(connection);
+        for (std::size_t i = 0; i < m_verseRefs.size() && i < starts.size(); ++i) {
+            const QString where = QStringLiteral(" WHERE MasterID = %1 AND AyahRef = %2").arg(m_voiceId).arg(m_verseRefs[i]);
+            const QString name = sqlText(fileName());
+            const QString start = sqlText(StartText(starts[i].seconds));
+            if (connection.Open(QStringLiteral("SELECT DetailID FROM AP_Detail_TAB") + where).RecordCount() > 0)
+                connection.Execute(QStringLiteral("UPDATE AP_Detail_TAB SET Data = %1, DataPos = %2").arg(name, start)
+                                   + where);
+            else
+                connection.Execute(QStringLiteral("INSERT INTO AP_Detail_TAB (MasterID, AyahRef, Data, DataPos)"
+                                                  " VALUES (%1, %2, %3, %4)")
+                                       .arg(m_voiceId)
+                                       .arg(m_verseRefs[i])
+                                       .arg(name, start));
+        }
+        transaction.commit();
+    }
+    store::RecordSet voice = connection.Open(
+        QStringLiteral("SELECT UserSelection FROM AP_Master_TAB WHERE MasterID = %1").arg(m_voiceId));
+    if (voice.RecordCount() > 0 && (voice.MoveFirst(), voice.value(0).toBool()))
+        store::OpenProgramDetails(state, QString::number(m_voiceId));
+}
+
+} // namespace tilvora::align
