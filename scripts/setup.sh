@@ -13,12 +13,14 @@ repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Condensed is in -extra), Bengali (Noto) and Chinese (WenQuanYi); xdg-open, which opens web
 # links in the desktop's browser; espeak-ng and lame make the demo voice,
 # ffmpeg the player tests' audio; rsvg-convert draws the icon's PNG sizes and
-# dpkg-dev computes the Debian package's dependencies.
+# dpkg-dev computes the Debian package's dependencies; gst-launch-1.0
+# (-tools) decodes chapter recordings for finding their verses' starts.
 packages=(
   build-essential cmake ninja-build pkg-config git librsvg2-bin dpkg-dev
   qt6-base-dev qt6-webengine-dev qt6-multimedia-dev libqt6sql6-sqlite
   libsqlite3-dev sqlite3 libgtest-dev libgmock-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
+  gstreamer1.0-tools
   fonts-hosny-amiri fonts-sil-scheherazade fonts-dejavu-core fonts-dejavu-extra fonts-noto-core fonts-wqy-microhei
   xdg-utils
   espeak-ng lame ffmpeg

@@ -1,5 +1,7 @@
 #include "clisession.h"
 
+#include "align/alignfailure.h"
+#include "align/voicechapter.h"
 #include "host/linefields.h"
 #include "playback/recitationdownload.h"
 #include "playback/recitationplan.h"
@@ -23,6 +25,8 @@ int fieldCountOf(const QString& event)
         return 3;
     if (event == QLatin1String("recite") || event == QLatin1String("download"))
         return 6;
+    if (event == QLatin1String("align"))
+        return 4;
     return 2;
 }
 
@@ -120,6 +124,8 @@ void CliSession::handleLine(const QString& rawLine)
         m_logic->stopRecitation();
     } else if (event == QLatin1String("download")) {
         handleDownload(fields);
+    } else if (event == QLatin1String("align")) {
+        handleAlign(fields);
     } else {
         m_host.reportError(QStringLiteral("Unknown event \"%1\".").arg(event));
     }
@@ -218,6 +224,30 @@ void CliSession::handleDownload(const QStringList& fields)
         m_host.reportError(QStringLiteral("These files were not downloaded: ") + summary.failures.join(QStringLiteral("; ")));
     m_host.writeLine({QStringLiteral("downloaded"), QString::number(summary.stored), QString::number(summary.skipped),
                       QString::number(summary.failed)});
+}
+
+void CliSession::handleAlign(const QStringList& fields)
+{
+    const QString option = fields.value(3).trimmed();
+    const bool store = option == QLatin1String("store");
+    if (!store && !option.isEmpty()) {
+        m_host.reportError(QStringLiteral("An alignment is stored with \"store\", not \"%1\".").arg(option));
+        return;
+    }
+    try {
+        const align::VoiceChapter chapter(m_state, fields.value(1), fields.value(2));
+        const std::vector<align::VerseStart> starts = chapter.align();
+        if (store)
+            chapter.store(m_state, starts);
+        QStringList texts;
+        for (const align::VerseStart& start : starts)
+            texts << align::StartText(start.seconds);
+        m_host.writeLine({QStringLiteral("aligned"), QString::number(chapter.chapter()), texts.join(QLatin1Char(','))});
+    } catch (const align::AlignFailure& failure) {
+        m_host.reportError(failure.message);
+    } catch (const store::DbError& error) {
+        m_host.reportError(error.description());
+    }
 }
 
 void CliSession::printLayout()

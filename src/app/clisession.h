@@ -32,6 +32,9 @@ private:
     void handleResize(const QStringList& fields);
     void handleSetWidth(const QStringList& fields);
     void handleDownload(const QStringList& fields);
+    // Finds the verse starts of a voice's chapter recording and prints them;
+    // with "store", stores them for the voice as well.
+    void handleAlign(const QStringList& fields);
     void printLayout();
 
     QTextStream& m_in;

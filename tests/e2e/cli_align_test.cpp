@@ -1,0 +1,117 @@
+// The text host's align event on a copy of the built-in content: the demo
+// voice's chapters against the starts the content build measured, and a
+// folder of chapter files that becomes a voice reciting verse by verse.
+
+#include "clirun.h"
+#include "support/files.h"
+
+#include "store/connection.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kDemoVoice = 31;
+constexpr int kReciterA = 32;
+
+class AlignContentCopy : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString content = QStringLiteral(TILVORA_CONTENT_DIR);
+        if (!QFile::exists(content + QStringLiteral("/media/demo/112.mp3")))
+            GTEST_SKIP() << "the content build has not made the demo voice";
+        folder = dir.path();
+        QString error;
+        ASSERT_TRUE(tilvora::testing::copyApplicationFolder(content, folder, &error)) << error.toStdString();
+    }
+
+    // The voice's starts of a chapter as stored, in verse order.
+    QStringList storedStarts(int voice, int chapter) const
+    {
+        const auto db = tilvora::store::Connection::open(folder + QStringLiteral("/DIC.DAT"));
+        tilvora::store::RecordSet rows = db->Open(
+            QStringLiteral("SELECT DataPos FROM AP_Detail_TAB INNER JOIN MD_Ayah_TAB ON MD_Ayah_TAB.AyahRef = AP_Detail_TAB.AyahRef"
+                           " WHERE MasterID = %1 AND SurahNo = %2 ORDER BY AyahNo")
+                .arg(voice)
+                .arg(chapter));
+        QStringList starts;
+        for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
+            starts << rows.text(0);
+        return starts;
+    }
+
+    QTemporaryDir dir;
+    QString folder;
+};
+
+void expectNear(const QStringList& found, const QStringList& truth, int chapter)
+{
+    ASSERT_EQ(found.size(), truth.size()) << "chapter " << chapter;
+    for (qsizetype i = 0; i < truth.size(); ++i) {
+        EXPECT_TRUE(found[i].contains(QRegularExpression(QStringLiteral("^\\d+\\.\\d\\d$")))) << found[i].toStdString();
+        EXPECT_NEAR(found[i].toDouble(), truth[i].toDouble(), 0.25) << "chapter " << chapter << " verse " << i + 1;
+    }
+}
+
+} // namespace
+
+TEST_F(AlignContentCopy, TheDemoVoicesChaptersAreFoundAsMeasuredAndNothingIsStoredUnasked)
+{
+    const QList<int> chapters{1, 108, 112, 114};
+    QStringList input;
+    for (int chapter : chapters)
+        input << QStringLiteral("align\t%1\t%2").arg(kDemoVoice).arg(chapter);
+    input << QStringLiteral("align\t%1\t2").arg(kDemoVoice);
+    const CliRun run = runCli(folder, input);
+    EXPECT_EQ(run.exitCode, 0);
+
+    const QList<QStringList> aligned = run.linesOf(QStringLiteral("aligned"));
+    ASSERT_EQ(aligned.size(), chapters.size());
+    for (qsizetype i = 0; i < chapters.size(); ++i) {
+        EXPECT_EQ(aligned[i][1], QString::number(chapters[i]));
+        expectNear(aligned[i][2].split(QLatin1Char(',')), storedStarts(kDemoVoice, chapters[i]), chapters[i]);
+    }
+    // The stored starts are the content build's own (shortest form), untouched.
+    EXPECT_EQ(storedStarts(kDemoVoice, 112).first(), QStringLiteral("0"));
+    const QList<QStringList> errors = run.linesOf(QStringLiteral("error"));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0][1].contains(QStringLiteral("holds no recording of chapter 2 (002.mp3 or 002.wma)")));
+}
+
+TEST_F(AlignContentCopy, AFolderOfChapterFilesBecomesAVoiceThatRecitesVerseByVerse)
+{
+    // The demo voice's recordings, without their starts, in a reciter's folder.
+    const QString reciter = folder + QStringLiteral("/My reciter");
+    ASSERT_TRUE(QDir().mkpath(reciter));
+    for (const QString& name : {QStringLiteral("112.mp3"), QStringLiteral("113.mp3")})
+        ASSERT_TRUE(QFile::copy(folder + QStringLiteral("/media/demo/") + name, reciter + QLatin1Char('/') + name));
+
+    const CliRun run = runCli(folder, {QStringLiteral("dialog\taccept\t") + reciter,
+                                       QStringLiteral("command\t_Control.htm__SetV = %1").arg(kReciterA),
+                                       QStringLiteral("command\t_Control.htm__Voice = %1").arg(kReciterA),
+                                       QStringLiteral("align\t%1\t112\tstore").arg(kReciterA),
+                                       QStringLiteral("align\t%1\t113\tstore").arg(kReciterA),
+                                       QStringLiteral("dblclick\t6224"), QStringLiteral("dblclick\t6227")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.linesOf(QStringLiteral("error")).isEmpty());
+    EXPECT_TRUE(run.linesOf(QStringLiteral("message")).isEmpty());
+
+    const QStringList stored112 = storedStarts(kReciterA, 112);
+    const QStringList stored113 = storedStarts(kReciterA, 113);
+    expectNear(stored112, storedStarts(kDemoVoice, 112), 112);
+    expectNear(stored113, storedStarts(kDemoVoice, 113), 113);
+    EXPECT_EQ(run.linesOf(QStringLiteral("aligned"))[0][2], stored112.join(QLatin1Char(',')));
+
+    // Verse 112:3 and verse 113:2 play from the reciter's files at their starts.
+    const QList<QStringList> player = run.linesOf(QStringLiteral("player"));
+    ASSERT_EQ(player.size(), 6);
+    EXPECT_EQ(player[0][2], reciter + QStringLiteral("/112.mp3"));
+    EXPECT_EQ(player[1][2].toDouble(), stored112[2].toDouble());
+    EXPECT_EQ(player[3][2], reciter + QStringLiteral("/113.mp3"));
+    EXPECT_EQ(player[4][2].toDouble(), stored113[1].toDouble());
+}
