@@ -140,26 +140,41 @@ std::vector<VerseStart> VoiceChapter::align(const std::atomic_bool* cancelled) c
 
 void VoiceChapter::store(store::SharedState& state, const std::vector<VerseStart>& starts) const
 {
-    store::Connection& connection = *state.gConnection;
     {
-        store::Connection::Transaction transaction(connection);
-        for (std::size_t i = 0; i < m_verseRefs.size() && i < starts.size(); ++i) {
-            const QString where = QStringLiteral(" WHERE MasterID = %1 AND AyahRef = %2").arg(m_voiceId).arg(m_verseRefs[i]);
-            const QString name = sqlText(fileName());
-            const QString start = sqlText(StartText(starts[i].seconds));
-            if (connection.Open(QStringLiteral("SELECT DetailID FROM AP_Detail_TAB") + where).RecordCount() > 0)
-                connection.Execute(QStringLiteral("UPDATE AP_Detail_TAB SET Data = %1, DataPos = %2").arg(name, start)
-                                   + where);
-            else
-                connection.Execute(QStringLiteral("INSERT INTO AP_Detail_TAB (MasterID, AyahRef, Data, DataPos)"
-                                                  " VALUES (%1, %2, %3, %4)")
-                                       .arg(m_voiceId)
-                                       .arg(m_verseRefs[i])
-                                       .arg(name, start));
-        }
+        store::Connection::Transaction transaction(*state.gConnection);
+        for (std::size_t i = 0; i < m_verseRefs.size() && i < starts.size(); ++i)
+            writeRow(state, i, starts[i].seconds);
         transaction.commit();
     }
-    store::RecordSet voice = connection.Open(
+    rereadIfSelected(state);
+}
+
+void VoiceChapter::storeStart(store::SharedState& state, std::size_t index, double seconds) const
+{
+    if (index >= m_verseRefs.size())
+        return;
+    writeRow(state, index, seconds);
+    rereadIfSelected(state);
+}
+
+void VoiceChapter::writeRow(store::SharedState& state, std::size_t index, double seconds) const
+{
+    store::Connection& connection = *state.gConnection;
+    const QString where = QStringLiteral(" WHERE MasterID = %1 AND AyahRef = %2").arg(m_voiceId).arg(m_verseRefs[index]);
+    const QString name = sqlText(fileName());
+    const QString start = sqlText(StartText(seconds));
+    if (connection.Open(QStringLiteral("SELECT DetailID FROM AP_Detail_TAB") + where).RecordCount() > 0)
+        connection.Execute(QStringLiteral("UPDATE AP_Detail_TAB SET Data = %1, DataPos = %2").arg(name, start) + where);
+    else
+        connection.Execute(QStringLiteral("INSERT INTO AP_Detail_TAB (MasterID, AyahRef, Data, DataPos) VALUES (%1, %2, %3, %4)")
+                               .arg(m_voiceId)
+                               .arg(m_verseRefs[index])
+                               .arg(name, start));
+}
+
+void VoiceChapter::rereadIfSelected(store::SharedState& state) const
+{
+    store::RecordSet voice = state.gConnection->Open(
         QStringLiteral("SELECT UserSelection FROM AP_Master_TAB WHERE MasterID = %1").arg(m_voiceId));
     if (voice.RecordCount() > 0 && (voice.MoveFirst(), voice.value(0).toBool()))
         store::OpenProgramDetails(state, QString::number(m_voiceId));

@@ -40,8 +40,14 @@ public:
     // rewritten, all in one transaction. When the voice is the selected one,
     // its details are read again, so that the next recitation uses the starts.
     void store(store::SharedState& state, const std::vector<VerseStart>& starts) const;
+    // Stores one verse's start (the verse at `index` in verseRefs()), as a
+    // reader corrected it.
+    void storeStart(store::SharedState& state, std::size_t index, double seconds) const;
 
 private:
+    void writeRow(store::SharedState& state, std::size_t index, double seconds) const;
+    void rereadIfSelected(store::SharedState& state) const;
+
     int m_voiceId = 0;
     int m_chapter = 0;
     QString m_recordingPath;

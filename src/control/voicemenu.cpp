@@ -101,6 +101,8 @@ void VoiceMenu::MnuDPVoice_Click(SharedState& state, host::Host& host, int index
     // The refill above ran before the folder was stored; this one shows it.
     if (accepted)
         SetupMenu(state, host);
+    if (accepted && answer.oneFilePerChapter)
+        host.alignChapterFiles(tag);
 }
 
 int VoiceMenuIndexOf(SharedState& state, const QString& masterId)

@@ -34,6 +34,8 @@ struct MediaFolderDialogAnswer {
     Outcome outcome = Outcome::Closed;
     // The folder opened in the folder list when the user accepted.
     QString folder;
+    // The user said the folder holds one recording per chapter.
+    bool oneFilePerChapter = false;
 };
 
 // How the reading pane shows the page it is sent to next.
@@ -100,6 +102,13 @@ public:
 
     // Lets the window handle pending events (during a long file search).
     virtual void processEvents() = 0;
+
+    // The voice's folder, just stored, holds one recording per chapter: find
+    // each verse's start in them and store the starts for the voice. The
+    // desktop program shows the work's progress and lets the reader correct
+    // starts; the text host aligns on its own event instead, so by default
+    // nothing happens.
+    virtual void alignChapterFiles(const QString& voiceId) { (void)voiceId; }
 };
 
 } // namespace tilvora::host

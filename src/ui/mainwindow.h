@@ -54,6 +54,7 @@ public:
     void load();
 
     navigation::MainWindowLogic& logic() { return *m_logic; }
+    store::SharedState& state() { return m_state; }
     PanePage* page(host::Pane pane) const;
     QWebEngineView* view(host::Pane pane) const;
     QLabel* searchLabel() const { return m_lblSearch; }

@@ -4,6 +4,7 @@
 #include "ui/formmetrics.h"
 
 #include <QAbstractFileIconProvider>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -23,6 +24,9 @@
 namespace tilvora::ui {
 
 namespace {
+
+// Twips added below the folder list for the chapter files option.
+constexpr int kChapterRow = 330;
 
 // The program's own folder and volume icons: the desktop's icon theme may
 // have none (and the folder list would show bare names).
@@ -52,7 +56,8 @@ MediaFolderDialog::MediaFolderDialog(const host::MediaFolderDialogRequest& reque
     setWindowIcon(appIcon());
     setFont(formFont(8.25));
     setModal(true);
-    setFixedSize(formPixels(this, 4530), formPixels(this, 3345));
+    // The form's height plus the row of the chapter files option.
+    setFixedSize(formPixels(this, 4530), formPixels(this, 3345 + kChapterRow));
 
     m_label = new QLabel(QStringLiteral("Please browse the path of the Media Files Folder :"), this);
     m_label->setObjectName(QStringLiteral("Label1"));
@@ -86,30 +91,36 @@ MediaFolderDialog::MediaFolderDialog(const host::MediaFolderDialogRequest& reque
     m_tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_tree->header()->setStretchLastSection(false);
 
+    m_chapterFiles = new QCheckBox(QStringLiteral("This folder holds one file per chapter"), this);
+    m_chapterFiles->setObjectName(QStringLiteral("chkChapterFiles"));
+    m_chapterFiles->setGeometry(formRect(this, 120, 2660, 4335, 300));
+    m_chapterFiles->setToolTip(QStringLiteral("Find where each verse starts in the chapter files (001.mp3 ... 114.mp3)"));
+
     // The etched separator: a dark line over a light one.
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    const QRect separator = formRect(this, 120, 2760, 4320, 0);
+    const QRect separator = formRect(this, 120, 2760 + kChapterRow, 4320, 0);
     line->setGeometry(separator.left(), separator.top() - 1, separator.width(), 3);
 
     m_emblem = new QLabel(this);
     m_emblem->setObjectName(QStringLiteral("Image1"));
-    m_emblem->setGeometry(formRect(this, 150, 2820, 480, 480));
+    m_emblem->setGeometry(formRect(this, 150, 2820 + kChapterRow, 480, 480));
     m_emblem->setPixmap(emblemPixmap(m_emblem->width(), devicePixelRatioF()));
 
     m_accept = new QPushButton(QStringLiteral("Accept"), this);
     m_accept->setObjectName(QStringLiteral("cmdPath"));
-    m_accept->setGeometry(formRect(this, 870, 2850, 1755, 375));
+    m_accept->setGeometry(formRect(this, 870, 2850 + kChapterRow, 1755, 375));
     m_accept->setDefault(true);
 
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("CmdCancel"));
-    m_cancel->setGeometry(formRect(this, 2700, 2850, 1755, 375));
+    m_cancel->setGeometry(formRect(this, 2700, 2850 + kChapterRow, 1755, 375));
 
     setTabOrder(m_drives, m_tree);
-    setTabOrder(m_tree, m_accept);
+    setTabOrder(m_tree, m_chapterFiles);
+    setTabOrder(m_chapterFiles, m_accept);
     setTabOrder(m_accept, m_cancel);
     m_drives->setFocus();
 
@@ -197,6 +208,7 @@ void MediaFolderDialog::acceptClicked()
 {
     m_answer.outcome = host::MediaFolderDialogAnswer::Outcome::Accepted;
     m_answer.folder = openedFolder();
+    m_answer.oneFilePerChapter = m_chapterFiles->isChecked();
     done(QDialog::Accepted);
 }
 

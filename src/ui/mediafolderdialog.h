@@ -7,6 +7,7 @@
 #include <memory>
 
 class QAbstractFileIconProvider;
+class QCheckBox;
 class QComboBox;
 class QFileSystemModel;
 class QLabel;
@@ -24,7 +25,8 @@ namespace tilvora::ui {
 // user last clicked or moved to with the keys, shown highlighted. It starts
 // at the request's openFolder (the program's current folder when that is
 // empty), and picking a volume makes that volume's root the current folder.
-// Accept (also Enter) answers that folder; Cancel (also Esc) answers
+// Accept (also Enter) answers that folder, and whether the option "This
+// folder holds one file per chapter" is ticked; Cancel (also Esc) answers
 // Cancelled; closing the dialog any other way (the title bar's close button,
 // reject()) answers Closed, which stores nothing.
 //
@@ -78,6 +80,7 @@ private:
     QFileSystemModel* m_folders = nullptr;
     QTreeView* m_tree = nullptr;
     QLabel* m_emblem = nullptr;
+    QCheckBox* m_chapterFiles = nullptr;
     QPushButton* m_accept = nullptr;
     QPushButton* m_cancel = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "qthost.h"
 
 #include "ui/browserpane.h"
+#include "ui/chapteralignmentdialog.h"
 #include "ui/mainwindow.h"
 #include "ui/mediafolderdialog.h"
 #include "ui/playerstrip.h"
@@ -162,6 +163,12 @@ host::MediaFolderDialogAnswer QtHost::showMediaFolderDialog(const host::MediaFol
     MediaFolderDialog dialog(request, dialogParent());
     dialog.exec();
     return dialog.answer();
+}
+
+void QtHost::alignChapterFiles(const QString& voiceId)
+{
+    ChapterAlignmentDialog dialog(m_window.state(), voiceId, dialogParent());
+    dialog.exec();
 }
 
 void QtHost::processEvents()

@@ -38,6 +38,7 @@ public:
     host::MediaFolderDialogAnswer showMediaFolderDialog(const host::MediaFolderDialogRequest& request) override;
 
     void processEvents() override;
+    void alignChapterFiles(const QString& voiceId) override;
 
     // The title of the message box that reports a failure.
     static QString errorTitle();

@@ -1,6 +1,6 @@
 // Aligning recordings through the platform's decoder.
 
-#include "madeaudio.h"
+#include "support/madeaudio.h"
 
 #include "align/alignfailure.h"
 #include "align/chapteraligner.h"

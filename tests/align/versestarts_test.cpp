@@ -1,6 +1,6 @@
 // Choosing verse starts from the loudness of made recordings (no decoding).
 
-#include "madeaudio.h"
+#include "support/madeaudio.h"
 
 #include "align/energyenvelope.h"
 #include "align/speechpauses.h"

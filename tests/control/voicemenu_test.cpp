@@ -16,11 +16,12 @@ namespace {
 class VoiceMenuTest : public ControlFixture {
 protected:
     // A dialog that records the tag it was shown for and answers as told.
-    tilvora::control::MediaFolderDialog dialog(Outcome outcome, const QString& folder = QString())
+    tilvora::control::MediaFolderDialog dialog(Outcome outcome, const QString& folder = QString(),
+                                               bool oneFilePerChapter = false)
     {
-        return [this, outcome, folder](const QString& tag) {
+        return [this, outcome, folder, oneFilePerChapter](const QString& tag) {
             m_host.lines << u"dialog\t"_s + tag;
-            return MediaFolderDialogAnswer{outcome, folder};
+            return MediaFolderDialogAnswer{outcome, folder, oneFilePerChapter};
         };
     }
 
@@ -121,6 +122,17 @@ TEST_F(VoiceMenuClickTest, AcceptStoresTheFolderAndRefillsTheMenuBeforeAndAfter)
     EXPECT_EQ(m_state.gMediaPathResult, u"/new/b"_s);
     // The selected voice's details stay open for playback.
     EXPECT_EQ(detailRefs(), u"1"_s);
+}
+
+TEST_F(VoiceMenuClickTest, AFolderOfChapterFilesIsAlignedOnceItIsStoredAndOnlyOnAccept)
+{
+    m_menu.MnuDPVoice_Click(m_state, m_host, 1, dialog(Outcome::Cancelled, QString(), true));
+    m_menu.MnuDPVoice_Click(m_state, m_host, 1, dialog(Outcome::Accepted, u"/chapters"_s, false));
+    EXPECT_TRUE(m_host.linesOf(u"align"_s).isEmpty());
+
+    m_menu.MnuDPVoice_Click(m_state, m_host, 1, dialog(Outcome::Accepted, u"/chapters/b"_s, true));
+    EXPECT_EQ(m_host.lines.last(), u"align\t41"_s);
+    EXPECT_EQ(m_host.lines[m_host.lines.size() - 3], u"menu\t1\t1\tReader B [/chapters/b]\t41"_s);
 }
 
 TEST_F(VoiceMenuClickTest, FolderWithAnApostropheIsStoredExactly)

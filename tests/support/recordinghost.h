@@ -24,7 +24,8 @@ using namespace Qt::Literals::StringLiterals;
 // "error\t<text>", "player\turl\t<path>", "player\tposition\t<seconds>",
 // "player\tplay", "player\tuntil\t<seconds>", "player\trate\t<rate>",
 // "player\tstop", "highlight\t<S:A>", "wait\t<ms>", "recited", "reset\t<id>", "menu\t<index>\t<1|0>\t<caption>\t<tag>",
-// "menu\tsetdatapath\t<1|0>" and "dialog\t<tag>\t<initial path>".
+// "menu\tsetdatapath\t<1|0>", "dialog\t<tag>\t<initial path>" and
+// "align\t<voice>" (the chapter files of a voice's folder are to be aligned).
 class RecordingHost : public host::Host {
 public:
     QStringList lines;
@@ -82,6 +83,7 @@ public:
     }
     host::MediaFolderDialogAnswer showMediaFolderDialog(const host::MediaFolderDialogRequest& request) override;
     void processEvents() override;
+    void alignChapterFiles(const QString& voiceId) override { record({u"align"_s, voiceId}); }
 
 private:
     void record(const QStringList& fields) { lines << fields.join(QLatin1Char('\t')); }

@@ -1,6 +1,7 @@
 #include "ui/mediafolderdialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
@@ -87,6 +88,22 @@ TEST_F(MediaFolderDialogTest, AcceptAnswersTheFolderTheUserOpened)
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.answer().outcome, Outcome::Accepted);
     EXPECT_EQ(dialog.answer().folder, husary);
+    EXPECT_FALSE(dialog.answer().oneFilePerChapter);
+}
+
+TEST_F(MediaFolderDialogTest, TheChapterFilesOptionTickedGoesWithTheAnswer)
+{
+    MediaFolderDialog dialog(requestFor(m_voices));
+    showActive(dialog);
+    auto* option = dialog.findChild<QCheckBox*>(QStringLiteral("chkChapterFiles"));
+    ASSERT_NE(option, nullptr);
+    EXPECT_EQ(option->text(), QStringLiteral("This folder holds one file per chapter"));
+    EXPECT_FALSE(option->isChecked());
+    QTest::mouseClick(option, Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdPath")), Qt::LeftButton);
+    EXPECT_EQ(dialog.answer().outcome, Outcome::Accepted);
+    EXPECT_EQ(dialog.answer().folder, m_voices);
+    EXPECT_TRUE(dialog.answer().oneFilePerChapter);
 }
 
 TEST_F(MediaFolderDialogTest, EnterAcceptsTheStoredFolderWhenNothingWasBrowsed)
@@ -215,18 +232,18 @@ TEST_F(MediaFolderDialogTest, AVolumePickedInTheDriveListOpensItsRoot)
     EXPECT_EQ(drives->currentData().toString(), QDir::rootPath());
 }
 
-TEST_F(MediaFolderDialogTest, TabVisitsTheDrivesTheFoldersAcceptAndCancel)
+TEST_F(MediaFolderDialogTest, TabVisitsTheDrivesTheFoldersTheChapterOptionAcceptAndCancel)
 {
     MediaFolderDialog dialog(requestFor(m_voices));
     showActive(dialog);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Drive1"));
     QStringList visited;
-    for (int step = 0; step < 4; ++step) {
+    for (int step = 0; step < 5; ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << QApplication::focusWidget()->objectName();
     }
-    EXPECT_EQ(visited, (QStringList{QStringLiteral("Dir1"), QStringLiteral("cmdPath"), QStringLiteral("CmdCancel"),
-                                    QStringLiteral("Drive1")}));
+    EXPECT_EQ(visited, (QStringList{QStringLiteral("Dir1"), QStringLiteral("chkChapterFiles"), QStringLiteral("cmdPath"),
+                                    QStringLiteral("CmdCancel"), QStringLiteral("Drive1")}));
 }
 
 TEST_F(MediaFolderDialogTest, AnEmptyOrMissingFolderOpensTheProgramsCurrentFolder)

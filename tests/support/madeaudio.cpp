@@ -1,4 +1,4 @@
-#include "madeaudio.h"
+#include "support/madeaudio.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "align/versestarts.h"
+#include "align/voicechapter.h"
+
+#include <QDialog>
+
+#include <atomic>
+#include <memory>
+#include <vector>
+
+class QAudioOutput;
+class QDoubleSpinBox;
+class QLabel;
+class QMediaPlayer;
+class QProgressBar;
+class QPushButton;
+class QThread;
+class QTimer;
+class QTreeWidget;
+
+namespace tilvora::store {
+struct SharedState;
+}
+
+namespace tilvora::ui {
+
+// Turns a voice's folder of chapter recordings into verse-by-verse
+// recitation: finds each verse's start in every chapter recording the folder
+// holds, off the user-interface thread, and stores each chapter's starts as
+// soon as they are found. A progress bar counts the chapters; Cancel stops
+// the work (what is stored stays). The verses found with low confidence, and
+// the chapters that could not be read, are listed; a listed verse's start can
+// be heard (a few seconds around it), nudged and stored.
+class ChapterAlignmentDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Below this confidence a verse is listed for checking.
+    static constexpr double kLowConfidence = 0.5;
+
+    ChapterAlignmentDialog(store::SharedState& state, const QString& voiceId, QWidget* parent = nullptr);
+    ~ChapterAlignmentDialog() override;
+
+    // Starts the work; also done when the dialog is first shown.
+    void start();
+    bool finished() const { return m_finished; }
+    // Asks the work to stop after the chapter at hand.
+    void cancel();
+
+signals:
+    void workFinished();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void reject() override;
+
+private:
+    struct Listed {
+        std::size_t chapter;  // index into m_chapters
+        std::size_t verse;    // index into the chapter's verses
+        double seconds;
+    };
+
+    void findChapters();
+    void chapterAligned(std::size_t index, const std::vector<align::VerseStart>& starts);
+    void chapterFailed(std::size_t index, const QString& message);
+    void workDone(bool cancelled);
+    void listedVerseChosen();
+    void nudge(double seconds);
+    void playAroundStart();
+    void playWhenSeekable();
+    void storeCorrection();
+    const Listed* chosenVerse() const;
+
+    store::SharedState& m_state;
+    QString m_voiceId;
+    std::vector<std::unique_ptr<align::VoiceChapter>> m_chapters;
+    std::vector<Listed> m_listed;
+    std::atomic_bool m_cancelled{false};
+    QThread* m_worker = nullptr;
+    bool m_started = false;
+    bool m_finished = false;
+    int m_done = 0;
+
+    QLabel* m_status = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QTreeWidget* m_list = nullptr;
+    QDoubleSpinBox* m_start = nullptr;
+    QPushButton* m_earlier = nullptr;
+    QPushButton* m_later = nullptr;
+    QPushButton* m_play = nullptr;
+    QPushButton* m_store = nullptr;
+    QPushButton* m_close = nullptr;
+    QMediaPlayer* m_player = nullptr;
+    QAudioOutput* m_audio = nullptr;
+    QTimer* m_stopTimer = nullptr;
+    // Where "Play around it" is to start, in milliseconds; -1 when not asked.
+    qint64 m_pendingFrom = -1;
+};
+
+} // namespace tilvora::ui
