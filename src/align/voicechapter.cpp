@@ -3,6 +3,7 @@
 #include "align/alignfailure.h"
 #include "align/chapteraligner.h"
 #include "playback/mediasearch.h"
+#include "playback/voicefolder.h"
 #include "store/queryhelpers.h"
 #include "store/sharedstate.h"
 
@@ -38,8 +39,7 @@ QString voiceFolder(store::SharedState& state, int voiceId)
     const QString folder = voice.text(QStringLiteral("Data")).trimmed();
     if (folder.isEmpty())
         throw AlignFailure{QStringLiteral("The voice %1 has no media folder.").arg(voiceId)};
-    // A folder written relative to the application folder lies inside it.
-    return QDir::cleanPath(QDir(state.gAppFolder).absoluteFilePath(folder));
+    return playback::ResolveVoiceFolder(state.gAppFolder, folder);
 }
 
 QString chapterRecording(const QString& folder, int chapter)
