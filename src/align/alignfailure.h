@@ -10,6 +10,6 @@ struct AlignFailure {
 };
 
 // Thrown when the caller asked the work to stop.
-struct AlignCancelled {};
+struct AlignCancelled { };
 
 } // namespace tilvora::align

@@ -15,8 +15,8 @@ double VerseWeight(const QString& arabicText)
     return letters + 2;
 }
 
-std::vector<VerseStart> AlignRecording(const QString& path, const std::vector<double>& verseWeights,
-                                       const std::atomic_bool* cancelled)
+std::vector<VerseStart> AlignRecording(
+    const QString& path, const std::vector<double>& verseWeights, const std::atomic_bool* cancelled)
 {
     const EnergyEnvelope envelope = DecodeEnvelope(path, cancelled);
     const SpeechPauses speech = FindSpeechPauses(envelope.decibels());

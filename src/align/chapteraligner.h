@@ -16,7 +16,7 @@ double VerseWeight(const QString& arabicText);
 
 // Finds each verse's start in a recording of a whole chapter, given the
 // weights of its verses in order. Fails as DecodeEnvelope does.
-std::vector<VerseStart> AlignRecording(const QString& path, const std::vector<double>& verseWeights,
-                                       const std::atomic_bool* cancelled = nullptr);
+std::vector<VerseStart> AlignRecording(
+    const QString& path, const std::vector<double>& verseWeights, const std::atomic_bool* cancelled = nullptr);
 
 } // namespace tilvora::align

@@ -14,21 +14,11 @@ constexpr int kDecodeRate = 8000;
 
 QStringList pipelineArguments()
 {
-    return {QStringLiteral("-q"),
-            QStringLiteral("fdsrc"),
-            QStringLiteral("fd=0"),
-            QStringLiteral("!"),
-            QStringLiteral("decodebin"),
-            QStringLiteral("!"),
-            QStringLiteral("audioconvert"),
-            QStringLiteral("!"),
-            QStringLiteral("audioresample"),
-            QStringLiteral("quality=0"),
-            QStringLiteral("!"),
-            QStringLiteral("audio/x-raw,format=S16LE,channels=1,rate=%1").arg(kDecodeRate),
-            QStringLiteral("!"),
-            QStringLiteral("fdsink"),
-            QStringLiteral("fd=1")};
+    return {QStringLiteral("-q"), QStringLiteral("fdsrc"), QStringLiteral("fd=0"), QStringLiteral("!"),
+        QStringLiteral("decodebin"), QStringLiteral("!"), QStringLiteral("audioconvert"), QStringLiteral("!"),
+        QStringLiteral("audioresample"), QStringLiteral("quality=0"), QStringLiteral("!"),
+        QStringLiteral("audio/x-raw,format=S16LE,channels=1,rate=%1").arg(kDecodeRate), QStringLiteral("!"),
+        QStringLiteral("fdsink"), QStringLiteral("fd=1")};
 }
 
 // The decoder's own reason, from its first "ERROR:" line: the text after the
@@ -48,7 +38,7 @@ QString decoderReason(const QByteArray& errorOutput)
 // Feeds whole samples to the envelope; an odd last byte waits for its pair.
 class SampleFeeder {
 public:
-    explicit SampleFeeder(EnergyEnvelope& envelope) : m_envelope(envelope) {}
+    explicit SampleFeeder(EnergyEnvelope& envelope) : m_envelope(envelope) { }
     void feed(const QByteArray& bytes)
     {
         m_pending += bytes;

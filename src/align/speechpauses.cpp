@@ -7,12 +7,12 @@ namespace tilvora::align {
 
 namespace {
 
-constexpr int kMedianFrames = 5;        // smooths away clicks and 20 ms dips
-constexpr int kMinPauseFrames = 10;     // 0.1 s
-constexpr int kDipWindowFrames = 20;    // a dip is the quietest within ±0.2 s ...
-constexpr int kDipAverageFrames = 15;   // ... of the envelope averaged over 0.15 s
-constexpr int kDipMarginFrames = 50;    // and lies 0.5 s from any pause
-constexpr float kMinQuietDistance = 6;  // dB between the quiet level and the threshold
+constexpr int kMedianFrames = 5; // smooths away clicks and 20 ms dips
+constexpr int kMinPauseFrames = 10; // 0.1 s
+constexpr int kDipWindowFrames = 20; // a dip is the quietest within ±0.2 s ...
+constexpr int kDipAverageFrames = 15; // ... of the envelope averaged over 0.15 s
+constexpr int kDipMarginFrames = 50; // and lies 0.5 s from any pause
+constexpr float kMinQuietDistance = 6; // dB between the quiet level and the threshold
 
 std::vector<float> medianSmoothed(const std::vector<float>& values)
 {
@@ -85,7 +85,7 @@ void addDips(const std::vector<float>& decibels, SpeechPauses& result)
     scan(stretchBegin, result.speechEnd);
     result.candidates.insert(result.candidates.end(), dips.begin(), dips.end());
     std::sort(result.candidates.begin(), result.candidates.end(),
-              [](const BoundaryCandidate& a, const BoundaryCandidate& b) { return a.begin < b.begin; });
+        [](const BoundaryCandidate& a, const BoundaryCandidate& b) { return a.begin < b.begin; });
 }
 
 } // namespace

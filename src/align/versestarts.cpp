@@ -28,10 +28,10 @@ constexpr double kSameStartSeconds = 0.25;
 constexpr int kRateRounds = 6;
 
 struct Node {
-    double begin;  // seconds: where the pause begins
-    double end;    // seconds: where speech resumes
+    double begin; // seconds: where the pause begins
+    double end; // seconds: where speech resumes
     double reward;
-    double start;  // the start reported for a verse starting here
+    double start; // the start reported for a verse starting here
 };
 
 class StartChooser {
@@ -45,7 +45,8 @@ public:
             const double begin = candidate.begin * frameSeconds;
             const double end = candidate.end * frameSeconds;
             const double length = candidate.isPause() ? end - begin : kDipPauseSeconds;
-            m_nodes.push_back({begin, end, kPauseReward * std::log(length / kShortPauseSeconds), std::max(begin, end - kLeadSeconds)});
+            m_nodes.push_back({begin, end, kPauseReward * std::log(length / kShortPauseSeconds),
+                std::max(begin, end - kLeadSeconds)});
         }
         for (const Node& node : m_nodes) {
             m_begins.push_back(node.begin);
@@ -171,8 +172,8 @@ private:
                 const double end = m_ends[std::size_t(from)];
                 const auto [first, last] = within(m_begins, end + e / kMaxRatio, end + kMaxRatio * e);
                 for (int to = std::max(first, from + 1); to < last; ++to) {
-                    const double cost = after[std::size_t(to)]
-                        + durationCost(verse, m_begins[std::size_t(to)] - end) - m_nodes[std::size_t(to)].reward;
+                    const double cost = after[std::size_t(to)] + durationCost(verse, m_begins[std::size_t(to)] - end)
+                        - m_nodes[std::size_t(to)].reward;
                     here[std::size_t(from)] = std::min(here[std::size_t(from)], cost);
                 }
             }
@@ -259,8 +260,8 @@ private:
 
 } // namespace
 
-std::vector<VerseStart> ChooseVerseStarts(const SpeechPauses& speech, const std::vector<double>& verseWeights,
-                                          double frameSeconds)
+std::vector<VerseStart> ChooseVerseStarts(
+    const SpeechPauses& speech, const std::vector<double>& verseWeights, double frameSeconds)
 {
     if (verseWeights.empty())
         return {};

@@ -121,7 +121,8 @@ VoiceChapter::VoiceChapter(store::SharedState& state, const QString& voiceId, co
             known.push_back(m_weights.back());
     }
     // A verse without text weighs as much as the others on average.
-    const double average = known.empty() ? 1.0 : std::accumulate(known.begin(), known.end(), 0.0) / double(known.size());
+    const double average
+        = known.empty() ? 1.0 : std::accumulate(known.begin(), known.end(), 0.0) / double(known.size());
     for (double& weight : m_weights) {
         if (weight == 0)
             weight = average;
@@ -160,16 +161,18 @@ void VoiceChapter::storeStart(store::SharedState& state, std::size_t index, doub
 void VoiceChapter::writeRow(store::SharedState& state, std::size_t index, double seconds) const
 {
     store::Connection& connection = *state.gConnection;
-    const QString where = QStringLiteral(" WHERE MasterID = %1 AND AyahRef = %2").arg(m_voiceId).arg(m_verseRefs[index]);
+    const QString where
+        = QStringLiteral(" WHERE MasterID = %1 AND AyahRef = %2").arg(m_voiceId).arg(m_verseRefs[index]);
     const QString name = sqlText(fileName());
     const QString start = sqlText(StartText(seconds));
     if (connection.Open(QStringLiteral("SELECT DetailID FROM AP_Detail_TAB") + where).RecordCount() > 0)
         connection.Execute(QStringLiteral("UPDATE AP_Detail_TAB SET Data = %1, DataPos = %2").arg(name, start) + where);
     else
-        connection.Execute(QStringLiteral("INSERT INTO AP_Detail_TAB (MasterID, AyahRef, Data, DataPos) VALUES (%1, %2, %3, %4)")
-                               .arg(m_voiceId)
-                               .arg(m_verseRefs[index])
-                               .arg(name, start));
+        connection.Execute(
+            QStringLiteral("INSERT INTO AP_Detail_TAB (MasterID, AyahRef, Data, DataPos) VALUES (%1, %2, %3, %4)")
+                .arg(m_voiceId)
+                .arg(m_verseRefs[index])
+                .arg(name, start));
 }
 
 void VoiceChapter::rereadIfSelected(store::SharedState& state) const

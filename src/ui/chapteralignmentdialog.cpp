@@ -60,7 +60,8 @@ ChapterAlignmentDialog::ChapterAlignmentDialog(store::SharedState& state, const 
     m_progress = new QProgressBar(this);
     m_progress->setRange(0, 0);
 
-    auto* listCaption = new QLabel(QStringLiteral("Verses to check (their starts were found with low confidence):"), this);
+    auto* listCaption
+        = new QLabel(QStringLiteral("Verses to check (their starts were found with low confidence):"), this);
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("lstToCheck"));
     m_list->setColumnCount(3);
@@ -158,8 +159,8 @@ void ChapterAlignmentDialog::findChapters()
     QString firstReason;
     QList<int> numbers;
     try {
-        store::RecordSet chapters =
-            m_state.gConnection->Open(QStringLiteral("SELECT DISTINCT SurahNo FROM MD_Ayah_TAB ORDER BY SurahNo"));
+        store::RecordSet chapters
+            = m_state.gConnection->Open(QStringLiteral("SELECT DISTINCT SurahNo FROM MD_Ayah_TAB ORDER BY SurahNo"));
         if (chapters.RecordCount() > 0) {
             for (chapters.MoveFirst(); !chapters.Eof(); chapters.MoveNext())
                 numbers << chapters.value(0).toInt();
@@ -204,12 +205,14 @@ void ChapterAlignmentDialog::start()
         for (std::size_t i = 0; i < chapters.size() && !m_cancelled; ++i) {
             try {
                 const std::vector<align::VerseStart> starts = chapters[i]->align(&m_cancelled);
-                QMetaObject::invokeMethod(this, [this, i, starts] { chapterAligned(i, starts); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this, [this, i, starts] { chapterAligned(i, starts); }, Qt::QueuedConnection);
             } catch (const align::AlignCancelled&) {
                 break;
             } catch (const align::AlignFailure& failure) {
                 const QString message = failure.message;
-                QMetaObject::invokeMethod(this, [this, i, message] { chapterFailed(i, message); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this, [this, i, message] { chapterFailed(i, message); }, Qt::QueuedConnection);
             }
         }
     });
@@ -230,9 +233,9 @@ void ChapterAlignmentDialog::chapterAligned(std::size_t index, const std::vector
         if (starts[verse].confidence >= kLowConfidence)
             continue;
         m_listed.push_back({index, verse, starts[verse].seconds});
-        auto* item = new QTreeWidgetItem(m_list, {QStringLiteral("%1:%2").arg(chapter.chapter()).arg(verse + 1),
-                                                  align::StartText(starts[verse].seconds),
-                                                  QStringLiteral("%1 %").arg(qRound(starts[verse].confidence * 100))});
+        auto* item = new QTreeWidgetItem(m_list,
+            {QStringLiteral("%1:%2").arg(chapter.chapter()).arg(verse + 1), align::StartText(starts[verse].seconds),
+                QStringLiteral("%1 %").arg(qRound(starts[verse].confidence * 100))});
         item->setData(0, Qt::UserRole, int(m_listed.size() - 1));
     }
     m_progress->setValue(++m_done);
@@ -302,7 +305,8 @@ void ChapterAlignmentDialog::playWhenSeekable()
     // A seek before the file's duration is known is dropped: the file is
     // first made ready (paused), then moved and played.
     if (!m_player->isSeekable() || m_player->duration() <= 0) {
-        if (m_player->mediaStatus() == QMediaPlayer::LoadedMedia && m_player->playbackState() == QMediaPlayer::StoppedState)
+        if (m_player->mediaStatus() == QMediaPlayer::LoadedMedia
+            && m_player->playbackState() == QMediaPlayer::StoppedState)
             m_player->pause();
         return;
     }

@@ -57,8 +57,8 @@ protected:
 
 private:
     struct Listed {
-        std::size_t chapter;  // index into m_chapters
-        std::size_t verse;    // index into the chapter's verses
+        std::size_t chapter; // index into m_chapters
+        std::size_t verse; // index into the chapter's verses
         double seconds;
     };
 

@@ -41,25 +41,24 @@ struct Case {
     double noiseBelowSpeech;
 };
 
-class MadeChapters : public ::testing::TestWithParam<Case> {};
+class MadeChapters : public ::testing::TestWithParam<Case> { };
 
 } // namespace
 
 TEST_P(MadeChapters, EveryVerseStartsWithinAQuarterSecond)
 {
     const Case& c = GetParam();
-    const MadeAudio audio = MadeChapter(kWeights, c.secondsPerWeight, c.pauseSeconds, c.openingSeconds, c.noiseBelowSpeech);
+    const MadeAudio audio
+        = MadeChapter(kWeights, c.secondsPerWeight, c.pauseSeconds, c.openingSeconds, c.noiseBelowSpeech);
     const std::vector<VerseStart> found = startsOf(audio, kWeights);
     expectStartsNear(found, audio.starts);
     for (std::size_t i = 0; i < found.size(); ++i)
         EXPECT_GT(found[i].confidence, 0.5) << "verse " << i + 1;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PausesTempoNoiseAndOpenings, MadeChapters,
+INSTANTIATE_TEST_SUITE_P(PausesTempoNoiseAndOpenings, MadeChapters,
     ::testing::Values(Case{"silentPauses", 0.08, 0.7, 0, 0}, Case{"basmalaBeforeTheFirstVerse", 0.08, 0.7, 1.8, 0},
-                      Case{"fastWithShortPausesInNoise", 0.05, 0.25, 1.2, 30},
-                      Case{"slowWithLongPausesInNoise", 0.12, 1.5, 3.0, 40}),
+        Case{"fastWithShortPausesInNoise", 0.05, 0.25, 1.2, 30}, Case{"slowWithLongPausesInNoise", 0.12, 1.5, 3.0, 40}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 TEST(VerseStarts, VersesRunTogetherStillGetAStartEachInOrderAndTheUncertainOneSaysSo)

@@ -39,8 +39,12 @@ protected:
 
     void voice(int id, const QString& folder, bool selected) const
     {
-        m_store.program({.id = id, .type = FixtureDb::Voice, .master = QStringLiteral("Voice"), .selected = selected,
-                         .data = folder, .description = QStringLiteral("Reciter")});
+        m_store.program({.id = id,
+            .type = FixtureDb::Voice,
+            .master = QStringLiteral("Voice"),
+            .selected = selected,
+            .data = folder,
+            .description = QStringLiteral("Reciter")});
     }
 
     QString media(const QString& relative) const { return m_store.folder() + QStringLiteral("/M/") + relative; }
@@ -71,9 +75,9 @@ protected:
     // "Data|DataPos" of the voice's rows, by AyahRef.
     QStringList rowsOf(int voiceId)
     {
-        store::RecordSet rows = m_state.gConnection->Open(
-            QStringLiteral("SELECT AyahRef, Data, DataPos FROM AP_Detail_TAB WHERE MasterID = %1 ORDER BY AyahRef, DetailID")
-                .arg(voiceId));
+        store::RecordSet rows = m_state.gConnection->Open(QStringLiteral(
+            "SELECT AyahRef, Data, DataPos FROM AP_Detail_TAB WHERE MasterID = %1 ORDER BY AyahRef, DetailID")
+                                                              .arg(voiceId));
         QStringList out;
         for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
             out << rows.text(0) + QLatin1Char(':') + rows.text(1) + QLatin1Char('|') + rows.text(2);
@@ -99,8 +103,9 @@ TEST_F(VoiceChapterTest, StoringWritesOneRowPerVerseOfTheChapterAndRereadsTheSel
     EXPECT_EQ(chapter.fileName(), QStringLiteral("002.MP3"));
     chapter.store(m_state, {{0.0, 1.0}, {3.456, 0.9}, {12.5, 0.2}});
 
-    EXPECT_EQ(rowsOf(kVoice), (QStringList{QStringLiteral("1:001001.mp3|0"), QStringLiteral("3:002.MP3|0.00"),
-                                           QStringLiteral("4:002.MP3|3.46"), QStringLiteral("5:002.MP3|12.50")}));
+    EXPECT_EQ(rowsOf(kVoice),
+        (QStringList{QStringLiteral("1:001001.mp3|0"), QStringLiteral("3:002.MP3|0.00"),
+            QStringLiteral("4:002.MP3|3.46"), QStringLiteral("5:002.MP3|12.50")}));
     EXPECT_EQ(rowsOf(kOtherVoice), QStringList{QStringLiteral("3:002001.mp3|0")});
     // The selected voice's details in memory are the stored ones.
     m_state.gDetails.Find(QStringLiteral("AyahRef='5'"));
@@ -119,12 +124,15 @@ TEST_F(VoiceChapterTest, TheRecordingIsFoundByNumberAsMp3OrWmaBelowTheFolderReso
 TEST_F(VoiceChapterTest, WhatCannotBeAlignedIsSaidInPlainWords)
 {
     load();
-    EXPECT_EQ(failureOf(QStringLiteral("forty"), QStringLiteral("1")), QStringLiteral("A voice is a whole number, not \"forty\"."));
-    EXPECT_EQ(failureOf(QStringLiteral("40"), QStringLiteral("1;")), QStringLiteral("A chapter is a whole number, not \"1;\"."));
+    EXPECT_EQ(failureOf(QStringLiteral("forty"), QStringLiteral("1")),
+        QStringLiteral("A voice is a whole number, not \"forty\"."));
+    EXPECT_EQ(failureOf(QStringLiteral("40"), QStringLiteral("1;")),
+        QStringLiteral("A chapter is a whole number, not \"1;\"."));
     EXPECT_EQ(failureOf(QStringLiteral("40"), QStringLiteral("9")), QStringLiteral("There is no chapter 9."));
     EXPECT_EQ(failureOf(QStringLiteral("1"), QStringLiteral("1")), QStringLiteral("There is no voice 1."));
-    EXPECT_EQ(failureOf(QStringLiteral("41"), QStringLiteral("1")), QStringLiteral("The voice 41 has no media folder."));
+    EXPECT_EQ(
+        failureOf(QStringLiteral("41"), QStringLiteral("1")), QStringLiteral("The voice 41 has no media folder."));
     EXPECT_EQ(failureOf(QStringLiteral("40"), QStringLiteral("2")),
-              QStringLiteral("The folder %1 holds no recording of chapter 2 (002.mp3 or 002.wma).")
-                  .arg(m_store.folder() + QStringLiteral("/M")));
+        QStringLiteral("The folder %1 holds no recording of chapter 2 (002.mp3 or 002.wma).")
+            .arg(m_store.folder() + QStringLiteral("/M")));
 }

@@ -34,11 +34,11 @@ protected:
     QStringList storedStarts(int voice, int chapter) const
     {
         const auto db = tilvora::store::Connection::open(folder + QStringLiteral("/DIC.DAT"));
-        tilvora::store::RecordSet rows = db->Open(
-            QStringLiteral("SELECT DataPos FROM AP_Detail_TAB INNER JOIN MD_Ayah_TAB ON MD_Ayah_TAB.AyahRef = AP_Detail_TAB.AyahRef"
-                           " WHERE MasterID = %1 AND SurahNo = %2 ORDER BY AyahNo")
-                .arg(voice)
-                .arg(chapter));
+        tilvora::store::RecordSet rows = db->Open(QStringLiteral(
+            "SELECT DataPos FROM AP_Detail_TAB INNER JOIN MD_Ayah_TAB ON MD_Ayah_TAB.AyahRef = AP_Detail_TAB.AyahRef"
+            " WHERE MasterID = %1 AND SurahNo = %2 ORDER BY AyahNo")
+                                                      .arg(voice)
+                                                      .arg(chapter));
         QStringList starts;
         for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
             starts << rows.text(0);
@@ -91,12 +91,13 @@ TEST_F(AlignContentCopy, AFolderOfChapterFilesBecomesAVoiceThatRecitesVerseByVer
     for (const QString& name : {QStringLiteral("112.mp3"), QStringLiteral("113.mp3")})
         ASSERT_TRUE(QFile::copy(folder + QStringLiteral("/media/demo/") + name, reciter + QLatin1Char('/') + name));
 
-    const CliRun run = runCli(folder, {QStringLiteral("dialog\taccept\t") + reciter,
-                                       QStringLiteral("command\t_Control.htm__SetV = %1").arg(kReciterA),
-                                       QStringLiteral("command\t_Control.htm__Voice = %1").arg(kReciterA),
-                                       QStringLiteral("align\t%1\t112\tstore").arg(kReciterA),
-                                       QStringLiteral("align\t%1\t113\tstore").arg(kReciterA),
-                                       QStringLiteral("dblclick\t6224"), QStringLiteral("dblclick\t6227")});
+    const CliRun run = runCli(folder,
+        {QStringLiteral("dialog\taccept\t") + reciter,
+            QStringLiteral("command\t_Control.htm__SetV = %1").arg(kReciterA),
+            QStringLiteral("command\t_Control.htm__Voice = %1").arg(kReciterA),
+            QStringLiteral("align\t%1\t112\tstore").arg(kReciterA),
+            QStringLiteral("align\t%1\t113\tstore").arg(kReciterA), QStringLiteral("dblclick\t6224"),
+            QStringLiteral("dblclick\t6227")});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.linesOf(QStringLiteral("error")).isEmpty());
     EXPECT_TRUE(run.linesOf(QStringLiteral("message")).isEmpty());

@@ -30,7 +30,8 @@ void MadeAudio::speak(double seconds)
         const double t = double(from + i) / kRate;
         // Syllables four times a second, never quieter than a fifth.
         const double loudness = 0.2 + 0.8 * std::abs(std::sin(kPi * 4 * t));
-        const double buzz = std::sin(2 * kPi * 140 * t) + 0.5 * std::sin(2 * kPi * 420 * t) + 0.3 * std::sin(2 * kPi * 1100 * t);
+        const double buzz
+            = std::sin(2 * kPi * 140 * t) + 0.5 * std::sin(2 * kPi * 420 * t) + 0.3 * std::sin(2 * kPi * 1100 * t);
         samples.push_back(qint16(kSpeechAmplitude * loudness * buzz / 1.8));
     }
 }
@@ -52,7 +53,7 @@ bool MadeAudio::writeWav(const QString& path) const
     auto u16 = [](quint16 v) { return QByteArray(reinterpret_cast<const char*>(&v), 2); };
     const quint32 bytes = quint32(samples.size() * 2);
     file.write(QByteArrayLiteral("RIFF") + u32(36 + bytes) + QByteArrayLiteral("WAVEfmt ") + u32(16) + u16(1) + u16(1)
-               + u32(kRate) + u32(kRate * 2) + u16(2) + u16(16) + QByteArrayLiteral("data") + u32(bytes));
+        + u32(kRate) + u32(kRate * 2) + u16(2) + u16(16) + QByteArrayLiteral("data") + u32(bytes));
     return file.write(reinterpret_cast<const char*>(samples.data()), bytes) == bytes;
 }
 
@@ -61,11 +62,13 @@ bool MadeAudio::writeMp3(const QString& path) const
     QTemporaryDir dir;
     const QString wav = dir.filePath(QStringLiteral("made.wav"));
     return writeWav(wav)
-        && QProcess::execute(QStringLiteral("lame"), {QStringLiteral("--quiet"), QStringLiteral("-b"), QStringLiteral("64"), wav, path}) == 0;
+        && QProcess::execute(QStringLiteral("lame"),
+               {QStringLiteral("--quiet"), QStringLiteral("-b"), QStringLiteral("64"), wav, path})
+        == 0;
 }
 
 MadeAudio MadeChapter(const std::vector<double>& weights, double secondsPerWeight, double pauseSeconds,
-                      double openingSeconds, double noiseBelowSpeech)
+    double openingSeconds, double noiseBelowSpeech)
 {
     MadeAudio audio;
     audio.pause(0.3, noiseBelowSpeech);

@@ -32,6 +32,6 @@ struct MadeAudio {
 // with `pauseSeconds` between verses, an optional opening before the first
 // verse, and a shorter pause inside every verse of weight 60 or more.
 MadeAudio MadeChapter(const std::vector<double>& weights, double secondsPerWeight, double pauseSeconds,
-                      double openingSeconds, double noiseBelowSpeech = 0);
+    double openingSeconds, double noiseBelowSpeech = 0);
 
 } // namespace tilvora::testing

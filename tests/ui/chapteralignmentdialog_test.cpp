@@ -44,8 +44,12 @@ protected:
                 m_store.detail(ref, 1, ref, QString(25 + 10 * verse, QChar(0x0628)));
             }
         }
-        m_store.program({.id = kVoice, .type = FixtureDb::Voice, .master = QStringLiteral("Voice"), .selected = true,
-                         .data = m_store.folder(), .description = QStringLiteral("Made reciter")});
+        m_store.program({.id = kVoice,
+            .type = FixtureDb::Voice,
+            .master = QStringLiteral("Voice"),
+            .selected = true,
+            .data = m_store.folder(),
+            .description = QStringLiteral("Made reciter")});
         m_store.open(m_state);
 
         const MadeAudio first = MadeChapter({35, 45, 55}, 0.08, 0.7, 0);
@@ -69,7 +73,8 @@ protected:
     QStringList storedStarts()
     {
         store::RecordSet rows = m_state.gConnection->Open(
-            QStringLiteral("SELECT AyahRef, Data, DataPos FROM AP_Detail_TAB WHERE MasterID = %1 ORDER BY AyahRef").arg(kVoice));
+            QStringLiteral("SELECT AyahRef, Data, DataPos FROM AP_Detail_TAB WHERE MasterID = %1 ORDER BY AyahRef")
+                .arg(kVoice));
         QStringList out;
         if (rows.RecordCount() > 0) {
             for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
@@ -136,8 +141,8 @@ TEST_F(ChapterAlignmentDialogTest, EveryChapterFoundIsStoredTheDoubtfulListedAnd
     // Heard from a little before the start.
     auto* player = dialog.findChild<QMediaPlayer*>();
     button(dialog, QStringLiteral("Play around it"))->click();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return player->playbackState() == QMediaPlayer::PlayingState && player->position() > 0; },
-                                20000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return player->playbackState() == QMediaPlayer::PlayingState && player->position() > 0; }, 20000));
     EXPECT_EQ(player->source(), QUrl::fromLocalFile(m_store.folder() + QStringLiteral("/002.mp3")));
     EXPECT_NEAR(double(player->position()) / 1000, m_secondStarts[2] - 0.1 - 1.5, 1.0);
     dialog.findChild<QPushButton*>(QStringLiteral("cmdStoreStart"))->click();
@@ -174,5 +179,6 @@ TEST_F(ChapterAlignmentDialogTest, AFolderWithoutChapterFilesSaysSo)
     QSignalSpy finished(&dialog, &ui::ChapterAlignmentDialog::workFinished);
     dialog.start();
     EXPECT_EQ(finished.size(), 1);
-    EXPECT_TRUE(statusOf(dialog).startsWith(QStringLiteral("No chapter file was found (001.mp3 ... 114.mp3, or .wma).")));
+    EXPECT_TRUE(
+        statusOf(dialog).startsWith(QStringLiteral("No chapter file was found (001.mp3 ... 114.mp3, or .wma).")));
 }
