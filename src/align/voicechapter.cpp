@@ -6,6 +6,7 @@
 #include "playback/voicefolder.h"
 #include "store/queryhelpers.h"
 #include "store/sharedstate.h"
+#include "store/statements.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,11 +20,10 @@ namespace {
 
 int wholeNumber(const QString& text, const QString& what)
 {
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    if (!ok)
+    const store::WholeNumber number = store::readWholeNumber(text);
+    if (!number.value)
         throw AlignFailure{QStringLiteral("A %1 is a whole number, not \"%2\".").arg(what, text)};
-    return value;
+    return *number.value;
 }
 
 QString voiceFolder(store::SharedState& state, int voiceId)
@@ -92,13 +92,6 @@ std::vector<std::pair<int, QString>> chapterVerses(store::SharedState& state, in
     return verses;
 }
 
-QString sqlText(const QString& text)
-{
-    QString doubled = text;
-    doubled.replace(QLatin1Char('\''), QLatin1String("''"));
-    return QLatin1Char('\'') + doubled + QLatin1Char('\'');
-}
-
 } // namespace
 
 QString StartText(double seconds)
@@ -163,8 +156,8 @@ void VoiceChapter::writeRow(store::SharedState& state, std::size_t index, double
     store::Connection& connection = *state.gConnection;
     const QString where
         = QStringLiteral(" WHERE MasterID = %1 AND AyahRef = %2").arg(m_voiceId).arg(m_verseRefs[index]);
-    const QString name = sqlText(fileName());
-    const QString start = sqlText(StartText(seconds));
+    const QString name = QLatin1Char('\'') + store::sqlText(fileName()) + QLatin1Char('\'');
+    const QString start = QLatin1Char('\'') + StartText(seconds) + QLatin1Char('\'');
     if (connection.Open(QStringLiteral("SELECT DetailID FROM AP_Detail_TAB") + where).RecordCount() > 0)
         connection.Execute(QStringLiteral("UPDATE AP_Detail_TAB SET Data = %1, DataPos = %2").arg(name, start) + where);
     else
