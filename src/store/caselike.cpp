@@ -5,9 +5,12 @@
 #include <sqlite3.h>
 
 #include <array>
+#include <algorithm>
+#include <bitset>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tilvora::store {
 
@@ -47,23 +50,73 @@ bool matchFolded(const QString& pattern, const QString& text, QChar escape)
     return p == pattern.size();
 }
 
-// The folded form of every code point below U+0800 (the one- and two-byte
-// forms of UTF-8, which hold the Latin, Greek, Cyrillic, Hebrew and Arabic
-// letters), looked up instead of asked for one at a time.
-const std::array<char32_t, 0x800>& smallFolds()
+// What folding does to the basic plane, learnt once from Qt's own folding:
+// the folded form of every code point below U+0800 (the one- and two-byte
+// forms of UTF-8: Latin, Greek, Cyrillic, Hebrew, Arabic), which runs of 64
+// code points hold any that folding changes (most scripts have no letter
+// case and are copied as they are), which code points are the folded form
+// of another, and the other code points that fold into ASCII.
+struct FoldTables {
+    std::array<char32_t, 0x800> small{};
+    std::bitset<0x10000 / 64> changingRuns;
+    std::bitset<0x10000> foldedFromOthers;
+    std::vector<std::string> intoAscii; // in UTF-8
+
+    FoldTables()
+    {
+        for (char32_t c = 0; c < 0x10000; ++c) {
+            const char32_t folded = QChar::toCaseFolded(c);
+            if (c < small.size())
+                small[c] = folded;
+            if (folded == c)
+                continue;
+            changingRuns.set(c / 64);
+            if (folded < 0x10000)
+                foldedFromOthers.set(folded);
+            if (c >= 0x80 && folded < 0x80)
+                intoAscii.push_back(QString(QChar(c)).toStdString());
+        }
+    }
+};
+
+const FoldTables& foldTables()
 {
-    static const auto table = [] {
-        std::array<char32_t, 0x800> folds{};
-        for (char32_t c = 0; c < folds.size(); ++c)
-            folds[c] = QChar::toCaseFolded(c);
-        return folds;
-    }();
-    return table;
+    static const FoldTables tables;
+    return tables;
 }
 
 char32_t foldCodePoint(char32_t c)
 {
-    return c < 0x800 ? smallFolds()[c] : QChar::toCaseFolded(c);
+    return c < 0x800 ? foldTables().small[c] : QChar::toCaseFolded(c);
+}
+
+// Folds the ASCII letters among eight bytes at once: each of 'A' to 'Z'
+// gains 0x20; every other byte stays.
+quint64 foldAsciiWord(quint64 word)
+{
+    constexpr quint64 kOnes = 0x0101010101010101;
+    constexpr quint64 kHigh = kOnes * 0x80;
+    const quint64 low = word & ~kHigh;
+    const quint64 fromA = low + kOnes * (0x80 - 'A');
+    const quint64 pastZ = low + kOnes * (0x80 - 'Z' - 1);
+    return word | (((fromA & ~pastZ & ~word) & kHigh) >> 2);
+}
+
+// The ASCII letters of a text folded, every other byte as it is.
+void foldAsciiOnly(const unsigned char* in, std::size_t size, std::string& room)
+{
+    if (room.size() < size + 8)
+        room.resize(size + 8);
+    char* out = room.data();
+    std::size_t i = 0;
+    for (; i + 8 <= size; i += 8) {
+        quint64 word;
+        std::memcpy(&word, in + i, 8);
+        word = foldAsciiWord(word);
+        std::memcpy(out + i, &word, 8);
+    }
+    for (; i < size; ++i)
+        out[i] = char(in[i] >= 'A' && in[i] <= 'Z' ? in[i] + ('a' - 'A') : in[i]);
 }
 
 void appendUtf8(char32_t c, char*& out)
@@ -116,29 +169,77 @@ bool readUtf8(const unsigned char*& in, const unsigned char* end, char32_t& c)
 
 // Case-folds UTF-8 text into the first `length` bytes of `room`, which
 // keeps its size from call to call, as QString::toCaseFolded folds it: code
-// point by code point. ASCII goes byte by byte. False for text that is not
-// well-formed UTF-8.
+// point by code point. ASCII goes eight bytes at a time where it can. False
+// for text that is not well-formed UTF-8.
 bool foldUtf8(const unsigned char* in, std::size_t size, std::string& room, std::size_t& length)
 {
     // A code point's folded form takes at most half as many bytes again.
-    if (room.size() < size * 2)
-        room.resize(size * 2);
+    if (room.size() < size * 2 + 8)
+        room.resize(size * 2 + 8);
     char* out = room.data();
     const unsigned char* const end = in + size;
+    const auto& small = foldTables().small;
+    const auto& foldRuns = foldTables().changingRuns;
     while (in < end) {
+        if (end - in >= 8) {
+            quint64 word;
+            std::memcpy(&word, in, 8);
+            if ((word & 0x8080808080808080) == 0) {
+                word = foldAsciiWord(word);
+                std::memcpy(out, &word, 8);
+                in += 8;
+                out += 8;
+                continue;
+            }
+        }
         const unsigned char byte = *in;
         if (byte < 0x80) {
             *out++ = char(byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte);
             ++in;
             continue;
         }
+        // Two bytes (Latin, Greek, Cyrillic, Hebrew, Arabic): looked up.
+        if (byte >= 0xC2 && byte <= 0xDF && end - in >= 2 && (in[1] & 0xC0) == 0x80) {
+            const char32_t c = char32_t(byte & 0x1F) << 6 | char32_t(in[1] & 0x3F);
+            const char32_t folded = small[c];
+            if (folded == c) {
+                out[0] = char(in[0]);
+                out[1] = char(in[1]);
+                out += 2;
+            } else {
+                appendUtf8(folded, out);
+            }
+            in += 2;
+            continue;
+        }
+        const unsigned char* const start = in;
         char32_t c = 0;
         if (!readUtf8(in, end, c))
             return false;
-        appendUtf8(foldCodePoint(c), out);
+        const char32_t folded = c < 0x10000 && !foldRuns[c / 64] ? c : foldCodePoint(c);
+        if (folded == c) {
+            for (const unsigned char* copy = start; copy < in; ++copy)
+                *out++ = char(*copy);
+        } else {
+            appendUtf8(folded, out);
+        }
     }
     length = std::size_t(out - room.data());
     return true;
+}
+
+bool containsBytes(const std::string& haystack, std::size_t length, const std::string& needle)
+{
+    return memmem(haystack.data(), length, needle.data(), needle.size()) != nullptr;
+}
+
+bool containsBytes(const unsigned char* haystack, std::size_t length, const std::string& needle)
+{
+    // Most texts lack the first byte of a rare sequence: that is seen at
+    // once, without a search for the whole of it.
+    if (needle.size() > 1 && !std::memchr(haystack, needle.front(), length))
+        return false;
+    return memmem(haystack, length, needle.data(), needle.size()) != nullptr;
 }
 
 // The pattern of one statement, folded once and kept by SQLite between rows.
@@ -148,10 +249,40 @@ struct FoldedPattern {
     // For the shape "%literal%" with no wildcard in the literal, the form the
     // program's searches take: the folded literal in UTF-8, found as a plain
     // substring of the folded text, and the room that text is folded into.
-    bool containsLiteral = false;
+    // How much of the text must be folded depends on the literal's letters:
+    enum class Literal {
+        None,     // not of that shape
+        AsIs,     // no letter of the literal is the folded form of another: the text as it is
+        Ascii,    // only ASCII letters are: the text with its ASCII letters folded
+        Folded,   // the text folded whole
+    };
+    Literal literalKind = Literal::None;
     std::string literal;
     std::string text;
 };
+
+// How much of a text must be folded to find a folded literal in it.
+FoldedPattern::Literal literalKind(const std::string& literal)
+{
+    const FoldTables& tables = foldTables();
+    auto kind = FoldedPattern::Literal::AsIs;
+    const auto* in = reinterpret_cast<const unsigned char*>(literal.data());
+    const auto* const end = in + literal.size();
+    while (in < end) {
+        char32_t c = *in;
+        if (c < 0x80)
+            ++in;
+        else if (!readUtf8(in, end, c))
+            return FoldedPattern::Literal::Folded;
+        if (c >= 0x10000 || c == 0xFFFD)
+            return FoldedPattern::Literal::Folded;
+        if (tables.foldedFromOthers[c])
+            kind = c < 0x80 ? FoldedPattern::Literal::Ascii : FoldedPattern::Literal::Folded;
+        if (kind == FoldedPattern::Literal::Folded)
+            return kind;
+    }
+    return kind;
+}
 
 void deletePattern(void* pattern)
 {
@@ -177,7 +308,8 @@ FoldedPattern* foldPattern(sqlite3_value* value)
     if (foldUtf8(bytes, std::size_t(sqlite3_value_bytes(value)), folded, length) && length > 2
         && folded[0] == '%' && folded[length - 1] == '%') {
         pattern->literal = folded.substr(1, length - 2);
-        pattern->containsLiteral = pattern->literal.find_first_of("%_") == std::string::npos;
+        if (pattern->literal.find_first_of("%_") == std::string::npos)
+            pattern->literalKind = literalKind(pattern->literal);
     }
     return pattern;
 }
@@ -188,12 +320,31 @@ bool matches(FoldedPattern& pattern, sqlite3_value* textValue, QChar escape)
 {
     if (pattern.matchesAnything && escape.isNull())
         return true;
-    if (pattern.containsLiteral && escape.isNull()) {
+    using Literal = FoldedPattern::Literal;
+    if (pattern.literalKind != Literal::None && escape.isNull()) {
         const auto* bytes = sqlite3_value_text(textValue);
         const auto size = std::size_t(sqlite3_value_bytes(textValue));
+        // The literal's bytes are found in the text's own where folding
+        // would change nothing they could match. (Where the text is not
+        // well-formed UTF-8, the literal's bytes are found where QString
+        // would find its letters: QString reads a malformed sequence as
+        // U+FFFD and takes up the next letter where it begins; a literal
+        // holding U+FFFD itself is looked for in the folded text.)
+        if (pattern.literalKind != Literal::Folded) {
+            if (pattern.literalKind == Literal::AsIs)
+                return containsBytes(bytes, size, pattern.literal);
+            // Where a letter outside ASCII folds into an ASCII letter, the
+            // text is folded whole.
+            const auto& intoAscii = foldTables().intoAscii;
+            if (std::none_of(intoAscii.begin(), intoAscii.end(),
+                             [&](const std::string& letter) { return containsBytes(bytes, size, letter); })) {
+                foldAsciiOnly(bytes, size, pattern.text);
+                return containsBytes(pattern.text, size, pattern.literal);
+            }
+        }
         std::size_t length = 0;
         if (foldUtf8(bytes, size, pattern.text, length))
-            return memmem(pattern.text.data(), length, pattern.literal.data(), pattern.literal.size()) != nullptr;
+            return containsBytes(pattern.text, length, pattern.literal);
     }
     return matchFolded(pattern.folded, argumentText(textValue).toCaseFolded(), escape);
 }
