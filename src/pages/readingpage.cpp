@@ -4,7 +4,11 @@
 #include "templates.h"
 #include "viewquery.h"
 
+#include <QStringDecoder>
+
+#include <algorithm>
 #include <iterator>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -35,10 +39,11 @@ const QString kCloseLastVerse = u"</TABLE>"_s;
 // pieces, its id and class names, and a verse start.
 constexpr qsizetype kRowOverhead = 240;
 
-// Appends what WriteAyahRows returns, with the cell text given as text +
-// label, straight into the page.
-void appendAyahRows(QString& out, QStringView detailId, QStringView text, QStringView label,
-                    QStringView verseRef, QStringView className, int order, bool first)
+// Appends what WriteAyahRows returns straight into the page; `appendText`
+// appends the cell's text and label, and `hasText` says whether there is any.
+template <typename Page, typename AppendText>
+void appendAyahRows(Page& out, QStringView detailId, QStringView verseRef, QStringView className, int order,
+                    bool first, bool hasText, AppendText&& appendText)
 {
     if (order == 0) {
         if (!first) {
@@ -55,7 +60,7 @@ void appendAyahRows(QString& out, QStringView detailId, QStringView text, QStrin
         out += verseRef;
         out += kTableEnd;
     }
-    if (text.isEmpty() && label.isEmpty())
+    if (!hasText)
         return;
     out += kCrLf;
     out += kCellStart;
@@ -69,8 +74,7 @@ void appendAyahRows(QString& out, QStringView detailId, QStringView text, QStrin
     out += kOnBlur;
     out += className;
     out += kCellText;
-    out += text;
-    out += label;
+    appendText();
     out += kCellEnd;
 }
 
@@ -90,23 +94,16 @@ struct ViewColumns {
 };
 
 // The text form of a field value, as store::variantText writes it: whole
-// numbers are written into the object itself and texts are shared, so that
-// reading a row's fields allocates nothing.
+// numbers are written into the object itself, so that reading a row's
+// numbers allocates nothing.
 class FieldText {
 public:
-    explicit FieldText(const QVariant& value)
+    explicit FieldText(const store::RowTable::Cell& cell)
     {
-        switch (value.typeId()) {
-        case QMetaType::LongLong:
-        case QMetaType::Int:
-            writeNumber(value.toLongLong());
-            break;
-        case QMetaType::QString:
-            m_text = value.toString();
-            m_view = m_text;
-            break;
-        default:
-            m_text = store::variantText(value);
+        if (cell.kind() == store::RowTable::Cell::Kind::Integer) {
+            writeNumber(cell.integer());
+        } else {
+            m_text = store::variantText(cell.toVariant());
             m_view = m_text;
         }
     }
@@ -135,12 +132,58 @@ private:
     QStringView m_view;
 };
 
-// The room the page will take, so that it is built in one allocation.
+// The page, written into the buffer of one QString: fixed pieces are copied
+// and the rows' texts decoded from UTF-8 straight in, with no QString made
+// per value. The buffer grows when an estimate falls short.
+class PageBuffer {
+public:
+    explicit PageBuffer(qsizetype room) { m_page.resize(room); }
+
+    PageBuffer& operator+=(QStringView text)
+    {
+        char16_t* out = reserve(text.size());
+        std::copy(text.utf16(), text.utf16() + text.size(), out);
+        m_size += text.size();
+        return *this;
+    }
+    PageBuffer& operator+=(QChar c) { return *this += QStringView(&c, 1); }
+
+    // A text as QString::fromUtf8 decodes it.
+    void appendUtf8(QByteArrayView utf8)
+    {
+        auto* out = reinterpret_cast<QChar*>(reserve(m_decoder.requiredSpace(utf8.size())));
+        m_decoder.resetState();
+        m_size += m_decoder.appendToBuffer(out, utf8) - out;
+    }
+
+    qsizetype size() const { return m_size; }
+
+    QString take()
+    {
+        m_page.truncate(m_size);
+        return std::move(m_page);
+    }
+
+private:
+    char16_t* reserve(qsizetype count)
+    {
+        if (m_page.size() - m_size < count)
+            m_page.resize(std::max(m_page.size() * 2, m_size + count));
+        return reinterpret_cast<char16_t*>(m_page.data()) + m_size;
+    }
+
+    QString m_page;
+    qsizetype m_size = 0;
+    QStringDecoder m_decoder{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
+};
+
+// The room the page will take, so that it is built in one allocation: a text
+// never takes more UTF-16 units than it has UTF-8 bytes.
 qsizetype estimatePageSize(store::RecordSet& rows, int dataColumn)
 {
     qsizetype size = 0;
     for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
-        size += rows.value(dataColumn).toString().size() + kRowOverhead;
+        size += rows.cell(dataColumn).bytes().size() + kRowOverhead;
     return size;
 }
 
@@ -150,7 +193,7 @@ QString WriteAyahRows(const QString& detailId, const QString& text, const QStrin
                       const QString& className, int order, bool first)
 {
     QString rows;
-    appendAyahRows(rows, detailId, text, {}, verseRef, className, order, first);
+    appendAyahRows(rows, detailId, verseRef, className, order, first, !text.isEmpty(), [&] { rows += text; });
     return rows;
 }
 
@@ -177,42 +220,57 @@ QString RenderReadingPage(store::SharedState& state, host::Host& host, const QSt
 
     QString page;
     if (rows.RecordCount() > 0) {
+        using Kind = store::RowTable::Cell::Kind;
         const ViewColumns column(rows);
         const QString tail = PageTail();
-        page.reserve(head.size() + estimatePageSize(rows, column.data) + kCloseLastVerse.size() + tail.size());
-        page += head;
-        const qsizetype bodyStart = page.size();
+        PageBuffer out(head.size() + estimatePageSize(rows, column.data) + kCloseLastVerse.size() + tail.size());
+        out += head;
+        const qsizetype bodyStart = out.size();
 
         // Reused from row to row, so that they keep their room.
         QString label;
         QString className = u"CSS"_s;
         for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext()) {
-            const FieldText order(rows.value(column.sortOrderUser));
+            const FieldText order(rows.cell(column.sortOrderUser));
             // The program in order 0 opens each verse. Its rows are the ones
             // shown, counted as the filter (SortOrderUser='0') counts them:
             // a row with a Null text included.
             const bool opensVerse = order.view() == u"0"_s;
             if (opensVerse)
                 ++shownCount;
-            const QVariant data = rows.value(column.data);
-            if (data.isNull())
+            const store::RowTable::Cell& data = rows.cell(column.data);
+            if (data.kind() == Kind::Null)
                 continue;
             label.clear();
             if (opensVerse) {
                 label += u" {"_s;
-                label += FieldText(rows.value(column.surahNo)).view();
+                label += FieldText(rows.cell(column.surahNo)).view();
                 label += u':';
-                label += FieldText(rows.value(column.ayahNo)).view();
+                label += FieldText(rows.cell(column.ayahNo)).view();
                 label += u'}';
             }
             className.truncate(3);
             className += order.view();
-            appendAyahRows(page, FieldText(rows.value(column.detailId)).view(), FieldText(data).view(), label,
-                           FieldText(rows.value(column.ayahRef)).view(), className, opensVerse ? 0 : -1,
-                           page.size() == bodyStart);
+            // A text is written as it is kept, in UTF-8; other values in
+            // their text form.
+            const bool isText = data.kind() == Kind::Text;
+            std::optional<FieldText> dataText;
+            if (!isText)
+                dataText.emplace(data);
+            const bool hasText = !label.isEmpty() || (isText ? !data.bytes().isEmpty() : !dataText->view().isEmpty());
+            appendAyahRows(out, FieldText(rows.cell(column.detailId)).view(),
+                           FieldText(rows.cell(column.ayahRef)).view(), className, opensVerse ? 0 : -1,
+                           out.size() == bodyStart, hasText, [&] {
+                               if (isText)
+                                   out.appendUtf8(data.bytes());
+                               else
+                                   out += dataText->view();
+                               out += label;
+                           });
         }
-        CloseTable(page);
-        page += tail;
+        out += kCloseLastVerse;
+        out += tail;
+        page = out.take();
     }
 
     host.setSearchLabel(u"  Search Result(s): "_s + kCrLf + u"   "_s + QString::number(resultCount) + u'/'

@@ -44,20 +44,27 @@ bool isBooleanDeclaration(const char* declaredType)
     return declaredType && (qstricmp(declaredType, "boolean") == 0 || qstricmp(declaredType, "bool") == 0);
 }
 
-QVariant columnValue(sqlite3_stmt* query, int column, bool boolean)
+// Keeps a result column's value in the table, as the column's kind asks.
+void appendValue(RowTable& table, sqlite3_stmt* query, int column)
 {
     switch (sqlite3_column_type(query, column)) {
-    case SQLITE_NULL: return QVariant();
+    case SQLITE_NULL: table.appendNull(); break;
     case SQLITE_INTEGER:
-        if (boolean)
-            return QVariant(sqlite3_column_int64(query, column) != 0);
-        return QVariant(qint64(sqlite3_column_int64(query, column)));
-    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(query, column));
-    case SQLITE_BLOB:
-        return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(query, column)), sqlite3_column_bytes(query, column)));
-    default:
-        return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(query, column)),
-                                          sqlite3_column_bytes(query, column)));
+        if (table.isBooleanColumn(column))
+            table.appendBoolean(sqlite3_column_int64(query, column) != 0);
+        else
+            table.appendInteger(sqlite3_column_int64(query, column));
+        break;
+    case SQLITE_FLOAT: table.appendReal(sqlite3_column_double(query, column)); break;
+    case SQLITE_BLOB: {
+        const void* data = sqlite3_column_blob(query, column);
+        table.appendBlob(data, sqlite3_column_bytes(query, column));
+        break;
+    }
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(query, column));
+        table.appendText(text, sqlite3_column_bytes(query, column));
+    }
     }
 }
 
@@ -105,7 +112,8 @@ Connection::~Connection()
 RecordSet Connection::Open(const QString& statement)
 {
     // Rows are read through SQLite directly: the texts arrive as UTF-8 and
-    // become QStrings once, which keeps a page of the whole book fast.
+    // are kept so, in a compact table, which keeps a page of the whole book
+    // fast and small.
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     sqlite3* handle = sqliteHandle(db);
     sqlite3_stmt* raw = nullptr;
@@ -115,19 +123,14 @@ RecordSet Connection::Open(const QString& statement)
     }
     const std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> query(raw, &sqlite3_finalize);
 
-    auto table = std::make_shared<RecordSet::Table>();
+    auto table = std::make_shared<RowTable>();
     const int columnCount = sqlite3_column_count(raw);
-    table->booleanColumn.resize(static_cast<std::size_t>(columnCount));
-    for (int i = 0; i < columnCount; ++i) {
-        table->columns.append(QString::fromUtf8(sqlite3_column_name(raw, i)));
-        table->booleanColumn[static_cast<std::size_t>(i)] = isBooleanDeclaration(sqlite3_column_decltype(raw, i));
-    }
+    for (int i = 0; i < columnCount; ++i)
+        table->addColumn(QString::fromUtf8(sqlite3_column_name(raw, i)), isBooleanDeclaration(sqlite3_column_decltype(raw, i)));
     int status = SQLITE_ROW;
     while ((status = sqlite3_step(raw)) == SQLITE_ROW) {
-        std::vector<QVariant> row(static_cast<std::size_t>(columnCount));
         for (int i = 0; i < columnCount; ++i)
-            row[static_cast<std::size_t>(i)] = columnValue(raw, i, table->booleanColumn[static_cast<std::size_t>(i)]);
-        table->rows.push_back(std::move(row));
+            appendValue(*table, raw, i);
     }
     if (status != SQLITE_DONE)
         throw DbError(DbError::StatementRefused, QString::fromUtf8(sqlite3_errmsg(handle)));

@@ -9,7 +9,7 @@ namespace tilvora::store {
 
 RecordSet::RecordSet() = default;
 
-RecordSet::RecordSet(std::shared_ptr<const Table> table) : m_table(std::move(table))
+RecordSet::RecordSet(std::shared_ptr<const RowTable> table) : m_table(std::move(table))
 {
     showAllRows();
 }
@@ -22,7 +22,7 @@ void RecordSet::showAllRows()
 {
     m_visible.clear();
     if (m_table) {
-        m_visible.resize(m_table->rows.size());
+        m_visible.resize(m_table->rowCount());
         for (std::size_t i = 0; i < m_visible.size(); ++i)
             m_visible[i] = i;
     }
@@ -52,7 +52,7 @@ void RecordSet::setFilter(const QString& criterionText)
     }
     const Criterion criterion = Criterion::parse(criterionText);
     std::vector<std::size_t> visible;
-    const std::size_t rowCount = m_table ? m_table->rows.size() : 0;
+    const std::size_t rowCount = m_table ? m_table->rowCount() : 0;
     for (std::size_t row = 0; row < rowCount; ++row) {
         if (rowMatches(row, criterion))
             visible.push_back(row);
@@ -76,21 +76,21 @@ RecordSet RecordSet::Clone() const
 
 int RecordSet::fieldCount() const
 {
-    return m_table ? static_cast<int>(m_table->columns.size()) : 0;
+    return m_table ? static_cast<int>(m_table->columns().size()) : 0;
 }
 
 QString RecordSet::fieldName(int position) const
 {
     if (position < 0 || position >= fieldCount())
         throw DbError(DbError::ItemNotFound, QStringLiteral("The record set has no field at position %1.").arg(position));
-    return m_table->columns.at(position);
+    return m_table->columns().at(position);
 }
 
 int RecordSet::fieldIndex(const QString& name) const
 {
     if (!m_table)
         return -1;
-    const QStringList& columns = m_table->columns;
+    const QStringList& columns = m_table->columns();
     for (int i = 0; i < columns.size(); ++i) {
         if (columns.at(i).compare(name, Qt::CaseInsensitive) == 0)
             return i;
@@ -120,10 +120,15 @@ QVariant RecordSet::value(const QString& name) const
 
 QVariant RecordSet::value(int position) const
 {
+    return cell(position).toVariant();
+}
+
+const RowTable::Cell& RecordSet::cell(int position) const
+{
     if (position < 0 || position >= fieldCount())
         throw DbError(DbError::ItemNotFound, QStringLiteral("The record set has no field at position %1.").arg(position));
     requireCurrentRow();
-    return m_table->rows[m_visible[m_position]][static_cast<std::size_t>(position)];
+    return m_table->cell(m_visible[m_position], position);
 }
 
 QString RecordSet::text(const QString& name) const
@@ -151,8 +156,7 @@ bool RecordSet::rowMatches(std::size_t row, const Criterion& criterion) const
             if (node.fieldIndex < 0)
                 node.fieldIndex = records.requireField(node.field);
             const int field = node.fieldIndex;
-            const QVariant& fieldValue = records.m_table->rows[row][static_cast<std::size_t>(field)];
-            return Criterion::compare(fieldValue, node.op, node.value);
+            return Criterion::compare(records.m_table->cell(row, field).toVariant(), node.op, node.value);
         }
     };
     return Evaluator{*this, row}(criterion.root());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rowtable.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -21,14 +23,8 @@ class Criterion;
 // A default-constructed record set is closed: it has no columns and no rows.
 class RecordSet {
 public:
-    struct Table {
-        QStringList columns;
-        std::vector<bool> booleanColumn;
-        std::vector<std::vector<QVariant>> rows;
-    };
-
     RecordSet();
-    explicit RecordSet(std::shared_ptr<const Table> table);
+    explicit RecordSet(std::shared_ptr<const RowTable> table);
     ~RecordSet();
     RecordSet(const RecordSet&) = delete;
     RecordSet& operator=(const RecordSet&) = delete;
@@ -71,6 +67,9 @@ public:
     // The value's text form: Null as the empty text, Booleans as True/False.
     QString text(const QString& name) const;
     QString text(int position) const;
+    // The current row's value as it is kept, read without making a QVariant;
+    // fails as value() does.
+    const RowTable::Cell& cell(int position) const;
 
 private:
     void requireCurrentRow() const;
@@ -78,7 +77,7 @@ private:
     bool rowMatches(std::size_t row, const Criterion& criterion) const;
     void showAllRows();
 
-    std::shared_ptr<const Table> m_table;
+    std::shared_ptr<const RowTable> m_table;
     std::vector<std::size_t> m_visible;
     std::size_t m_position = 0;
     QString m_filterText;

@@ -138,3 +138,17 @@ TEST_F(ReadingPage, FailuresLeaveTheLabelAlone)
     EXPECT_THROW(render(u"Surah"_s, u"1"_s), tilvora::store::DbError);
     EXPECT_EQ(m_host.linesOf(u"label"_s).size(), 1);
 }
+
+TEST_F(ReadingPage, TextsAndOtherValuesAreWrittenAsTheirTextForms)
+{
+    // A text that opens with a byte order mark, one with malformed bytes, a
+    // number, a real and a blob where texts are expected.
+    m_db.verse(3, 1, 3);
+    m_db.execute({u"INSERT INTO AP_Detail_TAB (DetailID, MasterID, AyahRef, Data) VALUES "
+                  "(11, 1, 1, CAST(X'EFBBBF41D8A7' AS TEXT)), (21, 2, 1, CAST(X'41C3E2' AS TEXT)), "
+                  "(12, 1, 2, 1234), (22, 2, 2, 2.5), (13, 1, 3, X'4142'), (23, 2, 3, X'')"_s});
+    EXPECT_EQ(render(u"Surah"_s, u"1"_s),
+              page(verseStart(1, false) + cell(11, 0, QString::fromUtf8("\xEF\xBB\xBF" "A\xD8\xA7") + u" {1:1}"_s)
+                   + cell(21, 1, QString::fromUtf8("A\xC3\xE2")) + verseStart(2, true) + cell(12, 0, u"1234 {1:2}"_s)
+                   + cell(22, 1, u"2.5"_s) + verseStart(3, true) + cell(13, 0, u"AB {1:3}"_s)));
+}

@@ -119,6 +119,29 @@ TEST_F(RecordSetTest, FieldsByNameIgnoreCaseAndKeepNullAndBooleans)
     EXPECT_EQ(records.text(QStringLiteral("sysTerm_masterTypeID")), QStringLiteral("MATAN"));
 }
 
+TEST_F(RecordSetTest, EachKindOfValueReadsAsItsVariant)
+{
+    RecordSet values = connection->Open(QStringLiteral(
+        "SELECT 7, 2.5, 'text', '', X'0102', X'', NULL, UserSelection FROM AP_Master_TAB WHERE MasterID = 1"));
+    ASSERT_EQ(values.RecordCount(), 1);
+    EXPECT_EQ(values.value(0), QVariant(qint64(7)));
+    EXPECT_EQ(values.value(1), QVariant(2.5));
+    EXPECT_EQ(values.value(2), QVariant(QStringLiteral("text")));
+    EXPECT_EQ(values.value(3).typeId(), QMetaType::QString);
+    EXPECT_TRUE(values.value(3).toString().isEmpty());
+    EXPECT_EQ(values.value(4), QVariant(QByteArray("\x01\x02", 2)));
+    EXPECT_TRUE(values.value(5).toByteArray().isEmpty());
+    EXPECT_FALSE(values.value(6).isValid());
+    EXPECT_EQ(values.value(7), QVariant(true));
+    EXPECT_EQ(values.text(1), QStringLiteral("2.5"));
+    // Many rows keep their texts whole, whatever their length.
+    const QString longText(100000, u'\u0627');
+    connection->Execute(QStringLiteral("UPDATE AP_Master_TAB SET Description = '%1'").arg(longText));
+    RecordSet rows = connection->Open(QStringLiteral("SELECT Description, Master FROM AP_Master_TAB ORDER BY MasterID"));
+    for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
+        EXPECT_EQ(rows.text(0), longText);
+}
+
 TEST_F(RecordSetTest, FailuresCarryTheirNumbers)
 {
     records.MoveFirst();
