@@ -1,251 +1,195 @@
-// Reading page benchmark.
+// Reading page benchmark, at the process level, as a reader pays for it.
 //
-// Renders the whole-book search ("__Search = *" with an empty remainder: every
-// verse) and chapter 2 (the longest chapter) with a matan and three
-// translations selected, and writes each as Main.htm. The baseline is the
-// sqlite3 shell running the same final SELECT into a file, timed as a whole
-// process in the same run. Prints both times and their ratio (target: at most
-// 1.5); for the whole book also the ratio against the shell running the
-// verse lookup as well, which the view runs before its final SELECT; a
-// breakdown of our time; the time per row of both views (linear growth keeps
-// them close); and the peak memory of a process that renders the whole book.
+// Each view is timed as a whole process: a process of this program starts,
+// opens the store of a copy of the application folder as the program does,
+// renders the view, writes Main.htm and exits. The
+// baselines are the sqlite3 shell, also as whole processes, running the
+// view's own statements into a file: its verse lookup and then its final
+// SELECT, and the final SELECT alone. A text search's lookup runs in the
+// shell with SQLite's own LIKE. Ours and the shell take turns, run after
+// run, and each figure is the median of its runs, so that the load of a
+// shared machine falls on both alike.
 //
-// Usage: bench_reading_page [--db DIC.DAT] [--runs N] [--save-db PATH]
-// Without --db it uses DIC.DAT beside the executable, or else builds a
-// synthetic database of the same shape (6236 verses in 114 chapters, 13 text
-// programs of realistic text lengths, 4 of them selected). The database is
-// always copied to a temporary folder first; --save-db keeps a copy of the
-// synthetic one.
+// It prints, per view, the medians and ratios against their targets, the
+// peak memory of our process, the growth from chapter 2 to the whole book,
+// the start-up of tilvora-cli as a whole (store, control page, chapter 1) for
+// comparison, and the machine's load average before and after.
+//
+// Usage: bench_reading_page [--db DIC.DAT] [--runs N]
+// Without --db it uses the application folder beside the executable.
 
 #include "pages/pagefile.h"
 #include "pages/readingpage.h"
 #include "pages/viewquery.h"
 #include "store/queryhelpers.h"
 #include "store/storestartup.h"
-#include "support/fixturedb.h"
+#include "support/files.h"
 #include "support/recordinghost.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <spawn.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
+#include <vector>
+
+extern char** environ;
 
 using namespace Qt::Literals::StringLiterals;
 using namespace tilvora;
 
 namespace {
 
-// Verses per chapter, chapters 1 to 114.
-constexpr int kVerseCounts[114] = {
-    7,  286, 200, 176, 120, 165, 206, 75, 129, 109, 123, 111, 43, 52, 99, 128, 111, 110, 98, 135, 112, 78, 118,
-    64, 77,  227, 93,  88,  69,  60,  34, 30,  73,  54,  45,  83, 182, 88, 75, 85,  54,  53, 89, 59, 37,  35,
-    38, 29,  18,  45,  60,  49,  62,  55, 78,  96,  29,  22,  24, 13,  14, 11, 11,  18,  12, 12, 30, 52,  52,
-    44, 28,  28,  20,  56,  40,  31,  50, 40,  46,  42,  29,  19, 36,  25, 22, 17,  19,  26, 30, 20, 15,  21,
-    11, 8,   8,   19,  5,   8,   8,   11, 11,  8,   3,   9,   5,  4,   7,  3,  6,   3,   5,  4,  5,  6};
+struct ProcessRun {
+    double ms = 0;
+    long peakKb = 0;
+    bool ok = false;
+};
 
-// A verse's text of about `length` characters drawn from `alphabet`, in words.
-QString verseText(std::uint32_t& seed, const QString& alphabet, int length)
+// Runs a program with a file as its standard input and its output thrown
+// away; its wall time from start to exit and its peak resident memory.
+ProcessRun runProcess(const QStringList& command, const QString& inputFile)
 {
-    QString text;
-    text.reserve(length + 8);
-    while (text.size() < length) {
-        seed = seed * 1664525u + 1013904223u;
-        const int word = 2 + int(seed >> 28);
-        for (int i = 0; i < word; ++i) {
-            seed = seed * 1664525u + 1013904223u;
-            text += alphabet.at(int(seed >> 16) % alphabet.size());
-        }
-        text += u' ';
-    }
-    return text.trimmed();
-}
+    std::vector<QByteArray> args;
+    for (const QString& arg : command)
+        args.push_back(arg.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
 
-// Fills a fixture database with the book's shape and realistic text lengths.
-void buildSyntheticContent(testing::FixtureDb& db)
-{
-    const QString arabic = u"\u0627\u0628\u062A\u062B\u062C\u062D\u062E\u062F\u0630\u0631\u0632\u0633\u0634\u0635\u0644\u0645\u0646\u0647\u0648\u064A\u064E\u064F\u0650\u0651\u0652"_s;
-    const QString latin = u"abcdefghijklmnopqrstuvwxyzeeaaioun"_s;
-    struct Program {
-        int id;
-        testing::FixtureDb::Type type;
-        bool selected;
-        int order;
-        const QString* alphabet;
-        int meanLength;
-    };
-    const Program programs[] = {
-        // Mean lengths near those of the book's Arabic editions, an English
-        // translation, a transliteration and an Urdu translation.
-        {1, testing::FixtureDb::Matan, true, 0, &arabic, 130},  {2, testing::FixtureDb::Matan, false, 0, &arabic, 120},
-        {11, testing::FixtureDb::Translation, true, 1, &latin, 180}, {12, testing::FixtureDb::Translation, true, 2, &latin, 160},
-        {13, testing::FixtureDb::Translation, true, 3, &arabic, 220},
-    };
-    store::Connection& writer = db.writer();
-    store::Connection::Transaction transaction(writer);
-    for (const Program& p : programs)
-        db.program(p.id, p.type, p.selected, p.order);
-    for (int id = 14; id <= 21; ++id) // the unselected translations, searched by "*"
-        db.program(id, testing::FixtureDb::Translation, false, 0);
-    db.program(31, testing::FixtureDb::Voice, true, 0);
-
-    QString verses;
-    int ref = 0;
-    for (int surah = 1; surah <= 114; ++surah) {
-        for (int ayah = 1; ayah <= kVerseCounts[surah - 1]; ++ayah) {
-            ++ref;
-            verses += (verses.isEmpty() ? u""_s : u","_s) + u"(%1,%2,%3,%4)"_s.arg(ref).arg(surah).arg(ayah).arg(1 + (ref - 1) / 208);
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_addopen(&files, 0, QFile::encodeName(inputFile).constData(), O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
+    ProcessRun run;
+    QElapsedTimer timer;
+    timer.start();
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, argv[0], &files, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        rusage usage{};
+        if (wait4(pid, &status, 0, &usage) == pid) {
+            run.ms = timer.nsecsElapsed() / 1e6;
+            run.peakKb = usage.ru_maxrss;
+            run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
         }
     }
-    writer.Execute(u"INSERT INTO MD_Ayah_TAB VALUES "_s + verses);
-
-    std::uint32_t seed = 12345;
-    int detailId = 0;
-    const auto addDetails = [&](int masterId, const QString& alphabet, int meanLength, bool voice) {
-        QString rows;
-        for (int r = 1; r <= ref; ++r) {
-            // Verse lengths vary from a fifth to nearly twice the mean.
-            const int length = meanLength * (20 + int((r * 7919u) % 161u)) / 100;
-            const QString data = voice ? u"%1.mp3"_s.arg(r, 6, 10, QChar(u'0')) : verseText(seed, alphabet, length);
-            const QString searchable = voice ? u"NULL"_s : u"'"_s + data.toLower() + u"'"_s;
-            rows += u"(%1,%2,%3,'%4',%5),"_s.arg(++detailId).arg(masterId).arg(r).arg(data, searchable);
-            if (r % 500 == 0 || r == ref) {
-                rows.chop(1);
-                writer.Execute(u"INSERT INTO AP_Detail_TAB (DetailID, MasterID, AyahRef, Data, DataSearchable) VALUES "_s + rows);
-                rows.clear();
-            }
-        }
-    };
-    for (const Program& p : programs)
-        addDetails(p.id, *p.alphabet, p.meanLength, false);
-    for (int id = 14; id <= 21; ++id)
-        addDetails(id, latin, 180, false);
-    addDetails(31, latin, 0, true);
-    for (const char* index : {"CREATE INDEX AP_Detail_MasterAyah_IDX ON AP_Detail_TAB (MasterID, AyahRef)",
-                              "CREATE INDEX AP_Detail_Ayah_IDX ON AP_Detail_TAB (AyahRef)"})
-        writer.Execute(QString::fromLatin1(index));
-    transaction.commit();
+    posix_spawn_file_actions_destroy(&files);
+    if (!run.ok)
+        std::fprintf(stderr, "failed: %s\n", qPrintable(command.join(u' ')));
+    return run;
 }
 
-// The process's peak resident memory in kB. A child starts with its parent's
-// peak (Linux keeps it across fork and exec), so the child resets it first.
-long peakMemoryKb()
+void writeFile(const QString& path, const QString& text)
 {
-    QFile status(u"/proc/self/status"_s);
-    if (status.open(QIODevice::ReadOnly)) {
-        for (const QByteArray& line : status.readAll().split('\n')) {
-            if (line.startsWith("VmHWM:"))
-                return line.mid(6).trimmed().split(' ').value(0).toLong();
-        }
-    }
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(text.toUtf8());
 }
 
-void resetPeakMemory()
+double median(std::vector<double> values)
 {
-    QFile clearRefs(u"/proc/self/clear_refs"_s);
-    if (clearRefs.open(QIODevice::WriteOnly))
-        clearRefs.write("5");
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-// Milliseconds of the fastest of `runs` runs: the machine is shared, and the
-// fastest run is the one least disturbed by others.
-double timeMs(int runs, const std::function<void()>& work)
+QString loadAverage()
 {
-    double best = 0;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        const double ms = timer.nsecsElapsed() / 1e6;
-        best = i == 0 ? ms : std::min(best, ms);
-    }
-    return best;
+    QFile file(u"/proc/loadavg"_s);
+    if (!file.open(QIODevice::ReadOnly))
+        return u"unknown"_s;
+    return QString::fromLatin1(file.readAll()).section(u' ', 0, 2);
 }
 
-// The state as start-up leaves it, with chapter 1 shown.
-void startUp(store::SharedState& state, host::Host& host, const QString& folder)
-{
-    store::StartStore(state, folder);
-    store::SelectedProgramIds(state);
-    pages::RenderReadingPage(state, host, u"Surah"_s, u"1"_s);
-}
-
-// Child mode: renders and writes the whole book once and prints the peak memory.
-int measureMemory(const QString& folder)
-{
-    resetPeakMemory();
-    store::SharedState state;
-    testing::RecordingHost host;
-    startUp(state, host, folder);
-    const long before = peakMemoryKb();
-    pages::WritePageFile(state, pages::RenderReadingPage(state, host, u"Search"_s, u"*"_s), u"Main.htm"_s);
-    std::printf("%ld %ld\n", before, peakMemoryKb());
-    return 0;
-}
-
-// The verse lookup that the whole-book search runs before its final SELECT.
-const QString kWholeBookLookup =
-    u"SELECT DISTINCT AP_Detail_TAB.AyahRef FROM AP_Detail_TAB INNER JOIN (AP_Master_TAB INNER JOIN "
-    u"AP_TypesMaster_TAB ON AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID) ON "
-    u"AP_Detail_TAB.MasterID = AP_Master_TAB.MasterID WHERE ((AP_TypesMaster_TAB.SysTerm IN ('MATAN', "
-    u"'TAFSEER', 'TRANSLATION')) AND (AP_Detail_TAB.Data LIKE '%%' OR AP_Detail_TAB.DataSearchable LIKE '%%')) "
-    u"ORDER By AP_Detail_TAB.AyahRef"_s;
+struct View {
+    const char* title;
+    QString name, value;
+    double target; // against the shell running the view's statements
+};
 
 struct ViewResult {
-    double oursMs = 0, shellMs = 0;
-    // The shell running the view's lookup and then its final SELECT.
-    double shellBothMs = 0;
-    // Parts of ours: the view query with its lookup, reading the rows, writing the file.
-    double queryMs = 0, rowsMs = 0, fileMs = 0;
+    double ours = 0, shellBoth = 0, shellFinal = 0;
+    long peakKb = 0;
     int rows = 0;
 };
 
-ViewResult compare(store::SharedState& state, host::Host& host, const QString& view, const QString& value,
-                   const QString& lookup, int runs)
+// The measured process: start, open the store, render one view, write it
+// as Main.htm, exit.
+int renderOnce(const QString& folder, const QString& viewName, const QString& viewValue)
 {
-    // The same final SELECT that the view runs, as the view query builds it.
-    qint32 count = 0;
-    const QString statement = pages::BuildViewQuery(state, view, value, count);
-    const QString output = state.gAppFolder + u"/shell-output.txt"_s;
-    const auto shellRun = [&](const QString& sql) {
-        QProcess shell;
-        shell.start(u"sqlite3"_s, {state.gConnection->databasePath(), u".output "_s + output, sql});
-        if (!shell.waitForFinished(-1) || shell.exitCode() != 0)
-            std::fprintf(stderr, "sqlite3 failed: %s\n", shell.readAllStandardError().constData());
-    };
-    const auto runShell = [&] { shellRun(statement); };
-    QString page;
-    const auto runOurs = [&] {
-        page = pages::RenderReadingPage(state, host, view, value);
-        pages::WritePageFile(state, page, u"Main.htm"_s);
-    };
+    store::SharedState state;
+    testing::RecordingHost host;
+    store::StartStore(state, folder);
+    store::SelectedProgramIds(state);
+    pages::WritePageFile(state, pages::RenderReadingPage(state, host, viewName, viewValue), u"Main.htm"_s);
+    return 0;
+}
 
-    // Ours and the shell take turns, so that the load of a shared machine
-    // falls on both alike; each keeps its fastest run.
-    ViewResult result;
-    result.oursMs = result.shellMs = result.shellBothMs = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        result.oursMs = std::min(result.oursMs, timeMs(1, runOurs));
-        const double finalSelect = timeMs(1, runShell);
-        result.shellMs = std::min(result.shellMs, finalSelect);
-        const double lookupMs = lookup.isEmpty() ? 0 : timeMs(1, [&] { shellRun(lookup); });
-        result.shellBothMs = std::min(result.shellBothMs, lookupMs + finalSelect);
+class Bench {
+public:
+    Bench(QString self, QString folder, QString scratch)
+        : m_self(std::move(self)), m_folder(std::move(folder)), m_scratch(std::move(scratch))
+    {
+        // The statements the views run, as the program builds them after
+        // its start-up (which selects the programs shown).
+        store::StartStore(m_state, m_folder);
+        store::SelectedProgramIds(m_state);
     }
-    result.rows = state.gPageRecords.RecordCount();
-    result.queryMs = timeMs(runs, [&] { pages::BuildViewQuery(state, view, value, count); });
-    result.rowsMs = timeMs(runs, [&] { state.gConnection->Open(statement); });
-    result.fileMs = timeMs(runs, [&] { pages::WritePageFile(state, page, u"Main.htm"_s); });
-    return result;
+
+    ViewResult measure(const View& view, int runs)
+    {
+        qint32 count = 0;
+        const QString finalSelect = pages::BuildViewQuery(m_state, view.name, view.value, count);
+        const QString lookup = view.name == u"Search"_s ? pages::SearchLookupStatement(view.value) : QString();
+        ViewResult result;
+        result.rows = m_state.gConnection->Open(finalSelect).RecordCount();
+
+        const QString noInput = m_scratch + u"/empty.in"_s;
+        writeFile(noInput, QString());
+        const QString output = u".output "_s + m_scratch + u"/shell-output.txt\n"_s;
+        const QString both = m_scratch + u"/both.sql"_s;
+        writeFile(both, output + (lookup.isEmpty() ? QString() : lookup + u";\n"_s) + finalSelect + u'\n');
+        const QString finalOnly = m_scratch + u"/final.sql"_s;
+        writeFile(finalOnly, output + finalSelect + u'\n');
+
+        const QString db = m_folder + u"/DIC.DAT"_s;
+        std::vector<double> oursMs, bothMs, finalMs;
+        for (int i = 0; i < runs; ++i) {
+            const ProcessRun run = runProcess({m_self, u"--render"_s, m_folder, view.name, view.value}, noInput);
+            oursMs.push_back(run.ms);
+            result.peakKb = std::max(result.peakKb, run.peakKb);
+            bothMs.push_back(runProcess({u"sqlite3"_s, db}, both).ms);
+            finalMs.push_back(runProcess({u"sqlite3"_s, db}, finalOnly).ms);
+        }
+        result.ours = median(oursMs);
+        result.shellBoth = median(bothMs);
+        result.shellFinal = median(finalMs);
+        return result;
+    }
+
+private:
+    QString m_self, m_folder, m_scratch;
+    store::SharedState m_state;
+};
+
+void report(const View& view, const ViewResult& r)
+{
+    const double ratio = r.ours / r.shellBoth;
+    std::printf("%-24s %6d rows  ours %7.1f ms  shell, both statements %7.1f ms  ratio %.2f (target <= %.1f) %s\n",
+                view.title, r.rows, r.ours, r.shellBoth, ratio, view.target, ratio <= view.target ? "met" : "NOT MET");
+    std::printf("%-24s against the final SELECT alone (%.1f ms): ratio %.2f;  peak memory %.1f MB\n", "",
+                r.shellFinal, r.ours / r.shellFinal, r.peakKb / 1024.0);
 }
 
 } // namespace
@@ -253,75 +197,63 @@ ViewResult compare(store::SharedState& state, host::Host& host, const QString& v
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QStringList args = app.arguments();
-    if (args.size() == 3 && args[1] == u"--memory-child"_s)
-        return measureMemory(args[2]);
-
-    QString source;
-    QString saveAs;
-    int runs = 7;
+    const QStringList args = app.arguments();
+    if (args.size() == 5 && args[1] == u"--render"_s)
+        return renderOnce(args[2], args[3], args[4]);
+    const QString builtContent = app.applicationDirPath() + u"/DIC.DAT"_s;
+    QString source = builtContent;
+    int runs = 11;
     for (int i = 1; i + 1 < args.size(); i += 2) {
         if (args[i] == u"--db"_s)
             source = args[i + 1];
-        else if (args[i] == u"--save-db"_s)
-            saveAs = args[i + 1];
         else if (args[i] == u"--runs"_s)
             runs = std::max(1, args[i + 1].toInt());
     }
-    if (source.isEmpty() && QFileInfo::exists(app.applicationDirPath() + u"/DIC.DAT"_s))
-        source = app.applicationDirPath() + u"/DIC.DAT"_s;
-
-    // The database the bench works on, in a temporary folder of its own.
-    testing::FixtureDb synthetic;
-    QString folder = synthetic.folder();
-    if (source.isEmpty()) {
-        std::printf("database: synthetic (6236 verses, 13 text programs, 4 selected)\n");
-        buildSyntheticContent(synthetic);
-        if (!saveAs.isEmpty())
-            QFile::copy(synthetic.path(), saveAs);
-    } else {
-        std::printf("database: copy of %s\n", qPrintable(source));
-        QFile::remove(synthetic.path());
-        if (!QFile::copy(source, synthetic.path())) {
-            std::fprintf(stderr, "cannot copy %s\n", qPrintable(source));
-            return 1;
-        }
+    const QString cli = app.applicationDirPath() + u"/tilvora-cli"_s;
+    if (!QFileInfo::exists(source) || !QFileInfo::exists(cli)) {
+        std::fprintf(stderr, "needs %s and %s (build the content and tilvora-cli first)\n", qPrintable(source),
+                     qPrintable(cli));
+        return 1;
     }
 
-    store::SharedState state;
-    testing::RecordingHost host;
-    startUp(state, host, folder);
-    std::printf("selected text programs: %s\n", qPrintable(state.gSelectedIds));
+    // A copy of the application folder with the database to measure.
+    QTemporaryDir dir;
+    const QString folder = dir.path() + u"/app"_s;
+    QString error;
+    if (!QDir().mkpath(folder) || !testing::copyApplicationFolder(app.applicationDirPath(), folder, &error)) {
+        std::fprintf(stderr, "cannot copy the application folder: %s\n", qPrintable(error));
+        return 1;
+    }
+    if (source != builtContent
+        && (!QFile::remove(folder + u"/DIC.DAT"_s) || !QFile::copy(source, folder + u"/DIC.DAT"_s))) {
+        std::fprintf(stderr, "cannot copy %s\n", qPrintable(source));
+        return 1;
+    }
 
-    const ViewResult chapter = compare(state, host, u"Surah"_s, u"2"_s, QString(), runs);
-    const ViewResult book = compare(state, host, u"Search"_s, u"*"_s, kWholeBookLookup, runs);
-    const auto report = [](const char* name, const ViewResult& r) {
-        std::printf("%-22s %6d rows  ours %8.1f ms  sqlite3 shell %8.1f ms  ratio %.2f (target <= 1.5)\n", name,
-                    r.rows, r.oursMs, r.shellMs, r.oursMs / r.shellMs);
-        if (r.shellBothMs > r.shellMs)
-            std::printf("%-22s against the shell running the lookup too: %.1f ms, ratio %.2f\n", "", r.shellBothMs,
-                        r.oursMs / r.shellBothMs);
-        std::printf("%-22s ours, each part at its fastest: view query %.1f ms, reading the rows %.1f ms, "
-                    "file %.1f ms, the rest (page text, releasing the previous rows) about %.0f ms\n",
-                    "", r.queryMs, r.rowsMs, r.fileMs, std::max(0.0, r.oursMs - r.queryMs - r.rowsMs - r.fileMs));
-    };
-    report("chapter 2", chapter);
-    report("whole book (Search *)", book);
-    // Chapter 2 runs no lookup; the whole book runs one over every text program
-    // first. The rendering itself is compared without it.
-    const double bookRenderMs = book.oursMs - book.queryMs;
-    std::printf("growth: rows x%.1f, time x%.1f; without the whole-book lookup x%.1f "
-                "(%.1f -> %.1f us per row)\n",
-                double(book.rows) / chapter.rows, book.oursMs / chapter.oursMs, bookRenderMs / chapter.oursMs,
-                1000 * chapter.oursMs / chapter.rows, 1000 * bookRenderMs / book.rows);
-    std::printf("page file: %lld bytes\n", QFileInfo(folder + u"/Main.htm"_s).size());
+    std::printf("database: copy of %s; medians of %d alternating runs\n", qPrintable(source), runs);
+    std::printf("load average before: %s\n", qPrintable(loadAverage()));
+    Bench bench(app.applicationFilePath(), folder, dir.path());
+    const View chapter{"chapter 2", u"Surah"_s, u"2"_s, 1.2};
+    const View book{"whole book (Search *)", u"Search"_s, u"*"_s, 1.3};
+    const View searches[] = {{"search *merciful", u"Search"_s, u"*merciful"_s, 1.3},
+                             {"search *\u0631\u062D\u0645", u"Search"_s, u"*\u0631\u062D\u0645"_s, 1.3}};
+    const ViewResult chapterResult = bench.measure(chapter, runs);
+    report(chapter, chapterResult);
+    const ViewResult bookResult = bench.measure(book, runs);
+    report(book, bookResult);
+    for (const View& search : searches)
+        report(search, bench.measure(search, runs));
 
-    QProcess child;
-    child.start(app.applicationFilePath(), {u"--memory-child"_s, folder});
-    child.waitForFinished(-1);
-    const QStringList kb = QString::fromLatin1(child.readAllStandardOutput()).split(u' ');
-    if (kb.size() == 2)
-        std::printf("peak memory of the whole-book render: %.1f MB (%.1f MB after start-up and chapter 1)\n",
-                    kb[1].toDouble() / 1024, kb[0].toDouble() / 1024);
+    std::vector<double> startUp;
+    writeFile(dir.path() + u"/empty.in"_s, QString());
+    for (int i = 0; i < runs; ++i)
+        startUp.push_back(runProcess({cli, u"--app-folder"_s, folder}, dir.path() + u"/empty.in"_s).ms);
+    std::printf("tilvora-cli start-up alone (store, control page, chapter 1), for comparison: %.1f ms\n",
+                median(startUp));
+    std::printf("whole-book peak memory %.1f MB (target <= 48)\n", bookResult.peakKb / 1024.0);
+    std::printf("growth chapter 2 -> whole book: rows x%.1f, time x%.1f, peak memory x%.1f\n",
+                double(bookResult.rows) / chapterResult.rows, bookResult.ours / chapterResult.ours,
+                double(bookResult.peakKb) / chapterResult.peakKb);
+    std::printf("load average after: %s\n", qPrintable(loadAverage()));
     return 0;
 }

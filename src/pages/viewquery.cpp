@@ -86,6 +86,23 @@ void requirePlainText(const QString& viewName, const QString& value)
 
 } // namespace
 
+QString SearchLookupStatement(const QString& viewValue)
+{
+    // Arabic is searched in its folded form, as the searchable texts are
+    // stored; a text without Arabic letters is searched as typed.
+    QString text = store::searchFormOf(viewValue);
+    const qsizetype star = text.indexOf(u'*');
+    if (star < 0)
+        return QString();
+    // The whole database: the text with its first "*" taken out.
+    text.remove(star, 1);
+    if (text.isEmpty())
+        return kEveryTextVerseLookup;
+    const QString quoted = store::sqlText(text);
+    return kSearchLookupStart + quoted + u"%' OR AP_Detail_TAB.DataSearchable LIKE '%"_s + quoted
+           + u"%')) ORDER By AP_Detail_TAB.AyahRef"_s;
+}
+
 QString BuildViewQuery(store::SharedState& state, const QString& viewName, const QString& viewValue,
                        qint32& resultCount)
 {
@@ -123,27 +140,15 @@ QString BuildViewQuery(store::SharedState& state, const QString& viewName, const
             resultCount);
         condition = referenceCondition(refs, selectedIds);
     } else if (viewName == u"Search"_s) {
-        // Arabic is searched in its folded form, as the searchable texts are
-        // stored; a text without Arabic letters is searched as typed.
-        const QString searchText = store::searchFormOf(viewValue);
+        const QString lookup = SearchLookupStatement(viewValue);
         QString refs;
-        const qsizetype star = searchText.indexOf(u'*');
-        if (star >= 0) {
-            // The whole database: the text with its first "*" taken out.
-            QString text = searchText;
-            text.remove(star, 1);
-            const QString quoted = store::sqlText(text);
-            refs = lookUpVerses(state,
-                                text.isEmpty() ? kEveryTextVerseLookup
-                                               : kSearchLookupStart + quoted
-                                                     + u"%' OR AP_Detail_TAB.DataSearchable LIKE '%"_s + quoted
-                                                     + u"%')) ORDER By AP_Detail_TAB.AyahRef"_s,
-                                resultCount);
+        if (!lookup.isEmpty()) {
+            refs = lookUpVerses(state, lookup, resultCount);
         } else {
             // Only the page shown last, matched in memory: nothing is spliced
             // into a statement here but the references found. Every text is
             // a search text here, the letters _DEF too.
-            refs = store::JoinMatchingVerses(state.gPageRecords, searchText);
+            refs = store::JoinMatchingVerses(state.gPageRecords, store::searchFormOf(viewValue));
             resultCount = refs == u"0"_s ? 0 : static_cast<qint32>(refs.count(u',')) + 1;
         }
         condition = referenceCondition(refs, selectedIds);

@@ -26,4 +26,8 @@ namespace tilvora::pages {
 QString BuildViewQuery(store::SharedState& state, const QString& viewName, const QString& viewValue,
                        qint32& resultCount);
 
+// The statement that a search over the whole database (a value with a "*")
+// runs first to find its verses; the empty text for a search without one.
+QString SearchLookupStatement(const QString& viewValue);
+
 } // namespace tilvora::pages
