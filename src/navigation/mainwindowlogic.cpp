@@ -122,17 +122,36 @@ void MainWindowLogic::load()
 
 bool MainWindowLogic::beforeNavigate(Pane pane, const QString& url)
 {
-    if (pane == Pane::WebMain || !url.contains(QLatin1String("__")))
+    if (!isCommandNavigation(pane, url))
         return false;
-    // A text that is no command (no "=" after the marker) is cancelled and
-    // ignored altogether: no page, and the other selectors stay as they are.
-    if (!parsePaneCommand(url))
-        return true;
+    runNavigationCommand(pane, url);
+    return true;
+}
+
+QString MainWindowLogic::commandPartOf(const QString& url) const
+{
+    const QString folder = m_state.gAppFolder.endsWith(QLatin1Char('/')) ? m_state.gAppFolder
+                                                                          : m_state.gAppFolder + QLatin1Char('/');
+    const QString path = url.startsWith(QLatin1String("file://")) ? url.mid(7) : url;
+    return path.startsWith(folder) ? path.mid(folder.size()) : url;
+}
+
+bool MainWindowLogic::isCommandNavigation(Pane pane, const QString& url) const
+{
+    return pane != Pane::WebMain && commandPartOf(url).contains(QLatin1String("__"));
+}
+
+void MainWindowLogic::runNavigationCommand(Pane pane, const QString& url)
+{
+    const QString command = commandPartOf(url);
+    // A text that is no command (no "=" after the marker) is ignored
+    // altogether: no page, and the other selectors stay as they are.
+    if (!parsePaneCommand(command))
+        return;
     // The command is carried out first, so the page shows before the other
     // selectors change; a failed command leaves them as they are.
-    if (reportFailures([&] { dispatch(url); }))
-        resetPickersAfter(pane, url);
-    return true;
+    if (reportFailures([&] { dispatch(command); }))
+        resetPickersAfter(pane, command);
 }
 
 void MainWindowLogic::resetPickersAfter(Pane pane, const QString& url)

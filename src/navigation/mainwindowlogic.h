@@ -40,6 +40,16 @@ public:
     // once). Returns true when the navigation is cancelled because it carries
     // a command, which has then been carried out.
     bool beforeNavigate(host::Pane pane, const QString& url);
+    // The two halves of beforeNavigate, for a host that cancels the
+    // navigation at once and runs the command later, from its event loop:
+    // whether the navigation carries a command text (and so is cancelled),
+    // and carrying it out. Only the part of the address after the
+    // application folder is looked at.
+    bool isCommandNavigation(host::Pane pane, const QString& url) const;
+    void runNavigationCommand(host::Pane pane, const QString& url);
+    // The part of an address that can carry a command: what follows the
+    // application folder (whose own name may hold "__"), or all of it.
+    QString commandPartOf(const QString& url) const;
 
     // Carries out one command text ("__" + name + " = " + value).
     void executeCommand(const QString& commandText);

@@ -1,6 +1,8 @@
 #include "browserpane.h"
 
+#include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -10,6 +12,7 @@
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInfo>
+#include <QWebEngineView>
 
 namespace tilvora::ui {
 
@@ -50,32 +53,6 @@ DocumentBinding documentBinding(Pane pane)
     return {};
 }
 
-// A page that only exists to catch the first navigation of a window a page
-// asked to open (a link with a target, window.open) and hand it to the pane
-// that asked.
-class NewWindowCatcher : public QWebEnginePage {
-public:
-    NewWindowCatcher(QWebEngineProfile* profile, std::function<void(const QUrl&)> onNavigation, QObject* parent)
-        : QWebEnginePage(profile, parent), m_onNavigation(std::move(onNavigation))
-    {
-    }
-
-protected:
-    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override
-    {
-        if (m_onNavigation) {
-            auto onNavigation = std::move(m_onNavigation);
-            m_onNavigation = nullptr;
-            onNavigation(url);
-        }
-        deleteLater();
-        return false;
-    }
-
-private:
-    std::function<void(const QUrl&)> m_onNavigation;
-};
-
 } // namespace
 
 void PaneBridge::ready()
@@ -106,34 +83,65 @@ bool isRemoteAddress(const QUrl& url)
         || scheme == QLatin1String("ws") || scheme == QLatin1String("wss");
 }
 
+namespace {
+
+bool isInFolder(const QUrl& url, const QString& folder)
+{
+    if (!url.isLocalFile() || folder.isEmpty())
+        return false;
+    const QString path = QDir::cleanPath(url.toLocalFile());
+    const QString root = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    return path.startsWith(root);
+}
+
+} // namespace
+
+bool isOwnAddress(const QUrl& url, const QString& appFolder)
+{
+    return url == QUrl(QStringLiteral("about:blank")) || isInFolder(url, appFolder);
+}
+
 void RemoteRequestBlocker::interceptRequest(QWebEngineUrlRequestInfo& info)
 {
-    if (isRemoteAddress(info.requestUrl()))
+    const QUrl url = info.requestUrl();
+    // Files outside the application folder (and other local schemes) are
+    // blocked too: a page reads only the program's own files.
+    if (isRemoteAddress(url) || (url.isLocalFile() && !isInFolder(url, m_appFolder)))
         info.block(true);
 }
 
-QWebEngineProfile* createPaneProfile(QObject* parent)
+QWebEngineProfile* createPaneProfile(const QString& appFolder, QObject* parent)
 {
     // A profile without a storage name is off the record.
     auto* profile = new QWebEngineProfile(parent);
     profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
     profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
-    profile->setUrlRequestInterceptor(new RemoteRequestBlocker(profile));
+    profile->setUrlRequestInterceptor(new RemoteRequestBlocker(appFolder, profile));
     QWebEngineSettings* settings = profile->settings();
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    // No shipped or generated page reads another file by script; a page
+    // cannot read files through fetch or XMLHttpRequest either.
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
     settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
     settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
     settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
     return profile;
 }
 
-PanePage::PanePage(Pane pane, QWebEngineProfile* profile, QObject* parent)
-    : QWebEnginePage(profile, parent), m_pane(pane), m_bridge(new PaneBridge(this)), m_channel(new QWebChannel(this))
+PanePage::PanePage(Pane pane, QWebEngineProfile* profile, const QString& appFolder, QObject* parent)
+    : QWebEnginePage(profile, parent), m_pane(pane), m_bridge(new PaneBridge(this)), m_channel(new QWebChannel(this)),
+      m_appFolder(appFolder)
 {
     m_channel->registerObject(QStringLiteral("tilvoraPane"), m_bridge);
-    setWebChannel(m_channel, QWebEngineScript::MainWorld);
+    // The web channel only where the window handles the page's events.
+    const DocumentBinding binding = documentBinding(pane);
+    if (binding.contextMenu || binding.doubleClick || binding.verseMenu)
+        setWebChannel(m_channel, QWebEngineScript::MainWorld);
     installScripts();
+    // The reader's own clicks and keys in this pane, which let a link open
+    // in the desktop's browser.
+    qApp->installEventFilter(this);
     connect(this, &QWebEnginePage::loadStarted, m_bridge, &PaneBridge::documentReplaced);
 }
 
@@ -192,31 +200,45 @@ void PanePage::navigateTo(const QString& target)
     load(hasScheme ? asUrl : QUrl::fromLocalFile(target));
 }
 
+bool PanePage::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease || type == QEvent::KeyPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        QWebEngineView* view = QWebEngineView::forPage(this);
+        if (widget && view && (widget == view || view->isAncestorOf(widget)))
+            m_readerInput.start();
+    }
+    return QWebEnginePage::eventFilter(watched, event);
+}
+
+bool PanePage::readerActedJustNow() const
+{
+    return m_readerInput.isValid() && m_readerInput.elapsed() < kReaderInputMs;
+}
+
 bool PanePage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
 {
     // Frames inside a pane are handled like the pane itself.
     if (m_pane != Pane::WebMain && m_navigationHandler && m_navigationHandler(m_pane, navigationText(url)))
         return false;
     if (isRemoteAddress(url)) {
-        // The page going to a remote address, or a link followed in one of
-        // its frames, opens in the desktop's browser; a frame that only asks
-        // for a remote source gets nothing.
-        if (isMainFrame || type == NavigationTypeLinkClicked)
+        // A link the reader clicked opens in the desktop's browser; a script,
+        // a load or a frame that goes to a remote address gets nothing.
+        if (type == NavigationTypeLinkClicked && readerActedJustNow())
             QDesktopServices::openUrl(url);
         return false;
     }
-    return true;
+    Q_UNUSED(isMainFrame);
+    // A pane shows only the program's own files and the empty page.
+    return isOwnAddress(url, m_appFolder);
 }
 
 QWebEnginePage* PanePage::createWindow(WebWindowType type)
 {
     Q_UNUSED(type);
-    // A page never opens windows of its own: the address goes through this
-    // pane's own handling and, unless it is a command or remote, loads here.
-    return new NewWindowCatcher(profile(), [this](const QUrl& url) {
-        if (acceptNavigationRequest(url, NavigationTypeLinkClicked, true))
-            load(url);
-    }, this);
+    // A page opens no windows of its own.
+    return nullptr;
 }
 
 } // namespace tilvora::ui

@@ -2,6 +2,7 @@
 
 #include "host/host.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QWebEnginePage>
@@ -46,37 +47,49 @@ private:
     bool m_connected = false;
 };
 
-// Keeps the panes' local pages away from the network: every request for a
-// remote address that a page makes for itself (a picture, a style sheet, a
-// script, a frame) is blocked. Navigations to remote addresses never get
-// here: the pane hands them to the desktop's browser first.
+// Keeps the panes' pages to the program's own files: every request for a
+// remote address or for a file outside the application folder that a page
+// makes for itself (a picture, a style sheet, a script, a frame) is blocked.
 class RemoteRequestBlocker : public QWebEngineUrlRequestInterceptor {
     Q_OBJECT
 public:
-    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+    RemoteRequestBlocker(QString appFolder, QObject* parent)
+        : QWebEngineUrlRequestInterceptor(parent), m_appFolder(std::move(appFolder))
+    {
+    }
     void interceptRequest(QWebEngineUrlRequestInfo& info) override;
+
+private:
+    QString m_appFolder;
 };
 
 // The browser profile of one window: off the record (nothing is kept on disk,
-// nothing is shared with another window or run), remote requests blocked.
-QWebEngineProfile* createPaneProfile(QObject* parent);
+// nothing is shared with another window or run), remote requests and files
+// outside the application folder blocked, no file read by script.
+QWebEngineProfile* createPaneProfile(const QString& appFolder, QObject* parent);
 
 // True for the addresses that open in the desktop's browser, never in a pane.
 bool isRemoteAddress(const QUrl& url);
+// True for the addresses a pane shows: files in the application folder and
+// the empty page.
+bool isOwnAddress(const QUrl& url, const QString& appFolder);
 
 // The page of one pane. Every navigation it is about to make is offered to
 // the navigation handler first, with the URL's percent-escapes decoded once
 // (blanks as written); the reading pane's navigations are never offered.
-// A cancelled navigation leaves the page in place. Remote addresses open in
-// the desktop's browser. The compatibility script and the web channel are
-// installed in every document the page loads.
+// A cancelled navigation leaves the page in place. A pane loads only the
+// program's own files and the empty page, and opens no windows; a remote
+// address opens in the desktop's browser only from a link the reader has
+// just clicked. The compatibility script is installed in every document the
+// page loads, the web channel in those of the panes whose events the window
+// handles.
 class PanePage : public QWebEnginePage {
     Q_OBJECT
 public:
     // Returns true to cancel the navigation (it carried a command).
     using NavigationHandler = std::function<bool(host::Pane, const QString& url)>;
 
-    PanePage(host::Pane pane, QWebEngineProfile* profile, QObject* parent = nullptr);
+    PanePage(host::Pane pane, QWebEngineProfile* profile, const QString& appFolder, QObject* parent = nullptr);
 
     host::Pane pane() const { return m_pane; }
     PaneBridge* bridge() const { return m_bridge; }
@@ -92,14 +105,21 @@ public:
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
     QWebEnginePage* createWindow(WebWindowType type) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // How long after the reader's click or key a link may open the desktop's browser.
+    static constexpr qint64 kReaderInputMs = 2000;
+
     void installScripts();
+    bool readerActedJustNow() const;
 
     host::Pane m_pane;
     PaneBridge* m_bridge;
     QWebChannel* m_channel;
     NavigationHandler m_navigationHandler;
+    QString m_appFolder;
+    QElapsedTimer m_readerInput;
 };
 
 } // namespace tilvora::ui

@@ -110,11 +110,11 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::createPanes()
 {
-    m_profile = createPaneProfile(this);
+    m_profile = createPaneProfile(m_state.gAppFolder, this);
     for (Pane pane : kPanes) {
         auto* view = new QWebEngineView(centralWidget());
         view->setObjectName(host::paneName(pane));
-        auto* page = new PanePage(pane, m_profile, view);
+        auto* page = new PanePage(pane, m_profile, m_state.gAppFolder, view);
         view->setPage(page);
         // The panes' own context menus are the pages' business (see the
         // compatibility script); the view adds none of its own actions.
@@ -128,12 +128,22 @@ void MainWindow::connectPane(PanePage* page)
 {
     const Pane pane = page->pane();
     page->setNavigationHandler([this](Pane from, const QString& url) {
-        bool cancel = false;
-        handleEvent([&] {
-            m_comfort->noteCommand(url);
-            cancel = m_logic->beforeNavigate(from, url);
-        });
-        return cancel;
+        if (!m_logic->isCommandNavigation(from, url))
+            return false;
+        // The navigation is cancelled at once and the command runs from the
+        // event loop, in the order the commands came: never inside the
+        // browser engine's callback, where its message boxes, dialogs and
+        // the media search's yields would spin event loops of their own.
+        QMetaObject::invokeMethod(
+            this,
+            [this, from, url] {
+                handleEvent([&] {
+                    m_comfort->noteCommand(m_logic->commandPartOf(url));
+                    m_logic->runNavigationCommand(from, url);
+                });
+            },
+            Qt::QueuedConnection);
+        return true;
     });
     connect(page->bridge(), &PaneBridge::contextMenuRequested, this,
             [this, pane] { handleEvent([&] { m_logic->contextMenu(pane); }); });

@@ -2,7 +2,9 @@
 #include "support/files.h"
 #include "support/fixturedb.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -134,4 +136,30 @@ TEST(CliSession, BadValuesAreReportedAndTheSessionGoesOn)
     EXPECT_TRUE(tail[3].startsWith(QStringLiteral("error\t")));
     EXPECT_EQ(tail[4], QStringLiteral("label\t  Search Result(s): \\r\\n   0/1"));
     EXPECT_EQ(programColumns(db.path(), 2), (QStringList{QStringLiteral("1"), QStringLiteral("1")}));
+}
+
+TEST(CliSession, AnApplicationFolderWhosePathHoldsTwoUnderscoresTakesOnlyItsPagesCommands)
+{
+    FixtureDb db;
+    fillLibrary(db);
+    QTemporaryDir parent;
+    const QString folder = parent.path() + QStringLiteral("/app__folder");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::copy(db.path(), folder + QStringLiteral("/DIC.DAT")));
+    const CliRun run = runCli(folder, {
+                                          QStringLiteral("navigate\tWebSurah\t") + encodedFileUrl(folder, QStringLiteral("WebSurah.Htm")),
+                                          QStringLiteral("navigate\tWebControl\t") + encodedFileUrl(folder, QStringLiteral("Control.htm")),
+                                          QStringLiteral("navigate\tWebSurah\t") + encodedFileUrl(folder, QStringLiteral("WebSurah.Htm__Surah = 2")),
+                                      });
+    EXPECT_EQ(run.exitCode, 0);
+    // The panes' own pages are no commands; the chapter pick is.
+    ASSERT_GE(run.lines.size(), 4);
+    EXPECT_EQ(run.lines.mid(run.lines.size() - 4), (QStringList{
+                                                        QStringLiteral("label\t  Search Result(s): \\r\\n   0/1"),
+                                                        QStringLiteral("navigate\tWebMain\t") + folder + QStringLiteral("/Main.htm"),
+                                                        QStringLiteral("reset\tcmbWord"),
+                                                        QStringLiteral("reset\tcmbSubject"),
+                                                    }));
+    EXPECT_EQ(run.lines.filter(QStringLiteral("navigate\tWebMain")).size(), 2);
+    EXPECT_TRUE(run.linesOf(QStringLiteral("error")).isEmpty());
 }

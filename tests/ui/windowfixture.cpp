@@ -38,7 +38,8 @@ void WindowTest::SetUp()
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_userDir.path() + QStringLiteral("/config")));
     qputenv("XDG_DATA_HOME", QFile::encodeName(userDataFolder()));
     QString error;
-    ASSERT_TRUE(tilvora::testing::copyApplicationFolder(QStringLiteral(TILVORA_APP_FOLDER_SOURCE), m_dir.path(), &error))
+    ASSERT_TRUE(QDir().mkpath(appFolder()));
+    ASSERT_TRUE(tilvora::testing::copyApplicationFolder(QStringLiteral(TILVORA_APP_FOLDER_SOURCE), appFolder(), &error))
         << error.toStdString();
     m_watcher = std::make_unique<MessageBoxWatcher>();
 }
@@ -51,7 +52,7 @@ void WindowTest::TearDown()
 
 void WindowTest::startProgram(const QString& readingPaneReady)
 {
-    m_session = DesktopSession::start(m_dir.path());
+    m_session = DesktopSession::start(appFolder());
     ASSERT_TRUE(m_session) << "start-up failed: "
                            << (messages().isEmpty() ? std::string() : messages().constLast().text.toStdString());
     window().resize(1280, 860);
@@ -143,7 +144,7 @@ QWidget* WindowTest::inputWidget(Pane pane)
 
 QVariant WindowTest::queryValue(const QString& statement)
 {
-    return tilvora::testing::queryRow(m_dir.filePath(QStringLiteral("DIC.DAT")), statement).value(0);
+    return tilvora::testing::queryRow(appFolder() + QStringLiteral("/DIC.DAT"), statement).value(0);
 }
 
 QImage WindowTest::saveScreenshot(const QString& name)

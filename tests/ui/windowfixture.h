@@ -57,7 +57,7 @@ protected:
     // The reader's own folders (settings, bookmarks) of this test.
     QString userDataFolder() const { return m_userDir.path() + QStringLiteral("/data"); }
 
-    QString appFolder() const { return m_dir.path(); }
+    QString appFolder() const { return m_dir.path() + QLatin1Char('/') + m_appFolderName; }
     DesktopSession& session() { return *m_session; }
     MainWindow& window();
     QWebEnginePage* page(host::Pane pane);
@@ -83,6 +83,9 @@ protected:
     QImage saveScreenshot(const QString& name);
 
     const QList<ShownMessage>& messages() const { return m_watcher->messages(); }
+
+    // The name of the copy's folder, set before SetUp to try another.
+    QString m_appFolderName = QStringLiteral("app");
     // Fails the test for every message box that was shown.
     void expectNoMessages() const;
 
