@@ -85,12 +85,30 @@ TEST(AboutWindowTest, IsModalAndClosesWithItsCloseButton)
     EXPECT_FALSE(about.isVisible());
 }
 
-TEST(PlayerStripScreenshot, Strip)
+TEST(PlayerStripScreenshot, EveryControlIsShownWholeInsideTheStrip)
 {
     PlayerStrip strip;
     strip.resize(720, strip.sizeHint().height());
     strip.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&strip));
+    int shown = 0;
+    for (QWidget* control : strip.findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(&strip) || control->objectName().isEmpty())
+            continue;
+        ++shown;
+        const QRect place(control->mapTo(&strip, QPoint(0, 0)), control->size());
+        EXPECT_TRUE(strip.rect().contains(place)) << control->objectName().toStdString();
+        EXPECT_GT(control->width(), 0) << control->objectName().toStdString();
+    }
+    EXPECT_GE(shown, 4); // the buttons, the times, the position and the volume at least
+    // The picture shows more than the background.
+    const QImage picture = strip.grab().toImage();
+    const QRgb background = picture.pixel(0, 0);
+    bool drawn = false;
+    for (int y = 0; y < picture.height() && !drawn; ++y)
+        for (int x = 0; x < picture.width() && !drawn; ++x)
+            drawn = picture.pixel(x, y) != background;
+    EXPECT_TRUE(drawn);
     saveArtifact(strip, "player_strip");
 }
 
