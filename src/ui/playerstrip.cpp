@@ -303,6 +303,8 @@ void PlayerStrip::setUrl(const QString& path)
 {
     m_path = path;
     m_endPosition.reset();
+    m_seekTarget.reset();
+    m_verseStart.reset();
     m_endTimer->stop();
     m_pendingPosition.reset();
     m_confirmPosition.reset();
@@ -352,6 +354,8 @@ void PlayerStrip::seek(qint64 milliseconds)
     if (m_player->playbackState() == QMediaPlayer::StoppedState)
         m_player->pause();
     m_player->setPosition(milliseconds);
+    m_seekTarget = milliseconds;
+    m_verseStart = milliseconds;
 }
 
 void PlayerStrip::play()
@@ -381,6 +385,7 @@ void PlayerStrip::stop()
 
 void PlayerStrip::setEndPosition(double seconds)
 {
+    m_restartedVerse = false;
     m_endPosition = std::isfinite(seconds) ? std::llround(std::max(0.0, seconds) * 1000.0) : 0;
     watchEnd();
 }
@@ -409,14 +414,26 @@ void PlayerStrip::watchEnd()
     // is armed a little early and looks again, so that it ends close to the
     // mark even when the media's clock and the timer's drift apart.
     const double rate = std::max(0.1, m_player->playbackRate());
-    const double left = static_cast<double>(*m_endPosition - m_player->position()) / rate;
+    // Just after a seek the media may still tell the position from before
+    // it (the end of the same verse, when a verse is repeated): until it
+    // tells one near where it was sent, the verse is taken to start there.
+    qint64 now = m_player->position();
+    if (m_seekTarget) {
+        if (now >= *m_seekTarget - 100 && now <= *m_seekTarget + 1500)
+            m_seekTarget.reset();
+        else
+            now = *m_seekTarget;
+    }
+    const double left = static_cast<double>(*m_endPosition - now) / rate;
     if (left <= 2.0) {
         m_endPosition.reset();
         m_player->pause();
         emit verseEnded();
         return;
     }
-    m_endTimer->start(static_cast<int>(left > 60.0 ? left - 40.0 : std::max(1.0, left - 2.0)));
+    // While the position is unconfirmed, look again soon.
+    const double wait = left > 60.0 ? left - 40.0 : std::max(1.0, left - 2.0);
+    m_endTimer->start(static_cast<int>(m_seekTarget ? std::min(wait, 50.0) : wait));
 }
 
 QSize PlayerStrip::sizeHint() const
@@ -433,6 +450,15 @@ QSize PlayerStrip::minimumSizeHint() const
 void PlayerStrip::onMediaStatusChanged(QMediaPlayer::MediaStatus status)
 {
     if (status == QMediaPlayer::EndOfMedia && !m_opening) {
+        // With a changed speed the media has been seen to report its end
+        // right after it started, far before the verse's end inside it: it
+        // is started again from the verse's start, once.
+        if (m_endPosition && m_verseStart && !m_restartedVerse && m_player->duration() > *m_endPosition + 200) {
+            m_restartedVerse = true;
+            seek(*m_verseStart);
+            m_player->play();
+            return;
+        }
         m_endPosition.reset();
         m_endTimer->stop();
         emit verseEnded();

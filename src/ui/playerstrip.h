@@ -142,6 +142,12 @@ private:
     // player's own position reports come a tenth of a second apart, too
     // coarse for the end of a verse, so the timer asks the media directly.
     std::optional<qint64> m_endPosition;
+    // Where the last seek sent the media, until the media confirms it.
+    std::optional<qint64> m_seekTarget;
+    // Where the last seek sent the media, and whether the verse that ends
+    // at m_endPosition was started again after an early end of the media.
+    std::optional<qint64> m_verseStart;
+    bool m_restartedVerse = false;
     QTimer* m_endTimer = nullptr;
 };
 

@@ -14,6 +14,7 @@ RepeatDialog::RepeatDialog(const QString& from, const QString& toVerse, const Pl
     : QDialog(parent), m_from(from)
 {
     setObjectName(QStringLiteral("RepeatDialog"));
+    setMinimumWidth(340);
     const bool range = !toVerse.isEmpty();
     setWindowTitle(range ? tr("Repeat from %1 to...").arg(from) : tr("Repeat verse %1").arg(from));
 

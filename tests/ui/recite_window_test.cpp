@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QMediaPlayer>
 #include <QToolButton>
 #include <QTest>
@@ -79,6 +80,25 @@ TEST_F(ReciteWindow, TheStripsSpeedAndNextVerseDriveTheRecitation)
     EXPECT_TRUE(window().logic().recitation().isRunning());
     EXPECT_EQ(window().logic().recitation().currentVerse(), QStringLiteral("1:4"));
     EXPECT_TRUE(waitUntil(Pane::WebMain, kMarked + QStringLiteral(" === '4'"), 10000));
+    expectNoMessages();
+}
+
+TEST_F(ReciteWindow, AVerseRepeatedInItsChapterFilePlaysWholeEachTime)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    const double verseEnd = queryValue(QStringLiteral("SELECT DataPos FROM AP_Detail_TAB d JOIN AP_Master_TAB m ON "
+                                                      "m.MasterID = d.MasterID WHERE m.Master = 'Demo voice' AND "
+                                                      "d.AyahRef = 2")).toDouble();
+    window().logic().setPlaybackRate(0.75);
+    QElapsedTimer clock;
+    clock.start();
+    window().logic().recite(playback::RecitationRequest{QStringLiteral("1:1"), QStringLiteral("1:1"), 2, 1, 500});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window().logic().recitation().isRunning(); }, 30000));
+    // Twice the verse at three quarters of its speed, and a gap: a repeat
+    // that ended at once (taking the end of the previous one for its own)
+    // would make it half as long.
+    EXPECT_GE(clock.elapsed(), qint64((2 * verseEnd / 0.75 + 0.5) * 1000 * 0.8)) << clock.elapsed();
     expectNoMessages();
 }
 
