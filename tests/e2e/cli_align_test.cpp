@@ -97,7 +97,10 @@ TEST_F(AlignContentCopy, AFolderOfChapterFilesBecomesAVoiceThatRecitesVerseByVer
             QStringLiteral("command\t_Control.htm__Voice = %1").arg(kReciterA),
             QStringLiteral("align\t%1\t112\tstore").arg(kReciterA),
             QStringLiteral("align\t%1\t113\tstore").arg(kReciterA), QStringLiteral("dblclick\t6224"),
-            QStringLiteral("dblclick\t6227")});
+            QStringLiteral("dblclick\t6227"),
+            // Verses 112:2 and 112:3, each twice, each ending where the next starts.
+            QStringLiteral("recite\t112:2\t112:3\t2\t1\t0"), QStringLiteral("ended"), QStringLiteral("ended"),
+            QStringLiteral("ended"), QStringLiteral("ended")});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.linesOf(QStringLiteral("error")).isEmpty());
     EXPECT_TRUE(run.linesOf(QStringLiteral("message")).isEmpty());
@@ -110,9 +113,22 @@ TEST_F(AlignContentCopy, AFolderOfChapterFilesBecomesAVoiceThatRecitesVerseByVer
 
     // Verse 112:3 and verse 113:2 play from the reciter's files at their starts.
     const QList<QStringList> player = run.linesOf(QStringLiteral("player"));
-    ASSERT_EQ(player.size(), 6);
+    ASSERT_GE(player.size(), 6);
     EXPECT_EQ(player[0][2], reciter + QStringLiteral("/112.mp3"));
     EXPECT_EQ(player[1][2].toDouble(), stored112[2].toDouble());
     EXPECT_EQ(player[3][2], reciter + QStringLiteral("/113.mp3"));
     EXPECT_EQ(player[4][2].toDouble(), stored113[1].toDouble());
+
+    // The recitation repeats and follows verse by verse within the chapter file.
+    QStringList steps;
+    for (const QStringList& line : player.mid(6)) {
+        if (line[1] == QLatin1String("position") || line[1] == QLatin1String("until"))
+            steps << line[1] + QLatin1Char(' ') + line[2];
+    }
+    const auto at = [&](int i) { return QString::number(stored112[i].toDouble()); };
+    EXPECT_EQ(steps,
+        (QStringList{QStringLiteral("position ") + at(1), QStringLiteral("until ") + at(2),
+            QStringLiteral("position ") + at(1), QStringLiteral("until ") + at(2), QStringLiteral("position ") + at(2),
+            QStringLiteral("until ") + at(3), QStringLiteral("position ") + at(2), QStringLiteral("until ") + at(3)}));
+    EXPECT_EQ(run.linesOf(QStringLiteral("recited")).size(), 1);
 }
