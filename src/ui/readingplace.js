@@ -6,6 +6,9 @@
 // new page opens at its top; a page that shows the same verses with other
 // texts (keepTopVerse) keeps the verse that was at the top of the pane there.
 // A page without verses shows emptyPageText in a line of its own.
+// A style sheet whose rule for an empty display position was left open (no
+// text fills it) is closed rule by rule, so that the rules after it keep
+// their effect: each text its own direction, font and colour band.
 'use strict';
 
 var storageKey = 'tilvoraTopVerse';
@@ -53,6 +56,30 @@ window.addEventListener('scroll', function () {
   });
 }, {passive: true});
 
+// Closes every rule of the page's style elements that a line leaves open.
+function closeOpenRules(style) {
+  var lines = style.textContent.split('\n');
+  var changed = false;
+  for (var i = 0; i < lines.length; ++i) {
+    var open = (lines[i].match(/\{/g) || []).length - (lines[i].match(/\}/g) || []).length;
+    if (open > 0) {
+      lines[i] = lines[i].replace(/\s*$/, '') + new Array(open + 1).join(' }') + (/\r$/.test(lines[i]) ? '\r' : '');
+      changed = true;
+    }
+  }
+  if (changed) style.textContent = lines.join('\n');
+}
+
+// A style element is complete once the parser has gone past it.
+var styleWatch = new MutationObserver(function () {
+  var styles = document.getElementsByTagName('style');
+  if (styles.length > 0 && (styles[0].nextSibling || document.readyState !== 'loading')) {
+    styleWatch.disconnect();
+    closeOpenRules(styles[0]);
+  }
+});
+styleWatch.observe(document, {childList: true, subtree: true});
+
 function showEmptyPageText() {
   if (!config.emptyPageText || document.querySelector('table.sura')) return;
   var line = document.createElement('p');
@@ -71,6 +98,11 @@ function placePage() {
 }
 
 document.addEventListener('DOMContentLoaded', function () {
+  if (styleWatch) {
+    styleWatch.disconnect();
+    var styles = document.getElementsByTagName('style');
+    for (var i = 0; i < styles.length; ++i) closeOpenRules(styles[i]);
+  }
   showEmptyPageText();
   placePage();
 });

@@ -339,6 +339,36 @@ TEST_F(DesktopWindow, ANewPageOpensAtItsTopAndAChoiceOfTextsKeepsTheVerseInView)
     expectNoMessages();
 }
 
+TEST_F(DesktopWindow, ATextMovedToAnotherRowLeavesThePageWellFormed)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    const auto cellOf = [this](int masterId) {
+        return QStringLiteral("document.getElementById(%1)")
+            .arg(jsString(queryValue(QStringLiteral("SELECT DetailID FROM AP_Detail_TAB WHERE MasterID = %1 AND AyahRef = 1").arg(masterId)).toString()));
+    };
+    // French into row 1, then into row 2: row 1 is left empty.
+    evaluate(Pane::WebControl, pickScript(QStringLiteral("select.Row1"), QStringLiteral("14")));
+    ASSERT_TRUE(waitUntil(Pane::WebMain, cellOf(14) + QStringLiteral(".className === 'CSS1'")));
+    evaluate(Pane::WebControl, pickScript(QStringLiteral("select.Row2"), QStringLiteral("14")));
+    ASSERT_TRUE(waitUntil(Pane::WebMain, cellOf(14) + QStringLiteral(".className === 'CSS2'")));
+
+    // Every rule of the page's style sheet stands on its own.
+    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("Array.prototype.map.call(document.querySelector('style').sheet.cssRules,"
+                                                     " function (r) { return r.selectorText; }).join(' ')"))
+                  .toString(),
+              QStringLiteral("body .Sura .CSS0 .CSS0_Sel .CSS1 .CSS1_Sel .CSS2 .CSS2_Sel .CSS3 .CSS3_Sel"));
+    const auto computed = [&](int masterId, const QString& property) {
+        return evaluate(Pane::WebMain, QStringLiteral("getComputedStyle(%1).%2").arg(cellOf(masterId), property)).toString();
+    };
+    EXPECT_EQ(computed(14, QStringLiteral("direction")), QStringLiteral("ltr"));
+    EXPECT_EQ(computed(1, QStringLiteral("direction")), QStringLiteral("rtl"));
+    EXPECT_EQ(computed(13, QStringLiteral("direction")), QStringLiteral("rtl"));
+    EXPECT_TRUE(computed(13, QStringLiteral("fontFamily")).startsWith(QStringLiteral("Amiri")));
+    saveScreenshot(QStringLiteral("window-row-one-empty"));
+    expectNoMessages();
+}
+
 TEST_F(DesktopWindow, TheReaderCopiesVersesTheirReferencesAndSelectedText)
 {
     startProgram();
