@@ -18,6 +18,9 @@ enum class MessageIcon { Information, Critical };
 struct MediaFolderDialogRequest {
     // The voice's MasterID, as text.
     QString tag;
+    // The voice's description, which the dialog's title names (empty when
+    // the voice cannot be looked up).
+    QString voiceDescription;
     // The stored folder read when the dialog became active.
     QString initialPath;
     // The folder the folder list opens: the stored folder when it could be

@@ -39,6 +39,12 @@ host::MediaFolderDialogAnswer RunMediaFolderDialog(store::SharedState& state, ho
     request.tag = tag;
     request.openFolder = QDir::currentPath();
     try {
+        request.voiceDescription = store::variantText(
+            store::LookupField(state.gPrograms, QStringLiteral("MasterID"), tag, QStringLiteral("Description")));
+    } catch (const std::exception&) {
+        // An unknown voice: the title names none, and the mapping message below says why.
+    }
+    try {
         request.initialPath = store::variantText(
             store::LookupField(state.gPrograms, QStringLiteral("MasterID"), tag, QStringLiteral("Data")));
         if (!request.initialPath.trimmed().isEmpty()) {

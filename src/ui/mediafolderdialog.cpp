@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QStorageInfo>
 #include <QTreeView>
@@ -46,18 +47,26 @@ private:
 } // namespace
 
 MediaFolderDialog::MediaFolderDialog(const host::MediaFolderDialogRequest& request, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_request(request)
     , m_mappingMessagePending(!request.mappingMessageText.isEmpty())
 {
     setObjectName(QStringLiteral("FrmPath"));
-    setWindowTitle(QStringLiteral("Specify / Select a valid Path..."));
+    // The title names the voice the folder is for.
+    const QString title = QStringLiteral("Specify / Select a valid Path...");
+    setWindowTitle(request.voiceDescription.trimmed().isEmpty()
+                       ? title
+                       : title + QStringLiteral(" \u2014 ") + request.voiceDescription.trimmed());
     setWindowIcon(appIcon());
     setFont(formFont(8.25));
     setModal(true);
-    // The form's height plus the row of the chapter files option.
-    setFixedSize(formPixels(this, 4530), formPixels(this, 3345 + kChapterRow));
+    // The form's height plus the row of the chapter files option. The
+    // designed size is the first and the smallest; a larger dialog gives
+    // the folder list the room.
+    m_designSize = QSize(formPixels(this, 4530), formPixels(this, 3345 + kChapterRow));
+    setMinimumSize(m_designSize);
+    resize(m_designSize);
+    setSizeGripEnabled(true);
 
     m_label = new QLabel(QStringLiteral("Please browse the path of the Media Files Folder :"), this);
     m_label->setObjectName(QStringLiteral("Label1"));
@@ -97,12 +106,12 @@ MediaFolderDialog::MediaFolderDialog(const host::MediaFolderDialogRequest& reque
     m_chapterFiles->setToolTip(QStringLiteral("Find where each verse starts in the chapter files (001.mp3 ... 114.mp3)"));
 
     // The etched separator: a dark line over a light one.
-    auto* line = new QFrame(this);
-    line->setObjectName(QStringLiteral("Line1"));
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
+    m_line = new QFrame(this);
+    m_line->setObjectName(QStringLiteral("Line1"));
+    m_line->setFrameShape(QFrame::HLine);
+    m_line->setFrameShadow(QFrame::Sunken);
     const QRect separator = formRect(this, 120, 2760 + kChapterRow, 4320, 0);
-    line->setGeometry(separator.left(), separator.top() - 1, separator.width(), 3);
+    m_line->setGeometry(separator.left(), separator.top() - 1, separator.width(), 3);
 
     m_emblem = new QLabel(this);
     m_emblem->setObjectName(QStringLiteral("Image1"));
@@ -146,6 +155,29 @@ MediaFolderDialog::MediaFolderDialog(const host::MediaFolderDialogRequest& reque
     fillDriveList();
     if (m_request.openFolder.trimmed().isEmpty() || !openFolder(m_request.openFolder))
         openFolder(QDir::currentPath());
+}
+
+void MediaFolderDialog::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    // Every control keeps its designed place at the designed size; the
+    // lists widen, the folder list grows down, and the separator, the emblem
+    // and the buttons stay at the bottom, the buttons at the right.
+    const int wider = std::max(0, width() - m_designSize.width());
+    const int taller = std::max(0, height() - m_designSize.height());
+    const auto place = [this](QWidget* widget, int left, int top, int width, int height, int dx, int dy, int dw, int dh) {
+        const QRect designed = formRect(this, left, top, width, height);
+        widget->setGeometry(designed.x() + dx, designed.y() + dy, designed.width() + dw, designed.height() + dh);
+    };
+    place(m_label, 170, 55, 4215, 300, 0, 0, wider, 0);
+    place(m_drives, 120, 360, 4335, 315, 0, 0, wider, 0);
+    place(m_tree, 120, 720, 4335, 1890, 0, 0, wider, taller);
+    place(m_chapterFiles, 120, 2660, 4335, 300, 0, taller, wider, 0);
+    const QRect separator = formRect(this, 120, 2760 + kChapterRow, 4320, 0);
+    m_line->setGeometry(separator.left(), separator.top() - 1 + taller, separator.width() + wider, 3);
+    place(m_emblem, 150, 2820 + kChapterRow, 480, 480, 0, taller, 0, 0);
+    place(m_accept, 870, 2850 + kChapterRow, 1755, 375, wider, taller, 0, 0);
+    place(m_cancel, 2700, 2850 + kChapterRow, 1755, 375, wider, taller, 0, 0);
 }
 
 MediaFolderDialog::~MediaFolderDialog()

@@ -10,6 +10,7 @@ class QAbstractFileIconProvider;
 class QCheckBox;
 class QComboBox;
 class QFileSystemModel;
+class QFrame;
 class QLabel;
 class QModelIndex;
 class QPushButton;
@@ -54,6 +55,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -83,6 +85,9 @@ private:
     QCheckBox* m_chapterFiles = nullptr;
     QPushButton* m_accept = nullptr;
     QPushButton* m_cancel = nullptr;
+    QFrame* m_line = nullptr;
+    // The dialog's size as designed, from which a larger size is laid out.
+    QSize m_designSize;
 };
 
 } // namespace tilvora::ui

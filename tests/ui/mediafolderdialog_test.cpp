@@ -256,6 +256,31 @@ TEST_F(MediaFolderDialogTest, AnEmptyOrMissingFolderOpensTheProgramsCurrentFolde
     EXPECT_EQ(missing.openedFolder(), QDir::currentPath());
 }
 
+TEST_F(MediaFolderDialogTest, TheTitleNamesTheVoiceAndALargerDialogGivesTheFolderListTheRoom)
+{
+    MediaFolderDialogRequest request = requestFor(m_voices);
+    request.voiceDescription = QStringLiteral("Demo voice (speech synthesis)");
+    MediaFolderDialog dialog(request);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Specify / Select a valid Path... \u2014 Demo voice (speech synthesis)"));
+    showActive(dialog);
+    const QSize designed = dialog.size();
+    EXPECT_EQ(dialog.minimumSize(), designed);
+    auto* accept = dialog.findChild<QPushButton*>(QStringLiteral("cmdPath"));
+    ASSERT_NE(accept, nullptr);
+    const QRect treeBefore = tree(dialog)->geometry();
+    const QPoint acceptFromCorner = QPoint(dialog.width(), dialog.height()) - accept->geometry().topLeft();
+
+    dialog.resize(designed + QSize(200, 150));
+    QTest::qWait(50);
+    EXPECT_EQ(tree(dialog)->geometry().size(), treeBefore.size() + QSize(200, 150));
+    EXPECT_EQ(QPoint(dialog.width(), dialog.height()) - accept->geometry().topLeft(), acceptFromCorner);
+    EXPECT_TRUE(dialog.geometry().contains(accept->geometry().translated(dialog.geometry().topLeft())));
+
+    // Without a description the title is the dialog's own.
+    MediaFolderDialog unnamed(requestFor(m_voices));
+    EXPECT_EQ(unnamed.windowTitle(), QStringLiteral("Specify / Select a valid Path..."));
+}
+
 TEST_F(MediaFolderDialogTest, Screenshot)
 {
     MediaFolderDialog dialog(requestFor(QDir(m_voices).filePath(QStringLiteral("Demo voice"))));
