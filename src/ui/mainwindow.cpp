@@ -24,6 +24,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QMoveEvent>
 #include <QResizeEvent>
 #include <QWebEngineScript>
@@ -95,6 +96,7 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     });
     createMenus();
     addCopyActions();
+    makePicturesAnswer();
     addRecitationActions();
     m_comfort = new ReadingComfort(*this, m_state);
     m_comfort->install(menuBar());
@@ -217,6 +219,40 @@ void MainWindow::reciteFromVerse(qint32 ayahRef, RecitationChoice choice)
         }
         m_logic->recite(playback::RecitationRequest{from, to, settings.verseRepeat, settings.rangeRepeat, settings.gapMs});
     });
+}
+
+void MainWindow::makePicturesAnswer()
+{
+    m_image1->setToolTip(QStringLiteral("Controls"));
+    m_picSearch->setToolTip(QStringLiteral("Go to the search box"));
+    for (QLabel* picture : {m_image1, m_picSearch}) {
+        picture->setCursor(Qt::PointingHandCursor);
+        picture->installEventFilter(this);
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == m_image1) {
+            m_mnuControls->popup(m_image1->mapToGlobal(QPoint(0, m_image1->height())));
+            return true;
+        }
+        if (watched == m_picSearch) {
+            focusSearchBox();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::focusSearchBox()
+{
+    view(Pane::WebSearch)->setFocus(Qt::MouseFocusReason);
+    page(Pane::WebSearch)->runJavaScript(
+        QStringLiteral("(function () { var box = document.getElementById('txtSearch');"
+                       " if (box) { box.focus(); box.select(); } })()"),
+        QWebEngineScript::ApplicationWorld);
 }
 
 void MainWindow::showVerseMenu(const QString& verseTableId, const QStringList& texts, const QString& selectedText)

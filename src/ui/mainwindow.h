@@ -58,6 +58,7 @@ public:
     PanePage* page(host::Pane pane) const;
     QWebEngineView* view(host::Pane pane) const;
     QLabel* searchLabel() const { return m_lblSearch; }
+    QMenu* controlsMenu() const { return m_mnuControls; }
     PlayerStrip* player() const { return m_player; }
     QAction* voiceMenuAction(int index) const;
     QMenu* setDataPathMenu() const { return m_mnuSetDataPath; }
@@ -87,6 +88,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
 private:
@@ -103,6 +105,10 @@ private:
     void showAbout();
     void applyVerseMark();
     void addCopyActions();
+    // The gear opens the Controls menu; the magnifier puts the focus in the
+    // search box.
+    void makePicturesAnswer();
+    void focusSearchBox();
     // "Recite from here", "Repeat this verse..." and "Repeat from here to..."
     // in the reading pane's verse menu.
     void addRecitationActions();

@@ -369,6 +369,20 @@ TEST_F(DesktopWindow, ATextMovedToAnotherRowLeavesThePageWellFormed)
     expectNoMessages();
 }
 
+TEST_F(DesktopWindow, TheGearOpensTheControlsMenuAndTheMagnifierTheSearchBox)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    QWidget* gear = window().controlWidget(PaneControl::Image1);
+    QTest::mouseClick(gear, Qt::LeftButton, {}, gear->rect().center());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() == window().controlsMenu(); }, 5000));
+    window().controlsMenu()->close();
+
+    QWidget* magnifier = window().controlWidget(PaneControl::PicSearch);
+    QTest::mouseClick(magnifier, Qt::LeftButton, {}, magnifier->rect().center());
+    EXPECT_TRUE(waitUntil(Pane::WebSearch, QStringLiteral("document.activeElement && document.activeElement.id === 'txtSearch'")));
+}
+
 TEST_F(DesktopWindow, TheReaderCopiesVersesTheirReferencesAndSelectedText)
 {
     startProgram();
