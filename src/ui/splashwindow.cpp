@@ -4,11 +4,14 @@
 #include "ui/formmetrics.h"
 #include "version.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QThread>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -117,6 +120,16 @@ void SplashWindow::showNow()
         move(screen->availableGeometry().center() - rect().center());
     show();
     raise();
+    // The window system maps the window some time after show(): a picture
+    // painted before it is exposed is lost, and the window would stay black
+    // while the main window's loading keeps the program busy. So the splash
+    // waits (a second at most) to be exposed, then paints.
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() != nullptr && !windowHandle()->isExposed() && waited.elapsed() < 1000) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(5);
+    }
     repaintNow();
 }
 
@@ -140,6 +153,7 @@ void SplashWindow::repaintNow()
     // Let the window system take the new picture before the work goes on;
     // only paint and window events, the user cannot act yet.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QGuiApplication::sync();
 }
 
 void SplashWindow::paintEvent(QPaintEvent*)
