@@ -14,7 +14,9 @@ repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # links in the desktop's browser; espeak-ng and lame make the demo voice,
 # ffmpeg the player tests' audio; rsvg-convert draws the icon's PNG sizes and
 # dpkg-dev computes the Debian package's dependencies; gst-launch-1.0
-# (-tools) decodes chapter recordings for finding their verses' starts.
+# (-tools) decodes chapter recordings for finding their verses' starts;
+# clang with its runtime builds the sanitizer run and the fuzzers,
+# clang-format and clang-tidy keep the house style.
 packages=(
   build-essential cmake ninja-build pkg-config git librsvg2-bin dpkg-dev
   qt6-base-dev qt6-webengine-dev qt6-multimedia-dev libqt6sql6-sqlite
@@ -24,6 +26,7 @@ packages=(
   fonts-hosny-amiri fonts-sil-scheherazade fonts-dejavu-core fonts-dejavu-extra fonts-noto-core fonts-wqy-microhei
   xdg-utils
   espeak-ng lame ffmpeg
+  clang libclang-rt-14-dev clang-format clang-tidy
 )
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
 command -v npm >/dev/null 2>&1 || packages+=(npm)
