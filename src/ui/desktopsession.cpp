@@ -63,6 +63,7 @@ std::unique_ptr<DesktopSession> DesktopSession::start(const QString& appFolder)
         reportStartupFailure(QString::fromLocal8Bit(failure.what()));
         return nullptr;
     }
+    session->m_window->restoreWindowPlace();
     session->m_window->show();
     // Then the place where reading stopped last time.
     session->m_window->comfort().restoreLastPlace();

@@ -13,6 +13,7 @@
 #include "ui/qthost.h"
 #include "ui/readingcomfort.h"
 #include "ui/readingplace.h"
+#include "ui/usersettings.h"
 #include "version.h"
 
 #include <QCloseEvent>
@@ -105,6 +106,14 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     // A first size that shows the reading pane and the control pane side by
     // side; the layout follows whatever size the window is given later.
     const double pixels = 1 / twipsPerPixelHere();
+    // Never so small that the banner covers the search row: the search pane,
+    // its icon, the small emblem and the banner side by side; and room for
+    // a few lines of reading above the player.
+    const auto& designed = m_layout;
+    const double searchRow = designed.control(PaneControl::LblSearch).width + designed.control(PaneControl::WebSearch).width
+        + designed.control(PaneControl::PicSearch).width + designed.control(PaneControl::Image1).width
+        + designed.control(PaneControl::ImgBanner).width;
+    setMinimumSize(static_cast<int>(std::ceil(searchRow * pixels)) + 4, 480);
     resize(static_cast<int>(std::lround(13500 * pixels)), static_cast<int>(std::lround(10500 * pixels)));
 }
 
@@ -219,6 +228,13 @@ void MainWindow::reciteFromVerse(qint32 ayahRef, RecitationChoice choice)
         }
         m_logic->recite(playback::RecitationRequest{from, to, settings.verseRepeat, settings.rangeRepeat, settings.gapMs});
     });
+}
+
+void MainWindow::restoreWindowPlace()
+{
+    const QByteArray geometry = openUserSettings()->value(QStringLiteral("window/geometry")).toByteArray();
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
 }
 
 void MainWindow::makePicturesAnswer()
@@ -410,6 +426,7 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     handleEvent([&] { m_comfort->saveLastPlace(); });
+    handleEvent([&] { openUserSettings()->setValue(QStringLiteral("window/geometry"), saveGeometry()); });
     QMainWindow::closeEvent(event);
 }
 

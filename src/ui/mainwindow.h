@@ -49,6 +49,10 @@ public:
     explicit MainWindow(store::SharedState& state, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // The size, place and maximised state the window had when it was last
+    // closed, if any.
+    void restoreWindowPlace();
+
     // The window's load: voice menu, control page, picker pages, chapter 1.
     // Throws store::StartupError, which ends start-up.
     void load();

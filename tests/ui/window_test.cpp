@@ -369,6 +369,26 @@ TEST_F(DesktopWindow, ATextMovedToAnotherRowLeavesThePageWellFormed)
     expectNoMessages();
 }
 
+TEST_F(DesktopWindow, TheWindowKeepsItsSizeBetweenRunsAndIsNeverSmallerThanItsControls)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    window().resize(200, 150);
+    QTest::qWait(100);
+    EXPECT_EQ(window().size(), window().minimumSize());
+    // At the smallest size the banner and its emblem still stand right of
+    // the search row.
+    EXPECT_GE(window().controlWidget(PaneControl::Image1)->geometry().left(),
+              window().controlWidget(PaneControl::PicSearch)->geometry().right());
+
+    window().resize(1111, 777);
+    QTest::qWait(100);
+    closeProgram();
+    const auto again = DesktopSession::start(appFolder());
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->window().size(), QSize(1111, 777));
+}
+
 TEST_F(DesktopWindow, TheGearOpensTheControlsMenuAndTheMagnifierTheSearchBox)
 {
     startProgram();
