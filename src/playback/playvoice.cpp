@@ -76,18 +76,6 @@ void showNotFound(host::Host& host, const QString& name, const QString& storedFo
                          + QStringLiteral("Please Specify a valid path for Media Files (using the Controls Menu) and use this Application !"));
 }
 
-// The voice has no detail record for the verse: the reader is told which
-// voice and verse, and what to do.
-void showNoRecording(store::SharedState& state, host::Host& host, const QString& voice, qint32 ayahRef)
-{
-    const store::VerseName verse = store::NameVerse(*state.gConnection, ayahRef);
-    host.showMessage(host::MessageIcon::Information, QStringLiteral("No recording of this verse"),
-                     QStringLiteral("The voice \"%1\" has no recording of %2.").arg(voice, verse.citation()) + kLineBreak
-                         + kLineBreak
-                         + QStringLiteral("Choose another voice in the control pane, or set the folder of this voice's "
-                                          "recordings with Controls > Set Data Path."));
-}
-
 void showNoData(host::Host& host)
 {
     host.showMessage(host::MessageIcon::Critical, QStringLiteral("Tilvora - ProgramID : "),
@@ -119,7 +107,7 @@ void playVerse(store::SharedState& state, host::Host& host, qint32 ayahRef, quin
         // A voice chosen before any verse was double-clicked has no verse to
         // tell of.
         if (ayahRef != 0)
-            showNoRecording(state, host, voice.name, ayahRef);
+            ShowNoRecording(state, host, voice.name, ayahRef);
         return;
     }
 
@@ -149,6 +137,18 @@ void playVerse(store::SharedState& state, host::Host& host, qint32 ayahRef, quin
 }
 
 } // namespace
+
+// The voice has no detail record for the verse: the reader is told which
+// voice and verse, and what to do.
+void ShowNoRecording(store::SharedState& state, host::Host& host, const QString& voice, qint32 ayahRef)
+{
+    const store::VerseName verse = store::NameVerse(*state.gConnection, ayahRef);
+    host.showMessage(host::MessageIcon::Information, QStringLiteral("No recording of this verse"),
+                     QStringLiteral("The voice \"%1\" has no recording of %2.").arg(voice, verse.citation()) + kLineBreak
+                         + kLineBreak
+                         + QStringLiteral("Choose another voice in the control pane, or set the folder of this voice's "
+                                          "recordings with Controls > Set Data Path."));
+}
 
 void PlayVoice(store::SharedState& state, host::Host& host, qint32 ayahRef)
 {

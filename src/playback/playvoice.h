@@ -33,6 +33,10 @@ namespace tilvora::playback {
 // quietly, and whatever the newest one found (or reported) stands.
 void PlayVoice(store::SharedState& state, host::Host& host, qint32 ayahRef);
 
+// Tells the reader that the voice named `voice` has no recording of the verse
+// `ayahRef`, naming both and saying what to do (an information box).
+void ShowNoRecording(store::SharedState& state, host::Host& host, const QString& voice, qint32 ayahRef);
+
 // A double-click in the reading page, with the id of the verse table around
 // the clicked cell (empty outside any verse table). An id that is a whole
 // number (32-bit) becomes gLastAyahRef and is recited; any other id does

@@ -1,5 +1,6 @@
 #include "playback/recitationplan.h"
 
+#include "playback/playvoice.h"
 #include "playback/verserecording.h"
 #include "playback/voicefolder.h"
 #include "store/dberror.h"
@@ -9,8 +10,6 @@
 namespace tilvora::playback {
 
 namespace {
-
-const QString kLineBreak = QStringLiteral("\r\n");
 
 // Thrown from a file search's yield when the plan was stopped or replaced
 // meanwhile.
@@ -242,8 +241,7 @@ QString RecitationPlan::currentVerse() const
 QString RecitationPlan::selectedVoiceName()
 {
     const SelectedVoice voice(m_state.gPrograms);
-    const QString description = voice.text(QStringLiteral("Description")).trimmed();
-    return description.isEmpty() ? voice.text(QStringLiteral("Master")).trimmed() : description;
+    return voice.text(QStringLiteral("Master"));
 }
 
 std::optional<VerseRecording> RecitationPlan::FindRecording(store::SharedState& state, qint32 ayahRef,
@@ -303,11 +301,7 @@ void RecitationPlan::playStep()
     if (!recording) {
         const QString voice = selectedVoiceName();
         stop();
-        m_host.showMessage(host::MessageIcon::Information, QStringLiteral("No recording of this verse"),
-                           QStringLiteral("The voice \"%1\" has no recording of verse %2.").arg(voice, verse.reference)
-                               + kLineBreak + kLineBreak
-                               + QStringLiteral("Choose another voice in the control pane, or set this voice's folder "
-                                                "with Set Data Path in the Controls menu."));
+        ShowNoRecording(m_state, m_host, voice, verse.ayahRef);
         return;
     }
     m_host.highlightVerse(verse.ayahRef, verse.reference);

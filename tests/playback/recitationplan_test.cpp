@@ -143,7 +143,7 @@ TEST_F(RecitationPlanTest, AVerseWithoutARecordingStopsThePlanNamingVoiceAndVers
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines.mid(0, 2), (QStringList{u"player\tstop"_s, u"highlight\t"_s}));
     EXPECT_TRUE(lines[2].startsWith(u"message\tinformation\t"_s));
-    EXPECT_TRUE(lines[2].contains(u"\"Reciter\""_s) && lines[2].contains(u"1:2"_s)) << lines[2].toStdString();
+    EXPECT_TRUE(lines[2].contains(u"\"Voice\""_s) && lines[2].contains(u"1:2"_s)) << lines[2].toStdString();
     EXPECT_FALSE(plan.isRunning());
 
     // No detail row (1:3) and a blank position (2:1) are told the same way.
