@@ -57,13 +57,16 @@ host::ReadingPageView readingPageView(const PaneCommand& command, bool noVerses)
 }
 
 // The words a failure is reported with, for the user. A database failure is
-// introduced in words of its own; the other kinds' messages already say what
+// told in plain words first; the other kinds' messages already say what
 // happened and why.
 QString failureText(const store::Error& failure)
 {
     if (failure.kind() != store::Error::Kind::Database)
         return failure.message();
-    return QStringLiteral("The request could not be carried out: %1").arg(failure.message());
+    // The database's own words are for diagnosis, on a line of their own
+    // after the plain one.
+    return QStringLiteral("The request could not be carried out: the content database refused it.\r\n%1")
+        .arg(failure.message());
 }
 
 QString failureText(const std::exception& failure)

@@ -110,4 +110,15 @@ TEST_F(MainWindowLogicTest, AFailedCommandIsReportedAndLeavesPageAndSelectorsAlo
     host.lines.clear();
     logic->executeCommand(QStringLiteral("__Search = two"));
     EXPECT_EQ(host.lines.first(), QStringLiteral("label\t  Search Result(s): \r\n   1/1"));
+
+    // A statement the database refuses is told in plain words, its own words
+    // on a second line.
+    db.execute({QStringLiteral("DROP TABLE RF_Word_TAB")});
+    host.lines.clear();
+    logic->executeCommand(QStringLiteral("__Word = one"));
+    ASSERT_EQ(host.lines.size(), 1);
+    const QStringList told = host.lines.first().split(QStringLiteral("\r\n"));
+    ASSERT_EQ(told.size(), 2);
+    EXPECT_EQ(told.first(), QStringLiteral("error\tThe request could not be carried out: the content database refused it."));
+    EXPECT_TRUE(told.last().contains(QStringLiteral("RF_Word_TAB"))) << told.last().toStdString();
 }
