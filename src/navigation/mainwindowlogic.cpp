@@ -49,8 +49,13 @@ host::ReadingPageView readingPageView(const PaneCommand& command, bool noVerses)
     host::ReadingPageView view;
     view.keepTopVerse = command.isControl;
     if (noVerses) {
+        // A search over the whole book is marked by a leading "*", which is
+        // no part of the text the reader typed.
+        QString text = command.value.trimmed();
+        if (text.startsWith(QLatin1Char('*')))
+            text = text.mid(1).trimmed();
         view.emptyPageText = command.name == QLatin1String("Search")
-            ? QStringLiteral("No verse was found for \u201C%1\u201D.").arg(command.value.trimmed())
+            ? QStringLiteral("No verse was found for \u201C%1\u201D.").arg(text)
             : QStringLiteral("No verse to show for this choice.");
     }
     return view;
