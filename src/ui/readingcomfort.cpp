@@ -8,6 +8,7 @@
 #include "store/userfolder.h"
 #include "ui/browserpane.h"
 #include "ui/mainwindow.h"
+#include "ui/usersettings.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -102,7 +103,7 @@ ReadingComfort::ReadingComfort(MainWindow& window, store::SharedState& state)
     : QObject(&window),
       m_window(window),
       m_state(state),
-      m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, u"Tilvora"_s, u"Tilvora"_s)),
+      m_settings(openUserSettings()),
       m_bookmarks(std::make_unique<store::BookmarkStore>(bookmarksPath()))
 {
     m_theme = pages::themeNamed(m_settings->value(kThemeKey).toString()).value_or(pages::Theme::Light);
