@@ -53,8 +53,7 @@ bool buildTree(const QString& root)
 QString lastVisitedFolder(QString folder)
 {
     for (;;) {
-        const QStringList subfolders =
-            QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
+        const QStringList subfolders = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
         if (subfolders.isEmpty())
             return folder;
         folder += u'/' + subfolders.last();
@@ -66,7 +65,7 @@ QString runFind(const QString& tree, const QString& name)
 {
     QProcess find;
     find.start(QStringLiteral("find"),
-               {tree, QStringLiteral("-iname"), name, QStringLiteral("-print"), QStringLiteral("-quit")});
+        {tree, QStringLiteral("-iname"), name, QStringLiteral("-print"), QStringLiteral("-quit")});
     if (!find.waitForFinished(-1) || find.exitCode() != 0)
         return {};
     const QString hit = QString::fromLocal8Bit(find.readAllStandardOutput()).trimmed();
@@ -102,8 +101,8 @@ int main()
         const QString theirs = runFind(tree, name);
         const double findMs = timer.nsecsElapsed() / 1e6;
         if (ours != expected || theirs != expected) {
-            std::fprintf(stderr, "findfile_bench: wrong hit: FindFile %s, find %s, expected %s\n",
-                         qPrintable(ours), qPrintable(theirs), qPrintable(expected));
+            std::fprintf(stderr, "findfile_bench: wrong hit: FindFile %s, find %s, expected %s\n", qPrintable(ours),
+                qPrintable(theirs), qPrintable(expected));
             return 2;
         }
         if (round > 0) {
@@ -112,10 +111,10 @@ int main()
         }
     }
     const double ratio = bestFindFile / bestFind;
-    std::printf("findfile_bench: %d folders, %lld entries yielded per search\n",
-                kTopFolders * (kSubfolders + 1), yields / (kRounds + 1));
+    std::printf("findfile_bench: %d folders, %lld entries yielded per search\n", kTopFolders * (kSubfolders + 1),
+        yields / (kRounds + 1));
     std::printf("FindFile %.1f ms, find %.1f ms (best of %d)\n", bestFindFile, bestFind, kRounds);
-    std::printf("ratio %.2f (target <= %.1f): %s\n", ratio, kTarget,
-                ratio <= kTarget ? "within target" : "ABOVE TARGET");
+    std::printf(
+        "ratio %.2f (target <= %.1f): %s\n", ratio, kTarget, ratio <= kTarget ? "within target" : "ABOVE TARGET");
     return 0;
 }

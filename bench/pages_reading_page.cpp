@@ -187,9 +187,9 @@ void report(const View& view, const ViewResult& r)
 {
     const double ratio = r.ours / r.shellBoth;
     std::printf("%-24s %6d rows  ours %7.1f ms  shell, both statements %7.1f ms  ratio %.2f (target <= %.1f) %s\n",
-                view.title, r.rows, r.ours, r.shellBoth, ratio, view.target, ratio <= view.target ? "met" : "NOT MET");
-    std::printf("%-24s against the final SELECT alone (%.1f ms): ratio %.2f;  peak memory %.1f MB\n", "",
-                r.shellFinal, r.ours / r.shellFinal, r.peakKb / 1024.0);
+        view.title, r.rows, r.ours, r.shellBoth, ratio, view.target, ratio <= view.target ? "met" : "NOT MET");
+    std::printf("%-24s against the final SELECT alone (%.1f ms): ratio %.2f;  peak memory %.1f MB\n", "", r.shellFinal,
+        r.ours / r.shellFinal, r.peakKb / 1024.0);
 }
 
 } // namespace
@@ -211,8 +211,8 @@ int main(int argc, char** argv)
     }
     const QString cli = app.applicationDirPath() + u"/tilvora-cli"_s;
     if (!QFileInfo::exists(source) || !QFileInfo::exists(cli)) {
-        std::fprintf(stderr, "needs %s and %s (build the content and tilvora-cli first)\n", qPrintable(source),
-                     qPrintable(cli));
+        std::fprintf(
+            stderr, "needs %s and %s (build the content and tilvora-cli first)\n", qPrintable(source), qPrintable(cli));
         return 1;
     }
 
@@ -236,7 +236,7 @@ int main(int argc, char** argv)
     const View chapter{"chapter 2", u"Surah"_s, u"2"_s, 1.2};
     const View book{"whole book (Search *)", u"Search"_s, u"*"_s, 1.3};
     const View searches[] = {{"search *merciful", u"Search"_s, u"*merciful"_s, 1.3},
-                             {"search *\u0631\u062D\u0645", u"Search"_s, u"*\u0631\u062D\u0645"_s, 1.3}};
+        {"search *\u0631\u062D\u0645", u"Search"_s, u"*\u0631\u062D\u0645"_s, 1.3}};
     const ViewResult chapterResult = bench.measure(chapter, runs);
     report(chapter, chapterResult);
     const ViewResult bookResult = bench.measure(book, runs);
@@ -248,12 +248,12 @@ int main(int argc, char** argv)
     writeFile(dir.path() + u"/empty.in"_s, QString());
     for (int i = 0; i < runs; ++i)
         startUp.push_back(runProcess({cli, u"--app-folder"_s, folder}, dir.path() + u"/empty.in"_s).ms);
-    std::printf("tilvora-cli start-up alone (store, control page, chapter 1), for comparison: %.1f ms\n",
-                median(startUp));
+    std::printf(
+        "tilvora-cli start-up alone (store, control page, chapter 1), for comparison: %.1f ms\n", median(startUp));
     std::printf("whole-book peak memory %.1f MB (target <= 48)\n", bookResult.peakKb / 1024.0);
     std::printf("growth chapter 2 -> whole book: rows x%.1f, time x%.1f, peak memory x%.1f\n",
-                double(bookResult.rows) / chapterResult.rows, bookResult.ours / chapterResult.ours,
-                double(bookResult.peakKb) / chapterResult.peakKb);
+        double(bookResult.rows) / chapterResult.rows, bookResult.ours / chapterResult.ours,
+        double(bookResult.peakKb) / chapterResult.peakKb);
     std::printf("load average after: %s\n", qPrintable(loadAverage()));
     return 0;
 }

@@ -45,20 +45,22 @@ void buildDatabase(const QString& path, int programs)
     QFile::remove(path);
     QFile(path).open(QIODevice::WriteOnly);
     auto connection = Connection::open(path);
-    connection->Execute(QStringLiteral("CREATE TABLE AP_Detail_TAB (DetailID INTEGER PRIMARY KEY, MasterID INTEGER, AyahRef INTEGER, "
-                                       "Data TEXT, DataSearchable TEXT, DataPos TEXT, DataRef TEXT)"));
+    connection->Execute(
+        QStringLiteral("CREATE TABLE AP_Detail_TAB (DetailID INTEGER PRIMARY KEY, MasterID INTEGER, AyahRef INTEGER, "
+                       "Data TEXT, DataSearchable TEXT, DataPos TEXT, DataRef TEXT)"));
     Connection::Transaction transaction(*connection);
     connection->Execute(QStringLiteral(
         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
-        "INSERT INTO AP_Detail_TAB (MasterID, AyahRef, Data, DataSearchable) SELECT (i - 1) / 6236 + 1, (i - 1) % 6236 + 1, "
+        "INSERT INTO AP_Detail_TAB (MasterID, AyahRef, Data, DataSearchable) SELECT (i - 1) / 6236 + 1, (i - 1) % 6236 "
+        "+ 1, "
         "'In the name of God, the Most Gracious, the Most Merciful; verse ' || i || ' of a text of ordinary length.', "
         "'in the name of god the most gracious the most merciful verse ' || i FROM n")
                             .arg(programs * 6236));
     transaction.commit();
 }
 
-const QString kDetailsOfOneProgram =
-    QStringLiteral("SELECT AyahRef, Data, DataSearchable, DataPos, DataRef FROM AP_Detail_TAB WHERE MasterID = 1 ORDER BY AyahRef");
+const QString kDetailsOfOneProgram = QStringLiteral(
+    "SELECT AyahRef, Data, DataSearchable, DataPos, DataRef FROM AP_Detail_TAB WHERE MasterID = 1 ORDER BY AyahRef");
 
 double recordSetMilliseconds(const QString& path)
 {
@@ -112,7 +114,8 @@ int main(int argc, char* argv[])
         shell.push_back(shellMilliseconds(copy, output));
     }
     const double ratio = medianOf(ours) / medianOf(shell);
-    std::printf("record set of one program's 6236 detail rows, opened and walked: %.2f ms (median of %d)\n", medianOf(ours), runs);
+    std::printf("record set of one program's 6236 detail rows, opened and walked: %.2f ms (median of %d)\n",
+        medianOf(ours), runs);
     std::printf("sqlite3 shell, same SELECT into a file:                          %.2f ms\n", medianOf(shell));
     std::printf("ratio: %.2f (target at most 1.5) %s\n", ratio, ratio <= 1.5 ? "within target" : "ABOVE TARGET");
 
@@ -121,11 +124,11 @@ int main(int argc, char* argv[])
     buildDatabase(big, 9);
     auto connection = Connection::open(big);
     const long before = peakKilobytes();
-    RecordSet records = connection->Open(
-        QStringLiteral("SELECT * FROM AP_Detail_TAB WHERE DetailID <= 50000 ORDER BY DetailID"));
+    RecordSet records
+        = connection->Open(QStringLiteral("SELECT * FROM AP_Detail_TAB WHERE DetailID <= 50000 ORDER BY DetailID"));
     const long after = peakKilobytes();
     const double megabytes = (after - before) / 1024.0;
-    std::printf("record set over %d detail rows: peak memory grew %.1f MB, %.2f MB per 10,000 rows\n", records.RecordCount(),
-                megabytes, megabytes / (records.RecordCount() / 10000.0));
+    std::printf("record set over %d detail rows: peak memory grew %.1f MB, %.2f MB per 10,000 rows\n",
+        records.RecordCount(), megabytes, megabytes / (records.RecordCount() / 10000.0));
     return 0;
 }

@@ -47,7 +47,8 @@ double stopError(PlayerStrip& strip, const QString& path, const Verse& verse, bo
         });
     } else {
         watch = QObject::connect(player, &QMediaPlayer::positionChanged, &loop, [&](qint64 position) {
-            if (player->playbackState() == QMediaPlayer::PlayingState && position >= verse.end * 1000 && stoppedAt < 0) {
+            if (player->playbackState() == QMediaPlayer::PlayingState && position >= verse.end * 1000
+                && stoppedAt < 0) {
                 player->pause();
                 stoppedAt = static_cast<double>(player->position());
                 loop.quit();
@@ -95,10 +96,10 @@ QString makeRecording(const QTemporaryDir& dir)
 {
     const QString path = dir.filePath(QStringLiteral("chapter.mp3"));
     QProcess ffmpeg;
-    ffmpeg.start(QStringLiteral("ffmpeg"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"), QStringLiteral("lavfi"),
-                                            QStringLiteral("-i"), QStringLiteral("sine=frequency=440:duration=12"),
-                                            QStringLiteral("-ac"), QStringLiteral("1"), QStringLiteral("-c:a"),
-                                            QStringLiteral("libmp3lame"), path});
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+        {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"), QStringLiteral("lavfi"),
+            QStringLiteral("-i"), QStringLiteral("sine=frequency=440:duration=12"), QStringLiteral("-ac"),
+            QStringLiteral("1"), QStringLiteral("-c:a"), QStringLiteral("libmp3lame"), path});
     ffmpeg.waitForFinished(60000);
     return ffmpeg.exitCode() == 0 ? path : QString();
 }
@@ -125,9 +126,10 @@ int main(int argc, char** argv)
         strip.setRate(rate);
         const Figures own = measure(strip, path, verses, true);
         const Figures baseline = measure(strip, path, verses, false);
-        std::printf("  speed %.2f: end timer %6.1f / %6.1f ms%s; position reports %6.1f / %6.1f ms; ratio of means %.2f\n",
-                    rate, own.meanAbs, own.maxAbs, own.missed ? " (missed some)" : "", baseline.meanAbs,
-                    baseline.maxAbs, baseline.meanAbs > 0 ? own.meanAbs / baseline.meanAbs : 0.0);
+        std::printf(
+            "  speed %.2f: end timer %6.1f / %6.1f ms%s; position reports %6.1f / %6.1f ms; ratio of means %.2f\n",
+            rate, own.meanAbs, own.maxAbs, own.missed ? " (missed some)" : "", baseline.meanAbs, baseline.maxAbs,
+            baseline.meanAbs > 0 ? own.meanAbs / baseline.meanAbs : 0.0);
     }
     return 0;
 }

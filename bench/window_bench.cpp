@@ -50,7 +50,7 @@ double median(std::vector<double> values)
 bool copyFolder(const QString& source, const QString& target)
 {
     const QStringList files{QStringLiteral("DIC.DAT"), QStringLiteral("WebSearch.Htm"), QStringLiteral("WebSurah.Htm"),
-                            QStringLiteral("WebWord.Htm"), QStringLiteral("WebSubject.Htm")};
+        QStringLiteral("WebWord.Htm"), QStringLiteral("WebSubject.Htm")};
     for (const QString& name : files) {
         if (!QFile::copy(source + QLatin1Char('/') + name, target + QLatin1Char('/') + name))
             return false;
@@ -150,7 +150,7 @@ void report(const char* what, const std::vector<double>& runs, const std::vector
     const double ownMedian = median(runs);
     const double floorMedian = median(floors);
     std::printf("%-44s median %7.0f ms  (target < %.0f ms: %s)\n", what, ownMedian, targetMs,
-                ownMedian < targetMs ? "met" : "MISSED");
+        ownMedian < targetMs ? "met" : "MISSED");
     std::printf("%-44s median %7.0f ms  ratio %.2f\n", "  baseline", floorMedian, ownMedian / floorMedian);
     std::printf("  runs:");
     for (double run : runs)
@@ -163,7 +163,7 @@ int parent(const QString& sourceFolder)
     QTemporaryDir dir;
     if (!dir.isValid() || !copyFolder(sourceFolder, dir.path())) {
         std::fprintf(stderr, "bench_window: cannot copy the application folder %s (was the content built?)\n",
-                     qPrintable(sourceFolder));
+            qPrintable(sourceFolder));
         return 1;
     }
 
@@ -210,9 +210,12 @@ int parent(const QString& sourceFolder)
         reloads.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
     std::printf("(whole-book page: %lld bytes, label \"%s\")\n",
-                static_cast<long long>(QFileInfo(dir.path() + QStringLiteral("/Main.htm")).size()),
-                qPrintable(session->window().findChild<QWidget*>(QStringLiteral("LblSearch"))
-                               ->property("text").toString().simplified()));
+        static_cast<long long>(QFileInfo(dir.path() + QStringLiteral("/Main.htm")).size()),
+        qPrintable(session->window()
+                       .findChild<QWidget*>(QStringLiteral("LblSearch"))
+                       ->property("text")
+                       .toString()
+                       .simplified()));
     report("whole-book search page, command to loaded", searches, reloads, 2000);
     return 0;
 }

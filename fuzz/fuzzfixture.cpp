@@ -15,12 +15,19 @@ FuzzFixture::FuzzFixture()
 void FuzzFixture::fill()
 {
     m_db.program({.id = 1, .type = FixtureDb::Matan, .master = QStringLiteral("Text"), .selected = true, .order = 0});
-    m_db.program({.id = 2, .type = FixtureDb::Translation, .master = QStringLiteral("English"), .selected = true,
-                  .order = 1, .direction = QStringLiteral("ltr")});
+    m_db.program({.id = 2,
+        .type = FixtureDb::Translation,
+        .master = QStringLiteral("English"),
+        .selected = true,
+        .order = 1,
+        .direction = QStringLiteral("ltr")});
     m_db.program({.id = 3, .type = FixtureDb::Translation, .master = QStringLiteral("Urdu"), .order = 2});
     m_db.program({.id = 4, .type = FixtureDb::Tafseer, .master = QStringLiteral("Notes"), .order = 3});
-    m_db.program({.id = 5, .type = FixtureDb::Voice, .master = QStringLiteral("Reciter"), .selected = true,
-                  .data = m_db.folder() + QStringLiteral("/media")});
+    m_db.program({.id = 5,
+        .type = FixtureDb::Voice,
+        .master = QStringLiteral("Reciter"),
+        .selected = true,
+        .data = m_db.folder() + QStringLiteral("/media")});
     for (int verse = 1; verse <= 7; ++verse) {
         m_db.verse(verse, 1, verse, 1);
         m_db.detail(verse * 10 + 1, 1, verse, QStringLiteral("نص %1").arg(verse), QStringLiteral("نص"));

@@ -16,7 +16,7 @@ using namespace tilvora;
 namespace {
 
 constexpr std::array<host::Pane, 6> kPanes{host::Pane::WebSearch, host::Pane::WebSurah, host::Pane::WebWord,
-                                           host::Pane::WebSubject, host::Pane::WebControl, host::Pane::WebMain};
+    host::Pane::WebSubject, host::Pane::WebControl, host::Pane::WebMain};
 
 struct Session {
     fuzz::FuzzFixture fixture;

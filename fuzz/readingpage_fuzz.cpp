@@ -28,9 +28,12 @@ QString fuzzText(FuzzedDataProvider& input, size_t maxLength)
 QVariant fuzzValue(FuzzedDataProvider& input)
 {
     switch (input.ConsumeIntegralInRange(0, 3)) {
-    case 0: return {};
-    case 1: return input.ConsumeIntegral<int>();
-    default: return fuzzText(input, 16);
+    case 0:
+        return {};
+    case 1:
+        return input.ConsumeIntegral<int>();
+    default:
+        return fuzzText(input, 16);
     }
 }
 
@@ -44,10 +47,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     db.execute({QStringLiteral("DELETE FROM AP_Master_TAB"), QStringLiteral("DELETE FROM AP_Detail_TAB")});
     const int programs = input.ConsumeIntegralInRange(1, 5);
     for (int id = 1; id <= programs; ++id) {
-        db.program({.id = id, .type = static_cast<FixtureDb::Type>(input.ConsumeIntegralInRange(1, 4)),
-                    .master = fuzzText(input, 12), .selected = input.ConsumeBool(), .order = fuzzValue(input),
-                    .data = fuzzText(input, 12), .direction = fuzzValue(input), .fontName = fuzzValue(input),
-                    .fontSize = fuzzValue(input), .fontBold = fuzzValue(input)});
+        db.program({.id = id,
+            .type = static_cast<FixtureDb::Type>(input.ConsumeIntegralInRange(1, 4)),
+            .master = fuzzText(input, 12),
+            .selected = input.ConsumeBool(),
+            .order = fuzzValue(input),
+            .data = fuzzText(input, 12),
+            .direction = fuzzValue(input),
+            .fontName = fuzzValue(input),
+            .fontSize = fuzzValue(input),
+            .fontBold = fuzzValue(input)});
         for (int verse = 1; verse <= 7; ++verse) {
             if (input.ConsumeBool())
                 db.detail(id * 10 + verse, id, verse, fuzzText(input, 40), fuzzText(input, 8));

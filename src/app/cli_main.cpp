@@ -13,12 +13,13 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("tilvora-cli"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Tilvora's text host: reads events from standard input, one per line, "
-                                                    "and writes the program's operations to standard output."));
+    parser.setApplicationDescription(
+        QStringLiteral("Tilvora's text host: reads events from standard input, one per line, "
+                       "and writes the program's operations to standard output."));
     parser.addHelpOption();
     const QCommandLineOption appFolderOption(QStringLiteral("app-folder"),
-                                             QStringLiteral("The application folder that holds DIC.DAT (default: the program's folder)."),
-                                             QStringLiteral("DIR"));
+        QStringLiteral("The application folder that holds DIC.DAT (default: the program's folder)."),
+        QStringLiteral("DIR"));
     parser.addOption(appFolderOption);
     parser.process(app);
 

@@ -7,8 +7,8 @@
 #include "playback/recitationplan.h"
 #include "store/dberror.h"
 
-#include <QEventLoop>
 #include "store/storestartup.h"
+#include <QEventLoop>
 
 #include <QUrl>
 
@@ -46,7 +46,7 @@ bool parseNumber(const QString& text, double* value)
 
 } // namespace
 
-CliSession::CliSession(QTextStream& in, QTextStream& out) : m_in(in), m_host(out) {}
+CliSession::CliSession(QTextStream& in, QTextStream& out) : m_in(in), m_host(out) { }
 
 CliSession::~CliSession() = default;
 
@@ -201,7 +201,8 @@ void CliSession::handleDownload(const QStringList& fields)
         m_host.reportError(refused.message());
         return;
     } catch (const std::exception& failure) {
-        m_host.reportError(QStringLiteral("The download could not start: %1").arg(QString::fromLocal8Bit(failure.what())));
+        m_host.reportError(
+            QStringLiteral("The download could not start: %1").arg(QString::fromLocal8Bit(failure.what())));
         return;
     }
 
@@ -209,21 +210,24 @@ void CliSession::handleDownload(const QStringList& fields)
     playback::RecitationDownload download;
     QEventLoop loop;
     playback::DownloadSummary summary;
-    QObject::connect(&download, &playback::RecitationDownload::fileDone, &loop, [this](int done, int total, qint64 bytes) {
-        m_host.writeLine({QStringLiteral("progress"), QString::number(done), QString::number(total), QString::number(bytes)});
-    });
-    QObject::connect(&download, &playback::RecitationDownload::finished, &loop,
-                     [&](const playback::DownloadSummary& result) {
-                         summary = result;
-                         loop.quit();
-                     });
+    QObject::connect(
+        &download, &playback::RecitationDownload::fileDone, &loop, [this](int done, int total, qint64 bytes) {
+            m_host.writeLine(
+                {QStringLiteral("progress"), QString::number(done), QString::number(total), QString::number(bytes)});
+        });
+    QObject::connect(
+        &download, &playback::RecitationDownload::finished, &loop, [&](const playback::DownloadSummary& result) {
+            summary = result;
+            loop.quit();
+        });
     download.start(files, folder);
     if (download.isRunning())
         loop.exec();
     if (!summary.failures.isEmpty())
-        m_host.reportError(QStringLiteral("These files were not downloaded: ") + summary.failures.join(QStringLiteral("; ")));
+        m_host.reportError(
+            QStringLiteral("These files were not downloaded: ") + summary.failures.join(QStringLiteral("; ")));
     m_host.writeLine({QStringLiteral("downloaded"), QString::number(summary.stored), QString::number(summary.skipped),
-                      QString::number(summary.failed)});
+        QString::number(summary.failed)});
 }
 
 void CliSession::handleAlign(const QStringList& fields)

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "host/texthost.h"
+#include "layout/panelayout.h"
 #include "navigation/mainwindowlogic.h"
 #include "store/sharedstate.h"
-#include "layout/panelayout.h"
 
 #include <QString>
 #include <QStringList>

@@ -30,7 +30,8 @@ int main(int argc, char* argv[])
     const QString appFolder = tilvora::store::applicationFolderFor(QCoreApplication::applicationDirPath(), &problem);
     if (!problem.isEmpty()) {
         QMessageBox box(appFolder.isEmpty() ? QMessageBox::Critical : QMessageBox::Warning, QStringLiteral("Tilvora"),
-                        appFolder.isEmpty() ? QStringLiteral("Tilvora cannot start.\n\n%1").arg(problem) : problem, QMessageBox::Ok);
+            appFolder.isEmpty() ? QStringLiteral("Tilvora cannot start.\n\n%1").arg(problem) : problem,
+            QMessageBox::Ok);
         box.setTextFormat(Qt::PlainText);
         box.exec();
     }

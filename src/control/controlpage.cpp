@@ -42,25 +42,26 @@ const QStringList kHeadLines = {
 // The page's closing: f swallows F5 so the pane cannot be reloaded; s sends
 // the class name of the changed list or button and the active element's value
 // as a control command.
-const QStringList kScriptLines = QStringList{u"<SCRIPT LANGUAGE=VBScript>"_s, u"<!--"_s} + pages::RefreshKeyHandlerLines()
-                                 + QStringList{
-                                     u"Sub s(n)"_s,
-                                     u"dim xxx"_s,
-                                     u"set xxx=document.activeElement"_s,
-                                     u"a= xxx.value "_s,
-                                     u"window.navigate (\""_s + u"_Control.htm"_s + u"__\" & n & \" = \"& a)"_s,
-                                     u"End Sub"_s,
-                                     u"-->"_s,
-                                     u"</SCRIPT>"_s,
-                                     u"</body>"_s,
-                                     u"</html>"_s,
-                                 };
+const QStringList kScriptLines = QStringList{u"<SCRIPT LANGUAGE=VBScript>"_s, u"<!--"_s}
+    + pages::RefreshKeyHandlerLines()
+    + QStringList{
+        u"Sub s(n)"_s,
+        u"dim xxx"_s,
+        u"set xxx=document.activeElement"_s,
+        u"a= xxx.value "_s,
+        u"window.navigate (\""_s + u"_Control.htm"_s + u"__\" & n & \" = \"& a)"_s,
+        u"End Sub"_s,
+        u"-->"_s,
+        u"</SCRIPT>"_s,
+        u"</body>"_s,
+        u"</html>"_s,
+    };
 
 // The matan list's opening tag; its style value begins with a blank, unlike
 // the row lists'.
-const QString kMatanSelect =
-    u"<select  ID=\"CSS0\" size=\"1\" class=\"Row0\" Title=\"&#1614;\" onchange=\"s(this.className)\" "
-    "dir=\"rtl\" style=\" width: 185px; height: 5; font-family: Tahoma; font-size: 12px \">"_s;
+const QString kMatanSelect
+    = u"<select  ID=\"CSS0\" size=\"1\" class=\"Row0\" Title=\"&#1614;\" onchange=\"s(this.className)\" "
+      "dir=\"rtl\" style=\" width: 185px; height: 5; font-family: Tahoma; font-size: 12px \">"_s;
 
 QString rowSelect(int n)
 {
@@ -135,7 +136,7 @@ void addRowLists(SharedState& state, QStringList& page)
 {
     RecordSet& programs = state.gPrograms;
     programs.setFilter(u"(SysTerm_MasterTypeID='"_s + u"TAFSEER"_s + u"' OR "_s + u"SysTerm_MasterTypeID='"_s
-                       + u"TRANSLATION"_s + u"')"_s);
+        + u"TRANSLATION"_s + u"')"_s);
     QStringList ids;
     const bool any = programs.RecordCount() > 0;
     for (int n = 1; n <= 3; ++n) {

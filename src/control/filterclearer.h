@@ -11,7 +11,7 @@ namespace tilvora::control {
 // included.
 class FilterClearer {
 public:
-    explicit FilterClearer(store::RecordSet& records) : m_records(records) {}
+    explicit FilterClearer(store::RecordSet& records) : m_records(records) { }
     ~FilterClearer()
     {
         try {

@@ -31,8 +31,8 @@ QString checkedProgramId(const QString& value)
 void requireOffered(const QString& id, const QString& offeredIds, const QString& kind)
 {
     if (!offeredIds.split(u',').contains(id))
-        throw store::RefusedValue(u"The program "_s + id + u" is not one of the "_s + kind + u" offered"_s
-                                  + kNothingChanged + u'.');
+        throw store::RefusedValue(
+            u"The program "_s + id + u" is not one of the "_s + kind + u" offered"_s + kNothingChanged + u'.');
 }
 
 // "Row" is followed by the position of a translation or commentary, 1, 2 or 3.
@@ -40,15 +40,15 @@ QString checkedRowPosition(const QString& name)
 {
     const QString position = name.mid(3);
     if (position != u"1"_s && position != u"2"_s && position != u"3"_s)
-        throw store::RefusedValue(u"\""_s + name + u"\" is not one of the rows Row0, Row1, Row2 and Row3"_s
-                                  + kNothingChanged + u'.');
+        throw store::RefusedValue(
+            u"\""_s + name + u"\" is not one of the rows Row0, Row1, Row2 and Row3"_s + kNothingChanged + u'.');
     return position;
 }
 
 } // namespace
 
 void ApplyControlSelection(SharedState& state, const QString& source, const QString& name, const QString& value,
-                           const std::function<void(qint32)>& playVoice)
+    const std::function<void(qint32)>& playVoice)
 {
     Statements statements;
     bool voiceChoice = false;
@@ -104,7 +104,7 @@ void SetProgramData(SharedState& state, const QString& masterId)
         if (store::holdsControlCharacter(state.gMediaPathResult))
             throw store::RefusedValue(u"The media folder holds a control character"_s + kNothingChanged + u'.');
         state.gConnection->Execute(u"UPDATE   AP_Master_TAB   SET Data = '"_s + store::sqlText(state.gMediaPathResult)
-                                   + u"'    WHERE     (MasterID = "_s + id + u")"_s);
+            + u"'    WHERE     (MasterID = "_s + id + u")"_s);
     }
     store::SelectedProgramIds(state);
 

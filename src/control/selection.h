@@ -25,8 +25,8 @@ namespace tilvora::control {
 //
 // A value that is not a whole number fails with store::RefusedValue before any
 // statement runs. A statement the database refuses fails with store::DbError.
-void ApplyControlSelection(store::SharedState& state, const QString& source, const QString& name,
-                           const QString& value, const std::function<void(qint32)>& playVoice);
+void ApplyControlSelection(store::SharedState& state, const QString& source, const QString& name, const QString& value,
+    const std::function<void(qint32)>& playVoice);
 
 // Stores the media folder dialog's answer (gMediaPathResult) as the folder of
 // the voice masterId, unless it is "CANCEL", exactly as chosen (apostrophes

@@ -56,8 +56,7 @@ void VoiceMenu::SetupMenu(SharedState& state, host::Host& host)
                     continue;
                 Item& item = m_items[static_cast<std::size_t>(index)];
                 item.visible = true;
-                item.caption =
-                    programs.text(u"Description"_s) + u" ["_s + programs.text(u"Data"_s) + u"]"_s;
+                item.caption = programs.text(u"Description"_s) + u" ["_s + programs.text(u"Data"_s) + u"]"_s;
                 item.tag = programs.text(u"MasterID"_s);
                 m_dataPathVisible = true;
                 set.emplace_back(index, item);
@@ -69,26 +68,24 @@ void VoiceMenu::SetupMenu(SharedState& state, host::Host& host)
     host.setDataPathMenuVisible(m_dataPathVisible);
 }
 
-void VoiceMenu::MnuDPVoice_Click(SharedState& state, host::Host& host, int index,
-                                 const MediaFolderDialog& showDialog)
+void VoiceMenu::MnuDPVoice_Click(SharedState& state, host::Host& host, int index, const MediaFolderDialog& showDialog)
 {
     if (index < 0 || index >= kItemCount) {
-        host.reportError(u"The voice menu has no item "_s + QString::number(index)
-                         + u", so no media folder was set."_s);
+        host.reportError(
+            u"The voice menu has no item "_s + QString::number(index) + u", so no media folder was set."_s);
         return;
     }
     const QString tag = m_items[static_cast<std::size_t>(index)].tag;
     if (tag.isEmpty()) {
         host.reportError(u"No voice uses the menu item \""_s + m_items[static_cast<std::size_t>(index)].caption
-                         + u"\", so there is no media folder to set."_s);
+            + u"\", so there is no media folder to set."_s);
         return;
     }
 
     // Only the dialog's two buttons give an answer; a dialog closed any other
     // way leaves this, and nothing is stored.
     state.gMediaPathResult = u"CANCEL"_s;
-    const host::MediaFolderDialogAnswer answer =
-        showDialog ? showDialog(tag) : host::MediaFolderDialogAnswer{};
+    const host::MediaFolderDialogAnswer answer = showDialog ? showDialog(tag) : host::MediaFolderDialogAnswer{};
     const bool accepted = answer.outcome == host::MediaFolderDialogAnswer::Outcome::Accepted;
     if (accepted) {
         state.gMediaPathResult = answer.folder;
@@ -119,14 +116,13 @@ int VoiceMenuIndexOf(SharedState& state, const QString& masterId)
         throw store::RefusedValue(u"No program has the id "_s + id + u", so no media folder can be set for it."_s);
     }
     if (state.gPrograms.text(u"SysTerm_MasterTypeID"_s) != u"VOICE"_s)
-        throw store::RefusedValue(u"The program with the id "_s + id
-                                  + u" is not a voice, so it has no media folder to set."_s);
+        throw store::RefusedValue(
+            u"The program with the id "_s + id + u" is not a voice, so it has no media folder to set."_s);
     const int index = itemIndexOf(sortOrderUser);
     if (index < 0)
         throw store::RefusedValue(u"The voice with the id "_s + id
-                                  + u" has no item in the voice menu (its place there is \""_s
-                                  + store::variantText(sortOrderUser)
-                                  + u"\"; items go from 0 to 19), so no media folder can be set for it."_s);
+            + u" has no item in the voice menu (its place there is \""_s + store::variantText(sortOrderUser)
+            + u"\"; items go from 0 to 19), so no media folder can be set for it."_s);
     return index;
 }
 

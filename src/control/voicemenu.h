@@ -56,8 +56,7 @@ public:
     // it, so the captions show the new folder. An index outside 0..19 or an
     // item that no voice claims shows no dialog and changes nothing; the user
     // is told through host.reportError.
-    void MnuDPVoice_Click(store::SharedState& state, host::Host& host, int index,
-                          const MediaFolderDialog& showDialog);
+    void MnuDPVoice_Click(store::SharedState& state, host::Host& host, int index, const MediaFolderDialog& showDialog);
 
 private:
     std::array<Item, kItemCount> m_items;

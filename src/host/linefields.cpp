@@ -8,11 +8,20 @@ QString escapeField(const QString& field)
     escaped.reserve(field.size());
     for (const QChar c : field) {
         switch (c.unicode()) {
-        case u'\\': escaped += QLatin1String("\\\\"); break;
-        case u'\t': escaped += QLatin1String("\\t"); break;
-        case u'\r': escaped += QLatin1String("\\r"); break;
-        case u'\n': escaped += QLatin1String("\\n"); break;
-        default: escaped += c;
+        case u'\\':
+            escaped += QLatin1String("\\\\");
+            break;
+        case u'\t':
+            escaped += QLatin1String("\\t");
+            break;
+        case u'\r':
+            escaped += QLatin1String("\\r");
+            break;
+        case u'\n':
+            escaped += QLatin1String("\\n");
+            break;
+        default:
+            escaped += c;
         }
     }
     return escaped;
@@ -30,10 +39,18 @@ QString unescapeField(const QString& field)
         }
         const QChar next = field[++i];
         switch (next.unicode()) {
-        case u'\\': text += u'\\'; break;
-        case u't': text += u'\t'; break;
-        case u'r': text += u'\r'; break;
-        case u'n': text += u'\n'; break;
+        case u'\\':
+            text += u'\\';
+            break;
+        case u't':
+            text += u'\t';
+            break;
+        case u'r':
+            text += u'\r';
+            break;
+        case u'n':
+            text += u'\n';
+            break;
         default:
             // Not an escape: the backslash stands for itself.
             text += c;

@@ -20,7 +20,7 @@ QString shortestNumber(double value)
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
-TextHost::TextHost(QTextStream& out) : m_out(out) {}
+TextHost::TextHost(QTextStream& out) : m_out(out) { }
 
 void TextHost::queueDialogAnswer(const MediaFolderDialogAnswer& answer)
 {
@@ -45,7 +45,8 @@ void TextHost::setSearchLabel(const QString& caption)
 
 void TextHost::showMessage(MessageIcon icon, const QString& title, const QString& text)
 {
-    const QString iconName = icon == MessageIcon::Information ? QStringLiteral("information") : QStringLiteral("critical");
+    const QString iconName
+        = icon == MessageIcon::Information ? QStringLiteral("information") : QStringLiteral("critical");
     writeLine({QStringLiteral("message"), iconName, title, text});
 }
 
@@ -128,8 +129,6 @@ MediaFolderDialogAnswer TextHost::showMediaFolderDialog(const MediaFolderDialogR
     return answer;
 }
 
-void TextHost::processEvents()
-{
-}
+void TextHost::processEvents() { }
 
 } // namespace tilvora::host

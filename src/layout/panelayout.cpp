@@ -9,19 +9,19 @@ namespace {
 
 // A layout step that cannot be carried out: a negative width or height, or a
 // whole number of twips out of range. It ends the operation that runs the step.
-struct StepFailed {};
+struct StepFailed { };
 
 void setWidth(ControlGeometry& control, double width)
 {
     if (width < 0)
-        throw StepFailed {};
+        throw StepFailed{};
     control.width = width;
 }
 
 void setHeight(ControlGeometry& control, double height)
 {
     if (height < 0)
-        throw StepFailed {};
+        throw StepFailed{};
     control.height = height;
 }
 
@@ -29,12 +29,11 @@ std::int32_t wholeTwips(double twips)
 {
     const std::optional<std::int32_t> whole = toWholeTwips(twips);
     if (!whole)
-        throw StepFailed {};
+        throw StepFailed{};
     return *whole;
 }
 
-template <typename Steps>
-bool attempt(Steps steps)
+template <typename Steps> bool attempt(Steps steps)
 {
     try {
         steps();
@@ -53,7 +52,7 @@ bool fitsThirtyTwoBits(double value)
 } // namespace
 
 PaneLayout::PaneLayout()
-    : m_controls {{
+    : m_controls{{
         {QStringLiteral("WebSearch"), 0, 0, 7410, 405, true},
         {QStringLiteral("LblSearch"), 1140, 930, 1395, 465, true},
         {QStringLiteral("PicSearch"), 4080, 1050, 240, 240, true},
@@ -67,7 +66,8 @@ PaneLayout::PaneLayout()
         {QStringLiteral("Image1"), 4500, 870, 480, 480, true},
         {QStringLiteral("WinMediaPlayer"), 0, 7620, 11520, 675, true},
     }}
-{}
+{
+}
 
 bool PaneLayout::arrangePanes(double outerWidth, double outerHeight)
 {
@@ -199,12 +199,9 @@ std::optional<std::int32_t> toWholeTwips(double twips)
 
 QStringList layoutFields(const ControlGeometry& control)
 {
-    const auto whole = [](double twips) {
-        return QString::number(static_cast<qint64>(roundHalfEven(twips)));
-    };
-    return {control.name,        whole(control.left),   whole(control.top),
-            whole(control.width), whole(control.height),
-            control.visible ? QStringLiteral("1") : QStringLiteral("0")};
+    const auto whole = [](double twips) { return QString::number(static_cast<qint64>(roundHalfEven(twips))); };
+    return {control.name, whole(control.left), whole(control.top), whole(control.width), whole(control.height),
+        control.visible ? QStringLiteral("1") : QStringLiteral("0")};
 }
 
 double twipsPerPixel(double logicalDpi)

@@ -73,10 +73,7 @@ public:
 
     double outerWidth() const { return m_outerWidth; }
     double outerHeight() const { return m_outerHeight; }
-    const ControlGeometry& control(PaneControl id) const
-    {
-        return m_controls[static_cast<std::size_t>(id)];
-    }
+    const ControlGeometry& control(PaneControl id) const { return m_controls[static_cast<std::size_t>(id)]; }
     // All controls in table order.
     const std::array<ControlGeometry, kPaneControlCount>& controls() const { return m_controls; }
 

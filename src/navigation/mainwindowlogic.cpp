@@ -82,7 +82,9 @@ QString failureText(const std::exception& failure)
 } // namespace
 
 MainWindowLogic::MainWindowLogic(store::SharedState& state, host::Host& host)
-    : m_state(state), m_host(host), m_voiceMenu(std::make_unique<control::VoiceMenu>()),
+    : m_state(state),
+      m_host(host),
+      m_voiceMenu(std::make_unique<control::VoiceMenu>()),
       m_recitation(std::make_unique<playback::RecitationPlan>(state, host))
 {
 }
@@ -94,8 +96,7 @@ const control::VoiceMenu& MainWindowLogic::voiceMenu() const
     return *m_voiceMenu;
 }
 
-template <typename Action>
-bool MainWindowLogic::reportFailures(Action&& action)
+template <typename Action> bool MainWindowLogic::reportFailures(Action&& action)
 {
     try {
         action();
@@ -138,8 +139,8 @@ bool MainWindowLogic::beforeNavigate(Pane pane, const QString& url)
 
 QString MainWindowLogic::commandPartOf(const QString& url) const
 {
-    const QString folder = m_state.gAppFolder.endsWith(QLatin1Char('/')) ? m_state.gAppFolder
-                                                                          : m_state.gAppFolder + QLatin1Char('/');
+    const QString folder
+        = m_state.gAppFolder.endsWith(QLatin1Char('/')) ? m_state.gAppFolder : m_state.gAppFolder + QLatin1Char('/');
     const QString path = url.startsWith(QLatin1String("file://")) ? url.mid(7) : url;
     return path.startsWith(folder) ? path.mid(folder.size()) : url;
 }
@@ -210,7 +211,7 @@ void MainWindowLogic::dispatch(const QString& commandText)
             clickVoiceItem(control::VoiceMenuIndexOf(m_state, command->value));
         } else {
             control::ApplyControlSelection(m_state, QStringLiteral("CONTROL"), name, command->value,
-                                           [this](qint32 ayahRef) { playback::PlayVoice(m_state, m_host, ayahRef); });
+                [this](qint32 ayahRef) { playback::PlayVoice(m_state, m_host, ayahRef); });
         }
     }
     if (name == QLatin1String("SetV") || name == QLatin1String("Voice"))
@@ -226,8 +227,12 @@ void MainWindowLogic::contextMenu(Pane pane)
     // A right-click in a picker pane puts its own selectors back to their
     // first entries; WebSurah's page holds two of them.
     switch (pane) {
-    case Pane::WebWord: m_host.resetPickerSelector(QStringLiteral("cmbWord")); break;
-    case Pane::WebSubject: m_host.resetPickerSelector(QStringLiteral("cmbSubject")); break;
+    case Pane::WebWord:
+        m_host.resetPickerSelector(QStringLiteral("cmbWord"));
+        break;
+    case Pane::WebSubject:
+        m_host.resetPickerSelector(QStringLiteral("cmbSubject"));
+        break;
     case Pane::WebSurah:
         m_host.resetPickerSelector(QStringLiteral("cmbParah"));
         m_host.resetPickerSelector(QStringLiteral("cmbRoot"));
@@ -261,11 +266,10 @@ void MainWindowLogic::recite(const playback::RecitationRequest& request)
 }
 
 void MainWindowLogic::recite(const QString& from, const QString& to, const QString& verseRepeat,
-                             const QString& rangeRepeat, const QString& gapMs)
+    const QString& rangeRepeat, const QString& gapMs)
 {
-    reportFailures([&] {
-        m_recitation->start(playback::RecitationRequest::fromText(from, to, verseRepeat, rangeRepeat, gapMs));
-    });
+    reportFailures(
+        [&] { m_recitation->start(playback::RecitationRequest::fromText(from, to, verseRepeat, rangeRepeat, gapMs)); });
 }
 
 void MainWindowLogic::recitationEnded()
@@ -339,9 +343,8 @@ void MainWindowLogic::voiceMenuClick(int index)
 
 void MainWindowLogic::clickVoiceItem(int index)
 {
-    m_voiceMenu->MnuDPVoice_Click(m_state, m_host, index, [this](const QString& tag) {
-        return playback::RunMediaFolderDialog(m_state, m_host, tag);
-    });
+    m_voiceMenu->MnuDPVoice_Click(m_state, m_host, index,
+        [this](const QString& tag) { return playback::RunMediaFolderDialog(m_state, m_host, tag); });
 }
 
 } // namespace tilvora::navigation

@@ -13,7 +13,7 @@ class VoiceMenu;
 namespace tilvora::playback {
 class RecitationPlan;
 struct RecitationRequest;
-}
+} // namespace tilvora::playback
 
 namespace tilvora::navigation {
 
@@ -69,7 +69,7 @@ public:
     void recite(const playback::RecitationRequest& request);
     // The same from the texts of the text host's recite event.
     void recite(const QString& from, const QString& to, const QString& verseRepeat, const QString& rangeRepeat,
-                const QString& gapMs);
+        const QString& gapMs);
     // The player finished the verse it was given.
     void recitationEnded();
     // The gap the host was asked to wait is over.
@@ -94,8 +94,7 @@ public:
 
 private:
     // Runs an action and reports its failure; false when it failed.
-    template <typename Action>
-    bool reportFailures(Action&& action);
+    template <typename Action> bool reportFailures(Action&& action);
     // The dispatcher itself: failures are thrown to the caller.
     void dispatch(const QString& commandText);
     void clickVoiceItem(int index);

@@ -46,13 +46,13 @@ QString plainReason(int error)
 // closing was checked already.
 class FileHandle {
 public:
-    explicit FileHandle(int fd) : m_fd(fd) {}
+    explicit FileHandle(int fd) : m_fd(fd) { }
     ~FileHandle()
     {
         if (m_fd >= 0)
             ::close(m_fd);
     }
-    FileHandle(FileHandle&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    FileHandle(FileHandle&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) { }
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
     FileHandle& operator=(FileHandle&&) = delete;
@@ -128,7 +128,7 @@ FileHandle createBeside(const QByteArray& target, QByteArray& name)
         name = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
         FileHandle file(::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (file.isOpen()) {
-            struct stat existing {};
+            struct stat existing { };
             if (::stat(target.constData(), &existing) == 0)
                 ::fchmod(file.fd(), existing.st_mode & 07777);
             return file;

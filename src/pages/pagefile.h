@@ -12,7 +12,7 @@ namespace tilvora::pages {
 // why in plain words.
 class PageFileError : public store::Error {
 public:
-    explicit PageFileError(const QString& message) : Error(Kind::PageFile, message) {}
+    explicit PageFileError(const QString& message) : Error(Kind::PageFile, message) { }
 };
 
 // The path of a page file in the application folder; kDef stands for
@@ -23,7 +23,6 @@ QString PageFilePath(const QString& appFolder, const QString& fileName);
 // text with a byte order mark, exactly the given text with no line break
 // added, and returns the file's path. An existing file is replaced whole; a
 // write that fails leaves the previous file as it was and throws PageFileError.
-QString WritePageFile(const store::SharedState& state, const QString& content,
-                      const QString& fileName = store::kDef);
+QString WritePageFile(const store::SharedState& state, const QString& content, const QString& fileName = store::kDef);
 
 } // namespace tilvora::pages

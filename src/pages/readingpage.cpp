@@ -42,8 +42,8 @@ constexpr qsizetype kRowOverhead = 240;
 // Appends what WriteAyahRows returns straight into the page; `appendText`
 // appends the cell's text and label, and `hasText` says whether there is any.
 template <typename Page, typename AppendText>
-void appendAyahRows(Page& out, QStringView detailId, QStringView verseRef, QStringView className, int order,
-                    bool first, bool hasText, AppendText&& appendText)
+void appendAyahRows(Page& out, QStringView detailId, QStringView verseRef, QStringView className, int order, bool first,
+    bool hasText, AppendText&& appendText)
 {
     if (order == 0) {
         if (!first) {
@@ -189,8 +189,8 @@ qsizetype estimatePageSize(store::RecordSet& rows, int dataColumn)
 
 } // namespace
 
-QString WriteAyahRows(const QString& detailId, const QString& text, const QString& verseRef,
-                      const QString& className, int order, bool first)
+QString WriteAyahRows(const QString& detailId, const QString& text, const QString& verseRef, const QString& className,
+    int order, bool first)
 {
     QString rows;
     appendAyahRows(rows, detailId, verseRef, className, order, first, !text.isEmpty(), [&] { rows += text; });
@@ -202,8 +202,8 @@ void CloseTable(QString& body)
     body += kCloseLastVerse;
 }
 
-QString RenderReadingPage(store::SharedState& state, host::Host& host, const QString& viewName,
-                          const QString& viewValue)
+QString RenderReadingPage(
+    store::SharedState& state, host::Host& host, const QString& viewName, const QString& viewValue)
 {
     // The view query comes first, so that a refused value leaves everything,
     // the program list's cursor included, as it was. The head reads only the
@@ -259,14 +259,14 @@ QString RenderReadingPage(store::SharedState& state, host::Host& host, const QSt
                 dataText.emplace(data);
             const bool hasText = !label.isEmpty() || (isText ? !data.bytes().isEmpty() : !dataText->view().isEmpty());
             appendAyahRows(out, FieldText(rows.cell(column.detailId)).view(),
-                           FieldText(rows.cell(column.ayahRef)).view(), className, opensVerse ? 0 : -1,
-                           out.size() == bodyStart, hasText, [&] {
-                               if (isText)
-                                   out.appendUtf8(data.bytes());
-                               else
-                                   out += dataText->view();
-                               out += label;
-                           });
+                FieldText(rows.cell(column.ayahRef)).view(), className, opensVerse ? 0 : -1, out.size() == bodyStart,
+                hasText, [&] {
+                    if (isText)
+                        out.appendUtf8(data.bytes());
+                    else
+                        out += dataText->view();
+                    out += label;
+                });
         }
         out += kCloseLastVerse;
         out += tail;
@@ -274,7 +274,7 @@ QString RenderReadingPage(store::SharedState& state, host::Host& host, const QSt
     }
 
     host.setSearchLabel(u"  Search Result(s): "_s + kCrLf + u"   "_s + QString::number(resultCount) + u'/'
-                        + QString::number(shownCount));
+        + QString::number(shownCount));
     return page;
 }
 

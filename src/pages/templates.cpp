@@ -48,11 +48,11 @@ QString PageStyle(store::SharedState& state)
     QString style;
     style += kCrLf + u"<style type=text/css>"_s;
     style += kCrLf
-             + u"BODY {background-color: white; border: 0px; topmargin: 0px; leftmargin: 0px; "
-               u"rightmargin: 0px; onkeydown =\"f(event)\"}"_s;
+        + u"BODY {background-color: white; border: 0px; topmargin: 0px; leftmargin: 0px; "
+          u"rightmargin: 0px; onkeydown =\"f(event)\"}"_s;
     style += kCrLf
-             + u".Sura {border: 1px groove; dir: rtl; cellspacing: 0px; align: center; width: 100%; "
-               u"topmargin: 0px; leftmargin: 0px; rightmargin: 0px;}"_s;
+        + u".Sura {border: 1px groove; dir: rtl; cellspacing: 0px; align: center; width: 100%; "
+          u"topmargin: 0px; leftmargin: 0px; rightmargin: 0px;}"_s;
 
     store::RecordSet& programs = state.gPrograms;
     if (programs.RecordCount() > 0) {
@@ -65,10 +65,9 @@ QString PageStyle(store::SharedState& state)
                 // A display order with no class slot styles nothing; its rows
                 // still carry their class name.
                 if (isNumber && slot >= 0 && slot < 4) {
-                    const QString suffix = u" direction: "_s + programs.text(u"TextDirection"_s)
-                                           + u"; font-family: "_s + programs.text(u"FontName"_s)
-                                           + u"; font-size: "_s + programs.text(u"FontSize"_s)
-                                           + u"; font-weight: "_s + programs.text(u"FontBold"_s) + u"; }"_s;
+                    const QString suffix = u" direction: "_s + programs.text(u"TextDirection"_s) + u"; font-family: "_s
+                        + programs.text(u"FontName"_s) + u"; font-size: "_s + programs.text(u"FontSize"_s)
+                        + u"; font-weight: "_s + programs.text(u"FontBold"_s) + u"; }"_s;
                     rest[slot] += suffix;
                     focus[slot] += suffix;
                 }
@@ -116,7 +115,7 @@ const QStringList& RefreshKeyHandlerLines()
 QString PageTail()
 {
     const QStringList lines = QStringList{u"<SCRIPT LANGUAGE=VBScript>"_s, u"<!--"_s} + RefreshKeyHandlerLines()
-                              + QStringList{u"-->"_s, u"</SCRIPT>"_s, u"</BODY></HTML>"_s};
+        + QStringList{u"-->"_s, u"</SCRIPT>"_s, u"</BODY></HTML>"_s};
     QString tail;
     for (const QString& line : lines)
         tail += kCrLf + line;

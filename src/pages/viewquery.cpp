@@ -14,40 +14,38 @@ namespace {
 // Every view selects the same columns from the same four-table join, ordered
 // verse by verse and, within a verse, by the user's program order; the
 // renderer depends on both.
-const QString kSelectPiece =
-    u"SELECT AP_Detail_TAB.*, MD_Ayah_TAB.SurahNo, MD_Ayah_TAB.AyahNo, AP_Master_TAB.Master, "
-    u"AP_TypesMaster_TAB.MasterType as MasterType, AP_Master_TAB.MasterID as MasterID, "
-    u"AP_TypesMaster_TAB.MasterTypeID as MasterTypeID, MD_Ayah_TAB.ParahNo AS ParahNo, "
-    u"AP_Master_TAB.SortOrderUser, AP_TypesMaster_TAB.SysTerm AS SysTerm_MasterTypeID "_s;
-const QString kJoinPiece =
-    u" FROM ((MD_Ayah_TAB INNER JOIN AP_Detail_TAB ON MD_Ayah_TAB.AyahRef = AP_Detail_TAB.AyahRef) "
-    u"INNER JOIN AP_Master_TAB ON AP_Detail_TAB.MasterID = AP_Master_TAB.MasterID) INNER JOIN "
-    u"AP_TypesMaster_TAB ON AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID"_s;
-const QString kOrderPiece =
-    u" ORDER BY MD_Ayah_TAB.SurahNo, MD_Ayah_TAB.AyahNo, AP_Master_TAB.SortOrderUser"_s;
+const QString kSelectPiece = u"SELECT AP_Detail_TAB.*, MD_Ayah_TAB.SurahNo, MD_Ayah_TAB.AyahNo, AP_Master_TAB.Master, "
+                             u"AP_TypesMaster_TAB.MasterType as MasterType, AP_Master_TAB.MasterID as MasterID, "
+                             u"AP_TypesMaster_TAB.MasterTypeID as MasterTypeID, MD_Ayah_TAB.ParahNo AS ParahNo, "
+                             u"AP_Master_TAB.SortOrderUser, AP_TypesMaster_TAB.SysTerm AS SysTerm_MasterTypeID "_s;
+const QString kJoinPiece
+    = u" FROM ((MD_Ayah_TAB INNER JOIN AP_Detail_TAB ON MD_Ayah_TAB.AyahRef = AP_Detail_TAB.AyahRef) "
+      u"INNER JOIN AP_Master_TAB ON AP_Detail_TAB.MasterID = AP_Master_TAB.MasterID) INNER JOIN "
+      u"AP_TypesMaster_TAB ON AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID"_s;
+const QString kOrderPiece = u" ORDER BY MD_Ayah_TAB.SurahNo, MD_Ayah_TAB.AyahNo, AP_Master_TAB.SortOrderUser"_s;
 
 // The verses of a whole-database search: every text program, selected or not.
-const QString kSearchLookupStart =
-    u"SELECT DISTINCT AP_Detail_TAB.AyahRef FROM AP_Detail_TAB INNER JOIN (AP_Master_TAB INNER JOIN "
-    u"AP_TypesMaster_TAB ON AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID) ON "
-    u"AP_Detail_TAB.MasterID = AP_Master_TAB.MasterID WHERE ((AP_TypesMaster_TAB.SysTerm IN ('MATAN', "
-    u"'TAFSEER', 'TRANSLATION')) AND (AP_Detail_TAB.Data LIKE '%"_s;
+const QString kSearchLookupStart
+    = u"SELECT DISTINCT AP_Detail_TAB.AyahRef FROM AP_Detail_TAB INNER JOIN (AP_Master_TAB INNER JOIN "
+      u"AP_TypesMaster_TAB ON AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID) ON "
+      u"AP_Detail_TAB.MasterID = AP_Master_TAB.MasterID WHERE ((AP_TypesMaster_TAB.SysTerm IN ('MATAN', "
+      u"'TAFSEER', 'TRANSLATION')) AND (AP_Detail_TAB.Data LIKE '%"_s;
 
 // The same verses when the search text is empty, which matches every text
 // that is not Null: the texts' nullness is tested instead of running LIKE
 // over every row. The program's MasterID is kept from choosing an index, so
 // that the verses are read in order from the index of the texts' verses that
 // the content build adds (AP_Detail_Text_IDX), where there is one.
-const QString kEveryTextVerseLookup =
-    u"SELECT DISTINCT AyahRef FROM AP_Detail_TAB WHERE (Data IS NOT NULL OR DataSearchable IS NOT NULL) AND "
-    u"+MasterID IN (SELECT AP_Master_TAB.MasterID FROM AP_Master_TAB INNER JOIN AP_TypesMaster_TAB ON "
-    u"AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID WHERE AP_TypesMaster_TAB.SysTerm IN "
-    u"('MATAN', 'TAFSEER', 'TRANSLATION')) ORDER BY AyahRef"_s;
+const QString kEveryTextVerseLookup
+    = u"SELECT DISTINCT AyahRef FROM AP_Detail_TAB WHERE (Data IS NOT NULL OR DataSearchable IS NOT NULL) AND "
+      u"+MasterID IN (SELECT AP_Master_TAB.MasterID FROM AP_Master_TAB INNER JOIN AP_TypesMaster_TAB ON "
+      u"AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID WHERE AP_TypesMaster_TAB.SysTerm IN "
+      u"('MATAN', 'TAFSEER', 'TRANSLATION')) ORDER BY AyahRef"_s;
 
 QString referenceCondition(const QString& refs, const QString& selectedIds)
 {
-    return u" WHERE ((AP_Detail_TAB.AyahRef IN ("_s + refs + u")) AND (AP_Master_TAB.MasterID IN ("_s
-           + selectedIds + u")))"_s;
+    return u" WHERE ((AP_Detail_TAB.AyahRef IN ("_s + refs + u")) AND (AP_Master_TAB.MasterID IN ("_s + selectedIds
+        + u")))"_s;
 }
 
 // Runs a verse lookup into gVerseRefs and returns its references as a comma list.
@@ -100,11 +98,11 @@ QString SearchLookupStatement(const QString& viewValue)
         return kEveryTextVerseLookup;
     const QString quoted = store::sqlText(text);
     return kSearchLookupStart + quoted + u"%' OR AP_Detail_TAB.DataSearchable LIKE '%"_s + quoted
-           + u"%')) ORDER By AP_Detail_TAB.AyahRef"_s;
+        + u"%')) ORDER By AP_Detail_TAB.AyahRef"_s;
 }
 
-QString BuildViewQuery(store::SharedState& state, const QString& viewName, const QString& viewValue,
-                       qint32& resultCount)
+QString BuildViewQuery(
+    store::SharedState& state, const QString& viewName, const QString& viewValue, qint32& resultCount)
 {
     QString number;
     if (viewName == u"Surah"_s || viewName == u"Parah"_s || viewName == u"Subject"_s)
@@ -118,26 +116,24 @@ QString BuildViewQuery(store::SharedState& state, const QString& viewName, const
 
     if (viewName == u"Surah"_s) {
         condition = u" WHERE ((MD_Ayah_TAB.SurahNo = "_s + number + u") AND (AP_Master_TAB.MasterID IN ("_s
-                    + selectedIds + u")))"_s;
+            + selectedIds + u")))"_s;
     } else if (viewName == u"Parah"_s) {
         condition = u" WHERE ((MD_Ayah_TAB.ParahNo = "_s + number + u") AND (AP_Master_TAB.MasterID IN ("_s
-                    + selectedIds + u")))"_s;
+            + selectedIds + u")))"_s;
     } else if (viewName == u"Word"_s) {
-        const QString refs = lookUpVerses(
-            state,
+        const QString refs = lookUpVerses(state,
             u"SELECT AyahRef FROM RF_Word_TAB WHERE Word = '"_s + store::sqlText(viewValue) + u"' ORDER By AyahRef"_s,
             resultCount);
         condition = referenceCondition(refs, selectedIds);
     } else if (viewName == u"Root"_s) {
         const QString refs = lookUpVerses(state,
-                                          u"SELECT AyahRef FROM RF_Word_TAB WHERE RootWord = '"_s
-                                              + store::sqlText(viewValue) + u"' ORDER By AyahRef"_s,
-                                          resultCount);
+            u"SELECT AyahRef FROM RF_Word_TAB WHERE RootWord = '"_s + store::sqlText(viewValue)
+                + u"' ORDER By AyahRef"_s,
+            resultCount);
         condition = referenceCondition(refs, selectedIds);
     } else if (viewName == u"Subject"_s) {
-        const QString refs = lookUpVerses(
-            state, u"SELECT AyahRef FROM RF_Subject_TAB WHERE SubjectID = "_s + number + u" ORDER By AyahRef"_s,
-            resultCount);
+        const QString refs = lookUpVerses(state,
+            u"SELECT AyahRef FROM RF_Subject_TAB WHERE SubjectID = "_s + number + u" ORDER By AyahRef"_s, resultCount);
         condition = referenceCondition(refs, selectedIds);
     } else if (viewName == u"Search"_s) {
         const QString lookup = SearchLookupStatement(viewValue);

@@ -15,7 +15,8 @@ namespace {
 
 QString mappingMessage(const QString& description)
 {
-    return description + QStringLiteral("\r\n") + QStringLiteral("Specified path is invalid and cannot be mapped properly...");
+    return description + QStringLiteral("\r\n")
+        + QStringLiteral("Specified path is invalid and cannot be mapped properly...");
 }
 
 // Why the folder list cannot open `path`, in plain words; empty when it can.

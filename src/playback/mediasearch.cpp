@@ -22,7 +22,7 @@ namespace {
 // or a device that happens to carry the name is never opened or waited on.
 bool opensAsPlainFile(const QByteArray& path)
 {
-    struct stat info {};
+    struct stat info { };
     if (::stat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
     const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
@@ -56,13 +56,14 @@ EntryKind classify(int folderFd, const dirent& entry)
     if (entry.d_name[0] == '.')
         return EntryKind::Skipped;
     unsigned char type = entry.d_type;
-    struct stat info {};
+    struct stat info { };
     if (type == DT_UNKNOWN) {
         if (::fstatat(folderFd, entry.d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
             return EntryKind::Skipped;
-        type = S_ISLNK(info.st_mode) ? DT_LNK : S_ISDIR(info.st_mode) ? DT_DIR
-            : S_ISREG(info.st_mode)                                 ? DT_REG
-                                                                    : DT_UNKNOWN;
+        type = S_ISLNK(info.st_mode) ? DT_LNK
+            : S_ISDIR(info.st_mode)  ? DT_DIR
+            : S_ISREG(info.st_mode)  ? DT_REG
+                                     : DT_UNKNOWN;
     }
     switch (type) {
     case DT_REG:
@@ -94,8 +95,7 @@ bool readFolder(const QByteArray& folder, bool classifyEntries, std::vector<Entr
         const char* name = entry->d_name;
         if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
             continue;
-        entries.push_back({QByteArray(name),
-                           classifyEntries ? classify(fd, *entry) : EntryKind::Skipped});
+        entries.push_back({QByteArray(name), classifyEntries ? classify(fd, *entry) : EntryKind::Skipped});
     }
     ::closedir(dir);
     return true;
@@ -103,8 +103,8 @@ bool readFolder(const QByteArray& folder, bool classifyEntries, std::vector<Entr
 
 // The names in `entries` that equal `name` ignoring case, the exact spelling
 // first.
-std::vector<QByteArray> spellingsOf(const std::vector<Entry>& entries, const QString& name,
-                                    const QByteArray& encodedName)
+std::vector<QByteArray> spellingsOf(
+    const std::vector<Entry>& entries, const QString& name, const QByteArray& encodedName)
 {
     std::vector<QByteArray> spellings;
     for (const Entry& entry : entries) {
@@ -147,13 +147,14 @@ class FolderProbe {
 public:
     FolderProbe(const QByteArray& folder, const QString& name, const QByteArray& encodedName)
         : m_folder(folder), m_name(name), m_encodedName(encodedName)
-    {}
+    {
+    }
 
     // Reads the folder's entries for the search, classified. False when the
     // folder is missing or is not a folder.
     bool start(std::vector<Entry>& entries)
     {
-        struct stat info {};
+        struct stat info { };
         const timespec readAt = now();
         if (::stat(m_folder.constData(), &info) != 0 || !S_ISDIR(info.st_mode))
             return false;
@@ -166,11 +167,10 @@ public:
     {
         if (!m_listed) // a folder that can be entered but not read
             return opensAsPlainFile(m_folder + m_encodedName);
-        struct stat info {};
+        struct stat info { };
         if (::stat(m_folder.constData(), &info) != 0)
             return false;
-        if (m_recent || info.st_mtim.tv_sec != m_modified.tv_sec
-            || info.st_mtim.tv_nsec != m_modified.tv_nsec)
+        if (m_recent || info.st_mtim.tv_sec != m_modified.tv_sec || info.st_mtim.tv_nsec != m_modified.tv_nsec)
             reread();
         for (const QByteArray& spelling : m_spellings) {
             if (opensAsPlainFile(m_folder + spelling))
@@ -182,14 +182,14 @@ public:
 private:
     static timespec now()
     {
-        timespec t {};
+        timespec t{};
         ::clock_gettime(CLOCK_REALTIME, &t);
         return t;
     }
 
     void reread()
     {
-        struct stat info {};
+        struct stat info { };
         const timespec readAt = now();
         std::vector<Entry> entries;
         if (::stat(m_folder.constData(), &info) != 0) {
@@ -200,8 +200,7 @@ private:
         remember(info, readAt, entries);
     }
 
-    void remember(const struct stat& info, const timespec& readAt,
-                  const std::vector<Entry>& entries)
+    void remember(const struct stat& info, const timespec& readAt, const std::vector<Entry>& entries)
     {
         // File system clocks advance in ticks of a few milliseconds; a
         // tenth of a second covers them with room to spare.
@@ -218,7 +217,7 @@ private:
     const QByteArray& m_encodedName;
     bool m_listed = false;
     bool m_recent = true;
-    timespec m_modified {};
+    timespec m_modified{};
     std::vector<QByteArray> m_spellings;
 };
 
@@ -290,8 +289,8 @@ struct Search {
                 || (entry.kind == EntryKind::FolderLink && mayFollow(encodedFolder + entry.rawName));
             if (!descend)
                 continue;
-            const QString found = searchFolder(folder + QFile::decodeName(entry.rawName) + u'/',
-                                               encodedFolder + entry.rawName + '/');
+            const QString found
+                = searchFolder(folder + QFile::decodeName(entry.rawName) + u'/', encodedFolder + entry.rawName + '/');
             if (!found.isEmpty())
                 return found;
         }
@@ -319,8 +318,7 @@ QString ExistingFilePath(const QString& path)
     return folder + QFile::decodeName(spelling);
 }
 
-QString FindFile(const QString& startFolder, const QString& fileName,
-                 const std::function<void()>& yieldToEvents)
+QString FindFile(const QString& startFolder, const QString& fileName, const std::function<void()>& yieldToEvents)
 {
     // A bare name only: a name with a folder in it is not a file of a folder.
     if (fileName.isEmpty() || startFolder.isEmpty() || fileName.contains(u'/'))
@@ -328,8 +326,7 @@ QString FindFile(const QString& startFolder, const QString& fileName,
     QString start = startFolder;
     if (!start.endsWith(u'/'))
         start += u'/';
-    Search search {fileName, QFile::encodeName(fileName), yieldToEvents,
-                   QFile::encodeName(start), {}, {}};
+    Search search{fileName, QFile::encodeName(fileName), yieldToEvents, QFile::encodeName(start), {}, {}};
     return search.searchFolder(start, search.startFolder);
 }
 

@@ -36,7 +36,6 @@ QString ExistingFilePath(const QString& path);
 // Folder links are followed, except into a folder that this search covers
 // anyway (the start folder's tree, or a link target already searched), so a
 // link loop is never entered.
-QString FindFile(const QString& startFolder, const QString& fileName,
-                 const std::function<void()>& yieldToEvents = {});
+QString FindFile(const QString& startFolder, const QString& fileName, const std::function<void()>& yieldToEvents = {});
 
 } // namespace tilvora::playback

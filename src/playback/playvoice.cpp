@@ -20,14 +20,14 @@ struct PlaybackFailure {
 };
 
 // Thrown from the search's yield when a newer request has started meanwhile.
-struct Superseded {};
+struct Superseded { };
 
 // Clears the program list's filter as soon as the voice has been read (or
 // could not be), before the search yields to other handlers, which expect the
 // list unfiltered. This is the one place playback narrows it.
 class FilterClearer {
 public:
-    explicit FilterClearer(store::RecordSet& records) : m_records(records) {}
+    explicit FilterClearer(store::RecordSet& records) : m_records(records) { }
     ~FilterClearer() { m_records.setFilter(QString()); }
     FilterClearer(const FilterClearer&) = delete;
     FilterClearer& operator=(const FilterClearer&) = delete;
@@ -49,7 +49,7 @@ SelectedVoice selectedVoice(store::RecordSet& programs)
     const FilterClearer clearer(programs);
     programs.MoveFirst();
     programs.setFilter(QStringLiteral("(SysTerm_MasterTypeID='") + QStringLiteral("VOICE")
-                       + QStringLiteral("' AND UserSelection ='") + QStringLiteral("True") + QStringLiteral("')"));
+        + QStringLiteral("' AND UserSelection ='") + QStringLiteral("True") + QStringLiteral("')"));
     const QString folder = programs.text(QStringLiteral("Data"));
     return {programs.text(QStringLiteral("Master")), folder};
 }
@@ -59,36 +59,36 @@ SelectedVoice selectedVoice(store::RecordSet& programs)
 double startPosition(const QString& position)
 {
     if (position.isEmpty())
-        throw store::DbError(store::DbError::NoData,
-                             QStringLiteral("The verse has no start position in the current voice."));
+        throw store::DbError(
+            store::DbError::NoData, QStringLiteral("The verse has no start position in the current voice."));
     double seconds = 0;
     if (!ParseStartPosition(position, &seconds))
-        throw PlaybackFailure{QStringLiteral("The start position \"%1\" of the verse is not a number of seconds.")
-                                  .arg(position)};
+        throw PlaybackFailure{
+            QStringLiteral("The start position \"%1\" of the verse is not a number of seconds.").arg(position)};
     return seconds;
 }
 
 void showNotFound(host::Host& host, const QString& name, const QString& storedFolder)
 {
     host.showMessage(host::MessageIcon::Information, QStringLiteral("Media Files not found..."),
-                     QStringLiteral("Media File ") + name + QStringLiteral(" is not present at the specified path...")
-                         + kLineBreak + QStringLiteral("Current Path : ") + storedFolder + kLineBreak + kLineBreak
-                         + QStringLiteral("Please Specify a valid path for Media Files (using the Controls Menu) and use this Application !"));
+        QStringLiteral("Media File ") + name + QStringLiteral(" is not present at the specified path...") + kLineBreak
+            + QStringLiteral("Current Path : ") + storedFolder + kLineBreak + kLineBreak
+            + QStringLiteral(
+                "Please Specify a valid path for Media Files (using the Controls Menu) and use this Application !"));
 }
 
 void showNoData(host::Host& host)
 {
     host.showMessage(host::MessageIcon::Critical, QStringLiteral("Tilvora - ProgramID : "),
-                     QStringLiteral("No Data found in the Database for Current Voice in Programs registered...")
-                         + kLineBreak + kLineBreak
-                         + QStringLiteral("Invalid Programs / Speakers added to database without related Data !"));
+        QStringLiteral("No Data found in the Database for Current Voice in Programs registered...") + kLineBreak
+            + kLineBreak + QStringLiteral("Invalid Programs / Speakers added to database without related Data !"));
 }
 
 void showCannotAccess(host::Host& host, const QString& description)
 {
     host.showMessage(host::MessageIcon::Critical, description,
-                     QStringLiteral("Cannot Access the specified Media File") + kLineBreak
-                         + QStringLiteral("Make sure that the Media Files folder exists in the same application folder !"));
+        QStringLiteral("Cannot Access the specified Media File") + kLineBreak
+            + QStringLiteral("Make sure that the Media Files folder exists in the same application folder !"));
 }
 
 void playVerse(store::SharedState& state, host::Host& host, qint32 ayahRef, quint64 request)
@@ -123,8 +123,8 @@ void playVerse(store::SharedState& state, host::Host& host, qint32 ayahRef, quin
 
     // The files are looked for in the folder the stored one names (a relative
     // one inside the application folder); messages show it as stored.
-    const LocatedFile found = LocateMediaFile(ResolveVoiceFolder(state.gAppFolder, storedFolder),
-                                              verse.text(QStringLiteral("Data")).trimmed(), yieldOrStop);
+    const LocatedFile found = LocateMediaFile(
+        ResolveVoiceFolder(state.gAppFolder, storedFolder), verse.text(QStringLiteral("Data")).trimmed(), yieldOrStop);
     if (found.path.isEmpty()) {
         showNotFound(host, found.lastName, storedFolder);
         return;
@@ -144,10 +144,10 @@ void ShowNoRecording(store::SharedState& state, host::Host& host, const QString&
 {
     const store::VerseName verse = store::NameVerse(*state.gConnection, ayahRef);
     host.showMessage(host::MessageIcon::Information, QStringLiteral("No recording of this verse"),
-                     QStringLiteral("The voice \"%1\" has no recording of %2.").arg(voice, verse.citation()) + kLineBreak
-                         + kLineBreak
-                         + QStringLiteral("Choose another voice in the control pane, or set the folder of this voice's "
-                                          "recordings with Controls > Set Data Path."));
+        QStringLiteral("The voice \"%1\" has no recording of %2.").arg(voice, verse.citation()) + kLineBreak
+            + kLineBreak
+            + QStringLiteral("Choose another voice in the control pane, or set the folder of this voice's "
+                             "recordings with Controls > Set Data Path."));
 }
 
 void PlayVoice(store::SharedState& state, host::Host& host, qint32 ayahRef)

@@ -62,8 +62,8 @@ bool DownloadLayoutFromName(const QString& name, DownloadLayout* layout)
     return true;
 }
 
-std::vector<DownloadFile> DownloadFiles(store::Connection& connection, const QString& base, DownloadLayout layout,
-                                        int fromChapter, int toChapter)
+std::vector<DownloadFile> DownloadFiles(
+    store::Connection& connection, const QString& base, DownloadLayout layout, int fromChapter, int toChapter)
 {
     QString address = base.trimmed();
     if (!address.endsWith(QLatin1Char('/')))
@@ -72,15 +72,18 @@ std::vector<DownloadFile> DownloadFiles(store::Connection& connection, const QSt
     if (!baseUrl.isValid() || (baseUrl.scheme() != QLatin1String("http") && baseUrl.scheme() != QLatin1String("https"))
         || baseUrl.host().isEmpty())
         throw store::RefusedValue(
-            QStringLiteral("\"%1\" is not a web address to download from (it must start with http:// or https://).").arg(base));
+            QStringLiteral("\"%1\" is not a web address to download from (it must start with http:// or https://).")
+                .arg(base));
     if (fromChapter < 1 || toChapter > 114 || fromChapter > toChapter)
         throw store::RefusedValue(
-            QStringLiteral("The chapters to download must run from 1 to 114, first to last, not %1 to %2.").arg(fromChapter).arg(toChapter));
+            QStringLiteral("The chapters to download must run from 1 to 114, first to last, not %1 to %2.")
+                .arg(fromChapter)
+                .arg(toChapter));
 
-    store::RecordSet verses = connection.Open(
-        QStringLiteral("SELECT AyahRef, SurahNo, AyahNo FROM MD_Ayah_TAB WHERE SurahNo >= %1 AND SurahNo <= %2 ORDER BY AyahRef")
-            .arg(fromChapter)
-            .arg(toChapter));
+    store::RecordSet verses = connection.Open(QStringLiteral(
+        "SELECT AyahRef, SurahNo, AyahNo FROM MD_Ayah_TAB WHERE SurahNo >= %1 AND SurahNo <= %2 ORDER BY AyahRef")
+                                                  .arg(fromChapter)
+                                                  .arg(toChapter));
     std::vector<DownloadFile> files;
     files.reserve(static_cast<std::size_t>(verses.RecordCount()));
     if (verses.RecordCount() <= 0)
@@ -102,8 +105,8 @@ std::vector<CatalogueEntry> ReadCatalogue(const QByteArray& json)
     for (const QJsonValue& item : items) {
         const QJsonObject object = item.toObject();
         CatalogueEntry entry{object.value(QLatin1String("name")).toString().trimmed(),
-                             object.value(QLatin1String("base")).toString().trimmed(), DownloadLayout::ChapterVerse,
-                             object.value(QLatin1String("bitrate")).toInt()};
+            object.value(QLatin1String("base")).toString().trimmed(), DownloadLayout::ChapterVerse,
+            object.value(QLatin1String("bitrate")).toInt()};
         if (entry.name.isEmpty() || entry.base.isEmpty()
             || !DownloadLayoutFromName(object.value(QLatin1String("layout")).toString(), &entry.layout))
             continue;
@@ -115,7 +118,8 @@ std::vector<CatalogueEntry> ReadCatalogue(const QByteArray& json)
 std::vector<FolderVoice> ReciterFolderVoices(store::Connection& connection)
 {
     store::RecordSet rows = connection.Open(QStringLiteral(
-        "SELECT m.MasterID, m.Master, m.Data FROM AP_Master_TAB m INNER JOIN AP_TypesMaster_TAB t ON t.MasterTypeID = m.MasterTypeID "
+        "SELECT m.MasterID, m.Master, m.Data FROM AP_Master_TAB m INNER JOIN AP_TypesMaster_TAB t ON t.MasterTypeID = "
+        "m.MasterTypeID "
         "WHERE t.SysTerm = 'VOICE' AND EXISTS (SELECT 1 FROM AP_Detail_TAB d WHERE d.MasterID = m.MasterID "
         "AND d.AyahRef = 1 AND d.Data = '001001.mp3') ORDER BY m.SortOrderDef, m.MasterID"));
     std::vector<FolderVoice> voices;
@@ -152,9 +156,7 @@ struct RecitationDownload::Transfer {
 };
 
 RecitationDownload::RecitationDownload(QObject* parent)
-    : QObject(parent), m_network(new QNetworkAccessManager(this))
-{
-}
+    : QObject(parent), m_network(new QNetworkAccessManager(this)) { }
 
 RecitationDownload::~RecitationDownload()
 {
@@ -260,7 +262,8 @@ void RecitationDownload::onHeaders(Transfer& transfer)
         return;
     }
     const QString type = reply->header(QNetworkRequest::ContentTypeHeader).toString();
-    if (type.startsWith(QLatin1String("text/"), Qt::CaseInsensitive) || type.contains(QLatin1String("html"), Qt::CaseInsensitive)) {
+    if (type.startsWith(QLatin1String("text/"), Qt::CaseInsensitive)
+        || type.contains(QLatin1String("html"), Qt::CaseInsensitive)) {
         fail(transfer, QStringLiteral("the server sent a page (%1), not a recording").arg(type));
         return;
     }
@@ -284,7 +287,8 @@ void RecitationDownload::onHeaders(Transfer& transfer)
         mode = QIODevice::WriteOnly | QIODevice::Truncate;
     }
     if (!transfer.part.open(mode))
-        fail(transfer, QStringLiteral("%1 could not be written: %2").arg(transfer.part.fileName(), transfer.part.errorString()));
+        fail(transfer,
+            QStringLiteral("%1 could not be written: %2").arg(transfer.part.fileName(), transfer.part.errorString()));
 }
 
 void RecitationDownload::onData(Transfer& transfer)
@@ -297,7 +301,8 @@ void RecitationDownload::onData(Transfer& transfer)
     if (!transfer.part.isOpen())
         return;
     if (transfer.part.write(data) != data.size()) {
-        fail(transfer, QStringLiteral("%1 could not be written: %2").arg(transfer.part.fileName(), transfer.part.errorString()));
+        fail(transfer,
+            QStringLiteral("%1 could not be written: %2").arg(transfer.part.fileName(), transfer.part.errorString()));
         return;
     }
     m_bytes += data.size();

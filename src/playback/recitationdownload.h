@@ -40,8 +40,8 @@ struct DownloadFile {
 // The verse files of chapters fromChapter..toChapter at a base address. The
 // base must be an http or https address; a "/" is added when it lacks one.
 // A bad base or chapter range is refused (store::RefusedValue).
-std::vector<DownloadFile> DownloadFiles(store::Connection& connection, const QString& base, DownloadLayout layout,
-                                        int fromChapter, int toChapter);
+std::vector<DownloadFile> DownloadFiles(
+    store::Connection& connection, const QString& base, DownloadLayout layout, int fromChapter, int toChapter);
 
 // A reciter of the catalogue the program ships.
 struct CatalogueEntry {

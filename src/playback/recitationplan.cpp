@@ -13,7 +13,7 @@ namespace {
 
 // Thrown from a file search's yield when the plan was stopped or replaced
 // meanwhile.
-struct Superseded {};
+struct Superseded { };
 
 // Narrows the program list to the selected voice for as long as it lives.
 class SelectedVoice {
@@ -38,8 +38,11 @@ int wholeNumberIn(const QString& text, int lowest, int highest, const QString& w
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     if (!ok || value < lowest || value > highest)
-        throw store::RefusedValue(
-            QStringLiteral("%1 must be a whole number from %2 to %3, not \"%4\".").arg(what).arg(lowest).arg(highest).arg(text));
+        throw store::RefusedValue(QStringLiteral("%1 must be a whole number from %2 to %3, not \"%4\".")
+                                      .arg(what)
+                                      .arg(lowest)
+                                      .arg(highest)
+                                      .arg(text));
     return value;
 }
 
@@ -51,7 +54,7 @@ bool sameFileName(const QString& a, const QString& b)
 } // namespace
 
 RecitationRequest RecitationRequest::fromText(const QString& from, const QString& to, const QString& verseRepeat,
-                                              const QString& rangeRepeat, const QString& gapMs)
+    const QString& rangeRepeat, const QString& gapMs)
 {
     RecitationRequest request;
     request.from = from;
@@ -67,7 +70,7 @@ bool IsPlaybackRate(double rate)
     return rate >= kMinRate && rate <= kMaxRate;
 }
 
-RecitationPlan::RecitationPlan(store::SharedState& state, host::Host& host) : m_state(state), m_host(host) {}
+RecitationPlan::RecitationPlan(store::SharedState& state, host::Host& host) : m_state(state), m_host(host) { }
 
 qint32 RecitationPlan::ayahRefOf(const QString& reference, const QString& which) const
 {
@@ -76,19 +79,20 @@ qint32 RecitationPlan::ayahRefOf(const QString& reference, const QString& which)
     if (!match.hasMatch())
         throw store::RefusedValue(
             QStringLiteral("The %1 verse \"%2\" is not a verse reference such as 2:255.").arg(which, reference));
-    store::RecordSet verse = m_state.gConnection->Open(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = ")
-                                                       + match.captured(1) + QStringLiteral(" AND AyahNo = ")
-                                                       + match.captured(2));
+    store::RecordSet verse
+        = m_state.gConnection->Open(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = ")
+            + match.captured(1) + QStringLiteral(" AND AyahNo = ") + match.captured(2));
     if (verse.RecordCount() <= 0)
-        throw store::RefusedValue(QStringLiteral("There is no verse %1:%2.").arg(match.captured(1).toInt()).arg(match.captured(2).toInt()));
+        throw store::RefusedValue(
+            QStringLiteral("There is no verse %1:%2.").arg(match.captured(1).toInt()).arg(match.captured(2).toInt()));
     verse.MoveFirst();
     return verse.value(0).toInt();
 }
 
 QString RecitationPlan::ReferenceOf(store::Connection& connection, qint32 ayahRef)
 {
-    store::RecordSet verse = connection.Open(
-        QStringLiteral("SELECT SurahNo, AyahNo FROM MD_Ayah_TAB WHERE AyahRef = %1").arg(ayahRef));
+    store::RecordSet verse
+        = connection.Open(QStringLiteral("SELECT SurahNo, AyahNo FROM MD_Ayah_TAB WHERE AyahRef = %1").arg(ayahRef));
     if (verse.RecordCount() <= 0)
         return {};
     verse.MoveFirst();
@@ -97,10 +101,10 @@ QString RecitationPlan::ReferenceOf(store::Connection& connection, qint32 ayahRe
 
 QString RecitationPlan::LastVerseOfChapter(store::Connection& connection, qint32 ayahRef)
 {
-    store::RecordSet verse = connection.Open(
-        QStringLiteral("SELECT SurahNo, MAX(AyahNo) FROM MD_Ayah_TAB WHERE SurahNo = "
-                       "(SELECT SurahNo FROM MD_Ayah_TAB WHERE AyahRef = %1) GROUP BY SurahNo")
-            .arg(ayahRef));
+    store::RecordSet verse
+        = connection.Open(QStringLiteral("SELECT SurahNo, MAX(AyahNo) FROM MD_Ayah_TAB WHERE SurahNo = "
+                                         "(SELECT SurahNo FROM MD_Ayah_TAB WHERE AyahRef = %1) GROUP BY SurahNo")
+                              .arg(ayahRef));
     if (verse.RecordCount() <= 0)
         return {};
     verse.MoveFirst();
@@ -112,12 +116,12 @@ std::vector<RecitationPlan::Verse> RecitationPlan::versesOf(const RecitationRequ
     const qint32 first = ayahRefOf(request.from, QStringLiteral("first"));
     const qint32 last = ayahRefOf(request.to, QStringLiteral("last"));
     if (first > last)
-        throw store::RefusedValue(
-            QStringLiteral("The range %1 to %2 ends before it starts.").arg(request.from.trimmed(), request.to.trimmed()));
-    store::RecordSet rows = m_state.gConnection->Open(
-        QStringLiteral("SELECT AyahRef, SurahNo, AyahNo FROM MD_Ayah_TAB WHERE AyahRef >= %1 AND AyahRef <= %2 ORDER BY AyahRef")
-            .arg(first)
-            .arg(last));
+        throw store::RefusedValue(QStringLiteral("The range %1 to %2 ends before it starts.")
+                                      .arg(request.from.trimmed(), request.to.trimmed()));
+    store::RecordSet rows = m_state.gConnection->Open(QStringLiteral(
+        "SELECT AyahRef, SurahNo, AyahNo FROM MD_Ayah_TAB WHERE AyahRef >= %1 AND AyahRef <= %2 ORDER BY AyahRef")
+                                                          .arg(first)
+                                                          .arg(last));
     std::vector<Verse> verses;
     verses.reserve(static_cast<std::size_t>(rows.RecordCount()));
     for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
@@ -244,8 +248,8 @@ QString RecitationPlan::selectedVoiceName()
     return voice.text(QStringLiteral("Master"));
 }
 
-std::optional<VerseRecording> RecitationPlan::FindRecording(store::SharedState& state, qint32 ayahRef,
-                                                            const std::function<void()>& yieldToEvents)
+std::optional<VerseRecording> RecitationPlan::FindRecording(
+    store::SharedState& state, qint32 ayahRef, const std::function<void()>& yieldToEvents)
 {
     QString storedFolder;
     {

@@ -30,7 +30,7 @@ struct RecitationRequest {
     // gap that is not a whole number in its range is refused
     // (store::RefusedValue) with a message saying which and why.
     static RecitationRequest fromText(const QString& from, const QString& to, const QString& verseRepeat,
-                                      const QString& rangeRepeat, const QString& gapMs);
+        const QString& rangeRepeat, const QString& gapMs);
 };
 
 // The lowest and highest playback rates, and whether a rate lies between.
@@ -89,8 +89,8 @@ public:
 
     // Where the verse lies in the selected voice's recording, or nothing when
     // the voice has none. `yieldToEvents` is called while files are searched.
-    static std::optional<VerseRecording> FindRecording(store::SharedState& state, qint32 ayahRef,
-                                                       const std::function<void()>& yieldToEvents);
+    static std::optional<VerseRecording> FindRecording(
+        store::SharedState& state, qint32 ayahRef, const std::function<void()>& yieldToEvents);
 
 private:
     struct Verse {

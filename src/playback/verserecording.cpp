@@ -34,8 +34,8 @@ QString otherTypeName(const QString& name)
 
 } // namespace
 
-LocatedFile LocateMediaFile(const QString& storedFolder, const QString& name,
-                            const std::function<void()>& yieldToEvents)
+LocatedFile LocateMediaFile(
+    const QString& storedFolder, const QString& name, const std::function<void()>& yieldToEvents)
 {
     LocatedFile found{presentFile(storedFolder, name), name};
     QString folder = storedFolder;

@@ -4,8 +4,8 @@
 
 #include <sqlite3.h>
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <bitset>
 #include <cstring>
 #include <memory>
@@ -251,10 +251,10 @@ struct FoldedPattern {
     // substring of the folded text, and the room that text is folded into.
     // How much of the text must be folded depends on the literal's letters:
     enum class Literal {
-        None,     // not of that shape
-        AsIs,     // no letter of the literal is the folded form of another: the text as it is
-        Ascii,    // only ASCII letters are: the text with its ASCII letters folded
-        Folded,   // the text folded whole
+        None, // not of that shape
+        AsIs, // no letter of the literal is the folded form of another: the text as it is
+        Ascii, // only ASCII letters are: the text with its ASCII letters folded
+        Folded, // the text folded whole
     };
     Literal literalKind = Literal::None;
     std::string literal;
@@ -305,8 +305,8 @@ FoldedPattern* foldPattern(sqlite3_value* value)
     std::string folded;
     std::size_t length = 0;
     const auto* bytes = sqlite3_value_text(value);
-    if (foldUtf8(bytes, std::size_t(sqlite3_value_bytes(value)), folded, length) && length > 2
-        && folded[0] == '%' && folded[length - 1] == '%') {
+    if (foldUtf8(bytes, std::size_t(sqlite3_value_bytes(value)), folded, length) && length > 2 && folded[0] == '%'
+        && folded[length - 1] == '%') {
         pattern->literal = folded.substr(1, length - 2);
         if (pattern->literal.find_first_of("%_") == std::string::npos)
             pattern->literalKind = literalKind(pattern->literal);
@@ -337,7 +337,7 @@ bool matches(FoldedPattern& pattern, sqlite3_value* textValue, QChar escape)
             // text is folded whole.
             const auto& intoAscii = foldTables().intoAscii;
             if (std::none_of(intoAscii.begin(), intoAscii.end(),
-                             [&](const std::string& letter) { return containsBytes(bytes, size, letter); })) {
+                    [&](const std::string& letter) { return containsBytes(bytes, size, letter); })) {
                 foldAsciiOnly(bytes, size, pattern.text);
                 return containsBytes(pattern.text, size, pattern.literal);
             }

@@ -48,14 +48,18 @@ bool isBooleanDeclaration(const char* declaredType)
 void appendValue(RowTable& table, sqlite3_stmt* query, int column)
 {
     switch (sqlite3_column_type(query, column)) {
-    case SQLITE_NULL: table.appendNull(); break;
+    case SQLITE_NULL:
+        table.appendNull();
+        break;
     case SQLITE_INTEGER:
         if (table.isBooleanColumn(column))
             table.appendBoolean(sqlite3_column_int64(query, column) != 0);
         else
             table.appendInteger(sqlite3_column_int64(query, column));
         break;
-    case SQLITE_FLOAT: table.appendReal(sqlite3_column_double(query, column)); break;
+    case SQLITE_FLOAT:
+        table.appendReal(sqlite3_column_double(query, column));
+        break;
     case SQLITE_BLOB: {
         const void* data = sqlite3_column_blob(query, column);
         table.appendBlob(data, sqlite3_column_bytes(query, column));
@@ -79,7 +83,8 @@ std::unique_ptr<Connection> Connection::open(const QString& databasePath)
 {
     const QFileInfo file(databasePath);
     if (!file.exists())
-        throw DbError(DbError::StatementRefused, QStringLiteral("The database file %1 does not exist.").arg(databasePath));
+        throw DbError(
+            DbError::StatementRefused, QStringLiteral("The database file %1 does not exist.").arg(databasePath));
     if (!file.isFile())
         throw DbError(DbError::StatementRefused, QStringLiteral("%1 is not a database file.").arg(databasePath));
 
@@ -92,7 +97,8 @@ std::unique_ptr<Connection> Connection::open(const QString& databasePath)
             const QString why = errorText(db.lastError());
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name);
-            throw DbError(DbError::StatementRefused, QStringLiteral("The database file %1 cannot be opened: %2").arg(databasePath, why));
+            throw DbError(DbError::StatementRefused,
+                QStringLiteral("The database file %1 cannot be opened: %2").arg(databasePath, why));
         }
         if (sqlite3* handle = sqliteHandle(db))
             registerCaseFoldingLike(handle);
@@ -126,7 +132,8 @@ RecordSet Connection::Open(const QString& statement)
     auto table = std::make_shared<RowTable>();
     const int columnCount = sqlite3_column_count(raw);
     for (int i = 0; i < columnCount; ++i)
-        table->addColumn(QString::fromUtf8(sqlite3_column_name(raw, i)), isBooleanDeclaration(sqlite3_column_decltype(raw, i)));
+        table->addColumn(
+            QString::fromUtf8(sqlite3_column_name(raw, i)), isBooleanDeclaration(sqlite3_column_decltype(raw, i)));
     int status = SQLITE_ROW;
     while ((status = sqlite3_step(raw)) == SQLITE_ROW) {
         for (int i = 0; i < columnCount; ++i)

@@ -19,7 +19,7 @@ using Op = Criterion::Op;
 
 class Parser {
 public:
-    explicit Parser(const QString& text) : m_text(text) {}
+    explicit Parser(const QString& text) : m_text(text) { }
 
     std::unique_ptr<Node> parseAll()
     {
@@ -190,21 +190,27 @@ bool likeMatches(const QString& text, const QString& pattern)
             rx += QRegularExpression::escape(QString(c));
     }
     const QRegularExpression re(QRegularExpression::anchoredPattern(rx),
-                                QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     return re.match(text).hasMatch();
 }
 
-template <typename T>
-bool applyOrder(const T& a, Op op, const T& b)
+template <typename T> bool applyOrder(const T& a, Op op, const T& b)
 {
     switch (op) {
-    case Op::Equal: return a == b;
-    case Op::NotEqual: return a != b;
-    case Op::Less: return a < b;
-    case Op::LessEqual: return a <= b;
-    case Op::Greater: return a > b;
-    case Op::GreaterEqual: return a >= b;
-    case Op::Like: return false;
+    case Op::Equal:
+        return a == b;
+    case Op::NotEqual:
+        return a != b;
+    case Op::Less:
+        return a < b;
+    case Op::LessEqual:
+        return a <= b;
+    case Op::Greater:
+        return a > b;
+    case Op::GreaterEqual:
+        return a >= b;
+    case Op::Like:
+        return false;
     }
     return false;
 }

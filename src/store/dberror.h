@@ -20,7 +20,7 @@ public:
     // Asked for data that the database does not hold (raised by playback).
     static constexpr int NoData = -2147217904;
 
-    DbError(int number, const QString& description) : Error(Kind::Database, description), m_number(number) {}
+    DbError(int number, const QString& description) : Error(Kind::Database, description), m_number(number) { }
 
     int number() const { return m_number; }
     const QString& description() const { return message(); }
@@ -33,7 +33,7 @@ private:
 // whole number, say). Nothing was changed; the message tells the user why.
 class RefusedValue : public Error {
 public:
-    explicit RefusedValue(const QString& message) : Error(Kind::Refused, message) {}
+    explicit RefusedValue(const QString& message) : Error(Kind::Refused, message) { }
 };
 
 } // namespace tilvora::store

@@ -18,7 +18,8 @@ const QString kSelectedTextProgramsQuery = QStringLiteral(
 
 void SelectedProgramIds(SharedState& state)
 {
-    RecordSet selected = state.gConnection->Open(kSelectedTextProgramsQuery + QStringLiteral("True") + QStringLiteral(")"));
+    RecordSet selected
+        = state.gConnection->Open(kSelectedTextProgramsQuery + QStringLiteral("True") + QStringLiteral(")"));
     state.gSelectedIds = JoinFieldValues(selected, kDef, kDef);
     state.gPrograms = state.gConnection->Open(kProgramListQuery);
 }
@@ -27,8 +28,9 @@ void OpenProgramDetails(SharedState& state, const QString& masterId)
 {
     const qint32 id = requireWholeNumber(masterId, QStringLiteral("program id"));
     state.gDetails = RecordSet();
-    state.gDetails = state.gConnection->Open(QStringLiteral("SELECT     AyahRef, Data, DataPos, DataRef From AP_Detail_TAB  Where (MasterID = ")
-                                             + QString::number(id) + QStringLiteral(")   ORDER BY AyahRef"));
+    state.gDetails = state.gConnection->Open(
+        QStringLiteral("SELECT     AyahRef, Data, DataPos, DataRef From AP_Detail_TAB  Where (MasterID = ")
+        + QString::number(id) + QStringLiteral(")   ORDER BY AyahRef"));
 }
 
 namespace {

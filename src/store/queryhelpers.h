@@ -31,7 +31,7 @@ QString JoinMatchingVerses(RecordSet& records, const QString& searchText);
 // Moves to the first row whose key column equals the key value (compared by
 // value) and returns its result column. With no such row the record set is
 // left past its end and reading the result fails with NoCurrentRecord.
-QVariant LookupField(RecordSet& records, const QString& keyColumn, const QString& keyValue,
-                     const QString& resultColumn);
+QVariant LookupField(
+    RecordSet& records, const QString& keyColumn, const QString& keyValue, const QString& resultColumn);
 
 } // namespace tilvora::store

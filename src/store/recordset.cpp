@@ -32,14 +32,16 @@ void RecordSet::showAllRows()
 void RecordSet::MoveFirst()
 {
     if (m_visible.empty())
-        throw DbError(DbError::NoCurrentRecord, QStringLiteral("There is no record to move to: the record set is empty."));
+        throw DbError(
+            DbError::NoCurrentRecord, QStringLiteral("There is no record to move to: the record set is empty."));
     m_position = 0;
 }
 
 void RecordSet::MoveNext()
 {
     if (Eof())
-        throw DbError(DbError::NoCurrentRecord, QStringLiteral("There is no next record: the record set is past its end."));
+        throw DbError(
+            DbError::NoCurrentRecord, QStringLiteral("There is no next record: the record set is past its end."));
     ++m_position;
 }
 
@@ -82,7 +84,8 @@ int RecordSet::fieldCount() const
 QString RecordSet::fieldName(int position) const
 {
     if (position < 0 || position >= fieldCount())
-        throw DbError(DbError::ItemNotFound, QStringLiteral("The record set has no field at position %1.").arg(position));
+        throw DbError(
+            DbError::ItemNotFound, QStringLiteral("The record set has no field at position %1.").arg(position));
     return m_table->columns().at(position);
 }
 
@@ -110,7 +113,7 @@ void RecordSet::requireCurrentRow() const
 {
     if (Eof())
         throw DbError(DbError::NoCurrentRecord,
-                      QStringLiteral("There is no current record: the record set is empty or past its end."));
+            QStringLiteral("There is no current record: the record set is empty or past its end."));
 }
 
 QVariant RecordSet::value(const QString& name) const
@@ -126,7 +129,8 @@ QVariant RecordSet::value(int position) const
 const RowTable::Cell& RecordSet::cell(int position) const
 {
     if (position < 0 || position >= fieldCount())
-        throw DbError(DbError::ItemNotFound, QStringLiteral("The record set has no field at position %1.").arg(position));
+        throw DbError(
+            DbError::ItemNotFound, QStringLiteral("The record set has no field at position %1.").arg(position));
     requireCurrentRow();
     return m_table->cell(m_visible[m_position], position);
 }
@@ -149,9 +153,12 @@ bool RecordSet::rowMatches(std::size_t row, const Criterion& criterion) const
         bool operator()(const Criterion::Node& node) const
         {
             switch (node.kind) {
-            case Criterion::Node::Kind::And: return (*this)(*node.left) && (*this)(*node.right);
-            case Criterion::Node::Kind::Or: return (*this)(*node.left) || (*this)(*node.right);
-            case Criterion::Node::Kind::Compare: break;
+            case Criterion::Node::Kind::And:
+                return (*this)(*node.left) && (*this)(*node.right);
+            case Criterion::Node::Kind::Or:
+                return (*this)(*node.left) || (*this)(*node.right);
+            case Criterion::Node::Kind::Compare:
+                break;
             }
             if (node.fieldIndex < 0)
                 node.fieldIndex = records.requireField(node.field);
@@ -167,9 +174,12 @@ QString variantText(const QVariant& value)
     if (value.isNull())
         return QString();
     switch (value.typeId()) {
-    case QMetaType::Bool: return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    case QMetaType::Double: return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
-    default: return value.toString();
+    case QMetaType::Bool:
+        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case QMetaType::Double:
+        return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
+    default:
+        return value.toString();
     }
 }
 

@@ -19,12 +19,18 @@ constexpr char kEmptyText[] = "";
 QVariant RowTable::Cell::toVariant() const
 {
     switch (m_kind) {
-    case Kind::Null: return QVariant();
-    case Kind::Integer: return QVariant(m_integer);
-    case Kind::Boolean: return QVariant(m_integer != 0);
-    case Kind::Real: return QVariant(m_real);
-    case Kind::Text: return QVariant(QString::fromUtf8(bytes()));
-    case Kind::Blob: return QVariant(QByteArray(m_bytes, m_size));
+    case Kind::Null:
+        return QVariant();
+    case Kind::Integer:
+        return QVariant(m_integer);
+    case Kind::Boolean:
+        return QVariant(m_integer != 0);
+    case Kind::Real:
+        return QVariant(m_real);
+    case Kind::Text:
+        return QVariant(QString::fromUtf8(bytes()));
+    case Kind::Blob:
+        return QVariant(QByteArray(m_bytes, m_size));
     }
     return QVariant();
 }

@@ -61,8 +61,10 @@ qint32 requireWholeNumber(const QString& value, const QString& what, const QStri
     const WholeNumber number = readWholeNumber(value);
     if (number.value)
         return *number.value;
-    const QString why = number.outOfRange ? QStringLiteral("\" is out of range") : QStringLiteral("\" is not a whole number");
-    throw RefusedValue(QStringLiteral("The ") + what + QStringLiteral(" \"") + value + why + consequence + QLatin1Char('.'));
+    const QString why
+        = number.outOfRange ? QStringLiteral("\" is out of range") : QStringLiteral("\" is not a whole number");
+    throw RefusedValue(
+        QStringLiteral("The ") + what + QStringLiteral(" \"") + value + why + consequence + QLatin1Char('.'));
 }
 
 bool holdsControlCharacter(const QString& text)

@@ -16,8 +16,8 @@ inline const QString kProgramListQuery = QStringLiteral(
     "AP_TypesMaster_TAB.MasterTypeID ORDER BY AP_Master_TAB.MasterTypeID, AP_Master_TAB.SortOrderUser");
 
 // Every start shows the default selection and order again.
-inline const QString kRestoreDefaultsStatement =
-    QStringLiteral("UPDATE AP_Master_TAB SET UserSelection = DefaultSelection, SortOrderUser = SortOrderDef");
+inline const QString kRestoreDefaultsStatement
+    = QStringLiteral("UPDATE AP_Master_TAB SET UserSelection = DefaultSelection, SortOrderUser = SortOrderDef");
 
 // A text placed between single quotes in a statement, apostrophes doubled so
 // that an apostrophe in the text finds what it means.

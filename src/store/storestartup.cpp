@@ -44,8 +44,9 @@ void StartStore(SharedState& state, const QString& appFolder)
     state.gAppFolder = normalizedAppFolder(appFolder);
     state.gPrograms = RecordSet();
 
-    const QString databasePath =
-        state.gAppFolder.endsWith(QLatin1Char('/')) ? state.gAppFolder + kDatabaseName : state.gAppFolder + QLatin1Char('/') + kDatabaseName;
+    const QString databasePath = state.gAppFolder.endsWith(QLatin1Char('/'))
+        ? state.gAppFolder + kDatabaseName
+        : state.gAppFolder + QLatin1Char('/') + kDatabaseName;
     if (!QFileInfo::exists(databasePath))
         throw StartupError(QStringLiteral("The content database %1 was not found. Tilvora needs its content database "
                                           "DIC.DAT in the application folder %2.")
@@ -53,19 +54,22 @@ void StartStore(SharedState& state, const QString& appFolder)
     try {
         state.gConnection = Connection::open(databasePath);
     } catch (const DbError& error) {
-        throw StartupError(QStringLiteral("The content database %1 cannot be opened: %2").arg(databasePath, error.description()));
+        throw StartupError(
+            QStringLiteral("The content database %1 cannot be opened: %2").arg(databasePath, error.description()));
     }
 
     const auto failure = [&databasePath](const DbError& error) {
         const QString& why = error.description();
         if (isNotADatabase(why))
-            return StartupError(QStringLiteral("The file %1 is not a Tilvora content database (%2).").arg(databasePath, why));
+            return StartupError(
+                QStringLiteral("The file %1 is not a Tilvora content database (%2).").arg(databasePath, why));
         if (isWriteFailure(why))
-            return StartupError(QStringLiteral("The content database %1 cannot be written (%2). Tilvora stores your choices in it; "
-                                               "make sure no other program holds it and that it is writable, then start again.")
-                                    .arg(databasePath, why));
-        return StartupError(
-            QStringLiteral("The content database %1 lacks a table or column that Tilvora needs (%2).").arg(databasePath, why));
+            return StartupError(
+                QStringLiteral("The content database %1 cannot be written (%2). Tilvora stores your choices in it; "
+                               "make sure no other program holds it and that it is writable, then start again.")
+                    .arg(databasePath, why));
+        return StartupError(QStringLiteral("The content database %1 lacks a table or column that Tilvora needs (%2).")
+                                .arg(databasePath, why));
     };
     try {
         state.gPrograms = state.gConnection->Open(kProgramListQuery);

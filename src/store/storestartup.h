@@ -10,7 +10,7 @@ namespace tilvora::store {
 // A failure that ends start-up; the message says in plain words what is wrong.
 class StartupError : public Error {
 public:
-    explicit StartupError(const QString& message) : Error(Kind::Startup, message) {}
+    explicit StartupError(const QString& message) : Error(Kind::Startup, message) { }
 };
 
 // The store steps of start-up: records the application folder, opens

@@ -56,8 +56,8 @@ QString siblingPath(const QString& folder, const QString& suffix)
 } // namespace
 
 UserFolder::UserFolder(const QString& installedFolder, const QString& ownFolder)
-    : m_installed(QDir::cleanPath(QFileInfo(installedFolder).absoluteFilePath()))
-    , m_own(QDir::cleanPath(QFileInfo(ownFolder).absoluteFilePath()))
+    : m_installed(QDir::cleanPath(QFileInfo(installedFolder).absoluteFilePath())),
+      m_own(QDir::cleanPath(QFileInfo(ownFolder).absoluteFilePath()))
 {
 }
 
@@ -98,7 +98,8 @@ QString UserFolder::contentStamp() const
 // content; the rest of the reader's folder is the reader's.
 QStringList UserFolder::contentNames() const
 {
-    QStringList names = QDir(m_installed).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QStringList names
+        = QDir(m_installed).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     names << kStampName;
     return names;
 }
@@ -153,7 +154,8 @@ void UserFolder::recoverInterruptedUpdate() const
     const QString prefix = QLatin1Char('.') + own.fileName();
     for (const QString& name : parent.entryList({prefix + QStringLiteral("-new-*")}, QDir::Dirs | QDir::Hidden))
         QDir(parent.filePath(name)).removeRecursively();
-    const QStringList asides = parent.entryList({prefix + QStringLiteral("-old-*")}, QDir::Dirs | QDir::Hidden, QDir::Time);
+    const QStringList asides
+        = parent.entryList({prefix + QStringLiteral("-old-*")}, QDir::Dirs | QDir::Hidden, QDir::Time);
     if (!asides.isEmpty() && !own.exists())
         QDir().rename(parent.filePath(asides.first()), m_own);
 }
@@ -175,15 +177,17 @@ bool UserFolder::copyReaderFiles(const QString& staging, QString* error) const
     if (!QFileInfo(m_own).isDir())
         return true;
     const QStringList content = contentNames();
-    const QStringList names = QDir(m_own).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList names
+        = QDir(m_own).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& name : names) {
         if (content.contains(name))
             continue;
         std::error_code failure;
         fs::copy(pathOf(m_own + QLatin1Char('/') + name), pathOf(staging + QLatin1Char('/') + name),
-                 fs::copy_options::recursive | fs::copy_options::copy_symlinks, failure);
+            fs::copy_options::recursive | fs::copy_options::copy_symlinks, failure);
         if (failure) {
-            *error = QStringLiteral("%1 cannot be copied into the new folder: %2").arg(m_own + QLatin1Char('/') + name, plainWords(failure));
+            *error = QStringLiteral("%1 cannot be copied into the new folder: %2")
+                         .arg(m_own + QLatin1Char('/') + name, plainWords(failure));
             return false;
         }
     }
@@ -199,7 +203,8 @@ bool UserFolder::copyContent(const QString& staging, QString* error) const
         if (!failure)
             fs::permissions(copy, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, failure);
         if (failure) {
-            *error = QStringLiteral("%1 cannot be copied into %2: %3").arg(file.absoluteFilePath(), staging, plainWords(failure));
+            *error = QStringLiteral("%1 cannot be copied into %2: %3")
+                         .arg(file.absoluteFilePath(), staging, plainWords(failure));
             return false;
         }
     }
@@ -218,7 +223,8 @@ bool UserFolder::ensureMediaLink(const QString& folder, QString* error) const
     std::error_code failure;
     fs::create_directory_symlink(pathOf(media), pathOf(link), failure);
     if (failure) {
-        *error = QStringLiteral("The link %1 to the installed recordings cannot be made: %2").arg(link, plainWords(failure));
+        *error = QStringLiteral("The link %1 to the installed recordings cannot be made: %2")
+                     .arg(link, plainWords(failure));
         return false;
     }
     return true;
@@ -246,15 +252,18 @@ bool UserFolder::keepVoiceFolders(const QString& staging, QString* error) const
             query.prepare(QStringLiteral("ATTACH DATABASE ? AS previous"));
             query.addBindValue(previous);
             const bool attached = query.exec()
-                && query.exec(QStringLiteral("SELECT count(*) FROM previous.AP_Master_TAB JOIN previous.AP_TypesMaster_TAB "
-                                             "USING (MasterTypeID) WHERE SysTerm = 'VOICE'"));
+                && query.exec(
+                    QStringLiteral("SELECT count(*) FROM previous.AP_Master_TAB JOIN previous.AP_TypesMaster_TAB "
+                                   "USING (MasterTypeID) WHERE SysTerm = 'VOICE'"));
             if (!attached) {
                 unreadable = true;
                 failure = query.lastError().text();
             } else if (!query.exec(QStringLiteral(
                            "UPDATE main.AP_Master_TAB SET Data = ("
-                           "  SELECT coalesce(old.Data, '') FROM previous.AP_Master_TAB old WHERE old.MasterID = AP_Master_TAB.MasterID) "
-                           "WHERE MasterTypeID IN (SELECT MasterTypeID FROM main.AP_TypesMaster_TAB WHERE SysTerm = 'VOICE') "
+                           "  SELECT coalesce(old.Data, '') FROM previous.AP_Master_TAB old WHERE old.MasterID = "
+                           "AP_Master_TAB.MasterID) "
+                           "WHERE MasterTypeID IN (SELECT MasterTypeID FROM main.AP_TypesMaster_TAB WHERE SysTerm = "
+                           "'VOICE') "
                            "AND MasterID IN (SELECT old.MasterID FROM previous.AP_Master_TAB old "
                            "  JOIN previous.AP_TypesMaster_TAB oldType ON oldType.MasterTypeID = old.MasterTypeID "
                            "  WHERE oldType.SysTerm = 'VOICE')"))) {
@@ -269,14 +278,15 @@ bool UserFolder::keepVoiceFolders(const QString& staging, QString* error) const
     if (unreadable) {
         std::error_code copyFailure;
         fs::copy_file(pathOf(previous), pathOf(staging + QLatin1Char('/') + kUnreadableDatabaseName),
-                      fs::copy_options::overwrite_existing, copyFailure);
+            fs::copy_options::overwrite_existing, copyFailure);
         if (!copyFailure)
             return true;
         failure += QStringLiteral("; ") + plainWords(copyFailure);
     }
     if (failure.isEmpty())
         return true;
-    *error = QStringLiteral("The voice folders of %1 cannot be carried into the new content: %2").arg(previous, failure);
+    *error
+        = QStringLiteral("The voice folders of %1 cannot be carried into the new content: %2").arg(previous, failure);
     return false;
 }
 

@@ -23,8 +23,8 @@ VerseName NameVerse(Connection& connection, qint32 ayahRef)
 {
     VerseName name;
     name.ayahRef = ayahRef;
-    RecordSet verse = connection.Open(
-        QStringLiteral("SELECT SurahNo, AyahNo FROM MD_Ayah_TAB WHERE AyahRef = %1").arg(ayahRef));
+    RecordSet verse
+        = connection.Open(QStringLiteral("SELECT SurahNo, AyahNo FROM MD_Ayah_TAB WHERE AyahRef = %1").arg(ayahRef));
     if (verse.RecordCount() <= 0)
         return name;
     verse.MoveFirst();

@@ -102,14 +102,14 @@ AboutWindow::AboutWindow(QWidget* parent)
     // The header lies on the picture's green band, right of its medallion.
     const int band = std::min(122, height() * 24 / 100);
     const int textLeft = band * 80 / 100 + 44;
-    auto* name = headerLabel(this, QStringLiteral("lblName"), QStringLiteral("Tilvora"), serif(34, true),
-                             palette::kCream);
+    auto* name
+        = headerLabel(this, QStringLiteral("lblName"), QStringLiteral("Tilvora"), serif(34, true), palette::kCream);
     name->setGeometry(textLeft, 6, 360, 50);
-    auto* role = headerLabel(this, QStringLiteral("lblRole"), tr("Quran reader and recitation player"), serif(17),
-                             palette::kPaleGold);
+    auto* role = headerLabel(
+        this, QStringLiteral("lblRole"), tr("Quran reader and recitation player"), serif(17), palette::kPaleGold);
     role->setGeometry(textLeft, 54, 400, 26);
-    auto* version = headerLabel(this, QStringLiteral("lblVersion"), SplashWindow::versionText(), formFont(9),
-                                palette::kPaleGold);
+    auto* version
+        = headerLabel(this, QStringLiteral("lblVersion"), SplashWindow::versionText(), formFont(9), palette::kPaleGold);
     version->setGeometry(textLeft, 82, 400, 20);
 
     // The credits are written on the picture's page.
@@ -135,9 +135,9 @@ AboutWindow::AboutWindow(QWidget* parent)
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* note = headerLabel(this, QStringLiteral("lblNote"),
-                             tr("Artwork and program by the Tilvora developers. Most translations are for "
-                                "non-commercial use only."),
-                             formFont(8), 0x5b5030);
+        tr("Artwork and program by the Tilvora developers. Most translations are for "
+           "non-commercial use only."),
+        formFont(8), 0x5b5030);
     note->setGeometry(page.left() + 22, close->y(), close->x() - page.left() - 32, close->height());
     note->setWordWrap(true);
 }
@@ -163,8 +163,8 @@ void AboutWindow::showEvent(QShowEvent* event)
 void AboutWindow::paintEvent(QPaintEvent*)
 {
     const qreal ratio = devicePixelRatioF();
-    if (m_picture.isNull() || m_picture.deviceIndependentSize().toSize() != size() ||
-        !qFuzzyCompare(m_picture.devicePixelRatio(), ratio))
+    if (m_picture.isNull() || m_picture.deviceIndependentSize().toSize() != size()
+        || !qFuzzyCompare(m_picture.devicePixelRatio(), ratio))
         m_picture = aboutPixmap(size(), ratio);
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_picture);

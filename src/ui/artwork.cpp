@@ -49,7 +49,7 @@ QPixmap blankPixmap(const QSize& size, qreal devicePixelRatio)
 {
     const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1;
     QPixmap pixmap(QSize(std::max(1, static_cast<int>(std::ceil(size.width() * ratio))),
-                         std::max(1, static_cast<int>(std::ceil(size.height() * ratio)))));
+        std::max(1, static_cast<int>(std::ceil(size.height() * ratio)))));
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     return pixmap;
@@ -169,7 +169,8 @@ void drawMedallion(QPainter& painter, const QPointF& centre, qreal radius)
     painter.drawEllipse(centre, radius * 0.40, radius * 0.40);
 
     painter.setPen(Qt::NoPen);
-    painter.setBrush(goldGradient(centre - QPointF(radius * 0.3, radius * 0.3), centre + QPointF(radius * 0.3, radius * 0.3)));
+    painter.setBrush(
+        goldGradient(centre - QPointF(radius * 0.3, radius * 0.3), centre + QPointF(radius * 0.3, radius * 0.3)));
     painter.drawPath(eightPointStar(centre, radius * 0.27, 22.5));
     painter.setBrush(colour(palette::kDeepGreen));
     painter.drawEllipse(centre, radius * 0.07, radius * 0.07);
@@ -183,7 +184,8 @@ void drawGreenPanel(QPainter& painter, const QRectF& rect, qreal cornerRadius, q
     QPainterPath shape;
     shape.addRoundedRect(rect, cornerRadius, cornerRadius);
 
-    QRadialGradient field(rect.center() - QPointF(rect.width() * 0.18, 0), std::max(rect.width(), rect.height()) * 0.75);
+    QRadialGradient field(
+        rect.center() - QPointF(rect.width() * 0.18, 0), std::max(rect.width(), rect.height()) * 0.75);
     field.setColorAt(0.0, colour(palette::kTeal));
     field.setColorAt(0.55, colour(palette::kGreen));
     field.setColorAt(1.0, colour(palette::kDeepGreen));
@@ -431,21 +433,21 @@ QPixmap splashPixmap(const QSize& size, qreal devicePixelRatio)
     const QPointF medal(panel.left() + panel.height() * 0.5 + 6, panel.center().y());
     drawMedallion(painter, medal, radius);
 
-    const QRectF text(medal.x() + radius + 14, panel.top() + 10, panel.right() - 16 - (medal.x() + radius + 14),
-                      panel.height() - 20);
+    const QRectF text(
+        medal.x() + radius + 14, panel.top() + 10, panel.right() - 16 - (medal.x() + radius + 14), panel.height() - 20);
     const qreal unit = panel.height() / 195.0;
     drawGoldText(painter, QRectF(text.left(), text.top() + 2 * unit, text.width(), 88 * unit), tilawaWord(),
-                 amiri(58 * unit), Qt::AlignHCenter | Qt::AlignVCenter);
-    drawStarRule(painter, QPointF(text.center().x(), text.top() + 98 * unit), text.width() * 0.42,
-                 colour(palette::kGold));
+        amiri(58 * unit), Qt::AlignHCenter | Qt::AlignVCenter);
+    drawStarRule(
+        painter, QPointF(text.center().x(), text.top() + 98 * unit), text.width() * 0.42, colour(palette::kGold));
     painter.setFont(amiri(30 * unit, true));
     painter.setPen(colour(palette::kCream));
     painter.drawText(QRectF(text.left(), text.top() + 104 * unit, text.width(), 38 * unit), Qt::AlignCenter,
-                     QStringLiteral("Tilvora"));
+        QStringLiteral("Tilvora"));
     painter.setFont(amiri(12.5 * unit));
     painter.setPen(colour(palette::kPaleGold));
     painter.drawText(QRectF(text.left(), text.top() + 142 * unit, text.width(), 20 * unit), Qt::AlignCenter,
-                     QStringLiteral("Quran reader and recitation player"));
+        QStringLiteral("Quran reader and recitation player"));
     return pixmap;
 }
 
@@ -476,7 +478,7 @@ QPixmap aboutPixmap(const QSize& size, qreal devicePixelRatio)
     const qreal radius = bandHeight * 0.40;
     drawMedallion(painter, QPointF(radius + 22, bandHeight / 2 - 2), radius);
     drawGoldText(painter, QRectF(w - 250, 4, 226, bandHeight - 12), tilawaWord(), amiri(bandHeight * 0.50),
-                 Qt::AlignRight | Qt::AlignVCenter);
+        Qt::AlignRight | Qt::AlignVCenter);
 
     // The page the credits are written on.
     const QRectF page(22, bandHeight + 16, w - 44, h - bandHeight - 16 - 20);
@@ -493,7 +495,7 @@ QPixmap aboutPixmap(const QSize& size, qreal devicePixelRatio)
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour(palette::kGold));
     for (const QPointF& corner : {page.topLeft() + QPointF(12, 12), page.topRight() + QPointF(-12, 12),
-                                  page.bottomLeft() + QPointF(12, -12), page.bottomRight() + QPointF(-12, -12)})
+             page.bottomLeft() + QPointF(12, -12), page.bottomRight() + QPointF(-12, -12)})
         painter.drawPath(eightPointStar(corner, 5, 22.5));
     painter.restore();
     return pixmap;

@@ -130,7 +130,10 @@ QWebEngineProfile* createPaneProfile(const QString& appFolder, QObject* parent)
 }
 
 PanePage::PanePage(Pane pane, QWebEngineProfile* profile, const QString& appFolder, QObject* parent)
-    : QWebEnginePage(profile, parent), m_pane(pane), m_bridge(new PaneBridge(this)), m_channel(new QWebChannel(this)),
+    : QWebEnginePage(profile, parent),
+      m_pane(pane),
+      m_bridge(new PaneBridge(this)),
+      m_channel(new QWebChannel(this)),
       m_appFolder(appFolder)
 {
     m_channel->registerObject(QStringLiteral("tilvoraPane"), m_bridge);
@@ -177,7 +180,7 @@ void PanePage::installScripts()
     config.insert(QStringLiteral("useChannel"), useChannel);
     const QString source = QStringLiteral("(function (config) {\n%1\n})(%2);")
                                .arg(resourceText(QStringLiteral(":/tilvora/panes/panecompat.js")),
-                                    QString::fromUtf8(QJsonDocument(config).toJson(QJsonDocument::Compact)));
+                                   QString::fromUtf8(QJsonDocument(config).toJson(QJsonDocument::Compact)));
     QWebEngineScript compatScript;
     compatScript.setName(QStringLiteral("tilvora-compat"));
     compatScript.setSourceCode(source);

@@ -14,7 +14,7 @@ namespace {
 void reportStartupFailure(const QString& message)
 {
     QMessageBox box(QMessageBox::Critical, DesktopSession::startupFailureTitle(),
-                    QStringLiteral("Tilvora cannot start.\n\n%1").arg(message), QMessageBox::Ok);
+        QStringLiteral("Tilvora cannot start.\n\n%1").arg(message), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -46,8 +46,11 @@ std::vector<playback::CatalogueEntry> DownloadDialog::shippedCatalogue()
 }
 
 DownloadDialog::DownloadDialog(store::Connection& connection, FolderForVoice folderForVoice, QWidget* parent)
-    : QDialog(parent), m_connection(connection), m_folderForVoice(std::move(folderForVoice)),
-      m_entries(shippedCatalogue()), m_download(new playback::RecitationDownload(this))
+    : QDialog(parent),
+      m_connection(connection),
+      m_folderForVoice(std::move(folderForVoice)),
+      m_entries(shippedCatalogue()),
+      m_download(new playback::RecitationDownload(this))
 {
     setObjectName(QStringLiteral("DownloadDialog"));
     setWindowTitle(tr("Download recitation"));
@@ -163,7 +166,8 @@ void DownloadDialog::start()
     std::vector<playback::DownloadFile> files;
     QString folder;
     try {
-        files = playback::DownloadFiles(m_connection, m_base->text(), layout, m_fromChapter->value(), m_toChapter->value());
+        files = playback::DownloadFiles(
+            m_connection, m_base->text(), layout, m_fromChapter->value(), m_toChapter->value());
         const QString reciter = fromCatalogue
             ? QUrl(m_entries[static_cast<std::size_t>(entry)].base).adjusted(QUrl::StripTrailingSlash).fileName()
             : QUrl(m_base->text().trimmed()).adjusted(QUrl::StripTrailingSlash).fileName();

@@ -1,33 +1,33 @@
 #include "mainwindow.h"
 
 #include "navigation/mainwindowlogic.h"
-#include "ui/aboutwindow.h"
-#include "ui/artwork.h"
 #include "playback/recitationdownload.h"
 #include "playback/recitationplan.h"
 #include "store/sharedstate.h"
+#include "ui/aboutwindow.h"
+#include "ui/artwork.h"
 #include "ui/browserpane.h"
 #include "ui/downloaddialog.h"
-#include "ui/repeatdialog.h"
 #include "ui/playerstrip.h"
 #include "ui/qthost.h"
 #include "ui/readingcomfort.h"
 #include "ui/readingplace.h"
+#include "ui/repeatdialog.h"
 #include "ui/usersettings.h"
 #include "version.h"
 
-#include <QCloseEvent>
-#include <QFile>
-#include <QLabel>
-#include <QTimer>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QCursor>
+#include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QMoveEvent>
 #include <QResizeEvent>
+#include <QTimer>
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
@@ -41,8 +41,8 @@ using namespace layout;
 
 namespace {
 
-constexpr std::array<Pane, 6> kPanes{Pane::WebSearch, Pane::WebSurah, Pane::WebWord,
-                                     Pane::WebSubject, Pane::WebControl, Pane::WebMain};
+constexpr std::array<Pane, 6> kPanes{
+    Pane::WebSearch, Pane::WebSurah, Pane::WebWord, Pane::WebSubject, Pane::WebControl, Pane::WebMain};
 
 std::size_t paneIndex(Pane pane)
 {
@@ -65,7 +65,8 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     setWindowTitle(QStringLiteral(" .:: Tilvora (version %1) ::.").arg(shownVersion()));
     setWindowIcon(appIcon());
     QFont windowFont(QStringLiteral("Tahoma"));
-    windowFont.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+    windowFont.setFamilies(
+        {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
     windowFont.setPointSizeF(8.25);
     setFont(windowFont);
 
@@ -110,9 +111,9 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     // its icon, the small emblem and the banner side by side; and room for
     // a few lines of reading above the player.
     const auto& designed = m_layout;
-    const double searchRow = designed.control(PaneControl::LblSearch).width + designed.control(PaneControl::WebSearch).width
-        + designed.control(PaneControl::PicSearch).width + designed.control(PaneControl::Image1).width
-        + designed.control(PaneControl::ImgBanner).width;
+    const double searchRow = designed.control(PaneControl::LblSearch).width
+        + designed.control(PaneControl::WebSearch).width + designed.control(PaneControl::PicSearch).width
+        + designed.control(PaneControl::Image1).width + designed.control(PaneControl::ImgBanner).width;
     setMinimumSize(static_cast<int>(std::ceil(searchRow * pixels)) + 4, 480);
     resize(static_cast<int>(std::lround(13500 * pixels)), static_cast<int>(std::lround(10500 * pixels)));
 }
@@ -157,7 +158,7 @@ void MainWindow::connectPane(PanePage* page)
         return true;
     });
     connect(page->bridge(), &PaneBridge::contextMenuRequested, this,
-            [this, pane] { handleEvent([&] { m_logic->contextMenu(pane); }); });
+        [this, pane] { handleEvent([&] { m_logic->contextMenu(pane); }); });
     connect(page->bridge(), &PaneBridge::doubleClicked, this, [this, pane](const QString& id) {
         if (pane == Pane::WebMain) {
             handleEvent([&] { m_logic->readingPageDoubleClick(id); });
@@ -165,10 +166,10 @@ void MainWindow::connectPane(PanePage* page)
         }
     });
     connect(page->bridge(), &PaneBridge::verseMenuRequested, this,
-            [this, pane](const QString& id, const QStringList& texts, const QString& selectedText) {
-                if (pane == Pane::WebMain)
-                    handleEvent([&] { showVerseMenu(id, texts, selectedText); });
-            });
+        [this, pane](const QString& id, const QStringList& texts, const QString& selectedText) {
+            if (pane == Pane::WebMain)
+                handleEvent([&] { showVerseMenu(id, texts, selectedText); });
+        });
     // A page's request for a new window width (window.resizeTo and the like).
     if (pane == Pane::WebControl || pane == Pane::WebMain) {
         connect(page, &QWebEnginePage::geometryChangeRequested, this, [this, pane](const QRect& geometry) {
@@ -190,22 +191,23 @@ void MainWindow::addCopyActions()
 {
     const auto copy = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
     m_verseMenu.add({QStringLiteral("MnuCopySelection"), QStringLiteral("&Copy"),
-                     [](const VerseUnderPointer& clicked) { return !clicked.selectedText.isEmpty(); },
-                     [copy](const VerseUnderPointer& clicked) { copy(clicked.selectedText); }});
+        [](const VerseUnderPointer& clicked) { return !clicked.selectedText.isEmpty(); },
+        [copy](const VerseUnderPointer& clicked) { copy(clicked.selectedText); }});
     m_verseMenu.add({QStringLiteral("MnuCopyVerse"), QStringLiteral("Copy &verse"), {},
-                     [copy](const VerseUnderPointer& clicked) { copy(VerseMenu::verseText(clicked)); }});
+        [copy](const VerseUnderPointer& clicked) { copy(VerseMenu::verseText(clicked)); }});
     m_verseMenu.add({QStringLiteral("MnuCopyReference"), QStringLiteral("Copy &reference"), {},
-                     [copy](const VerseUnderPointer& clicked) { copy(VerseMenu::referenceText(clicked)); }});
+        [copy](const VerseUnderPointer& clicked) { copy(VerseMenu::referenceText(clicked)); }});
 }
 
 void MainWindow::addRecitationActions()
 {
     m_verseMenu.add({QStringLiteral("MnuReciteFromHere"), QStringLiteral("Recite from &here"), {},
-                     [this](const VerseUnderPointer& clicked) { reciteFromVerse(clicked.ayahRef, RecitationChoice::ToChapterEnd); }});
+        [this](
+            const VerseUnderPointer& clicked) { reciteFromVerse(clicked.ayahRef, RecitationChoice::ToChapterEnd); }});
     m_verseMenu.add({QStringLiteral("MnuRepeatVerse"), QStringLiteral("Re&peat this verse..."), {},
-                     [this](const VerseUnderPointer& clicked) { reciteFromVerse(clicked.ayahRef, RecitationChoice::RepeatVerse); }});
+        [this](const VerseUnderPointer& clicked) { reciteFromVerse(clicked.ayahRef, RecitationChoice::RepeatVerse); }});
     m_verseMenu.add({QStringLiteral("MnuRepeatRange"), QStringLiteral("Repeat from here &to..."), {},
-                     [this](const VerseUnderPointer& clicked) { reciteFromVerse(clicked.ayahRef, RecitationChoice::RepeatRange); }});
+        [this](const VerseUnderPointer& clicked) { reciteFromVerse(clicked.ayahRef, RecitationChoice::RepeatRange); }});
 }
 
 void MainWindow::reciteFromVerse(qint32 ayahRef, RecitationChoice choice)
@@ -226,7 +228,8 @@ void MainWindow::reciteFromVerse(qint32 ayahRef, RecitationChoice choice)
             settings = dialog.settings();
             m_player->setRepeatSettings(settings);
         }
-        m_logic->recite(playback::RecitationRequest{from, to, settings.verseRepeat, settings.rangeRepeat, settings.gapMs});
+        m_logic->recite(
+            playback::RecitationRequest{from, to, settings.verseRepeat, settings.rangeRepeat, settings.gapMs});
     });
 }
 
@@ -265,10 +268,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 void MainWindow::focusSearchBox()
 {
     view(Pane::WebSearch)->setFocus(Qt::MouseFocusReason);
-    page(Pane::WebSearch)->runJavaScript(
-        QStringLiteral("(function () { var box = document.getElementById('txtSearch');"
-                       " if (box) { box.focus(); box.select(); } })()"),
-        QWebEngineScript::ApplicationWorld);
+    page(Pane::WebSearch)
+        ->runJavaScript(QStringLiteral("(function () { var box = document.getElementById('txtSearch');"
+                                       " if (box) { box.focus(); box.select(); } })()"),
+            QWebEngineScript::ApplicationWorld);
 }
 
 void MainWindow::showVerseMenu(const QString& verseTableId, const QStringList& texts, const QString& selectedText)
@@ -325,7 +328,8 @@ void MainWindow::createMenus()
         // As designed: the first item shown, the others hidden, the submenu
         // hidden; the voice menu decides at load.
         item->setVisible(index == 0);
-        connect(item, &QAction::triggered, this, [this, index] { handleEvent([&] { m_logic->voiceMenuClick(index); }); });
+        connect(
+            item, &QAction::triggered, this, [this, index] { handleEvent([&] { m_logic->voiceMenuClick(index); }); });
         m_mnuDPVoice[static_cast<std::size_t>(index)] = item;
     }
     m_mnuSetDataPath->menuAction()->setVisible(false);
@@ -456,9 +460,9 @@ void MainWindow::applyLayout()
 {
     const double dpi = logicalDpiX();
     for (const PaneControl control :
-         {PaneControl::WebSearch, PaneControl::LblSearch, PaneControl::PicSearch, PaneControl::WebSubject,
-          PaneControl::WebWord, PaneControl::WebSurah, PaneControl::WebMain, PaneControl::ImgMain,
-          PaneControl::WebControl, PaneControl::ImgBanner, PaneControl::Image1, PaneControl::WinMediaPlayer}) {
+        {PaneControl::WebSearch, PaneControl::LblSearch, PaneControl::PicSearch, PaneControl::WebSubject,
+            PaneControl::WebWord, PaneControl::WebSurah, PaneControl::WebMain, PaneControl::ImgMain,
+            PaneControl::WebControl, PaneControl::ImgBanner, PaneControl::Image1, PaneControl::WinMediaPlayer}) {
         QWidget* widget = controlWidget(control);
         const ControlGeometry& geometry = m_layout.control(control);
         widget->setGeometry(pixelRect(geometry, dpi));
@@ -467,15 +471,19 @@ void MainWindow::applyLayout()
     // The strip between the reading pane and the control pane is painted for
     // its size so that its ornaments keep their shape.
     const QSize stripSize = m_imgMain->size();
-    if (!stripSize.isEmpty() && (m_imgMain->pixmap().isNull() || m_imgMain->pixmap().deviceIndependentSize().toSize() != stripSize))
+    if (!stripSize.isEmpty()
+        && (m_imgMain->pixmap().isNull() || m_imgMain->pixmap().deviceIndependentSize().toSize() != stripSize))
         m_imgMain->setPixmap(stripPixmap(stripSize, devicePixelRatioF()));
 }
 
 void MainWindow::showDownloadDialog()
 {
-    DownloadDialog dialog(*m_state.gConnection, [this](int masterId, const QString& reciter) {
-        return m_logic->downloadFolderFor(QString::number(masterId), playback::DefaultRecitationFolder(reciter));
-    }, this);
+    DownloadDialog dialog(
+        *m_state.gConnection,
+        [this](int masterId, const QString& reciter) {
+            return m_logic->downloadFolderFor(QString::number(masterId), playback::DefaultRecitationFolder(reciter));
+        },
+        this);
     dialog.exec();
 }
 
@@ -499,7 +507,8 @@ void MainWindow::reciteNeighbour(int step)
         if (verse.isEmpty())
             return;
         const PlayerStrip::RepeatSettings repeat = m_player->repeatSettings();
-        m_logic->recite(playback::RecitationRequest{verse, verse, repeat.verseRepeat, repeat.rangeRepeat, repeat.gapMs});
+        m_logic->recite(
+            playback::RecitationRequest{verse, verse, repeat.verseRepeat, repeat.rangeRepeat, repeat.gapMs});
     });
 }
 
@@ -525,8 +534,9 @@ void MainWindow::applyVerseMark()
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }();
     const QString id = m_markedVerse == 0 ? QString() : QString::number(m_markedVerse);
-    page(Pane::WebMain)->runJavaScript(markScript + QStringLiteral("\nwindow.tilvoraRecitation.mark('%1');").arg(id),
-                                       QWebEngineScript::ApplicationWorld);
+    page(Pane::WebMain)
+        ->runJavaScript(markScript + QStringLiteral("\nwindow.tilvoraRecitation.mark('%1');").arg(id),
+            QWebEngineScript::ApplicationWorld);
 }
 
 void MainWindow::showAbout()

@@ -33,10 +33,7 @@ constexpr int kChapterRow = 330;
 // have none (and the folder list would show bare names).
 class FolderIcons : public QAbstractFileIconProvider {
 public:
-    QIcon icon(IconType type) const override
-    {
-        return type == Drive || type == Computer ? m_volume : m_folder;
-    }
+    QIcon icon(IconType type) const override { return type == Drive || type == Computer ? m_volume : m_folder; }
     QIcon icon(const QFileInfo& info) const override { return info.isRoot() ? m_volume : m_folder; }
 
 private:
@@ -47,16 +44,16 @@ private:
 } // namespace
 
 MediaFolderDialog::MediaFolderDialog(const host::MediaFolderDialogRequest& request, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_request(request)
-    , m_mappingMessagePending(!request.mappingMessageText.isEmpty())
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_request(request),
+      m_mappingMessagePending(!request.mappingMessageText.isEmpty())
 {
     setObjectName(QStringLiteral("FrmPath"));
     // The title names the voice the folder is for.
     const QString title = QStringLiteral("Specify / Select a valid Path...");
     setWindowTitle(request.voiceDescription.trimmed().isEmpty()
-                       ? title
-                       : title + QStringLiteral(" \u2014 ") + request.voiceDescription.trimmed());
+            ? title
+            : title + QStringLiteral(" \u2014 ") + request.voiceDescription.trimmed());
     setWindowIcon(appIcon());
     setFont(formFont(8.25));
     setModal(true);
@@ -103,7 +100,8 @@ MediaFolderDialog::MediaFolderDialog(const host::MediaFolderDialogRequest& reque
     m_chapterFiles = new QCheckBox(QStringLiteral("This folder holds one file per chapter"), this);
     m_chapterFiles->setObjectName(QStringLiteral("chkChapterFiles"));
     m_chapterFiles->setGeometry(formRect(this, 120, 2660, 4335, 300));
-    m_chapterFiles->setToolTip(QStringLiteral("Find where each verse starts in the chapter files (001.mp3 ... 114.mp3)"));
+    m_chapterFiles->setToolTip(
+        QStringLiteral("Find where each verse starts in the chapter files (001.mp3 ... 114.mp3)"));
 
     // The etched separator: a dark line over a light one.
     m_line = new QFrame(this);
@@ -137,7 +135,7 @@ MediaFolderDialog::MediaFolderDialog(const host::MediaFolderDialogRequest& reque
     connect(m_cancel, &QPushButton::clicked, this, &MediaFolderDialog::cancelClicked);
     connect(m_drives, &QComboBox::activated, this, &MediaFolderDialog::driveActivated);
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { currentFolderChanged(current); });
+        [this](const QModelIndex& current) { currentFolderChanged(current); });
     // Folders are listed in the background, and the folders above the opened
     // one keep arriving (or changing) after it was opened; until the user
     // takes over, the view follows it.
@@ -165,10 +163,11 @@ void MediaFolderDialog::resizeEvent(QResizeEvent* event)
     // and the buttons stay at the bottom, the buttons at the right.
     const int wider = std::max(0, width() - m_designSize.width());
     const int taller = std::max(0, height() - m_designSize.height());
-    const auto place = [this](QWidget* widget, int left, int top, int width, int height, int dx, int dy, int dw, int dh) {
-        const QRect designed = formRect(this, left, top, width, height);
-        widget->setGeometry(designed.x() + dx, designed.y() + dy, designed.width() + dw, designed.height() + dh);
-    };
+    const auto place
+        = [this](QWidget* widget, int left, int top, int width, int height, int dx, int dy, int dw, int dh) {
+              const QRect designed = formRect(this, left, top, width, height);
+              widget->setGeometry(designed.x() + dx, designed.y() + dy, designed.width() + dw, designed.height() + dh);
+          };
     place(m_label, 170, 55, 4215, 300, 0, 0, wider, 0);
     place(m_drives, 120, 360, 4335, 315, 0, 0, wider, 0);
     place(m_tree, 120, 720, 4335, 1890, 0, 0, wider, taller);
@@ -310,14 +309,14 @@ void MediaFolderDialog::fillDriveList()
 {
     QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
     volumes.erase(std::remove_if(volumes.begin(), volumes.end(),
-                                 [](const QStorageInfo& volume) {
-                                     // Files mounted on their own (a container's
-                                     // /etc/hosts) are no place for folders.
-                                     return !volume.isValid() || !QFileInfo(volume.rootPath()).isDir();
-                                 }),
-                  volumes.end());
+                      [](const QStorageInfo& volume) {
+                          // Files mounted on their own (a container's
+                          // /etc/hosts) are no place for folders.
+                          return !volume.isValid() || !QFileInfo(volume.rootPath()).isDir();
+                      }),
+        volumes.end());
     std::sort(volumes.begin(), volumes.end(),
-              [](const QStorageInfo& a, const QStorageInfo& b) { return a.rootPath() < b.rootPath(); });
+        [](const QStorageInfo& a, const QStorageInfo& b) { return a.rootPath() < b.rootPath(); });
     for (const QStorageInfo& volume : volumes) {
         QString text = volume.rootPath();
         const QString name = volume.name();

@@ -6,16 +6,16 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QMenu>
-#include <QSpinBox>
-#include <QWidgetAction>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <QWidgetAction>
 
 #include <cmath>
 
@@ -133,8 +133,7 @@ QToolButton* stripButton(QWidget* parent, const QString& name, const QString& ti
 
 } // namespace
 
-PlayerStrip::PlayerStrip(QWidget* parent)
-    : QWidget(parent)
+PlayerStrip::PlayerStrip(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("WinMediaPlayer"));
     m_player = new QMediaPlayer(this);
@@ -210,8 +209,7 @@ PlayerStrip::PlayerStrip(QWidget* parent)
     m_endTimer->setSingleShot(true);
     m_endTimer->setTimerType(Qt::PreciseTimer);
     connect(m_endTimer, &QTimer::timeout, this, &PlayerStrip::watchEnd);
-    connect(m_position, &QSlider::sliderMoved, this,
-            [this](int value) { showTimes(value, m_player->duration()); });
+    connect(m_position, &QSlider::sliderMoved, this, [this](int value) { showTimes(value, m_player->duration()); });
     connect(m_position, &QSlider::sliderReleased, this, [this] { seek(m_position->value()); });
     connect(m_position, &QSlider::actionTriggered, this, &PlayerStrip::onSliderAction);
     connect(m_volume, &QSlider::valueChanged, this, &PlayerStrip::onVolumeChanged);
@@ -266,7 +264,8 @@ void PlayerStrip::createRecitationControls()
     for (const double rate : rates())
         m_speed->addItem(QStringLiteral("%1\u00d7").arg(rate), rate);
     m_speed->setCurrentIndex(static_cast<int>(rates().indexOf(1.0)));
-    connect(m_speed, &QComboBox::activated, this, [this](int index) { emit rateChosen(m_speed->itemData(index).toDouble()); });
+    connect(m_speed, &QComboBox::activated, this,
+        [this](int index) { emit rateChosen(m_speed->itemData(index).toDouble()); });
 }
 
 const QList<double>& PlayerStrip::rates()
@@ -289,7 +288,8 @@ void PlayerStrip::setRepeatSettings(const RepeatSettings& settings)
 
 void PlayerStrip::showRepeatCaption()
 {
-    const QString range = m_rangeRepeat->value() == 0 ? QStringLiteral("\u221e") : QString::number(m_rangeRepeat->value());
+    const QString range
+        = m_rangeRepeat->value() == 0 ? QStringLiteral("\u221e") : QString::number(m_rangeRepeat->value());
     m_repeat->setText(tr("Repeat %1\u00d7 / %2").arg(m_verseRepeat->value()).arg(range));
 }
 
@@ -312,8 +312,8 @@ void PlayerStrip::setUrl(const QString& path)
     m_total->setToolTip(QString());
     const QUrl url = QUrl::fromLocalFile(path);
     const QMediaPlayer::MediaStatus status = m_player->mediaStatus();
-    const bool alreadyOpen = url == m_player->source() && status != QMediaPlayer::NoMedia &&
-                             status != QMediaPlayer::LoadingMedia && status != QMediaPlayer::InvalidMedia;
+    const bool alreadyOpen = url == m_player->source() && status != QMediaPlayer::NoMedia
+        && status != QMediaPlayer::LoadingMedia && status != QMediaPlayer::InvalidMedia;
     if (alreadyOpen) {
         // The same file again (another verse of the same chapter): it stays
         // open and is only moved.

@@ -75,7 +75,6 @@ signals:
     void stopClicked();
 
 public:
-
     // The file last given to setUrl, as given.
     QString url() const { return m_path; }
     QMediaPlayer* mediaPlayer() const { return m_player; }

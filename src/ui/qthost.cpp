@@ -72,7 +72,7 @@ void QtHost::setSearchLabel(const QString& caption)
 void QtHost::showMessage(host::MessageIcon icon, const QString& title, const QString& text)
 {
     QMessageBox box(icon == host::MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title,
-                    displayText(text), QMessageBox::Ok, dialogParent());
+        displayText(text), QMessageBox::Ok, dialogParent());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -135,8 +135,10 @@ void QtHost::resetPickerSelector(const QString& elementId)
     if (!pickerPane(elementId, &pane))
         return;
     // Whatever the page holds, a failure here changes nothing and is ignored.
-    const QString id = QString::fromUtf8(QJsonDocument::fromVariant(QVariantList{elementId}).toJson(QJsonDocument::Compact));
-    const QString script = QStringLiteral("try { var e = document.getElementById(%1[0]); if (e) e.selectedIndex = 0; } catch (ignored) {}")
+    const QString id
+        = QString::fromUtf8(QJsonDocument::fromVariant(QVariantList{elementId}).toJson(QJsonDocument::Compact));
+    const QString script = QStringLiteral(
+        "try { var e = document.getElementById(%1[0]); if (e) e.selectedIndex = 0; } catch (ignored) {}")
                                .arg(id);
     m_window.page(pane)->runJavaScript(script, QWebEngineScript::ApplicationWorld);
 }

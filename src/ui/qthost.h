@@ -12,7 +12,7 @@ class MainWindow;
 // logic asks for, carried out on the main window's widgets.
 class QtHost : public host::Host {
 public:
-    explicit QtHost(MainWindow& window) : m_window(window) {}
+    explicit QtHost(MainWindow& window) : m_window(window) { }
 
     void navigate(host::Pane pane, const QString& target) override;
     void prepareReadingPage(const host::ReadingPageView& view) override;

@@ -1,16 +1,16 @@
 #include "ui/repeatdialog.h"
 
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 
 namespace tilvora::ui {
 
-RepeatDialog::RepeatDialog(const QString& from, const QString& toVerse, const PlayerStrip::RepeatSettings& settings,
-                           QWidget* parent)
+RepeatDialog::RepeatDialog(
+    const QString& from, const QString& toVerse, const PlayerStrip::RepeatSettings& settings, QWidget* parent)
     : QDialog(parent), m_from(from)
 {
     setObjectName(QStringLiteral("RepeatDialog"));

@@ -18,7 +18,7 @@ public:
     // `from` is the verse clicked ("S:A"); `toVerse` the verse offered as the
     // end of the range, or empty to repeat `from` alone.
     RepeatDialog(const QString& from, const QString& toVerse, const PlayerStrip::RepeatSettings& settings,
-                 QWidget* parent = nullptr);
+        QWidget* parent = nullptr);
 
     QString toVerse() const;
     PlayerStrip::RepeatSettings settings() const;

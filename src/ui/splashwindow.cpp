@@ -57,8 +57,8 @@ private:
 
 namespace {
 
-QLabel* splashLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font,
-                    const QColor& colour, Qt::Alignment alignment)
+QLabel* splashLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font, const QColor& colour,
+    Qt::Alignment alignment)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -73,8 +73,7 @@ QLabel* splashLabel(QWidget* parent, const QString& name, const QString& text, c
 
 } // namespace
 
-SplashWindow::SplashWindow(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Tilvora"));
@@ -96,13 +95,13 @@ SplashWindow::SplashWindow(QWidget* parent)
     m_progress->setToolTip(QStringLiteral("Progress Indicator"));
     m_progress->setGeometry(formRect(this, 180, 3600, 4545, 195));
 
-    m_progressText = splashLabel(this, QStringLiteral("LblProgress"), tr("Loading, please wait..."),
-                                 formFont(8.25, true), blue, Qt::AlignLeft);
+    m_progressText = splashLabel(
+        this, QStringLiteral("LblProgress"), tr("Loading, please wait..."), formFont(8.25, true), blue, Qt::AlignLeft);
     m_progressText->setGeometry(formRect(this, 180, 3810, 2700, 210));
 
     // Tanzil asks every use of its text to name it as the source.
-    m_contact = splashLabel(this, QStringLiteral("Label3"), tr("Quran text: tanzil.net"), formFont(8.25, true),
-                            blue, Qt::AlignRight);
+    m_contact = splashLabel(
+        this, QStringLiteral("Label3"), tr("Quran text: tanzil.net"), formFont(8.25, true), blue, Qt::AlignRight);
     m_contact->setGeometry(formRect(this, 3600, 3810, 2700, 210));
 }
 
@@ -159,8 +158,8 @@ void SplashWindow::repaintNow()
 void SplashWindow::paintEvent(QPaintEvent*)
 {
     const qreal ratio = devicePixelRatioF();
-    if (m_picture.isNull() || m_picture.deviceIndependentSize().toSize() != size() ||
-        !qFuzzyCompare(m_picture.devicePixelRatio(), ratio))
+    if (m_picture.isNull() || m_picture.deviceIndependentSize().toSize() != size()
+        || !qFuzzyCompare(m_picture.devicePixelRatio(), ratio))
         m_picture = splashPixmap(size(), ratio);
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_picture);

@@ -4,8 +4,8 @@ namespace tilvora::ui {
 
 std::unique_ptr<QSettings> openUserSettings()
 {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tilvora"),
-                                       QStringLiteral("Tilvora"));
+    return std::make_unique<QSettings>(
+        QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tilvora"), QStringLiteral("Tilvora"));
 }
 
 } // namespace tilvora::ui

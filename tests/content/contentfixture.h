@@ -27,7 +27,7 @@ inline QString contentDir()
     return QDir::cleanPath(QString::fromUtf8(TILVORA_CONTENT_DIR));
 }
 
-inline QString contentFile(const QString &name)
+inline QString contentFile(const QString& name)
 {
     return contentDir() + u'/' + name;
 }
@@ -47,7 +47,9 @@ protected:
 
     static void TearDownTestSuite()
     {
-        { QSqlDatabase::database(connectionName()).close(); }
+        {
+            QSqlDatabase::database(connectionName()).close();
+        }
         QSqlDatabase::removeDatabase(connectionName());
     }
 
@@ -55,7 +57,7 @@ protected:
 
     // Every row of a statement, each as a list of its values' texts
     // (a Null value becomes the text "<null>").
-    static QList<QStringList> rows(const QString &sql)
+    static QList<QStringList> rows(const QString& sql)
     {
         QSqlQuery query(QSqlDatabase::database(connectionName()));
         query.setForwardOnly(true);
@@ -75,16 +77,16 @@ protected:
     }
 
     // The first column of every row.
-    static QStringList column(const QString &sql)
+    static QStringList column(const QString& sql)
     {
         QStringList out;
-        for (const auto &row : rows(sql))
+        for (const auto& row : rows(sql))
             out << row.value(0);
         return out;
     }
 
     // The first value of the first row (empty when there is none).
-    static QString value(const QString &sql)
+    static QString value(const QString& sql)
     {
         const auto all = rows(sql);
         return all.isEmpty() ? QString() : all.first().value(0);

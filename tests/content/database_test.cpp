@@ -20,7 +20,7 @@ using WordIndex = ContentDatabase;
 using Subjects = ContentDatabase;
 using Programs = ContentDatabase;
 
-QString joined(const QStringList &list)
+QString joined(const QStringList& list)
 {
     return list.join(u',');
 }
@@ -30,28 +30,28 @@ TEST_F(Schema, CanonicalTablesAndColumns)
     const QList<std::pair<QString, QString>> tables = {
         {u"AP_TypesMaster_TAB"_s, u"MasterTypeID INTEGER,MasterType TEXT,SysTerm TEXT"_s},
         {u"AP_Master_TAB"_s,
-         u"MasterID INTEGER,MasterTypeID INTEGER,Master TEXT,Description TEXT,Data TEXT,UserSelection BOOLEAN,"
-         "DefaultSelection BOOLEAN,SortOrderUser INTEGER,SortOrderDef INTEGER,TextDirection TEXT,FontName TEXT,"
-         "FontSize TEXT,FontBold TEXT"_s},
+            u"MasterID INTEGER,MasterTypeID INTEGER,Master TEXT,Description TEXT,Data TEXT,UserSelection BOOLEAN,"
+            "DefaultSelection BOOLEAN,SortOrderUser INTEGER,SortOrderDef INTEGER,TextDirection TEXT,FontName TEXT,"
+            "FontSize TEXT,FontBold TEXT"_s},
         {u"AP_Detail_TAB"_s,
-         u"DetailID INTEGER,MasterID INTEGER,AyahRef INTEGER,Data TEXT,DataSearchable TEXT,DataPos TEXT,DataRef TEXT"_s},
+            u"DetailID INTEGER,MasterID INTEGER,AyahRef INTEGER,Data TEXT,DataSearchable TEXT,DataPos TEXT,DataRef TEXT"_s},
         {u"MD_Ayah_TAB"_s, u"AyahRef INTEGER,SurahNo INTEGER,AyahNo INTEGER,ParahNo INTEGER"_s},
         {u"RF_Word_TAB"_s, u"Word TEXT,RootWord TEXT,AyahRef INTEGER"_s},
         {u"RF_Subject_TAB"_s, u"SubjectID INTEGER,AyahRef INTEGER"_s},
     };
-    for (const auto &[table, expected] : tables) {
+    for (const auto& [table, expected] : tables) {
         QStringList columns;
-        for (const auto &row : rows(u"SELECT name, type FROM pragma_table_info('%1') ORDER BY cid"_s.arg(table)))
+        for (const auto& row : rows(u"SELECT name, type FROM pragma_table_info('%1') ORDER BY cid"_s.arg(table)))
             columns << row.value(0) + u' ' + row.value(1);
         EXPECT_EQ(joined(columns), expected) << table.toStdString();
     }
     // No index on the program tables, so rows that tie in an ORDER BY come in key order.
     EXPECT_EQ(value(u"SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' "
                     "AND tbl_name IN ('AP_Master_TAB', 'AP_TypesMaster_TAB')"_s),
-              u"0"_s);
+        u"0"_s);
     EXPECT_EQ(value(u"SELECT COUNT(*) FROM AP_Master_TAB WHERE typeof(UserSelection) <> 'integer' "
                     "OR UserSelection NOT IN (0, 1) OR DefaultSelection NOT IN (0, 1)"_s),
-              u"0"_s);
+        u"0"_s);
 }
 
 TEST_F(Completeness, ChaptersAndVersesAreComplete)
@@ -62,7 +62,7 @@ TEST_F(Completeness, ChaptersAndVersesAreComplete)
     EXPECT_EQ(value(u"SELECT COUNT(*) FROM MD_Ayah_TAB a JOIN MD_Ayah_TAB b ON b.AyahRef = a.AyahRef + 1 "
                     "WHERE NOT ((b.SurahNo = a.SurahNo AND b.AyahNo = a.AyahNo + 1) "
                     "OR (b.SurahNo = a.SurahNo + 1 AND b.AyahNo = 1))"_s),
-              u"0"_s);
+        u"0"_s);
     EXPECT_EQ(value(u"SELECT MIN(AyahRef) || '-' || MAX(AyahRef) FROM MD_Ayah_TAB"_s), u"1-6236"_s);
     EXPECT_EQ(value(u"SELECT MAX(AyahNo) FROM MD_Ayah_TAB WHERE SurahNo = 2"_s), u"286"_s);
     EXPECT_EQ(value(u"SELECT MAX(AyahNo) FROM MD_Ayah_TAB WHERE SurahNo = 114"_s), u"6"_s);
@@ -70,14 +70,14 @@ TEST_F(Completeness, ChaptersAndVersesAreComplete)
 
 TEST_F(Completeness, EveryTextProgramHasOneNonEmptyRowPerVerse)
 {
-    const auto perProgram = rows(
-        u"SELECT m.MasterID, COUNT(d.DetailID), COUNT(DISTINCT d.AyahRef), "
-        "SUM(d.Data IS NULL OR d.Data = ''), SUM(d.DataSearchable IS NULL OR d.DataSearchable = '') "
-        "FROM AP_Master_TAB m JOIN AP_TypesMaster_TAB t ON t.MasterTypeID = m.MasterTypeID "
-        "LEFT JOIN AP_Detail_TAB d ON d.MasterID = m.MasterID "
-        "WHERE t.SysTerm IN ('MATAN', 'TRANSLATION', 'TAFSEER') GROUP BY m.MasterID"_s);
+    const auto perProgram
+        = rows(u"SELECT m.MasterID, COUNT(d.DetailID), COUNT(DISTINCT d.AyahRef), "
+               "SUM(d.Data IS NULL OR d.Data = ''), SUM(d.DataSearchable IS NULL OR d.DataSearchable = '') "
+               "FROM AP_Master_TAB m JOIN AP_TypesMaster_TAB t ON t.MasterTypeID = m.MasterTypeID "
+               "LEFT JOIN AP_Detail_TAB d ON d.MasterID = m.MasterID "
+               "WHERE t.SysTerm IN ('MATAN', 'TRANSLATION', 'TAFSEER') GROUP BY m.MasterID"_s);
     ASSERT_GE(perProgram.size(), 7);
-    for (const auto &row : perProgram) {
+    for (const auto& row : perProgram) {
         EXPECT_EQ(row.mid(1), (QStringList{u"6236"_s, u"6236"_s, u"0"_s, u"0"_s}))
             << "program " << row.value(0).toStdString();
     }
@@ -88,8 +88,10 @@ TEST_F(KnownText, EachProgramHoldsItsTextOfChapter112Verse1)
 {
     const QList<std::pair<QString, QString>> expected = {
         // Escaped: the marks must stay in the source order (shadda before fatha), which editors may normalise.
-        {u"MATAN"_s, u"\u0642\u064F\u0644\u06E1 \u0647\u064F\u0648\u064E \u0671\u0644\u0644\u0651\u064E\u0647\u064F \u0623\u064E\u062D\u064E\u062F\u064C"_s},
-        {u"MATAN"_s, u"\u0642\u064F\u0644 \u0647\u064F\u0648\u064E \u0627\u0644\u0644\u0651\u064E\u0647\u064F \u0623\u064E\u062D\u064E\u062F\u064C"_s},
+        {u"MATAN"_s,
+            u"\u0642\u064F\u0644\u06E1 \u0647\u064F\u0648\u064E \u0671\u0644\u0644\u0651\u064E\u0647\u064F \u0623\u064E\u062D\u064E\u062F\u064C"_s},
+        {u"MATAN"_s,
+            u"\u0642\u064F\u0644 \u0647\u064F\u0648\u064E \u0627\u0644\u0644\u0651\u064E\u0647\u064F \u0623\u064E\u062D\u064E\u062F\u064C"_s},
         {u"TRANSLATION"_s, u"Say, \"He is Allah, [who is] One"_s},
         {u"TRANSLATION"_s, u"Qul huwa Allahu ahadun"_s},
         {u"TRANSLATION"_s, u"کہو، وہ اللہ ہے، یکتا"_s},
@@ -121,19 +123,19 @@ TEST_F(KnownText, SearchableFormsAreDerivedWhileTheMatanStaysVerbatim)
                     .contains(QChar(0x06DB)));
     EXPECT_EQ(column(u"SELECT DISTINCT d.DataSearchable FROM AP_Detail_TAB d JOIN AP_Master_TAB m "
                      "ON m.MasterID = d.MasterID WHERE m.MasterTypeID = 1 AND d.AyahRef = %1"_s.arg(ref(2, 2))),
-              QStringList{u"ذلك الكتاب لا ريب فيه هدي للمتقين"_s});
+        QStringList{u"ذلك الكتاب لا ريب فيه هدي للمتقين"_s});
     EXPECT_EQ(value(u"SELECT COUNT(*) FROM AP_Detail_TAB d JOIN AP_Master_TAB m ON m.MasterID = d.MasterID "
                     "WHERE m.MasterTypeID = 1 AND (d.DataSearchable GLOB '*[^ ء-ي]*' "
                     "OR d.DataSearchable LIKE '%  %' OR d.DataSearchable <> trim(d.DataSearchable))"_s),
-              u"0"_s)
+        u"0"_s)
         << "Arabic searchable forms hold letters and single blanks only";
     // Translations search lower-cased, beyond ASCII too.
     EXPECT_EQ(value(u"SELECT d.DataSearchable FROM AP_Detail_TAB d JOIN AP_Master_TAB m ON m.MasterID = d.MasterID "
                     "WHERE m.Master LIKE 'Swedish%' AND d.AyahRef = %1"_s.arg(ref(112, 1))),
-              u"säg: \"han är gud - en"_s);
+        u"säg: \"han är gud - en"_s);
     EXPECT_EQ(value(u"SELECT COUNT(*) FROM AP_Detail_TAB d JOIN AP_Master_TAB m ON m.MasterID = d.MasterID "
                     "WHERE m.MasterTypeID = 2 AND d.DataSearchable GLOB '*[A-Z]*'"_s),
-              u"0"_s);
+        u"0"_s);
 }
 
 TEST_F(Parts, FirstAndLastVersesOfParts)
@@ -151,18 +153,18 @@ TEST_F(Parts, FirstAndLastVersesOfParts)
     // A part is one run of verses: parts never decrease along AyahRef.
     EXPECT_EQ(value(u"SELECT COUNT(*) FROM MD_Ayah_TAB a JOIN MD_Ayah_TAB b ON b.AyahRef = a.AyahRef + 1 "
                     "WHERE b.ParahNo NOT IN (a.ParahNo, a.ParahNo + 1)"_s),
-              u"0"_s);
+        u"0"_s);
 }
 
 TEST_F(WordIndex, OneRowPerWordAndVerse)
 {
-    EXPECT_EQ(column(u"SELECT AyahRef FROM RF_Word_TAB WHERE Word = 'الصمد'"_s),
-              QStringList{QString::number(ref(112, 2))});
+    EXPECT_EQ(
+        column(u"SELECT AyahRef FROM RF_Word_TAB WHERE Word = 'الصمد'"_s), QStringList{QString::number(ref(112, 2))});
     // "عليهم" occurs twice in 1:7: one row.
     EXPECT_EQ(column(u"SELECT AyahRef FROM RF_Word_TAB WHERE Word = 'عليهم' AND AyahRef <= 7"_s),
-              QStringList{QString::number(ref(1, 7))});
+        QStringList{QString::number(ref(1, 7))});
     EXPECT_EQ(value(u"SELECT COUNT(*) FROM (SELECT 1 FROM RF_Word_TAB GROUP BY Word, AyahRef HAVING COUNT(*) > 1)"_s),
-              u"0"_s);
+        u"0"_s);
     EXPECT_EQ(value(u"SELECT COUNT(*) FROM RF_Word_TAB WHERE Word = '' OR Word GLOB '*[^ء-ي]*'"_s), u"0"_s)
         << "words are written in letters only";
 }
@@ -174,19 +176,18 @@ TEST_F(WordIndex, RootsGroupWordsOfOneRoot)
     EXPECT_TRUE(rahma.contains(QString::number(ref(1, 3))));
     // The root gathers different words: الرحمن, الرحيم, رحمة ...
     EXPECT_GE(value(u"SELECT COUNT(DISTINCT Word) FROM RF_Word_TAB WHERE RootWord = 'رحم'"_s).toInt(), 10);
-    EXPECT_TRUE(column(u"SELECT AyahRef FROM RF_Word_TAB WHERE RootWord = 'كتب'"_s)
-                    .contains(QString::number(ref(2, 2))));
+    EXPECT_TRUE(
+        column(u"SELECT AyahRef FROM RF_Word_TAB WHERE RootWord = 'كتب'"_s).contains(QString::number(ref(2, 2))));
     // Words without a root candidate have a Null root, never an empty text.
     EXPECT_EQ(value(u"SELECT COUNT(*) FROM RF_Word_TAB WHERE RootWord = ''"_s), u"0"_s);
 }
 
 TEST_F(Subjects, ProstrationVersesAreTheFifteen)
 {
-    const QList<std::pair<int, int>> verses = {{7, 206}, {13, 15},  {16, 50}, {17, 109}, {19, 58},
-                                               {22, 18}, {22, 77},  {25, 60}, {27, 26},  {32, 15},
-                                               {38, 24}, {41, 38},  {53, 62}, {84, 21},  {96, 19}};
+    const QList<std::pair<int, int>> verses = {{7, 206}, {13, 15}, {16, 50}, {17, 109}, {19, 58}, {22, 18}, {22, 77},
+        {25, 60}, {27, 26}, {32, 15}, {38, 24}, {41, 38}, {53, 62}, {84, 21}, {96, 19}};
     QStringList expected;
-    for (const auto &[s, a] : verses)
+    for (const auto& [s, a] : verses)
         expected << QString::number(ref(s, a));
     const QString id = value(u"SELECT SubjectID FROM GN_Subject_TAB WHERE Subject = 'Prostration verses'"_s);
     ASSERT_FALSE(id.isEmpty());
@@ -207,12 +208,12 @@ TEST_F(Subjects, SeparatedLettersOpenTwentyNineChapters)
     // Meccan and Medinan opening verses together name every chapter once.
     EXPECT_EQ(value(u"SELECT COUNT(DISTINCT s.AyahRef) FROM RF_Subject_TAB s JOIN GN_Subject_TAB g "
                     "ON g.SubjectID = s.SubjectID WHERE g.Subject LIKE 'Meccan%' OR g.Subject LIKE 'Medinan%'"_s),
-              u"114"_s);
+        u"114"_s);
 }
 
 TEST_F(Subjects, NamesThatAreAlsoOrdinaryWordsAreMatchedOnlyAsNames)
 {
-    const auto versesOf = [](const QString &subject) {
+    const auto versesOf = [](const QString& subject) {
         return column(u"SELECT a.SurahNo || ':' || a.AyahNo FROM RF_Subject_TAB s JOIN MD_Ayah_TAB a "
                       "ON a.AyahRef = s.AyahRef JOIN GN_Subject_TAB g ON g.SubjectID = s.SubjectID "
                       "WHERE g.Subject = '%1' ORDER BY s.AyahRef"_s.arg(subject));
@@ -225,8 +226,7 @@ TEST_F(Subjects, NamesThatAreAlsoOrdinaryWordsAreMatchedOnlyAsNames)
     EXPECT_FALSE(salih.contains(u"9:120"_s)); // "a righteous deed"
     const auto yahya = versesOf(u"Prophet Yahya (John)"_s);
     EXPECT_EQ(yahya, (QStringList{u"3:39"_s, u"6:85"_s, u"19:7"_s, u"19:12"_s, u"21:90"_s}));
-    EXPECT_EQ(versesOf(u"Prophet Muhammad"_s),
-              (QStringList{u"3:144"_s, u"33:40"_s, u"47:2"_s, u"48:29"_s, u"61:6"_s}));
+    EXPECT_EQ(versesOf(u"Prophet Muhammad"_s), (QStringList{u"3:144"_s, u"33:40"_s, u"47:2"_s, u"48:29"_s, u"61:6"_s}));
 }
 
 TEST_F(Programs, DefaultsShowAMatanAndThreeTranslations)
@@ -234,10 +234,10 @@ TEST_F(Programs, DefaultsShowAMatanAndThreeTranslations)
     // Selected text programs: one at each position 0..3, the one at 0 a matan.
     EXPECT_EQ(joined(column(u"SELECT SortOrderDef || ':' || MasterTypeID FROM AP_Master_TAB "
                             "WHERE DefaultSelection = 1 AND MasterTypeID IN (1, 2, 3) ORDER BY SortOrderDef"_s)),
-              u"0:1,1:2,2:2,3:2"_s);
+        u"0:1,1:2,2:2,3:2"_s);
     EXPECT_EQ(value(u"SELECT COUNT(*) FROM AP_Master_TAB WHERE DefaultSelection = 0 AND SortOrderDef <> 0 "
                     "AND MasterTypeID IN (1, 2, 3)"_s),
-              u"0"_s);
+        u"0"_s);
     EXPECT_GE(value(u"SELECT COUNT(*) FROM AP_Master_TAB WHERE MasterTypeID = 1"_s).toInt(), 2);
     EXPECT_GE(value(u"SELECT COUNT(*) FROM AP_Master_TAB WHERE MasterTypeID = 2"_s).toInt(), 5);
 }
@@ -249,7 +249,7 @@ TEST_F(Programs, ReciterFoldersNameOneFilePerVerseAndStartEmpty)
     ASSERT_GE(voices.size(), 3);
     EXPECT_EQ(voices[0].value(3), u"1"_s) << "the demo voice is the selected voice, menu item 0";
     for (qsizetype i = 1; i < voices.size(); ++i) {
-        const auto &v = voices[i];
+        const auto& v = voices[i];
         SCOPED_TRACE(v.value(0).toStdString());
         EXPECT_EQ(v.value(1), u"''"_s) << "no folder yet: the empty text, not Null";
         EXPECT_EQ(v.value(2), QString::number(i));
@@ -257,11 +257,12 @@ TEST_F(Programs, ReciterFoldersNameOneFilePerVerseAndStartEmpty)
         EXPECT_EQ(value(u"SELECT COUNT(*) FROM AP_Detail_TAB d JOIN MD_Ayah_TAB a ON a.AyahRef = d.AyahRef "
                         "WHERE d.MasterID = %1 AND d.DataPos = '0' AND d.Data = "
                         "substr('00' || a.SurahNo, -3) || substr('00' || a.AyahNo, -3) || '.mp3'"_s.arg(v.value(0))),
-                  u"6236"_s);
+            u"6236"_s);
     }
     EXPECT_EQ(value(u"SELECT d.Data FROM AP_Detail_TAB d JOIN AP_Master_TAB m ON m.MasterID = d.MasterID "
-                    "WHERE m.MasterID = %1 AND d.AyahRef = %2"_s.arg(voices[1].value(0)).arg(ref(2, 255))),
-              u"002255.mp3"_s);
+                    "WHERE m.MasterID = %1 AND d.AyahRef = %2"_s.arg(voices[1].value(0))
+                        .arg(ref(2, 255))),
+        u"002255.mp3"_s);
 }
 
 class DemoVoiceRows : public ContentDatabase {
@@ -280,7 +281,7 @@ TEST_F(DemoVoiceRows, MediaFilesAreInTheApplicationFolderAndAreMp3)
 
     const auto files = column(u"SELECT DISTINCT Data FROM AP_Detail_TAB WHERE MasterID = %1"_s.arg(demoId()));
     ASSERT_FALSE(files.isEmpty());
-    for (const auto &name : files) {
+    for (const auto& name : files) {
         QFile file(contentFile(u"media/demo/"_s + name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
         const QByteArray head = file.read(4);
@@ -297,21 +298,21 @@ TEST_F(DemoVoiceRows, ShortChaptersHaveIncreasingMeasuredPositions)
                               "JOIN MD_Ayah_TAB a ON a.AyahRef = d.AyahRef WHERE d.MasterID = %1 "
                               "ORDER BY d.AyahRef"_s.arg(demoId()));
     QSet<int> chapters;
-    for (const auto &d : details)
+    for (const auto& d : details)
         chapters.insert(d.value(0).toInt());
     for (int required : {1, 112, 113, 114})
         EXPECT_TRUE(chapters.contains(required)) << required;
     // Only whole chapters, every verse of each.
     for (int surah : chapters) {
         EXPECT_EQ(value(u"SELECT COUNT(*) FROM MD_Ayah_TAB WHERE SurahNo = %1"_s.arg(surah)).toInt(),
-                  std::count_if(details.cbegin(), details.cend(),
-                                [surah](const QStringList &d) { return d.value(0).toInt() == surah; }))
+            std::count_if(details.cbegin(), details.cend(),
+                [surah](const QStringList& d) { return d.value(0).toInt() == surah; }))
             << surah;
     }
 
     static const QRegularExpression number(u"^(0|[1-9]\\d*)(\\.\\d{1,2})?$"_s);
     double previous = 0;
-    for (const auto &d : details) {
+    for (const auto& d : details) {
         const int surah = d.value(0).toInt();
         SCOPED_TRACE((d.value(0) + u':' + d.value(1)).toStdString());
         EXPECT_EQ(d.value(2), u"%1.mp3"_s.arg(surah, 3, 10, QChar(u'0')));
@@ -323,7 +324,6 @@ TEST_F(DemoVoiceRows, ShortChaptersHaveIncreasingMeasuredPositions)
             EXPECT_GT(pos, previous + 0.5) << "a spoken verse and the pause between verses";
         previous = pos;
     }
-
 }
 
 } // namespace

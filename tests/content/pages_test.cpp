@@ -36,7 +36,7 @@ struct Page {
     QString html;
     QList<Selector> selectors;
 
-    static Page load(const QString &name)
+    static Page load(const QString& name)
     {
         Page page;
         QFile file(contentFile(name));
@@ -48,25 +48,25 @@ struct Page {
         page.html = utf8.decode(file.readAll());
         EXPECT_FALSE(utf8.hasError()) << name.toStdString() << " is not valid UTF-8";
 
-        static const QRegularExpression select(u"<select\\b([^>]*)>(.*?)</select>"_s,
-                                               QRegularExpression::DotMatchesEverythingOption);
+        static const QRegularExpression select(
+            u"<select\\b([^>]*)>(.*?)</select>"_s, QRegularExpression::DotMatchesEverythingOption);
         static const QRegularExpression id(u"\\bid=\"([^\"]*)\""_s);
         static const QRegularExpression onchange(u"\\bonchange=\"send\\('(\\w+)', this\\.value\\)\""_s);
         static const QRegularExpression option(u"<option\\b[^>]*?value=\"([^\"]*)\"[^>]*>([^<]*)</option>"_s);
-        for (const auto &s : select.globalMatch(page.html)) {
+        for (const auto& s : select.globalMatch(page.html)) {
             Selector selector;
             selector.id = id.match(s.captured(1)).captured(1);
             selector.command = onchange.match(s.captured(1)).captured(1);
-            for (const auto &o : option.globalMatch(s.captured(2)))
+            for (const auto& o : option.globalMatch(s.captured(2)))
                 selector.options << Option{unescapeHtml(o.captured(1)), unescapeHtml(o.captured(2))};
             page.selectors << selector;
         }
         return page;
     }
 
-    const Selector *selector(const QString &id) const
+    const Selector* selector(const QString& id) const
     {
-        for (const auto &s : selectors)
+        for (const auto& s : selectors)
             if (s.id == id)
                 return &s;
         return nullptr;
@@ -74,7 +74,7 @@ struct Page {
 };
 
 // encodeURIComponent: everything but A-Z a-z 0-9 - _ . ! ~ * ' ( ) is escaped.
-QString encodeUriComponent(const QString &value)
+QString encodeUriComponent(const QString& value)
 {
     return QString::fromLatin1(QUrl::toPercentEncoding(value, "!~*'()"));
 }
@@ -82,7 +82,7 @@ QString encodeUriComponent(const QString &value)
 // Evaluates the URL expression of the page's send(name, value): a sum of
 // quoted literals, `name` and `encodeURIComponent(value)`. Returns an empty
 // text when the expression has any other form.
-QString commandUrl(const QString &html, const QString &name, const QString &value)
+QString commandUrl(const QString& html, const QString& name, const QString& value)
 {
     static const QRegularExpression send(
         u"function send\\(name, value\\) \\{(.*?)\\n\\}"_s, QRegularExpression::DotMatchesEverythingOption);
@@ -92,7 +92,7 @@ QString commandUrl(const QString &html, const QString &name, const QString &valu
     if (expression.isEmpty())
         return {};
     QString url;
-    for (const QString &piece : expression.split(u" + "_s)) {
+    for (const QString& piece : expression.split(u" + "_s)) {
         if (piece.size() >= 2 && piece.startsWith(u'\'') && piece.endsWith(u'\''))
             url += piece.mid(1, piece.size() - 2);
         else if (piece == u"name"_s)
@@ -107,7 +107,7 @@ QString commandUrl(const QString &html, const QString &name, const QString &valu
 
 class PickerPages : public ContentDatabase {
 protected:
-    static QStringList values(const Selector &s)
+    static QStringList values(const Selector& s)
     {
         QStringList out;
         for (qsizetype i = 1; i < s.options.size(); ++i)
@@ -137,8 +137,8 @@ TEST_F(PickerPages, EachPageHasItsSelectorsWithCaptionsThatSendNothing)
         const Page page = Page::load(it.key());
         EXPECT_TRUE(page.html.contains(u"<meta charset=\"utf-8\">"_s, Qt::CaseInsensitive));
         ASSERT_EQ(page.selectors.size(), it.value().size());
-        for (const auto &[id, command] : it.value()) {
-            const Selector *s = page.selector(id);
+        for (const auto& [id, command] : it.value()) {
+            const Selector* s = page.selector(id);
             ASSERT_NE(s, nullptr) << id.toStdString();
             EXPECT_EQ(s->command, command) << id.toStdString();
             ASSERT_GE(s->options.size(), 2) << id.toStdString();
@@ -152,7 +152,7 @@ TEST_F(PickerPages, EachPageHasItsSelectorsWithCaptionsThatSendNothing)
 
 TEST_F(PickerPages, PicksSendWellFormedCommands)
 {
-    for (const QString &name : {u"WebSurah.Htm"_s, u"WebWord.Htm"_s, u"WebSubject.Htm"_s, u"WebSearch.Htm"_s}) {
+    for (const QString& name : {u"WebSurah.Htm"_s, u"WebWord.Htm"_s, u"WebSubject.Htm"_s, u"WebSearch.Htm"_s}) {
         SCOPED_TRACE(name.toStdString());
         const Page page = Page::load(name);
         // Nothing is sent for the caption's empty value.
@@ -169,8 +169,8 @@ TEST_F(PickerPages, PicksSendWellFormedCommands)
 TEST_F(PickerPages, ChapterAndPartListsAreComplete)
 {
     const Page page = Page::load(u"WebSurah.Htm"_s);
-    const Selector *surah = page.selector(u"cmbSurah"_s);
-    const Selector *parah = page.selector(u"cmbParah"_s);
+    const Selector* surah = page.selector(u"cmbSurah"_s);
+    const Selector* parah = page.selector(u"cmbParah"_s);
     ASSERT_TRUE(surah && parah);
     EXPECT_EQ(values(*surah), numbers(1, 114));
     EXPECT_EQ(values(*parah), numbers(1, 30));
@@ -186,20 +186,20 @@ TEST_F(PickerPages, ChapterAndPartListsAreComplete)
 TEST_F(PickerPages, RootWordAndSubjectListsMatchTheDatabase)
 {
     const Page surahPage = Page::load(u"WebSurah.Htm"_s);
-    const Selector *root = surahPage.selector(u"cmbRoot"_s);
+    const Selector* root = surahPage.selector(u"cmbRoot"_s);
     ASSERT_NE(root, nullptr);
     EXPECT_TRUE(root->options.first().text.contains(u"approx"_s)) << "roots are marked approximate";
     EXPECT_EQ(values(*root),
-              column(u"SELECT DISTINCT RootWord FROM RF_Word_TAB WHERE RootWord IS NOT NULL "
-                     "ORDER BY RootWord COLLATE BINARY"_s));
+        column(u"SELECT DISTINCT RootWord FROM RF_Word_TAB WHERE RootWord IS NOT NULL "
+               "ORDER BY RootWord COLLATE BINARY"_s));
 
     const Page wordPage = Page::load(u"WebWord.Htm"_s);
-    const Selector *word = wordPage.selector(u"cmbWord"_s);
+    const Selector* word = wordPage.selector(u"cmbWord"_s);
     ASSERT_NE(word, nullptr);
     EXPECT_EQ(values(*word), column(u"SELECT DISTINCT Word FROM RF_Word_TAB ORDER BY Word COLLATE BINARY"_s));
 
     const Page subjectPage = Page::load(u"WebSubject.Htm"_s);
-    const Selector *subject = subjectPage.selector(u"cmbSubject"_s);
+    const Selector* subject = subjectPage.selector(u"cmbSubject"_s);
     ASSERT_NE(subject, nullptr);
     EXPECT_EQ(values(*subject), column(u"SELECT SubjectID FROM GN_Subject_TAB ORDER BY SubjectID"_s));
 }
@@ -208,14 +208,14 @@ TEST_F(PickerPages, SearchBoxSubmitsOnEnterAndOnItsButton)
 {
     const Page page = Page::load(u"WebSearch.Htm"_s);
     static const QRegularExpression form(u"<form\\b[^>]*onsubmit=\"return (\\w+)\\(\\)\"[^>]*>(.*?)</form>"_s,
-                                         QRegularExpression::DotMatchesEverythingOption);
+        QRegularExpression::DotMatchesEverythingOption);
     const auto match = form.match(page.html);
     ASSERT_TRUE(match.hasMatch());
     EXPECT_TRUE(match.captured(2).contains(u"id=\"txtSearch\""_s));
     EXPECT_TRUE(match.captured(2).contains(u"<button type=\"submit\""_s));
     // The submit handler sends the typed text as a search and cancels the form's own navigation.
     const QRegularExpression handler(u"function "_s + match.captured(1) + u"\\(\\) \\{(.*?)\\n\\}"_s,
-                                     QRegularExpression::DotMatchesEverythingOption);
+        QRegularExpression::DotMatchesEverythingOption);
     const QString body = handler.match(page.html).captured(1);
     EXPECT_TRUE(body.contains(u"send('Search', text);"_s));
     EXPECT_TRUE(body.trimmed().endsWith(u"return false;"_s));
@@ -223,9 +223,9 @@ TEST_F(PickerPages, SearchBoxSubmitsOnEnterAndOnItsButton)
 
 TEST_F(PickerPages, PagesLoadNothingFromTheNetwork)
 {
-    static const QRegularExpression remote(u"(https?:|ftp:|//[\\w.-]+/|<link\\b|<img\\b|<iframe\\b|@import)"_s,
-                                           QRegularExpression::CaseInsensitiveOption);
-    for (const QString &name : {u"WebSurah.Htm"_s, u"WebWord.Htm"_s, u"WebSubject.Htm"_s, u"WebSearch.Htm"_s}) {
+    static const QRegularExpression remote(
+        u"(https?:|ftp:|//[\\w.-]+/|<link\\b|<img\\b|<iframe\\b|@import)"_s, QRegularExpression::CaseInsensitiveOption);
+    for (const QString& name : {u"WebSurah.Htm"_s, u"WebWord.Htm"_s, u"WebSubject.Htm"_s, u"WebSearch.Htm"_s}) {
         const Page page = Page::load(name);
         const auto hit = remote.match(page.html);
         EXPECT_FALSE(hit.hasMatch()) << name.toStdString() << ": " << hit.captured(0).toStdString();

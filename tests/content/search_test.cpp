@@ -27,18 +27,17 @@ TEST_F(WholeBookLike, EverySearchFindsTheRowsTheGeneralRuleFinds)
         bool dataNull, searchableNull;
     };
     QList<Row> texts;
-    for (const QStringList &row : rows(u"SELECT DetailID, Data, DataSearchable FROM AP_Detail_TAB ORDER BY DetailID"_s))
+    for (const QStringList& row : rows(u"SELECT DetailID, Data, DataSearchable FROM AP_Detail_TAB ORDER BY DetailID"_s))
         texts.append({row[0], row[1], row[2], row[1] == u"<null>"_s, row[2] == u"<null>"_s});
     ASSERT_GT(texts.size(), 6236 * 10);
 
-    const QStringList searches = {
-        u"%الله%"_s,   u"%رحم%"_s, u"%احد%"_s, u"%ٱلرَّحِيمِ%"_s, u"%اللہ%"_s,    u"%رحمت%"_s,      u"%merciful%"_s,
-        u"%MERCIFUL%"_s, u"%MeRcY%"_s,  u"%the lord%"_s, u"%bismi%"_s,    u"%АЛЛАХ%"_s,  u"%İSA%"_s,        u"%ışık%"_s,
-        u"%GOTT%"_s,   u"%a_b%"_s,     u"%m_rc%ful%"_s, u"merciful%"_s,  u"%%"_s,       u"%''%"_s};
-    for (const QString &pattern : searches) {
+    const QStringList searches = {u"%الله%"_s, u"%رحم%"_s, u"%احد%"_s, u"%ٱلرَّحِيمِ%"_s, u"%اللہ%"_s, u"%رحمت%"_s,
+        u"%merciful%"_s, u"%MERCIFUL%"_s, u"%MeRcY%"_s, u"%the lord%"_s, u"%bismi%"_s, u"%АЛЛАХ%"_s, u"%İSA%"_s,
+        u"%ışık%"_s, u"%GOTT%"_s, u"%a_b%"_s, u"%m_rc%ful%"_s, u"merciful%"_s, u"%%"_s, u"%''%"_s};
+    for (const QString& pattern : searches) {
         const QString literal = QString(pattern).replace(u"''"_s, u"'"_s);
         QStringList expected;
-        for (const Row &row : texts) {
+        for (const Row& row : texts) {
             if ((!row.dataNull && store::caseFoldingLike(literal, row.data))
                 || (!row.searchableNull && store::caseFoldingLike(literal, row.searchable)))
                 expected << row.id;

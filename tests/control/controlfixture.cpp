@@ -30,8 +30,8 @@ void ControlFixture::loadPrograms()
 
 QString ControlFixture::column(int masterId, const QString& name)
 {
-    RecordSet row = m_state.gConnection->Open(u"SELECT "_s + name + u" FROM AP_Master_TAB WHERE MasterID = "_s
-                                              + QString::number(masterId));
+    RecordSet row = m_state.gConnection->Open(
+        u"SELECT "_s + name + u" FROM AP_Master_TAB WHERE MasterID = "_s + QString::number(masterId));
     row.MoveFirst();
     return row.value(0).isNull() ? u"NULL"_s : row.text(0);
 }
@@ -43,8 +43,7 @@ QString ControlFixture::selectionTable()
     QStringList entries;
     if (rows.RecordCount() > 0) {
         for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext()) {
-            entries << rows.text(0) + u':' + rows.text(1) + u':'
-                    + (rows.value(2).isNull() ? u"NULL"_s : rows.text(2));
+            entries << rows.text(0) + u':' + rows.text(1) + u':' + (rows.value(2).isNull() ? u"NULL"_s : rows.text(2));
         }
     }
     return entries.join(u' ');

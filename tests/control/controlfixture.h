@@ -43,4 +43,3 @@ protected:
     FixtureDb m_db;
     tilvora::store::SharedState m_state;
 };
-

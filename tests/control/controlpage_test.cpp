@@ -52,9 +52,9 @@ const QStringList kScript = {
     u"</html>"_s,
 };
 
-const QString kMatanSelect =
-    u"<select  ID=\"CSS0\" size=\"1\" class=\"Row0\" Title=\"&#1614;\" onchange=\"s(this.className)\" dir=\"rtl\" "
-    "style=\" width: 185px; height: 5; font-family: Tahoma; font-size: 12px \">"_s;
+const QString kMatanSelect
+    = u"<select  ID=\"CSS0\" size=\"1\" class=\"Row0\" Title=\"&#1614;\" onchange=\"s(this.className)\" dir=\"rtl\" "
+      "style=\" width: 185px; height: 5; font-family: Tahoma; font-size: 12px \">"_s;
 
 QString rowSelect(int n)
 {
@@ -91,7 +91,7 @@ QStringList voiceLines(const QString& text)
     return text.split(u"\r\n"_s).filter(u"<input type=\"radio\""_s);
 }
 
-class ControlPageTest : public ControlFixture {};
+class ControlPageTest : public ControlFixture { };
 
 TEST_F(ControlPageTest, WholePageForATypicalProgramTable)
 {
@@ -245,8 +245,8 @@ TEST_F(ControlPageTest, MissingPartsGiveListsWithoutThoseOptions)
     add({.id = 30, .type = kVoice, .master = u"V"_s, .order = 0});
     loadPrograms();
     text = ComposeControlPage(m_state);
-    EXPECT_TRUE(text.contains(u"<p>\r\n"_s + kMatanSelect + u"\r\n</select>\r\n<br>\r\n"_s + rowSelect(1)
-                              + u"\r\n</select>\r\n<br>\r\n"_s));
+    EXPECT_TRUE(text.contains(
+        u"<p>\r\n"_s + kMatanSelect + u"\r\n</select>\r\n<br>\r\n"_s + rowSelect(1) + u"\r\n</select>\r\n<br>\r\n"_s));
     EXPECT_TRUE(text.contains(rowSelect(3) + u"\r\n</select>\r\n<br>\r\n</p>\r\n<p ID=\"CSS1\">\r\n<input"_s));
     EXPECT_EQ(m_state.gMatanIds, QString());
     EXPECT_EQ(m_state.gTranslationTafseerIds, QString());
@@ -256,8 +256,12 @@ TEST_F(ControlPageTest, MissingPartsGiveListsWithoutThoseOptions)
 TEST_F(ControlPageTest, NamesAndFoldersAreHtmlEscaped)
 {
     add({.id = 1, .type = kMatan, .master = u"<b>A & \"B\"</b>"_s, .selected = true});
-    add({.id = 30, .type = kVoice, .master = u"Qari's"_s, .selected = true, .order = 0,
-         .data = u"/media/Qari's <new> & \"old\""_s});
+    add({.id = 30,
+        .type = kVoice,
+        .master = u"Qari's"_s,
+        .selected = true,
+        .order = 0,
+        .data = u"/media/Qari's <new> & \"old\""_s});
     loadPrograms();
 
     const QString text = ComposeControlPage(m_state);

@@ -49,12 +49,12 @@ protected:
     void refuseSelecting(int masterId)
     {
         execute(u"CREATE TRIGGER refuse BEFORE UPDATE ON AP_Master_TAB WHEN NEW.MasterID = "_s
-                + QString::number(masterId)
-                + u" AND NEW.UserSelection = 1 BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"_s);
+            + QString::number(masterId)
+            + u" AND NEW.UserSelection = 1 BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"_s);
     }
 
-    static inline const QString kStart =
-        u"1:True:0 2:False:0 3:False:5 10:True:1 11:True:2 12:False:0 20:True:3 30:True:0 31:False:1"_s;
+    static inline const QString kStart
+        = u"1:True:0 2:False:0 3:False:5 10:True:1 11:True:2 12:False:0 20:True:3 30:True:0 31:False:1"_s;
 
     std::vector<qint32> m_played;
 };
@@ -64,7 +64,7 @@ TEST_F(SelectionTest, MatanChoiceLeavesExactlyTheChosenMatanSelectedAllAtZero)
     choose(u"Row0"_s, u"2"_s);
 
     EXPECT_EQ(selectionTable(),
-              u"1:False:0 2:True:0 3:False:0 10:True:1 11:True:2 12:False:0 20:True:3 30:True:0 31:False:1"_s);
+        u"1:False:0 2:True:0 3:False:0 10:True:1 11:True:2 12:False:0 20:True:3 30:True:0 31:False:1"_s);
     EXPECT_EQ(m_state.gSelectedIds, u"2,10,11,20"_s);
     EXPECT_TRUE(m_played.empty());
 }
@@ -74,7 +74,7 @@ TEST_F(SelectionTest, ProgramChosenForAPositionReplacesTheHolder)
     choose(u"Row1"_s, u"12"_s);
 
     EXPECT_EQ(selectionTable(),
-              u"1:True:0 2:False:0 3:False:5 10:False:0 11:True:2 12:True:1 20:True:3 30:True:0 31:False:1"_s);
+        u"1:True:0 2:False:0 3:False:5 10:False:0 11:True:2 12:True:1 20:True:3 30:True:0 31:False:1"_s);
     EXPECT_EQ(m_state.gSelectedIds, u"1,11,12,20"_s);
 }
 
@@ -84,12 +84,12 @@ TEST_F(SelectionTest, ChoosingAPositionsHolderOrMovingIt)
     execute(u"UPDATE AP_Master_TAB SET UserSelection = 1, SortOrderUser = 2 WHERE MasterID = 12"_s);
     choose(u"Row2"_s, u"11"_s);
     EXPECT_EQ(selectionTable(),
-              u"1:True:0 2:False:0 3:False:5 10:True:1 11:True:2 12:False:0 20:True:3 30:True:0 31:False:1"_s);
+        u"1:True:0 2:False:0 3:False:5 10:True:1 11:True:2 12:False:0 20:True:3 30:True:0 31:False:1"_s);
 
     // The holder of 2 chosen for 1 moves there and leaves 2 empty.
     choose(u"Row1"_s, u"11"_s);
     EXPECT_EQ(selectionTable(),
-              u"1:True:0 2:False:0 3:False:5 10:False:0 11:True:1 12:False:0 20:True:3 30:True:0 31:False:1"_s);
+        u"1:True:0 2:False:0 3:False:5 10:False:0 11:True:1 12:False:0 20:True:3 30:True:0 31:False:1"_s);
     EXPECT_EQ(m_state.gSelectedIds, u"1,11,20"_s);
     m_state.gPrograms.setFilter(u"(SortOrderUser='2')"_s);
     EXPECT_EQ(m_state.gPrograms.RecordCount(), 0);
@@ -100,7 +100,7 @@ TEST_F(SelectionTest, VoiceChoiceChangesSelectionOnlyOpensItsDetailsAndReplays)
     choose(u"Voice"_s, u"31"_s);
 
     EXPECT_EQ(selectionTable(),
-              u"1:True:0 2:False:0 3:False:5 10:True:1 11:True:2 12:False:0 20:True:3 30:False:0 31:True:1"_s);
+        u"1:True:0 2:False:0 3:False:5 10:True:1 11:True:2 12:False:0 20:True:3 30:False:0 31:True:1"_s);
     EXPECT_EQ(detailRefs(), u"3"_s);
     // No verse double-clicked yet: the verse reference passed is 0.
     EXPECT_EQ(m_played, std::vector<qint32>{0});
@@ -139,14 +139,22 @@ TEST_F(SelectionTest, ARowOrProgramOfTheWrongKindIsRefusedAndChangesNothing)
         }
         return u"accepted"_s;
     };
-    EXPECT_EQ(refusal(u"Row5"_s, u"12"_s), u"\"Row5\" is not one of the rows Row0, Row1, Row2 and Row3, so nothing was changed."_s);
-    EXPECT_EQ(refusal(u"Row'"_s, u"12"_s), u"\"Row'\" is not one of the rows Row0, Row1, Row2 and Row3, so nothing was changed."_s);
-    EXPECT_EQ(refusal(u"Row12"_s, u"12"_s), u"\"Row12\" is not one of the rows Row0, Row1, Row2 and Row3, so nothing was changed."_s);
-    EXPECT_EQ(refusal(u"Row1"_s, u"31"_s), u"The program 31 is not one of the translations and commentaries offered, so nothing was changed."_s);
-    EXPECT_EQ(refusal(u"Row0"_s, u"10"_s), u"The program 10 is not one of the main texts offered, so nothing was changed."_s);
-    EXPECT_EQ(refusal(u"Voice"_s, u"1"_s), u"The program 1 is not one of the voices offered, so nothing was changed."_s);
-    EXPECT_EQ(refusal(u"Row1"_s, u"12\v"_s), u"The program id \"12\v\" is not a whole number, so nothing was changed."_s);
-    EXPECT_EQ(refusal(u"Row1"_s, u"9999999999"_s), u"The program id \"9999999999\" is out of range, so nothing was changed."_s);
+    EXPECT_EQ(refusal(u"Row5"_s, u"12"_s),
+        u"\"Row5\" is not one of the rows Row0, Row1, Row2 and Row3, so nothing was changed."_s);
+    EXPECT_EQ(refusal(u"Row'"_s, u"12"_s),
+        u"\"Row'\" is not one of the rows Row0, Row1, Row2 and Row3, so nothing was changed."_s);
+    EXPECT_EQ(refusal(u"Row12"_s, u"12"_s),
+        u"\"Row12\" is not one of the rows Row0, Row1, Row2 and Row3, so nothing was changed."_s);
+    EXPECT_EQ(refusal(u"Row1"_s, u"31"_s),
+        u"The program 31 is not one of the translations and commentaries offered, so nothing was changed."_s);
+    EXPECT_EQ(
+        refusal(u"Row0"_s, u"10"_s), u"The program 10 is not one of the main texts offered, so nothing was changed."_s);
+    EXPECT_EQ(
+        refusal(u"Voice"_s, u"1"_s), u"The program 1 is not one of the voices offered, so nothing was changed."_s);
+    EXPECT_EQ(
+        refusal(u"Row1"_s, u"12\v"_s), u"The program id \"12\v\" is not a whole number, so nothing was changed."_s);
+    EXPECT_EQ(refusal(u"Row1"_s, u"9999999999"_s),
+        u"The program id \"9999999999\" is out of range, so nothing was changed."_s);
     EXPECT_EQ(selectionTable(), kStart);
     EXPECT_TRUE(m_played.empty());
 }

@@ -16,8 +16,8 @@ namespace {
 class VoiceMenuTest : public ControlFixture {
 protected:
     // A dialog that records the tag it was shown for and answers as told.
-    tilvora::control::MediaFolderDialog dialog(Outcome outcome, const QString& folder = QString(),
-                                               bool oneFilePerChapter = false)
+    tilvora::control::MediaFolderDialog dialog(
+        Outcome outcome, const QString& folder = QString(), bool oneFilePerChapter = false)
     {
         return [this, outcome, folder, oneFilePerChapter](const QString& tag) {
             m_host.lines << u"dialog\t"_s + tag;
@@ -72,9 +72,9 @@ TEST_F(VoiceMenuTest, VoicesFillTheItemsTheirOrderNames)
 
     m_menu.SetupMenu(m_state, m_host);
 
-    EXPECT_EQ(m_host.lines, (QStringList{u"menu\t1\t1\tReader A []\t41"_s, u"menu\t2\t1\tReader B [/m/b]\t40"_s,
-                                         u"menu\t3\t1\tFirst []\t42"_s, u"menu\t3\t1\tSecond []\t43"_s,
-                                         u"menu\tsetdatapath\t1"_s}));
+    EXPECT_EQ(m_host.lines,
+        (QStringList{u"menu\t1\t1\tReader A []\t41"_s, u"menu\t2\t1\tReader B [/m/b]\t40"_s,
+            u"menu\t3\t1\tFirst []\t42"_s, u"menu\t3\t1\tSecond []\t43"_s, u"menu\tsetdatapath\t1"_s}));
     const QStringList items = menuItems();
     EXPECT_EQ(items[0], u"0:1:Voice 1:"_s);
     EXPECT_EQ(items[1], u"1:1:Reader A []:41"_s);
@@ -90,10 +90,19 @@ protected:
     void SetUp() override
     {
         VoiceMenuTest::SetUp();
-        add({.id = 40, .type = kVoice, .master = u"A"_s, .selected = true, .order = 0, .data = u"/old/a"_s,
-             .description = u"Reader A"_s});
-        add({.id = 41, .type = kVoice, .master = u"B"_s, .order = 1, .data = u"/old/b"_s,
-             .description = u"Reader B"_s});
+        add({.id = 40,
+            .type = kVoice,
+            .master = u"A"_s,
+            .selected = true,
+            .order = 0,
+            .data = u"/old/a"_s,
+            .description = u"Reader A"_s});
+        add({.id = 41,
+            .type = kVoice,
+            .master = u"B"_s,
+            .order = 1,
+            .data = u"/old/b"_s,
+            .description = u"Reader B"_s});
         addDetails(40, {1});
         addDetails(41, {2});
         loadPrograms();
@@ -108,16 +117,17 @@ TEST_F(VoiceMenuClickTest, AcceptStoresTheFolderAndRefillsTheMenuBeforeAndAfter)
     m_menu.MnuDPVoice_Click(m_state, m_host, 1, dialog(Outcome::Accepted, u"/new/b"_s));
 
     EXPECT_EQ(column(41, u"Data"_s), u"/new/b"_s);
-    EXPECT_EQ(m_host.lines, (QStringList{
-                                u"dialog\t41"_s,
-                                // The refill of the dialog's Accept runs before the folder is stored.
-                                u"menu\t0\t1\tReader A [/old/a]\t40"_s,
-                                u"menu\t1\t1\tReader B [/old/b]\t41"_s,
-                                u"menu\tsetdatapath\t1"_s,
-                                u"menu\t0\t1\tReader A [/old/a]\t40"_s,
-                                u"menu\t1\t1\tReader B [/new/b]\t41"_s,
-                                u"menu\tsetdatapath\t1"_s,
-                            }));
+    EXPECT_EQ(m_host.lines,
+        (QStringList{
+            u"dialog\t41"_s,
+            // The refill of the dialog's Accept runs before the folder is stored.
+            u"menu\t0\t1\tReader A [/old/a]\t40"_s,
+            u"menu\t1\t1\tReader B [/old/b]\t41"_s,
+            u"menu\tsetdatapath\t1"_s,
+            u"menu\t0\t1\tReader A [/old/a]\t40"_s,
+            u"menu\t1\t1\tReader B [/new/b]\t41"_s,
+            u"menu\tsetdatapath\t1"_s,
+        }));
     EXPECT_EQ(m_menu.item(1).caption, u"Reader B [/new/b]"_s);
     EXPECT_EQ(m_state.gMediaPathResult, u"/new/b"_s);
     // The selected voice's details stay open for playback.

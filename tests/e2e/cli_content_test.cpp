@@ -70,7 +70,8 @@ TEST_F(ContentCopy, AMovedApplicationFolderRecitesFromItsOwnRecordings)
 
 TEST_F(ContentCopy, AChapterPickShowsTheChapterAndResetsTheOtherPickers)
 {
-    const CliRun run = runCli(folder, {QStringLiteral("navigate\tWebSurah\t") + encodedFileUrl(folder, QStringLiteral("__Surah = 2"))});
+    const CliRun run = runCli(
+        folder, {QStringLiteral("navigate\tWebSurah\t") + encodedFileUrl(folder, QStringLiteral("__Surah = 2"))});
     EXPECT_EQ(run.exitCode, 0);
     const QStringList tail = run.lines.mid(run.lines.size() - 4);
     EXPECT_EQ(tail[0], QStringLiteral("label\t  Search Result(s): \\r\\n   0/286"));
@@ -83,11 +84,13 @@ TEST_F(ContentCopy, AChapterPickShowsTheChapterAndResetsTheOtherPickers)
 
 TEST_F(ContentCopy, ADoubleClickOnAVerseOfChapterOneRecitesItFromItsPosition)
 {
-    const CliRun run = runCli(folder, {QStringLiteral("dblclick\t1"), QStringLiteral("dblclick\t3"), QStringLiteral("dblclick\tnot a verse")});
+    const CliRun run = runCli(folder,
+        {QStringLiteral("dblclick\t1"), QStringLiteral("dblclick\t3"), QStringLiteral("dblclick\tnot a verse")});
     EXPECT_EQ(run.exitCode, 0);
     const QList<QStringList> player = run.linesOf(QStringLiteral("player"));
     ASSERT_EQ(player.size(), 6);
-    EXPECT_EQ(player[0], (QStringList{QStringLiteral("player"), QStringLiteral("url"), folder + QStringLiteral("/media/demo/001.mp3")}));
+    EXPECT_EQ(player[0],
+        (QStringList{QStringLiteral("player"), QStringLiteral("url"), folder + QStringLiteral("/media/demo/001.mp3")}));
     EXPECT_EQ(player[1], (QStringList{QStringLiteral("player"), QStringLiteral("position"), QStringLiteral("0")}));
     EXPECT_EQ(player[2], (QStringList{QStringLiteral("player"), QStringLiteral("play")}));
     EXPECT_EQ(player[3][2], folder + QStringLiteral("/media/demo/001.mp3"));
@@ -151,8 +154,10 @@ QString contentValue(const QString& folder, const QString& statement)
 
 TEST_F(ContentCopy, AnArabicSearchForgivesHamzaAndVowelMarks)
 {
-    const QString ahad1 = contentValue(folder, QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = 112 AND AyahNo = 1"));
-    const QString ahad4 = contentValue(folder, QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = 112 AND AyahNo = 4"));
+    const QString ahad1
+        = contentValue(folder, QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = 112 AND AyahNo = 1"));
+    const QString ahad4
+        = contentValue(folder, QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = 112 AND AyahNo = 4"));
     const QStringList ahad = versesFound(folder, QStringLiteral("*احد"));
     EXPECT_TRUE(ahad.contains(ahad1) && ahad.contains(ahad4));
     EXPECT_EQ(versesFound(folder, QStringLiteral("*أَحَدٌ")), ahad);
@@ -162,13 +167,14 @@ TEST_F(ContentCopy, AnArabicSearchForgivesHamzaAndVowelMarks)
     EXPECT_EQ(versesFound(folder, QStringLiteral("*رَحْمَة")), mercy);
 
     // A word without letters to fold finds the verses whose words hold it.
-    const QString merciful = contentValue(
-        folder, QStringLiteral("SELECT group_concat(AyahRef) FROM (SELECT DISTINCT AyahRef FROM RF_Word_TAB "
-                               "WHERE instr(Word, 'الرحمن') > 0 ORDER BY AyahRef)"));
+    const QString merciful = contentValue(folder,
+        QStringLiteral("SELECT group_concat(AyahRef) FROM (SELECT DISTINCT AyahRef FROM RF_Word_TAB "
+                       "WHERE instr(Word, 'الرحمن') > 0 ORDER BY AyahRef)"));
     EXPECT_EQ(versesFound(folder, QStringLiteral("*الرحمن")).join(u','), merciful);
 
     // The search within the page shown folds the same way.
-    const QStringList chapter112 = {QStringLiteral("navigate\tWebSurah\t") + encodedFileUrl(folder, QStringLiteral("__Surah = 112"))};
+    const QStringList chapter112
+        = {QStringLiteral("navigate\tWebSurah\t") + encodedFileUrl(folder, QStringLiteral("__Surah = 112"))};
     EXPECT_EQ(versesFound(folder, QStringLiteral("أحد"), chapter112), (QStringList{ahad1, ahad4}));
 }
 

@@ -31,28 +31,30 @@ TEST(CliDownload, AVoiceWithoutAFolderFillsTheUsersFolderKeepsItAndRecitesFromIt
                 u"(1, 1, 'Matan', '', NULL, 1, 1, 0, 0, 'rtl', 'Amiri', '24px', 'normal'), "
                 u"(2, 2, 'English', '', NULL, 1, 1, 1, 1, 'ltr', 'Tahoma', '14px', 'normal'), "
                 u"(9, 4, 'Reciter', 'Reciter (SSSAAA.mp3 files)', '', 1, 1, 0, 0, NULL, NULL, NULL, NULL)"_s,
-                u"INSERT INTO MD_Ayah_TAB VALUES (1, 1, 1, 1), (2, 1, 2, 1), (3, 2, 1, 1)"_s,
-                u"INSERT INTO AP_Detail_TAB (MasterID, AyahRef, Data, DataPos) VALUES "
-                u"(9, 1, '001001.mp3', '0'), (9, 2, '001002.mp3', '0'), (9, 3, '002001.mp3', '0')"_s});
+        u"INSERT INTO MD_Ayah_TAB VALUES (1, 1, 1, 1), (2, 1, 2, 1), (3, 2, 1, 1)"_s,
+        u"INSERT INTO AP_Detail_TAB (MasterID, AyahRef, Data, DataPos) VALUES "
+        u"(9, 1, '001001.mp3', '0'), (9, 2, '001002.mp3', '0'), (9, 3, '002001.mp3', '0')"_s});
     LocalHttpServer server;
     for (const QString& name : {u"001001.mp3"_s, u"001002.mp3"_s, u"002001.mp3"_s})
         server.route(u"/audio/Some_Reciter/"_s + name, {tilvora::testing::mp3Body(5000, 7)});
     ASSERT_TRUE(server.start());
     const QString base = server.address() + u"/audio/Some_Reciter/"_s;
 
-    const CliRun run = runCli(db.folder(), {u"download\t9\t"_s + base + u"\tsssaaa\t1\t2"_s, u"dblclick\t3"_s,
-                                            u"download\t9\t"_s + base + u"\tsssaaa\t1\t2"_s,
-                                            u"download\t9\t"_s + base + u"\tSSS.mp3\t1\t2"_s,
-                                            u"download\t1\t"_s + base + u"\tnumber\t1\t2"_s});
+    const CliRun run = runCli(db.folder(),
+        {u"download\t9\t"_s + base + u"\tsssaaa\t1\t2"_s, u"dblclick\t3"_s,
+            u"download\t9\t"_s + base + u"\tsssaaa\t1\t2"_s, u"download\t9\t"_s + base + u"\tSSS.mp3\t1\t2"_s,
+            u"download\t1\t"_s + base + u"\tnumber\t1\t2"_s});
     EXPECT_EQ(run.exitCode, 0);
     const QString folder = userData.path() + u"/tilvora-cli/recitations/Some_Reciter"_s;
     const QList<QStringList> progress = run.linesOf(u"progress"_s);
     ASSERT_EQ(progress.size(), 6);
     EXPECT_EQ(progress[2], (QStringList{u"progress"_s, u"3"_s, u"3"_s, u"15000"_s}));
     EXPECT_EQ(run.linesOf(u"downloaded"_s),
-              (QList<QStringList>{{u"downloaded"_s, u"3"_s, u"0"_s, u"0"_s}, {u"downloaded"_s, u"0"_s, u"3"_s, u"0"_s}}));
-    EXPECT_EQ(tilvora::testing::queryRow(db.path(), u"SELECT Data FROM AP_Master_TAB WHERE MasterID = 9"_s).value(0).toString(),
-              folder);
+        (QList<QStringList>{{u"downloaded"_s, u"3"_s, u"0"_s, u"0"_s}, {u"downloaded"_s, u"0"_s, u"3"_s, u"0"_s}}));
+    EXPECT_EQ(tilvora::testing::queryRow(db.path(), u"SELECT Data FROM AP_Master_TAB WHERE MasterID = 9"_s)
+                  .value(0)
+                  .toString(),
+        folder);
     EXPECT_EQ(run.linesOf(u"player"_s).value(0), (QStringList{u"player"_s, u"url"_s, folder + u"/002001.mp3"_s}));
     // The voice menu shows the new folder, and the two bad downloads are refused.
     EXPECT_TRUE(run.lines.join(u'\n').contains(folder));

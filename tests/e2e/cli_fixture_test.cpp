@@ -17,24 +17,27 @@ namespace {
 // shown, a French text not shown; one voice.
 void fillLibrary(const FixtureDb& db)
 {
-    db.execute({QStringLiteral("INSERT INTO AP_Master_TAB (MasterID, MasterTypeID, Master, Description, Data, UserSelection, "
-                               "DefaultSelection, SortOrderUser, SortOrderDef, TextDirection, FontName, FontSize, FontBold) VALUES "
-                               "(1, 1, 'Matan', '', NULL, 1, 1, 0, 0, 'rtl', 'Amiri', '24px', 'normal'), "
-                               "(2, 2, 'English', '', NULL, 1, 1, 1, 1, 'ltr', 'Tahoma', '14px', 'normal'), "
-                               "(3, 2, 'French', '', NULL, 0, 0, 0, 0, 'ltr', 'Tahoma', '14px', 'normal'), "
-                               "(9, 4, 'Voice', 'My voice', '/nowhere', 1, 1, 0, 0, NULL, NULL, NULL, NULL)"),
-                QStringLiteral("INSERT INTO MD_Ayah_TAB VALUES (1, 1, 1, 1), (2, 1, 2, 1), (3, 2, 1, 1)"),
-                QStringLiteral("INSERT INTO AP_Detail_TAB (DetailID, MasterID, AyahRef, Data, DataSearchable) VALUES "
-                               "(11, 1, 1, 'a1', NULL), (12, 1, 2, 'a2', NULL), (13, 1, 3, 'a3', NULL), "
-                               "(21, 2, 1, 'e1', NULL), (22, 2, 2, 'e2', NULL), (23, 2, 3, 'e3', NULL), "
-                               "(31, 3, 1, 'f1', NULL), (32, 3, 2, 'f2', NULL), (33, 3, 3, 'f3', NULL)")});
+    db.execute(
+        {QStringLiteral(
+             "INSERT INTO AP_Master_TAB (MasterID, MasterTypeID, Master, Description, Data, UserSelection, "
+             "DefaultSelection, SortOrderUser, SortOrderDef, TextDirection, FontName, FontSize, FontBold) VALUES "
+             "(1, 1, 'Matan', '', NULL, 1, 1, 0, 0, 'rtl', 'Amiri', '24px', 'normal'), "
+             "(2, 2, 'English', '', NULL, 1, 1, 1, 1, 'ltr', 'Tahoma', '14px', 'normal'), "
+             "(3, 2, 'French', '', NULL, 0, 0, 0, 0, 'ltr', 'Tahoma', '14px', 'normal'), "
+             "(9, 4, 'Voice', 'My voice', '/nowhere', 1, 1, 0, 0, NULL, NULL, NULL, NULL)"),
+            QStringLiteral("INSERT INTO MD_Ayah_TAB VALUES (1, 1, 1, 1), (2, 1, 2, 1), (3, 2, 1, 1)"),
+            QStringLiteral("INSERT INTO AP_Detail_TAB (DetailID, MasterID, AyahRef, Data, DataSearchable) VALUES "
+                           "(11, 1, 1, 'a1', NULL), (12, 1, 2, 'a2', NULL), (13, 1, 3, 'a3', NULL), "
+                           "(21, 2, 1, 'e1', NULL), (22, 2, 2, 'e2', NULL), (23, 2, 3, 'e3', NULL), "
+                           "(31, 3, 1, 'f1', NULL), (32, 3, 2, 'f2', NULL), (33, 3, 3, 'f3', NULL)")});
 }
 
 QStringList programColumns(const QString& path, int masterId)
 {
     QStringList values;
-    for (const QVariant& value : tilvora::testing::queryRow(
-             path, QStringLiteral("SELECT UserSelection, SortOrderUser FROM AP_Master_TAB WHERE MasterID = %1").arg(masterId)))
+    for (const QVariant& value :
+        tilvora::testing::queryRow(path,
+            QStringLiteral("SELECT UserSelection, SortOrderUser FROM AP_Master_TAB WHERE MasterID = %1").arg(masterId)))
         values << value.toString();
     return values;
 }
@@ -74,17 +77,18 @@ TEST(CliSession, StartsOnChapterOneAndEndsWithTheInput)
     const QString folder = db.folder();
     const CliRun run = runCli(folder, {});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.lines, (QStringList{
-                             QStringLiteral("menu\t0\t1\tMy voice [/nowhere]\t9"),
-                             QStringLiteral("menu\tsetdatapath\t1"),
-                             QStringLiteral("navigate\tWebControl\t") + folder + QStringLiteral("/Control.htm"),
-                             QStringLiteral("navigate\tWebSearch\t") + folder + QStringLiteral("/WebSearch.Htm"),
-                             QStringLiteral("navigate\tWebSurah\t") + folder + QStringLiteral("/WebSurah.Htm"),
-                             QStringLiteral("navigate\tWebWord\t") + folder + QStringLiteral("/WebWord.Htm"),
-                             QStringLiteral("navigate\tWebSubject\t") + folder + QStringLiteral("/WebSubject.Htm"),
-                             QStringLiteral("label\t  Search Result(s): \\r\\n   0/2"),
-                             QStringLiteral("navigate\tWebMain\t") + folder + QStringLiteral("/Main.htm"),
-                         }));
+    EXPECT_EQ(run.lines,
+        (QStringList{
+            QStringLiteral("menu\t0\t1\tMy voice [/nowhere]\t9"),
+            QStringLiteral("menu\tsetdatapath\t1"),
+            QStringLiteral("navigate\tWebControl\t") + folder + QStringLiteral("/Control.htm"),
+            QStringLiteral("navigate\tWebSearch\t") + folder + QStringLiteral("/WebSearch.Htm"),
+            QStringLiteral("navigate\tWebSurah\t") + folder + QStringLiteral("/WebSurah.Htm"),
+            QStringLiteral("navigate\tWebWord\t") + folder + QStringLiteral("/WebWord.Htm"),
+            QStringLiteral("navigate\tWebSubject\t") + folder + QStringLiteral("/WebSubject.Htm"),
+            QStringLiteral("label\t  Search Result(s): \\r\\n   0/2"),
+            QStringLiteral("navigate\tWebMain\t") + folder + QStringLiteral("/Main.htm"),
+        }));
 }
 
 TEST(CliSession, APickThenARowChoiceStoresTheChoiceAndShowsItOnTheSameVerses)
@@ -92,21 +96,22 @@ TEST(CliSession, APickThenARowChoiceStoresTheChoiceAndShowsItOnTheSameVerses)
     FixtureDb db;
     fillLibrary(db);
     const QString folder = db.folder();
-    const CliRun run = runCli(folder, {
-                                          QStringLiteral("navigate\tWebSurah\t") + encodedFileUrl(folder, QStringLiteral("__Surah = 2")),
-                                          QStringLiteral("navigate\tWebControl\t") +
-                                              encodedFileUrl(folder, QStringLiteral("_Control.htm__Row1 = 3")),
-                                      });
+    const CliRun run = runCli(folder,
+        {
+            QStringLiteral("navigate\tWebSurah\t") + encodedFileUrl(folder, QStringLiteral("__Surah = 2")),
+            QStringLiteral("navigate\tWebControl\t") + encodedFileUrl(folder, QStringLiteral("_Control.htm__Row1 = 3")),
+        });
     EXPECT_EQ(run.exitCode, 0);
     const QStringList tail = run.lines.mid(run.lines.size() - 6);
-    EXPECT_EQ(tail, (QStringList{
-                        QStringLiteral("label\t  Search Result(s): \\r\\n   0/1"),
-                        QStringLiteral("navigate\tWebMain\t") + folder + QStringLiteral("/Main.htm"),
-                        QStringLiteral("reset\tcmbWord"),
-                        QStringLiteral("reset\tcmbSubject"),
-                        QStringLiteral("label\t  Search Result(s): \\r\\n   2/1"),
-                        QStringLiteral("navigate\tWebMain\t") + folder + QStringLiteral("/Main.htm"),
-                    }));
+    EXPECT_EQ(tail,
+        (QStringList{
+            QStringLiteral("label\t  Search Result(s): \\r\\n   0/1"),
+            QStringLiteral("navigate\tWebMain\t") + folder + QStringLiteral("/Main.htm"),
+            QStringLiteral("reset\tcmbWord"),
+            QStringLiteral("reset\tcmbSubject"),
+            QStringLiteral("label\t  Search Result(s): \\r\\n   2/1"),
+            QStringLiteral("navigate\tWebMain\t") + folder + QStringLiteral("/Main.htm"),
+        }));
     EXPECT_EQ(programColumns(db.path(), 3), (QStringList{QStringLiteral("1"), QStringLiteral("1")}));
     EXPECT_EQ(programColumns(db.path(), 2), (QStringList{QStringLiteral("0"), QStringLiteral("0")}));
     const QString page = readPageFile(folder + QStringLiteral("/Main.htm"));
@@ -120,14 +125,14 @@ TEST(CliSession, BadValuesAreReportedAndTheSessionGoesOn)
     FixtureDb db;
     fillLibrary(db);
     const QString folder = db.folder();
-    const CliRun run = runCli(folder, {
-                                          QStringLiteral("command\t__Surah = 2 OR 1=1"),
-                                          QStringLiteral("command\t__Word = it's"),
-                                          QStringLiteral("navigate\tWebControl\t") +
-                                              encodedFileUrl(folder, QStringLiteral("_Control.htm__Row1 = x")),
-                                          QStringLiteral("command\t__Surah"),
-                                          QStringLiteral("command\t__Surah = 2"),
-                                      });
+    const CliRun run = runCli(folder,
+        {
+            QStringLiteral("command\t__Surah = 2 OR 1=1"),
+            QStringLiteral("command\t__Word = it's"),
+            QStringLiteral("navigate\tWebControl\t") + encodedFileUrl(folder, QStringLiteral("_Control.htm__Row1 = x")),
+            QStringLiteral("command\t__Surah"),
+            QStringLiteral("command\t__Surah = 2"),
+        });
     EXPECT_EQ(run.exitCode, 0);
     const QStringList tail = run.lines.mid(9);
     ASSERT_EQ(tail.size(), 6);
@@ -146,20 +151,22 @@ TEST(CliSession, AnApplicationFolderWhosePathHoldsTwoUnderscoresTakesOnlyItsPage
     const QString folder = parent.path() + QStringLiteral("/app__folder");
     ASSERT_TRUE(QDir().mkpath(folder));
     ASSERT_TRUE(QFile::copy(db.path(), folder + QStringLiteral("/DIC.DAT")));
-    const CliRun run = runCli(folder, {
-                                          QStringLiteral("navigate\tWebSurah\t") + encodedFileUrl(folder, QStringLiteral("WebSurah.Htm")),
-                                          QStringLiteral("navigate\tWebControl\t") + encodedFileUrl(folder, QStringLiteral("Control.htm")),
-                                          QStringLiteral("navigate\tWebSurah\t") + encodedFileUrl(folder, QStringLiteral("WebSurah.Htm__Surah = 2")),
-                                      });
+    const CliRun run = runCli(folder,
+        {
+            QStringLiteral("navigate\tWebSurah\t") + encodedFileUrl(folder, QStringLiteral("WebSurah.Htm")),
+            QStringLiteral("navigate\tWebControl\t") + encodedFileUrl(folder, QStringLiteral("Control.htm")),
+            QStringLiteral("navigate\tWebSurah\t") + encodedFileUrl(folder, QStringLiteral("WebSurah.Htm__Surah = 2")),
+        });
     EXPECT_EQ(run.exitCode, 0);
     // The panes' own pages are no commands; the chapter pick is.
     ASSERT_GE(run.lines.size(), 4);
-    EXPECT_EQ(run.lines.mid(run.lines.size() - 4), (QStringList{
-                                                        QStringLiteral("label\t  Search Result(s): \\r\\n   0/1"),
-                                                        QStringLiteral("navigate\tWebMain\t") + folder + QStringLiteral("/Main.htm"),
-                                                        QStringLiteral("reset\tcmbWord"),
-                                                        QStringLiteral("reset\tcmbSubject"),
-                                                    }));
+    EXPECT_EQ(run.lines.mid(run.lines.size() - 4),
+        (QStringList{
+            QStringLiteral("label\t  Search Result(s): \\r\\n   0/1"),
+            QStringLiteral("navigate\tWebMain\t") + folder + QStringLiteral("/Main.htm"),
+            QStringLiteral("reset\tcmbWord"),
+            QStringLiteral("reset\tcmbSubject"),
+        }));
     EXPECT_EQ(run.lines.filter(QStringLiteral("navigate\tWebMain")).size(), 2);
     EXPECT_TRUE(run.linesOf(QStringLiteral("error")).isEmpty());
 }

@@ -41,12 +41,12 @@ QList<QStringList> CliRun::linesOf(const QString& word) const
 
 CliRun runCli(const QString& appFolder, const QStringList& inputLines, qint64 fileSizeLimit)
 {
-    return runCliProgram(QStringLiteral(TILVORA_CLI), {QStringLiteral("--app-folder"), appFolder}, inputLines,
-                         fileSizeLimit);
+    return runCliProgram(
+        QStringLiteral(TILVORA_CLI), {QStringLiteral("--app-folder"), appFolder}, inputLines, fileSizeLimit);
 }
 
-CliRun runCliProgram(const QString& program, const QStringList& arguments, const QStringList& inputLines,
-                     qint64 fileSizeLimit)
+CliRun runCliProgram(
+    const QString& program, const QStringList& arguments, const QStringList& inputLines, qint64 fileSizeLimit)
 {
     QProcess process;
     if (fileSizeLimit > 0) {

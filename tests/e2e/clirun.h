@@ -18,8 +18,8 @@ struct CliRun {
 // bytes long, as a nearly full disk would.
 CliRun runCli(const QString& appFolder, const QStringList& inputLines, qint64 fileSizeLimit = 0);
 // Runs a copy of tilvora-cli (`program`) with the given arguments.
-CliRun runCliProgram(const QString& program, const QStringList& arguments, const QStringList& inputLines,
-                     qint64 fileSizeLimit = 0);
+CliRun runCliProgram(
+    const QString& program, const QStringList& arguments, const QStringList& inputLines, qint64 fileSizeLimit = 0);
 
 // A file URL for a name in a folder, with blanks and the like percent-encoded
 // as the browser engine sends it.

@@ -33,19 +33,19 @@ TEST(PaneLayout, DesignSizesGiveTheRowsAndCorner)
 {
     PaneLayout layout;
     ASSERT_TRUE(layout.arrangePanes(8880, 8310));
-    EXPECT_EQ(rect(layout, PaneControl::LblSearch), (Rect {0, 0, 1395, 405}));
-    EXPECT_EQ(rect(layout, PaneControl::WebSearch), (Rect {1395, 0, 7410, 405}));
-    EXPECT_EQ(rect(layout, PaneControl::PicSearch), (Rect {8805, 60, 240, 240}));
-    EXPECT_EQ(rect(layout, PaneControl::WebSubject), (Rect {0, 405, 3500, 405}));
-    EXPECT_EQ(rect(layout, PaneControl::WebWord), (Rect {3500, 405, 1550, 405}));
-    EXPECT_EQ(rect(layout, PaneControl::WebSurah), (Rect {5050, 405, 3750, 405}));
-    EXPECT_EQ(rect(layout, PaneControl::ImgBanner), (Rect {6630, 0, 2250, 885}));
-    EXPECT_EQ(rect(layout, PaneControl::Image1), (Rect {6150, 240, 480, 480}));
+    EXPECT_EQ(rect(layout, PaneControl::LblSearch), (Rect{0, 0, 1395, 405}));
+    EXPECT_EQ(rect(layout, PaneControl::WebSearch), (Rect{1395, 0, 7410, 405}));
+    EXPECT_EQ(rect(layout, PaneControl::PicSearch), (Rect{8805, 60, 240, 240}));
+    EXPECT_EQ(rect(layout, PaneControl::WebSubject), (Rect{0, 405, 3500, 405}));
+    EXPECT_EQ(rect(layout, PaneControl::WebWord), (Rect{3500, 405, 1550, 405}));
+    EXPECT_EQ(rect(layout, PaneControl::WebSurah), (Rect{5050, 405, 3750, 405}));
+    EXPECT_EQ(rect(layout, PaneControl::ImgBanner), (Rect{6630, 0, 2250, 885}));
+    EXPECT_EQ(rect(layout, PaneControl::Image1), (Rect{6150, 240, 480, 480}));
     // 8880 x 0.26 = 2308.8, so the control pane is 2309 wide.
-    EXPECT_EQ(rect(layout, PaneControl::WebControl), (Rect {6571, 810, 2309, 7500}));
-    EXPECT_EQ(rect(layout, PaneControl::ImgMain), (Rect {6471, 810, 100, 7500}));
-    EXPECT_EQ(rect(layout, PaneControl::WebMain), (Rect {0, 810, 6471, 6145}));
-    EXPECT_EQ(rect(layout, PaneControl::WinMediaPlayer), (Rect {0, 6955, 6321, 675}));
+    EXPECT_EQ(rect(layout, PaneControl::WebControl), (Rect{6571, 810, 2309, 7500}));
+    EXPECT_EQ(rect(layout, PaneControl::ImgMain), (Rect{6471, 810, 100, 7500}));
+    EXPECT_EQ(rect(layout, PaneControl::WebMain), (Rect{0, 810, 6471, 6145}));
+    EXPECT_EQ(rect(layout, PaneControl::WinMediaPlayer), (Rect{0, 6955, 6321, 675}));
 }
 
 TEST(PaneLayout, ControlPaneStopsGrowingAt3151)
@@ -80,7 +80,7 @@ TEST(PaneLayout, ResizeWhileHiddenLaysOutTheHiddenPane)
     ASSERT_TRUE(layout.toggleControlPane());
     ASSERT_TRUE(layout.arrangePanes(15000, 9500));
     EXPECT_FALSE(layout.control(PaneControl::WebControl).visible);
-    EXPECT_EQ(rect(layout, PaneControl::WebControl), (Rect {11849, 810, 3151, 8690}));
+    EXPECT_EQ(rect(layout, PaneControl::WebControl), (Rect{11849, 810, 3151, 8690}));
     expectColumns(layout, 11849, 3151, 14600);
     EXPECT_EQ(rect(layout, PaneControl::WebMain)[3], 7335);
 }
@@ -103,10 +103,10 @@ TEST(PaneLayout, FailingStepEndsTheOperationWithEarlierStepsApplied)
     // Too low for the reading pane: its top is set, its height fails, the
     // strip and the widths keep their design values.
     EXPECT_FALSE(layout.arrangePanes(3000, 1500));
-    EXPECT_EQ(rect(layout, PaneControl::WebControl), (Rect {0, 810, 3000, 690}));
+    EXPECT_EQ(rect(layout, PaneControl::WebControl), (Rect{0, 810, 3000, 690}));
     EXPECT_EQ(layout.control(PaneControl::ImgBanner).left, 750);
-    EXPECT_EQ(rect(layout, PaneControl::WebMain), (Rect {0, 810, 7515, 5805}));
-    EXPECT_EQ(rect(layout, PaneControl::ImgMain), (Rect {570, 1050, 300, 3000}));
+    EXPECT_EQ(rect(layout, PaneControl::WebMain), (Rect{0, 810, 7515, 5805}));
+    EXPECT_EQ(rect(layout, PaneControl::ImgMain), (Rect{570, 1050, 300, 3000}));
     // Minimised: the control pane's height fails, the banner stays.
     EXPECT_FALSE(layout.arrangePanes(3000, 400));
     EXPECT_EQ(layout.control(PaneControl::WinMediaPlayer).top, -955);
@@ -139,8 +139,8 @@ TEST(PaneLayout, LayoutLinesRoundHalvesToEven)
     const auto& controls = layout.controls();
     EXPECT_EQ(controls.front().name, QStringLiteral("WebSearch"));
     EXPECT_EQ(controls.back().name, QStringLiteral("WinMediaPlayer"));
-    const QStringList expected {QStringLiteral("WebControl"), QStringLiteral("8970"), QStringLiteral("810"),
-                                QStringLiteral("3151"), QStringLiteral("8190"), QStringLiteral("1")};
+    const QStringList expected{QStringLiteral("WebControl"), QStringLiteral("8970"), QStringLiteral("810"),
+        QStringLiteral("3151"), QStringLiteral("8190"), QStringLiteral("1")};
     EXPECT_EQ(tilvora::layout::layoutFields(layout.control(PaneControl::WebControl)), expected);
     // The strip's left, 8870.5, becomes the reading pane's 8870 twips.
     EXPECT_EQ(layout.control(PaneControl::WebMain).width, 8870);

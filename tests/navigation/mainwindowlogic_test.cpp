@@ -19,10 +19,12 @@ class MainWindowLogicTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        db.execute({QStringLiteral("INSERT INTO AP_Master_TAB (MasterID, MasterTypeID, Master, UserSelection, DefaultSelection, "
-                                   "SortOrderUser, SortOrderDef) VALUES (1, 1, 'Text', 1, 1, 0, 0)"),
-                    QStringLiteral("INSERT INTO MD_Ayah_TAB VALUES (1, 1, 1, 1), (2, 1, 2, 1)"),
-                    QStringLiteral("INSERT INTO AP_Detail_TAB (DetailID, MasterID, AyahRef, Data) VALUES (1, 1, 1, 'one'), (2, 1, 2, 'two')")});
+        db.execute({QStringLiteral(
+                        "INSERT INTO AP_Master_TAB (MasterID, MasterTypeID, Master, UserSelection, DefaultSelection, "
+                        "SortOrderUser, SortOrderDef) VALUES (1, 1, 'Text', 1, 1, 0, 0)"),
+            QStringLiteral("INSERT INTO MD_Ayah_TAB VALUES (1, 1, 1, 1), (2, 1, 2, 1)"),
+            QStringLiteral("INSERT INTO AP_Detail_TAB (DetailID, MasterID, AyahRef, Data) VALUES (1, 1, 1, 'one'), (2, "
+                           "1, 2, 'two')")});
         store::StartStore(state, db.folder());
         logic = std::make_unique<navigation::MainWindowLogic>(state, host);
         logic->load();
@@ -49,33 +51,39 @@ TEST_F(MainWindowLogicTest, LoadShowsControlPagePickerPagesAndChapterOne)
     navigation::MainWindowLogic other(otherState, fresh);
     other.load();
     const QString folder = db.folder();
-    EXPECT_EQ(fresh.lines, (QStringList{
-                               QStringLiteral("menu\tsetdatapath\t0"),
-                               QStringLiteral("navigate\tWebControl\t") + folder + QStringLiteral("/Control.htm"),
-                               QStringLiteral("navigate\tWebSearch\t") + folder + QStringLiteral("/WebSearch.Htm"),
-                               QStringLiteral("navigate\tWebSurah\t") + folder + QStringLiteral("/WebSurah.Htm"),
-                               QStringLiteral("navigate\tWebWord\t") + folder + QStringLiteral("/WebWord.Htm"),
-                               QStringLiteral("navigate\tWebSubject\t") + folder + QStringLiteral("/WebSubject.Htm"),
-                               QStringLiteral("label\t  Search Result(s): \r\n   0/2"),
-                               QStringLiteral("navigate\tWebMain\t") + folder + QStringLiteral("/Main.htm"),
-                           }));
+    EXPECT_EQ(fresh.lines,
+        (QStringList{
+            QStringLiteral("menu\tsetdatapath\t0"),
+            QStringLiteral("navigate\tWebControl\t") + folder + QStringLiteral("/Control.htm"),
+            QStringLiteral("navigate\tWebSearch\t") + folder + QStringLiteral("/WebSearch.Htm"),
+            QStringLiteral("navigate\tWebSurah\t") + folder + QStringLiteral("/WebSurah.Htm"),
+            QStringLiteral("navigate\tWebWord\t") + folder + QStringLiteral("/WebWord.Htm"),
+            QStringLiteral("navigate\tWebSubject\t") + folder + QStringLiteral("/WebSubject.Htm"),
+            QStringLiteral("label\t  Search Result(s): \r\n   0/2"),
+            QStringLiteral("navigate\tWebMain\t") + folder + QStringLiteral("/Main.htm"),
+        }));
 }
 
 TEST_F(MainWindowLogicTest, EachPickerPaneResetsTheOthersInItsOrder)
 {
     const QString base = QStringLiteral("file://") + db.folder() + QStringLiteral("/");
     EXPECT_TRUE(logic->beforeNavigate(host::Pane::WebWord, base + QStringLiteral("__Word = x")));
-    EXPECT_EQ(takeResets(), (QStringList{QStringLiteral("cmbSubject"), QStringLiteral("cmbRoot"), QStringLiteral("cmbParah")}));
+    EXPECT_EQ(takeResets(),
+        (QStringList{QStringLiteral("cmbSubject"), QStringLiteral("cmbRoot"), QStringLiteral("cmbParah")}));
     EXPECT_TRUE(logic->beforeNavigate(host::Pane::WebSubject, base + QStringLiteral("__Subject = 1")));
-    EXPECT_EQ(takeResets(), (QStringList{QStringLiteral("cmbWord"), QStringLiteral("cmbRoot"), QStringLiteral("cmbParah")}));
+    EXPECT_EQ(
+        takeResets(), (QStringList{QStringLiteral("cmbWord"), QStringLiteral("cmbRoot"), QStringLiteral("cmbParah")}));
     EXPECT_TRUE(logic->beforeNavigate(host::Pane::WebSurah, base + QStringLiteral("__Surah = 1")));
     EXPECT_EQ(takeResets(), (QStringList{QStringLiteral("cmbWord"), QStringLiteral("cmbSubject")}));
     EXPECT_TRUE(logic->beforeNavigate(host::Pane::WebSurah, base + QStringLiteral("__Parah = 1")));
-    EXPECT_EQ(takeResets(), (QStringList{QStringLiteral("cmbWord"), QStringLiteral("cmbSubject"), QStringLiteral("cmbRoot")}));
+    EXPECT_EQ(takeResets(),
+        (QStringList{QStringLiteral("cmbWord"), QStringLiteral("cmbSubject"), QStringLiteral("cmbRoot")}));
     EXPECT_TRUE(logic->beforeNavigate(host::Pane::WebSurah, base + QStringLiteral("__Root = r __Parah")));
-    EXPECT_EQ(takeResets(), (QStringList{QStringLiteral("cmbWord"), QStringLiteral("cmbSubject"), QStringLiteral("cmbRoot")}));
+    EXPECT_EQ(takeResets(),
+        (QStringList{QStringLiteral("cmbWord"), QStringLiteral("cmbSubject"), QStringLiteral("cmbRoot")}));
     EXPECT_TRUE(logic->beforeNavigate(host::Pane::WebSurah, base + QStringLiteral("__Root = r")));
-    EXPECT_EQ(takeResets(), (QStringList{QStringLiteral("cmbWord"), QStringLiteral("cmbSubject"), QStringLiteral("cmbParah")}));
+    EXPECT_EQ(takeResets(),
+        (QStringList{QStringLiteral("cmbWord"), QStringLiteral("cmbSubject"), QStringLiteral("cmbParah")}));
     EXPECT_TRUE(logic->beforeNavigate(host::Pane::WebSearch, base + QStringLiteral("__Search = one")));
     EXPECT_EQ(takeResets(), QStringList{});
 
@@ -119,6 +127,7 @@ TEST_F(MainWindowLogicTest, AFailedCommandIsReportedAndLeavesPageAndSelectorsAlo
     ASSERT_EQ(host.lines.size(), 1);
     const QStringList told = host.lines.first().split(QStringLiteral("\r\n"));
     ASSERT_EQ(told.size(), 2);
-    EXPECT_EQ(told.first(), QStringLiteral("error\tThe request could not be carried out: the content database refused it."));
+    EXPECT_EQ(
+        told.first(), QStringLiteral("error\tThe request could not be carried out: the content database refused it."));
     EXPECT_TRUE(told.last().contains(QStringLiteral("RF_Word_TAB"))) << told.last().toStdString();
 }

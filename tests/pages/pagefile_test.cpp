@@ -58,12 +58,19 @@ TEST(PageFile, WritesLittleEndianUtf16WithByteOrderMark)
 
     const QString path = WritePageFile(state, u"abc"_s, u"Main.htm"_s);
     EXPECT_EQ(path, dir.path() + u"/Main.htm"_s);
-    EXPECT_EQ(readAll(path), QByteArray("\xFF\xFE" "a\0b\0c\0", 8));
+    EXPECT_EQ(readAll(path),
+        QByteArray("\xFF\xFE"
+                   "a\0b\0c\0",
+            8));
 
     // Arabic and a character beyond the basic plane, no line break added.
     const QString text = u"\u0628\r\n"_s + QString::fromUcs4(U"\U0001F600");
     EXPECT_EQ(readAll(WritePageFile(state, text, u"Main.htm"_s)),
-              QByteArray("\xFF\xFE" "\x28\x06" "\r\0\n\0" "\x3D\xD8\x00\xDE", 12));
+        QByteArray("\xFF\xFE"
+                   "\x28\x06"
+                   "\r\0\n\0"
+                   "\x3D\xD8\x00\xDE",
+            12));
 
     // Without a name the page goes to Default.htm; an empty page is the mark alone.
     EXPECT_EQ(readAll(WritePageFile(state, QString())), QByteArray("\xFF\xFE"));

@@ -19,12 +19,15 @@ namespace {
 
 QString verseStart(int ref, bool closePrevious)
 {
-    return (closePrevious ? u"\r\n</table>"_s : QString()) + u"\r\n<a name=\"Bookmark_%1\"></a>\r\n <table Class=\"sura\" ID=\"%1\"  align=\"center\">"_s.arg(ref);
+    return (closePrevious ? u"\r\n</table>"_s : QString())
+        + u"\r\n<a name=\"Bookmark_%1\"></a>\r\n <table Class=\"sura\" ID=\"%1\"  align=\"center\">"_s.arg(ref);
 }
 QString cell(int detailId, int order, const QString& text)
 {
-    return u"\r\n<TR><TD  ID=\"%1\" class='CSS%2'; onfocus=\"this.className='CSS%2_Sel'\" ; onblur=\"this.className='CSS%2'\" >"_s.arg(detailId).arg(order)
-           + text + u"</TD></TR>"_s;
+    return u"\r\n<TR><TD  ID=\"%1\" class='CSS%2'; onfocus=\"this.className='CSS%2_Sel'\" ; onblur=\"this.className='CSS%2'\" >"_s
+               .arg(detailId)
+               .arg(order)
+        + text + u"</TD></TR>"_s;
 }
 QString label(int results, int shown)
 {
@@ -75,8 +78,8 @@ TEST_F(ReadingPage, TwoProgramsTwoVerses)
     m_db.detail(21, 2, 1, u"TB1"_s);
     m_db.detail(22, 2, 2, u"TB2"_s);
     EXPECT_EQ(render(u"Surah"_s, u"1"_s),
-              page(verseStart(1, false) + cell(11, 0, u"TA1 {1:1}"_s) + cell(21, 1, u"TB1"_s) + verseStart(2, true)
-                   + cell(12, 0, u"TA2 {1:2}"_s) + cell(22, 1, u"TB2"_s)));
+        page(verseStart(1, false) + cell(11, 0, u"TA1 {1:1}"_s) + cell(21, 1, u"TB1"_s) + verseStart(2, true)
+            + cell(12, 0, u"TA2 {1:2}"_s) + cell(22, 1, u"TB2"_s)));
     EXPECT_EQ(m_host.linesOf(u"label"_s), QStringList{label(0, 2)});
     // The rows stay for the next view, unfiltered and past the end.
     EXPECT_EQ(m_state.gPageRecords.RecordCount(), 4);
@@ -93,7 +96,7 @@ TEST_F(ReadingPage, MissingAndEmptyTexts)
     m_db.detail(13, 1, 3, u""_s);
     m_db.detail(23, 2, 3, u""_s);
     EXPECT_EQ(render(u"Surah"_s, u"1"_s),
-              page(cell(21, 1, u"TB1"_s) + cell(22, 1, u"TB2"_s) + verseStart(3, true) + cell(13, 0, u" {1:3}"_s)));
+        page(cell(21, 1, u"TB1"_s) + cell(22, 1, u"TB2"_s) + verseStart(3, true) + cell(13, 0, u" {1:3}"_s)));
     EXPECT_EQ(m_host.linesOf(u"label"_s), QStringList{label(0, 2)}); // the Null row still counts as shown
 }
 
@@ -148,7 +151,11 @@ TEST_F(ReadingPage, TextsAndOtherValuesAreWrittenAsTheirTextForms)
                   "(11, 1, 1, CAST(X'EFBBBF41D8A7' AS TEXT)), (21, 2, 1, CAST(X'41C3E2' AS TEXT)), "
                   "(12, 1, 2, 1234), (22, 2, 2, 2.5), (13, 1, 3, X'4142'), (23, 2, 3, X'')"_s});
     EXPECT_EQ(render(u"Surah"_s, u"1"_s),
-              page(verseStart(1, false) + cell(11, 0, QString::fromUtf8("\xEF\xBB\xBF" "A\xD8\xA7") + u" {1:1}"_s)
-                   + cell(21, 1, QString::fromUtf8("A\xC3\xE2")) + verseStart(2, true) + cell(12, 0, u"1234 {1:2}"_s)
-                   + cell(22, 1, u"2.5"_s) + verseStart(3, true) + cell(13, 0, u"AB {1:3}"_s)));
+        page(verseStart(1, false)
+            + cell(11, 0,
+                QString::fromUtf8("\xEF\xBB\xBF"
+                                  "A\xD8\xA7")
+                    + u" {1:1}"_s)
+            + cell(21, 1, QString::fromUtf8("A\xC3\xE2")) + verseStart(2, true) + cell(12, 0, u"1234 {1:2}"_s)
+            + cell(22, 1, u"2.5"_s) + verseStart(3, true) + cell(13, 0, u"AB {1:3}"_s)));
 }

@@ -28,9 +28,11 @@ const QString kTahoma = u" direction: rtl; font-family: Tahoma; font-size: 14; f
 // The style sheet with the given ending for each of the eight class lines.
 QString styleSheet(const QStringList& suffixes)
 {
-    QString style = u"\r\n<style type=text/css>"
-                    u"\r\nBODY {background-color: white; border: 0px; topmargin: 0px; leftmargin: 0px; rightmargin: 0px; onkeydown =\"f(event)\"}"
-                    u"\r\n.Sura {border: 1px groove; dir: rtl; cellspacing: 0px; align: center; width: 100%; topmargin: 0px; leftmargin: 0px; rightmargin: 0px;}"_s;
+    QString style
+        = u"\r\n<style type=text/css>"
+          u"\r\nBODY {background-color: white; border: 0px; topmargin: 0px; leftmargin: 0px; rightmargin: 0px; "
+          u"onkeydown =\"f(event)\"}"
+          u"\r\n.Sura {border: 1px groove; dir: rtl; cellspacing: 0px; align: center; width: 100%; topmargin: 0px; leftmargin: 0px; rightmargin: 0px;}"_s;
     for (int line = 0; line < 8; ++line)
         style += u"\r\n"_s + kBase[line] + suffixes.value(line);
     return style + u"\r\n</style>"_s;
@@ -51,18 +53,19 @@ TEST(PageTemplates, HeadAndTailAreTheFixedTexts)
 {
     SharedState noPrograms; // a closed program list: every slot keeps its base text
     EXPECT_EQ(PageHead(noPrograms),
-              u"<html dir=\"rtl\" > "
-              u"\r\n<head>"
-              u"\r\n<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-              u"\r\n<title>Tilvora</title>"
-              u"\r\n</head>"
-              u"\r\n<SCRIPT FOR=document EVENT=oncontextmenu DEFER>return false;</SCRIPT>"
-              u"\r\n<SCRIPT FOR=document EVENT=onselectstart DEFER>return false;</SCRIPT>"_s
-                  + styleSheet({}));
-    EXPECT_EQ(PageTail(), u"\r\n<SCRIPT LANGUAGE=VBScript>\r\n<!--\r\nSub f(n)\r\nkeyascii2 = n.keyCode"
-                          u"\r\nIf keyascii2 = 116 Then\r\nwindow.event.returnValue = False"
-                          u"\r\nwindow.event.cancelBubble = True\r\nwindow.event.keyCode = 0\r\nElse\r\nEnd If"
-                          u"\r\nEnd Sub\r\n-->\r\n</SCRIPT>\r\n</BODY></HTML>"_s);
+        u"<html dir=\"rtl\" > "
+        u"\r\n<head>"
+        u"\r\n<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+        u"\r\n<title>Tilvora</title>"
+        u"\r\n</head>"
+        u"\r\n<SCRIPT FOR=document EVENT=oncontextmenu DEFER>return false;</SCRIPT>"
+        u"\r\n<SCRIPT FOR=document EVENT=onselectstart DEFER>return false;</SCRIPT>"_s
+            + styleSheet({}));
+    EXPECT_EQ(PageTail(),
+        u"\r\n<SCRIPT LANGUAGE=VBScript>\r\n<!--\r\nSub f(n)\r\nkeyascii2 = n.keyCode"
+        u"\r\nIf keyascii2 = 116 Then\r\nwindow.event.returnValue = False"
+        u"\r\nwindow.event.cancelBubble = True\r\nwindow.event.keyCode = 0\r\nElse\r\nEnd If"
+        u"\r\nEnd Sub\r\n-->\r\n</SCRIPT>\r\n</BODY></HTML>"_s);
 
     // The blanks differ from slot to slot; the line lengths pin them down.
     const QStringList lines = PageStyle(noPrograms).split(u"\r\n"_s);
@@ -98,7 +101,7 @@ TEST(PageTemplates, SelectedTextProgramsFillTheirSlots)
 TEST(PageTemplates, OtherProgramsStyleNothing)
 {
     FixtureDb db;
-    db.program(1, FixtureDb::Voice, true, 0);       // a voice is no text program
+    db.program(1, FixtureDb::Voice, true, 0); // a voice is no text program
     db.program(2, FixtureDb::Translation, true, 7); // an order with no class slot
     db.program(3, FixtureDb::Translation, true, -1);
     EXPECT_EQ(styleOf(db), styleSheet({}));

@@ -12,9 +12,12 @@ using tilvora::testing::FixtureDb;
 
 namespace {
 
-const QString kSelectAndJoin =
-    u"SELECT AP_Detail_TAB.*, MD_Ayah_TAB.SurahNo, MD_Ayah_TAB.AyahNo, AP_Master_TAB.Master, AP_TypesMaster_TAB.MasterType as MasterType, AP_Master_TAB.MasterID as MasterID, AP_TypesMaster_TAB.MasterTypeID as MasterTypeID, MD_Ayah_TAB.ParahNo AS ParahNo, AP_Master_TAB.SortOrderUser, AP_TypesMaster_TAB.SysTerm AS SysTerm_MasterTypeID "
-    u" FROM ((MD_Ayah_TAB INNER JOIN AP_Detail_TAB ON MD_Ayah_TAB.AyahRef = AP_Detail_TAB.AyahRef) INNER JOIN AP_Master_TAB ON AP_Detail_TAB.MasterID = AP_Master_TAB.MasterID) INNER JOIN AP_TypesMaster_TAB ON AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID"_s;
+const QString kSelectAndJoin
+    = u"SELECT AP_Detail_TAB.*, MD_Ayah_TAB.SurahNo, MD_Ayah_TAB.AyahNo, AP_Master_TAB.Master, "
+      u"AP_TypesMaster_TAB.MasterType as MasterType, AP_Master_TAB.MasterID as MasterID, "
+      u"AP_TypesMaster_TAB.MasterTypeID as MasterTypeID, MD_Ayah_TAB.ParahNo AS ParahNo, AP_Master_TAB.SortOrderUser, "
+      u"AP_TypesMaster_TAB.SysTerm AS SysTerm_MasterTypeID "
+      u" FROM ((MD_Ayah_TAB INNER JOIN AP_Detail_TAB ON MD_Ayah_TAB.AyahRef = AP_Detail_TAB.AyahRef) INNER JOIN AP_Master_TAB ON AP_Detail_TAB.MasterID = AP_Master_TAB.MasterID) INNER JOIN AP_TypesMaster_TAB ON AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID"_s;
 const QString kOrder = u" ORDER BY MD_Ayah_TAB.SurahNo, MD_Ayah_TAB.AyahNo, AP_Master_TAB.SortOrderUser"_s;
 
 QString statementWith(const QString& condition)
@@ -179,7 +182,8 @@ TEST_F(ViewQuery, ANumberThatIsNotWholeIsRefusedBeforeAnythingRuns)
         {u"Surah"_s, QString(), u"The chapter number \"\" is not a whole number."_s, 0},
         {u"Surah"_s, u"7\v"_s, u"The chapter number \"7\v\" is not a whole number."_s, 0},
         {u"Subject"_s, u"4294967297"_s, u"The subject number \"4294967297\" is out of range."_s, 0},
-        {u"Word"_s, u"rah"_s + QChar(0) + u"man"_s, u"The word holds a control character, so nothing was searched for."_s, 0},
+        {u"Word"_s, u"rah"_s + QChar(0) + u"man"_s,
+            u"The word holds a control character, so nothing was searched for."_s, 0},
         {u"Search"_s, u"*rah\x01"_s, u"The search text holds a control character, so nothing was searched for."_s, 0},
     };
     for (const ViewCase& c : cases) {

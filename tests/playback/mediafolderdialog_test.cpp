@@ -44,8 +44,10 @@ TEST_F(MediaFolderDialogTest, StoredFolderThatExistsIsOpenedWithoutMessage)
     EXPECT_TRUE(request.mappingMessageText.isEmpty());
 
     host.dialogAnswers.push_back({MediaFolderDialogAnswer::Outcome::Cancelled, QString()});
-    EXPECT_EQ(RunMediaFolderDialog(state, host, QStringLiteral("10")).outcome, MediaFolderDialogAnswer::Outcome::Cancelled);
-    EXPECT_EQ(RunMediaFolderDialog(state, host, QStringLiteral("10")).outcome, MediaFolderDialogAnswer::Outcome::Closed);
+    EXPECT_EQ(
+        RunMediaFolderDialog(state, host, QStringLiteral("10")).outcome, MediaFolderDialogAnswer::Outcome::Cancelled);
+    EXPECT_EQ(
+        RunMediaFolderDialog(state, host, QStringLiteral("10")).outcome, MediaFolderDialogAnswer::Outcome::Closed);
 }
 
 TEST_F(MediaFolderDialogTest, StoredFolderThatCannotBeOpenedGivesTheMappingMessage)
@@ -54,11 +56,13 @@ TEST_F(MediaFolderDialogTest, StoredFolderThatCannotBeOpenedGivesTheMappingMessa
     EXPECT_EQ(missing.initialPath, media(QStringLiteral("gone")));
     EXPECT_EQ(missing.openFolder, QDir::currentPath());
     EXPECT_EQ(missing.mappingMessageText,
-              QStringLiteral("The folder ") + media(QStringLiteral("gone")) + QStringLiteral(" does not exist.") + kCannotMap);
+        QStringLiteral("The folder ") + media(QStringLiteral("gone")) + QStringLiteral(" does not exist.")
+            + kCannotMap);
 
     const auto& file = show(QStringLiteral("12"));
     EXPECT_EQ(file.openFolder, QDir::currentPath());
-    EXPECT_EQ(file.mappingMessageText, media(QStringLiteral("001001.mp3")) + QStringLiteral(" is not a folder.") + kCannotMap);
+    EXPECT_EQ(file.mappingMessageText,
+        media(QStringLiteral("001001.mp3")) + QStringLiteral(" is not a folder.") + kCannotMap);
 }
 
 TEST_F(MediaFolderDialogTest, EmptyStoredFolderOpensTheCurrentFolderQuietly)
@@ -79,7 +83,7 @@ TEST_F(MediaFolderDialogTest, TagThatNamesNoProgramGivesTheMappingMessage)
         EXPECT_TRUE(request.initialPath.isEmpty());
         EXPECT_EQ(request.openFolder, QDir::currentPath());
         EXPECT_EQ(request.mappingMessageText,
-                  QStringLiteral("There is no current record: the record set is empty or past its end.") + kCannotMap)
+            QStringLiteral("There is no current record: the record set is empty or past its end.") + kCannotMap)
             << tag.toStdString();
     }
 }

@@ -85,7 +85,7 @@ TEST_F(MediaTree, FirstListedSubfolderIsSearchedCompletelyFirst)
     file(QStringLiteral("M/") + order[0] + QStringLiteral("/deep/er/") + kName);
     file(QStringLiteral("M/") + order[1] + u'/' + kName);
     EXPECT_EQ(FindFile(path(QStringLiteral("M")), kName),
-              path(QStringLiteral("M/") + order[0] + QStringLiteral("/deep/er/")));
+        path(QStringLiteral("M/") + order[0] + QStringLiteral("/deep/er/")));
 }
 
 TEST_F(MediaTree, HitInANestedSubfolderInAnyCase)

@@ -42,11 +42,11 @@ protected:
     void voice(int masterId, const QString& folder, bool selected) const
     {
         m_store.program({.id = masterId,
-                         .type = FixtureDb::Voice,
-                         .master = QStringLiteral("Voice"),
-                         .selected = selected,
-                         .data = folder,
-                         .description = QStringLiteral("Reciter")});
+            .type = FixtureDb::Voice,
+            .master = QStringLiteral("Voice"),
+            .selected = selected,
+            .data = folder,
+            .description = QStringLiteral("Reciter")});
     }
 
     // A detail row; a null QString stands for a Null value.

@@ -9,23 +9,24 @@ using tilvora::playback::testing::PlaybackTest;
 
 namespace {
 
-const QString kCannotAccess = QStringLiteral(
-    "Cannot Access the specified Media File\r\nMake sure that the Media Files folder exists in the same application folder !");
-const QString kNoData = QStringLiteral(
-    "message\tcritical\tTilvora - ProgramID : \tNo Data found in the Database for Current Voice in Programs registered...\r\n\r\n"
-    "Invalid Programs / Speakers added to database without related Data !");
+const QString kCannotAccess = QStringLiteral("Cannot Access the specified Media File\r\nMake sure that the Media Files "
+                                             "folder exists in the same application folder !");
+const QString kNoData = QStringLiteral("message\tcritical\tTilvora - ProgramID : \tNo Data found in the Database for "
+                                       "Current Voice in Programs registered...\r\n\r\n"
+                                       "Invalid Programs / Speakers added to database without related Data !");
 
 QString notFound(const QString& name, const QString& folder)
 {
     return QStringLiteral("message\tinformation\tMedia Files not found...\tMedia File ") + name
         + QStringLiteral(" is not present at the specified path...\r\nCurrent Path : ") + folder
-        + QStringLiteral("\r\n\r\nPlease Specify a valid path for Media Files (using the Controls Menu) and use this Application !");
+        + QStringLiteral(
+            "\r\n\r\nPlease Specify a valid path for Media Files (using the Controls Menu) and use this Application !");
 }
 
 QStringList played(const QString& path, const QString& seconds)
 {
     return {QStringLiteral("player\turl\t") + path, QStringLiteral("player\tposition\t") + seconds,
-            QStringLiteral("player\tplay")};
+        QStringLiteral("player\tplay")};
 }
 
 class PlayVoiceTest : public PlaybackTest {
@@ -81,9 +82,10 @@ TEST_F(PlayVoiceTest, TheOtherFileTypePlaysFromTheFolderOrBelowIt)
     PlayVoice(state, host, 1);
     PlayVoice(state, host, 2);
     PlayVoice(state, host, 3); // cut at the first ".MP3" in any case
-    EXPECT_EQ(host.lines, played(media(QStringLiteral("001001.wma")), QStringLiteral("1"))
-                  + played(media(QStringLiteral("sub//001002.mp3")), QStringLiteral("2"))
-                  + played(media(QStringLiteral("RECIT.WMA")), QStringLiteral("3")));
+    EXPECT_EQ(host.lines,
+        played(media(QStringLiteral("001001.wma")), QStringLiteral("1"))
+            + played(media(QStringLiteral("sub//001002.mp3")), QStringLiteral("2"))
+            + played(media(QStringLiteral("RECIT.WMA")), QStringLiteral("3")));
 }
 
 TEST_F(PlayVoiceTest, MissingFileIsReportedWithTheLastNameTriedAndTheStoredFolder)
@@ -99,10 +101,9 @@ TEST_F(PlayVoiceTest, MissingFileIsReportedWithTheLastNameTriedAndTheStoredFolde
     PlayVoice(state, host, 2);
     PlayVoice(state, host, 3);
     PlayVoice(state, host, 4); // a blank name is a missing file, not the folder itself
-    EXPECT_EQ(host.lines, QStringList({notFound(QStringLiteral("001001.wma"), media()),
-                                       notFound(QStringLiteral("Recit.wma"), media()),
-                                       notFound(QStringLiteral("001003.ogg"), media()),
-                                       notFound(QString(), media())}));
+    EXPECT_EQ(host.lines,
+        QStringList({notFound(QStringLiteral("001001.wma"), media()), notFound(QStringLiteral("Recit.wma"), media()),
+            notFound(QStringLiteral("001003.ogg"), media()), notFound(QString(), media())}));
 }
 
 TEST_F(PlayVoiceTest, RelativeFolderLiesInsideTheApplicationFolder)
@@ -123,9 +124,10 @@ TEST_F(PlayVoiceTest, RelativeFolderLiesInsideTheApplicationFolder)
     PlayVoice(state, host, 1);
     PlayVoice(state, host, 2);
     PlayVoice(state, host, 3);
-    EXPECT_EQ(host.lines, played(media(QStringLiteral("001001.mp3")), QStringLiteral("1"))
-                              + played(media(QStringLiteral("sub//001002.wma")), QStringLiteral("2"))
-                              + QStringList{notFound(QStringLiteral("001003.wma"), QStringLiteral("M"))});
+    EXPECT_EQ(host.lines,
+        played(media(QStringLiteral("001001.mp3")), QStringLiteral("1"))
+            + played(media(QStringLiteral("sub//001002.wma")), QStringLiteral("2"))
+            + QStringList{notFound(QStringLiteral("001003.wma"), QStringLiteral("M"))});
 }
 
 TEST_F(PlayVoiceTest, EmptyStoredFolderIsNeverTheRootFolder)
@@ -138,8 +140,9 @@ TEST_F(PlayVoiceTest, EmptyStoredFolderIsNeverTheRootFolder)
 
     PlayVoice(state, host, 1);
     PlayVoice(state, host, 2);
-    EXPECT_EQ(host.lines, QStringList({notFound(QStringLiteral("etc/passwd"), QString()),
-                                       notFound(QStringLiteral("001002.wma"), QString())}));
+    EXPECT_EQ(host.lines,
+        QStringList(
+            {notFound(QStringLiteral("etc/passwd"), QString()), notFound(QStringLiteral("001002.wma"), QString())}));
     EXPECT_EQ(host.yields, 0);
 }
 
@@ -161,7 +164,7 @@ TEST_F(PlayVoiceTest, BlankOrMissingPositionGivesTheNoDataBox)
 TEST_F(PlayVoiceTest, PositionThatIsNoNumberOfSecondsIsRefused)
 {
     const QStringList positions = {QStringLiteral("12,5"), QStringLiteral("abc"), QStringLiteral("1,000"),
-                                   QStringLiteral("nan"), QStringLiteral("inf"), QStringLiteral("-3")};
+        QStringLiteral("nan"), QStringLiteral("inf"), QStringLiteral("-3")};
     for (int i = 0; i < positions.size(); ++i)
         detail(i + 1, QStringLiteral("001001.mp3"), positions.at(i));
     mediaFile(QStringLiteral("001001.mp3"));
@@ -172,9 +175,9 @@ TEST_F(PlayVoiceTest, PositionThatIsNoNumberOfSecondsIsRefused)
         PlayVoice(state, host, i + 1);
         ASSERT_EQ(host.lines.size(), 1) << positions.at(i).toStdString();
         EXPECT_EQ(host.lines.at(0),
-                  QStringLiteral("message\tcritical\tThe start position \"%1\" of the verse is not a number of seconds.\t")
-                          .arg(positions.at(i))
-                      + kCannotAccess);
+            QStringLiteral("message\tcritical\tThe start position \"%1\" of the verse is not a number of seconds.\t")
+                    .arg(positions.at(i))
+                + kCannotAccess);
     }
 }
 
@@ -191,8 +194,9 @@ TEST_F(PlayVoiceTest, NoSelectedVoiceGivesTheCannotAccessBoxTitledWithTheFailure
 
     const QString noRecord = QStringLiteral("There is no current record: the record set is empty or past its end.");
     const QString emptySet = QStringLiteral("There is no record to move to: the record set is empty.");
-    EXPECT_EQ(host.lines, QStringList({QStringLiteral("message\tcritical\t") + emptySet + QLatin1Char('\t') + kCannotAccess,
-                                       QStringLiteral("message\tcritical\t") + noRecord + QLatin1Char('\t') + kCannotAccess}));
+    EXPECT_EQ(host.lines,
+        QStringList({QStringLiteral("message\tcritical\t") + emptySet + QLatin1Char('\t') + kCannotAccess,
+            QStringLiteral("message\tcritical\t") + noRecord + QLatin1Char('\t') + kCannotAccess}));
 }
 
 TEST_F(PlayVoiceTest, VerseWithoutDetailRowIsToldWithTheVoiceAndTheVerse)
@@ -201,7 +205,7 @@ TEST_F(PlayVoiceTest, VerseWithoutDetailRowIsToldWithTheVoiceAndTheVerse)
     detail(1, QStringLiteral("001001.mp3"), QStringLiteral("1"), 11);
     m_store.verse(1, 2, 5);
     m_store.execute({QStringLiteral("CREATE TABLE GN_Surah_TAB (SurahNo INTEGER, Transliteration TEXT)"),
-                     QStringLiteral("INSERT INTO GN_Surah_TAB VALUES (2, 'Al-Baqarah')")});
+        QStringLiteral("INSERT INTO GN_Surah_TAB VALUES (2, 'Al-Baqarah')")});
     load();
     PlayVoice(state, host, 0); // a voice chosen before any double-click: nothing to tell
     PlayVoice(state, host, 1);
@@ -209,17 +213,21 @@ TEST_F(PlayVoiceTest, VerseWithoutDetailRowIsToldWithTheVoiceAndTheVerse)
     PlayVoice(state, host, 2); // a verse the database does not hold
     const QString advice = QStringLiteral("\r\n\r\nChoose another voice in the control pane, or set the folder of this "
                                           "voice's recordings with Controls > Set Data Path.");
-    EXPECT_EQ(host.lines, QStringList({QStringLiteral("message\tinformation\tNo recording of this verse\tThe voice \"Voice\" "
-                                                      "has no recording of Al-Baqarah 2:5.") + advice,
-                                       QStringLiteral("message\tinformation\tNo recording of this verse\tThe voice \"Voice\" "
-                                                      "has no recording of verse 2.") + advice}));
+    EXPECT_EQ(host.lines,
+        QStringList({QStringLiteral("message\tinformation\tNo recording of this verse\tThe voice \"Voice\" "
+                                    "has no recording of Al-Baqarah 2:5.")
+                + advice,
+            QStringLiteral("message\tinformation\tNo recording of this verse\tThe voice \"Voice\" "
+                           "has no recording of verse 2.")
+                + advice}));
 
     // Without the content's chapter table, the chapter is named by its number.
     m_store.execute({QStringLiteral("DROP TABLE GN_Surah_TAB")});
     host.lines.clear();
     PlayVoice(state, host, 1);
     ASSERT_EQ(host.lines.size(), 1);
-    EXPECT_TRUE(host.lines[0].contains(QStringLiteral("has no recording of Chapter 2 2:5."))) << host.lines[0].toStdString();
+    EXPECT_TRUE(host.lines[0].contains(QStringLiteral("has no recording of Chapter 2 2:5.")))
+        << host.lines[0].toStdString();
 }
 
 TEST_F(PlayVoiceTest, DetailsStayWhereTheyWere)
@@ -243,7 +251,8 @@ TEST_F(PlayVoiceTest, PlayerFailureIsReportedNotThrown)
     load();
     host.playerFails = true;
     PlayVoice(state, host, 1);
-    EXPECT_EQ(host.lines, QStringList({QStringLiteral("message\tcritical\tThe player cannot open the file.\t") + kCannotAccess}));
+    EXPECT_EQ(host.lines,
+        QStringList({QStringLiteral("message\tcritical\tThe player cannot open the file.\t") + kCannotAccess}));
 }
 
 TEST_F(PlayVoiceTest, NewerRequestDuringASearchWins)
@@ -290,7 +299,7 @@ TEST_F(PlayVoiceTest, DoubleClickPlaysOnlyAWholeNumberId)
     state.gLastAyahRef = 7;
 
     for (const QString& id : {QString(), QStringLiteral("abc"), QStringLiteral("12.5"), QStringLiteral("0x10"),
-                              QStringLiteral("4294967296"), QStringLiteral("2147483648")})
+             QStringLiteral("4294967296"), QStringLiteral("2147483648")})
         ReadingPageDoubleClick(state, host, id);
     EXPECT_EQ(state.gLastAyahRef, 7);
     EXPECT_TRUE(host.lines.isEmpty()) << host.lines.join(u'\n').toStdString();

@@ -33,7 +33,9 @@ protected:
         const int verseOf[] = {1, 2, 3, 1, 2};
         for (int ref = 1; ref <= 5; ++ref) {
             db.verse(ref, chapterOf[ref - 1], verseOf[ref - 1]);
-            const QString name = QStringLiteral("%1%2.mp3").arg(chapterOf[ref - 1], 3, 10, QLatin1Char('0')).arg(verseOf[ref - 1], 3, 10, QLatin1Char('0'));
+            const QString name = QStringLiteral("%1%2.mp3")
+                                     .arg(chapterOf[ref - 1], 3, 10, QLatin1Char('0'))
+                                     .arg(verseOf[ref - 1], 3, 10, QLatin1Char('0'));
             names << name;
             bodies << mp3Body(20000 + ref * 1000, static_cast<char>(ref));
             server.route(u"/r/"_s + name, {bodies.last()});
@@ -49,7 +51,7 @@ protected:
     // Runs a download to its end (at most 20 s), keeping every file's progress
     // report; `onFirstBytes` runs whenever bytes arrive.
     DownloadSummary run(const QString& baseAddress, DownloadLayout layout = DownloadLayout::ChapterVerse,
-                        const std::function<void(RecitationDownload&)>& onFirstBytes = {})
+        const std::function<void(RecitationDownload&)>& onFirstBytes = {})
     {
         RecitationDownload download;
         QEventLoop loop;
@@ -120,7 +122,7 @@ TEST_F(DownloadTest, BothLayoutsStoreEveryVerseUnderItsChapterAndVerseName)
         EXPECT_THROW(DownloadFiles(*connection, bad, DownloadLayout::ChapterVerse, 1, 2), tilvora::store::RefusedValue);
     for (const auto& [from, to] : {std::pair{0, 2}, {2, 1}, {1, 115}})
         EXPECT_THROW(DownloadFiles(*connection, base(u"r"_s), DownloadLayout::ChapterVerse, from, to),
-                     tilvora::store::RefusedValue);
+            tilvora::store::RefusedValue);
 }
 
 TEST_F(DownloadTest, ACompleteFileIsSkippedAndAPartIsResumedWithARange)
@@ -173,8 +175,8 @@ TEST_F(DownloadTest, CancelStopsEveryRequestAndKeepsTheParts)
 {
     for (int i = 0; i < 5; ++i)
         server.route(u"/r/"_s + names[i], {bodies[i], "audio/mpeg", LocalHttpServer::Behaviour::Stall});
-    const DownloadSummary summary = run(base(u"r/"_s), DownloadLayout::ChapterVerse,
-                                        [](RecitationDownload& download) { download.cancel(); });
+    const DownloadSummary summary
+        = run(base(u"r/"_s), DownloadLayout::ChapterVerse, [](RecitationDownload& download) { download.cancel(); });
     EXPECT_TRUE(summary.cancelled);
     EXPECT_EQ(summary.stored, 0);
     for (const QString& file : filesInFolder())

@@ -45,8 +45,8 @@ protected:
         return host.lines;
     }
 
-    static RecitationRequest request(const QString& from, const QString& to, int verseRepeat = 1, int rangeRepeat = 1,
-                                     int gapMs = 0)
+    static RecitationRequest request(
+        const QString& from, const QString& to, int verseRepeat = 1, int rangeRepeat = 1, int gapMs = 0)
     {
         return {from, to, verseRepeat, rangeRepeat, gapMs};
     }
@@ -165,12 +165,12 @@ TEST_F(RecitationPlanTest, ABadRequestIsRefusedAndLeavesTheRunningPlanAlone)
     host.lines.clear();
 
     for (const auto& [from, to] : {std::pair{u"1:3"_s, u"1:2"_s}, {u"1:4"_s, u"1:4"_s}, {u"0:1"_s, u"1:1"_s},
-                                   {u"one"_s, u"1:1"_s}, {u"1:1"_s, u""_s}, {u"1:1'"_s, u"1:1"_s}})
+             {u"one"_s, u"1:1"_s}, {u"1:1"_s, u""_s}, {u"1:1'"_s, u"1:1"_s}})
         EXPECT_THROW(plan.start(request(from, to)), tilvora::store::RefusedValue) << from.toStdString();
-    for (const auto& counts : {QStringList{u"0"_s, u"1"_s, u"0"_s}, {u"1"_s, u"-1"_s, u"0"_s},
-                               {u"1"_s, u"1"_s, u"x"_s}, {u"1000"_s, u"1"_s, u"0"_s}, {u"1"_s, u"1"_s, u"60001"_s}})
+    for (const auto& counts : {QStringList{u"0"_s, u"1"_s, u"0"_s}, {u"1"_s, u"-1"_s, u"0"_s}, {u"1"_s, u"1"_s, u"x"_s},
+             {u"1000"_s, u"1"_s, u"0"_s}, {u"1"_s, u"1"_s, u"60001"_s}})
         EXPECT_THROW(RecitationRequest::fromText(u"1:1"_s, u"1:1"_s, counts[0], counts[1], counts[2]),
-                     tilvora::store::RefusedValue)
+            tilvora::store::RefusedValue)
             << counts.join(u' ').toStdString();
     EXPECT_TRUE(host.lines.isEmpty());
     EXPECT_TRUE(plan.isRunning());

@@ -22,7 +22,8 @@ class JoinFieldValuesTest : public ::testing::Test {
 protected:
     void insertDetails(const QString& values)
     {
-        db.execute({QStringLiteral("INSERT INTO AP_Detail_TAB (DetailID, AyahRef, Data, DataSearchable) VALUES ") + values});
+        db.execute(
+            {QStringLiteral("INSERT INTO AP_Detail_TAB (DetailID, AyahRef, Data, DataSearchable) VALUES ") + values});
         connection = db.connect();
         records = detailRows(*connection);
     }
@@ -54,8 +55,9 @@ TEST_F(JoinFieldValuesTest, ListsAColumnInRecordOrderWithRepeats)
 
 TEST_F(JoinFieldValuesTest, SearchModeListsEachMatchingVerseOnceCaseSensitively)
 {
-    insertDetails(QStringLiteral("(1, 1, 'In the Name', 'in the name'), (2, 1, 'Name again', NULL), (3, 2, 'nothing', NULL), "
-                                 "(4, 3, 'NAME', 'name'), (5, 4, NULL, 'Name')"));
+    insertDetails(
+        QStringLiteral("(1, 1, 'In the Name', 'in the name'), (2, 1, 'Name again', NULL), (3, 2, 'nothing', NULL), "
+                       "(4, 3, 'NAME', 'name'), (5, 4, NULL, 'Name')"));
     EXPECT_EQ(JoinFieldValues(records, QStringLiteral("Name"), kDef), QStringLiteral("1"));
     EXPECT_EQ(JoinFieldValues(records, QStringLiteral("name"), QStringLiteral("Data")), QStringLiteral("1,3"));
     EXPECT_EQ(JoinFieldValues(records, QStringLiteral("NAMe"), kDef), QStringLiteral("0"));
@@ -68,7 +70,8 @@ TEST_F(JoinFieldValuesTest, SearchModeListsEachMatchingVerseOnceCaseSensitively)
 
 TEST_F(JoinFieldValuesTest, SearchModeComparesReferencesAsWholeValues)
 {
-    insertDetails(QStringLiteral("(1, 123, 'word', NULL), (2, 23, 'word', NULL), (3, 2, 'word', NULL), (4, 123, 'word', NULL)"));
+    insertDetails(
+        QStringLiteral("(1, 123, 'word', NULL), (2, 23, 'word', NULL), (3, 2, 'word', NULL), (4, 123, 'word', NULL)"));
     EXPECT_EQ(JoinFieldValues(records, QStringLiteral("word"), kDef), QStringLiteral("123,23,2"));
 }
 
@@ -81,9 +84,9 @@ TEST(QueryHelpers, SelectedProgramIdsListsSelectedTextProgramsOrZero)
     EXPECT_EQ(state.gSelectedIds, QStringLiteral("0"));
     EXPECT_EQ(state.gPrograms.RecordCount(), 0);
 
-    state.gConnection->Execute(QStringLiteral(
-        "INSERT INTO AP_Master_TAB (MasterID, MasterTypeID, UserSelection, SortOrderUser) VALUES "
-        "(7, 2, 1, 1), (9, 4, 1, 0), (3, 1, 0, 0)"));
+    state.gConnection->Execute(
+        QStringLiteral("INSERT INTO AP_Master_TAB (MasterID, MasterTypeID, UserSelection, SortOrderUser) VALUES "
+                       "(7, 2, 1, 1), (9, 4, 1, 0), (3, 1, 0, 0)"));
     SelectedProgramIds(state);
     EXPECT_EQ(state.gSelectedIds, QStringLiteral("7")); // the selected voice is no text program
     EXPECT_EQ(state.gPrograms.RecordCount(), 3);
@@ -99,8 +102,8 @@ TEST(QueryHelpers, OpenProgramDetailsAndLookupField)
     FixtureDb db;
     db.execute({QStringLiteral("INSERT INTO AP_Master_TAB (MasterID, MasterTypeID, Data, SortOrderUser) VALUES "
                                "(12, 4, '/media/a', 3), (2, 4, '', 1)"),
-                QStringLiteral("INSERT INTO AP_Detail_TAB (DetailID, MasterID, AyahRef, Data, DataPos) VALUES "
-                               "(1, 12, 5, '001005.mp3', '0'), (2, 12, 1, '001001.mp3', '2.5'), (3, 2, 1, 'x', NULL)")});
+        QStringLiteral("INSERT INTO AP_Detail_TAB (DetailID, MasterID, AyahRef, Data, DataPos) VALUES "
+                       "(1, 12, 5, '001005.mp3', '0'), (2, 12, 1, '001001.mp3', '2.5'), (3, 2, 1, 'x', NULL)")});
     SharedState state;
     state.gConnection = db.connect();
     SelectedProgramIds(state);
@@ -109,9 +112,13 @@ TEST(QueryHelpers, OpenProgramDetailsAndLookupField)
     EXPECT_EQ(JoinFieldValues(state.gDetails, kDef, kDef), QStringLiteral("1,5"));
     EXPECT_EQ(state.gDetails.fieldName(3), QStringLiteral("DataRef"));
 
-    EXPECT_EQ(LookupField(state.gPrograms, QStringLiteral("MasterID"), QStringLiteral("12"), QStringLiteral("SortOrderUser")).toInt(), 3);
-    EXPECT_EQ(LookupField(state.gPrograms, QStringLiteral("MasterID"), QStringLiteral("2"), QStringLiteral("Data")).toString(),
-              QString());
+    EXPECT_EQ(
+        LookupField(state.gPrograms, QStringLiteral("MasterID"), QStringLiteral("12"), QStringLiteral("SortOrderUser"))
+            .toInt(),
+        3);
+    EXPECT_EQ(LookupField(state.gPrograms, QStringLiteral("MasterID"), QStringLiteral("2"), QStringLiteral("Data"))
+                  .toString(),
+        QString());
     try {
         LookupField(state.gPrograms, QStringLiteral("MasterID"), QStringLiteral("99"), QStringLiteral("Data"));
         FAIL() << "a key that no row holds must fail";
@@ -139,16 +146,17 @@ TEST(Statements, AWholeNumberIsAsciiDigitsWithStatementSpaceAroundThatFit32Bits)
     EXPECT_EQ(readWholeNumber(QStringLiteral("2147483647")).value, 2147483647);
     EXPECT_EQ(readWholeNumber(QStringLiteral("-2147483648")).value, std::numeric_limits<qint32>::min());
     EXPECT_EQ(readWholeNumber(QStringLiteral("\t+0000000007\r\n")).value, 7);
-    for (const QString& tooLarge : {QStringLiteral("2147483648"), QStringLiteral("-2147483649"),
-                                    QStringLiteral("99999999999999999999999")}) {
+    for (const QString& tooLarge :
+        {QStringLiteral("2147483648"), QStringLiteral("-2147483649"), QStringLiteral("99999999999999999999999")}) {
         const WholeNumber number = readWholeNumber(tooLarge);
         EXPECT_FALSE(number.value) << tooLarge.toStdString();
         EXPECT_TRUE(number.outOfRange) << tooLarge.toStdString();
     }
     // Control characters other than the statement's own white space, and
     // digits of other scripts, make no whole number.
-    for (const QString& other : {QStringLiteral("7\v"), QStringLiteral("7\x1c"), QString(QStringLiteral("7")) + QChar(0),
-                                 QStringLiteral("\u0663"), QStringLiteral("+"), QStringLiteral("- 3")}) {
+    for (const QString& other :
+        {QStringLiteral("7\v"), QStringLiteral("7\x1c"), QString(QStringLiteral("7")) + QChar(0),
+            QStringLiteral("\u0663"), QStringLiteral("+"), QStringLiteral("- 3")}) {
         const WholeNumber number = readWholeNumber(other);
         EXPECT_FALSE(number.value);
         EXPECT_FALSE(number.outOfRange);

@@ -23,7 +23,8 @@ protected:
         connection = db.connect();
         records = connection->Open(QStringLiteral(
             "SELECT AP_Master_TAB.*, AP_TypesMaster_TAB.SysTerm AS SysTerm_MasterTypeID FROM AP_Master_TAB INNER JOIN "
-            "AP_TypesMaster_TAB ON AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID ORDER BY AP_Master_TAB.MasterID"));
+            "AP_TypesMaster_TAB ON AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID ORDER BY "
+            "AP_Master_TAB.MasterID"));
     }
 
     QStringList idsUnderFilter(const QString& filter)
@@ -56,30 +57,32 @@ TEST_F(RecordSetTest, QuotedValuesCompareByValueWithNumberTextAndBooleanColumns)
 {
     EXPECT_EQ(idsUnderFilter(QStringLiteral("MasterID='12'")), QStringList{QStringLiteral("12")});
     EXPECT_EQ(idsUnderFilter(QStringLiteral("(SortOrderUser='0')")),
-              (QStringList{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("12")}));
+        (QStringList{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("12")}));
     EXPECT_EQ(idsUnderFilter(QStringLiteral("UserSelection = 'True'")),
-              (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("12")}));
+        (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("12")}));
     EXPECT_EQ(idsUnderFilter(QStringLiteral("UserSelection ='False'")),
-              (QStringList{QStringLiteral("3"), QStringLiteral("20")}));
+        (QStringList{QStringLiteral("3"), QStringLiteral("20")}));
     EXPECT_EQ(idsUnderFilter(QStringLiteral("(SysTerm_MasterTypeID='VOICE')")), QStringList{QStringLiteral("12")});
     // A number column compared by value: '012' is 12, and '1' is not a prefix match of 12.
     EXPECT_EQ(idsUnderFilter(QStringLiteral("MasterID='012'")), QStringList{QStringLiteral("12")});
     // A Null never satisfies a comparison.
     EXPECT_EQ(idsUnderFilter(QStringLiteral("SortOrderUser<>'1'")),
-              (QStringList{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("12")}));
+        (QStringList{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("12")}));
 }
 
 TEST_F(RecordSetTest, FiltersCombineWithAndOrAndParenthesesAndClear)
 {
     EXPECT_EQ(idsUnderFilter(QStringLiteral("(SysTerm_MasterTypeID='VOICE' AND UserSelection ='True')")),
-              QStringList{QStringLiteral("12")});
+        QStringList{QStringLiteral("12")});
     EXPECT_EQ(idsUnderFilter(QStringLiteral("(SysTerm_MasterTypeID='TAFSEER' OR SysTerm_MasterTypeID='TRANSLATION')")),
-              (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("20")}));
+        (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("20")}));
     // AND binds tighter than OR.
-    EXPECT_EQ(idsUnderFilter(QStringLiteral("MasterID='1' OR SysTerm_MasterTypeID='TRANSLATION' AND UserSelection='True'")),
-              (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
-    EXPECT_EQ(idsUnderFilter(QStringLiteral("(MasterID='1' OR SysTerm_MasterTypeID='TRANSLATION') AND UserSelection='True'")),
-              (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
+    EXPECT_EQ(
+        idsUnderFilter(QStringLiteral("MasterID='1' OR SysTerm_MasterTypeID='TRANSLATION' AND UserSelection='True'")),
+        (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
+    EXPECT_EQ(
+        idsUnderFilter(QStringLiteral("(MasterID='1' OR SysTerm_MasterTypeID='TRANSLATION') AND UserSelection='True'")),
+        (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
     EXPECT_EQ(records.RecordCount(), 2);
     records.setFilter(QString());
     EXPECT_EQ(records.RecordCount(), 5);
@@ -137,7 +140,8 @@ TEST_F(RecordSetTest, EachKindOfValueReadsAsItsVariant)
     // Many rows keep their texts whole, whatever their length.
     const QString longText(100000, u'\u0627');
     connection->Execute(QStringLiteral("UPDATE AP_Master_TAB SET Description = '%1'").arg(longText));
-    RecordSet rows = connection->Open(QStringLiteral("SELECT Description, Master FROM AP_Master_TAB ORDER BY MasterID"));
+    RecordSet rows
+        = connection->Open(QStringLiteral("SELECT Description, Master FROM AP_Master_TAB ORDER BY MasterID"));
     for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
         EXPECT_EQ(rows.text(0), longText);
 }
@@ -153,9 +157,10 @@ TEST_F(RecordSetTest, FailuresCarryTheirNumbers)
     records.setFilter(QStringLiteral("MasterID='99'"));
     EXPECT_EQ(records.RecordCount(), 0);
     EXPECT_EQ(errorNumberOf([&] { records.MoveFirst(); }), DbError::NoCurrentRecord);
-    EXPECT_EQ(errorNumberOf([&] { connection->Open(QStringLiteral("SELECT * FROM NoSuchTable")); }), DbError::StatementRefused);
+    EXPECT_EQ(errorNumberOf([&] { connection->Open(QStringLiteral("SELECT * FROM NoSuchTable")); }),
+        DbError::StatementRefused);
     EXPECT_EQ(errorNumberOf([&] { connection->Execute(QStringLiteral("UPDATE AP_Master_TAB SET Data = 'it's'")); }),
-              DbError::StatementRefused);
+        DbError::StatementRefused);
 }
 
 TEST_F(RecordSetTest, RowsAreACopyTakenWhenOpened)
@@ -168,10 +173,13 @@ TEST_F(RecordSetTest, RowsAreACopyTakenWhenOpened)
 TEST(CaseFoldingLike, IgnoresLetterCaseInEveryAlphabet)
 {
     FixtureDb db;
-    db.execute({QStringLiteral("INSERT INTO AP_Detail_TAB (DetailID, Data) VALUES (1, 'Ärger über ΣΟΦΙΑ'), (2, 'Москва'), (3, 'plain')")});
+    db.execute({QStringLiteral(
+        "INSERT INTO AP_Detail_TAB (DetailID, Data) VALUES (1, 'Ärger über ΣΟΦΙΑ'), (2, 'Москва'), (3, 'plain')")});
     auto connection = db.connect();
     const auto count = [&](const QString& pattern) {
-        return connection->Open(QStringLiteral("SELECT DetailID FROM AP_Detail_TAB WHERE Data LIKE '") + pattern + QStringLiteral("'"))
+        return connection
+            ->Open(
+                QStringLiteral("SELECT DetailID FROM AP_Detail_TAB WHERE Data LIKE '") + pattern + QStringLiteral("'"))
             .RecordCount();
     };
     EXPECT_EQ(count(QStringLiteral("%ärger%")), 1);
@@ -190,9 +198,8 @@ TEST(CaseFoldingLike, ASearchForALiteralMatchesAsTheGeneralRuleDoes)
     // ASCII letters (Kelvin, long s), final sigma, a dotted capital I, an
     // empty text, a number, and bytes that are not UTF-8.
     const QStringList texts = {QStringLiteral("Temperature 5 \u212A"), QStringLiteral("Cla\u017Fs"),
-                               QStringLiteral("\u039F\u0394\u039F\u03A3 \u03BF\u03B4\u03BF\u03C2"),
-                               QStringLiteral("\u0130stanbul"), QStringLiteral("\u0627\u0644\u0631\u062D\u0645\u0646"),
-                               QString()};
+        QStringLiteral("\u039F\u0394\u039F\u03A3 \u03BF\u03B4\u03BF\u03C2"), QStringLiteral("\u0130stanbul"),
+        QStringLiteral("\u0627\u0644\u0631\u062D\u0645\u0646"), QString()};
     FixtureDb db;
     QStringList inserts;
     for (int i = 0; i < texts.size(); ++i)
@@ -200,7 +207,7 @@ TEST(CaseFoldingLike, ASearchForALiteralMatchesAsTheGeneralRuleDoes)
     // Malformed UTF-8: a cut sequence before and after letters, a stray
     // continuation byte, an overlong form.
     const QList<QByteArray> malformed = {QByteArray("KA\xC3"), QByteArray("\xE2\xD8\xB1\xD8\xAD\xD9\x85\xD8"),
-                                         QByteArray("\xC3Ka\x80s"), QByteArray("\xC0\xAFk\xE2\x84")};
+        QByteArray("\xC3Ka\x80s"), QByteArray("\xC0\xAFk\xE2\x84")};
     inserts << QStringLiteral("INSERT INTO AP_Detail_TAB (DetailID, Data) VALUES (100, 1234)");
     for (int i = 0; i < malformed.size(); ++i)
         inserts << QStringLiteral("INSERT INTO AP_Detail_TAB (DetailID, Data) VALUES (%1, CAST(X'%2' AS TEXT))")
@@ -208,11 +215,10 @@ TEST(CaseFoldingLike, ASearchForALiteralMatchesAsTheGeneralRuleDoes)
                        .arg(QString::fromLatin1(malformed[i].toHex()));
     db.execute(inserts);
     auto connection = db.connect();
-    const QStringList patterns = {QStringLiteral("%k%"),       QStringLiteral("%CLASS%"), QStringLiteral("%\u03C3%"),
-                                  QStringLiteral("%\u039F\u03A3 %"), QStringLiteral("%i%"),     QStringLiteral("%\u0130S%"),
-                                  QStringLiteral("%\u0631\u062D\u0645%"), QStringLiteral("%23%"),  QStringLiteral("%a%"),
-                                  QStringLiteral("%ka%"), QStringLiteral("%\u0631\u062D%"), QStringLiteral("%as%"),
-                                  QStringLiteral("%\uFFFD%"), QStringLiteral("%/k%")};
+    const QStringList patterns = {QStringLiteral("%k%"), QStringLiteral("%CLASS%"), QStringLiteral("%\u03C3%"),
+        QStringLiteral("%\u039F\u03A3 %"), QStringLiteral("%i%"), QStringLiteral("%\u0130S%"),
+        QStringLiteral("%\u0631\u062D\u0645%"), QStringLiteral("%23%"), QStringLiteral("%a%"), QStringLiteral("%ka%"),
+        QStringLiteral("%\u0631\u062D%"), QStringLiteral("%as%"), QStringLiteral("%\uFFFD%"), QStringLiteral("%/k%")};
     for (const QString& pattern : patterns) {
         QStringList expected;
         for (int i = 0; i < texts.size(); ++i) {
@@ -225,7 +231,8 @@ TEST(CaseFoldingLike, ASearchForALiteralMatchesAsTheGeneralRuleDoes)
             if (caseFoldingLike(pattern, QString::fromUtf8(malformed[i])))
                 expected << QString::number(101 + i);
         }
-        RecordSet found = connection->Open(QStringLiteral("SELECT DetailID FROM AP_Detail_TAB WHERE Data LIKE '%1' ORDER BY DetailID").arg(pattern));
+        RecordSet found = connection->Open(
+            QStringLiteral("SELECT DetailID FROM AP_Detail_TAB WHERE Data LIKE '%1' ORDER BY DetailID").arg(pattern));
         QStringList actual;
         for (int i = 0; i < found.RecordCount(); ++i, found.MoveNext())
             actual << found.text(0);

@@ -30,8 +30,9 @@ QString startupFailure(const QString& folder)
 TEST(StoreStartup, RestoresSelectionAndOrderButKeepsAVoicesFolder)
 {
     FixtureDb db;
-    db.execute({QStringLiteral("INSERT INTO AP_Master_TAB (MasterID, MasterTypeID, Data, UserSelection, DefaultSelection, "
-                               "SortOrderUser, SortOrderDef) VALUES (1, 2, NULL, 0, 1, 3, 1), (5, 4, '/my/voice', 1, 0, 7, 2)")});
+    db.execute({QStringLiteral(
+        "INSERT INTO AP_Master_TAB (MasterID, MasterTypeID, Data, UserSelection, DefaultSelection, "
+        "SortOrderUser, SortOrderDef) VALUES (1, 2, NULL, 0, 1, 3, 1), (5, 4, '/my/voice', 1, 0, 7, 2)")});
     SharedState state;
     StartStore(state, db.folder() + QStringLiteral("/"));
     EXPECT_EQ(state.gAppFolder, db.folder());

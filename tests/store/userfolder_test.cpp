@@ -38,14 +38,15 @@ QByteArray readFile(const QString& path)
 QString voiceFolder(const QString& folder, int masterId)
 {
     return queryRow(folder + QStringLiteral("/DIC.DAT"),
-                    QStringLiteral("SELECT Data FROM AP_Master_TAB WHERE MasterID = %1").arg(masterId))
+        QStringLiteral("SELECT Data FROM AP_Master_TAB WHERE MasterID = %1").arg(masterId))
         .value(0)
         .toString();
 }
 
 bool hasProgram(const QString& folder, int masterId)
 {
-    return !queryRow(folder + QStringLiteral("/DIC.DAT"), QStringLiteral("SELECT 1 FROM AP_Master_TAB WHERE MasterID = %1").arg(masterId))
+    return !queryRow(folder + QStringLiteral("/DIC.DAT"),
+        QStringLiteral("SELECT 1 FROM AP_Master_TAB WHERE MasterID = %1").arg(masterId))
                 .isEmpty();
 }
 
@@ -81,7 +82,11 @@ private:
 void firstContent(const FixtureDb& db)
 {
     db.program({.id = 1, .type = FixtureDb::Matan, .master = QStringLiteral("Text"), .selected = true});
-    db.program({.id = 31, .type = FixtureDb::Voice, .master = QStringLiteral("Demo"), .selected = true, .data = QStringLiteral("media/demo")});
+    db.program({.id = 31,
+        .type = FixtureDb::Voice,
+        .master = QStringLiteral("Demo"),
+        .selected = true,
+        .data = QStringLiteral("media/demo")});
     db.program({.id = 32, .type = FixtureDb::Voice, .master = QStringLiteral("Reciter A")});
     db.program({.id = 33, .type = FixtureDb::Voice, .master = QStringLiteral("Reciter B")});
 }
@@ -90,7 +95,8 @@ void secondContent(const FixtureDb& db)
 {
     firstContent(db);
     db.program({.id = 11, .type = FixtureDb::Translation, .master = QStringLiteral("New translation")});
-    db.program({.id = 34, .type = FixtureDb::Voice, .master = QStringLiteral("Reciter C"), .data = QStringLiteral("media/c")});
+    db.program(
+        {.id = 34, .type = FixtureDb::Voice, .master = QStringLiteral("Reciter C"), .data = QStringLiteral("media/c")});
 }
 
 class UserFolderTest : public ::testing::Test {
@@ -107,12 +113,15 @@ protected:
     void setVoiceFolder(int masterId, const QString& data)
     {
         auto connection = Connection::open(own(QStringLiteral("DIC.DAT")));
-        connection->Execute(QStringLiteral("UPDATE AP_Master_TAB SET Data = '%1' WHERE MasterID = %2").arg(sqlText(data)).arg(masterId));
+        connection->Execute(QStringLiteral("UPDATE AP_Master_TAB SET Data = '%1' WHERE MasterID = %2")
+                                .arg(sqlText(data))
+                                .arg(masterId));
     }
     // Folders an update left beside the reader's folder.
     QStringList leftovers() const
     {
-        return QDir(m_home.path() + QStringLiteral("/share")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+        return QDir(m_home.path() + QStringLiteral("/share"))
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
             .filter(QStringLiteral("tilvora-"));
     }
 
@@ -140,7 +149,8 @@ TEST_F(UserFolderTest, FirstStartCopiesTheContentAndLinksTheRecordings)
     prepare();
 
     EXPECT_EQ(readFile(own(QStringLiteral("WebSurah.Htm"))), "chapters");
-    EXPECT_EQ(readFile(own(QStringLiteral("media/demo/001001.mp3"))), "mp3") << "media/demo resolves in the reader's folder";
+    EXPECT_EQ(readFile(own(QStringLiteral("media/demo/001001.mp3"))), "mp3")
+        << "media/demo resolves in the reader's folder";
     EXPECT_FALSE(QFileInfo::exists(own(QStringLiteral("tilvora-cli")))) << "programs run from where they are installed";
     SharedState state;
     StartStore(state, ownFolder());

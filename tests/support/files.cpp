@@ -32,7 +32,7 @@ QString readPageFile(const QString& path)
 bool copyApplicationFolder(const QString& source, const QString& target, QString* error)
 {
     const QStringList files{QStringLiteral("DIC.DAT"), QStringLiteral("WebSearch.Htm"), QStringLiteral("WebSurah.Htm"),
-                            QStringLiteral("WebWord.Htm"), QStringLiteral("WebSubject.Htm")};
+        QStringLiteral("WebWord.Htm"), QStringLiteral("WebSubject.Htm")};
     for (const QString& name : files) {
         if (!QFile::copy(source + QLatin1Char('/') + name, target + QLatin1Char('/') + name)) {
             *error = QStringLiteral("cannot copy %1 from %2 (was the content built?)").arg(name, source);

@@ -64,23 +64,23 @@ void FixtureDb::program(const Program& program) const
     insert(QStringLiteral("AP_Master_TAB (MasterID, MasterTypeID, Master, Description, Data, UserSelection, "
                           "DefaultSelection, SortOrderUser, SortOrderDef, TextDirection, FontName, FontSize, "
                           "FontBold)"),
-           {program.id, int(program.type), program.master, program.description, program.data, int(program.selected),
+        {program.id, int(program.type), program.master, program.description, program.data, int(program.selected),
             int(program.selected), program.order, program.order, program.direction, program.fontName, program.fontSize,
             program.fontBold});
 }
 
 void FixtureDb::program(int masterId, Type type, bool selected, const QVariant& sortOrder, const QVariant& direction,
-                        const QVariant& fontName, const QVariant& fontSize, const QVariant& fontBold) const
+    const QVariant& fontName, const QVariant& fontSize, const QVariant& fontBold) const
 {
     program({.id = masterId,
-             .type = type,
-             .master = QStringLiteral("Program %1").arg(masterId),
-             .selected = selected,
-             .order = sortOrder,
-             .direction = direction,
-             .fontName = fontName,
-             .fontSize = fontSize,
-             .fontBold = fontBold});
+        .type = type,
+        .master = QStringLiteral("Program %1").arg(masterId),
+        .selected = selected,
+        .order = sortOrder,
+        .direction = direction,
+        .fontName = fontName,
+        .fontSize = fontSize,
+        .fontBold = fontBold});
 }
 
 void FixtureDb::verse(int ayahRef, int surahNo, int ayahNo, int parahNo) const
@@ -91,7 +91,7 @@ void FixtureDb::verse(int ayahRef, int surahNo, int ayahNo, int parahNo) const
 void FixtureDb::detail(const Detail& detail) const
 {
     insert(QStringLiteral("AP_Detail_TAB (DetailID, MasterID, AyahRef, Data, DataSearchable, DataPos)"),
-           {detail.id, detail.masterId, detail.ayahRef, detail.data, detail.searchable, detail.position});
+        {detail.id, detail.masterId, detail.ayahRef, detail.data, detail.searchable, detail.position});
 }
 
 void FixtureDb::detail(int detailId, int masterId, int ayahRef, const QVariant& data, const QVariant& searchable) const

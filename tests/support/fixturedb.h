@@ -65,8 +65,8 @@ public:
     void program(const Program& program) const;
     // A program named "Program <id>".
     void program(int masterId, Type type, bool selected, const QVariant& sortOrder,
-                 const QVariant& direction = QStringLiteral("rtl"), const QVariant& fontName = QStringLiteral("Tahoma"),
-                 const QVariant& fontSize = 14, const QVariant& fontBold = QStringLiteral("bold")) const;
+        const QVariant& direction = QStringLiteral("rtl"), const QVariant& fontName = QStringLiteral("Tahoma"),
+        const QVariant& fontSize = 14, const QVariant& fontBold = QStringLiteral("bold")) const;
     void verse(int ayahRef, int surahNo, int ayahNo, int parahNo = 1) const;
     void detail(const Detail& detail) const;
     void detail(int detailId, int masterId, int ayahRef, const QVariant& data, const QVariant& searchable = {}) const;

@@ -14,17 +14,21 @@ namespace {
 QByteArray statusLine(int status)
 {
     switch (status) {
-    case 200: return "HTTP/1.1 200 OK\r\n";
-    case 206: return "HTTP/1.1 206 Partial Content\r\n";
-    case 416: return "HTTP/1.1 416 Range Not Satisfiable\r\n";
-    default: return "HTTP/1.1 404 Not Found\r\n";
+    case 200:
+        return "HTTP/1.1 200 OK\r\n";
+    case 206:
+        return "HTTP/1.1 206 Partial Content\r\n";
+    case 416:
+        return "HTTP/1.1 416 Range Not Satisfiable\r\n";
+    default:
+        return "HTTP/1.1 404 Not Found\r\n";
     }
 }
 
 QByteArray response(int status, const QByteArray& type, qint64 length, const QByteArray& extraHeaders = {})
 {
-    return statusLine(status) + "Content-Type: " + type + "\r\nContent-Length: " + QByteArray::number(length)
-        + "\r\n" + extraHeaders + "Connection: close\r\n\r\n";
+    return statusLine(status) + "Content-Type: " + type + "\r\nContent-Length: " + QByteArray::number(length) + "\r\n"
+        + extraHeaders + "Connection: close\r\n\r\n";
 }
 
 } // namespace
@@ -48,7 +52,12 @@ LocalHttpServer::LocalHttpServer()
 LocalHttpServer::~LocalHttpServer()
 {
     QMetaObject::invokeMethod(
-        this, [this] { delete m_server; m_server = nullptr; }, Qt::BlockingQueuedConnection);
+        this,
+        [this] {
+            delete m_server;
+            m_server = nullptr;
+        },
+        Qt::BlockingQueuedConnection);
     m_thread.quit();
     m_thread.wait();
 }
@@ -157,9 +166,9 @@ void LocalHttpServer::answer(QTcpSocket* socket, const QString& path, const QByt
         }
         const QByteArray rest = body.mid(first);
         socket->write(response(206, route.type, rest.size(),
-                               "Content-Range: bytes " + QByteArray::number(first) + '-'
-                                   + QByteArray::number(body.size() - 1) + '/' + total + "\r\n")
-                      + rest);
+                          "Content-Range: bytes " + QByteArray::number(first) + '-'
+                              + QByteArray::number(body.size() - 1) + '/' + total + "\r\n")
+            + rest);
         break;
     }
     }

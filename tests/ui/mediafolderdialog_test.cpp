@@ -148,9 +148,10 @@ TEST_F(MediaFolderDialogTest, TheMappingMessageAppearsOnceTheDialogIsShownAndThe
 {
     // A folder name that looks like markup is shown as written.
     const QString missing = QDir(m_dir.path()).filePath(QStringLiteral("<b>gone</b>"));
-    MediaFolderDialog dialog(requestFor(QString(), QStringLiteral("%1 does not exist\r\nSpecified path is invalid "
-                                                                  "and cannot be mapped properly...")
-                                                       .arg(missing)));
+    MediaFolderDialog dialog(requestFor(QString(),
+        QStringLiteral("%1 does not exist\r\nSpecified path is invalid "
+                       "and cannot be mapped properly...")
+            .arg(missing)));
     EXPECT_EQ(visibleMessageBox(), nullptr) << "nothing is shown before the dialog is";
 
     // The message box runs its own event loop: it is read and closed from a
@@ -169,9 +170,8 @@ TEST_F(MediaFolderDialogTest, TheMappingMessageAppearsOnceTheDialogIsShownAndThe
     poll.setInterval(20);
     QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
         if (QMessageBox* box = visibleMessageBox()) {
-            seen = SeenBox{box->windowTitle(),     box->text(),           box->textFormat(),
-                           box->icon(),            box->standardButtons(), box->buttons().size(),
-                           dialog.isVisible()};
+            seen = SeenBox{box->windowTitle(), box->text(), box->textFormat(), box->icon(), box->standardButtons(),
+                box->buttons().size(), dialog.isVisible()};
             poll.stop();
             box->button(QMessageBox::Ok)->click();
         }
@@ -183,7 +183,7 @@ TEST_F(MediaFolderDialogTest, TheMappingMessageAppearsOnceTheDialogIsShownAndThe
     EXPECT_EQ(seen->icon, QMessageBox::Critical);
     EXPECT_EQ(seen->format, Qt::PlainText);
     EXPECT_EQ(seen->text,
-              QStringLiteral("%1 does not exist\nSpecified path is invalid and cannot be mapped properly...").arg(missing));
+        QStringLiteral("%1 does not exist\nSpecified path is invalid and cannot be mapped properly...").arg(missing));
     EXPECT_EQ(seen->buttons, QMessageBox::Ok);
     EXPECT_EQ(seen->buttonCount, 1);
     EXPECT_TRUE(seen->dialogVisible);
@@ -242,8 +242,9 @@ TEST_F(MediaFolderDialogTest, TabVisitsTheDrivesTheFoldersTheChapterOptionAccept
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << QApplication::focusWidget()->objectName();
     }
-    EXPECT_EQ(visited, (QStringList{QStringLiteral("Dir1"), QStringLiteral("chkChapterFiles"), QStringLiteral("cmdPath"),
-                                    QStringLiteral("CmdCancel"), QStringLiteral("Drive1")}));
+    EXPECT_EQ(visited,
+        (QStringList{QStringLiteral("Dir1"), QStringLiteral("chkChapterFiles"), QStringLiteral("cmdPath"),
+            QStringLiteral("CmdCancel"), QStringLiteral("Drive1")}));
 }
 
 TEST_F(MediaFolderDialogTest, AnEmptyOrMissingFolderOpensTheProgramsCurrentFolder)
@@ -261,7 +262,8 @@ TEST_F(MediaFolderDialogTest, TheTitleNamesTheVoiceAndALargerDialogGivesTheFolde
     MediaFolderDialogRequest request = requestFor(m_voices);
     request.voiceDescription = QStringLiteral("Demo voice (speech synthesis)");
     MediaFolderDialog dialog(request);
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Specify / Select a valid Path... \u2014 Demo voice (speech synthesis)"));
+    EXPECT_EQ(
+        dialog.windowTitle(), QStringLiteral("Specify / Select a valid Path... \u2014 Demo voice (speech synthesis)"));
     showActive(dialog);
     const QSize designed = dialog.size();
     EXPECT_EQ(dialog.minimumSize(), designed);
@@ -292,8 +294,8 @@ TEST_F(MediaFolderDialogTest, Screenshot)
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
             const QRect opened = view->visualRect(view->currentIndex());
-            return !view->visualRect(model->index(sibling)).isEmpty() && opened.top() >= 0 &&
-                   opened.bottom() < view->viewport()->height();
+            return !view->visualRect(model->index(sibling)).isEmpty() && opened.top() >= 0
+                && opened.bottom() < view->viewport()->height();
         },
         5000))
         << "opened " << dialog.openedFolder().toStdString() << " at " << view->visualRect(view->currentIndex()).y()

@@ -25,11 +25,11 @@ protected:
         EXPECT_FALSE(ffmpeg.isEmpty()) << "ffmpeg is needed to make test audio";
         const QString path = m_dir.filePath(name);
         QProcess process;
-        process.start(ffmpeg, {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"),
-                               QStringLiteral("lavfi"), QStringLiteral("-i"),
-                               QStringLiteral("sine=frequency=440:duration=5"), QStringLiteral("-ar"),
-                               QStringLiteral("22050"), QStringLiteral("-ac"), QStringLiteral("1"),
-                               QStringLiteral("-c:a"), codec, path});
+        process.start(ffmpeg,
+            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"), QStringLiteral("lavfi"),
+                QStringLiteral("-i"), QStringLiteral("sine=frequency=440:duration=5"), QStringLiteral("-ar"),
+                QStringLiteral("22050"), QStringLiteral("-ac"), QStringLiteral("1"), QStringLiteral("-c:a"), codec,
+                path});
         EXPECT_TRUE(process.waitForFinished(30000));
         EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
         return path;
@@ -97,8 +97,7 @@ TEST_F(PlayerStripTest, AFileThatPlayedToItsEndPlaysAgainFromTheNewPosition)
     strip.setUrl(path);
     strip.setCurrentPosition(4.2);
     strip.play();
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return strip.mediaPlayer()->mediaStatus() == QMediaPlayer::EndOfMedia; }, 15000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return strip.mediaPlayer()->mediaStatus() == QMediaPlayer::EndOfMedia; }, 15000));
     expectPlaysFrom(strip, path, 1.5);
 }
 
@@ -132,8 +131,8 @@ TEST_F(PlayerStripTest, AMissingFileDoesNotPlayAndAFileThatAppearsLaterDoes)
     strip.setUrl(path);
     strip.setCurrentPosition(1);
     strip.play();
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return strip.mediaPlayer()->mediaStatus() == QMediaPlayer::InvalidMedia; }, 10000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return strip.mediaPlayer()->mediaStatus() == QMediaPlayer::InvalidMedia; }, 10000));
     EXPECT_NE(strip.mediaPlayer()->playbackState(), QMediaPlayer::PlayingState);
 
     ASSERT_TRUE(QFile::copy(makeTone(QStringLiteral("made.mp3"), QStringLiteral("libmp3lame")), path));
@@ -147,11 +146,11 @@ TEST_F(PlayerStripTest, ThePlayButtonPausesAndResumes)
     auto* button = strip.findChild<QToolButton*>(QStringLiteral("playPause"));
     ASSERT_NE(button, nullptr);
     button->click();
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return strip.mediaPlayer()->playbackState() == QMediaPlayer::PausedState; }, 5000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return strip.mediaPlayer()->playbackState() == QMediaPlayer::PausedState; }, 5000));
     button->click();
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return strip.mediaPlayer()->playbackState() == QMediaPlayer::PlayingState; }, 5000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return strip.mediaPlayer()->playbackState() == QMediaPlayer::PlayingState; }, 5000));
 }
 
 } // namespace

@@ -17,8 +17,8 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QMediaPlayer>
-#include <QToolButton>
 #include <QTest>
+#include <QToolButton>
 
 namespace tilvora::ui::test {
 namespace {
@@ -26,8 +26,8 @@ namespace {
 using host::Pane;
 
 // The ids of the verse tables that carry the recitation mark, joined with ",".
-const QString kMarked = QStringLiteral(
-    "Array.prototype.map.call(document.getElementsByClassName('tilvora-reciting'), function (e) { return e.id; }).join(',')");
+const QString kMarked = QStringLiteral("Array.prototype.map.call(document.getElementsByClassName('tilvora-reciting'), "
+                                       "function (e) { return e.id; }).join(',')");
 
 using ReciteWindow = WindowTest;
 
@@ -41,9 +41,12 @@ TEST_F(ReciteWindow, TheMarkFollowsThePlayerFromVerseToVerseAndSurvivesANewPage)
     // The demo voice's chapter file: verse 1 ends where verse 2 starts, the
     // player stops there by itself, and after the gap verse 2 is marked.
     EXPECT_TRUE(waitUntil(Pane::WebMain, kMarked + QStringLiteral(" === '2'"), 20000));
-    const qint64 verse2 = qint64(queryValue(QStringLiteral("SELECT DataPos FROM AP_Detail_TAB d JOIN AP_Master_TAB m ON "
-                                                            "m.MasterID = d.MasterID WHERE m.Master = 'Demo voice' AND "
-                                                            "d.AyahRef = 2")).toDouble() * 1000);
+    const qint64 verse2
+        = qint64(queryValue(QStringLiteral("SELECT DataPos FROM AP_Detail_TAB d JOIN AP_Master_TAB m ON "
+                                           "m.MasterID = d.MasterID WHERE m.Master = 'Demo voice' AND "
+                                           "d.AyahRef = 2"))
+                     .toDouble()
+            * 1000);
     EXPECT_GE(window().player()->mediaPlayer()->position(), verse2 - 100);
     EXPECT_EQ(window().markedVerse(), 2);
 
@@ -89,7 +92,8 @@ TEST_F(ReciteWindow, AVerseRepeatedInItsChapterFilePlaysWholeEachTime)
     ASSERT_FALSE(HasFatalFailure());
     const double verseEnd = queryValue(QStringLiteral("SELECT DataPos FROM AP_Detail_TAB d JOIN AP_Master_TAB m ON "
                                                       "m.MasterID = d.MasterID WHERE m.Master = 'Demo voice' AND "
-                                                      "d.AyahRef = 2")).toDouble();
+                                                      "d.AyahRef = 2"))
+                                .toDouble();
     window().logic().setPlaybackRate(0.75);
     QElapsedTimer clock;
     clock.start();

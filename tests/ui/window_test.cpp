@@ -11,13 +11,13 @@
 #include "ui/playerstrip.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QDir>
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QTcpServer>
@@ -92,9 +92,12 @@ TEST_F(DesktopWindow, StartsOnChapterOneWithEveryPaneLoaded)
 
     EXPECT_EQ(window().windowTitle(), QStringLiteral(" .:: Tilvora (version 2.08.09A) ::."));
     // Seven verse tables, in order, the first cell of each carrying its label.
-    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("document.querySelector('table.sura').id")).toString(), QStringLiteral("1"));
-    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura')[6].id")).toString(), QStringLiteral("7"));
-    EXPECT_TRUE(evaluate(Pane::WebMain, QStringLiteral("document.querySelector('table.sura td').textContent")).toString()
+    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("document.querySelector('table.sura').id")).toString(),
+        QStringLiteral("1"));
+    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura')[6].id")).toString(),
+        QStringLiteral("7"));
+    EXPECT_TRUE(evaluate(Pane::WebMain, QStringLiteral("document.querySelector('table.sura td').textContent"))
+                    .toString()
                     .endsWith(QStringLiteral(" {1:1}")));
     EXPECT_EQ(window().searchLabel()->text(), QStringLiteral("  Search Result(s): \n   0/7"));
     // The page files stay exactly as written: UTF-16 with a byte order mark.
@@ -103,8 +106,11 @@ TEST_F(DesktopWindow, StartsOnChapterOneWithEveryPaneLoaded)
     EXPECT_TRUE(mainPage.read(2) == QByteArray("\xFF\xFE", 2));
     // The control page heads its matan list with the selected matan.
     EXPECT_EQ(evaluate(Pane::WebControl, QStringLiteral("document.querySelector('select.Row0').value")).toString(),
-              queryValue(QStringLiteral("SELECT m.MasterID FROM AP_Master_TAB m JOIN AP_TypesMaster_TAB t ON t.MasterTypeID = m.MasterTypeID"
-                                        " WHERE t.SysTerm = 'MATAN' AND m.UserSelection = 1")).toString());
+        queryValue(
+            QStringLiteral(
+                "SELECT m.MasterID FROM AP_Master_TAB m JOIN AP_TypesMaster_TAB t ON t.MasterTypeID = m.MasterTypeID"
+                " WHERE t.SysTerm = 'MATAN' AND m.UserSelection = 1"))
+            .toString());
     expectNoMessages();
     saveScreenshot(QStringLiteral("window-chapter1"));
 }
@@ -115,16 +121,20 @@ TEST_F(DesktopWindow, PicksRenderTheirVersesAndResetTheOtherSelectors)
     ASSERT_FALSE(HasFatalFailure());
     evaluate(Pane::WebWord, selectedIndex(QStringLiteral("cmbWord")) + QStringLiteral(" = 3"));
     evaluate(Pane::WebSubject, selectedIndex(QStringLiteral("cmbSubject")) + QStringLiteral(" = 2"));
-    evaluate(Pane::WebSurah, selectedIndex(QStringLiteral("cmbParah")) + QStringLiteral(" = 1; ") +
-                                 selectedIndex(QStringLiteral("cmbRoot")) + QStringLiteral(" = 1"));
+    evaluate(Pane::WebSurah,
+        selectedIndex(QStringLiteral("cmbParah")) + QStringLiteral(" = 1; ") + selectedIndex(QStringLiteral("cmbRoot"))
+            + QStringLiteral(" = 1"));
 
     // A chapter pick: its four verses, the word and subject selectors reset,
     // the part and root selectors of the same page kept.
-    const QString firstOf112 = queryValue(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = 112 AND AyahNo = 1")).toString();
+    const QString firstOf112
+        = queryValue(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = 112 AND AyahNo = 1")).toString();
     ASSERT_FALSE(firstOf112.isEmpty());
     EXPECT_GT(evaluate(Pane::WebSurah, pickScript(QStringLiteral("#cmbSurah"), QStringLiteral("112"))).toInt(), 0);
-    EXPECT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === 4 && "
-                                                        "document.querySelector('table.sura').id === %1").arg(jsString(firstOf112))));
+    EXPECT_TRUE(waitUntil(Pane::WebMain,
+        QStringLiteral("document.querySelectorAll('table.sura').length === 4 && "
+                       "document.querySelector('table.sura').id === %1")
+            .arg(jsString(firstOf112))));
     EXPECT_TRUE(waitUntil(Pane::WebWord, selectedIndex(QStringLiteral("cmbWord")) + QStringLiteral(" === 0")));
     EXPECT_TRUE(waitUntil(Pane::WebSubject, selectedIndex(QStringLiteral("cmbSubject")) + QStringLiteral(" === 0")));
     EXPECT_EQ(evaluate(Pane::WebSurah, selectedIndex(QStringLiteral("cmbParah"))).toInt(), 1);
@@ -135,15 +145,20 @@ TEST_F(DesktopWindow, PicksRenderTheirVersesAndResetTheOtherSelectors)
     // A word pick: the verses that hold the word; the subject, root and part
     // selectors reset, the word pane keeps its pick.
     evaluate(Pane::WebSubject, selectedIndex(QStringLiteral("cmbSubject")) + QStringLiteral(" = 2"));
-    const QString word = evaluate(Pane::WebWord, QStringLiteral("document.getElementById('cmbWord').options[5].value")).toString();
+    const QString word
+        = evaluate(Pane::WebWord, QStringLiteral("document.getElementById('cmbWord').options[5].value")).toString();
     ASSERT_FALSE(word.isEmpty());
-    const int wordVerses = queryValue(QStringLiteral("SELECT COUNT(DISTINCT AyahRef) FROM RF_Word_TAB WHERE Word = '%1'").arg(word)).toInt();
+    const int wordVerses
+        = queryValue(QStringLiteral("SELECT COUNT(DISTINCT AyahRef) FROM RF_Word_TAB WHERE Word = '%1'").arg(word))
+              .toInt();
     ASSERT_GT(wordVerses, 0);
     EXPECT_EQ(evaluate(Pane::WebWord, pickScript(QStringLiteral("#cmbWord"), word)).toInt(), 5);
-    EXPECT_TRUE(waitUntil(Pane::WebSurah, selectedIndex(QStringLiteral("cmbParah")) + QStringLiteral(" === 0 && ") +
-                                              selectedIndex(QStringLiteral("cmbRoot")) + QStringLiteral(" === 0")));
+    EXPECT_TRUE(waitUntil(Pane::WebSurah,
+        selectedIndex(QStringLiteral("cmbParah")) + QStringLiteral(" === 0 && ")
+            + selectedIndex(QStringLiteral("cmbRoot")) + QStringLiteral(" === 0")));
     EXPECT_TRUE(waitUntil(Pane::WebSubject, selectedIndex(QStringLiteral("cmbSubject")) + QStringLiteral(" === 0")));
-    EXPECT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === %1").arg(wordVerses)));
+    EXPECT_TRUE(waitUntil(
+        Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === %1").arg(wordVerses)));
     EXPECT_EQ(evaluate(Pane::WebWord, selectedIndex(QStringLiteral("cmbWord"))).toInt(), 5);
     expectNoMessages();
 }
@@ -154,34 +169,48 @@ TEST_F(DesktopWindow, AControlPaneChoiceIsStoredAndShown)
     ASSERT_FALSE(HasFatalFailure());
     const QString french = QStringLiteral("14");
     ASSERT_EQ(queryValue(QStringLiteral("SELECT SortOrderUser FROM AP_Master_TAB WHERE MasterID = 14")).toInt(), 0);
-    const QString frenchCellOfVerse1 =
-        queryValue(QStringLiteral("SELECT DetailID FROM AP_Detail_TAB WHERE MasterID = 14 AND AyahRef = 1")).toString();
+    const QString frenchCellOfVerse1
+        = queryValue(QStringLiteral("SELECT DetailID FROM AP_Detail_TAB WHERE MasterID = 14 AND AyahRef = 1"))
+              .toString();
     ASSERT_FALSE(frenchCellOfVerse1.isEmpty());
 
     // The list is changed without having had the focus: its own value still
     // travels with the command.
     evaluate(Pane::WebControl, pickScript(QStringLiteral("select.Row1"), french));
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        return queryValue(QStringLiteral("SELECT SortOrderUser FROM AP_Master_TAB WHERE MasterID = 14")).toInt() == 1;
-    }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return queryValue(QStringLiteral("SELECT SortOrderUser FROM AP_Master_TAB WHERE MasterID = 14")).toInt()
+                == 1;
+        },
+        10000));
     EXPECT_EQ(queryValue(QStringLiteral("SELECT UserSelection FROM AP_Master_TAB WHERE MasterID = 14")).toInt(), 1);
-    EXPECT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.getElementById(%1) !== null && "
-                                                        "document.getElementById(%1).className === 'CSS1'").arg(jsString(frenchCellOfVerse1))));
+    EXPECT_TRUE(waitUntil(Pane::WebMain,
+        QStringLiteral("document.getElementById(%1) !== null && "
+                       "document.getElementById(%1).className === 'CSS1'")
+            .arg(jsString(frenchCellOfVerse1))));
 
     // A voice button clicked with the mouse: the voice is stored, the
     // reading page is not rendered again.
     const QString voice = QStringLiteral("32");
-    const QPoint button = elementCentre(Pane::WebControl, QStringLiteral("document.querySelector('input.Voice[value=\"32\"]')"));
+    const QPoint button
+        = elementCentre(Pane::WebControl, QStringLiteral("document.querySelector('input.Voice[value=\"32\"]')"));
     ASSERT_FALSE(button.isNull());
     evaluate(Pane::WebMain, QStringLiteral("window.tilvoraTestMarker = 1"));
     QTest::mouseClick(inputWidget(Pane::WebControl), Qt::LeftButton, {}, button);
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        return queryValue(QStringLiteral("SELECT UserSelection FROM AP_Master_TAB WHERE MasterID = %1").arg(voice)).toInt() == 1;
-    }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return queryValue(QStringLiteral("SELECT UserSelection FROM AP_Master_TAB WHERE MasterID = %1").arg(voice))
+                       .toInt()
+                == 1;
+        },
+        10000));
     EXPECT_EQ(queryValue(QStringLiteral("SELECT SUM(UserSelection) FROM AP_Master_TAB m JOIN AP_TypesMaster_TAB t "
-                                        "ON t.MasterTypeID = m.MasterTypeID WHERE t.SysTerm = 'VOICE'")).toInt(), 1);
+                                        "ON t.MasterTypeID = m.MasterTypeID WHERE t.SysTerm = 'VOICE'"))
+                  .toInt(),
+        1);
     QTest::qWait(300);
-    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("window.tilvoraTestMarker")).toInt(), 1) << "the reading page was loaded again";
+    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("window.tilvoraTestMarker")).toInt(), 1)
+        << "the reading page was loaded again";
     expectNoMessages();
 }
 
@@ -207,12 +236,16 @@ TEST_F(DesktopWindow, AVoiceFolderLinkOpensTheFolderDialogAndStoresItsAnswer)
     answerer.start();
 
     // The "..." link of the second voice, clicked with the mouse.
-    const QPoint link = elementCentre(Pane::WebControl, QStringLiteral("document.querySelector('a[href*=\"SetV = 32\"]')"));
+    const QPoint link
+        = elementCentre(Pane::WebControl, QStringLiteral("document.querySelector('a[href*=\"SetV = 32\"]')"));
     ASSERT_FALSE(link.isNull());
     QTest::mouseClick(inputWidget(Pane::WebControl), Qt::LeftButton, {}, link);
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        return queryValue(QStringLiteral("SELECT Data FROM AP_Master_TAB WHERE MasterID = 32")).toString() == folder;
-    }, 15000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return queryValue(QStringLiteral("SELECT Data FROM AP_Master_TAB WHERE MasterID = 32")).toString()
+                == folder;
+        },
+        15000));
     EXPECT_EQ(shownFor, QStringLiteral("32"));
     // The voice had no folder yet: nothing to open, so the dialog showed no
     // message, and nothing else did.
@@ -221,7 +254,8 @@ TEST_F(DesktopWindow, AVoiceFolderLinkOpensTheFolderDialogAndStoresItsAnswer)
 
     // The voice menu shows each voice as its description and folder.
     EXPECT_TRUE(window().setDataPathMenu()->menuAction()->isVisible());
-    const QString description = queryValue(QStringLiteral("SELECT Description FROM AP_Master_TAB WHERE MasterID = 32")).toString();
+    const QString description
+        = queryValue(QStringLiteral("SELECT Description FROM AP_Master_TAB WHERE MasterID = 32")).toString();
     ASSERT_FALSE(description.isEmpty());
     EXPECT_EQ(window().voiceMenuAction(1)->iconText(), QStringLiteral("%1 [%2]").arg(description, folder));
     EXPECT_EQ(window().voiceMenuAction(1)->data().toString(), QStringLiteral("32"));
@@ -239,23 +273,29 @@ TEST_F(DesktopWindow, DoubleClickOnAVerseRecitesIt)
 
     EXPECT_TRUE(QTest::qWaitFor([&] { return session().state().gLastAyahRef == 3; }, 10000));
     // The clicked cell holds the focus and shows its "_Sel" class.
-    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("document.activeElement === %1 && document.activeElement.className").arg(cell)).toString(),
-              QStringLiteral("CSS0_Sel"));
+    EXPECT_EQ(evaluate(Pane::WebMain,
+                  QStringLiteral("document.activeElement === %1 && document.activeElement.className").arg(cell))
+                  .toString(),
+        QStringLiteral("CSS0_Sel"));
 
     // The demo voice's file of chapter 1, from verse 3's position.
     const QString expected = QFileInfo(appFolder() + QStringLiteral("/media/demo/001.mp3")).canonicalFilePath();
     EXPECT_EQ(QFileInfo(window().player()->url()).canonicalFilePath(), expected);
-    const double start = queryValue(QStringLiteral("SELECT DataPos FROM AP_Detail_TAB d JOIN AP_Master_TAB m ON m.MasterID = d.MasterID "
-                                                   "WHERE m.Master = 'Demo voice' AND d.AyahRef = 3")).toDouble();
+    const double start = queryValue(
+        QStringLiteral("SELECT DataPos FROM AP_Detail_TAB d JOIN AP_Master_TAB m ON m.MasterID = d.MasterID "
+                       "WHERE m.Master = 'Demo voice' AND d.AyahRef = 3"))
+                             .toDouble();
     ASSERT_GT(start, 1.0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window().player()->mediaPlayer()->position() >= qint64(start * 1000) - 100; }, 15000))
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return window().player()->mediaPlayer()->position() >= qint64(start * 1000) - 100; }, 15000))
         << "position " << window().player()->mediaPlayer()->position();
     saveScreenshot(QStringLiteral("window-verse3-selected"));
 
     // A double-click with no verse cell focused recites nothing.
     const QString before = window().player()->url();
-    evaluate(Pane::WebMain, QStringLiteral("document.activeElement.blur(); "
-                                           "document.body.dispatchEvent(new MouseEvent('dblclick', {bubbles: true, cancelable: true}))"));
+    evaluate(Pane::WebMain,
+        QStringLiteral("document.activeElement.blur(); "
+                       "document.body.dispatchEvent(new MouseEvent('dblclick', {bubbles: true, cancelable: true}))"));
     QTest::qWait(300);
     EXPECT_EQ(session().state().gLastAyahRef, 3);
     EXPECT_EQ(window().player()->url(), before);
@@ -268,8 +308,10 @@ TEST_F(DesktopWindow, ADoubleClickOnAVerseTheVoiceLacksSaysSoInPlainWords)
     ASSERT_FALSE(HasFatalFailure());
     window().logic().executeCommand(QStringLiteral("__Surah = 2"));
     ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelector('table.sura').id === '8'")));
-    const QString firstOf2 = queryValue(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = 2 AND AyahNo = 1")).toString();
-    const QPoint point = elementCentre(Pane::WebMain, QStringLiteral("document.getElementById('%1').rows[0].cells[0]").arg(firstOf2));
+    const QString firstOf2
+        = queryValue(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = 2 AND AyahNo = 1")).toString();
+    const QPoint point
+        = elementCentre(Pane::WebMain, QStringLiteral("document.getElementById('%1').rows[0].cells[0]").arg(firstOf2));
     ASSERT_FALSE(point.isNull());
     doubleClick(inputWidget(Pane::WebMain), point);
 
@@ -286,7 +328,8 @@ QMenu* verseMenuAt(QWidget* input, const QPoint& point)
 {
     QTest::mouseClick(input, Qt::RightButton, {}, point);
     QMenu* menu = nullptr;
-    if (!QTest::qWaitFor([&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr; }, 10000))
+    if (!QTest::qWaitFor(
+            [&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr; }, 10000))
         ADD_FAILURE() << "no menu opened";
     return menu;
 }
@@ -300,11 +343,14 @@ TEST_F(DesktopWindow, ANewPageOpensAtItsTopAndAChoiceOfTextsKeepsTheVerseInView)
 {
     startProgram();
     ASSERT_FALSE(HasFatalFailure());
-    const QString topVerse = QStringLiteral("(function () { var x = document.documentElement.clientWidth / 2;"
-                                            " for (var y = 2; y < 80; y += 6) { var t = document.elementFromPoint(x, y);"
-                                            " t = t && t.closest('table.sura'); if (t) return t.id; } return ''; })()");
+    const QString topVerse
+        = QStringLiteral("(function () { var x = document.documentElement.clientWidth / 2;"
+                         " for (var y = 2; y < 80; y += 6) { var t = document.elementFromPoint(x, y);"
+                         " t = t && t.closest('table.sura'); if (t) return t.id; } return ''; })()");
     const auto verseRef = [this](int surah, int ayah) {
-        return queryValue(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = %1 AND AyahNo = %2").arg(surah).arg(ayah)).toString();
+        return queryValue(
+            QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = %1 AND AyahNo = %2").arg(surah).arg(ayah))
+            .toString();
     };
 
     // Chapter 18 scrolled two pages down, then chapter 19 and a search.
@@ -320,20 +366,24 @@ TEST_F(DesktopWindow, ANewPageOpensAtItsTopAndAChoiceOfTextsKeepsTheVerseInView)
 
     // A choice of texts shows chapter 19 again with the verse that was at
     // the top still there.
-    evaluate(Pane::WebMain, QStringLiteral("document.getElementById(%1).scrollIntoView({block: 'start'})").arg(jsString(verseRef(19, 20))));
+    evaluate(Pane::WebMain,
+        QStringLiteral("document.getElementById(%1).scrollIntoView({block: 'start'})").arg(jsString(verseRef(19, 20))));
     ASSERT_TRUE(waitUntil(Pane::WebMain, topVerse + QStringLiteral(" === ") + jsString(verseRef(19, 20))));
     QTest::qWait(300);
-    const QString frenchCell = queryValue(QStringLiteral("SELECT DetailID FROM AP_Detail_TAB WHERE MasterID = 14 AND AyahRef = %1")
-                                              .arg(verseRef(19, 20))).toString();
+    const QString frenchCell = queryValue(
+        QStringLiteral("SELECT DetailID FROM AP_Detail_TAB WHERE MasterID = 14 AND AyahRef = %1").arg(verseRef(19, 20)))
+                                   .toString();
     evaluate(Pane::WebControl, pickScript(QStringLiteral("select.Row2"), QStringLiteral("14")));
-    ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.getElementById(%1) !== null").arg(jsString(frenchCell))));
+    ASSERT_TRUE(
+        waitUntil(Pane::WebMain, QStringLiteral("document.getElementById(%1) !== null").arg(jsString(frenchCell))));
     QTest::qWait(500);
     EXPECT_EQ(evaluate(Pane::WebMain, topVerse).toString(), verseRef(19, 20));
 
     // A search that finds nothing says so in the pane.
     window().logic().executeCommand(QStringLiteral("__Search = *qqxqq"));
-    EXPECT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.getElementById('tilvoraEmptyPage') &&"
-                                                        " document.getElementById('tilvoraEmptyPage').textContent.indexOf('\u201Cqqxqq\u201D') >= 0")));
+    EXPECT_TRUE(waitUntil(Pane::WebMain,
+        QStringLiteral("document.getElementById('tilvoraEmptyPage') &&"
+                       " document.getElementById('tilvoraEmptyPage').textContent.indexOf('\u201Cqqxqq\u201D') >= 0")));
     EXPECT_TRUE(window().searchLabel()->text().endsWith(QStringLiteral("/0")));
     saveScreenshot(QStringLiteral("window-search-nothing-found"));
     expectNoMessages();
@@ -345,7 +395,9 @@ TEST_F(DesktopWindow, ATextMovedToAnotherRowLeavesThePageWellFormed)
     ASSERT_FALSE(HasFatalFailure());
     const auto cellOf = [this](int masterId) {
         return QStringLiteral("document.getElementById(%1)")
-            .arg(jsString(queryValue(QStringLiteral("SELECT DetailID FROM AP_Detail_TAB WHERE MasterID = %1 AND AyahRef = 1").arg(masterId)).toString()));
+            .arg(jsString(queryValue(
+                QStringLiteral("SELECT DetailID FROM AP_Detail_TAB WHERE MasterID = %1 AND AyahRef = 1").arg(masterId))
+                              .toString()));
     };
     // French into row 1, then into row 2: row 1 is left empty.
     evaluate(Pane::WebControl, pickScript(QStringLiteral("select.Row1"), QStringLiteral("14")));
@@ -354,12 +406,14 @@ TEST_F(DesktopWindow, ATextMovedToAnotherRowLeavesThePageWellFormed)
     ASSERT_TRUE(waitUntil(Pane::WebMain, cellOf(14) + QStringLiteral(".className === 'CSS2'")));
 
     // Every rule of the page's style sheet stands on its own.
-    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("Array.prototype.map.call(document.querySelector('style').sheet.cssRules,"
-                                                     " function (r) { return r.selectorText; }).join(' ')"))
+    EXPECT_EQ(evaluate(Pane::WebMain,
+                  QStringLiteral("Array.prototype.map.call(document.querySelector('style').sheet.cssRules,"
+                                 " function (r) { return r.selectorText; }).join(' ')"))
                   .toString(),
-              QStringLiteral("body .Sura .CSS0 .CSS0_Sel .CSS1 .CSS1_Sel .CSS2 .CSS2_Sel .CSS3 .CSS3_Sel"));
+        QStringLiteral("body .Sura .CSS0 .CSS0_Sel .CSS1 .CSS1_Sel .CSS2 .CSS2_Sel .CSS3 .CSS3_Sel"));
     const auto computed = [&](int masterId, const QString& property) {
-        return evaluate(Pane::WebMain, QStringLiteral("getComputedStyle(%1).%2").arg(cellOf(masterId), property)).toString();
+        return evaluate(Pane::WebMain, QStringLiteral("getComputedStyle(%1).%2").arg(cellOf(masterId), property))
+            .toString();
     };
     EXPECT_EQ(computed(14, QStringLiteral("direction")), QStringLiteral("ltr"));
     EXPECT_EQ(computed(1, QStringLiteral("direction")), QStringLiteral("rtl"));
@@ -379,7 +433,7 @@ TEST_F(DesktopWindow, TheWindowKeepsItsSizeBetweenRunsAndIsNeverSmallerThanItsCo
     // At the smallest size the banner and its emblem still stand right of
     // the search row.
     EXPECT_GE(window().controlWidget(PaneControl::Image1)->geometry().left(),
-              window().controlWidget(PaneControl::PicSearch)->geometry().right());
+        window().controlWidget(PaneControl::PicSearch)->geometry().right());
 
     window().resize(1111, 777);
     QTest::qWait(100);
@@ -400,7 +454,8 @@ TEST_F(DesktopWindow, TheGearOpensTheControlsMenuAndTheMagnifierTheSearchBox)
 
     QWidget* magnifier = window().controlWidget(PaneControl::PicSearch);
     QTest::mouseClick(magnifier, Qt::LeftButton, {}, magnifier->rect().center());
-    EXPECT_TRUE(waitUntil(Pane::WebSearch, QStringLiteral("document.activeElement && document.activeElement.id === 'txtSearch'")));
+    EXPECT_TRUE(waitUntil(
+        Pane::WebSearch, QStringLiteral("document.activeElement && document.activeElement.id === 'txtSearch'")));
 }
 
 TEST_F(DesktopWindow, TheReaderCopiesVersesTheirReferencesAndSelectedText)
@@ -410,8 +465,11 @@ TEST_F(DesktopWindow, TheReaderCopiesVersesTheirReferencesAndSelectedText)
     QClipboard* clipboard = QGuiApplication::clipboard();
     const QString verse2 = QStringLiteral("document.getElementById('2')");
     QStringList shown;
-    for (const QVariant& text : evaluate(Pane::WebMain, QStringLiteral("Array.prototype.map.call(%1.getElementsByTagName('td'),"
-                                                                      " function (c) { return c.innerText.trim(); })").arg(verse2)).toList())
+    for (const QVariant& text : evaluate(Pane::WebMain,
+             QStringLiteral("Array.prototype.map.call(%1.getElementsByTagName('td'),"
+                            " function (c) { return c.innerText.trim(); })")
+                 .arg(verse2))
+                                    .toList())
         shown << text.toString();
     ASSERT_GE(shown.size(), 2);
     ASSERT_TRUE(shown[0].endsWith(QStringLiteral(" {1:2}")));
@@ -426,7 +484,8 @@ TEST_F(DesktopWindow, TheReaderCopiesVersesTheirReferencesAndSelectedText)
     menu->close();
     EXPECT_EQ(clipboard->text(), (shown + QStringList{QStringLiteral("(Al-Fatihah 1:2)")}).join(QLatin1Char('\n')));
 
-    menu = verseMenuAt(input, elementCentre(Pane::WebMain, QStringLiteral("document.getElementById('7').rows[0].cells[0]")));
+    menu = verseMenuAt(
+        input, elementCentre(Pane::WebMain, QStringLiteral("document.getElementById('7').rows[0].cells[0]")));
     ASSERT_NE(menuItem(menu, QStringLiteral("MnuCopyReference")), nullptr);
     menuItem(menu, QStringLiteral("MnuCopyReference"))->trigger();
     menu->close();
@@ -435,8 +494,11 @@ TEST_F(DesktopWindow, TheReaderCopiesVersesTheirReferencesAndSelectedText)
     // Text selected by dragging across a verse's translation, copied with
     // Ctrl+C and from the menu.
     const QString cell = verse2 + QStringLiteral(".rows[1].cells[0]");
-    const QVariantList box = evaluate(Pane::WebMain, QStringLiteral("(function () { var r = %1.getBoundingClientRect();"
-                                                                    " return [r.left, r.right, r.top + r.height / 2]; })()").arg(cell)).toList();
+    const QVariantList box = evaluate(Pane::WebMain,
+        QStringLiteral("(function () { var r = %1.getBoundingClientRect();"
+                       " return [r.left, r.right, r.top + r.height / 2]; })()")
+            .arg(cell))
+                                 .toList();
     ASSERT_EQ(box.size(), 3);
     const int y = qRound(box[2].toDouble());
     QTest::mousePress(input, Qt::LeftButton, {}, QPoint(qRound(box[0].toDouble()) + 2, y));
@@ -448,7 +510,8 @@ TEST_F(DesktopWindow, TheReaderCopiesVersesTheirReferencesAndSelectedText)
     EXPECT_TRUE(shown[1].contains(selected.trimmed())) << selected.toStdString();
     clipboard->clear();
     QTest::keyClick(input, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return clipboard->text() == selected; }, 5000)) << clipboard->text().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clipboard->text() == selected; }, 5000))
+        << clipboard->text().toStdString();
 
     menu = verseMenuAt(input, elementCentre(Pane::WebMain, cell));
     ASSERT_NE(menuItem(menu, QStringLiteral("MnuCopySelection")), nullptr);
@@ -463,16 +526,17 @@ TEST_F(DesktopWindow, RightClickInThePickerPanesResetsTheirSelectors)
 {
     startProgram();
     ASSERT_FALSE(HasFatalFailure());
-    evaluate(Pane::WebSurah, selectedIndex(QStringLiteral("cmbSurah")) + QStringLiteral(" = 5; ") +
-                                 selectedIndex(QStringLiteral("cmbParah")) + QStringLiteral(" = 2; ") +
-                                 selectedIndex(QStringLiteral("cmbRoot")) + QStringLiteral(" = 3"));
+    evaluate(Pane::WebSurah,
+        selectedIndex(QStringLiteral("cmbSurah")) + QStringLiteral(" = 5; ") + selectedIndex(QStringLiteral("cmbParah"))
+            + QStringLiteral(" = 2; ") + selectedIndex(QStringLiteral("cmbRoot")) + QStringLiteral(" = 3"));
     evaluate(Pane::WebWord, selectedIndex(QStringLiteral("cmbWord")) + QStringLiteral(" = 4"));
 
     // Both selectors of the chapter pane go back to their first entries, the
     // chapter list and the reading page stay, and no menu opens.
     QTest::mouseClick(inputWidget(Pane::WebSurah), Qt::RightButton, {}, QPoint(1, 1));
-    EXPECT_TRUE(waitUntil(Pane::WebSurah, selectedIndex(QStringLiteral("cmbParah")) + QStringLiteral(" === 0 && ") +
-                                              selectedIndex(QStringLiteral("cmbRoot")) + QStringLiteral(" === 0")));
+    EXPECT_TRUE(waitUntil(Pane::WebSurah,
+        selectedIndex(QStringLiteral("cmbParah")) + QStringLiteral(" === 0 && ")
+            + selectedIndex(QStringLiteral("cmbRoot")) + QStringLiteral(" === 0")));
     EXPECT_EQ(evaluate(Pane::WebSurah, selectedIndex(QStringLiteral("cmbSurah"))).toInt(), 5);
     EXPECT_EQ(evaluate(Pane::WebWord, selectedIndex(QStringLiteral("cmbWord"))).toInt(), 4);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
@@ -503,8 +567,9 @@ TEST_F(DesktopWindow, TheReadingPaneShowsTheFileAsLastWritten)
     file.write(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
     file.close();
     window().page(Pane::WebMain)->navigateTo(path);
-    EXPECT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.getElementById('rewritten') && "
-                                                        "document.getElementById('rewritten').textContent === '\\u0628\\u0633\\u0645'")));
+    EXPECT_TRUE(waitUntil(Pane::WebMain,
+        QStringLiteral("document.getElementById('rewritten') && "
+                       "document.getElementById('rewritten').textContent === '\\u0628\\u0633\\u0645'")));
 }
 
 TEST_F(DesktopWindow, TheWholeBookPageShowsAndAnswersFarDown)
@@ -512,7 +577,8 @@ TEST_F(DesktopWindow, TheWholeBookPageShowsAndAnswersFarDown)
     startProgram();
     ASSERT_FALSE(HasFatalFailure());
     window().logic().executeCommand(QStringLiteral("__Search = *"));
-    ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === 6236"), 30000));
+    ASSERT_TRUE(
+        waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === 6236"), 30000));
     EXPECT_EQ(window().searchLabel()->text(), QStringLiteral("  Search Result(s): \n   6236/6236"));
 
     // A verse far down the page (one the demo voice recites), scrolled to
@@ -523,7 +589,8 @@ TEST_F(DesktopWindow, TheWholeBookPageShowsAndAnswersFarDown)
     QTest::qWait(200);
     doubleClick(inputWidget(Pane::WebMain), elementCentre(Pane::WebMain, cell));
     EXPECT_TRUE(QTest::qWaitFor([&] { return session().state().gLastAyahRef == 6230; }, 10000));
-    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("document.activeElement.className")).toString(), QStringLiteral("CSS0_Sel"));
+    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("document.activeElement.className")).toString(),
+        QStringLiteral("CSS0_Sel"));
     saveScreenshot(QStringLiteral("window-whole-book-verse6230"));
     expectNoMessages();
 }
@@ -532,24 +599,28 @@ TEST_F(DesktopWindow, PagesGetTheEffectOfTheirScripts)
 {
     startProgram();
     ASSERT_FALSE(HasFatalFailure());
-    const QString cancelled = QStringLiteral("(function () { var e = new MouseEvent('%1', {bubbles: true, cancelable: true});"
-                                             " (document.querySelector('%2') || document.body).dispatchEvent(e); return e.defaultPrevented; })()");
+    const QString cancelled = QStringLiteral(
+        "(function () { var e = new MouseEvent('%1', {bubbles: true, cancelable: true});"
+        " (document.querySelector('%2') || document.body).dispatchEvent(e); return e.defaultPrevented; })()");
     // Context menu and selection: refused where the page's SCRIPT FOR says so.
     EXPECT_TRUE(evaluate(Pane::WebMain, cancelled.arg(QStringLiteral("contextmenu"), QStringLiteral("td"))).toBool());
-    EXPECT_TRUE(evaluate(Pane::WebControl, cancelled.arg(QStringLiteral("contextmenu"), QStringLiteral("select"))).toBool());
-    EXPECT_FALSE(evaluate(Pane::WebSearch, cancelled.arg(QStringLiteral("contextmenu"), QStringLiteral("input"))).toBool());
-    const QString selectStart = QStringLiteral("(function () { var e = new Event('selectstart', {bubbles: true, cancelable: true});"
-                                               " (document.querySelector('%1') || document.body).dispatchEvent(e); return e.defaultPrevented; })()");
+    EXPECT_TRUE(
+        evaluate(Pane::WebControl, cancelled.arg(QStringLiteral("contextmenu"), QStringLiteral("select"))).toBool());
+    EXPECT_FALSE(
+        evaluate(Pane::WebSearch, cancelled.arg(QStringLiteral("contextmenu"), QStringLiteral("input"))).toBool());
+    const QString selectStart = QStringLiteral(
+        "(function () { var e = new Event('selectstart', {bubbles: true, cancelable: true});"
+        " (document.querySelector('%1') || document.body).dispatchEvent(e); return e.defaultPrevented; })()");
     // The reading page lets the reader select its text to copy it.
     EXPECT_FALSE(evaluate(Pane::WebMain, selectStart.arg(QStringLiteral("td"))).toBool());
     EXPECT_TRUE(evaluate(Pane::WebControl, selectStart.arg(QStringLiteral("p"))).toBool());
     EXPECT_FALSE(evaluate(Pane::WebSearch, selectStart.arg(QStringLiteral("input"))).toBool());
 
-
     // F5 is swallowed where the page attaches its key handler f, nowhere else.
-    const QString watchF5 = QStringLiteral("window.f5 = 'none'; document.addEventListener('keydown', function (e) {"
-                                           " if (e.keyCode === 116) setTimeout(function () { window.f5 = e.defaultPrevented; }, 0); }, true);"
-                                           " document.querySelector('%1').focus();");
+    const QString watchF5 = QStringLiteral(
+        "window.f5 = 'none'; document.addEventListener('keydown', function (e) {"
+        " if (e.keyCode === 116) setTimeout(function () { window.f5 = e.defaultPrevented; }, 0); }, true);"
+        " document.querySelector('%1').focus();");
     evaluate(Pane::WebControl, watchF5.arg(QStringLiteral("select.Row2")));
     evaluate(Pane::WebSearch, watchF5.arg(QStringLiteral("#txtSearch")));
     window().view(Pane::WebControl)->setFocus();
@@ -580,23 +651,28 @@ TEST_F(DesktopWindow, RemoteAddressesNeverLoadInAPane)
 
     // A link the reader clicks opens there.
     for (const Pane pane : {Pane::WebSearch, Pane::WebMain}) {
-        const QString name = pane == Pane::WebSearch ? QStringLiteral("link-in-search") : QStringLiteral("link-in-reading");
-        evaluate(pane, QStringLiteral("var a = document.createElement('a'); a.id = 'out'; a.href = %1; a.textContent = 'out';"
-                                      " a.style = 'position: fixed; left: 5px; top: 5px; z-index: 9; font-size: 20px';"
-                                      " document.body.appendChild(a);")
-                           .arg(jsString(base + name)));
-        QTest::mouseClick(inputWidget(pane), Qt::LeftButton, {}, elementCentre(pane, QStringLiteral("document.getElementById('out')")));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return browser.opened.contains(QUrl(base + name)); }, 10000)) << name.toStdString();
+        const QString name
+            = pane == Pane::WebSearch ? QStringLiteral("link-in-search") : QStringLiteral("link-in-reading");
+        evaluate(pane,
+            QStringLiteral("var a = document.createElement('a'); a.id = 'out'; a.href = %1; a.textContent = 'out';"
+                           " a.style = 'position: fixed; left: 5px; top: 5px; z-index: 9; font-size: 20px';"
+                           " document.body.appendChild(a);")
+                .arg(jsString(base + name)));
+        QTest::mouseClick(inputWidget(pane), Qt::LeftButton, {},
+            elementCentre(pane, QStringLiteral("document.getElementById('out')")));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return browser.opened.contains(QUrl(base + name)); }, 10000))
+            << name.toStdString();
     }
 
     // A local page asking for remote content gets none.
     // A frame whose source is remote neither loads nor sends the desktop's
     // browser there: only a navigation of the page itself does.
-    evaluate(Pane::WebMain, QStringLiteral("var i = document.createElement('img'); i.src = %1; document.body.appendChild(i);"
-                                           " fetch(%2).catch(function () {});"
-                                           " var f = document.createElement('iframe'); f.src = %3; document.body.appendChild(f);")
-                                .arg(jsString(base + QStringLiteral("picture.png")), jsString(base + QStringLiteral("data")),
-                                     jsString(base + QStringLiteral("frame"))));
+    evaluate(Pane::WebMain,
+        QStringLiteral("var i = document.createElement('img'); i.src = %1; document.body.appendChild(i);"
+                       " fetch(%2).catch(function () {});"
+                       " var f = document.createElement('iframe'); f.src = %3; document.body.appendChild(f);")
+            .arg(jsString(base + QStringLiteral("picture.png")), jsString(base + QStringLiteral("data")),
+                jsString(base + QStringLiteral("frame"))));
     QTest::qWait(1000);
     EXPECT_EQ(browser.opened.size(), 2);
     EXPECT_FALSE(server.hasPendingConnections());
@@ -615,7 +691,8 @@ TEST_F(DesktopWindow, APageReadsOnlyTheProgramsOwnFilesAndOpensNothing)
     {
         QFile file(outside);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("<html><body><script>parent.postMessage('outside', '*'); document.title = 'outside';</script></body></html>");
+        file.write("<html><body><script>parent.postMessage('outside', '*'); document.title = "
+                   "'outside';</script></body></html>");
     }
     const QString outsideUrl = jsString(QUrl::fromLocalFile(outside).toString());
     // A page in the application folder, as a damaged database could write
@@ -625,33 +702,35 @@ TEST_F(DesktopWindow, APageReadsOnlyTheProgramsOwnFilesAndOpensNothing)
         QFile file(hostile);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(QStringLiteral(
-                       "<html><body><script>"
-                       "window.r = {frame: 'none', image: 'waiting', fetch: 'waiting'};"
-                       "window.addEventListener('message', function (e) { window.r.frame = e.data; });"
-                       "var x = new XMLHttpRequest();"
-                       "try { x.open('GET', %1, false); x.send(); window.r.xhr = 'read ' + x.responseText.length; }"
-                       " catch (e) { window.r.xhr = 'refused'; }"
-                       "fetch(%1).then(function () { window.r.fetch = 'read'; }, function () { window.r.fetch = 'refused'; });"
-                       "var i = new Image(); i.onload = function () { window.r.image = 'read'; };"
-                       " i.onerror = function () { window.r.image = 'refused'; }; i.src = %1;"
-                       "var f = document.createElement('iframe'); f.src = %1; document.body.appendChild(f);"
-                       "window.r.open = window.open('WebSurah.Htm') === null ? 'refused' : 'opened';"
-                       "</script></body></html>")
+            "<html><body><script>"
+            "window.r = {frame: 'none', image: 'waiting', fetch: 'waiting'};"
+            "window.addEventListener('message', function (e) { window.r.frame = e.data; });"
+            "var x = new XMLHttpRequest();"
+            "try { x.open('GET', %1, false); x.send(); window.r.xhr = 'read ' + x.responseText.length; }"
+            " catch (e) { window.r.xhr = 'refused'; }"
+            "fetch(%1).then(function () { window.r.fetch = 'read'; }, function () { window.r.fetch = 'refused'; });"
+            "var i = new Image(); i.onload = function () { window.r.image = 'read'; };"
+            " i.onerror = function () { window.r.image = 'refused'; }; i.src = %1;"
+            "var f = document.createElement('iframe'); f.src = %1; document.body.appendChild(f);"
+            "window.r.open = window.open('WebSurah.Htm') === null ? 'refused' : 'opened';"
+            "</script></body></html>")
                        .arg(outsideUrl)
                        .toUtf8());
     }
     QWebEnginePage* pane = page(Pane::WebSearch);
     window().page(Pane::WebSearch)->navigateTo(hostile);
-    ASSERT_TRUE(waitUntil(Pane::WebSearch, QStringLiteral("!!window.r && window.r.fetch !== 'waiting' && window.r.image !== 'waiting'")));
+    ASSERT_TRUE(waitUntil(
+        Pane::WebSearch, QStringLiteral("!!window.r && window.r.fetch !== 'waiting' && window.r.image !== 'waiting'")));
     QTest::qWait(500);
     EXPECT_EQ(evaluate(Pane::WebSearch, QStringLiteral("JSON.stringify(window.r)")).toString(),
-              QStringLiteral("{\"frame\":\"none\",\"image\":\"refused\",\"fetch\":\"refused\",\"xhr\":\"refused\",\"open\":\"refused\"}"));
+        QStringLiteral("{\"frame\":\"none\",\"image\":\"refused\",\"fetch\":\"refused\",\"xhr\":\"refused\",\"open\":"
+                       "\"refused\"}"));
 
     // Nor does the page itself go to such a file, to a data address or, by
     // script, to a remote one.
     const QUrl hostileUrl = pane->url();
     for (const QString& target : {outsideUrl, QStringLiteral("'data:text/html,<title>data</title>'"),
-                                  QStringLiteral("'https://example.invalid/'")}) {
+             QStringLiteral("'https://example.invalid/'")}) {
         evaluate(Pane::WebSearch, QStringLiteral("location.href = %1").arg(target));
         QTest::qWait(500);
         EXPECT_EQ(pane->url(), hostileUrl) << target.toStdString();
@@ -660,8 +739,10 @@ TEST_F(DesktopWindow, APageReadsOnlyTheProgramsOwnFilesAndOpensNothing)
     EXPECT_TRUE(browser.opened.isEmpty());
 
     // The web channel reaches only the panes whose events the window handles.
-    EXPECT_FALSE(evaluate(Pane::WebSearch, QStringLiteral("typeof qt === 'object' && !!qt.webChannelTransport")).toBool());
-    EXPECT_TRUE(evaluate(Pane::WebSurah, QStringLiteral("typeof qt === 'object' && !!qt.webChannelTransport")).toBool());
+    EXPECT_FALSE(
+        evaluate(Pane::WebSearch, QStringLiteral("typeof qt === 'object' && !!qt.webChannelTransport")).toBool());
+    EXPECT_TRUE(
+        evaluate(Pane::WebSurah, QStringLiteral("typeof qt === 'object' && !!qt.webChannelTransport")).toBool());
     expectNoMessages();
 }
 
@@ -732,9 +813,9 @@ TEST_F(DesktopWindow, AWindowThatCannotLoadEndsStartUpWithOneMessage)
     ASSERT_EQ(messages().size(), 1);
     EXPECT_EQ(messages().first().icon, QMessageBox::Critical);
     EXPECT_TRUE(messages().first().text.contains(QStringLiteral("Main.htm"))) << messages().first().text.toStdString();
-    EXPECT_TRUE(QApplication::topLevelWidgets().size() == 0 ||
-                std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
-                             [](QWidget* widget) { return widget->isVisible(); }));
+    EXPECT_TRUE(QApplication::topLevelWidgets().size() == 0
+        || std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
+            [](QWidget* widget) { return widget->isVisible(); }));
 }
 
 TEST(DesktopStartup, AFolderWithoutTheDatabaseEndsStartUpWithOneMessage)
@@ -745,7 +826,8 @@ TEST(DesktopStartup, AFolderWithoutTheDatabaseEndsStartUpWithOneMessage)
     ASSERT_EQ(watcher.messages().size(), 1);
     EXPECT_EQ(watcher.messages().first().icon, QMessageBox::Critical);
     EXPECT_EQ(watcher.messages().first().title, QStringLiteral("Tilvora"));
-    EXPECT_TRUE(watcher.messages().first().text.contains(QStringLiteral("DIC.DAT"))) << watcher.messages().first().text.toStdString();
+    EXPECT_TRUE(watcher.messages().first().text.contains(QStringLiteral("DIC.DAT")))
+        << watcher.messages().first().text.toStdString();
 }
 
 } // namespace

@@ -56,8 +56,8 @@ void WindowTest::startProgram(const QString& readingPaneReady)
     ASSERT_TRUE(m_session) << "start-up failed: "
                            << (messages().isEmpty() ? std::string() : messages().constLast().text.toStdString());
     window().resize(1280, 860);
-    ASSERT_TRUE(waitUntil(Pane::WebMain, readingPaneReady)) << "the reading pane did not show "
-                                                             << readingPaneReady.toStdString();
+    ASSERT_TRUE(waitUntil(Pane::WebMain, readingPaneReady))
+        << "the reading pane did not show " << readingPaneReady.toStdString();
     ASSERT_TRUE(waitUntil(Pane::WebSurah, QStringLiteral("!!document.getElementById('cmbSurah')")));
     ASSERT_TRUE(waitUntil(Pane::WebWord, QStringLiteral("!!document.getElementById('cmbWord')")));
     ASSERT_TRUE(waitUntil(Pane::WebSubject, QStringLiteral("!!document.getElementById('cmbSubject')")));
@@ -108,7 +108,8 @@ bool WindowTest::waitUntil(Pane pane, const QString& condition, int timeoutMs)
 {
     QElapsedTimer timer;
     timer.start();
-    const QString script = QStringLiteral("(function () { try { return !!(%1); } catch (e) { return false; } })()").arg(condition);
+    const QString script
+        = QStringLiteral("(function () { try { return !!(%1); } catch (e) { return false; } })()").arg(condition);
     // A script sent while the pane is changing documents may get no answer:
     // each try waits briefly and the next one asks the new document.
     while (timer.elapsed() < timeoutMs) {
@@ -126,11 +127,11 @@ bool WindowTest::waitForBridge(Pane pane, int timeoutMs)
 
 QPoint WindowTest::elementCentre(Pane pane, const QString& elementExpression)
 {
-    const QVariantList centre =
-        evaluate(pane, QStringLiteral("(function () { var e = %1; e.scrollIntoView({block: 'center'});"
-                                      " var r = e.getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2]; })()")
-                           .arg(elementExpression))
-            .toList();
+    const QVariantList centre = evaluate(pane,
+        QStringLiteral("(function () { var e = %1; e.scrollIntoView({block: 'center'});"
+                       " var r = e.getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2]; })()")
+            .arg(elementExpression))
+                                    .toList();
     if (centre.size() != 2)
         return {};
     return QPoint(qRound(centre[0].toDouble()), qRound(centre[1].toDouble()));

@@ -51,7 +51,8 @@ protected:
 
     // Starts the program on the copy and waits for chapter 1 (or what the
     // condition names) in the reading pane and for the picker and control pages.
-    void startProgram(const QString& readingPaneReady = QStringLiteral("document.querySelectorAll('table.sura').length === 7"));
+    void startProgram(
+        const QString& readingPaneReady = QStringLiteral("document.querySelectorAll('table.sura').length === 7"));
     // Closes the window as the user does, and ends the run.
     void closeProgram();
     // The reader's own folders (settings, bookmarks) of this test.

@@ -38,12 +38,12 @@ TEST(SplashWindowTest, ShowsCentredWithoutFrameAndIsPaintedAtOnce)
     EXPECT_LE((splash.frameGeometry().center() - screen.center()).manhattanLength(), 2);
 
     EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version: 2.08.09A"));
-    EXPECT_EQ(splash.findChild<QWidget*>(QStringLiteral("PgbProgress"))->toolTip(),
-              QStringLiteral("Progress Indicator"));
+    EXPECT_EQ(
+        splash.findChild<QWidget*>(QStringLiteral("PgbProgress"))->toolTip(), QStringLiteral("Progress Indicator"));
     splash.setProgressText(QStringLiteral("Opening the content..."));
     splash.setProgress(60);
-    EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("LblProgress"))->text(),
-              QStringLiteral("Opening the content..."));
+    EXPECT_EQ(
+        splash.findChild<QLabel*>(QStringLiteral("LblProgress"))->text(), QStringLiteral("Opening the content..."));
 
     // Every label's text fits its box.
     for (QLabel* label : splash.findChildren<QLabel*>())
@@ -62,7 +62,7 @@ TEST(AboutWindowTest, CarriesTheVersionAndTheContentsSourcesAndLicences)
     // The credits are the content build's own account of its sources.
     const QString credits = about.findChild<QTextBrowser*>(QStringLiteral("credits"))->toPlainText();
     for (const char* source : {"Tanzil", "tanzil.net", "QuranEnc", "quran-json", "@ghoran/text", "quran-meta",
-                               "arabic-stem", "eSpeak NG", "non-commercial", "Amiri"})
+             "arabic-stem", "eSpeak NG", "non-commercial", "Amiri"})
         EXPECT_TRUE(credits.contains(QLatin1String(source))) << source;
 }
 
