@@ -10,6 +10,7 @@
 
 using tilvora::testing::FixtureDb;
 using tilvora::testing::readPageFile;
+using tilvora::testing::startPageNavigations;
 
 namespace {
 
@@ -78,17 +79,14 @@ TEST(CliSession, StartsOnChapterOneAndEndsWithTheInput)
     const CliRun run = runCli(folder, {});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.lines,
-        (QStringList{
-            QStringLiteral("menu\t0\t1\tMy voice [/nowhere]\t9"),
-            QStringLiteral("menu\tsetdatapath\t1"),
-            QStringLiteral("navigate\tWebControl\t") + folder + QStringLiteral("/Control.htm"),
-            QStringLiteral("navigate\tWebSearch\t") + folder + QStringLiteral("/WebSearch.Htm"),
-            QStringLiteral("navigate\tWebSurah\t") + folder + QStringLiteral("/WebSurah.Htm"),
-            QStringLiteral("navigate\tWebWord\t") + folder + QStringLiteral("/WebWord.Htm"),
-            QStringLiteral("navigate\tWebSubject\t") + folder + QStringLiteral("/WebSubject.Htm"),
-            QStringLiteral("label\t  Search Result(s): \\r\\n   0/2"),
-            QStringLiteral("navigate\tWebMain\t") + folder + QStringLiteral("/Main.htm"),
-        }));
+        ((QStringList{
+             QStringLiteral("menu\t0\t1\tMy voice [/nowhere]\t9"),
+             QStringLiteral("menu\tsetdatapath\t1"),
+         }) + startPageNavigations(folder)
+            + QStringList{
+                QStringLiteral("label\t  Search Result(s): \\r\\n   0/2"),
+                QStringLiteral("navigate\tWebMain\t") + folder + QStringLiteral("/Main.htm"),
+            }));
 }
 
 TEST(CliSession, APickThenARowChoiceStoresTheChoiceAndShowsItOnTheSameVerses)

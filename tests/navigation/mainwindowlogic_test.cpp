@@ -11,6 +11,7 @@
 using namespace tilvora;
 using tilvora::testing::FixtureDb;
 using tilvora::testing::RecordingHost;
+using tilvora::testing::startPageNavigations;
 
 namespace {
 
@@ -52,16 +53,13 @@ TEST_F(MainWindowLogicTest, LoadShowsControlPagePickerPagesAndChapterOne)
     other.load();
     const QString folder = db.folder();
     EXPECT_EQ(fresh.lines,
-        (QStringList{
-            QStringLiteral("menu\tsetdatapath\t0"),
-            QStringLiteral("navigate\tWebControl\t") + folder + QStringLiteral("/Control.htm"),
-            QStringLiteral("navigate\tWebSearch\t") + folder + QStringLiteral("/WebSearch.Htm"),
-            QStringLiteral("navigate\tWebSurah\t") + folder + QStringLiteral("/WebSurah.Htm"),
-            QStringLiteral("navigate\tWebWord\t") + folder + QStringLiteral("/WebWord.Htm"),
-            QStringLiteral("navigate\tWebSubject\t") + folder + QStringLiteral("/WebSubject.Htm"),
-            QStringLiteral("label\t  Search Result(s): \r\n   0/2"),
-            QStringLiteral("navigate\tWebMain\t") + folder + QStringLiteral("/Main.htm"),
-        }));
+        ((QStringList{
+             QStringLiteral("menu\tsetdatapath\t0"),
+         }) + startPageNavigations(folder)
+            + QStringList{
+                QStringLiteral("label\t  Search Result(s): \r\n   0/2"),
+                QStringLiteral("navigate\tWebMain\t") + folder + QStringLiteral("/Main.htm"),
+            }));
 }
 
 TEST_F(MainWindowLogicTest, EachPickerPaneResetsTheOthersInItsOrder)

@@ -96,4 +96,14 @@ QVariantList queryRow(const QString& databasePath, const QString& statement)
     return row;
 }
 
+QStringList startPageNavigations(const QString& folder)
+{
+    QStringList lines;
+    const std::pair<const char*, const char*> pages[] = {{"WebControl", "Control.htm"}, {"WebSearch", "WebSearch.Htm"},
+        {"WebSurah", "WebSurah.Htm"}, {"WebWord", "WebWord.Htm"}, {"WebSubject", "WebSubject.Htm"}};
+    for (const auto& [pane, file] : pages)
+        lines << QStringLiteral("navigate\t%1\t%2/%3").arg(QLatin1String(pane), folder, QLatin1String(file));
+    return lines;
+}
+
 } // namespace tilvora::testing

@@ -5,6 +5,7 @@
 #include "support/printing.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 namespace tilvora::testing {
@@ -21,5 +22,9 @@ bool copyApplicationFolder(const QString& source, const QString& target, QString
 // The values of the first row of a statement on a database file opened
 // read-only; empty when there is no row or the statement fails.
 QVariantList queryRow(const QString& databasePath, const QString& statement);
+
+// The lines, as a host records them, that open the control page and the four
+// picker pages of the application folder `folder`, in the order of start-up.
+QStringList startPageNavigations(const QString& folder);
 
 } // namespace tilvora::testing

@@ -186,17 +186,6 @@ TEST_F(ReadingComfortWindow, AnArabicSearchHighlightsItsMatchesUnderHeadingsAndS
     expectNoMessages();
 }
 
-// The reading pane's menu for a right-click on a verse cell, once open.
-QMenu* verseMenuOn(QWidget* input, const QPoint& point)
-{
-    QTest::mouseClick(input, Qt::RightButton, {}, point);
-    QMenu* menu = nullptr;
-    if (!QTest::qWaitFor(
-            [&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr; }, 10000))
-        ADD_FAILURE() << "no menu opened";
-    return menu;
-}
-
 TEST_F(ReadingComfortWindow, BookmarksAndTheLastPlaceSurviveARestart)
 {
     startProgram();
@@ -207,7 +196,7 @@ TEST_F(ReadingComfortWindow, BookmarksAndTheLastPlaceSurviveARestart)
 
     // "Bookmark this verse" in the verse's menu, offered until it is bookmarked.
     const QPoint verse3 = elementCentre(Pane::WebMain, QStringLiteral("document.getElementById('3').rows[1].cells[0]"));
-    QMenu* menu = verseMenuOn(inputWidget(Pane::WebMain), verse3);
+    QMenu* menu = verseMenuAt(inputWidget(Pane::WebMain), verse3);
     ASSERT_NE(menu, nullptr);
     QAction* bookmarkThis = menu->findChild<QAction*>(QStringLiteral("MnuBookmarkVerse"));
     ASSERT_NE(bookmarkThis, nullptr);
@@ -215,7 +204,7 @@ TEST_F(ReadingComfortWindow, BookmarksAndTheLastPlaceSurviveARestart)
     bookmarkThis->trigger();
     menu->close();
     EXPECT_EQ(comfort.bookmarks().bookmarks(), (QList<store::VersePlace>{{1, 3}}));
-    menu = verseMenuOn(inputWidget(Pane::WebMain), verse3);
+    menu = verseMenuAt(inputWidget(Pane::WebMain), verse3);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->findChild<QAction*>(QStringLiteral("MnuBookmarkVerse")), nullptr);
     menu->close();

@@ -323,17 +323,6 @@ TEST_F(DesktopWindow, ADoubleClickOnAVerseTheVoiceLacksSaysSoInPlainWords)
     EXPECT_TRUE(window().player()->url().isEmpty());
 }
 
-// The menu the reading pane opens for a right-click at `point`, once open.
-QMenu* verseMenuAt(QWidget* input, const QPoint& point)
-{
-    QTest::mouseClick(input, Qt::RightButton, {}, point);
-    QMenu* menu = nullptr;
-    if (!QTest::qWaitFor(
-            [&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr; }, 10000))
-        ADD_FAILURE() << "no menu opened";
-    return menu;
-}
-
 QAction* menuItem(QMenu* menu, const QString& name)
 {
     return menu ? menu->findChild<QAction*>(name) : nullptr;

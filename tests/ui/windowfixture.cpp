@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QTest>
 #include <QWebEngineScript>
 #include <QWebEngineView>
@@ -14,6 +15,16 @@
 namespace tilvora::ui::test {
 
 using host::Pane;
+
+QMenu* verseMenuAt(QWidget* input, const QPoint& point)
+{
+    QTest::mouseClick(input, Qt::RightButton, {}, point);
+    QMenu* menu = nullptr;
+    if (!QTest::qWaitFor(
+            [&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr; }, 10000))
+        ADD_FAILURE() << "no menu opened";
+    return menu;
+}
 
 MessageBoxWatcher::MessageBoxWatcher()
 {

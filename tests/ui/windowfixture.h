@@ -16,6 +16,8 @@
 
 #include <memory>
 
+class QMenu;
+class QPoint;
 class QWebEnginePage;
 class QWidget;
 
@@ -41,6 +43,10 @@ private:
     QTimer m_timer;
     QList<ShownMessage> m_messages;
 };
+
+// Right-clicks `point` of `input` and gives the menu that opens (null, with
+// a failure, when none opened in time).
+QMenu* verseMenuAt(QWidget* input, const QPoint& point);
 
 // Every test runs the real window on its own copy of the application folder
 // that the content build made (DIC.DAT, the picker pages, the demo voice).
