@@ -137,9 +137,46 @@ if (procedures.s && typeof window.s !== 'function') {
 // height of their text instead.
 if (document.compatMode === 'BackCompat' && document.getElementsByTagName('select').length > 0) {
   var listStyle = document.createElement('style');
-  listStyle.textContent = 'select:not([multiple]) { height: auto !important; }';
+  listStyle.textContent = 'select:not([multiple]) { height: auto !important; }'
+    + ' select { width: 100% !important; box-sizing: border-box; }';
   (document.head || document.documentElement).appendChild(listStyle);
 }
+
+// A list of names in a right-to-left list would lay a Latin name out right to
+// left and cut it at its start ("nglish: ..."): each name is laid out in the
+// direction of its own text, so a name too long for its list loses its end.
+if (document.getElementsByTagName('select').length > 0) {
+  var nameStyle = document.createElement('style');
+  nameStyle.textContent = 'select, option { unicode-bidi: plaintext; text-align: start; }';
+  (document.head || document.documentElement).appendChild(nameStyle);
+}
+
+// In a row of lists (the pickers' bar), a list that shows its heading
+// ("Root (approx.)") is at least as wide as the heading; the other lists of
+// the row give up the room. Once a choice is shown, the row shares its room
+// as the page lays it out. The window resets a list by script, with no change
+// event, and tells of it with a "tilvora-reset" event.
+var fitHeading = function (list) {
+  var row = list.parentElement;
+  if (!row || getComputedStyle(row).display !== 'flex') return;
+  list.style.minWidth = '';
+  var shown = list.options[list.selectedIndex];
+  if (!shown || shown.value !== '') return;
+  var style = getComputedStyle(list);
+  var context = document.createElement('canvas').getContext('2d');
+  context.font = style.fontStyle + ' ' + style.fontWeight + ' ' + style.fontSize + ' ' + style.fontFamily;
+  var frame = ['paddingLeft', 'paddingRight', 'borderLeftWidth', 'borderRightWidth'].reduce(function (sum, side) {
+    return sum + (parseFloat(style[side]) || 0);
+  }, 0);
+  list.style.minWidth = Math.ceil(context.measureText(shown.text).width + frame + 2) + 'px';
+};
+var lists = document.getElementsByTagName('select');
+for (var listIndex = 0; listIndex < lists.length; ++listIndex) fitHeading(lists[listIndex]);
+['change', 'tilvora-reset'].forEach(function (name) {
+  document.addEventListener(name, function (event) {
+    if (event.target && event.target.tagName === 'SELECT') fitHeading(event.target);
+  }, true);
+});
 
 // Verse cells: a click gives them the focus, which fires their onfocus. The
 // cell is made focusable as the button goes down, before the engine decides

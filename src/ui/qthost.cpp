@@ -137,8 +137,8 @@ void QtHost::resetPickerSelector(const QString& elementId)
     // Whatever the page holds, a failure here changes nothing and is ignored.
     const QString id
         = QString::fromUtf8(QJsonDocument::fromVariant(QVariantList{elementId}).toJson(QJsonDocument::Compact));
-    const QString script = QStringLiteral(
-        "try { var e = document.getElementById(%1[0]); if (e) e.selectedIndex = 0; } catch (ignored) {}")
+    const QString script = QStringLiteral("try { var e = document.getElementById(%1[0]); if (e) { e.selectedIndex = 0;"
+                                          " e.dispatchEvent(new Event('tilvora-reset')); } } catch (ignored) {}")
                                .arg(id);
     m_window.page(pane)->runJavaScript(script, QWebEngineScript::ApplicationWorld);
 }
