@@ -1,5 +1,6 @@
 #include "layout/panelayout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -92,7 +93,23 @@ bool PaneLayout::toggleControlPane()
 {
     ControlGeometry& pane = at(PaneControl::WebControl);
     pane.visible = !pane.visible;
-    return attempt([this] { setControlWidth(controlShareOfWidth()); });
+    return attempt([this] { placeControlPane(controlPaneWidth()); });
+}
+
+bool PaneLayout::chooseControlPaneWidth(double width)
+{
+    if (!std::isfinite(width) || !(m_outerWidth > 0))
+        return false;
+    m_chosenShare = clampedChosenWidth(width) / m_outerWidth;
+    return attempt([this] { arrange(); });
+}
+
+bool PaneLayout::setChosenControlShare(std::optional<double> share)
+{
+    if (share && !(*share > 0 && *share < 1))
+        return false;
+    m_chosenShare = share;
+    return attempt([this] { arrange(); });
 }
 
 // Each step reads what the steps before it have set; the widths and heights
@@ -147,15 +164,20 @@ void PaneLayout::arrange()
     strip.top = reading.top;
     setWidth(strip, 100);
     setHeight(strip, pane.height);
-    setControlWidth(controlShareOfWidth());
+    placeControlPane(controlPaneWidth());
 }
 
 void PaneLayout::setControlWidth(std::int32_t width)
 {
+    placeControlPane(width > kMaxControlPaneWidth ? kMaxControlPaneWidth : width);
+}
+
+void PaneLayout::placeControlPane(double width)
+{
     ControlGeometry& pane = at(PaneControl::WebControl);
     ControlGeometry& strip = at(PaneControl::ImgMain);
     if (pane.visible) {
-        setWidth(pane, width > kMaxControlPaneWidth ? kMaxControlPaneWidth : width);
+        setWidth(pane, width);
         pane.left = m_outerWidth - pane.width;
         strip.left = pane.left - strip.width;
     } else {
@@ -171,11 +193,24 @@ void PaneLayout::setMainWidth(std::int32_t width)
     setWidth(at(PaneControl::WinMediaPlayer), reading.width - 150);
 }
 
-// The control pane's share of the window: 26 % of the outer width, in whole
-// twips.
-std::int32_t PaneLayout::controlShareOfWidth() const
+// The control pane's width for the window: the reader's share of the outer
+// width when one was chosen, otherwise 26 % of it, at most
+// kMaxControlPaneWidth; in whole twips.
+double PaneLayout::controlPaneWidth() const
 {
-    return wholeTwips(m_outerWidth * 0.26);
+    if (m_chosenShare)
+        return wholeTwips(clampedChosenWidth(*m_chosenShare * m_outerWidth));
+    const std::int32_t share = wholeTwips(m_outerWidth * 0.26);
+    return share > kMaxControlPaneWidth ? kMaxControlPaneWidth : share;
+}
+
+// `width` kept between the smallest control pane and the width that leaves
+// the reading pane its smallest width. In a window too narrow for both, the
+// control pane keeps its smallest width.
+double PaneLayout::clampedChosenWidth(double width) const
+{
+    const double widest = m_outerWidth - control(PaneControl::ImgMain).width - kMinReadingPaneWidth;
+    return std::clamp(width, kMinControlPaneWidth, std::max(kMinControlPaneWidth, widest));
 }
 
 double roundHalfEven(double value)

@@ -51,8 +51,13 @@ public:
     // The window's client area as designed.
     static constexpr double kDesignClientWidth = 8880;
     static constexpr double kDesignClientHeight = 8310;
-    // The control pane is never wider than this.
+    // The control pane is never wider than this, unless the reader chose a
+    // width of their own.
     static constexpr std::int32_t kMaxControlPaneWidth = 3151;
+    // A width the reader chooses keeps both panes usable: the control pane at
+    // least this wide, the reading pane at least kMinReadingPaneWidth.
+    static constexpr double kMinControlPaneWidth = 1500;
+    static constexpr double kMinReadingPaneWidth = 8400;
 
     // Every control at its design rectangle, the control pane shown, and the
     // outer size taken as the design client size until the first resize.
@@ -71,6 +76,20 @@ public:
     // Shows or hides the control pane and re-derives the widths.
     bool toggleControlPane();
 
+    // The reader gives the control pane `width` twips (by dragging the strip
+    // between the panes). The width is clamped so that neither pane vanishes,
+    // kept as a share of the outer width, so that the pane grows and shrinks
+    // with the window, and the window is laid out again. A width that is not
+    // a finite number changes nothing and gives false.
+    bool chooseControlPaneWidth(double width);
+    // The chosen share of the outer width (0 < share < 1), or nothing: then
+    // the pane takes 26 % of the outer width, at most kMaxControlPaneWidth.
+    std::optional<double> chosenControlShare() const { return m_chosenShare; }
+    // Takes a share kept from an earlier run (or forgets the choice with
+    // nothing) and lays the window out again. A share outside (0, 1) is
+    // ignored and gives false.
+    bool setChosenControlShare(std::optional<double> share);
+
     double outerWidth() const { return m_outerWidth; }
     double outerHeight() const { return m_outerHeight; }
     const ControlGeometry& control(PaneControl id) const { return m_controls[static_cast<std::size_t>(id)]; }
@@ -82,10 +101,13 @@ private:
     void arrange();
     void setControlWidth(std::int32_t width);
     void setMainWidth(std::int32_t width);
-    std::int32_t controlShareOfWidth() const;
+    double controlPaneWidth() const;
+    double clampedChosenWidth(double width) const;
+    void placeControlPane(double width);
 
     double m_outerWidth = kDesignClientWidth;
     double m_outerHeight = kDesignClientHeight;
+    std::optional<double> m_chosenShare;
     std::array<ControlGeometry, kPaneControlCount> m_controls;
 };
 

@@ -44,6 +44,10 @@ namespace {
 constexpr std::array<Pane, 6> kPanes{
     Pane::WebSearch, Pane::WebSurah, Pane::WebWord, Pane::WebSubject, Pane::WebControl, Pane::WebMain};
 
+// The control pane's width the reader chose, as a share of the window's
+// outer width.
+const QString kControlPaneShareKey = QStringLiteral("window/controlPaneShare");
+
 std::size_t paneIndex(Pane pane)
 {
     return static_cast<std::size_t>(pane);
@@ -99,6 +103,7 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     createMenus();
     addCopyActions();
     makePicturesAnswer();
+    makeStripDrag();
     addRecitationActions();
     m_comfort = new ReadingComfort(*this, m_state);
     m_comfort->install(menuBar());
@@ -235,9 +240,73 @@ void MainWindow::reciteFromVerse(qint32 ayahRef, RecitationChoice choice)
 
 void MainWindow::restoreWindowPlace()
 {
-    const QByteArray geometry = openUserSettings()->value(QStringLiteral("window/geometry")).toByteArray();
+    const std::unique_ptr<QSettings> settings = openUserSettings();
+    const QByteArray geometry = settings->value(QStringLiteral("window/geometry")).toByteArray();
     if (!geometry.isEmpty())
         restoreGeometry(geometry);
+    bool isNumber = false;
+    const double share = settings->value(kControlPaneShareKey).toDouble(&isNumber);
+    // A value that is no share of the window is ignored: the default widths.
+    if (isNumber && m_layout.setChosenControlShare(share))
+        applyLayout();
+}
+
+void MainWindow::saveWindowPlace()
+{
+    const std::unique_ptr<QSettings> settings = openUserSettings();
+    settings->setValue(QStringLiteral("window/geometry"), saveGeometry());
+    if (const std::optional<double> share = m_layout.chosenControlShare())
+        settings->setValue(kControlPaneShareKey, *share);
+    else
+        settings->remove(kControlPaneShareKey);
+}
+
+void MainWindow::makeStripDrag()
+{
+    m_imgMain->setCursor(Qt::SplitHCursor);
+    m_imgMain->setToolTip(QStringLiteral("Drag to widen or narrow the control pane; double-click for the usual width"));
+    m_imgMain->installEventFilter(this);
+}
+
+bool MainWindow::handleStripEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        m_stripGrip = qRound(mouse->position().x());
+        return true;
+    }
+    case QEvent::MouseMove: {
+        if (!m_stripGrip)
+            return false;
+        // The strip's new left edge, in the client area; the control pane
+        // takes what is right of the strip, as the layout places it.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const int stripLeft = m_imgMain->mapToParent(mouse->position().toPoint()).x() - *m_stripGrip;
+        const double perPixel = twipsPerPixelHere();
+        const double paneWidth
+            = m_layout.outerWidth() - m_layout.control(PaneControl::ImgMain).width - stripLeft * perPixel;
+        if (m_layout.chooseControlPaneWidth(paneWidth))
+            applyLayout();
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        if (!m_stripGrip || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+            return false;
+        m_stripGrip.reset();
+        return true;
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+            return false;
+        m_stripGrip.reset();
+        if (m_layout.setChosenControlShare(std::nullopt))
+            applyLayout();
+        return true;
+    default:
+        return false;
+    }
 }
 
 void MainWindow::makePicturesAnswer()
@@ -252,6 +321,11 @@ void MainWindow::makePicturesAnswer()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_imgMain) {
+        bool handled = false;
+        handleEvent([&] { handled = handleStripEvent(event); });
+        return handled || QMainWindow::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (watched == m_image1) {
             m_mnuControls->popup(m_image1->mapToGlobal(QPoint(0, m_image1->height())));
@@ -430,7 +504,7 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     handleEvent([&] { m_comfort->saveLastPlace(); });
-    handleEvent([&] { openUserSettings()->setValue(QStringLiteral("window/geometry"), saveGeometry()); });
+    handleEvent([&] { saveWindowPlace(); });
     QMainWindow::closeEvent(event);
 }
 

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QMenu;
@@ -50,8 +51,10 @@ public:
     ~MainWindow() override;
 
     // The size, place and maximised state the window had when it was last
-    // closed, if any.
+    // closed, and the control pane's width the reader chose, if any.
     void restoreWindowPlace();
+    // Keeps them for the next run (done when the window closes).
+    void saveWindowPlace();
 
     // The window's load: voice menu, control page, picker pages, chapter 1.
     // Throws store::StartupError, which ends start-up.
@@ -113,6 +116,11 @@ private:
     // search box.
     void makePicturesAnswer();
     void focusSearchBox();
+    // The strip between the reading pane and the control pane moves the
+    // divider when dragged; a double-click gives the panes their default
+    // widths again.
+    void makeStripDrag();
+    bool handleStripEvent(QEvent* event);
     // "Recite from here", "Repeat this verse..." and "Repeat from here to..."
     // in the reading pane's verse menu.
     void addRecitationActions();
@@ -128,6 +136,8 @@ private:
     PaneLayout m_layout;
     // The outer size (pixels) the layout last worked from.
     QSize m_arrangedOuterSize;
+    // Where in the strip the drag took hold of it (pixels), while dragging.
+    std::optional<int> m_stripGrip;
     QWebEngineProfile* m_profile = nullptr;
     std::array<QWebEngineView*, 6> m_views{};
     std::array<PanePage*, 6> m_pages{};

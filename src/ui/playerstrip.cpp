@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
+#include <QResizeEvent>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTimer>
@@ -149,6 +150,7 @@ PlayerStrip::PlayerStrip(QWidget* parent) : QWidget(parent)
     m_position->setObjectName(QStringLiteral("position"));
     m_position->setToolTip(tr("Position"));
     m_position->setRange(0, 0);
+    m_position->setMinimumWidth(60);
     m_position->setSingleStep(1000);
     m_position->setPageStep(5000);
     m_total = new QLabel(clockText(0), this);
@@ -159,7 +161,9 @@ PlayerStrip::PlayerStrip(QWidget* parent) : QWidget(parent)
     m_volume->setToolTip(tr("Volume"));
     m_volume->setRange(0, 100);
     m_volume->setValue(80);
-    m_volume->setFixedWidth(80);
+    // In a narrow window the volume gives up room before anything is cut.
+    m_volume->setMinimumWidth(40);
+    m_volume->setMaximumWidth(80);
 
     // The sliders' filled part in the program's green.
     QPalette green = palette();
@@ -168,7 +172,7 @@ PlayerStrip::PlayerStrip(QWidget* parent) : QWidget(parent)
         slider->setPalette(green);
 
     // The time labels keep their width as the numbers change.
-    const int clockWidth = fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 4;
+    const int clockWidth = fontMetrics().horizontalAdvance(QStringLiteral("0:00:00")) + 4;
     for (QLabel* label : {m_elapsed, m_total}) {
         label->setMinimumWidth(clockWidth);
         label->setAlignment(Qt::AlignCenter);
@@ -230,6 +234,9 @@ void PlayerStrip::createRecitationControls()
     m_repeat->setToolTip(tr("Repeat: how often each verse and the whole range are recited, and the pause between"));
     m_repeat->setPopupMode(QToolButton::InstantPopup);
     m_repeat->setAutoRaise(true);
+    // The style would draw its small menu arrow over the end of the caption;
+    // the caption ends with an arrow of its own instead.
+    m_repeat->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
     auto* form = new QWidget(this);
     auto* fields = new QFormLayout(form);
     fields->setContentsMargins(8, 8, 8, 8);
@@ -290,7 +297,19 @@ void PlayerStrip::showRepeatCaption()
 {
     const QString range
         = m_rangeRepeat->value() == 0 ? QStringLiteral("\u221e") : QString::number(m_rangeRepeat->value());
-    m_repeat->setText(tr("Repeat %1\u00d7 / %2").arg(m_verseRepeat->value()).arg(range));
+    const QString counts = QStringLiteral("%1\u00d7 / %2 \u25be").arg(m_verseRepeat->value()).arg(range);
+    const QString full = tr("Repeat %1").arg(counts);
+    // In a strip too narrow for the word, a repeat sign stands for it.
+    const QFontMetrics metrics = m_repeat->fontMetrics();
+    const int growth = metrics.horizontalAdvance(full) - metrics.horizontalAdvance(m_repeat->text());
+    const bool roomy = !layout() || layout()->minimumSize().width() + growth <= width();
+    m_repeat->setText(roomy ? full : QStringLiteral("\u21bb %1").arg(counts));
+}
+
+void PlayerStrip::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    showRepeatCaption();
 }
 
 PlayerStrip::~PlayerStrip()

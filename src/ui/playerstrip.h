@@ -83,6 +83,9 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void seek(qint64 milliseconds);
     // Whether the opened media takes a seek now.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <limits>
+#include <optional>
 
 using tilvora::layout::ControlGeometry;
 using tilvora::layout::PaneControl;
@@ -95,6 +97,46 @@ TEST(PaneLayout, PagesSetWidths)
     expectColumns(layout, 8969, 3151, 8869);
     ASSERT_TRUE(layout.mainSetWidth(4000));
     EXPECT_EQ(layout.control(PaneControl::WinMediaPlayer).width, 3850);
+}
+
+TEST(PaneLayout, ChosenWidthGrowsWithTheWindowUntilForgotten)
+{
+    PaneLayout layout;
+    ASSERT_TRUE(layout.arrangePanes(16000, 9000));
+    ASSERT_TRUE(layout.chooseControlPaneWidth(6400)); // wider than the default's limit
+    EXPECT_EQ(layout.chosenControlShare(), 0.4);
+    expectColumns(layout, 9600, 6400, 9500);
+    ASSERT_TRUE(layout.arrangePanes(20000, 9000)); // maximised
+    expectColumns(layout, 12000, 8000, 11900);
+    // Hidden and shown again, the pane keeps the chosen share.
+    ASSERT_TRUE(layout.toggleControlPane());
+    ASSERT_TRUE(layout.toggleControlPane());
+    expectColumns(layout, 12000, 8000, 11900);
+    ASSERT_TRUE(layout.setChosenControlShare(std::nullopt));
+    expectColumns(layout, 16849, 3151, 16749);
+}
+
+TEST(PaneLayout, ChosenWidthLeavesBothPanesUsable)
+{
+    PaneLayout layout;
+    ASSERT_TRUE(layout.arrangePanes(12000, 9000));
+    ASSERT_TRUE(layout.chooseControlPaneWidth(-300));
+    expectColumns(layout, 10500, 1500, 10400);
+    ASSERT_TRUE(layout.chooseControlPaneWidth(11990)); // the reading pane keeps 8400
+    expectColumns(layout, 8500, 3500, 8400);
+    // A share kept from a wider window is clamped again in a narrower one.
+    ASSERT_TRUE(layout.arrangePanes(11000, 9000));
+    expectColumns(layout, 8500, 2500, 8400);
+    // Too narrow for both: the control pane keeps its smallest width.
+    ASSERT_TRUE(layout.arrangePanes(5000, 9000));
+    expectColumns(layout, 3500, 1500, 3400);
+    // Nonsense changes nothing.
+    const auto share = layout.chosenControlShare();
+    EXPECT_FALSE(layout.chooseControlPaneWidth(std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_FALSE(layout.setChosenControlShare(1.5));
+    EXPECT_FALSE(layout.setChosenControlShare(0));
+    EXPECT_EQ(layout.chosenControlShare(), share);
+    expectColumns(layout, 3500, 1500, 3400);
 }
 
 TEST(PaneLayout, FailingStepEndsTheOperationWithEarlierStepsApplied)

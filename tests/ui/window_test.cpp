@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -430,6 +431,78 @@ TEST_F(DesktopWindow, TheWindowKeepsItsSizeBetweenRunsAndIsNeverSmallerThanItsCo
     const auto again = DesktopSession::start(appFolder());
     ASSERT_TRUE(again);
     EXPECT_EQ(again->window().size(), QSize(1111, 777));
+}
+
+// Drags the strip between the reading pane and the control pane by `dx` pixels.
+void dragDivider(MainWindow& window, int dx)
+{
+    QWidget* strip = window.controlWidget(PaneControl::ImgMain);
+    // The strip moves under the pointer: each point is given in its own
+    // place at the time.
+    const QPoint grip = strip->mapToParent(QPoint(strip->width() / 2, strip->height() / 2));
+    QTest::mousePress(strip, Qt::LeftButton, Qt::NoModifier, strip->mapFromParent(grip));
+    for (int step = 1; step <= 4; ++step)
+        QTest::mouseMove(strip, strip->mapFromParent(grip + QPoint(dx * step / 4, 0)));
+    QTest::mouseRelease(strip, Qt::LeftButton, Qt::NoModifier, strip->mapFromParent(grip + QPoint(dx, 0)));
+}
+
+TEST_F(DesktopWindow, TheDividerMovesTheListsFollowAndTheWidthSurvivesARestart)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    window().resize(1200, 760);
+    QTest::qWait(100);
+    QWidget* pane = window().controlWidget(PaneControl::WebControl);
+    QWidget* reading = window().controlWidget(PaneControl::WebMain);
+    const int paneBefore = pane->width();
+    const int readingBefore = reading->width();
+    const QString listWidth = QStringLiteral("document.querySelector('select.Row1').offsetWidth");
+    const int listBefore = evaluate(Pane::WebControl, listWidth).toInt();
+
+    dragDivider(window(), -150);
+    EXPECT_NEAR(pane->width(), paneBefore + 150, 1);
+    EXPECT_NEAR(reading->width(), readingBefore - 150, 1);
+    EXPECT_TRUE(waitUntil(Pane::WebControl, QStringLiteral("%1 >= %2").arg(listWidth).arg(listBefore + 140)));
+    // The root picker's heading fits its list, whatever room the row gives.
+    EXPECT_TRUE(evaluate(Pane::WebSurah,
+        QStringLiteral("(function () { var list = document.getElementById('cmbRoot');"
+                       " var probe = document.createElement('span'); probe.textContent = list.options[0].text;"
+                       " probe.style.font = getComputedStyle(list).font; document.body.appendChild(probe);"
+                       " var style = getComputedStyle(list);"
+                       " var room = list.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);"
+                       " return room >= probe.offsetWidth; })()"))
+                    .toBool());
+
+    // Dragged too far, the reading pane keeps room for the player strip, whose
+    // controls all fit, the repeat counts included, also at the smallest window.
+    dragDivider(window(), -2000);
+    window().resize(200, 150);
+    QTest::qWait(100);
+    auto* strip = window().player();
+    EXPECT_LE(strip->layout()->minimumSize().width(), strip->width());
+    auto* repeat = strip->findChild<QWidget*>(QStringLiteral("repeat"));
+    EXPECT_GE(repeat->width(), repeat->sizeHint().width());
+    EXPECT_TRUE(strip->geometry().right() < pane->geometry().left());
+
+    window().resize(1200, 760);
+    QTest::qWait(100);
+    const int chosen = pane->width();
+    EXPECT_GT(chosen, paneBefore + 150);
+    closeProgram();
+    {
+        const auto again = DesktopSession::start(appFolder());
+        ASSERT_TRUE(again);
+        QWidget* paneAgain = again->window().controlWidget(PaneControl::WebControl);
+        EXPECT_EQ(paneAgain->width(), chosen);
+        // A double-click on the strip gives back the usual width, and the
+        // next run keeps to it.
+        QTest::mouseDClick(again->window().controlWidget(PaneControl::ImgMain), Qt::LeftButton);
+        EXPECT_EQ(paneAgain->width(), paneBefore);
+        again->window().close();
+    }
+    const auto third = DesktopSession::start(appFolder());
+    ASSERT_TRUE(third);
+    EXPECT_EQ(third->window().controlWidget(PaneControl::WebControl)->width(), paneBefore);
 }
 
 TEST_F(DesktopWindow, TheGearOpensTheControlsMenuAndTheMagnifierTheSearchBox)
