@@ -142,12 +142,15 @@ if (document.compatMode === 'BackCompat' && document.getElementsByTagName('selec
   (document.head || document.documentElement).appendChild(listStyle);
 }
 
-// A list of names in a right-to-left list would lay a Latin name out right to
-// left and cut it at its start ("nglish: ..."): each name is laid out in the
+// A right-to-left list would lay a Latin name out right to left and cut it at
+// its start ("nglish: ..."): in such a list each name is laid out in the
 // direction of its own text, so a name too long for its list loses its end.
+// Left-to-right lists stay as they are: their names begin with a number and
+// mix both scripts ("2 · <Arabic name> · Al-Baqarah").
 if (document.getElementsByTagName('select').length > 0) {
   var nameStyle = document.createElement('style');
-  nameStyle.textContent = 'select, option { unicode-bidi: plaintext; text-align: start; }';
+  nameStyle.textContent = '[dir=rtl] select, select[dir=rtl], [dir=rtl] option'
+    + ' { unicode-bidi: plaintext; text-align: start; }';
   (document.head || document.documentElement).appendChild(nameStyle);
 }
 
