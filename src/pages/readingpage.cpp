@@ -2,9 +2,8 @@
 
 #include "store/recordset.h"
 #include "templates.h"
+#include "utf8decode.h"
 #include "viewquery.h"
-
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <iterator>
@@ -151,9 +150,8 @@ public:
     // A text as QString::fromUtf8 decodes it.
     void appendUtf8(QByteArrayView utf8)
     {
-        auto* out = reinterpret_cast<QChar*>(reserve(m_decoder.requiredSpace(utf8.size())));
-        m_decoder.resetState();
-        m_size += m_decoder.appendToBuffer(out, utf8) - out;
+        char16_t* out = reserve(utf8.size() + 1);
+        m_size += decodeUtf8(utf8, out) - out;
     }
 
     qsizetype size() const { return m_size; }
@@ -174,7 +172,6 @@ private:
 
     QString m_page;
     qsizetype m_size = 0;
-    QStringDecoder m_decoder{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
 };
 
 // The room the page will take, so that it is built in one allocation: a text
