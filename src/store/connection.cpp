@@ -44,30 +44,34 @@ bool isBooleanDeclaration(const char* declaredType)
     return declaredType && (qstricmp(declaredType, "boolean") == 0 || qstricmp(declaredType, "bool") == 0);
 }
 
-// Keeps a result column's value in the table, as the column's kind asks.
+// Keeps a result column's value in the table, as the column's kind asks. The
+// value is taken once and read with the value readers, which, unlike the
+// column readers, do not lock the connection for every call; the connection
+// is read from one thread only.
 void appendValue(RowTable& table, sqlite3_stmt* query, int column)
 {
-    switch (sqlite3_column_type(query, column)) {
+    sqlite3_value* value = sqlite3_column_value(query, column);
+    switch (sqlite3_value_type(value)) {
     case SQLITE_NULL:
         table.appendNull();
         break;
     case SQLITE_INTEGER:
         if (table.isBooleanColumn(column))
-            table.appendBoolean(sqlite3_column_int64(query, column) != 0);
+            table.appendBoolean(sqlite3_value_int64(value) != 0);
         else
-            table.appendInteger(sqlite3_column_int64(query, column));
+            table.appendInteger(sqlite3_value_int64(value));
         break;
     case SQLITE_FLOAT:
-        table.appendReal(sqlite3_column_double(query, column));
+        table.appendReal(sqlite3_value_double(value));
         break;
     case SQLITE_BLOB: {
-        const void* data = sqlite3_column_blob(query, column);
-        table.appendBlob(data, sqlite3_column_bytes(query, column));
+        const void* data = sqlite3_value_blob(value);
+        table.appendBlob(data, sqlite3_value_bytes(value));
         break;
     }
     default: {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(query, column));
-        table.appendText(text, sqlite3_column_bytes(query, column));
+        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+        table.appendText(text, sqlite3_value_bytes(value));
     }
     }
 }

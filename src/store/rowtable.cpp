@@ -46,33 +46,33 @@ void RowTable::addColumn(const QString& name, bool boolean)
 
 void RowTable::appendNull()
 {
-    m_cells.emplace_back();
+    newCell();
 }
 
 void RowTable::appendInteger(qint64 value)
 {
-    Cell& cell = m_cells.emplace_back();
+    Cell& cell = newCell();
     cell.m_kind = Cell::Kind::Integer;
     cell.m_integer = value;
 }
 
 void RowTable::appendBoolean(bool value)
 {
-    Cell& cell = m_cells.emplace_back();
+    Cell& cell = newCell();
     cell.m_kind = Cell::Kind::Boolean;
     cell.m_integer = value ? 1 : 0;
 }
 
 void RowTable::appendReal(double value)
 {
-    Cell& cell = m_cells.emplace_back();
+    Cell& cell = newCell();
     cell.m_kind = Cell::Kind::Real;
     cell.m_real = value;
 }
 
 void RowTable::appendText(const char* utf8, int size)
 {
-    Cell& cell = m_cells.emplace_back();
+    Cell& cell = newCell();
     cell.m_kind = Cell::Kind::Text;
     cell.m_size = quint32(size);
     cell.m_bytes = size > 0 ? keep(utf8, size) : kEmptyText;
@@ -80,10 +80,19 @@ void RowTable::appendText(const char* utf8, int size)
 
 void RowTable::appendBlob(const void* data, int size)
 {
-    Cell& cell = m_cells.emplace_back();
+    Cell& cell = newCell();
     cell.m_kind = Cell::Kind::Blob;
     cell.m_size = quint32(size);
     cell.m_bytes = size > 0 ? keep(data, size) : nullptr;
+}
+
+RowTable::Cell& RowTable::newCell()
+{
+    const std::size_t offset = m_cellCount & (kChunkCells - 1);
+    if (offset == 0)
+        m_chunks.push_back(std::make_unique_for_overwrite<CellRoom[]>(kChunkCells));
+    ++m_cellCount;
+    return *new (&m_chunks.back()[offset]) Cell();
 }
 
 const char* RowTable::keep(const void* data, int size)

@@ -4,7 +4,9 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <cstddef>
 #include <memory>
+#include <new>
 #include <vector>
 
 namespace tilvora::store {
@@ -61,18 +63,31 @@ public:
     void appendText(const char* utf8, int size);
     void appendBlob(const void* data, int size);
 
-    std::size_t rowCount() const { return m_columns.isEmpty() ? 0 : m_cells.size() / std::size_t(m_columns.size()); }
+    std::size_t rowCount() const { return m_columns.isEmpty() ? 0 : m_cellCount / std::size_t(m_columns.size()); }
     const Cell& cell(std::size_t row, int column) const
     {
-        return m_cells[row * std::size_t(m_columns.size()) + std::size_t(column)];
+        const std::size_t index = row * std::size_t(m_columns.size()) + std::size_t(column);
+        return *std::launder(reinterpret_cast<const Cell*>(&m_chunks[index >> kChunkShift][index & (kChunkCells - 1)]));
     }
 
 private:
+    // Cells are kept in chunks of a fixed count, so that a growing table
+    // never copies the cells it has (a whole-book page has half a million).
+    static constexpr std::size_t kChunkShift = 12;
+    static constexpr std::size_t kChunkCells = std::size_t(1) << kChunkShift;
+    // The room of one cell; a chunk's memory is touched only as far as it is
+    // filled.
+    struct alignas(Cell) CellRoom {
+        std::byte bytes[sizeof(Cell)];
+    };
+
+    Cell& newCell();
     const char* keep(const void* data, int size);
 
     QStringList m_columns;
     std::vector<bool> m_booleanColumns;
-    std::vector<Cell> m_cells;
+    std::vector<std::unique_ptr<CellRoom[]>> m_chunks;
+    std::size_t m_cellCount = 0;
     std::vector<std::unique_ptr<char[]>> m_blocks;
     char* m_free = nullptr;
     std::size_t m_room = 0;

@@ -144,6 +144,18 @@ TEST_F(RecordSetTest, EachKindOfValueReadsAsItsVariant)
         = connection->Open(QStringLiteral("SELECT Description, Master FROM AP_Master_TAB ORDER BY MasterID"));
     for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
         EXPECT_EQ(rows.text(0), longText);
+    // Rows of many more values than one allocation holds read back in place.
+    RecordSet many = connection->Open(
+        QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5000) "
+                       "SELECT i, 'v' || i, CASE WHEN i % 2 = 1 THEN NULL ELSE i * 0.5 END FROM n"));
+    ASSERT_EQ(many.RecordCount(), 5000);
+    qint64 expected = 0;
+    for (many.MoveFirst(); !many.Eof(); many.MoveNext()) {
+        ++expected;
+        ASSERT_EQ(many.value(0), QVariant(expected));
+        ASSERT_EQ(many.text(1), QStringLiteral("v%1").arg(expected));
+        ASSERT_EQ(many.value(2), expected % 2 ? QVariant() : QVariant(expected * 0.5));
+    }
 }
 
 TEST_F(RecordSetTest, FailuresCarryTheirNumbers)
