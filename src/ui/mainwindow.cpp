@@ -263,7 +263,6 @@ void MainWindow::saveWindowPlace()
 
 void MainWindow::makeStripDrag()
 {
-    m_imgMain->setCursor(Qt::SplitHCursor);
     m_imgMain->setToolTip(QStringLiteral("Drag to widen or narrow the control pane; double-click for the usual width"));
     m_imgMain->installEventFilter(this);
 }
@@ -273,7 +272,8 @@ bool MainWindow::handleStripEvent(QEvent* event)
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::LeftButton)
+        // With the control pane hidden there is no divider to move.
+        if (mouse->button() != Qt::LeftButton || !m_layout.control(PaneControl::WebControl).visible)
             return false;
         m_stripGrip = qRound(mouse->position().x());
         return true;
@@ -542,6 +542,8 @@ void MainWindow::applyLayout()
         widget->setGeometry(pixelRect(geometry, dpi));
         widget->setVisible(geometry.visible);
     }
+    // The strip is the divider while the control pane is shown.
+    m_imgMain->setCursor(m_layout.control(PaneControl::WebControl).visible ? Qt::SplitHCursor : Qt::ArrowCursor);
     // The strip between the reading pane and the control pane is painted for
     // its size so that its ornaments keep their shape.
     const QSize stripSize = m_imgMain->size();
