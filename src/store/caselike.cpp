@@ -4,6 +4,10 @@
 
 #include <sqlite3.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <array>
 #include <bitset>
@@ -60,7 +64,11 @@ struct FoldTables {
     std::array<char32_t, 0x800> small{};
     std::bitset<0x10000 / 64> changingRuns;
     std::bitset<0x10000> foldedFromOthers;
-    std::vector<std::string> intoAscii; // in UTF-8
+    struct IntoAscii {
+        std::string letter; // in UTF-8
+        char folded;
+    };
+    std::vector<IntoAscii> intoAscii;
 
     FoldTables()
     {
@@ -74,7 +82,7 @@ struct FoldTables {
             if (folded < 0x10000)
                 foldedFromOthers.set(folded);
             if (c >= 0x80 && folded < 0x80)
-                intoAscii.push_back(QString(QChar(c)).toStdString());
+                intoAscii.push_back({QString(QChar(c)).toStdString(), char(folded)});
         }
     }
 };
@@ -102,21 +110,74 @@ quint64 foldAsciiWord(quint64 word)
     return word | (((fromA & ~pastZ & ~word) & kHigh) >> 2);
 }
 
-// The ASCII letters of a text folded, every other byte as it is.
-void foldAsciiOnly(const unsigned char* in, std::size_t size, std::string& room)
+unsigned char foldAsciiByte(unsigned char byte)
 {
-    if (room.size() < size + 8)
-        room.resize(size + 8);
-    char* out = room.data();
-    std::size_t i = 0;
-    for (; i + 8 <= size; i += 8) {
-        quint64 word;
-        std::memcpy(&word, in + i, 8);
-        word = foldAsciiWord(word);
-        std::memcpy(out + i, &word, 8);
+    return byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte;
+}
+
+// Whether `size` bytes of text, their ASCII letters folded, equal a literal.
+bool equalsFoldingAscii(const unsigned char* text, const unsigned char* literal, std::size_t size)
+{
+    for (std::size_t i = 0; i < size; ++i) {
+        if (foldAsciiByte(text[i]) != literal[i])
+            return false;
     }
-    for (; i < size; ++i)
-        out[i] = char(in[i] >= 'A' && in[i] <= 'Z' ? in[i] + ('a' - 'A') : in[i]);
+    return true;
+}
+
+#if defined(__SSE2__)
+// Sixteen bytes with their ASCII letters folded; bytes from 0x80 up compare
+// as negative, so they stay as they are.
+__m128i foldAscii16(const unsigned char* bytes)
+{
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+    const __m128i upper
+        = _mm_and_si128(_mm_cmpgt_epi8(block, _mm_set1_epi8('A' - 1)), _mm_cmplt_epi8(block, _mm_set1_epi8('Z' + 1)));
+    return _mm_or_si128(block, _mm_and_si128(upper, _mm_set1_epi8(0x20)));
+}
+#endif
+
+// Whether the text, its ASCII letters folded and every other byte as it is,
+// holds the literal's bytes, found in one pass without folding the text into
+// a copy: the literal's first and last bytes are compared at sixteen places
+// at once, and the bytes between only where both agree.
+bool containsFoldingAscii(const unsigned char* text, std::size_t size, const std::string& literal)
+{
+    const std::size_t length = literal.size();
+    if (length == 0 || length > size)
+        return length == 0;
+    const auto* wanted = reinterpret_cast<const unsigned char*>(literal.data());
+    std::size_t start = 0;
+#if defined(__SSE2__)
+    const __m128i first = _mm_set1_epi8(char(wanted[0]));
+    const __m128i last = _mm_set1_epi8(char(wanted[length - 1]));
+    // The places where the literal may start, sixteen by sixteen; the last
+    // sixteen overlap the ones before, whose places are not looked at again.
+    const auto foundAmong = [&](std::size_t from, unsigned skipped) {
+        const __m128i firstHere = _mm_cmpeq_epi8(foldAscii16(text + from), first);
+        const __m128i lastHere = _mm_cmpeq_epi8(foldAscii16(text + from + length - 1), last);
+        auto found = unsigned(_mm_movemask_epi8(_mm_and_si128(firstHere, lastHere))) >> skipped << skipped;
+        for (; found != 0; found &= found - 1) {
+            const std::size_t at = from + std::size_t(__builtin_ctz(found));
+            if (length <= 2 || equalsFoldingAscii(text + at + 1, wanted + 1, length - 2))
+                return true;
+        }
+        return false;
+    };
+    const std::size_t places = size - length + 1;
+    if (places >= 16) {
+        for (; start + 16 <= places; start += 16) {
+            if (foundAmong(start, 0))
+                return true;
+        }
+        return start < places && foundAmong(places - 16, unsigned(start - (places - 16)));
+    }
+#endif
+    for (; start + length <= size; ++start) {
+        if (equalsFoldingAscii(text + start, wanted, length))
+            return true;
+    }
+    return false;
 }
 
 void appendUtf8(char32_t c, char*& out)
@@ -259,6 +320,9 @@ struct FoldedPattern {
     Literal literalKind = Literal::None;
     std::string literal;
     std::string text;
+    // For an Ascii literal: the letters outside ASCII that fold into one of
+    // its letters (the long s, the Kelvin sign), in UTF-8.
+    std::vector<std::string> foldingIntoLiteral;
 };
 
 // How much of a text must be folded to find a folded literal in it.
@@ -310,6 +374,10 @@ FoldedPattern* foldPattern(sqlite3_value* value)
         pattern->literal = folded.substr(1, length - 2);
         if (pattern->literal.find_first_of("%_") == std::string::npos)
             pattern->literalKind = literalKind(pattern->literal);
+        for (const FoldTables::IntoAscii& sign : foldTables().intoAscii) {
+            if (pattern->literal.find(sign.folded) != std::string::npos)
+                pattern->foldingIntoLiteral.push_back(sign.letter);
+        }
     }
     return pattern;
 }
@@ -333,14 +401,11 @@ bool matches(FoldedPattern& pattern, sqlite3_value* textValue, QChar escape)
         if (pattern.literalKind != Literal::Folded) {
             if (pattern.literalKind == Literal::AsIs)
                 return containsBytes(bytes, size, pattern.literal);
-            // Where a letter outside ASCII folds into an ASCII letter, the
-            // text is folded whole.
-            const auto& intoAscii = foldTables().intoAscii;
-            if (std::none_of(intoAscii.begin(), intoAscii.end(),
-                    [&](const std::string& letter) { return containsBytes(bytes, size, letter); })) {
-                foldAsciiOnly(bytes, size, pattern.text);
-                return containsBytes(pattern.text, size, pattern.literal);
-            }
+            // Where a letter outside ASCII folds into an ASCII letter of the
+            // literal, the text is folded whole.
+            if (std::none_of(pattern.foldingIntoLiteral.begin(), pattern.foldingIntoLiteral.end(),
+                    [&](const std::string& letter) { return containsBytes(bytes, size, letter); }))
+                return containsFoldingAscii(bytes, size, pattern.literal);
         }
         std::size_t length = 0;
         if (foldUtf8(bytes, size, pattern.text, length))

@@ -258,3 +258,43 @@ TEST(CaseFoldingLike, ASearchForALiteralMatchesAsTheGeneralRuleDoes)
     for (char32_t c = 0x10000; c <= 0x10FFFF; ++c)
         ASSERT_TRUE(QChar::toCaseFolded(c) == c || QChar::toCaseFolded(c) >= 0x10000) << std::hex << quint32(c);
 }
+
+TEST(CaseFoldingLike, ALiteralIsFoundWhereverItLiesInTextsOfEveryLength)
+{
+    // A literal in another letter case at every place of texts from empty
+    // to past two blocks of sixteen bytes, behind Arabic and ASCII, and
+    // texts that hold only its first and last letters; each literal is
+    // looked for in every text, the general rule saying where it is found.
+    const QStringList literals = {QStringLiteral("m"), QStringLiteral("Me"), QStringLiteral("MeRcIfUl"),
+        QStringLiteral("m\u0631l"), QStringLiteral("the most merciful one")};
+    QStringList texts;
+    for (const QString& literal : literals) {
+        for (int length = 0; length <= 40; ++length) {
+            for (int at = 0; at + literal.size() <= length; at += 3) {
+                const QString filler = QString(length, at % 2 ? u'x' : u'\u0628').left(length - literal.size());
+                texts << filler.left(at) + literal.toUpper() + filler.mid(at);
+            }
+            texts << QString(length, u'y') + literal.front() + QString(literal.size(), u'.') + literal.back();
+        }
+    }
+    FixtureDb db;
+    QStringList inserts;
+    for (int i = 0; i < texts.size(); ++i)
+        inserts << QStringLiteral("INSERT INTO AP_Detail_TAB (DetailID, Data) VALUES (%1, '%2')").arg(i).arg(texts[i]);
+    db.execute(inserts);
+    auto connection = db.connect();
+    for (const QString& literal : literals) {
+        const QString pattern = u'%' + literal.toLower() + u'%';
+        QStringList expected;
+        for (int i = 0; i < texts.size(); ++i) {
+            if (caseFoldingLike(pattern, texts[i]))
+                expected << QString::number(i);
+        }
+        RecordSet found = connection->Open(
+            QStringLiteral("SELECT DetailID FROM AP_Detail_TAB WHERE Data LIKE '%1' ORDER BY DetailID").arg(pattern));
+        QStringList actual;
+        for (; !found.Eof(); found.MoveNext())
+            actual << found.text(0);
+        EXPECT_EQ(actual, expected) << pattern.toStdString();
+    }
+}
