@@ -10,7 +10,9 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tilvora-cli"));
+    // The same name as the window's, so that both find the reader's own
+    // data (downloaded recitations) in the same folder.
+    QCoreApplication::setApplicationName(QStringLiteral("Tilvora"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -45,7 +45,7 @@ TEST(CliDownload, AVoiceWithoutAFolderFillsTheUsersFolderKeepsItAndRecitesFromIt
             u"download\t9\t"_s + base + u"\tsssaaa\t1\t2"_s, u"download\t9\t"_s + base + u"\tSSS.mp3\t1\t2"_s,
             u"download\t1\t"_s + base + u"\tnumber\t1\t2"_s});
     EXPECT_EQ(run.exitCode, 0);
-    const QString folder = userData.path() + u"/tilvora-cli/recitations/Some_Reciter"_s;
+    const QString folder = userData.path() + u"/Tilvora/recitations/Some_Reciter"_s;
     const QList<QStringList> progress = run.linesOf(u"progress"_s);
     ASSERT_EQ(progress.size(), 6);
     EXPECT_EQ(progress[2], (QStringList{u"progress"_s, u"3"_s, u"3"_s, u"15000"_s}));
