@@ -12,7 +12,8 @@ repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # in noto-core: the reader's choice of Arabic font), the interface (DejaVu Sans
 # Condensed is in -extra), Bengali (Noto) and Chinese (WenQuanYi); xdg-open, which opens web
 # links in the desktop's browser; espeak-ng and lame make the demo voice,
-# ffmpeg the player tests' audio; rsvg-convert draws the icon's PNG sizes and
+# ffmpeg the player tests' audio; libgstreamer1.0-dev the player strip's
+# playbin; rsvg-convert draws the icon's PNG sizes and
 # dpkg-dev computes the Debian package's dependencies; gst-launch-1.0
 # (-tools) decodes chapter recordings for finding their verses' starts;
 # clang with its runtime builds the sanitizer run and the fuzzers,
@@ -22,7 +23,7 @@ packages=(
   qt6-base-dev qt6-webengine-dev qt6-multimedia-dev libqt6sql6-sqlite
   libsqlite3-dev sqlite3 libgtest-dev libgmock-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
-  gstreamer1.0-tools
+  gstreamer1.0-tools libgstreamer1.0-dev
   fonts-hosny-amiri fonts-sil-scheherazade fonts-dejavu-core fonts-dejavu-extra fonts-noto-core fonts-wqy-microhei
   xdg-utils
   espeak-ng lame ffmpeg

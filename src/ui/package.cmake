@@ -83,10 +83,11 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${TILVORA_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Loaded at run time, so unseen by dpkg-shlibdeps: the SQLite driver, the
-# browser engine's helper process; the decoders of
+# browser engine's helper process; the player strip's playbin and audio
+# conversion (-base), its scaletempo and the sound outputs (-good); the decoders of
 # MP3 (-good) and WMA (-ugly, -libav), and gst-launch-1.0 (-tools), which decodes chapter recordings to find
 # their verses' starts; the fonts of the Arabic text (the reader's choice among them), the
 # interface, Bengali and Chinese; xdg-open for web links.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6sql6-sqlite, libqt6webenginecore6-bin, gstreamer1.0-plugins-good, gstreamer1.0-plugins-ugly, gstreamer1.0-libav, gstreamer1.0-tools, fonts-hosny-amiri, fonts-sil-scheherazade, fonts-dejavu-core, fonts-dejavu-extra, fonts-noto-core, fonts-wqy-microhei, xdg-utils")
+    "libqt6sql6-sqlite, libqt6webenginecore6-bin, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-plugins-ugly, gstreamer1.0-libav, gstreamer1.0-tools, fonts-hosny-amiri, fonts-sil-scheherazade, fonts-dejavu-core, fonts-dejavu-extra, fonts-noto-core, fonts-wqy-microhei, xdg-utils")
 include(CPack)

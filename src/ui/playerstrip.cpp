@@ -1,8 +1,8 @@
 #include "ui/playerstrip.h"
 
 #include "ui/artwork.h"
+#include "ui/gstaudioplayer.h"
 
-#include <QAudioOutput>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -137,10 +137,8 @@ QToolButton* stripButton(QWidget* parent, const QString& name, const QString& ti
 PlayerStrip::PlayerStrip(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("WinMediaPlayer"));
-    m_player = new QMediaPlayer(this);
-    m_audio = new QAudioOutput(this);
-    m_player->setAudioOutput(m_audio);
-    m_audio->setVolume(0.8F);
+    m_player = new GstAudioPlayer(this);
+    m_player->setVolume(0.8F);
 
     m_playPause = stripButton(this, QStringLiteral("playPause"), tr("Play"), glyphIcon(Glyph::Play));
     m_stop = stripButton(this, QStringLiteral("stop"), tr("Stop"), glyphIcon(Glyph::Stop));
@@ -198,12 +196,12 @@ PlayerStrip::PlayerStrip(QWidget* parent) : QWidget(parent)
     row->addWidget(m_mute);
     row->addWidget(m_volume);
 
-    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, &PlayerStrip::onMediaStatusChanged);
-    connect(m_player, &QMediaPlayer::playbackStateChanged, this, &PlayerStrip::onPlaybackStateChanged);
-    connect(m_player, &QMediaPlayer::durationChanged, this, &PlayerStrip::onDurationChanged);
-    connect(m_player, &QMediaPlayer::positionChanged, this, &PlayerStrip::onPositionChanged);
-    connect(m_player, &QMediaPlayer::seekableChanged, this, &PlayerStrip::onSeekableChanged);
-    connect(m_player, &QMediaPlayer::errorOccurred, this, &PlayerStrip::onErrorOccurred);
+    connect(m_player, &AudioPlayer::mediaStatusChanged, this, &PlayerStrip::onMediaStatusChanged);
+    connect(m_player, &AudioPlayer::playbackStateChanged, this, &PlayerStrip::onPlaybackStateChanged);
+    connect(m_player, &AudioPlayer::durationChanged, this, &PlayerStrip::onDurationChanged);
+    connect(m_player, &AudioPlayer::positionChanged, this, &PlayerStrip::onPositionChanged);
+    connect(m_player, &AudioPlayer::seekableChanged, this, &PlayerStrip::onSeekableChanged);
+    connect(m_player, &AudioPlayer::errorOccurred, this, &PlayerStrip::onErrorOccurred);
     connect(m_playPause, &QToolButton::clicked, this, &PlayerStrip::onPlayPauseClicked);
     connect(m_stop, &QToolButton::clicked, this, [this] {
         stop();
@@ -330,9 +328,9 @@ void PlayerStrip::setUrl(const QString& path)
     m_pendingPlay = false;
     m_total->setToolTip(QString());
     const QUrl url = QUrl::fromLocalFile(path);
-    const QMediaPlayer::MediaStatus status = m_player->mediaStatus();
-    const bool alreadyOpen = url == m_player->source() && status != QMediaPlayer::NoMedia
-        && status != QMediaPlayer::LoadingMedia && status != QMediaPlayer::InvalidMedia;
+    const AudioPlayer::Status status = m_player->mediaStatus();
+    const bool alreadyOpen = url == m_player->source() && status != AudioPlayer::Status::NoMedia
+        && status != AudioPlayer::Status::Loading && status != AudioPlayer::Status::Invalid;
     if (alreadyOpen) {
         // The same file again (another verse of the same chapter): it stays
         // open and is only moved.
@@ -370,7 +368,7 @@ void PlayerStrip::seek(qint64 milliseconds)
     m_confirmPosition.reset();
     // A stopped player starts again from the beginning whatever position it
     // was given, so it is paused first: a paused player keeps its position.
-    if (m_player->playbackState() == QMediaPlayer::StoppedState)
+    if (m_player->playbackState() == AudioPlayer::State::Stopped)
         m_player->pause();
     m_player->setPosition(milliseconds);
     m_seekTarget = milliseconds;
@@ -427,7 +425,7 @@ double PlayerStrip::rate() const
 void PlayerStrip::watchEnd()
 {
     m_endTimer->stop();
-    if (!m_endPosition || m_opening || m_player->playbackState() != QMediaPlayer::PlayingState)
+    if (!m_endPosition || m_opening || m_player->playbackState() != AudioPlayer::State::Playing)
         return;
     // How long the rest of the verse plays at the current speed. The timer
     // is armed a little early and looks again, so that it ends close to the
@@ -466,9 +464,9 @@ QSize PlayerStrip::minimumSizeHint() const
     return {200, 34};
 }
 
-void PlayerStrip::onMediaStatusChanged(QMediaPlayer::MediaStatus status)
+void PlayerStrip::onMediaStatusChanged(AudioPlayer::Status status)
 {
-    if (status == QMediaPlayer::EndOfMedia && !m_opening) {
+    if (status == AudioPlayer::Status::EndOfMedia && !m_opening) {
         // With a changed speed the media has been seen to report its end
         // right after it started, far before the verse's end inside it: it
         // is started again from the verse's start, once.
@@ -485,7 +483,7 @@ void PlayerStrip::onMediaStatusChanged(QMediaPlayer::MediaStatus status)
     }
     if (!m_opening)
         return;
-    if (status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferedMedia) {
+    if (status == AudioPlayer::Status::Loaded) {
         if (canMove()) {
             finishOpening();
         } else if (!m_pausedToSettle) {
@@ -500,7 +498,7 @@ void PlayerStrip::onMediaStatusChanged(QMediaPlayer::MediaStatus status)
                     finishOpening();
             });
         }
-    } else if (status == QMediaPlayer::InvalidMedia) {
+    } else if (status == AudioPlayer::Status::Invalid) {
         // Not necessarily final: after a file that failed, the backend calls
         // the next file invalid once before it opens it after all. So the
         // position and play keep waiting for the media to open; the next
@@ -541,9 +539,9 @@ void PlayerStrip::finishOpening()
     m_pendingPlay = false;
 }
 
-void PlayerStrip::onPlaybackStateChanged(QMediaPlayer::PlaybackState state)
+void PlayerStrip::onPlaybackStateChanged(AudioPlayer::State state)
 {
-    const bool playing = state == QMediaPlayer::PlayingState;
+    const bool playing = state == AudioPlayer::State::Playing;
     watchEnd();
     m_playPause->setIcon(glyphIcon(playing ? Glyph::Pause : Glyph::Play));
     m_playPause->setToolTip(playing ? tr("Pause") : tr("Play"));
@@ -559,7 +557,7 @@ void PlayerStrip::onDurationChanged(qint64 milliseconds)
 
 void PlayerStrip::onPositionChanged(qint64 milliseconds)
 {
-    if (m_confirmPosition && m_player->playbackState() == QMediaPlayer::PlayingState) {
+    if (m_confirmPosition && m_player->playbackState() == AudioPlayer::State::Playing) {
         // The first position of the playback that the opening started: when
         // the seek was lost on the way, it is asked for once more.
         const qint64 wanted = *m_confirmPosition;
@@ -575,17 +573,15 @@ void PlayerStrip::onPositionChanged(qint64 milliseconds)
         watchEnd();
 }
 
-void PlayerStrip::onErrorOccurred(QMediaPlayer::Error error, const QString& description)
+void PlayerStrip::onErrorOccurred(const QString& description)
 {
-    if (error == QMediaPlayer::NoError)
-        return;
     m_total->setText(tr("error"));
     m_total->setToolTip(description);
 }
 
 void PlayerStrip::onPlayPauseClicked()
 {
-    if (m_player->playbackState() == QMediaPlayer::PlayingState)
+    if (m_player->playbackState() == AudioPlayer::State::Playing)
         pause();
     else
         play();
@@ -601,15 +597,15 @@ void PlayerStrip::onSliderAction()
 
 void PlayerStrip::onVolumeChanged(int percent)
 {
-    m_audio->setVolume(static_cast<float>(percent) / 100.0F);
-    if (percent > 0 && m_audio->isMuted())
-        m_audio->setMuted(false);
+    m_player->setVolume(static_cast<float>(percent) / 100.0F);
+    if (percent > 0 && m_player->isMuted())
+        m_player->setMuted(false);
     updateMuteIcon();
 }
 
 void PlayerStrip::onMuteClicked()
 {
-    m_audio->setMuted(!m_audio->isMuted());
+    m_player->setMuted(!m_player->isMuted());
     updateMuteIcon();
 }
 
@@ -622,9 +618,9 @@ void PlayerStrip::showTimes(qint64 position, qint64 duration)
 
 void PlayerStrip::updateMuteIcon()
 {
-    const bool silent = m_audio->isMuted() || m_volume->value() == 0;
+    const bool silent = m_player->isMuted() || m_volume->value() == 0;
     m_mute->setIcon(glyphIcon(silent ? Glyph::Muted : Glyph::Volume));
-    m_mute->setToolTip(m_audio->isMuted() ? tr("Unmute") : tr("Mute"));
+    m_mute->setToolTip(m_player->isMuted() ? tr("Unmute") : tr("Mute"));
 }
 
 } // namespace tilvora::ui

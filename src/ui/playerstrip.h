@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QMediaPlayer>
+#include "ui/audioplayer.h"
+
 #include <QWidget>
 
 #include <optional>
 
-class QAudioOutput;
 class QComboBox;
 class QLabel;
 class QSpinBox;
@@ -18,8 +18,8 @@ namespace tilvora::ui {
 // The recitation player along the bottom of the main window (WinMediaPlayer):
 // previous verse, play/pause, next verse, stop, a position slider between the
 // elapsed and the total time, the repeat settings of a recitation (verse
-// count, range count, gap), the speed, and a volume control, over a
-// QMediaPlayer that decodes MP3 and WMA.
+// count, range count, gap), the speed, and a volume control, over an
+// AudioPlayer that decodes MP3 and WMA and keeps the pitch at every speed.
 //
 // The program drives it in three calls: setUrl opens a file,
 // setCurrentPosition moves to a second, play starts. The media opens in the
@@ -77,8 +77,7 @@ signals:
 public:
     // The file last given to setUrl, as given.
     QString url() const { return m_path; }
-    QMediaPlayer* mediaPlayer() const { return m_player; }
-    QAudioOutput* audioOutput() const { return m_audio; }
+    AudioPlayer* player() const { return m_player; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -90,13 +89,13 @@ private:
     void seek(qint64 milliseconds);
     // Whether the opened media takes a seek now.
     bool canMove() const;
-    void onMediaStatusChanged(QMediaPlayer::MediaStatus status);
+    void onMediaStatusChanged(AudioPlayer::Status status);
     void onSeekableChanged(bool seekable);
     void finishOpening();
-    void onPlaybackStateChanged(QMediaPlayer::PlaybackState state);
+    void onPlaybackStateChanged(AudioPlayer::State state);
     void onDurationChanged(qint64 milliseconds);
     void onPositionChanged(qint64 milliseconds);
-    void onErrorOccurred(QMediaPlayer::Error error, const QString& description);
+    void onErrorOccurred(const QString& description);
     void onPlayPauseClicked();
     void onSliderAction();
     void onVolumeChanged(int percent);
@@ -107,8 +106,7 @@ private:
     // media is now and how fast it plays; at the end, pauses and reports it.
     void watchEnd();
 
-    QMediaPlayer* m_player = nullptr;
-    QAudioOutput* m_audio = nullptr;
+    AudioPlayer* m_player = nullptr;
     void createRecitationControls();
     void showRepeatCaption();
 

@@ -1,3 +1,4 @@
+#include "ui/audioplayer.h"
 #include "ui/playerstrip.h"
 
 #include <QLabel>
@@ -12,6 +13,7 @@
 
 #include "support/printing.h"
 
+using tilvora::ui::AudioPlayer;
 using tilvora::ui::PlayerStrip;
 
 namespace {
@@ -42,13 +44,13 @@ protected:
 // the beginning, and runs on past it.
 void expectPlaysFrom(PlayerStrip& strip, const QString& path, double seconds)
 {
-    QMediaPlayer* player = strip.mediaPlayer();
+    AudioPlayer* player = strip.player();
     strip.setUrl(path);
     // Watched from here on: stopping what played before reports position 0
     // while the player still says it is playing.
     QList<qint64> positionsWhilePlaying;
-    QObject::connect(player, &QMediaPlayer::positionChanged, player, [&](qint64 position) {
-        if (player->playbackState() == QMediaPlayer::PlayingState)
+    QObject::connect(player, &AudioPlayer::positionChanged, player, [&](qint64 position) {
+        if (player->playbackState() == AudioPlayer::State::Playing)
             positionsWhilePlaying.append(position);
     });
     strip.setCurrentPosition(seconds);
@@ -56,19 +58,19 @@ void expectPlaysFrom(PlayerStrip& strip, const QString& path, double seconds)
 
     const qint64 start = std::llround(seconds * 1000);
     ASSERT_TRUE(QTest::qWaitFor([&] { return player->position() > start + 600; }, 15000))
-        << "position stayed at " << player->position() << ", status " << player->mediaStatus() << ", error "
-        << player->errorString().toStdString();
-    EXPECT_EQ(player->playbackState(), QMediaPlayer::PlayingState);
+        << "position stayed at " << player->position() << ", status " << static_cast<int>(player->mediaStatus())
+        << ", error " << player->errorString().toStdString();
+    EXPECT_EQ(player->playbackState(), AudioPlayer::State::Playing);
     ASSERT_FALSE(positionsWhilePlaying.isEmpty());
     EXPECT_GE(positionsWhilePlaying.first(), start - 300) << "playback began before the requested position";
-    QObject::disconnect(player, &QMediaPlayer::positionChanged, player, nullptr);
+    QObject::disconnect(player, &AudioPlayer::positionChanged, player, nullptr);
 }
 
 TEST_F(PlayerStripTest, PlaysAnMp3FromTheRequestedPosition)
 {
     PlayerStrip strip;
     expectPlaysFrom(strip, makeTone(QStringLiteral("001001.mp3"), QStringLiteral("libmp3lame")), 2.0);
-    EXPECT_EQ(strip.mediaPlayer()->source(), QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("001001.mp3"))));
+    EXPECT_EQ(strip.player()->source(), QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("001001.mp3"))));
     // The clock shows the total length once the file is open.
     EXPECT_EQ(strip.findChild<QLabel*>(QStringLiteral("total"))->text(), QStringLiteral("0:05"));
 }
@@ -87,7 +89,7 @@ TEST_F(PlayerStripTest, ReopeningTheSameFileMovesBackToTheNewPosition)
     const QString path = makeTone(QStringLiteral("002.mp3"), QStringLiteral("libmp3lame"));
     expectPlaysFrom(strip, path, 3.0);
     expectPlaysFrom(strip, path, 0.5);
-    EXPECT_LT(strip.mediaPlayer()->position(), 3000);
+    EXPECT_LT(strip.player()->position(), 3000);
 }
 
 TEST_F(PlayerStripTest, AFileThatPlayedToItsEndPlaysAgainFromTheNewPosition)
@@ -97,7 +99,8 @@ TEST_F(PlayerStripTest, AFileThatPlayedToItsEndPlaysAgainFromTheNewPosition)
     strip.setUrl(path);
     strip.setCurrentPosition(4.2);
     strip.play();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return strip.mediaPlayer()->mediaStatus() == QMediaPlayer::EndOfMedia; }, 15000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return strip.player()->mediaStatus() == AudioPlayer::Status::EndOfMedia; }, 15000));
     expectPlaysFrom(strip, path, 1.5);
 }
 
@@ -108,7 +111,7 @@ TEST_F(PlayerStripTest, ANewFileReplacesTheOneThatPlays)
     const QString second = makeTone(QStringLiteral("b.wma"), QStringLiteral("wmav2"));
     expectPlaysFrom(strip, first, 3.5);
     expectPlaysFrom(strip, second, 1.0);
-    EXPECT_EQ(strip.mediaPlayer()->source(), QUrl::fromLocalFile(second));
+    EXPECT_EQ(strip.player()->source(), QUrl::fromLocalFile(second));
 }
 
 TEST_F(PlayerStripTest, ARequestWhileTheFirstFileOfTheRunStillOpensPlaysItsOwnFileAndPosition)
@@ -121,7 +124,7 @@ TEST_F(PlayerStripTest, ARequestWhileTheFirstFileOfTheRunStillOpensPlaysItsOwnFi
     strip.setCurrentPosition(1.0);
     strip.play();
     expectPlaysFrom(strip, second, 3.0);
-    EXPECT_EQ(strip.mediaPlayer()->source(), QUrl::fromLocalFile(second));
+    EXPECT_EQ(strip.player()->source(), QUrl::fromLocalFile(second));
 }
 
 TEST_F(PlayerStripTest, AMissingFileDoesNotPlayAndAFileThatAppearsLaterDoes)
@@ -131,9 +134,8 @@ TEST_F(PlayerStripTest, AMissingFileDoesNotPlayAndAFileThatAppearsLaterDoes)
     strip.setUrl(path);
     strip.setCurrentPosition(1);
     strip.play();
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return strip.mediaPlayer()->mediaStatus() == QMediaPlayer::InvalidMedia; }, 10000));
-    EXPECT_NE(strip.mediaPlayer()->playbackState(), QMediaPlayer::PlayingState);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return strip.player()->mediaStatus() == AudioPlayer::Status::Invalid; }, 10000));
+    EXPECT_NE(strip.player()->playbackState(), AudioPlayer::State::Playing);
 
     ASSERT_TRUE(QFile::copy(makeTone(QStringLiteral("made.mp3"), QStringLiteral("libmp3lame")), path));
     expectPlaysFrom(strip, path, 1.0);
@@ -146,11 +148,9 @@ TEST_F(PlayerStripTest, ThePlayButtonPausesAndResumes)
     auto* button = strip.findChild<QToolButton*>(QStringLiteral("playPause"));
     ASSERT_NE(button, nullptr);
     button->click();
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return strip.mediaPlayer()->playbackState() == QMediaPlayer::PausedState; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return strip.player()->playbackState() == AudioPlayer::State::Paused; }, 5000));
     button->click();
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return strip.mediaPlayer()->playbackState() == QMediaPlayer::PlayingState; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return strip.player()->playbackState() == AudioPlayer::State::Playing; }, 5000));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "navigation/mainwindowlogic.h"
 #include "playback/recitationplan.h"
+#include "ui/audioplayer.h"
 #include "ui/mainwindow.h"
 #include "ui/playerstrip.h"
 #include "ui/repeatdialog.h"
@@ -16,7 +17,6 @@
 
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QMediaPlayer>
 #include <QTest>
 #include <QToolButton>
 
@@ -47,7 +47,7 @@ TEST_F(ReciteWindow, TheMarkFollowsThePlayerFromVerseToVerseAndSurvivesANewPage)
                                            "d.AyahRef = 2"))
                      .toDouble()
             * 1000);
-    EXPECT_GE(window().player()->mediaPlayer()->position(), verse2 - 100);
+    EXPECT_GE(window().player()->player()->position(), verse2 - 100);
     EXPECT_EQ(window().markedVerse(), 2);
 
     // A page rendered meanwhile gets the mark again.
@@ -59,7 +59,7 @@ TEST_F(ReciteWindow, TheMarkFollowsThePlayerFromVerseToVerseAndSurvivesANewPage)
     // Stopped, the mark goes and the player stands.
     window().logic().stopRecitation();
     EXPECT_TRUE(waitUntil(Pane::WebMain, kMarked + QStringLiteral(" === ''"), 10000));
-    EXPECT_NE(window().player()->mediaPlayer()->playbackState(), QMediaPlayer::PlayingState);
+    EXPECT_NE(window().player()->player()->playbackState(), AudioPlayer::State::Playing);
     expectNoMessages();
 }
 
@@ -73,7 +73,7 @@ TEST_F(ReciteWindow, TheStripsSpeedAndNextVerseDriveTheRecitation)
     speed->setCurrentIndex(1);
     emit speed->activated(1); // as a reader's choice raises it
     EXPECT_DOUBLE_EQ(window().logic().playbackRate(), 0.75);
-    EXPECT_DOUBLE_EQ(strip->mediaPlayer()->playbackRate(), 0.75);
+    EXPECT_DOUBLE_EQ(strip->player()->playbackRate(), 0.75);
 
     // With no recitation running, "next verse" recites the verse after the
     // one recited last, with the strip's repeat settings.

@@ -16,7 +16,8 @@ function(tilvora_widget_test name)
     DISCOVERY_TIMEOUT 60)
 endfunction()
 
-tilvora_widget_test(ui_playerstrip_test ${CMAKE_CURRENT_LIST_DIR}/playerstrip_test.cpp)
+tilvora_widget_test(ui_playerstrip_test ${CMAKE_CURRENT_LIST_DIR}/playerstrip_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/gstaudioplayer_test.cpp)
 tilvora_widget_test(ui_mediafolderdialog_test ${CMAKE_CURRENT_LIST_DIR}/mediafolderdialog_test.cpp)
 tilvora_widget_test(ui_windows_test ${CMAKE_CURRENT_LIST_DIR}/windows_test.cpp)
 tilvora_widget_test(ui_chapteralignmentdialog_test ${CMAKE_CURRENT_LIST_DIR}/chapteralignmentdialog_test.cpp)

@@ -287,9 +287,9 @@ TEST_F(DesktopWindow, DoubleClickOnAVerseRecitesIt)
                        "WHERE m.Master = 'Demo voice' AND d.AyahRef = 3"))
                              .toDouble();
     ASSERT_GT(start, 1.0);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return window().player()->mediaPlayer()->position() >= qint64(start * 1000) - 100; }, 15000))
-        << "position " << window().player()->mediaPlayer()->position();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return window().player()->player()->position() >= qint64(start * 1000) - 100; }, 15000))
+        << "position " << window().player()->player()->position();
     saveScreenshot(QStringLiteral("window-verse3-selected"));
 
     // A double-click with no verse cell focused recites nothing.
