@@ -31,6 +31,7 @@
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -92,6 +93,7 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     connect(m_player, &PlayerStrip::rateChosen, this, [this](double rate) { m_logic->setPlaybackRate(rate); });
     connect(m_player, &PlayerStrip::nextVerseClicked, this, [this] { reciteNeighbour(1); });
     connect(m_player, &PlayerStrip::previousVerseClicked, this, [this] { reciteNeighbour(-1); });
+    restorePlayerSettings();
     m_recitationGap = new QTimer(this);
     m_recitationGap->setSingleShot(true);
     connect(m_recitationGap, &QTimer::timeout, this, [this] { m_logic->recitationGapElapsed(); });
@@ -309,6 +311,39 @@ bool MainWindow::handleStripEvent(QEvent* event)
     }
 }
 
+void MainWindow::restorePlayerSettings()
+{
+    const auto settings = openUserSettings();
+    // A value that is missing or not a number keeps the strip's own; the
+    // spin boxes hold a number outside their range at its nearest end.
+    const auto number = [&settings](const QString& key, int fallback) {
+        bool ok = false;
+        const int value = settings->value(key).toInt(&ok);
+        return ok ? value : fallback;
+    };
+    PlayerStrip::RepeatSettings repeat = m_player->repeatSettings();
+    repeat.verseRepeat = number(QStringLiteral("player/verseRepeat"), repeat.verseRepeat);
+    repeat.rangeRepeat = number(QStringLiteral("player/rangeRepeat"), repeat.rangeRepeat);
+    repeat.gapMs = number(QStringLiteral("player/gapMs"), repeat.gapMs);
+    m_player->setRepeatSettings(repeat);
+    bool ok = false;
+    const double rate = settings->value(QStringLiteral("player/speed")).toDouble(&ok);
+    const bool offered = std::any_of(PlayerStrip::rates().cbegin(), PlayerStrip::rates().cend(),
+        [rate](double speed) { return qFuzzyCompare(speed, rate); });
+    if (ok && playback::IsPlaybackRate(rate) && offered)
+        m_logic->setPlaybackRate(rate);
+}
+
+void MainWindow::savePlayerSettings()
+{
+    const auto settings = openUserSettings();
+    const PlayerStrip::RepeatSettings repeat = m_player->repeatSettings();
+    settings->setValue(QStringLiteral("player/verseRepeat"), repeat.verseRepeat);
+    settings->setValue(QStringLiteral("player/rangeRepeat"), repeat.rangeRepeat);
+    settings->setValue(QStringLiteral("player/gapMs"), repeat.gapMs);
+    settings->setValue(QStringLiteral("player/speed"), m_logic->playbackRate());
+}
+
 void MainWindow::makePicturesAnswer()
 {
     m_image1->setToolTip(QStringLiteral("Controls"));
@@ -505,6 +540,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     handleEvent([&] { m_comfort->saveLastPlace(); });
     handleEvent([&] { saveWindowPlace(); });
+    handleEvent([&] { savePlayerSettings(); });
     QMainWindow::closeEvent(event);
 }
 

@@ -131,6 +131,9 @@ private:
     // The next (step 1) or previous (-1) verse: within the running
     // recitation, or next to the verse recited last.
     void reciteNeighbour(int step);
+    // The player strip's repeat settings and speed, kept between runs.
+    void restorePlayerSettings();
+    void savePlayerSettings();
 
     store::SharedState& m_state;
     PaneLayout m_layout;

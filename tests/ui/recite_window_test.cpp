@@ -6,9 +6,11 @@
 #include "navigation/mainwindowlogic.h"
 #include "playback/recitationplan.h"
 #include "ui/audioplayer.h"
+#include "ui/desktopsession.h"
 #include "ui/mainwindow.h"
 #include "ui/playerstrip.h"
 #include "ui/repeatdialog.h"
+#include "ui/usersettings.h"
 #include "ui/versemenu.h"
 
 #include <QApplication>
@@ -83,6 +85,52 @@ TEST_F(ReciteWindow, TheStripsSpeedAndNextVerseDriveTheRecitation)
     EXPECT_TRUE(window().logic().recitation().isRunning());
     EXPECT_EQ(window().logic().recitation().currentVerse(), QStringLiteral("1:4"));
     EXPECT_TRUE(waitUntil(Pane::WebMain, kMarked + QStringLiteral(" === '4'"), 10000));
+    expectNoMessages();
+}
+
+TEST_F(ReciteWindow, TheStripsRepeatSettingsAndSpeedAreKeptBetweenRuns)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    auto* speed = window().player()->findChild<QComboBox*>(QStringLiteral("speed"));
+    speed->setCurrentIndex(4);
+    emit speed->activated(4); // as a reader's choice raises it
+    window().player()->findChild<QSpinBox*>(QStringLiteral("verseRepeat"))->setValue(3);
+    window().player()->findChild<QSpinBox*>(QStringLiteral("rangeRepeat"))->setValue(0);
+    window().player()->findChild<QSpinBox*>(QStringLiteral("gap"))->setValue(750);
+    closeProgram();
+
+    const auto restarted = [this] {
+        auto session = DesktopSession::start(appFolder());
+        EXPECT_TRUE(session);
+        return session;
+    };
+    auto again = restarted();
+    ASSERT_TRUE(again);
+    PlayerStrip* strip = again->window().player();
+    EXPECT_EQ(strip->repeatSettings().verseRepeat, 3);
+    EXPECT_EQ(strip->repeatSettings().rangeRepeat, 0);
+    EXPECT_EQ(strip->repeatSettings().gapMs, 750);
+    EXPECT_DOUBLE_EQ(again->window().logic().playbackRate(), 1.5);
+    EXPECT_DOUBLE_EQ(strip->player()->playbackRate(), 1.5);
+    EXPECT_EQ(strip->findChild<QComboBox*>(QStringLiteral("speed"))->currentIndex(), 4);
+    again->window().close();
+    again.reset();
+
+    // Values edited by hand out of their ranges: the speed stays normal, a
+    // count stands at its nearest end, and nothing is asked.
+    {
+        const auto settings = openUserSettings();
+        settings->setValue(QStringLiteral("player/speed"), QStringLiteral("fast"));
+        settings->setValue(QStringLiteral("player/verseRepeat"), 5000);
+        settings->setValue(QStringLiteral("player/gapMs"), QStringLiteral("none"));
+    }
+    again = restarted();
+    ASSERT_TRUE(again);
+    strip = again->window().player();
+    EXPECT_DOUBLE_EQ(again->window().logic().playbackRate(), 1.0);
+    EXPECT_EQ(strip->repeatSettings().verseRepeat, 999);
+    EXPECT_EQ(strip->repeatSettings().gapMs, 0);
     expectNoMessages();
 }
 
