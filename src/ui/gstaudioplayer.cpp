@@ -190,14 +190,27 @@ void GstAudioPlayer::setPosition(qint64 milliseconds)
 
 qint64 GstAudioPlayer::position() const
 {
-    if (m_seekingTo)
-        return *m_seekingTo;
     if (m_status == Status::Loading)
         return m_pendingPosition.value_or(0);
+    // A pipeline that never says it has finished is asked after a second.
+    if (m_seekingTo && !m_seekDone && m_seekClock.elapsed() < 1000)
+        return *m_seekingTo;
     gint64 nanoseconds = 0;
     if (m_pipeline == nullptr || !gst_element_query_position(m_pipeline, GST_FORMAT_TIME, &nanoseconds))
-        return 0;
-    return nanoseconds / GST_MSECOND;
+        return m_seekingTo.value_or(0);
+    const qint64 milliseconds = nanoseconds / GST_MSECOND;
+    if (m_seekingTo) {
+        // Taken as arrived once the media tells a position between the
+        // target and as far as it can have played since.
+        const auto elapsed = static_cast<double>(m_seekClock.elapsed());
+        const qint64 target = *m_seekingTo;
+        const bool arrived = milliseconds >= target - 50
+            && static_cast<double>(milliseconds) <= static_cast<double>(target) + elapsed * m_rate + 250;
+        if (!arrived && elapsed < 3000)
+            return target;
+        m_seekingTo.reset();
+    }
+    return milliseconds;
 }
 
 void GstAudioPlayer::setPlaybackRate(double rate)
@@ -242,6 +255,8 @@ void GstAudioPlayer::seekTo(qint64 milliseconds)
         return;
     }
     m_seekingTo = milliseconds;
+    m_seekDone = false;
+    m_seekClock.start();
     m_pendingPosition.reset();
     if (m_status == Status::EndOfMedia)
         setStatus(Status::Loaded);
@@ -297,7 +312,7 @@ void GstAudioPlayer::onOpened()
 
 void GstAudioPlayer::onSeekDone()
 {
-    m_seekingTo.reset();
+    m_seekDone = true;
     emit positionChanged(position());
 }
 

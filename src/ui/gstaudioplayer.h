@@ -2,6 +2,8 @@
 
 #include "ui/audioplayer.h"
 
+#include <QElapsedTimer>
+
 #include <atomic>
 #include <optional>
 
@@ -85,8 +87,12 @@ private:
     bool m_keepsPitch = false;
     // A move asked for while the file opens, made once it has opened.
     std::optional<qint64> m_pendingPosition;
-    // Where a move under way goes, until the media has arrived there.
-    std::optional<qint64> m_seekingTo;
+    // Where a move under way goes, until the media has arrived there: just
+    // after a move the pipeline may still tell where it was, or 0.
+    mutable std::optional<qint64> m_seekingTo;
+    // Whether the pipeline has finished the move, and how long ago it began.
+    bool m_seekDone = false;
+    QElapsedTimer m_seekClock;
     QTimer* m_positionTimer = nullptr;
 };
 
