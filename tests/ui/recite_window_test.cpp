@@ -5,8 +5,10 @@
 
 #include "navigation/mainwindowlogic.h"
 #include "playback/recitationplan.h"
+#include "support/localhttpserver.h"
 #include "ui/audioplayer.h"
 #include "ui/desktopsession.h"
+#include "ui/downloaddialog.h"
 #include "ui/mainwindow.h"
 #include "ui/playerstrip.h"
 #include "ui/repeatdialog.h"
@@ -14,8 +16,16 @@
 #include "ui/versemenu.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QSpinBox>
+#include <QTextEdit>
 #include <QTimer>
+#include <QWebEngineView>
+#include <QWheelEvent>
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -131,6 +141,106 @@ TEST_F(ReciteWindow, TheStripsRepeatSettingsAndSpeedAreKeptBetweenRuns)
     EXPECT_DOUBLE_EQ(again->window().logic().playbackRate(), 1.0);
     EXPECT_EQ(strip->repeatSettings().verseRepeat, 999);
     EXPECT_EQ(strip->repeatSettings().gapMs, 0);
+    expectNoMessages();
+}
+
+TEST_F(ReciteWindow, TheDownloadDialogFillsAReciterVoiceAndNamesTheFileThatFailed)
+{
+    using tilvora::testing::LocalHttpServer;
+    LocalHttpServer server;
+    ASSERT_TRUE(server.start());
+    for (int verse = 1; verse <= 7; ++verse) {
+        LocalHttpServer::Route route{tilvora::testing::mp3Body(3000 + verse, static_cast<char>('a' + verse))};
+        if (verse == 3)
+            route.behaviour = LocalHttpServer::Behaviour::NotFound;
+        server.route(QStringLiteral("/r/001%1.mp3").arg(verse, 3, 10, QLatin1Char('0')), route);
+    }
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+
+    // The dialog is modal: it is driven from inside its own event loop.
+    QString status;
+    QString failures;
+    int progress = -1;
+    QTimer::singleShot(0, &window(), [&] {
+        auto* dialog = window().findChild<DownloadDialog*>();
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "no download dialog";
+            return;
+        }
+        dialog->catalogueBox()->setCurrentIndex(dialog->catalogueBox()->count() - 1); // another address
+        dialog->baseEdit()->setText(server.address() + QStringLiteral("/r/"));
+        dialog->layoutBox()->setCurrentIndex(dialog->layoutBox()->findData(QStringLiteral("sssaaa")));
+        dialog->fromChapterBox()->setValue(1);
+        dialog->toChapterBox()->setValue(1);
+        dialog->voiceBox()->setCurrentIndex(dialog->voiceBox()->findText(QStringLiteral("Reciter folder A")));
+        dialog->startButton()->click();
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return dialog->statusLabel()->text().contains(QStringLiteral("stored")); }, 20000));
+        status = dialog->statusLabel()->text();
+        progress = dialog->progressBar()->value();
+        if (auto* list = dialog->findChild<QTextEdit*>())
+            failures = list->toPlainText();
+        dialog->close();
+    });
+    window().downloadAction()->trigger();
+
+    EXPECT_EQ(status, QStringLiteral("6 stored, 0 already there, 1 failed."));
+    EXPECT_EQ(progress, 7);
+    EXPECT_TRUE(failures.contains(QStringLiteral("001003.mp3"))) << failures.toStdString();
+    // The voice keeps the folder the files went into, and nothing else is there.
+    const QString folder
+        = queryValue(QStringLiteral("SELECT Data FROM AP_Master_TAB WHERE Master = 'Reciter folder A'")).toString();
+    ASSERT_FALSE(folder.isEmpty());
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files, QDir::Name),
+        QStringList({QStringLiteral("001001.mp3"), QStringLiteral("001002.mp3"), QStringLiteral("001004.mp3"),
+            QStringLiteral("001005.mp3"), QStringLiteral("001006.mp3"), QStringLiteral("001007.mp3")}));
+    expectNoMessages();
+}
+
+// Where the verse table with `id` stands against the middle of the reading
+// pane, in pixels (0: centred).
+QString offCentre(int id)
+{
+    return QStringLiteral("(function () { var r = document.getElementById('%1').getBoundingClientRect();"
+                          " return Math.round(r.top + r.height / 2 - window.innerHeight / 2); })()")
+        .arg(id);
+}
+
+TEST_F(ReciteWindow, AHandScrollKeepsThePaneWhereTheReaderPutItForAFewSeconds)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    window().logic().executeCommand(QStringLiteral("__Surah = 2"));
+    ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === 286")));
+    const QString scrolled = QStringLiteral("window.scrollY");
+
+    window().markRecitedVerse(100, QString());
+    ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("Math.abs(%1) < 30").arg(offCentre(100)), 10000));
+
+    // The reader turns the wheel over the page.
+    QWidget* surface = window().view(Pane::WebMain)->focusProxy();
+    ASSERT_NE(surface, nullptr);
+    const QPointF inside(surface->width() / 2.0, surface->height() / 2.0);
+    QWheelEvent wheel(inside, surface->mapToGlobal(inside), QPoint(), QPoint(0, -360), Qt::NoButton, Qt::NoModifier,
+        Qt::NoScrollPhase, false);
+    QApplication::sendEvent(surface, &wheel);
+    const double before = evaluate(Pane::WebMain, scrolled).toDouble();
+    ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("window.scrollY > %1").arg(before), 5000))
+        << "the wheel did not scroll the page";
+    QTest::qWait(300);
+    const double placed = evaluate(Pane::WebMain, scrolled).toDouble();
+
+    // The next verse is marked where it is; the pane stays.
+    window().markRecitedVerse(200, QString());
+    EXPECT_TRUE(waitUntil(Pane::WebMain, kMarked + QStringLiteral(" === '200'"), 5000));
+    QTest::qWait(500);
+    EXPECT_DOUBLE_EQ(evaluate(Pane::WebMain, scrolled).toDouble(), placed);
+
+    // Some seconds later the pane follows the recitation again.
+    QTest::qWait(4000);
+    window().markRecitedVerse(250, QString());
+    EXPECT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("Math.abs(%1) < 30").arg(offCentre(250)), 10000));
     expectNoMessages();
 }
 

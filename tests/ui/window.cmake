@@ -14,7 +14,7 @@ add_executable(ui_window_test
   ${CMAKE_CURRENT_LIST_DIR}/recite_window_test.cpp
 )
 target_include_directories(ui_window_test PRIVATE ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(ui_window_test PRIVATE tilvora_ui test_support Qt6::Test GTest::gtest)
+target_link_libraries(ui_window_test PRIVATE tilvora_ui test_support test_http Qt6::Test GTest::gtest)
 target_compile_definitions(ui_window_test PRIVATE
   TILVORA_APP_FOLDER_SOURCE="${TILVORA_APP_FOLDER}"
   TILVORA_ARTIFACTS_DIR="${CMAKE_BINARY_DIR}/artifacts")
