@@ -13,7 +13,10 @@
 // It prints, per view, the medians and ratios against their targets, the
 // peak memory of our process, the growth from chapter 2 to the whole book,
 // the start-up of tilvora-cli as a whole (store, control page, chapter 1) for
-// comparison, and the machine's load average before and after.
+// comparison, the floors the views stand on (a process of this program that
+// only starts and exits, one that also opens the store, and the shell
+// opening the database and running nothing), and the machine's load average
+// before and after.
 //
 // Usage: bench_reading_page [--db DIC.DAT] [--runs N]
 // Without --db it uses the application folder beside the executable.
@@ -136,6 +139,15 @@ int renderOnce(const QString& folder, const QString& viewName, const QString& vi
     return 0;
 }
 
+// The floor of a view: start, open the store (or not), exit.
+int openStoreOnly(const QString& folder)
+{
+    store::SharedState state;
+    store::StartStore(state, folder);
+    store::SelectedProgramIds(state);
+    return 0;
+}
+
 class Bench {
 public:
     Bench(QString self, QString folder, QString scratch)
@@ -178,6 +190,22 @@ public:
         return result;
     }
 
+    // Medians of a process of this program that starts and exits, one that
+    // also opens the store, and the shell opening the database to run nothing.
+    void reportFloors(int runs)
+    {
+        const QString noInput = m_scratch + u"/empty.in"_s;
+        std::vector<double> idle, opened, shell;
+        for (int i = 0; i < runs; ++i) {
+            idle.push_back(runProcess({m_self, u"--idle"_s}, noInput).ms);
+            opened.push_back(runProcess({m_self, u"--open-store"_s, m_folder}, noInput).ms);
+            shell.push_back(runProcess({u"sqlite3"_s, m_folder + u"/DIC.DAT"_s}, noInput).ms);
+        }
+        std::printf("floors: this program starting and exiting %.1f ms, also opening the store %.1f ms; "
+                    "the shell opening the database %.1f ms\n",
+            median(idle), median(opened), median(shell));
+    }
+
 private:
     QString m_self, m_folder, m_scratch;
     store::SharedState m_state;
@@ -200,6 +228,10 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     if (args.size() == 5 && args[1] == u"--render"_s)
         return renderOnce(args[2], args[3], args[4]);
+    if (args.size() == 2 && args[1] == u"--idle"_s)
+        return 0;
+    if (args.size() == 3 && args[1] == u"--open-store"_s)
+        return openStoreOnly(args[2]);
     const QString builtContent = app.applicationDirPath() + u"/DIC.DAT"_s;
     QString source = builtContent;
     int runs = 11;
@@ -250,6 +282,7 @@ int main(int argc, char** argv)
         startUp.push_back(runProcess({cli, u"--app-folder"_s, folder}, dir.path() + u"/empty.in"_s).ms);
     std::printf(
         "tilvora-cli start-up alone (store, control page, chapter 1), for comparison: %.1f ms\n", median(startUp));
+    bench.reportFloors(runs);
     std::printf("whole-book peak memory %.1f MB (target <= 48)\n", bookResult.peakKb / 1024.0);
     std::printf("growth chapter 2 -> whole book: rows x%.1f, time x%.1f, peak memory x%.1f\n",
         double(bookResult.rows) / chapterResult.rows, bookResult.ours / chapterResult.ours,
