@@ -72,7 +72,13 @@ GstAudioPlayer::GstAudioPlayer(QObject* parent, const QString& sinkDescription) 
 {
     m_positionTimer = new QTimer(this);
     m_positionTimer->setInterval(kPositionReportMs);
-    connect(m_positionTimer, &QTimer::timeout, this, [this] { emit positionChanged(position()); });
+    connect(m_positionTimer, &QTimer::timeout, this, [this] {
+        // The length of an MP3 without a table of contents is known only
+        // once some of it has played.
+        if (m_duration == 0)
+            readDuration();
+        emit positionChanged(position());
+    });
 
     QString problem;
     if (!initialiseGStreamer(&problem)) {
@@ -313,6 +319,8 @@ void GstAudioPlayer::onOpened()
 void GstAudioPlayer::onSeekDone()
 {
     m_seekDone = true;
+    if (m_duration == 0)
+        readDuration();
     emit positionChanged(position());
 }
 

@@ -515,11 +515,10 @@ void PlayerStrip::onSeekableChanged(bool seekable)
 
 bool PlayerStrip::canMove() const
 {
-    // The backend seeks to a stretch that ends at the media's duration: a
-    // seek before the duration is known asks for a stretch that ends before
-    // it begins, and the backend drops it (the first file of a run showed
-    // this: loaded, not moved, not playing).
-    return m_player->isSeekable() && m_player->duration() > 0;
+    // The player moves to a position with no end to the stretch it plays,
+    // so the length need not be known: an MP3 without a table of contents
+    // tells it only once it plays.
+    return m_player->isSeekable();
 }
 
 void PlayerStrip::finishOpening()

@@ -53,15 +53,18 @@ Rendering analyse(const QByteArray& raw)
 
 class GstAudioPlayerTest : public ::testing::Test {
 protected:
-    QString makeTone()
+    // `tableOfContents`: whether the MP3 starts with the frame that tells
+    // its length (lame writes one; many recordings have none).
+    QString makeTone(bool tableOfContents = true)
     {
-        const QString path = m_dir.filePath(QStringLiteral("tone.mp3"));
+        const QString path = m_dir.filePath(tableOfContents ? QStringLiteral("tone.mp3") : QStringLiteral("bare.mp3"));
         QProcess ffmpeg;
         ffmpeg.start(QStringLiteral("ffmpeg"),
             {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"), QStringLiteral("lavfi"),
                 QStringLiteral("-i"), QStringLiteral("sine=frequency=%1:duration=%2").arg(kToneHz).arg(kToneSeconds),
                 QStringLiteral("-ar"), QString::number(kSampleRate), QStringLiteral("-ac"), QStringLiteral("1"),
-                QStringLiteral("-c:a"), QStringLiteral("libmp3lame"), path});
+                QStringLiteral("-c:a"), QStringLiteral("libmp3lame"), QStringLiteral("-write_xing"),
+                QString::number(tableOfContents ? 1 : 0), path});
         EXPECT_TRUE(ffmpeg.waitForFinished(30000));
         EXPECT_EQ(ffmpeg.exitCode(), 0) << ffmpeg.readAllStandardError().toStdString();
         return path;
@@ -138,6 +141,28 @@ TEST_F(GstAudioPlayerTest, AFileThatIsNoRecordingIsReportedAndTheNextOnePlays)
     ASSERT_TRUE(QTest::qWaitFor([&] { return player.position() > 2300; }, 10000));
     EXPECT_TRUE(player.errorString().isEmpty());
     EXPECT_NEAR(static_cast<double>(player.duration()), kToneSeconds * 1000, 100);
+}
+
+// Such a file can be moved as soon as it has opened, before its length is
+// known, and its length shows once it plays.
+TEST_F(GstAudioPlayerTest, AnMp3WithoutTableOfContentsMovesAtOnceAndTellsItsLengthWhilePlaying)
+{
+    GstAudioPlayer player(nullptr, QStringLiteral("fakesink sync=true"));
+    QList<qint64> playedPositions;
+    QObject::connect(&player, &AudioPlayer::positionChanged, &player, [&](qint64 position) {
+        if (player.playbackState() == AudioPlayer::State::Playing)
+            playedPositions.append(position);
+    });
+    player.setSource(QUrl::fromLocalFile(makeTone(false)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player.mediaStatus() == AudioPlayer::Status::Loaded; }, 10000));
+    EXPECT_TRUE(player.isSeekable());
+    player.setPosition(3000);
+    player.play();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player.position() > 3400; }, 10000));
+    ASSERT_FALSE(playedPositions.isEmpty());
+    EXPECT_GE(playedPositions.first(), 2950);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player.duration() > 0; }, 3000));
+    EXPECT_NEAR(static_cast<double>(player.duration()), kToneSeconds * 1000, 150);
 }
 
 } // namespace
