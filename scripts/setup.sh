@@ -20,7 +20,7 @@ repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # clang-format and clang-tidy keep the house style.
 packages=(
   build-essential cmake ninja-build pkg-config git librsvg2-bin dpkg-dev
-  qt6-base-dev qt6-webengine-dev qt6-multimedia-dev libqt6sql6-sqlite
+  qt6-base-dev qt6-webengine-dev libqt6sql6-sqlite
   libsqlite3-dev sqlite3 libgtest-dev libgmock-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
   gstreamer1.0-tools libgstreamer1.0-dev

@@ -3,13 +3,12 @@
 #include "align/alignfailure.h"
 #include "store/dberror.h"
 #include "store/sharedstate.h"
+#include "ui/gstaudioplayer.h"
 
-#include <QAudioOutput>
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMediaPlayer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QThread>
@@ -104,15 +103,11 @@ ChapterAlignmentDialog::ChapterAlignmentDialog(store::SharedState& state, const 
     for (QWidget* widget : std::initializer_list<QWidget*>{m_start, m_earlier, m_later, m_play, m_store})
         widget->setEnabled(false);
 
-    m_player = new QMediaPlayer(this);
-    m_audio = new QAudioOutput(this);
-    m_player->setAudioOutput(m_audio);
+    m_player = new GstAudioPlayer(this);
     m_stopTimer = new QTimer(this);
     m_stopTimer->setSingleShot(true);
-    connect(m_stopTimer, &QTimer::timeout, m_player, &QMediaPlayer::pause);
-    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, &ChapterAlignmentDialog::playWhenSeekable);
-    connect(m_player, &QMediaPlayer::durationChanged, this, &ChapterAlignmentDialog::playWhenSeekable);
-    connect(m_player, &QMediaPlayer::seekableChanged, this, &ChapterAlignmentDialog::playWhenSeekable);
+    connect(m_stopTimer, &QTimer::timeout, m_player, &AudioPlayer::pause);
+    connect(m_player, &AudioPlayer::seekableChanged, this, &ChapterAlignmentDialog::playWhenSeekable);
 
     connect(m_close, &QPushButton::clicked, this, &ChapterAlignmentDialog::reject);
     connect(m_list, &QTreeWidget::currentItemChanged, this, &ChapterAlignmentDialog::listedVerseChosen);
@@ -300,16 +295,10 @@ void ChapterAlignmentDialog::playAroundStart()
 
 void ChapterAlignmentDialog::playWhenSeekable()
 {
-    if (m_pendingFrom < 0)
+    // A file just given opens in the background; it is moved and played
+    // once it can be moved.
+    if (m_pendingFrom < 0 || !m_player->isSeekable())
         return;
-    // A seek before the file's duration is known is dropped: the file is
-    // first made ready (paused), then moved and played.
-    if (!m_player->isSeekable() || m_player->duration() <= 0) {
-        if (m_player->mediaStatus() == QMediaPlayer::LoadedMedia
-            && m_player->playbackState() == QMediaPlayer::StoppedState)
-            m_player->pause();
-        return;
-    }
     m_player->setPosition(m_pendingFrom);
     m_pendingFrom = -1;
     m_player->play();

@@ -9,10 +9,8 @@
 #include <memory>
 #include <vector>
 
-class QAudioOutput;
 class QDoubleSpinBox;
 class QLabel;
-class QMediaPlayer;
 class QProgressBar;
 class QPushButton;
 class QThread;
@@ -24,6 +22,8 @@ struct SharedState;
 }
 
 namespace tilvora::ui {
+
+class AudioPlayer;
 
 // Turns a voice's folder of chapter recordings into verse-by-verse
 // recitation: finds each verse's start in every chapter recording the folder
@@ -92,8 +92,7 @@ private:
     QPushButton* m_play = nullptr;
     QPushButton* m_store = nullptr;
     QPushButton* m_close = nullptr;
-    QMediaPlayer* m_player = nullptr;
-    QAudioOutput* m_audio = nullptr;
+    AudioPlayer* m_player = nullptr;
     QTimer* m_stopTimer = nullptr;
     // Where "Play around it" is to start, in milliseconds; -1 when not asked.
     qint64 m_pendingFrom = -1;
