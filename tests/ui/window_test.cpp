@@ -86,6 +86,14 @@ void doubleClick(QWidget* widget, const QPoint& point)
 
 using DesktopWindow = WindowTest;
 
+// The engine's question whether a pane may follow a link, asked by a test.
+struct NavigationRequest : PanePage {
+    static bool accept(PanePage* page, const QUrl& url)
+    {
+        return (page->*&NavigationRequest::acceptNavigationRequest)(url, NavigationTypeLinkClicked, true);
+    }
+};
+
 TEST_F(DesktopWindow, StartsOnChapterOneWithEveryPaneLoaded)
 {
     startProgram();
@@ -812,6 +820,21 @@ class UnderscoreFolderWindow : public WindowTest {
 protected:
     UnderscoreFolderWindow() { m_appFolderName = QStringLiteral("app__folder"); }
 };
+
+TEST_F(DesktopWindow, ACommandRunsFromTheEventLoopNotInsideTheEnginesQuestion)
+{
+    // Run inside the engine's call, a command's message boxes and dialogs
+    // would spin event loops of their own in the middle of it.
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    const QString before = window().searchLabel()->text();
+    const QUrl command = QUrl::fromLocalFile(appFolder() + QStringLiteral("/WebSurah.Htm__Surah = 2"));
+    EXPECT_FALSE(NavigationRequest::accept(window().page(Pane::WebSurah), command));
+    EXPECT_EQ(window().searchLabel()->text(), before);
+    EXPECT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === 286")));
+    EXPECT_NE(window().searchLabel()->text(), before);
+    expectNoMessages();
+}
 
 TEST_F(UnderscoreFolderWindow, EveryPaneShowsItsPageAndTakesItsCommands)
 {
