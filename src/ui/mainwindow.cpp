@@ -253,14 +253,13 @@ void MainWindow::restoreWindowPlace()
         applyLayout();
 }
 
-void MainWindow::saveWindowPlace()
+void MainWindow::saveWindowPlace(QSettings& settings) const
 {
-    const std::unique_ptr<QSettings> settings = openUserSettings();
-    settings->setValue(QStringLiteral("window/geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
     if (const std::optional<double> share = m_layout.chosenControlShare())
-        settings->setValue(kControlPaneShareKey, *share);
+        settings.setValue(kControlPaneShareKey, *share);
     else
-        settings->remove(kControlPaneShareKey);
+        settings.remove(kControlPaneShareKey);
 }
 
 void MainWindow::makeStripDrag()
@@ -334,14 +333,13 @@ void MainWindow::restorePlayerSettings()
         m_logic->setPlaybackRate(rate);
 }
 
-void MainWindow::savePlayerSettings()
+void MainWindow::savePlayerSettings(QSettings& settings) const
 {
-    const auto settings = openUserSettings();
     const PlayerStrip::RepeatSettings repeat = m_player->repeatSettings();
-    settings->setValue(QStringLiteral("player/verseRepeat"), repeat.verseRepeat);
-    settings->setValue(QStringLiteral("player/rangeRepeat"), repeat.rangeRepeat);
-    settings->setValue(QStringLiteral("player/gapMs"), repeat.gapMs);
-    settings->setValue(QStringLiteral("player/speed"), m_logic->playbackRate());
+    settings.setValue(QStringLiteral("player/verseRepeat"), repeat.verseRepeat);
+    settings.setValue(QStringLiteral("player/rangeRepeat"), repeat.rangeRepeat);
+    settings.setValue(QStringLiteral("player/gapMs"), repeat.gapMs);
+    settings.setValue(QStringLiteral("player/speed"), m_logic->playbackRate());
 }
 
 void MainWindow::makePicturesAnswer()
@@ -539,8 +537,12 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     handleEvent([&] { m_comfort->saveLastPlace(); });
-    handleEvent([&] { saveWindowPlace(); });
-    handleEvent([&] { savePlayerSettings(); });
+    // Both go to the settings file in one write.
+    handleEvent([&] {
+        const std::unique_ptr<QSettings> settings = openUserSettings();
+        saveWindowPlace(*settings);
+        savePlayerSettings(*settings);
+    });
     QMainWindow::closeEvent(event);
 }
 

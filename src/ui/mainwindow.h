@@ -12,6 +12,7 @@
 #include <optional>
 
 class QLabel;
+class QSettings;
 class QMenu;
 class QTimer;
 class QWebEngineProfile;
@@ -53,8 +54,6 @@ public:
     // The size, place and maximised state the window had when it was last
     // closed, and the control pane's width the reader chose, if any.
     void restoreWindowPlace();
-    // Keeps them for the next run (done when the window closes).
-    void saveWindowPlace();
 
     // The window's load: voice menu, control page, picker pages, chapter 1.
     // Throws store::StartupError, which ends start-up.
@@ -133,7 +132,9 @@ private:
     void reciteNeighbour(int step);
     // The player strip's repeat settings and speed, kept between runs.
     void restorePlayerSettings();
-    void savePlayerSettings();
+    void savePlayerSettings(QSettings& settings) const;
+    // The window's place and the control pane's chosen width, for the next run.
+    void saveWindowPlace(QSettings& settings) const;
 
     store::SharedState& m_state;
     PaneLayout m_layout;
