@@ -321,7 +321,6 @@ void PlayerStrip::setUrl(const QString& path)
     m_path = path;
     m_endPosition.reset();
     m_seekTarget.reset();
-    m_verseStart.reset();
     m_endTimer->stop();
     m_pendingPosition.reset();
     m_confirmPosition.reset();
@@ -372,7 +371,6 @@ void PlayerStrip::seek(qint64 milliseconds)
         m_player->pause();
     m_player->setPosition(milliseconds);
     m_seekTarget = milliseconds;
-    m_verseStart = milliseconds;
 }
 
 void PlayerStrip::play()
@@ -402,7 +400,6 @@ void PlayerStrip::stop()
 
 void PlayerStrip::setEndPosition(double seconds)
 {
-    m_restartedVerse = false;
     m_endPosition = std::isfinite(seconds) ? std::llround(std::max(0.0, seconds) * 1000.0) : 0;
     watchEnd();
 }
@@ -467,15 +464,6 @@ QSize PlayerStrip::minimumSizeHint() const
 void PlayerStrip::onMediaStatusChanged(AudioPlayer::Status status)
 {
     if (status == AudioPlayer::Status::EndOfMedia && !m_opening) {
-        // With a changed speed the media has been seen to report its end
-        // right after it started, far before the verse's end inside it: it
-        // is started again from the verse's start, once.
-        if (m_endPosition && m_verseStart && !m_restartedVerse && m_player->duration() > *m_endPosition + 200) {
-            m_restartedVerse = true;
-            seek(*m_verseStart);
-            m_player->play();
-            return;
-        }
         m_endPosition.reset();
         m_endTimer->stop();
         emit verseEnded();

@@ -144,10 +144,6 @@ private:
     std::optional<qint64> m_endPosition;
     // Where the last seek sent the media, until the media confirms it.
     std::optional<qint64> m_seekTarget;
-    // Where the last seek sent the media, and whether the verse that ends
-    // at m_endPosition was started again after an early end of the media.
-    std::optional<qint64> m_verseStart;
-    bool m_restartedVerse = false;
     QTimer* m_endTimer = nullptr;
 };
 
