@@ -8,8 +8,8 @@
 //
 // usage: bench_verse_end [RECORDING]   (default: a 12 s tone made with ffmpeg)
 
-#include "ui/audioplayer.h"
-#include "ui/playerstrip.h"
+#include "ui/recitation/audioplayer.h"
+#include "ui/recitation/playerstrip.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -11,9 +11,9 @@
 // build's own folder is never written.
 
 #include "navigation/mainwindowlogic.h"
-#include "ui/browserpane.h"
-#include "ui/desktopsession.h"
-#include "ui/mainwindow.h"
+#include "ui/panes/browserpane.h"
+#include "ui/shell/desktopsession.h"
+#include "ui/shell/mainwindow.h"
 
 #include <QApplication>
 #include <QDir>

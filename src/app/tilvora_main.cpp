@@ -1,7 +1,7 @@
 // The desktop program: Tilvora's main window with its browser panes.
 
 #include "store/userfolder.h"
-#include "ui/desktopsession.h"
+#include "ui/shell/desktopsession.h"
 #include "version.h"
 
 #include <QApplication>

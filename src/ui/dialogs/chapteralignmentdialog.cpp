@@ -1,0 +1,329 @@
+#include "ui/dialogs/chapteralignmentdialog.h"
+
+#include "align/alignfailure.h"
+#include "store/dberror.h"
+#include "store/sharedstate.h"
+#include "ui/recitation/gstaudioplayer.h"
+
+#include <QDoubleSpinBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tilvora::ui {
+
+namespace {
+
+constexpr double kNudgeSeconds = 0.1;
+// "Play around it": from this long before the start, for this long.
+constexpr double kPlayBeforeSeconds = 1.5;
+constexpr int kPlayMilliseconds = 4000;
+
+QString voiceDescription(store::SharedState& state, const QString& voiceId)
+{
+    try {
+        store::RecordSet voice = state.gConnection->Open(
+            QStringLiteral("SELECT Description FROM AP_Master_TAB WHERE MasterID = %1").arg(voiceId.toInt()));
+        if (voice.RecordCount() > 0) {
+            voice.MoveFirst();
+            return voice.text(0);
+        }
+    } catch (const store::DbError&) {
+    }
+    return QString();
+}
+
+} // namespace
+
+ChapterAlignmentDialog::ChapterAlignmentDialog(store::SharedState& state, const QString& voiceId, QWidget* parent)
+    : QDialog(parent), m_state(state), m_voiceId(voiceId)
+{
+    setObjectName(QStringLiteral("FrmChapterStarts"));
+    const QString description = voiceDescription(state, voiceId);
+    setWindowTitle(description.isEmpty() ? QStringLiteral("Verse starts in the chapter files")
+                                         : QStringLiteral("Verse starts in the chapter files - ") + description);
+    setModal(true);
+    resize(520, 420);
+
+    m_status = new QLabel(QStringLiteral("Looking for the chapter files..."), this);
+    m_status->setWordWrap(true);
+    m_progress = new QProgressBar(this);
+    m_progress->setRange(0, 0);
+
+    auto* listCaption
+        = new QLabel(QStringLiteral("Verses to check (their starts were found with low confidence):"), this);
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("lstToCheck"));
+    m_list->setColumnCount(3);
+    m_list->setHeaderLabels({QStringLiteral("Verse"), QStringLiteral("Start (s)"), QStringLiteral("Confidence")});
+    m_list->setRootIsDecorated(false);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    m_start = new QDoubleSpinBox(this);
+    m_start->setObjectName(QStringLiteral("spnStart"));
+    m_start->setDecimals(2);
+    m_start->setRange(0, 24 * 3600);
+    m_start->setSingleStep(kNudgeSeconds);
+    m_start->setSuffix(QStringLiteral(" s"));
+    m_earlier = new QPushButton(QStringLiteral("- 0.1 s"), this);
+    m_later = new QPushButton(QStringLiteral("+ 0.1 s"), this);
+    m_play = new QPushButton(QStringLiteral("Play around it"), this);
+    m_store = new QPushButton(QStringLiteral("Store"), this);
+    m_store->setObjectName(QStringLiteral("cmdStoreStart"));
+    auto* edit = new QHBoxLayout;
+    edit->addWidget(new QLabel(QStringLiteral("Start:"), this));
+    for (QWidget* widget : std::initializer_list<QWidget*>{m_start, m_earlier, m_later, m_play, m_store})
+        edit->addWidget(widget);
+    edit->addStretch();
+
+    m_close = new QPushButton(QStringLiteral("Cancel"), this);
+    m_close->setObjectName(QStringLiteral("cmdCloseStarts"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_status);
+    layout->addWidget(m_progress);
+    layout->addWidget(listCaption);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(edit);
+    layout->addLayout(buttons);
+
+    for (QWidget* widget : std::initializer_list<QWidget*>{m_start, m_earlier, m_later, m_play, m_store})
+        widget->setEnabled(false);
+
+    m_player = new GstAudioPlayer(this);
+    m_stopTimer = new QTimer(this);
+    m_stopTimer->setSingleShot(true);
+    connect(m_stopTimer, &QTimer::timeout, m_player, &AudioPlayer::pause);
+    connect(m_player, &AudioPlayer::seekableChanged, this, &ChapterAlignmentDialog::playWhenSeekable);
+
+    connect(m_close, &QPushButton::clicked, this, &ChapterAlignmentDialog::reject);
+    connect(m_list, &QTreeWidget::currentItemChanged, this, &ChapterAlignmentDialog::listedVerseChosen);
+    connect(m_earlier, &QPushButton::clicked, this, [this] { nudge(-kNudgeSeconds); });
+    connect(m_later, &QPushButton::clicked, this, [this] { nudge(kNudgeSeconds); });
+    connect(m_play, &QPushButton::clicked, this, &ChapterAlignmentDialog::playAroundStart);
+    connect(m_store, &QPushButton::clicked, this, &ChapterAlignmentDialog::storeCorrection);
+}
+
+ChapterAlignmentDialog::~ChapterAlignmentDialog()
+{
+    m_cancelled = true;
+    if (m_worker) {
+        m_worker->wait();
+        delete m_worker;
+    }
+}
+
+void ChapterAlignmentDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Once the dialog is on screen, so that the reader sees the search begin.
+    QTimer::singleShot(0, this, &ChapterAlignmentDialog::start);
+}
+
+void ChapterAlignmentDialog::reject()
+{
+    if (m_started && !m_finished) {
+        cancel();
+        return;
+    }
+    m_player->stop();
+    QDialog::reject();
+}
+
+void ChapterAlignmentDialog::cancel()
+{
+    m_cancelled = true;
+    m_status->setText(QStringLiteral("Stopping..."));
+}
+
+void ChapterAlignmentDialog::findChapters()
+{
+    QString firstReason;
+    QList<int> numbers;
+    try {
+        store::RecordSet chapters
+            = m_state.gConnection->Open(QStringLiteral("SELECT DISTINCT SurahNo FROM MD_Ayah_TAB ORDER BY SurahNo"));
+        if (chapters.RecordCount() > 0) {
+            for (chapters.MoveFirst(); !chapters.Eof(); chapters.MoveNext())
+                numbers << chapters.value(0).toInt();
+        }
+    } catch (const store::DbError& failure) {
+        firstReason = failure.description();
+    }
+    for (int chapter : numbers) {
+        try {
+            m_chapters.push_back(std::make_unique<align::VoiceChapter>(m_state, m_voiceId, QString::number(chapter)));
+        } catch (const align::AlignFailure& failure) {
+            if (firstReason.isEmpty())
+                firstReason = failure.message;
+        } catch (const store::DbError& failure) {
+            if (firstReason.isEmpty())
+                firstReason = failure.description();
+        }
+    }
+    if (m_chapters.empty())
+        m_status->setText(QStringLiteral("No chapter file was found (001.mp3 ... 114.mp3, or .wma). ") + firstReason);
+}
+
+void ChapterAlignmentDialog::start()
+{
+    if (m_started)
+        return;
+    m_started = true;
+    findChapters();
+    if (m_chapters.empty()) {
+        m_progress->setRange(0, 1);
+        workDone(false);
+        return;
+    }
+    m_progress->setRange(0, int(m_chapters.size()));
+    m_progress->setValue(0);
+    m_status->setText(QStringLiteral("Finding the verse starts of %1 chapters...").arg(m_chapters.size()));
+
+    std::vector<const align::VoiceChapter*> chapters;
+    for (const auto& chapter : m_chapters)
+        chapters.push_back(chapter.get());
+    m_worker = QThread::create([this, chapters] {
+        for (std::size_t i = 0; i < chapters.size() && !m_cancelled; ++i) {
+            try {
+                const std::vector<align::VerseStart> starts = chapters[i]->align(&m_cancelled);
+                QMetaObject::invokeMethod(
+                    this, [this, i, starts] { chapterAligned(i, starts); }, Qt::QueuedConnection);
+            } catch (const align::AlignCancelled&) {
+                break;
+            } catch (const align::AlignFailure& failure) {
+                const QString message = failure.message;
+                QMetaObject::invokeMethod(
+                    this, [this, i, message] { chapterFailed(i, message); }, Qt::QueuedConnection);
+            }
+        }
+    });
+    connect(m_worker, &QThread::finished, this, [this] { workDone(m_cancelled); });
+    m_worker->start();
+}
+
+void ChapterAlignmentDialog::chapterAligned(std::size_t index, const std::vector<align::VerseStart>& starts)
+{
+    const align::VoiceChapter& chapter = *m_chapters[index];
+    try {
+        chapter.store(m_state, starts);
+    } catch (const store::DbError& failure) {
+        chapterFailed(index, failure.description());
+        return;
+    }
+    for (std::size_t verse = 0; verse < starts.size(); ++verse) {
+        if (starts[verse].confidence >= kLowConfidence)
+            continue;
+        m_listed.push_back({index, verse, starts[verse].seconds});
+        auto* item = new QTreeWidgetItem(m_list,
+            {QStringLiteral("%1:%2").arg(chapter.chapter()).arg(verse + 1), align::StartText(starts[verse].seconds),
+                QStringLiteral("%1 %").arg(qRound(starts[verse].confidence * 100))});
+        item->setData(0, Qt::UserRole, int(m_listed.size() - 1));
+    }
+    m_progress->setValue(++m_done);
+}
+
+void ChapterAlignmentDialog::chapterFailed(std::size_t index, const QString& message)
+{
+    auto* item = new QTreeWidgetItem(m_list, {QStringLiteral("Chapter %1").arg(m_chapters[index]->chapter()), message});
+    item->setData(0, Qt::UserRole, -1);
+    item->setFirstColumnSpanned(false);
+    m_progress->setValue(++m_done);
+}
+
+void ChapterAlignmentDialog::workDone(bool cancelled)
+{
+    m_finished = true;
+    if (!m_chapters.empty()) {
+        m_status->setText(cancelled ? QStringLiteral("Stopped: the starts of %1 of %2 chapters are stored.")
+                                          .arg(m_done)
+                                          .arg(m_chapters.size())
+                                    : QStringLiteral("Done: the starts of %1 chapters are stored; %2 verses to check.")
+                                          .arg(m_done)
+                                          .arg(m_listed.size()));
+    }
+    m_close->setText(QStringLiteral("Close"));
+    emit workFinished();
+}
+
+const ChapterAlignmentDialog::Listed* ChapterAlignmentDialog::chosenVerse() const
+{
+    const QTreeWidgetItem* item = m_list->currentItem();
+    const int at = item ? item->data(0, Qt::UserRole).toInt() : -1;
+    return at >= 0 && std::size_t(at) < m_listed.size() ? &m_listed[std::size_t(at)] : nullptr;
+}
+
+void ChapterAlignmentDialog::listedVerseChosen()
+{
+    const Listed* listed = chosenVerse();
+    for (QWidget* widget : std::initializer_list<QWidget*>{m_start, m_earlier, m_later, m_play, m_store})
+        widget->setEnabled(listed != nullptr);
+    if (listed)
+        m_start->setValue(listed->seconds);
+}
+
+void ChapterAlignmentDialog::nudge(double seconds)
+{
+    m_start->setValue(std::max(0.0, m_start->value() + seconds));
+}
+
+void ChapterAlignmentDialog::playAroundStart()
+{
+    const Listed* listed = chosenVerse();
+    if (!listed)
+        return;
+    const QUrl url = QUrl::fromLocalFile(m_chapters[listed->chapter]->recordingPath());
+    m_pendingFrom = qint64(std::max(0.0, m_start->value() - kPlayBeforeSeconds) * 1000);
+    m_stopTimer->stop();
+    if (m_player->source() != url)
+        m_player->setSource(url);
+    playWhenSeekable();
+}
+
+void ChapterAlignmentDialog::playWhenSeekable()
+{
+    // A file just given opens in the background; it is moved and played
+    // once it can be moved.
+    if (m_pendingFrom < 0 || !m_player->isSeekable())
+        return;
+    m_player->setPosition(m_pendingFrom);
+    m_pendingFrom = -1;
+    m_player->play();
+    m_stopTimer->start(kPlayMilliseconds);
+}
+
+void ChapterAlignmentDialog::storeCorrection()
+{
+    const Listed* listed = chosenVerse();
+    if (!listed)
+        return;
+    const align::VoiceChapter& chapter = *m_chapters[listed->chapter];
+    const double seconds = m_start->value();
+    try {
+        chapter.storeStart(m_state, listed->verse, seconds);
+    } catch (const store::DbError& failure) {
+        m_status->setText(QStringLiteral("The start could not be stored: ") + failure.description());
+        return;
+    }
+    m_listed[std::size_t(m_list->currentItem()->data(0, Qt::UserRole).toInt())].seconds = seconds;
+    m_list->currentItem()->setText(1, align::StartText(seconds));
+    m_status->setText(QStringLiteral("Verse %1:%2 now starts at %3 s.")
+                          .arg(chapter.chapter())
+                          .arg(listed->verse + 1)
+                          .arg(align::StartText(seconds)));
+}
+
+} // namespace tilvora::ui

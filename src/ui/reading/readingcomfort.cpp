@@ -1,0 +1,475 @@
+#include "ui/reading/readingcomfort.h"
+
+#include "navigation/mainwindowlogic.h"
+#include "navigation/panecommand.h"
+#include "pages/versecatalogue.h"
+#include "store/arabicfold.h"
+#include "store/sharedstate.h"
+#include "store/userfolder.h"
+#include "ui/panes/browserpane.h"
+#include "ui/shell/mainwindow.h"
+#include "ui/shell/usersettings.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPalette>
+#include <QSettings>
+#include <QTimer>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineView>
+#include <QWheelEvent>
+
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tilvora::ui {
+
+using host::Pane;
+
+namespace {
+
+const QString kScriptName = u"tilvora-comfort"_s;
+const QString kThemeKey = u"reading/theme"_s;
+const QString kZoomKey = u"reading/zoom"_s;
+const QString kFontKey = u"reading/arabicFont"_s;
+constexpr double kZoomStep = 1.1;
+
+constexpr std::array<Pane, 6> kAllPanes{
+    Pane::WebSearch, Pane::WebSurah, Pane::WebWord, Pane::WebSubject, Pane::WebControl, Pane::WebMain};
+
+QString scriptText()
+{
+    QFile file(u":/tilvora/panes/readingcomfort.js"_s);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The Arabic folding as a table of the characters it changes, for the page
+// script to match as the search did.
+QJsonObject foldTable()
+{
+    QJsonObject table;
+    for (char16_t c = 0x0600; c <= 0x06FF; ++c) {
+        const QString one(QChar{c});
+        const QString folded = store::foldArabic(one);
+        if (folded != one)
+            table.insert(one, folded);
+    }
+    return table;
+}
+
+QString menuText(QString text)
+{
+    return text.replace(u'&', u"&&"_s);
+}
+
+QPalette themePalette(const pages::ThemeColours& c)
+{
+    QPalette palette;
+    const QColor page(c.page), text(c.text), field(c.field), border(c.border), link(c.link);
+    palette.setColor(QPalette::Window, page);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, field);
+    palette.setColor(QPalette::AlternateBase, page);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, field);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::ToolTipBase, field);
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::PlaceholderText, border);
+    palette.setColor(QPalette::Highlight, link);
+    palette.setColor(QPalette::HighlightedText, page);
+    palette.setColor(QPalette::Link, link);
+    palette.setColor(QPalette::Mid, border);
+    palette.setColor(QPalette::Disabled, QPalette::Text, border);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, border);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, border);
+    return palette;
+}
+
+} // namespace
+
+ReadingComfort::ReadingComfort(MainWindow& window, store::SharedState& state)
+    : QObject(&window),
+      m_window(window),
+      m_state(state),
+      m_settings(openUserSettings()),
+      m_bookmarks(std::make_unique<store::BookmarkStore>(bookmarksPath()))
+{
+    m_theme = pages::themeNamed(m_settings->value(kThemeKey).toString()).value_or(pages::Theme::Light);
+    bool isNumber = false;
+    const double zoom = m_settings->value(kZoomKey, 1.0).toDouble(&isNumber);
+    m_zoom = isNumber ? std::clamp(zoom, kMinZoom, kMaxZoom) : 1.0;
+    m_arabicFont = m_settings->value(kFontKey).toString();
+    if (!arabicFonts().contains(m_arabicFont))
+        m_arabicFont.clear();
+    if (m_state.gConnection)
+        m_catalogue = std::make_unique<pages::VerseCatalogue>(*m_state.gConnection);
+}
+
+ReadingComfort::~ReadingComfort() = default;
+
+const QStringList& ReadingComfort::arabicFonts()
+{
+    static const QStringList fonts{u"Amiri"_s, u"Amiri Quran"_s, u"Scheherazade"_s, u"Noto Naskh Arabic"_s};
+    return fonts;
+}
+
+QString ReadingComfort::bookmarksPath()
+{
+    // The reader's own folder, whose files are kept when new content comes.
+    return store::UserFolder::defaultLocation() + u"/bookmarks.sqlite"_s;
+}
+
+void ReadingComfort::install(QMenuBar* menuBar)
+{
+    createViewMenu(menuBar);
+    createBookmarksMenu(menuBar);
+    // The verse's own menu: offered for a verse not bookmarked yet.
+    m_window.verseMenu().add({u"MnuBookmarkVerse"_s, u"&Bookmark this verse"_s,
+        [this](const VerseUnderPointer& clicked) { return !isBookmarked(clicked.ayahRef); },
+        [this](const VerseUnderPointer& clicked) { bookmarkVerse(clicked.ayahRef); }});
+    applyToPanes();
+    applyPalette();
+    connect(m_window.page(Pane::WebMain), &QWebEnginePage::loadFinished, this, &ReadingComfort::readingPaneLoaded);
+}
+
+void ReadingComfort::createViewMenu(QMenuBar* menuBar)
+{
+    m_viewMenu = new QMenu(u"&View"_s, menuBar);
+    m_viewMenu->setObjectName(u"MnuView"_s);
+
+    QMenu* themes = m_viewMenu->addMenu(u"&Theme"_s);
+    m_themeGroup = new QActionGroup(themes);
+    for (const pages::Theme theme : pages::allThemes()) {
+        QAction* action = themes->addAction(pages::themeName(theme));
+        action->setObjectName(u"MnuTheme"_s + pages::themeName(theme));
+        action->setCheckable(true);
+        action->setChecked(theme == m_theme);
+        m_themeGroup->addAction(action);
+        connect(action, &QAction::triggered, this, [this, theme] { setTheme(theme); });
+    }
+
+    QMenu* fonts = m_viewMenu->addMenu(u"Arabic &Font"_s);
+    m_fontGroup = new QActionGroup(fonts);
+    QStringList choices{QString()};
+    choices += arabicFonts();
+    for (const QString& family : choices) {
+        QAction* action = fonts->addAction(family.isEmpty() ? u"As the Text Defines"_s : menuText(family));
+        action->setObjectName(u"MnuArabicFont_"_s + QString(family).remove(u' '));
+        action->setCheckable(true);
+        action->setChecked(family == m_arabicFont);
+        m_fontGroup->addAction(action);
+        connect(action, &QAction::triggered, this, [this, family] { setArabicFont(family); });
+    }
+
+    m_viewMenu->addSeparator();
+    QAction* zoomIn = m_viewMenu->addAction(u"Zoom &In"_s, this, [this] { zoomBy(1); });
+    zoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    QAction* zoomOut = m_viewMenu->addAction(u"Zoom &Out"_s, this, [this] { zoomBy(-1); });
+    zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    QAction* actualSize = m_viewMenu->addAction(u"&Actual Size"_s, this, [this] { setZoom(1.0); });
+    actualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+
+    m_viewMenu->addSeparator();
+    QAction* next = m_viewMenu->addAction(u"&Next Match"_s, this, [this] { nextMatch(); });
+    next->setShortcut(QKeySequence(Qt::Key_F3));
+    QAction* previous = m_viewMenu->addAction(u"&Previous Match"_s, this, [this] { previousMatch(); });
+    previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    for (QAction* action : {zoomIn, zoomOut, actualSize, next, previous})
+        action->setShortcutContext(Qt::WindowShortcut);
+    // Shortcuts work while the menu bar is closed: the window holds them too.
+    m_window.addActions({zoomIn, zoomOut, actualSize, next, previous});
+
+    menuBar->insertMenu(menuBar->actions().value(1), m_viewMenu);
+}
+
+void ReadingComfort::createBookmarksMenu(QMenuBar* menuBar)
+{
+    m_bookmarksMenu = new QMenu(u"&Bookmarks"_s, menuBar);
+    m_bookmarksMenu->setObjectName(u"MnuBookmarks"_s);
+    menuBar->insertMenu(menuBar->actions().value(2), m_bookmarksMenu);
+    rebuildBookmarksMenu();
+}
+
+void ReadingComfort::rebuildBookmarksMenu()
+{
+    m_bookmarksMenu->clear();
+    QAction* add
+        = m_bookmarksMenu->addAction(u"&Bookmark the Verse at the Top"_s, this, [this] { bookmarkTopVerse(); });
+    add->setObjectName(u"MnuBookmarkTop"_s);
+    add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_window.addAction(add);
+
+    const QList<store::VersePlace> places = m_bookmarks->bookmarks();
+    if (places.isEmpty())
+        return;
+    m_bookmarksMenu->addSeparator();
+    QMenu* remove = new QMenu(u"&Remove Bookmark"_s, m_bookmarksMenu);
+    remove->setObjectName(u"MnuRemoveBookmark"_s);
+    for (const store::VersePlace& place : places) {
+        QString text = u"%1:%2"_s.arg(place.surah).arg(place.ayah);
+        if (m_catalogue) {
+            if (const pages::ChapterEntry* chapter = m_catalogue->chapter(place.surah))
+                text = chapter->title() + u"  "_s + text;
+            if (const auto ref = m_catalogue->refOf(place)) {
+                const QString words = pages::openingWords(m_state, *ref, 4);
+                if (!words.isEmpty())
+                    text += u"  \u2014  "_s + words;
+            }
+        }
+        QAction* open = m_bookmarksMenu->addAction(menuText(text), this, [this, place] { openPlace(place); });
+        open->setData(QVariant::fromValue(QStringList{QString::number(place.surah), QString::number(place.ayah)}));
+        remove->addAction(menuText(text), this, [this, place] {
+            m_bookmarks->remove(place);
+            rebuildBookmarksMenu();
+        });
+    }
+    m_bookmarksMenu->addSeparator();
+    m_bookmarksMenu->addMenu(remove);
+}
+
+QString ReadingComfort::configJson(Pane pane) const
+{
+    const bool reading = pane == Pane::WebMain;
+    QJsonObject config;
+    config.insert(u"reading"_s, reading);
+    if (reading) {
+        config.insert(u"css"_s, pages::readingPaneStyle(m_theme, m_arabicFont, pages::arabicTextOrders(m_state)));
+        QJsonArray chapters;
+        if (m_catalogue) {
+            for (const pages::ChapterEntry& chapter : m_catalogue->chapters())
+                chapters.append(QJsonArray{chapter.number, chapter.firstRef, chapter.arabicName, chapter.title()});
+        }
+        config.insert(u"chapters"_s, chapters);
+        // Searched as the search itself looked for it: without its first "*", folded.
+        QString needle = m_searchText;
+        const qsizetype star = needle.indexOf(u'*');
+        if (star >= 0)
+            needle.remove(star, 1);
+        config.insert(u"needle"_s, store::searchFormOf(needle));
+        config.insert(u"fold"_s, foldTable());
+    } else {
+        config.insert(u"css"_s, pages::otherPaneStyle(m_theme));
+    }
+    return QString::fromUtf8(QJsonDocument(config).toJson(QJsonDocument::Compact));
+}
+
+void ReadingComfort::applyToPanes()
+{
+    static const QString source = scriptText();
+    for (const Pane pane : kAllPanes) {
+        PanePage* page = m_window.page(pane);
+        const QString config = configJson(pane);
+        QWebEngineScriptCollection& scripts = page->scripts();
+        for (const QWebEngineScript& old : scripts.find(kScriptName))
+            scripts.remove(old);
+        QWebEngineScript script;
+        script.setName(kScriptName);
+        script.setSourceCode(u"(function (config) {\n%1\n})(%2);"_s.arg(source, config));
+        script.setInjectionPoint(QWebEngineScript::DocumentReady);
+        script.setWorldId(QWebEngineScript::MainWorld);
+        script.setRunsOnSubFrames(false);
+        scripts.insert(script);
+        page->runJavaScript(u"if (window.tilvoraComfort) window.tilvoraComfort.apply(%1);"_s.arg(config));
+    }
+}
+
+void ReadingComfort::applyPalette()
+{
+    static const QPalette original = QApplication::palette();
+    QApplication::setPalette(m_theme == pages::Theme::Light ? original : themePalette(pages::themeColours(m_theme)));
+}
+
+void ReadingComfort::setTheme(pages::Theme theme)
+{
+    m_theme = theme;
+    m_settings->setValue(kThemeKey, pages::themeName(theme));
+    for (QAction* action : m_themeGroup->actions())
+        action->setChecked(action->text() == pages::themeName(theme));
+    applyToPanes();
+    applyPalette();
+}
+
+void ReadingComfort::setArabicFont(const QString& family)
+{
+    m_arabicFont = arabicFonts().contains(family) ? family : QString();
+    m_settings->setValue(kFontKey, m_arabicFont);
+    for (QAction* action : m_fontGroup->actions())
+        action->setChecked(action->objectName() == u"MnuArabicFont_"_s + QString(m_arabicFont).remove(u' '));
+    applyToPanes();
+}
+
+void ReadingComfort::setZoom(double factor)
+{
+    m_zoom = std::clamp(std::round(factor * 100) / 100, kMinZoom, kMaxZoom);
+    m_settings->setValue(kZoomKey, m_zoom);
+    applyZoom();
+}
+
+void ReadingComfort::zoomBy(int steps)
+{
+    setZoom(m_zoom * std::pow(kZoomStep, steps));
+}
+
+void ReadingComfort::applyZoom()
+{
+    m_window.view(Pane::WebMain)->setZoomFactor(m_zoom);
+}
+
+bool ReadingComfort::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Wheel) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            const int delta = wheel->angleDelta().y();
+            if (delta != 0)
+                zoomBy(delta > 0 ? 1 : -1);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ReadingComfort::readingPaneLoaded(bool ok)
+{
+    applyZoom();
+    // The widget that takes the pane's input exists once a page was shown.
+    QWidget* input = m_window.view(Pane::WebMain)->focusProxy();
+    if (input && input != m_wheelWatched) {
+        input->installEventFilter(this);
+        m_wheelWatched = input;
+    }
+    if (ok && m_pendingVerse) {
+        runInReadingPane(u"window.tilvoraComfort && window.tilvoraComfort.showVerse(%1)"_s.arg(*m_pendingVerse));
+        m_pendingVerse.reset();
+    }
+}
+
+void ReadingComfort::runInReadingPane(const QString& script)
+{
+    m_window.page(Pane::WebMain)->runJavaScript(script);
+}
+
+void ReadingComfort::noteCommand(const QString& commandText)
+{
+    const auto command = navigation::parsePaneCommand(commandText);
+    if (!command || command->isControl)
+        return;
+    const QString& name = command->name;
+    if (name == u"Search"_s)
+        m_searchText = command->value;
+    else if (name == u"Surah"_s || name == u"Parah"_s || name == u"Word"_s || name == u"Root"_s || name == u"Subject"_s)
+        m_searchText.clear();
+    else
+        return;
+    // Only the reading pane's next document needs to know.
+    PanePage* page = m_window.page(Pane::WebMain);
+    QWebEngineScriptCollection& scripts = page->scripts();
+    const QList<QWebEngineScript> found = scripts.find(kScriptName);
+    if (found.isEmpty())
+        return;
+    QWebEngineScript script = found.first();
+    scripts.remove(found.first());
+    script.setSourceCode(u"(function (config) {\n%1\n})(%2);"_s.arg(scriptText(), configJson(Pane::WebMain)));
+    scripts.insert(script);
+}
+
+void ReadingComfort::nextMatch()
+{
+    runInReadingPane(u"window.tilvoraComfort && window.tilvoraComfort.next()"_s);
+}
+
+void ReadingComfort::previousMatch()
+{
+    runInReadingPane(u"window.tilvoraComfort && window.tilvoraComfort.previous()"_s);
+}
+
+int ReadingComfort::topVerse()
+{
+    int ref = 0;
+    QEventLoop loop;
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    m_window.page(Pane::WebMain)
+        ->runJavaScript(
+            u"window.tilvoraComfort ? window.tilvoraComfort.topVerse() : 0"_s, [&ref, &loop](const QVariant& answer) {
+                ref = answer.toInt();
+                loop.quit();
+            });
+    loop.exec();
+    return ref;
+}
+
+bool ReadingComfort::bookmarkVerse(int ayahRef)
+{
+    if (!m_catalogue)
+        return false;
+    const auto place = m_catalogue->placeOf(ayahRef);
+    if (!place || !m_bookmarks->add(*place))
+        return false;
+    rebuildBookmarksMenu();
+    return true;
+}
+
+bool ReadingComfort::isBookmarked(int ayahRef) const
+{
+    if (!m_catalogue)
+        return false;
+    const auto place = m_catalogue->placeOf(ayahRef);
+    return place && m_bookmarks->bookmarks().contains(*place);
+}
+
+void ReadingComfort::bookmarkTopVerse()
+{
+    const int ref = topVerse();
+    if (ref > 0)
+        bookmarkVerse(ref);
+}
+
+void ReadingComfort::openPlace(store::VersePlace place)
+{
+    if (!m_catalogue)
+        return;
+    const auto ref = m_catalogue->refOf(place);
+    if (!ref)
+        return;
+    m_pendingVerse = *ref;
+    const QString command = u"__Surah = "_s + QString::number(place.surah);
+    noteCommand(command);
+    m_window.logic().executeCommand(command);
+}
+
+void ReadingComfort::restoreLastPlace()
+{
+    if (!m_bookmarks->problem().isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, u"Tilvora"_s, m_bookmarks->problem(), QMessageBox::Ok, &m_window);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
+    const auto place = m_bookmarks->lastPlace();
+    if (place && !(place->surah == 1 && place->ayah == 1))
+        openPlace(*place);
+}
+
+void ReadingComfort::saveLastPlace()
+{
+    if (!m_catalogue)
+        return;
+    const int ref = topVerse();
+    if (ref <= 0)
+        return;
+    if (const auto place = m_catalogue->placeOf(ref))
+        m_bookmarks->setLastPlace(*place);
+}
+
+} // namespace tilvora::ui

@@ -1,0 +1,613 @@
+#include "ui/recitation/playerstrip.h"
+
+#include "ui/art/artwork.h"
+#include "ui/recitation/gstaudioplayer.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QResizeEvent>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+#include <QWidgetAction>
+
+#include <cmath>
+
+namespace tilvora::ui {
+
+namespace {
+
+// How long a just opened file may take to become seekable.
+constexpr int kSettleTimeout = 3000;
+// How far (ms) playback may start before the position asked for.
+constexpr qint64 kPositionSlack = 500;
+
+enum class Glyph { Play, Pause, Stop, Volume, Muted, Previous, Next };
+
+// The strip's own button glyphs, in the program's green.
+QIcon glyphIcon(Glyph glyph)
+{
+    const int side = 18;
+    QIcon icon;
+    for (const qreal ratio : {1.0, 2.0}) {
+        QPixmap pixmap(QSize(side, side) * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QColor ink = QColor::fromRgb(palette::kGreen);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ink);
+        switch (glyph) {
+        case Glyph::Play: {
+            QPainterPath path;
+            path.moveTo(5, 3);
+            path.lineTo(15, 9);
+            path.lineTo(5, 15);
+            path.closeSubpath();
+            painter.drawPath(path);
+            break;
+        }
+        case Glyph::Pause:
+            painter.drawRoundedRect(QRectF(4, 3.5, 3.6, 11), 0.8, 0.8);
+            painter.drawRoundedRect(QRectF(10.4, 3.5, 3.6, 11), 0.8, 0.8);
+            break;
+        case Glyph::Stop:
+            painter.drawRoundedRect(QRectF(4.5, 4.5, 9, 9), 1.2, 1.2);
+            break;
+        case Glyph::Previous:
+        case Glyph::Next: {
+            // A bar and a triangle pointing away from it: |< and >|.
+            const bool next = glyph == Glyph::Next;
+            QPainterPath path;
+            path.moveTo(next ? 4 : 14, 4);
+            path.lineTo(next ? 12 : 6, 9);
+            path.lineTo(next ? 4 : 14, 14);
+            path.closeSubpath();
+            painter.drawPath(path);
+            painter.drawRect(QRectF(next ? 12 : 4, 4, 2, 10));
+            break;
+        }
+        case Glyph::Volume:
+        case Glyph::Muted: {
+            QPainterPath speaker;
+            speaker.moveTo(2.5, 7);
+            speaker.lineTo(5.5, 7);
+            speaker.lineTo(9.5, 3.5);
+            speaker.lineTo(9.5, 14.5);
+            speaker.lineTo(5.5, 11);
+            speaker.lineTo(2.5, 11);
+            speaker.closeSubpath();
+            painter.drawPath(speaker);
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(QPen(ink, 1.4, Qt::SolidLine, Qt::RoundCap));
+            if (glyph == Glyph::Volume) {
+                painter.drawArc(QRectF(7.5, 6, 5, 6), -60 * 16, 120 * 16);
+                painter.drawArc(QRectF(7, 3.5, 9, 11), -60 * 16, 120 * 16);
+            } else {
+                painter.setPen(QPen(QColor::fromRgb(0xa0342b), 1.5, Qt::SolidLine, Qt::RoundCap));
+                painter.drawLine(QPointF(11.5, 6.5), QPointF(16, 11.5));
+                painter.drawLine(QPointF(16, 6.5), QPointF(11.5, 11.5));
+            }
+            break;
+        }
+        }
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+// "m:ss", or "h:mm:ss" from an hour on.
+QString clockText(qint64 milliseconds)
+{
+    const qint64 seconds = std::max<qint64>(0, milliseconds) / 1000;
+    const qint64 hours = seconds / 3600;
+    const qint64 minutes = (seconds / 60) % 60;
+    const qint64 rest = seconds % 60;
+    if (hours > 0)
+        return QStringLiteral("%1:%2:%3")
+            .arg(hours)
+            .arg(minutes, 2, 10, QLatin1Char('0'))
+            .arg(rest, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2").arg(minutes).arg(rest, 2, 10, QLatin1Char('0'));
+}
+
+QToolButton* stripButton(QWidget* parent, const QString& name, const QString& tip, const QIcon& icon)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    button->setIcon(icon);
+    button->setIconSize(QSize(18, 18));
+    button->setAutoRaise(true);
+    button->setFixedSize(30, 30);
+    return button;
+}
+
+} // namespace
+
+PlayerStrip::PlayerStrip(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("WinMediaPlayer"));
+    m_player = new GstAudioPlayer(this);
+    m_player->setVolume(0.8F);
+
+    m_playPause = stripButton(this, QStringLiteral("playPause"), tr("Play"), glyphIcon(Glyph::Play));
+    m_stop = stripButton(this, QStringLiteral("stop"), tr("Stop"), glyphIcon(Glyph::Stop));
+    m_elapsed = new QLabel(clockText(0), this);
+    m_elapsed->setObjectName(QStringLiteral("elapsed"));
+    m_position = new QSlider(Qt::Horizontal, this);
+    m_position->setObjectName(QStringLiteral("position"));
+    m_position->setToolTip(tr("Position"));
+    m_position->setRange(0, 0);
+    m_position->setMinimumWidth(60);
+    m_position->setSingleStep(1000);
+    m_position->setPageStep(5000);
+    m_total = new QLabel(clockText(0), this);
+    m_total->setObjectName(QStringLiteral("total"));
+    m_mute = stripButton(this, QStringLiteral("mute"), tr("Mute"), glyphIcon(Glyph::Volume));
+    m_volume = new QSlider(Qt::Horizontal, this);
+    m_volume->setObjectName(QStringLiteral("volume"));
+    m_volume->setToolTip(tr("Volume"));
+    m_volume->setRange(0, 100);
+    m_volume->setValue(80);
+    // In a narrow window the volume gives up room before anything is cut.
+    m_volume->setMinimumWidth(40);
+    m_volume->setMaximumWidth(80);
+
+    // The sliders' filled part in the program's green.
+    QPalette green = palette();
+    green.setColor(QPalette::Highlight, QColor::fromRgb(palette::kTeal));
+    for (QSlider* slider : {m_position, m_volume})
+        slider->setPalette(green);
+
+    // The time labels keep their width as the numbers change.
+    const int clockWidth = fontMetrics().horizontalAdvance(QStringLiteral("0:00:00")) + 4;
+    for (QLabel* label : {m_elapsed, m_total}) {
+        label->setMinimumWidth(clockWidth);
+        label->setAlignment(Qt::AlignCenter);
+    }
+
+    createRecitationControls();
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(6, 2, 8, 2);
+    row->setSpacing(4);
+    row->addWidget(m_previous);
+    row->addWidget(m_playPause);
+    row->addWidget(m_next);
+    row->addWidget(m_stop);
+    row->addSpacing(4);
+    row->addWidget(m_elapsed);
+    row->addWidget(m_position, 1);
+    row->addWidget(m_total);
+    row->addSpacing(6);
+    row->addWidget(m_repeat);
+    row->addWidget(m_speed);
+    row->addSpacing(6);
+    row->addWidget(m_mute);
+    row->addWidget(m_volume);
+
+    connect(m_player, &AudioPlayer::mediaStatusChanged, this, &PlayerStrip::onMediaStatusChanged);
+    connect(m_player, &AudioPlayer::playbackStateChanged, this, &PlayerStrip::onPlaybackStateChanged);
+    connect(m_player, &AudioPlayer::durationChanged, this, &PlayerStrip::onDurationChanged);
+    connect(m_player, &AudioPlayer::positionChanged, this, &PlayerStrip::onPositionChanged);
+    connect(m_player, &AudioPlayer::seekableChanged, this, &PlayerStrip::onSeekableChanged);
+    connect(m_player, &AudioPlayer::errorOccurred, this, &PlayerStrip::onErrorOccurred);
+    connect(m_playPause, &QToolButton::clicked, this, &PlayerStrip::onPlayPauseClicked);
+    connect(m_stop, &QToolButton::clicked, this, [this] {
+        stop();
+        emit stopClicked();
+    });
+    m_endTimer = new QTimer(this);
+    m_endTimer->setSingleShot(true);
+    m_endTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_endTimer, &QTimer::timeout, this, &PlayerStrip::watchEnd);
+    connect(m_position, &QSlider::sliderMoved, this, [this](int value) { showTimes(value, m_player->duration()); });
+    connect(m_position, &QSlider::sliderReleased, this, [this] { seek(m_position->value()); });
+    connect(m_position, &QSlider::actionTriggered, this, &PlayerStrip::onSliderAction);
+    connect(m_volume, &QSlider::valueChanged, this, &PlayerStrip::onVolumeChanged);
+    connect(m_mute, &QToolButton::clicked, this, &PlayerStrip::onMuteClicked);
+}
+
+void PlayerStrip::createRecitationControls()
+{
+    m_previous = stripButton(this, QStringLiteral("previousVerse"), tr("Previous verse"), glyphIcon(Glyph::Previous));
+    m_next = stripButton(this, QStringLiteral("nextVerse"), tr("Next verse"), glyphIcon(Glyph::Next));
+    connect(m_previous, &QToolButton::clicked, this, &PlayerStrip::previousVerseClicked);
+    connect(m_next, &QToolButton::clicked, this, &PlayerStrip::nextVerseClicked);
+
+    // The repeat control: a button that shows the counts and opens a small
+    // form with them.
+    m_repeat = new QToolButton(this);
+    m_repeat->setObjectName(QStringLiteral("repeat"));
+    m_repeat->setToolTip(tr("Repeat: how often each verse and the whole range are recited, and the pause between"));
+    m_repeat->setPopupMode(QToolButton::InstantPopup);
+    m_repeat->setAutoRaise(true);
+    // The style would draw its small menu arrow over the end of the caption;
+    // the caption ends with an arrow of its own instead.
+    m_repeat->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
+    auto* form = new QWidget(this);
+    auto* fields = new QFormLayout(form);
+    fields->setContentsMargins(8, 8, 8, 8);
+    const auto spin = [form](const QString& name, int lowest, int highest, int step, const QString& suffix) {
+        auto* box = new QSpinBox(form);
+        box->setObjectName(name);
+        box->setRange(lowest, highest);
+        box->setSingleStep(step);
+        box->setSuffix(suffix);
+        return box;
+    };
+    m_verseRepeat = spin(QStringLiteral("verseRepeat"), 1, 999, 1, tr(" times"));
+    m_rangeRepeat = spin(QStringLiteral("rangeRepeat"), 0, 999, 1, tr(" times"));
+    m_rangeRepeat->setSpecialValueText(tr("until stopped"));
+    m_rangeRepeat->setValue(1);
+    m_gap = spin(QStringLiteral("gap"), 0, 60000, 250, tr(" ms"));
+    fields->addRow(tr("Each verse:"), m_verseRepeat);
+    fields->addRow(tr("The whole range:"), m_rangeRepeat);
+    fields->addRow(tr("Pause between:"), m_gap);
+    auto* menu = new QMenu(m_repeat);
+    auto* formAction = new QWidgetAction(menu);
+    formAction->setDefaultWidget(form);
+    menu->addAction(formAction);
+    m_repeat->setMenu(menu);
+    for (QSpinBox* box : {m_verseRepeat, m_rangeRepeat, m_gap})
+        connect(box, &QSpinBox::valueChanged, this, &PlayerStrip::showRepeatCaption);
+    showRepeatCaption();
+
+    m_speed = new QComboBox(this);
+    m_speed->setObjectName(QStringLiteral("speed"));
+    m_speed->setToolTip(tr("Speed"));
+    for (const double rate : rates())
+        m_speed->addItem(QStringLiteral("%1\u00d7").arg(rate), rate);
+    m_speed->setCurrentIndex(static_cast<int>(rates().indexOf(1.0)));
+    connect(m_speed, &QComboBox::activated, this,
+        [this](int index) { emit rateChosen(m_speed->itemData(index).toDouble()); });
+}
+
+const QList<double>& PlayerStrip::rates()
+{
+    static const QList<double> offered{0.5, 0.75, 1.0, 1.25, 1.5, 2.0};
+    return offered;
+}
+
+PlayerStrip::RepeatSettings PlayerStrip::repeatSettings() const
+{
+    return {m_verseRepeat->value(), m_rangeRepeat->value(), m_gap->value()};
+}
+
+void PlayerStrip::setRepeatSettings(const RepeatSettings& settings)
+{
+    m_verseRepeat->setValue(settings.verseRepeat);
+    m_rangeRepeat->setValue(settings.rangeRepeat);
+    m_gap->setValue(settings.gapMs);
+}
+
+void PlayerStrip::showRepeatCaption()
+{
+    const QString range
+        = m_rangeRepeat->value() == 0 ? QStringLiteral("\u221e") : QString::number(m_rangeRepeat->value());
+    const QString counts = QStringLiteral("%1\u00d7 / %2 \u25be").arg(m_verseRepeat->value()).arg(range);
+    const QString full = tr("Repeat %1").arg(counts);
+    // In a strip too narrow for the word, a repeat sign stands for it.
+    const QFontMetrics metrics = m_repeat->fontMetrics();
+    const int growth = metrics.horizontalAdvance(full) - metrics.horizontalAdvance(m_repeat->text());
+    const bool roomy = !layout() || layout()->minimumSize().width() + growth <= width();
+    m_repeat->setText(roomy ? full : QStringLiteral("\u21bb %1").arg(counts));
+}
+
+void PlayerStrip::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    showRepeatCaption();
+}
+
+PlayerStrip::~PlayerStrip()
+{
+    // Stop the pipeline before the audio output it plays into goes away.
+    m_player->stop();
+}
+
+void PlayerStrip::setUrl(const QString& path)
+{
+    m_path = path;
+    m_endPosition.reset();
+    m_seekTarget.reset();
+    m_endTimer->stop();
+    m_pendingPosition.reset();
+    m_confirmPosition.reset();
+    m_pendingPlay = false;
+    m_total->setToolTip(QString());
+    const QUrl url = QUrl::fromLocalFile(path);
+    const AudioPlayer::Status status = m_player->mediaStatus();
+    const bool alreadyOpen = url == m_player->source() && status != AudioPlayer::Status::NoMedia
+        && status != AudioPlayer::Status::Loading && status != AudioPlayer::Status::Invalid;
+    if (alreadyOpen) {
+        // The same file again (another verse of the same chapter): it stays
+        // open and is only moved.
+        m_opening = false;
+        m_player->pause();
+        return;
+    }
+    m_player->stop();
+    if (path.isEmpty()) {
+        // Nothing to open, so nothing to wait for.
+        m_opening = false;
+        m_player->setSource(QUrl());
+        return;
+    }
+    m_opening = true;
+    m_pausedToSettle = false;
+    ++m_openings;
+    if (url == m_player->source())
+        m_player->setSource(QUrl()); // a file that failed before is opened anew
+    m_player->setSource(url);
+}
+
+void PlayerStrip::setCurrentPosition(double seconds)
+{
+    const qint64 milliseconds = std::isfinite(seconds) ? std::llround(std::max(0.0, seconds) * 1000.0) : 0;
+    if (m_opening) {
+        m_pendingPosition = milliseconds;
+        return;
+    }
+    seek(milliseconds);
+}
+
+void PlayerStrip::seek(qint64 milliseconds)
+{
+    m_confirmPosition.reset();
+    // A stopped player starts again from the beginning whatever position it
+    // was given, so it is paused first: a paused player keeps its position.
+    if (m_player->playbackState() == AudioPlayer::State::Stopped)
+        m_player->pause();
+    m_player->setPosition(milliseconds);
+    m_seekTarget = milliseconds;
+}
+
+void PlayerStrip::play()
+{
+    if (m_opening) {
+        m_pendingPlay = true;
+        return;
+    }
+    m_player->play();
+}
+
+void PlayerStrip::pause()
+{
+    m_pendingPlay = false;
+    m_player->pause();
+}
+
+void PlayerStrip::stop()
+{
+    m_endPosition.reset();
+    m_endTimer->stop();
+    m_pendingPlay = false;
+    m_pendingPosition.reset();
+    m_confirmPosition.reset();
+    m_player->stop();
+}
+
+void PlayerStrip::setEndPosition(double seconds)
+{
+    m_endPosition = std::isfinite(seconds) ? std::llround(std::max(0.0, seconds) * 1000.0) : 0;
+    watchEnd();
+}
+
+void PlayerStrip::setRate(double rate)
+{
+    m_player->setPlaybackRate(rate);
+    for (int index = 0; index < m_speed->count(); ++index) {
+        if (qFuzzyCompare(m_speed->itemData(index).toDouble(), rate))
+            m_speed->setCurrentIndex(index);
+    }
+    watchEnd();
+}
+
+double PlayerStrip::rate() const
+{
+    return m_player->playbackRate();
+}
+
+void PlayerStrip::watchEnd()
+{
+    m_endTimer->stop();
+    if (!m_endPosition || m_opening || m_player->playbackState() != AudioPlayer::State::Playing)
+        return;
+    // How long the rest of the verse plays at the current speed. The timer
+    // is armed a little early and looks again, so that it ends close to the
+    // mark even when the media's clock and the timer's drift apart.
+    const double rate = std::max(0.1, m_player->playbackRate());
+    // Just after a seek the media may still tell the position from before
+    // it (the end of the same verse, when a verse is repeated): until it
+    // tells one near where it was sent, the verse is taken to start there.
+    qint64 now = m_player->position();
+    if (m_seekTarget) {
+        if (now >= *m_seekTarget - 100 && now <= *m_seekTarget + 1500)
+            m_seekTarget.reset();
+        else
+            now = *m_seekTarget;
+    }
+    const double left = static_cast<double>(*m_endPosition - now) / rate;
+    if (left <= 2.0) {
+        m_endPosition.reset();
+        m_player->pause();
+        emit verseEnded();
+        return;
+    }
+    // While the position is unconfirmed, look again soon.
+    const double wait = left > 60.0 ? left - 40.0 : std::max(1.0, left - 2.0);
+    m_endTimer->start(static_cast<int>(m_seekTarget ? std::min(wait, 50.0) : wait));
+}
+
+QSize PlayerStrip::sizeHint() const
+{
+    // 675 twips in the window's design: 45 pixels at 96 dots per inch.
+    return {600, 45};
+}
+
+QSize PlayerStrip::minimumSizeHint() const
+{
+    return {200, 34};
+}
+
+void PlayerStrip::onMediaStatusChanged(AudioPlayer::Status status)
+{
+    if (status == AudioPlayer::Status::EndOfMedia && !m_opening) {
+        m_endPosition.reset();
+        m_endTimer->stop();
+        emit verseEnded();
+        return;
+    }
+    if (!m_opening)
+        return;
+    if (status == AudioPlayer::Status::Loaded) {
+        if (canMove()) {
+            finishOpening();
+        } else if (!m_pausedToSettle) {
+            // Just opened, the media takes no seek until it has been paused
+            // and reports itself seekable.
+            m_pausedToSettle = true;
+            const int opening = m_openings;
+            m_player->pause();
+            // Media that never becomes seekable still plays, from its start.
+            QTimer::singleShot(kSettleTimeout, this, [this, opening] {
+                if (opening == m_openings)
+                    finishOpening();
+            });
+        }
+    } else if (status == AudioPlayer::Status::Invalid) {
+        // Not necessarily final: after a file that failed, the backend calls
+        // the next file invalid once before it opens it after all. So the
+        // position and play keep waiting for the media to open; the next
+        // setUrl replaces them.
+        m_pausedToSettle = false;
+    }
+}
+
+void PlayerStrip::onSeekableChanged(bool seekable)
+{
+    if (seekable && m_opening && m_pausedToSettle && canMove())
+        finishOpening();
+}
+
+bool PlayerStrip::canMove() const
+{
+    // The player moves to a position with no end to the stretch it plays,
+    // so the length need not be known: an MP3 without a table of contents
+    // tells it only once it plays.
+    return m_player->isSeekable();
+}
+
+void PlayerStrip::finishOpening()
+{
+    if (!m_opening)
+        return;
+    m_opening = false;
+    m_pausedToSettle = false;
+    if (m_pendingPosition) {
+        seek(*m_pendingPosition);
+        if (*m_pendingPosition > kPositionSlack)
+            m_confirmPosition = m_pendingPosition;
+    }
+    m_pendingPosition.reset();
+    if (m_pendingPlay)
+        m_player->play();
+    m_pendingPlay = false;
+}
+
+void PlayerStrip::onPlaybackStateChanged(AudioPlayer::State state)
+{
+    const bool playing = state == AudioPlayer::State::Playing;
+    watchEnd();
+    m_playPause->setIcon(glyphIcon(playing ? Glyph::Pause : Glyph::Play));
+    m_playPause->setToolTip(playing ? tr("Pause") : tr("Play"));
+}
+
+void PlayerStrip::onDurationChanged(qint64 milliseconds)
+{
+    m_position->setRange(0, static_cast<int>(std::clamp<qint64>(milliseconds, 0, INT_MAX)));
+    showTimes(m_player->position(), milliseconds);
+    if (m_opening && m_pausedToSettle && canMove())
+        finishOpening();
+}
+
+void PlayerStrip::onPositionChanged(qint64 milliseconds)
+{
+    if (m_confirmPosition && m_player->playbackState() == AudioPlayer::State::Playing) {
+        // The first position of the playback that the opening started: when
+        // the seek was lost on the way, it is asked for once more.
+        const qint64 wanted = *m_confirmPosition;
+        m_confirmPosition.reset();
+        if (milliseconds < wanted - kPositionSlack)
+            m_player->setPosition(wanted);
+    }
+    if (m_position->isSliderDown())
+        return; // the user is dragging: the slider shows where it will go
+    m_position->setValue(static_cast<int>(std::clamp<qint64>(milliseconds, 0, INT_MAX)));
+    showTimes(milliseconds, m_player->duration());
+    if (m_endPosition && !m_endTimer->isActive())
+        watchEnd();
+}
+
+void PlayerStrip::onErrorOccurred(const QString& description)
+{
+    m_total->setText(tr("error"));
+    m_total->setToolTip(description);
+}
+
+void PlayerStrip::onPlayPauseClicked()
+{
+    if (m_player->playbackState() == AudioPlayer::State::Playing)
+        pause();
+    else
+        play();
+}
+
+void PlayerStrip::onSliderAction()
+{
+    // A click on the groove or a key moves the slider by a step: seek there.
+    // Drags are handled when the slider is released.
+    if (!m_position->isSliderDown())
+        seek(m_position->sliderPosition());
+}
+
+void PlayerStrip::onVolumeChanged(int percent)
+{
+    m_player->setVolume(static_cast<float>(percent) / 100.0F);
+    if (percent > 0 && m_player->isMuted())
+        m_player->setMuted(false);
+    updateMuteIcon();
+}
+
+void PlayerStrip::onMuteClicked()
+{
+    m_player->setMuted(!m_player->isMuted());
+    updateMuteIcon();
+}
+
+void PlayerStrip::showTimes(qint64 position, qint64 duration)
+{
+    m_elapsed->setText(clockText(position));
+    if (m_total->toolTip().isEmpty())
+        m_total->setText(clockText(duration));
+}
+
+void PlayerStrip::updateMuteIcon()
+{
+    const bool silent = m_player->isMuted() || m_volume->value() == 0;
+    m_mute->setIcon(glyphIcon(silent ? Glyph::Muted : Glyph::Volume));
+    m_mute->setToolTip(m_player->isMuted() ? tr("Unmute") : tr("Mute"));
+}
+
+} // namespace tilvora::ui

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ui/recitation/playerstrip.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QSpinBox;
+
+namespace tilvora::ui {
+
+// "Repeat this verse..." and "Repeat from here to...": the verse to end at
+// (for a range), how often each verse and the whole range are recited, and
+// the pause between.
+class RepeatDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `from` is the verse clicked ("S:A"); `toVerse` the verse offered as the
+    // end of the range, or empty to repeat `from` alone.
+    RepeatDialog(const QString& from, const QString& toVerse, const PlayerStrip::RepeatSettings& settings,
+        QWidget* parent = nullptr);
+
+    QString toVerse() const;
+    PlayerStrip::RepeatSettings settings() const;
+
+    QLineEdit* toVerseEdit() const { return m_to; }
+    QSpinBox* verseRepeatBox() const { return m_verseRepeat; }
+
+private:
+    QString m_from;
+    QLineEdit* m_to = nullptr;
+    QSpinBox* m_verseRepeat = nullptr;
+    QSpinBox* m_rangeRepeat = nullptr;
+    QSpinBox* m_gap = nullptr;
+};
+
+} // namespace tilvora::ui

@@ -1,0 +1,73 @@
+#include "ui/shell/desktopsession.h"
+
+#include "store/storestartup.h"
+#include "ui/dialogs/splashwindow.h"
+#include "ui/reading/readingcomfort.h"
+#include "ui/shell/mainwindow.h"
+
+#include <QMessageBox>
+
+namespace tilvora::ui {
+
+namespace {
+
+void reportStartupFailure(const QString& message)
+{
+    QMessageBox box(QMessageBox::Critical, DesktopSession::startupFailureTitle(),
+        QStringLiteral("Tilvora cannot start.\n\n%1").arg(message), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+} // namespace
+
+DesktopSession::DesktopSession() = default;
+
+DesktopSession::~DesktopSession()
+{
+    // The window and its logic go before the state they use.
+    m_window.reset();
+}
+
+QString DesktopSession::startupFailureTitle()
+{
+    return QStringLiteral("Tilvora");
+}
+
+std::unique_ptr<DesktopSession> DesktopSession::start(const QString& appFolder)
+{
+    std::unique_ptr<DesktopSession> session(new DesktopSession);
+    try {
+        store::StartStore(session->m_state, appFolder);
+    } catch (const store::StartupError& failure) {
+        reportStartupFailure(failure.message());
+        return nullptr;
+    }
+
+    // The splash is painted at once: the window's load keeps the program
+    // busy until the window shows, and the splash closes at the load's end.
+    SplashWindow splash;
+    splash.showNow();
+    session->m_window = std::make_unique<MainWindow>(session->m_state);
+    try {
+        session->m_window->load();
+        splash.close();
+    } catch (const store::StartupError& failure) {
+        splash.close();
+        session->m_window.reset();
+        reportStartupFailure(failure.message());
+        return nullptr;
+    } catch (const std::exception& failure) {
+        splash.close();
+        session->m_window.reset();
+        reportStartupFailure(QString::fromLocal8Bit(failure.what()));
+        return nullptr;
+    }
+    session->m_window->restoreWindowPlace();
+    session->m_window->show();
+    // Then the place where reading stopped last time.
+    session->m_window->comfort().restoreLastPlace();
+    return session;
+}
+
+} // namespace tilvora::ui

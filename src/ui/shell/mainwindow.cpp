@@ -1,0 +1,662 @@
+#include "ui/shell/mainwindow.h"
+
+#include "navigation/mainwindowlogic.h"
+#include "playback/recitationdownload.h"
+#include "playback/recitationplan.h"
+#include "store/sharedstate.h"
+#include "ui/art/artwork.h"
+#include "ui/dialogs/aboutwindow.h"
+#include "ui/dialogs/downloaddialog.h"
+#include "ui/panes/browserpane.h"
+#include "ui/reading/readingcomfort.h"
+#include "ui/reading/readingplace.h"
+#include "ui/recitation/playerstrip.h"
+#include "ui/recitation/repeatdialog.h"
+#include "ui/shell/qthost.h"
+#include "ui/shell/usersettings.h"
+#include "version.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QMoveEvent>
+#include <QResizeEvent>
+#include <QTimer>
+#include <QWebEngineScript>
+#include <QWebEngineView>
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+namespace tilvora::ui {
+
+using host::Pane;
+using namespace layout;
+
+namespace {
+
+constexpr std::array<Pane, 6> kPanes{
+    Pane::WebSearch, Pane::WebSurah, Pane::WebWord, Pane::WebSubject, Pane::WebControl, Pane::WebMain};
+
+// The control pane's width the reader chose, as a share of the window's
+// outer width.
+const QString kControlPaneShareKey = QStringLiteral("window/controlPaneShare");
+
+std::size_t paneIndex(Pane pane)
+{
+    return static_cast<std::size_t>(pane);
+}
+
+QLabel* createPicture(const QString& name, QWidget* parent)
+{
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(name);
+    picture->setScaledContents(true);
+    return picture;
+}
+
+} // namespace
+
+MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow(parent), m_state(state)
+{
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowTitle(QStringLiteral(" .:: Tilvora (version %1) ::.").arg(shownVersion()));
+    setWindowIcon(appIcon());
+    QFont windowFont(QStringLiteral("Tahoma"));
+    windowFont.setFamilies(
+        {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+    windowFont.setPointSizeF(8.25);
+    setFont(windowFont);
+
+    // The controls are placed by hand on a plain client area.
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    m_host = std::make_unique<QtHost>(*this);
+    m_logic = std::make_unique<navigation::MainWindowLogic>(m_state, *m_host);
+
+    createPanes();
+    m_readingPlace = std::make_unique<ReadingPlace>(page(Pane::WebMain));
+    createPictures();
+    m_player = new PlayerStrip(client);
+    m_player->setObjectName(QStringLiteral("WinMediaPlayer"));
+    connect(m_player, &PlayerStrip::verseEnded, this, [this] { m_logic->recitationEnded(); });
+    connect(m_player, &PlayerStrip::stopClicked, this, [this] { m_logic->stopRecitation(); });
+    connect(m_player, &PlayerStrip::rateChosen, this, [this](double rate) { m_logic->setPlaybackRate(rate); });
+    connect(m_player, &PlayerStrip::nextVerseClicked, this, [this] { reciteNeighbour(1); });
+    connect(m_player, &PlayerStrip::previousVerseClicked, this, [this] { reciteNeighbour(-1); });
+    restorePlayerSettings();
+    m_recitationGap = new QTimer(this);
+    m_recitationGap->setSingleShot(true);
+    connect(m_recitationGap, &QTimer::timeout, this, [this] { m_logic->recitationGapElapsed(); });
+    // A page rendered while a verse is marked gets the mark too.
+    connect(page(Pane::WebMain), &QWebEnginePage::loadFinished, this, [this](bool ok) {
+        if (ok && m_markedVerse != 0)
+            applyVerseMark();
+    });
+    createMenus();
+    addCopyActions();
+    makePicturesAnswer();
+    makeStripDrag();
+    addRecitationActions();
+    m_comfort = new ReadingComfort(*this, m_state);
+    m_comfort->install(menuBar());
+    applyLayout();
+
+    // A first size that shows the reading pane and the control pane side by
+    // side; the layout follows whatever size the window is given later.
+    const double pixels = 1 / twipsPerPixelHere();
+    // Never so small that the banner covers the search row: the search pane,
+    // its icon, the small emblem and the banner side by side; and room for
+    // a few lines of reading above the player.
+    const auto& designed = m_layout;
+    const double searchRow = designed.control(PaneControl::LblSearch).width
+        + designed.control(PaneControl::WebSearch).width + designed.control(PaneControl::PicSearch).width
+        + designed.control(PaneControl::Image1).width + designed.control(PaneControl::ImgBanner).width;
+    setMinimumSize(static_cast<int>(std::ceil(searchRow * pixels)) + 4, 480);
+    resize(static_cast<int>(std::lround(13500 * pixels)), static_cast<int>(std::lround(10500 * pixels)));
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createPanes()
+{
+    m_profile = createPaneProfile(m_state.gAppFolder, this);
+    for (Pane pane : kPanes) {
+        auto* view = new QWebEngineView(centralWidget());
+        view->setObjectName(host::paneName(pane));
+        auto* page = new PanePage(pane, m_profile, m_state.gAppFolder, view);
+        view->setPage(page);
+        // The panes' own context menus are the pages' business (see the
+        // compatibility script); the view adds none of its own actions.
+        m_views[paneIndex(pane)] = view;
+        m_pages[paneIndex(pane)] = page;
+        connectPane(page);
+    }
+}
+
+void MainWindow::connectPane(PanePage* page)
+{
+    const Pane pane = page->pane();
+    page->setNavigationHandler([this](Pane from, const QString& url) {
+        if (!m_logic->isCommandNavigation(from, url))
+            return false;
+        // The navigation is cancelled at once and the command runs from the
+        // event loop, in the order the commands came: never inside the
+        // browser engine's callback, where its message boxes, dialogs and
+        // the media search's yields would spin event loops of their own.
+        QMetaObject::invokeMethod(
+            this,
+            [this, from, url] {
+                handleEvent([&] {
+                    m_comfort->noteCommand(m_logic->commandPartOf(url));
+                    m_logic->runNavigationCommand(from, url);
+                });
+            },
+            Qt::QueuedConnection);
+        return true;
+    });
+    connect(page->bridge(), &PaneBridge::contextMenuRequested, this,
+        [this, pane] { handleEvent([&] { m_logic->contextMenu(pane); }); });
+    connect(page->bridge(), &PaneBridge::doubleClicked, this, [this, pane](const QString& id) {
+        if (pane == Pane::WebMain) {
+            handleEvent([&] { m_logic->readingPageDoubleClick(id); });
+            m_lastRecitedVerse = m_state.gLastAyahRef;
+        }
+    });
+    connect(page->bridge(), &PaneBridge::verseMenuRequested, this,
+        [this, pane](const QString& id, const QStringList& texts, const QString& selectedText) {
+            if (pane == Pane::WebMain)
+                handleEvent([&] { showVerseMenu(id, texts, selectedText); });
+        });
+    // A page's request for a new window width (window.resizeTo and the like).
+    if (pane == Pane::WebControl || pane == Pane::WebMain) {
+        connect(page, &QWebEnginePage::geometryChangeRequested, this, [this, pane](const QRect& geometry) {
+            handleEvent([&] {
+                const auto twips = toWholeTwips(geometry.width() * twipsPerPixelHere());
+                if (!twips)
+                    return;
+                if (pane == Pane::WebControl)
+                    m_layout.controlSetWidth(*twips);
+                else
+                    m_layout.mainSetWidth(*twips);
+                applyLayout();
+            });
+        });
+    }
+}
+
+void MainWindow::addCopyActions()
+{
+    const auto copy = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
+    m_verseMenu.add({QStringLiteral("MnuCopySelection"), QStringLiteral("&Copy"),
+        [](const VerseUnderPointer& clicked) { return !clicked.selectedText.isEmpty(); },
+        [copy](const VerseUnderPointer& clicked) { copy(clicked.selectedText); }});
+    m_verseMenu.add({QStringLiteral("MnuCopyVerse"), QStringLiteral("Copy &verse"), {},
+        [copy](const VerseUnderPointer& clicked) { copy(VerseMenu::verseText(clicked)); }});
+    m_verseMenu.add({QStringLiteral("MnuCopyReference"), QStringLiteral("Copy &reference"), {},
+        [copy](const VerseUnderPointer& clicked) { copy(VerseMenu::referenceText(clicked)); }});
+}
+
+void MainWindow::addRecitationActions()
+{
+    m_verseMenu.add({QStringLiteral("MnuReciteFromHere"), QStringLiteral("Recite from &here"), {},
+        [this](
+            const VerseUnderPointer& clicked) { reciteFromVerse(clicked.ayahRef, RecitationChoice::ToChapterEnd); }});
+    m_verseMenu.add({QStringLiteral("MnuRepeatVerse"), QStringLiteral("Re&peat this verse..."), {},
+        [this](const VerseUnderPointer& clicked) { reciteFromVerse(clicked.ayahRef, RecitationChoice::RepeatVerse); }});
+    m_verseMenu.add({QStringLiteral("MnuRepeatRange"), QStringLiteral("Repeat from here &to..."), {},
+        [this](const VerseUnderPointer& clicked) { reciteFromVerse(clicked.ayahRef, RecitationChoice::RepeatRange); }});
+}
+
+void MainWindow::reciteFromVerse(qint32 ayahRef, RecitationChoice choice)
+{
+    handleEvent([&] {
+        store::Connection& connection = *m_state.gConnection;
+        const QString from = playback::RecitationPlan::ReferenceOf(connection, ayahRef);
+        if (from.isEmpty())
+            return;
+        const QString chapterEnd = playback::RecitationPlan::LastVerseOfChapter(connection, ayahRef);
+        PlayerStrip::RepeatSettings settings = m_player->repeatSettings();
+        QString to = chapterEnd;
+        if (choice != RecitationChoice::ToChapterEnd) {
+            RepeatDialog dialog(from, choice == RecitationChoice::RepeatRange ? chapterEnd : QString(), settings, this);
+            if (dialog.exec() != QDialog::Accepted)
+                return;
+            to = dialog.toVerse();
+            settings = dialog.settings();
+            m_player->setRepeatSettings(settings);
+        }
+        m_logic->recite(
+            playback::RecitationRequest{from, to, settings.verseRepeat, settings.rangeRepeat, settings.gapMs});
+    });
+}
+
+void MainWindow::restoreWindowPlace()
+{
+    const std::unique_ptr<QSettings> settings = openUserSettings();
+    const QByteArray geometry = settings->value(QStringLiteral("window/geometry")).toByteArray();
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
+    bool isNumber = false;
+    const double share = settings->value(kControlPaneShareKey).toDouble(&isNumber);
+    // A value that is no share of the window is ignored: the default widths.
+    if (isNumber && m_layout.setChosenControlShare(share))
+        applyLayout();
+}
+
+void MainWindow::saveWindowPlace(QSettings& settings) const
+{
+    settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
+    if (const std::optional<double> share = m_layout.chosenControlShare())
+        settings.setValue(kControlPaneShareKey, *share);
+    else
+        settings.remove(kControlPaneShareKey);
+}
+
+void MainWindow::makeStripDrag()
+{
+    m_imgMain->setToolTip(QStringLiteral("Drag to widen or narrow the control pane; double-click for the usual width"));
+    m_imgMain->installEventFilter(this);
+}
+
+bool MainWindow::handleStripEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        // With the control pane hidden there is no divider to move.
+        if (mouse->button() != Qt::LeftButton || !m_layout.control(PaneControl::WebControl).visible)
+            return false;
+        m_stripGrip = qRound(mouse->position().x());
+        return true;
+    }
+    case QEvent::MouseMove: {
+        if (!m_stripGrip)
+            return false;
+        // The strip's new left edge, in the client area; the control pane
+        // takes what is right of the strip, as the layout places it.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const int stripLeft = m_imgMain->mapToParent(mouse->position().toPoint()).x() - *m_stripGrip;
+        const double perPixel = twipsPerPixelHere();
+        const double paneWidth
+            = m_layout.outerWidth() - m_layout.control(PaneControl::ImgMain).width - stripLeft * perPixel;
+        if (m_layout.chooseControlPaneWidth(paneWidth))
+            applyLayout();
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        if (!m_stripGrip || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+            return false;
+        m_stripGrip.reset();
+        return true;
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+            return false;
+        m_stripGrip.reset();
+        if (m_layout.setChosenControlShare(std::nullopt))
+            applyLayout();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::restorePlayerSettings()
+{
+    const auto settings = openUserSettings();
+    // A value that is missing or not a number keeps the strip's own; the
+    // spin boxes hold a number outside their range at its nearest end.
+    const auto number = [&settings](const QString& key, int fallback) {
+        bool ok = false;
+        const int value = settings->value(key).toInt(&ok);
+        return ok ? value : fallback;
+    };
+    PlayerStrip::RepeatSettings repeat = m_player->repeatSettings();
+    repeat.verseRepeat = number(QStringLiteral("player/verseRepeat"), repeat.verseRepeat);
+    repeat.rangeRepeat = number(QStringLiteral("player/rangeRepeat"), repeat.rangeRepeat);
+    repeat.gapMs = number(QStringLiteral("player/gapMs"), repeat.gapMs);
+    m_player->setRepeatSettings(repeat);
+    bool ok = false;
+    const double rate = settings->value(QStringLiteral("player/speed")).toDouble(&ok);
+    const bool offered = std::any_of(PlayerStrip::rates().cbegin(), PlayerStrip::rates().cend(),
+        [rate](double speed) { return qFuzzyCompare(speed, rate); });
+    if (ok && playback::IsPlaybackRate(rate) && offered)
+        m_logic->setPlaybackRate(rate);
+}
+
+void MainWindow::savePlayerSettings(QSettings& settings) const
+{
+    const PlayerStrip::RepeatSettings repeat = m_player->repeatSettings();
+    settings.setValue(QStringLiteral("player/verseRepeat"), repeat.verseRepeat);
+    settings.setValue(QStringLiteral("player/rangeRepeat"), repeat.rangeRepeat);
+    settings.setValue(QStringLiteral("player/gapMs"), repeat.gapMs);
+    settings.setValue(QStringLiteral("player/speed"), m_logic->playbackRate());
+}
+
+void MainWindow::makePicturesAnswer()
+{
+    m_image1->setToolTip(QStringLiteral("Controls"));
+    m_picSearch->setToolTip(QStringLiteral("Go to the search box"));
+    for (QLabel* picture : {m_image1, m_picSearch}) {
+        picture->setCursor(Qt::PointingHandCursor);
+        picture->installEventFilter(this);
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_imgMain) {
+        bool handled = false;
+        handleEvent([&] { handled = handleStripEvent(event); });
+        return handled || QMainWindow::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == m_image1) {
+            m_mnuControls->popup(m_image1->mapToGlobal(QPoint(0, m_image1->height())));
+            return true;
+        }
+        if (watched == m_picSearch) {
+            focusSearchBox();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::focusSearchBox()
+{
+    view(Pane::WebSearch)->setFocus(Qt::MouseFocusReason);
+    page(Pane::WebSearch)
+        ->runJavaScript(QStringLiteral("(function () { var box = document.getElementById('txtSearch');"
+                                       " if (box) { box.focus(); box.select(); } })()"),
+            QWebEngineScript::ApplicationWorld);
+}
+
+void MainWindow::showVerseMenu(const QString& verseTableId, const QStringList& texts, const QString& selectedText)
+{
+    VerseUnderPointer clicked;
+    clicked.selectedText = selectedText;
+    bool isNumber = false;
+    const qint32 ayahRef = verseTableId.trimmed().toInt(&isNumber, 10);
+    if (isNumber && ayahRef > 0 && m_state.gConnection) {
+        clicked.ayahRef = ayahRef;
+        clicked.name = store::NameVerse(*m_state.gConnection, ayahRef);
+        clicked.texts = VerseMenu::shownTexts(texts);
+    }
+    if (QMenu* menu = m_verseMenu.create(clicked, this))
+        menu->popup(QCursor::pos());
+}
+
+void MainWindow::createPictures()
+{
+    QWidget* client = centralWidget();
+    m_lblSearch = new QLabel(QStringLiteral("  Search Result(s):  "), client);
+    m_lblSearch->setObjectName(QStringLiteral("LblSearch"));
+    m_lblSearch->setTextFormat(Qt::PlainText);
+    m_lblSearch->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    m_picSearch = createPicture(QStringLiteral("PicSearch"), client);
+    m_picSearch->setPixmap(searchPixmap(devicePixelRatioF()));
+    m_imgBanner = createPicture(QStringLiteral("ImgBanner"), client);
+    m_imgBanner->setPixmap(bannerPixmap(devicePixelRatioF()));
+    m_image1 = createPicture(QStringLiteral("Image1"), client);
+    m_image1->setPixmap(emblemPixmap(32, devicePixelRatioF()));
+    // The strip is painted for the size it gets (see applyLayout).
+    m_imgMain = createPicture(QStringLiteral("ImgMain"), client);
+}
+
+void MainWindow::createMenus()
+{
+    m_mnuControls = menuBar()->addMenu(QStringLiteral("&Controls"));
+    m_mnuControls->setObjectName(QStringLiteral("MnuControls"));
+    m_mnuHidePane = m_mnuControls->addAction(QStringLiteral("&Hide/Un-Hide Pane"));
+    m_mnuHidePane->setObjectName(QStringLiteral("MnuHidePane"));
+    connect(m_mnuHidePane, &QAction::triggered, this, [this] {
+        handleEvent([&] {
+            m_layout.toggleControlPane();
+            applyLayout();
+        });
+    });
+
+    m_mnuSetDataPath = m_mnuControls->addMenu(QStringLiteral("Set Data &Path"));
+    m_mnuSetDataPath->setObjectName(QStringLiteral("MnuSetDataPath"));
+    for (int index = 0; index < kVoiceMenuItems; ++index) {
+        QAction* item = m_mnuSetDataPath->addAction(QStringLiteral("Voice %1").arg(index + 1));
+        item->setObjectName(QStringLiteral("MnuDPVoice_%1").arg(index));
+        // As designed: the first item shown, the others hidden, the submenu
+        // hidden; the voice menu decides at load.
+        item->setVisible(index == 0);
+        connect(
+            item, &QAction::triggered, this, [this, index] { handleEvent([&] { m_logic->voiceMenuClick(index); }); });
+        m_mnuDPVoice[static_cast<std::size_t>(index)] = item;
+    }
+    m_mnuSetDataPath->menuAction()->setVisible(false);
+
+    m_mnuDownload = m_mnuControls->addAction(QStringLiteral("&Download recitation..."));
+    m_mnuDownload->setObjectName(QStringLiteral("MnuDownload"));
+    connect(m_mnuDownload, &QAction::triggered, this, [this] { handleEvent([&] { showDownloadDialog(); }); });
+
+    m_mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
+    m_mnuAbout->setObjectName(QStringLiteral("MnuAbt"));
+    connect(m_mnuAbout, &QAction::triggered, this, [this] { handleEvent([&] { showAbout(); }); });
+}
+
+void MainWindow::load()
+{
+    m_logic->load();
+}
+
+PanePage* MainWindow::page(Pane pane) const
+{
+    return m_pages[paneIndex(pane)];
+}
+
+QWebEngineView* MainWindow::view(Pane pane) const
+{
+    return m_views[paneIndex(pane)];
+}
+
+QAction* MainWindow::voiceMenuAction(int index) const
+{
+    if (index < 0 || index >= kVoiceMenuItems)
+        return nullptr;
+    return m_mnuDPVoice[static_cast<std::size_t>(index)];
+}
+
+QWidget* MainWindow::controlWidget(PaneControl control) const
+{
+    switch (control) {
+    case PaneControl::WebSearch:
+        return view(Pane::WebSearch);
+    case PaneControl::LblSearch:
+        return m_lblSearch;
+    case PaneControl::PicSearch:
+        return m_picSearch;
+    case PaneControl::WebSubject:
+        return view(Pane::WebSubject);
+    case PaneControl::WebWord:
+        return view(Pane::WebWord);
+    case PaneControl::WebSurah:
+        return view(Pane::WebSurah);
+    case PaneControl::WebMain:
+        return view(Pane::WebMain);
+    case PaneControl::ImgMain:
+        return m_imgMain;
+    case PaneControl::WebControl:
+        return view(Pane::WebControl);
+    case PaneControl::ImgBanner:
+        return m_imgBanner;
+    case PaneControl::Image1:
+        return m_image1;
+    case PaneControl::WinMediaPlayer:
+        return m_player;
+    }
+    return nullptr;
+}
+
+void MainWindow::handleEvent(const std::function<void()>& work)
+{
+    try {
+        work();
+    } catch (const std::exception& failure) {
+        reportFailure(QString::fromLocal8Bit(failure.what()));
+    } catch (...) {
+        reportFailure(QStringLiteral("An unexpected failure stopped the request."));
+    }
+}
+
+void MainWindow::reportFailure(const QString& text)
+{
+    try {
+        m_host->reportError(text);
+    } catch (...) {
+        // Nothing more can be told; the program goes on.
+    }
+}
+
+double MainWindow::twipsPerPixelHere() const
+{
+    return twipsPerPixel(logicalDpiX());
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    handleEvent([&] { arrangePanes(); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    handleEvent([&] { m_comfort->saveLastPlace(); });
+    // Both go to the settings file in one write.
+    handleEvent([&] {
+        const std::unique_ptr<QSettings> settings = openUserSettings();
+        saveWindowPlace(*settings);
+        savePlayerSettings(*settings);
+    });
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    // The window manager adds its frame (title bar, borders) after the window
+    // was first sized: the window moves, its outer size grows, and no resize
+    // follows. The layout works from the outer size, so it is redone then.
+    if (frameGeometry().size() != m_arrangedOuterSize)
+        handleEvent([&] { arrangePanes(); });
+}
+
+void MainWindow::arrangePanes()
+{
+    // The layout works from the window's outer size, frame included.
+    const QSize outer = frameGeometry().size();
+    m_arrangedOuterSize = outer;
+    const double perPixel = twipsPerPixelHere();
+    // A size too small for the arithmetic ends the arrangement at the failing
+    // step; what was computed before it is applied all the same.
+    m_layout.arrangePanes(outer.width() * perPixel, outer.height() * perPixel);
+    applyLayout();
+}
+
+void MainWindow::applyLayout()
+{
+    const double dpi = logicalDpiX();
+    for (const PaneControl control :
+        {PaneControl::WebSearch, PaneControl::LblSearch, PaneControl::PicSearch, PaneControl::WebSubject,
+            PaneControl::WebWord, PaneControl::WebSurah, PaneControl::WebMain, PaneControl::ImgMain,
+            PaneControl::WebControl, PaneControl::ImgBanner, PaneControl::Image1, PaneControl::WinMediaPlayer}) {
+        QWidget* widget = controlWidget(control);
+        const ControlGeometry& geometry = m_layout.control(control);
+        widget->setGeometry(pixelRect(geometry, dpi));
+        widget->setVisible(geometry.visible);
+    }
+    // The strip is the divider while the control pane is shown.
+    m_imgMain->setCursor(m_layout.control(PaneControl::WebControl).visible ? Qt::SplitHCursor : Qt::ArrowCursor);
+    // The strip between the reading pane and the control pane is painted for
+    // its size so that its ornaments keep their shape.
+    const QSize stripSize = m_imgMain->size();
+    if (!stripSize.isEmpty()
+        && (m_imgMain->pixmap().isNull() || m_imgMain->pixmap().deviceIndependentSize().toSize() != stripSize))
+        m_imgMain->setPixmap(stripPixmap(stripSize, devicePixelRatioF()));
+}
+
+void MainWindow::showDownloadDialog()
+{
+    DownloadDialog dialog(
+        *m_state.gConnection,
+        [this](int masterId, const QString& reciter) {
+            return m_logic->downloadFolderFor(QString::number(masterId), playback::DefaultRecitationFolder(reciter));
+        },
+        this);
+    dialog.exec();
+}
+
+void MainWindow::reciteNeighbour(int step)
+{
+    const playback::RecitationPlan& plan = m_logic->recitation();
+    if (plan.isRunning()) {
+        if (step > 0)
+            m_logic->reciteNextVerse();
+        else
+            m_logic->recitePreviousVerse();
+        return;
+    }
+    // No recitation runs: the verse next to the one recited last starts one,
+    // with the repeat settings of the strip.
+    const qint32 from = m_lastRecitedVerse != 0 ? m_lastRecitedVerse : m_state.gLastAyahRef;
+    if (from == 0)
+        return;
+    handleEvent([&] {
+        const QString verse = playback::RecitationPlan::ReferenceOf(*m_state.gConnection, from + step);
+        if (verse.isEmpty())
+            return;
+        const PlayerStrip::RepeatSettings repeat = m_player->repeatSettings();
+        m_logic->recite(
+            playback::RecitationRequest{verse, verse, repeat.verseRepeat, repeat.rangeRepeat, repeat.gapMs});
+    });
+}
+
+void MainWindow::markRecitedVerse(qint32 ayahRef, const QString& /*reference*/)
+{
+    m_markedVerse = ayahRef;
+    if (ayahRef != 0)
+        m_lastRecitedVerse = ayahRef;
+    if (ayahRef == 0)
+        m_recitationGap->stop();
+    applyVerseMark();
+}
+
+void MainWindow::startRecitationGap(int milliseconds)
+{
+    m_recitationGap->start(milliseconds);
+}
+
+void MainWindow::applyVerseMark()
+{
+    static const QString markScript = [] {
+        QFile file(QStringLiteral(":/tilvora/panes/recitemark.js"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }();
+    const QString id = m_markedVerse == 0 ? QString() : QString::number(m_markedVerse);
+    page(Pane::WebMain)
+        ->runJavaScript(markScript + QStringLiteral("\nwindow.tilvoraRecitation.mark('%1');").arg(id),
+            QWebEngineScript::ApplicationWorld);
+}
+
+void MainWindow::showAbout()
+{
+    AboutWindow about(this);
+    about.exec();
+}
+
+} // namespace tilvora::ui

@@ -1,0 +1,172 @@
+#pragma once
+
+#include "host/host.h"
+#include "layout/panelayout.h"
+#include "ui/reading/versemenu.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QSettings;
+class QMenu;
+class QTimer;
+class QWebEngineProfile;
+class QWebEngineView;
+
+namespace tilvora::store {
+struct SharedState;
+}
+namespace tilvora::navigation {
+class MainWindowLogic;
+}
+
+namespace tilvora::ui {
+
+using layout::ControlGeometry;
+using layout::kPaneControlCount;
+using layout::PaneControl;
+using layout::PaneLayout;
+
+class PanePage;
+class PlayerStrip;
+class QtHost;
+class ReadingComfort;
+class ReadingPlace;
+
+// FrmMain: six browser panes, the search-result label, the pictures, the
+// player strip and the menus, every one placed by the layout arithmetic in
+// twips (no layout managers). The window's behaviour is MainWindowLogic's;
+// this class only turns the window's events into its calls and carries out
+// the host operations it asks for (through QtHost).
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kVoiceMenuItems = 20;
+
+    explicit MainWindow(store::SharedState& state, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The size, place and maximised state the window had when it was last
+    // closed, and the control pane's width the reader chose, if any.
+    void restoreWindowPlace();
+
+    // The window's load: voice menu, control page, picker pages, chapter 1.
+    // Throws store::StartupError, which ends start-up.
+    void load();
+
+    navigation::MainWindowLogic& logic() { return *m_logic; }
+    store::SharedState& state() { return m_state; }
+    PanePage* page(host::Pane pane) const;
+    QWebEngineView* view(host::Pane pane) const;
+    QLabel* searchLabel() const { return m_lblSearch; }
+    QMenu* controlsMenu() const { return m_mnuControls; }
+    PlayerStrip* player() const { return m_player; }
+    QAction* voiceMenuAction(int index) const;
+    QMenu* setDataPathMenu() const { return m_mnuSetDataPath; }
+    QAction* hidePaneAction() const { return m_mnuHidePane; }
+    QAction* downloadAction() const { return m_mnuDownload; }
+    const PaneLayout& paneLayout() const { return m_layout; }
+    // Theme, zoom, Arabic font, search matches, bookmarks and the last place.
+    ReadingComfort& comfort() const { return *m_comfort; }
+    // The reading pane's context menu; add actions to it for every verse.
+    VerseMenu& verseMenu() { return m_verseMenu; }
+    ReadingPlace& readingPlace() { return *m_readingPlace; }
+    // The widget that shows one control of the layout's table.
+    QWidget* controlWidget(PaneControl control) const;
+
+    // Marks the verse being recited in the reading pane and scrolls it into
+    // view (unless the reader scrolled lately); AyahRef 0 takes the mark away.
+    // The mark is put back whenever the reading pane loads a new page.
+    void markRecitedVerse(qint32 ayahRef, const QString& reference);
+    qint32 markedVerse() const { return m_markedVerse; }
+    // Waits `milliseconds`, then lets the recitation go on.
+    void startRecitationGap(int milliseconds);
+
+    // Runs an event's work; a failure that escapes it is reported in one
+    // message box and the program goes on.
+    void handleEvent(const std::function<void()>& work);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void createPanes();
+    void createPictures();
+    void createMenus();
+    void connectPane(PanePage* page);
+    void reportFailure(const QString& text);
+    // Lays out every control from the window's outer size.
+    void arrangePanes();
+    // Applies the layout's rectangles (twips) to the widgets (pixels).
+    void applyLayout();
+    double twipsPerPixelHere() const;
+    void showAbout();
+    void applyVerseMark();
+    void addCopyActions();
+    // The gear opens the Controls menu; the magnifier puts the focus in the
+    // search box.
+    void makePicturesAnswer();
+    void focusSearchBox();
+    // The strip between the reading pane and the control pane moves the
+    // divider when dragged; a double-click gives the panes their default
+    // widths again.
+    void makeStripDrag();
+    bool handleStripEvent(QEvent* event);
+    // "Recite from here", "Repeat this verse..." and "Repeat from here to..."
+    // in the reading pane's verse menu.
+    void addRecitationActions();
+    enum class RecitationChoice { ToChapterEnd, RepeatVerse, RepeatRange };
+    void reciteFromVerse(qint32 ayahRef, RecitationChoice choice);
+    void showVerseMenu(const QString& verseTableId, const QStringList& texts, const QString& selectedText);
+    void showDownloadDialog();
+    // The next (step 1) or previous (-1) verse: within the running
+    // recitation, or next to the verse recited last.
+    void reciteNeighbour(int step);
+    // The player strip's repeat settings and speed, kept between runs.
+    void restorePlayerSettings();
+    void savePlayerSettings(QSettings& settings) const;
+    // The window's place and the control pane's chosen width, for the next run.
+    void saveWindowPlace(QSettings& settings) const;
+
+    store::SharedState& m_state;
+    PaneLayout m_layout;
+    // The outer size (pixels) the layout last worked from.
+    QSize m_arrangedOuterSize;
+    // Where in the strip the drag took hold of it (pixels), while dragging.
+    std::optional<int> m_stripGrip;
+    QWebEngineProfile* m_profile = nullptr;
+    std::array<QWebEngineView*, 6> m_views{};
+    std::array<PanePage*, 6> m_pages{};
+    QLabel* m_lblSearch = nullptr;
+    QLabel* m_picSearch = nullptr;
+    QLabel* m_imgMain = nullptr;
+    QLabel* m_imgBanner = nullptr;
+    QLabel* m_image1 = nullptr;
+    PlayerStrip* m_player = nullptr;
+    QMenu* m_mnuControls = nullptr;
+    QAction* m_mnuHidePane = nullptr;
+    QMenu* m_mnuSetDataPath = nullptr;
+    std::array<QAction*, kVoiceMenuItems> m_mnuDPVoice{};
+    QAction* m_mnuAbout = nullptr;
+    QTimer* m_recitationGap = nullptr;
+    qint32 m_markedVerse = 0;
+    qint32 m_lastRecitedVerse = 0;
+    QAction* m_mnuDownload = nullptr;
+
+    // Declared last: destroyed first, while the widgets they use still exist.
+    std::unique_ptr<QtHost> m_host;
+    std::unique_ptr<navigation::MainWindowLogic> m_logic;
+    ReadingComfort* m_comfort = nullptr;
+    VerseMenu m_verseMenu;
+    std::unique_ptr<ReadingPlace> m_readingPlace;
+};
+
+} // namespace tilvora::ui

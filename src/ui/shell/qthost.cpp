@@ -1,0 +1,181 @@
+#include "ui/shell/qthost.h"
+
+#include "ui/dialogs/chapteralignmentdialog.h"
+#include "ui/dialogs/mediafolderdialog.h"
+#include "ui/panes/browserpane.h"
+#include "ui/reading/readingplace.h"
+#include "ui/recitation/playerstrip.h"
+#include "ui/shell/mainwindow.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QJsonDocument>
+#include <QJsonValue>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QWebEngineScript>
+
+namespace tilvora::ui {
+
+using host::Pane;
+
+QString QtHost::errorTitle()
+{
+    return QStringLiteral("Tilvora");
+}
+
+bool QtHost::pickerPane(const QString& elementId, Pane* pane)
+{
+    if (elementId == QLatin1String("cmbWord"))
+        *pane = Pane::WebWord;
+    else if (elementId == QLatin1String("cmbSubject"))
+        *pane = Pane::WebSubject;
+    else if (elementId == QLatin1String("cmbParah") || elementId == QLatin1String("cmbRoot"))
+        *pane = Pane::WebSurah;
+    else
+        return false;
+    return true;
+}
+
+QString QtHost::displayText(const QString& text)
+{
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+QWidget* QtHost::dialogParent() const
+{
+    return m_window.isVisible() ? &m_window : nullptr;
+}
+
+void QtHost::navigate(Pane pane, const QString& target)
+{
+    m_window.page(pane)->navigateTo(target);
+}
+
+void QtHost::prepareReadingPage(const host::ReadingPageView& view)
+{
+    m_window.readingPlace().prepare(view);
+}
+
+void QtHost::setSearchLabel(const QString& caption)
+{
+    QLabel* label = m_window.searchLabel();
+    label->setText(displayText(caption));
+    // Shown at once, while the rest of the page work goes on.
+    label->repaint();
+}
+
+void QtHost::showMessage(host::MessageIcon icon, const QString& title, const QString& text)
+{
+    QMessageBox box(icon == host::MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title,
+        displayText(text), QMessageBox::Ok, dialogParent());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void QtHost::reportError(const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, errorTitle(), displayText(text), QMessageBox::Ok, dialogParent());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void QtHost::playerSetUrl(const QString& path)
+{
+    m_window.player()->setUrl(path);
+}
+
+void QtHost::playerSetPosition(double seconds)
+{
+    m_window.player()->setCurrentPosition(seconds);
+}
+
+void QtHost::playerPlay()
+{
+    m_window.player()->play();
+}
+
+void QtHost::playerSetEnd(double seconds)
+{
+    m_window.player()->setEndPosition(seconds);
+}
+
+void QtHost::playerSetRate(double rate)
+{
+    m_window.player()->setRate(rate);
+}
+
+void QtHost::playerStop()
+{
+    m_window.player()->stop();
+}
+
+void QtHost::highlightVerse(qint32 ayahRef, const QString& reference)
+{
+    m_window.markRecitedVerse(ayahRef, reference);
+}
+
+void QtHost::recitationWait(int milliseconds)
+{
+    m_window.startRecitationGap(milliseconds);
+}
+
+void QtHost::recitationFinished()
+{
+    m_window.markRecitedVerse(0, QString());
+}
+
+void QtHost::resetPickerSelector(const QString& elementId)
+{
+    Pane pane;
+    if (!pickerPane(elementId, &pane))
+        return;
+    // Whatever the page holds, a failure here changes nothing and is ignored.
+    const QString id
+        = QString::fromUtf8(QJsonDocument::fromVariant(QVariantList{elementId}).toJson(QJsonDocument::Compact));
+    const QString script = QStringLiteral("try { var e = document.getElementById(%1[0]); if (e) { e.selectedIndex = 0;"
+                                          " e.dispatchEvent(new Event('tilvora-reset')); } } catch (ignored) {}")
+                               .arg(id);
+    m_window.page(pane)->runJavaScript(script, QWebEngineScript::ApplicationWorld);
+}
+
+void QtHost::setVoiceMenuItem(int index, bool visible, const QString& caption, const QString& tag)
+{
+    QAction* item = m_window.voiceMenuAction(index);
+    if (!item)
+        return;
+    // The caption is shown as composed: an ampersand in a description or a
+    // folder is a character, not the mark of an access key.
+    item->setText(QString(caption).replace(QLatin1Char('&'), QLatin1String("&&")));
+    item->setData(tag);
+    item->setVisible(visible);
+}
+
+void QtHost::setDataPathMenuVisible(bool visible)
+{
+    m_window.setDataPathMenu()->menuAction()->setVisible(visible);
+}
+
+host::MediaFolderDialogAnswer QtHost::showMediaFolderDialog(const host::MediaFolderDialogRequest& request)
+{
+    MediaFolderDialog dialog(request, dialogParent());
+    dialog.exec();
+    return dialog.answer();
+}
+
+void QtHost::alignChapterFiles(const QString& voiceId)
+{
+    ChapterAlignmentDialog dialog(m_window.state(), voiceId, dialogParent());
+    dialog.exec();
+}
+
+void QtHost::processEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+} // namespace tilvora::ui

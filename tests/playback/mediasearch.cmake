@@ -1,4 +1,0 @@
-add_executable(playback_mediasearch_test ${CMAKE_CURRENT_LIST_DIR}/mediasearch_test.cpp)
-target_link_libraries(playback_mediasearch_test PRIVATE tilvora_mediasearch Qt6::Core GTest::gtest_main)
-include(GoogleTest)
-gtest_discover_tests(playback_mediasearch_test DISCOVERY_MODE PRE_TEST)

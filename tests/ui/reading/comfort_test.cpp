@@ -1,0 +1,262 @@
+// Reading comfort in the desktop window: themes, zoom and the Arabic font
+// remembered, search matches highlighted and stepped through, chapter
+// headings, bookmarks and the last place kept through a restart.
+
+#include "ui/support/windowfixture.h"
+
+#include "navigation/mainwindowlogic.h"
+#include "pages/readingtheme.h"
+#include "ui/reading/readingcomfort.h"
+#include "ui/shell/mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTest>
+#include <QWebEngineView>
+
+namespace tilvora::ui::test {
+namespace {
+
+using host::Pane;
+using pages::Theme;
+
+using ReadingComfortWindow = WindowTest;
+
+// The colour as the engine reports a computed style: "rgb(r, g, b)".
+QString computedColour(const QString& hex)
+{
+    const QColor colour(hex);
+    return QStringLiteral("rgb(%1, %2, %3)").arg(colour.red()).arg(colour.green()).arg(colour.blue());
+}
+
+QString backgroundOf(const QString& selector)
+{
+    return QStringLiteral("getComputedStyle(document.querySelector('%1')).backgroundColor").arg(selector);
+}
+
+// "rgb(r, g, b)" as "#rrggbb".
+QString hexColour(const QString& computed)
+{
+    static const QRegularExpression rgb(QStringLiteral("^rgb\\((\\d+), (\\d+), (\\d+)\\)$"));
+    const QRegularExpressionMatch match = rgb.match(computed);
+    if (!match.hasMatch())
+        return computed;
+    return QColor(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt()).name();
+}
+
+QString fontOf(const QString& selector)
+{
+    return QStringLiteral("getComputedStyle(document.querySelector('%1')).fontFamily").arg(selector);
+}
+
+TEST_F(ReadingComfortWindow, ThemesZoomAndTheArabicFontApplyAndAreRemembered)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    ReadingComfort& comfort = window().comfort();
+    for (const Theme theme : {Theme::Light, Theme::Sepia, Theme::Dark}) {
+        comfort.setTheme(theme);
+        const pages::ThemeColours& colours = pages::themeColours(theme);
+        // Each text keeps its own band; the picker panes follow the theme.
+        for (int order = 0; order < 4; ++order) {
+            EXPECT_TRUE(waitUntil(Pane::WebMain,
+                backgroundOf(QStringLiteral("td.CSS%1").arg(order))
+                    + QStringLiteral(" === '%1'").arg(computedColour(colours.bands[std::size_t(order)]))))
+                << pages::themeName(theme).toStdString() << " band " << order;
+        }
+        // The contrast as the page shows it: its own text colour on its band.
+        for (int order = 0; order < 4; ++order) {
+            const QString cell = QStringLiteral("td.CSS%1").arg(order);
+            const QString text = hexColour(evaluate(
+                Pane::WebMain, QStringLiteral("getComputedStyle(document.querySelector('%1')).color").arg(cell))
+                                               .toString());
+            const QString band = hexColour(evaluate(Pane::WebMain, backgroundOf(cell)).toString());
+            EXPECT_GE(pages::contrastRatio(text, band), 7.0)
+                << pages::themeName(theme).toStdString() << " " << text.toStdString() << " on " << band.toStdString();
+        }
+        if (theme != Theme::Light) {
+            // The verse being recited, as the recitation marks it.
+            evaluate(Pane::WebMain,
+                QStringLiteral("document.querySelector('table.sura').classList.add('tilvora-reciting'); true"));
+            EXPECT_EQ(hexColour(evaluate(Pane::WebMain, backgroundOf(QStringLiteral("td.CSS1"))).toString()),
+                colours.reciting);
+            evaluate(Pane::WebMain,
+                QStringLiteral("document.querySelector('table.sura').classList.remove('tilvora-reciting'); true"));
+            EXPECT_TRUE(waitUntil(Pane::WebSurah,
+                backgroundOf(QStringLiteral("body")) + QStringLiteral(" === '%1'").arg(computedColour(colours.page))));
+        }
+        saveScreenshot(QStringLiteral("theme-%1-chapter1").arg(pages::themeName(theme).toLower()));
+    }
+
+    comfort.setZoom(1.5);
+    EXPECT_DOUBLE_EQ(window().view(Pane::WebMain)->zoomFactor(), 1.5);
+    comfort.setArabicFont(QStringLiteral("Amiri Quran"));
+    EXPECT_TRUE(
+        waitUntil(Pane::WebMain, fontOf(QStringLiteral("td.CSS0")) + QStringLiteral(".indexOf('Amiri Quran') >= 0")));
+    // The Arabic text only: the translations keep their fonts.
+    EXPECT_LT(
+        evaluate(Pane::WebMain, fontOf(QStringLiteral("td.CSS1")) + QStringLiteral(".indexOf('Amiri Quran')")).toInt(),
+        0);
+
+    closeProgram();
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_EQ(window().comfort().theme(), Theme::Dark);
+    EXPECT_EQ(window().comfort().arabicFont(), QStringLiteral("Amiri Quran"));
+    EXPECT_TRUE(waitUntil(Pane::WebMain,
+        backgroundOf(QStringLiteral("td.CSS2"))
+            + QStringLiteral(" === '%1'").arg(computedColour(pages::themeColours(Theme::Dark).bands[2]))));
+    EXPECT_TRUE(
+        waitUntil(Pane::WebMain, fontOf(QStringLiteral("td.CSS0")) + QStringLiteral(".indexOf('Amiri Quran') >= 0")));
+    EXPECT_DOUBLE_EQ(window().view(Pane::WebMain)->zoomFactor(), 1.5);
+
+    // The keys and the wheel with Ctrl held.
+    QTest::keyClick(&window(), Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_LT(window().view(Pane::WebMain)->zoomFactor(), 1.5);
+    QTest::keyClick(&window(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(window().view(Pane::WebMain)->zoomFactor(), 1.0);
+    QWidget* input = window().view(Pane::WebMain)->focusProxy();
+    ASSERT_NE(input, nullptr);
+    const QPointF centre = QPointF(input->rect().center());
+    QWheelEvent wheel(
+        centre, input->mapToGlobal(centre), {}, {0, 120}, Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(input, &wheel);
+    EXPECT_GT(window().view(Pane::WebMain)->zoomFactor(), 1.0);
+    expectNoMessages();
+}
+
+TEST_F(ReadingComfortWindow, AnArabicSearchHighlightsItsMatchesUnderHeadingsAndStepsThroughThem)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    // Typed with its vowel marks, "Whole Quran" ticked as it starts.
+    evaluate(Pane::WebSearch,
+        QStringLiteral("document.getElementById('txtSearch').value = '\u0631\u064E\u062D\u0652\u0645\u064E\u0629';"
+                       " document.getElementById('cmdSearch').click(); true"));
+    ASSERT_TRUE(waitUntil(Pane::WebMain,
+        QStringLiteral("document.querySelectorAll('table.sura').length > 50 && "
+                       "window.tilvoraComfort && tilvoraComfort.matchCount() > 50")));
+    // Matched through the folding: the Uthmani text's own marks and its teh
+    // marbuta are inside the highlighted words.
+    const QString uthmaniMatch
+        = evaluate(Pane::WebMain, QStringLiteral("document.querySelector('td.CSS0 mark.tilvora-match').textContent"))
+              .toString();
+    EXPECT_TRUE(uthmaniMatch.contains(QChar(0x0629)) && uthmaniMatch.contains(QChar(0x064E)))
+        << uthmaniMatch.toStdString();
+
+    // One heading before the first verse of each chapter shown.
+    const QStringList refs = evaluate(Pane::WebMain,
+        QStringLiteral("Array.prototype.map.call(document.querySelectorAll('table.sura'),"
+                       " function (t) { return t.id; }).join(',')"))
+                                 .toString()
+                                 .split(QLatin1Char(','));
+    const int chapters
+        = queryValue(QStringLiteral("SELECT COUNT(DISTINCT SurahNo) FROM MD_Ayah_TAB WHERE AyahRef IN (%1)")
+                         .arg(refs.join(QLatin1Char(','))))
+              .toInt();
+    EXPECT_GT(chapters, 10);
+    EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("document.querySelectorAll('.tilvora-heading').length")).toInt(),
+        chapters);
+    EXPECT_TRUE(evaluate(Pane::WebMain, QStringLiteral("document.querySelector('.tilvora-heading').textContent"))
+                    .toString()
+                    .startsWith(QStringLiteral("2 Al-Baqarah")));
+
+    const QString currentIndex
+        = QStringLiteral("Array.prototype.indexOf.call(document.querySelectorAll('mark.tilvora-match'),"
+                         " document.querySelector('mark.tilvora-current'))");
+    QTest::keyClick(&window(), Qt::Key_F3);
+    QTest::keyClick(&window(), Qt::Key_F3);
+    EXPECT_TRUE(waitUntil(Pane::WebMain, currentIndex + QStringLiteral(" === 1")));
+    QTest::keyClick(&window(), Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_TRUE(waitUntil(Pane::WebMain, currentIndex + QStringLiteral(" === 0")));
+    saveScreenshot(QStringLiteral("search-matches"));
+
+    // A chapter pick is no search: nothing is highlighted, no heading.
+    evaluate(Pane::WebSurah,
+        QStringLiteral("var s = document.getElementById('cmbSurah'); s.value = '19';"
+                       " s.dispatchEvent(new Event('change', {bubbles: true})); true"));
+    EXPECT_TRUE(waitUntil(Pane::WebMain,
+        QStringLiteral("document.querySelectorAll('table.sura').length === 98 && "
+                       "tilvoraComfort.matchCount() === 0 && "
+                       "document.querySelectorAll('.tilvora-heading').length === 0")));
+    expectNoMessages();
+}
+
+TEST_F(ReadingComfortWindow, BookmarksAndTheLastPlaceSurviveARestart)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    const int throne
+        = queryValue(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = 2 AND AyahNo = 255")).toInt();
+    ReadingComfort& comfort = window().comfort();
+
+    // "Bookmark this verse" in the verse's menu, offered until it is bookmarked.
+    const QPoint verse3 = elementCentre(Pane::WebMain, QStringLiteral("document.getElementById('3').rows[1].cells[0]"));
+    QMenu* menu = verseMenuAt(inputWidget(Pane::WebMain), verse3);
+    ASSERT_NE(menu, nullptr);
+    QAction* bookmarkThis = menu->findChild<QAction*>(QStringLiteral("MnuBookmarkVerse"));
+    ASSERT_NE(bookmarkThis, nullptr);
+    EXPECT_EQ(bookmarkThis->text(), QStringLiteral("&Bookmark this verse"));
+    bookmarkThis->trigger();
+    menu->close();
+    EXPECT_EQ(comfort.bookmarks().bookmarks(), (QList<store::VersePlace>{{1, 3}}));
+    menu = verseMenuAt(inputWidget(Pane::WebMain), verse3);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->findChild<QAction*>(QStringLiteral("MnuBookmarkVerse")), nullptr);
+    menu->close();
+
+    EXPECT_TRUE(comfort.bookmarkVerse(throne));
+    EXPECT_FALSE(comfort.bookmarkVerse(throne));
+
+    // A bookmark opens its chapter at the verse.
+    QAction* open = nullptr;
+    for (QAction* action : comfort.bookmarksMenu()->actions()) {
+        if (action->text().contains(QStringLiteral("2:255")))
+            open = action;
+    }
+    ASSERT_NE(open, nullptr);
+    EXPECT_TRUE(open->text().startsWith(QStringLiteral("2 Al-Baqarah  2:255  \u2014  "))) << open->text().toStdString();
+    open->trigger();
+    const QString atThrone = QStringLiteral("document.querySelectorAll('table.sura').length === 286 && "
+                                            "window.tilvoraComfort && tilvoraComfort.topVerse() === %1")
+                                 .arg(throne);
+    EXPECT_TRUE(waitUntil(Pane::WebMain, atThrone));
+
+    closeProgram();
+    startProgram(atThrone);
+    ASSERT_FALSE(HasFatalFailure());
+    QMenu* remove = window().comfort().bookmarksMenu()->findChild<QMenu*>(QStringLiteral("MnuRemoveBookmark"));
+    ASSERT_NE(remove, nullptr);
+    ASSERT_EQ(remove->actions().size(), 2);
+    remove->actions().at(0)->trigger();
+    EXPECT_EQ(window().comfort().bookmarks().bookmarks(), (QList<store::VersePlace>{{2, 255}}));
+    // The content database holds none of it.
+    EXPECT_EQ(queryValue(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name LIKE '%ookmark%'")).toInt(), 0);
+    expectNoMessages();
+}
+
+TEST_F(ReadingComfortWindow, ADamagedBookmarksFileIsSetAsideAndTheProgramStarts)
+{
+    ASSERT_TRUE(QDir().mkpath(userDataFolder() + QStringLiteral("/tilvora")));
+    QFile damaged(userDataFolder() + QStringLiteral("/tilvora/bookmarks.sqlite"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray("not a database; ").repeated(300));
+    damaged.close();
+
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("set aside"))) << messages()[0].text.toStdString();
+    EXPECT_TRUE(window().comfort().bookmarks().bookmarks().isEmpty());
+    EXPECT_EQ(QDir(userDataFolder() + QStringLiteral("/tilvora"))
+                  .entryList({QStringLiteral("bookmarks.sqlite.damaged-*")})
+                  .size(),
+        1);
+}
+
+} // namespace
+} // namespace tilvora::ui::test

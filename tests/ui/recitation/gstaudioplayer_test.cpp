@@ -1,0 +1,168 @@
+#include "ui/recitation/gstaudioplayer.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+using tilvora::ui::AudioPlayer;
+using tilvora::ui::GstAudioPlayer;
+
+namespace {
+
+constexpr int kToneHz = 440;
+constexpr int kSampleRate = 44100;
+constexpr double kToneSeconds = 6.0;
+
+// What a player wrote into its file sink: 16-bit mono samples.
+struct Rendering {
+    double seconds = 0;
+    double frequency = 0;
+};
+
+Rendering analyse(const QByteArray& raw)
+{
+    const auto count = static_cast<qsizetype>(raw.size() / 2);
+    QList<qint16> samples(count);
+    std::memcpy(samples.data(), raw.constData(), static_cast<size_t>(count) * 2);
+    // A crossing counts between clearly loud samples, so that the near
+    // silence the decoder pads with does not add crossings of its own.
+    constexpr qint16 kLoud = 1000;
+    int crossings = 0;
+    int lastSign = 0;
+    for (const qint16 sample : samples) {
+        if (std::abs(sample) < kLoud)
+            continue;
+        const int sign = sample < 0 ? -1 : 1;
+        if (lastSign != 0 && sign != lastSign)
+            ++crossings;
+        lastSign = sign;
+    }
+    Rendering rendering;
+    rendering.seconds = static_cast<double>(count) / kSampleRate;
+    if (rendering.seconds > 0)
+        rendering.frequency = crossings / 2.0 / rendering.seconds;
+    return rendering;
+}
+
+class GstAudioPlayerTest : public ::testing::Test {
+protected:
+    // `tableOfContents`: whether the MP3 starts with the frame that tells
+    // its length (lame writes one; many recordings have none).
+    QString makeTone(bool tableOfContents = true)
+    {
+        const QString path = m_dir.filePath(tableOfContents ? QStringLiteral("tone.mp3") : QStringLiteral("bare.mp3"));
+        QProcess ffmpeg;
+        ffmpeg.start(QStringLiteral("ffmpeg"),
+            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"), QStringLiteral("lavfi"),
+                QStringLiteral("-i"), QStringLiteral("sine=frequency=%1:duration=%2").arg(kToneHz).arg(kToneSeconds),
+                QStringLiteral("-ar"), QString::number(kSampleRate), QStringLiteral("-ac"), QStringLiteral("1"),
+                QStringLiteral("-c:a"), QStringLiteral("libmp3lame"), QStringLiteral("-write_xing"),
+                QString::number(tableOfContents ? 1 : 0), path});
+        EXPECT_TRUE(ffmpeg.waitForFinished(30000));
+        EXPECT_EQ(ffmpeg.exitCode(), 0) << ffmpeg.readAllStandardError().toStdString();
+        return path;
+    }
+
+    // The player's sound, written as it comes (not in real time) to `path`.
+    static QString fileSink(const QString& path)
+    {
+        return QStringLiteral("audioconvert ! audioresample ! audio/x-raw,format=S16LE,channels=1,rate=%1 ! "
+                              "filesink location=\"%2\"")
+            .arg(kSampleRate)
+            .arg(path);
+    }
+
+    QTemporaryDir m_dir;
+};
+
+// The speed changes how long the recording plays, never the pitch; set
+// before the file opens or once it has opened, from a position inside it.
+TEST_F(GstAudioPlayerTest, OtherSpeedsShortenOrLengthenThePlayKeepingThePitch)
+{
+    const QString tone = makeTone();
+    struct Case {
+        double rate;
+        bool setWhileOpen;
+    };
+    for (const Case& which : {Case{1.0, false}, Case{0.75, false}, Case{2.0, true}, Case{1.5, true}}) {
+        SCOPED_TRACE(which.rate);
+        const QString output = m_dir.filePath(QStringLiteral("out-%1.raw").arg(which.rate));
+        GstAudioPlayer player(nullptr, fileSink(output));
+        ASSERT_TRUE(player.keepsPitch()) << "scaletempo (gstreamer1.0-plugins-good) is missing";
+        if (!which.setWhileOpen)
+            player.setPlaybackRate(which.rate);
+        player.setSource(QUrl::fromLocalFile(tone));
+        player.setPosition(1000);
+        if (which.setWhileOpen) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return player.mediaStatus() == AudioPlayer::Status::Loaded; }, 10000));
+            player.setPlaybackRate(which.rate);
+        }
+        player.play();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return player.mediaStatus() == AudioPlayer::Status::EndOfMedia; }, 20000))
+            << player.errorString().toStdString();
+        QFile file(output);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const Rendering rendering = analyse(file.readAll());
+        const double expectedSeconds = (kToneSeconds - 1.0) / which.rate;
+        EXPECT_NEAR(rendering.seconds, expectedSeconds, 0.1 * expectedSeconds);
+        EXPECT_NEAR(rendering.frequency, kToneHz, 0.03 * kToneHz);
+    }
+}
+
+// A file that is no recording fails in plain words naming it, and the
+// player takes the next file as if nothing had happened.
+TEST_F(GstAudioPlayerTest, AFileThatIsNoRecordingIsReportedAndTheNextOnePlays)
+{
+    const QString text = m_dir.filePath(QStringLiteral("001001.mp3"));
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("<html><body>Not found</body></html>\n").repeated(50));
+    file.close();
+    GstAudioPlayer player(nullptr, QStringLiteral("fakesink sync=true"));
+    QString reported;
+    QObject::connect(
+        &player, &AudioPlayer::errorOccurred, &player, [&](const QString& message) { reported = message; });
+    player.setSource(QUrl::fromLocalFile(text));
+    player.play();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player.mediaStatus() == AudioPlayer::Status::Invalid; }, 10000));
+    EXPECT_TRUE(reported.contains(QStringLiteral("001001.mp3"))) << reported.toStdString();
+    EXPECT_EQ(player.playbackState(), AudioPlayer::State::Stopped);
+
+    player.setSource(QUrl::fromLocalFile(makeTone()));
+    player.setPosition(2000);
+    player.play();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player.position() > 2300; }, 10000));
+    EXPECT_TRUE(player.errorString().isEmpty());
+    EXPECT_NEAR(static_cast<double>(player.duration()), kToneSeconds * 1000, 100);
+}
+
+// Such a file can be moved as soon as it has opened, before its length is
+// known, and its length shows once it plays.
+TEST_F(GstAudioPlayerTest, AnMp3WithoutTableOfContentsMovesAtOnceAndTellsItsLengthWhilePlaying)
+{
+    GstAudioPlayer player(nullptr, QStringLiteral("fakesink sync=true"));
+    QList<qint64> playedPositions;
+    QObject::connect(&player, &AudioPlayer::positionChanged, &player, [&](qint64 position) {
+        if (player.playbackState() == AudioPlayer::State::Playing)
+            playedPositions.append(position);
+    });
+    player.setSource(QUrl::fromLocalFile(makeTone(false)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player.mediaStatus() == AudioPlayer::Status::Loaded; }, 10000));
+    EXPECT_TRUE(player.isSeekable());
+    player.setPosition(3000);
+    player.play();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player.position() > 3400; }, 10000));
+    ASSERT_FALSE(playedPositions.isEmpty());
+    EXPECT_GE(playedPositions.first(), 2950);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player.duration() > 0; }, 3000));
+    EXPECT_NEAR(static_cast<double>(player.duration()), kToneSeconds * 1000, 150);
+}
+
+} // namespace
