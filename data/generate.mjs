@@ -3,6 +3,7 @@
 //   DIC.DAT                  the content database (SQLite)
 //   WebSurah.Htm, WebWord.Htm, WebSubject.Htm, WebSearch.Htm   picker pages
 //   media/demo/SSS.mp3       the demo voice (when espeak-ng and lame exist)
+//   fonts/                   the mushaf's font, as published
 //
 // usage: node generate.mjs APPFOLDER --fold FOLDTOOL [--keep-sql FILE]
 //
@@ -24,6 +25,7 @@ import {
   DEMO_VOICE, FOLDER_VOICES, TEXT_PROGRAMS, TRANSLATION_CODES, TYPES, chapterFileName, verseFileName,
 } from './lib/catalogue.mjs';
 import { makeDemoVoice, missingTools } from './lib/demovoice.mjs';
+import { buildDivisions, buildMushafLines, LINE_COUNT, PAGE_COUNT } from './lib/mushaf.mjs';
 import { buildPages } from './lib/pages.mjs';
 import {
   check, loadSources, CHAPTER_COUNT, PART_COUNT, VERSE_COUNT,
@@ -72,7 +74,12 @@ function makeFolder(tool) {
   };
 }
 
-function buildScript(src, wordIndex, subjects, demoPositions, fold) {
+// The mushaf's font, shipped unmodified beside the program.
+const MUSHAF_FONT = new URL('./node_modules/@ghoran/text/dist/fonts/uthmanic-hafs/uthmanic-hafs-v22.ttf',
+  import.meta.url);
+const FONT_FOLDER = 'fonts';
+
+function buildScript(src, wordIndex, subjects, demoPositions, fold, mushaf) {
   const sql = new SqlScript();
   sql.line('PRAGMA page_size = 4096;');
   sql.line('BEGIN TRANSACTION;');
@@ -127,6 +134,10 @@ function buildScript(src, wordIndex, subjects, demoPositions, fold) {
   sql.insert('GN_Surah_TAB', ['SurahNo', 'SurahName', 'Transliteration', 'Revelation', 'AyahCount'],
     src.chapters.map((c) => [c.no, c.name, c.transliteration, c.type, c.verseCount]));
 
+  sql.insert('MS_Line_TAB', ['PageNo', 'LineNo', 'Kind', 'SurahNo', 'Data', 'FirstAyahRef', 'LastAyahRef'],
+    mushaf.lines.rows.map((r) => [r.page, r.line, r.kind, r.surah, r.text, r.from, r.to]));
+  sql.insert('MS_Division_TAB', ['Division', 'No', 'AyahRef'], mushaf.divisions.map((d) => [d.kind, d.no, d.ref]));
+
   for (const statement of INDEXES) sql.line(statement);
   sql.line('COMMIT;');
   return sql.text();
@@ -166,6 +177,9 @@ function verifyDatabase(db, src) {
     check(Number(no) === p && Number(first) === src.juzList[p] && Number(last) === src.juzList[p + 1] - 1,
       `part ${no} runs ${first}-${last}, the juz table says ${src.juzList[p]}-${src.juzList[p + 1] - 1}`);
   });
+
+  check(one('SELECT COUNT(*) || \'/\' || COUNT(DISTINCT PageNo) FROM MS_Line_TAB;') === `${LINE_COUNT}/${PAGE_COUNT}`,
+    `the mushaf has ${LINE_COUNT} lines on ${PAGE_COUNT} pages`);
 
   check(one(`SELECT COUNT(*) FROM AP_Master_TAB WHERE UserSelection IS NOT DefaultSelection
       OR SortOrderUser IS NOT SortOrderDef;`) === '0', "the user's selection and order start from the defaults");
@@ -224,7 +238,9 @@ async function main(argv) {
       process.stderr.write(`warning: ${missing.join(' and ')} not found: the demo voice gets no audio files\n`);
     }
 
-    const script = buildScript(src, wordIndex, subjects, demoPositions, makeFolder(foldTool));
+    const lines = buildMushafLines(src);
+    const mushaf = { lines, divisions: buildDivisions(src, lines) };
+    const script = buildScript(src, wordIndex, subjects, demoPositions, makeFolder(foldTool), mushaf);
     if (keepSql) fs.writeFileSync(keepSql, script);
     const db = path.join(work, 'DIC.DAT');
     sqlite(db, script);
@@ -238,7 +254,12 @@ async function main(argv) {
       fs.writeFileSync(path.join(work, name), html);
     }
 
+    const fontDir = path.join(work, FONT_FOLDER);
+    fs.mkdirSync(fontDir);
+    fs.copyFileSync(MUSHAF_FONT, path.join(fontDir, path.basename(MUSHAF_FONT.pathname)));
+
     for (const name of Object.keys(pages)) replaceFile(path.join(work, name), path.join(appFolder, name));
+    replaceFolder(fontDir, path.join(appFolder, FONT_FOLDER));
     if (demoPositions) replaceFolder(demoDir, demoFolder);
     replaceFile(db, path.join(appFolder, 'DIC.DAT'));
 

@@ -1,6 +1,6 @@
 # Installation: `cmake --install BUILD [--prefix PREFIX]` gives
 #   PREFIX/lib/tilvora/         the application folder: tilvora, tilvora-cli,
-#                               DIC.DAT, the picker pages, media/ and the
+#                               DIC.DAT, the picker pages, media/, fonts/ and the
 #                               marker tilvora-shared, which makes the
 #                               programs run from each reader's own folder
 #   PREFIX/bin/tilvora          links to the programs
@@ -40,6 +40,8 @@ function(tilvora_install_rules install_source_dir)
     install(FILES ${TILVORA_APP_FOLDER}/DIC.DAT DESTINATION ${app_dir} OPTIONAL)
   endif()
   install(DIRECTORY ${TILVORA_APP_FOLDER}/media DESTINATION ${app_dir} OPTIONAL)
+  # The mushaf's font, read from beside the programs.
+  install(DIRECTORY ${TILVORA_APP_FOLDER}/fonts DESTINATION ${app_dir} OPTIONAL)
   # The shipped pages, not the ones a run of the program wrote there.
   install(CODE "
     file(GLOB tilvora_pages \"${TILVORA_APP_FOLDER}/*.Htm\")

@@ -15,6 +15,11 @@ export const SCHEMA = [
   'CREATE TABLE RF_Subject_TAB (SubjectID INTEGER, AyahRef INTEGER);',
   // Tables of the content build itself; the program does not read them.
   'CREATE TABLE GN_Subject_TAB (SubjectID INTEGER PRIMARY KEY, Subject TEXT, SubjectArabic TEXT);',
+  // The mushaf: its printed lines, and the verse where each of its
+  // divisions (page, part, hizb quarter, manzil, prostration) begins.
+  'CREATE TABLE MS_Line_TAB (PageNo INTEGER, LineNo INTEGER, Kind TEXT, SurahNo INTEGER, Data TEXT,\n'
+    + '  FirstAyahRef INTEGER, LastAyahRef INTEGER, PRIMARY KEY (PageNo, LineNo));',
+  'CREATE TABLE MS_Division_TAB (Division TEXT, No INTEGER, AyahRef INTEGER, PRIMARY KEY (Division, No));',
   'CREATE TABLE GN_Surah_TAB (SurahNo INTEGER PRIMARY KEY, SurahName TEXT, Transliteration TEXT,\n'
     + '  Revelation TEXT, AyahCount INTEGER);',
 ];

@@ -56,3 +56,21 @@ test('WAVE files are read back with their frame count, also when the size field 
   assert.equal(readWav(streamed).frames, 300);
   assert.throws(() => readWav(Buffer.from('not a wave file at all, just text')));
 });
+
+test('the mushaf lines are refused when a verse is lost, doubled or a page loses a line', async () => {
+  const { loadSources } = await import('../../data/lib/sources.mjs');
+  const { buildMushafLines, readMushafLines } = await import('../../data/lib/mushaf.mjs');
+  const src = loadSources([]);
+  const raw = readMushafLines();
+  assert.equal(buildMushafLines(src, raw).rows.length, raw.length);
+  const changed = (edit) => {
+    const copy = [...raw];
+    edit(copy);
+    return () => buildMushafLines(src, copy);
+  };
+  // Line 4 of page 1 holds the ends of verses 1:3 and 1:4.
+  assert.throws(changed((l) => { l[3] = l[3].replace('\u00a0\u0663', ''); }), /number/);
+  assert.throws(changed((l) => { l.splice(20, 0, l[19]); l.pop(); }), /verse|number/);
+  assert.throws(changed((l) => { l.splice(40, 1); l.push(l.at(-1)); }), /verse|number|page/);
+  assert.throws(changed((l) => { l.pop(); }), /lines/);
+});
