@@ -126,6 +126,8 @@ void CliSession::handleLine(const QString& rawLine)
         handleDownload(fields);
     } else if (event == QLatin1String("align")) {
         handleAlign(fields);
+    } else if (event == QLatin1String("mushaf") || event == QLatin1String("pageof")) {
+        handleMushaf(event, first);
     } else {
         m_host.reportError(QStringLiteral("Unknown event \"%1\".").arg(event));
     }
@@ -249,6 +251,31 @@ void CliSession::handleAlign(const QStringList& fields)
         m_host.writeLine({QStringLiteral("aligned"), QString::number(chapter.chapter()), texts.join(QLatin1Char(','))});
     } catch (const align::AlignFailure& failure) {
         m_host.reportError(failure.message);
+    } catch (const store::DbError& error) {
+        m_host.reportError(error.description());
+    }
+}
+
+void CliSession::handleMushaf(const QString& event, const QString& argument)
+{
+    try {
+        if (!m_mushaf)
+            m_mushaf = std::make_unique<mushaf::MushafIndex>(mushaf::MushafIndex::load(*m_state.gConnection));
+        const mushaf::MushafIndex& index = *m_mushaf;
+        if (event == QLatin1String("pageof")) {
+            const qint32 verse = index.parseReference(argument);
+            const mushaf::Place place = index.placeOf(verse);
+            m_host.writeLine({QStringLiteral("page"), index.reference(verse), QString::number(place.page),
+                QString::number(place.line)});
+            return;
+        }
+        const int page = index.parsePage(argument);
+        const mushaf::PageDivisions divisions = index.divisionsAt(page);
+        m_host.writeLine({QStringLiteral("mushaf"), QString::number(page), index.reference(index.firstVerseOf(page)),
+            index.reference(index.lastVerseOf(page)), QString::number(divisions.part),
+            QString::number(divisions.quarter), QString::number(index.linesOf(page).size())});
+    } catch (const store::RefusedValue& refused) {
+        m_host.reportError(refused.message());
     } catch (const store::DbError& error) {
         m_host.reportError(error.description());
     }

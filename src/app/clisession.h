@@ -2,6 +2,7 @@
 
 #include "host/texthost.h"
 #include "layout/panelayout.h"
+#include "mushaf/mushafindex.h"
 #include "navigation/mainwindowlogic.h"
 #include "store/sharedstate.h"
 
@@ -36,12 +37,16 @@ private:
     // with "store", stores them for the voice as well.
     void handleAlign(const QStringList& fields);
     void printLayout();
+    // The mushaf events: "mushaf" PAGE and "pageof" S:A.
+    void handleMushaf(const QString& event, const QString& argument);
 
     QTextStream& m_in;
     host::TextHost m_host;
     store::SharedState m_state;
     std::unique_ptr<navigation::MainWindowLogic> m_logic;
     layout::PaneLayout m_layout;
+    // Read at the first mushaf event.
+    std::unique_ptr<mushaf::MushafIndex> m_mushaf;
 };
 
 } // namespace tilvora::app
