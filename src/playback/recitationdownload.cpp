@@ -1,5 +1,6 @@
 #include "playback/recitationdownload.h"
 
+#include "playback/mpegstream.h"
 #include "store/dberror.h"
 
 #include <QDir>
@@ -12,13 +13,20 @@
 #include <QNetworkRequest>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QStorageInfo>
+
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
 
 namespace tilvora::playback {
 
 namespace {
 
-constexpr int kTransferTimeoutMs = 30000;
 const QString kPartSuffix = QStringLiteral(".part");
+constexpr qsizetype kMaxFolderNameBytes = 120;
+const QString kDiskFull = QStringLiteral("no space left on the disk");
 
 QString verseFileName(int chapter, int verse)
 {
@@ -47,6 +55,23 @@ bool parseContentRange(const QByteArray& header, qint64* first, qint64* total)
     *first = match.captured(1).isEmpty() ? -1 : match.captured(1).toLongLong();
     *total = match.captured(2).toLongLong();
     return true;
+}
+
+bool isRedirect(int status)
+{
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+// A failure to reach the server or to get its answer whole, as opposed to an
+// answer that refuses the file.
+bool isConnectionFailure(QNetworkReply::NetworkError error)
+{
+    return error != QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied;
+}
+
+QString megabytes(qint64 bytes)
+{
+    return QStringLiteral("%1 MB").arg(bytes / (1024 * 1024));
 }
 
 } // namespace
@@ -132,7 +157,22 @@ std::vector<FolderVoice> ReciterFolderVoices(store::Connection& connection)
 
 QString DefaultRecitationFolder(const QString& reciter)
 {
-    QString name = reciter.trimmed();
+    QString name;
+    for (const QChar c : reciter) {
+        // Zero-width (non-)joiners shape Persian and Urdu names; every other
+        // format character (the direction marks and overrides among them)
+        // and every control character goes.
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line
+            || category == QChar::Separator_Paragraph
+            || (category == QChar::Other_Format && c != QChar(0x200C) && c != QChar(0x200D)))
+            continue;
+        name.append(c);
+    }
+    // A folder name of at most 120 bytes, well inside any file system's 255.
+    while (name.toUtf8().size() > kMaxFolderNameBytes)
+        name.chop(name.size() >= 2 && name.at(name.size() - 1).isLowSurrogate() ? 2 : 1);
+    name = name.trimmed();
     name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         name = QStringLiteral("reciter");
@@ -144,19 +184,33 @@ QString DefaultRecitationFolder(const QString& reciter)
 struct RecitationDownload::Transfer {
     DownloadFile file;
     QString target;
+    // Where the current request goes: the file's address, or where the
+    // server redirected it.
+    QUrl url;
+    int redirects = 0;
+    // Set when the answer is a redirect: the request is made again there.
+    QUrl redirectTo;
     QPointer<QNetworkReply> reply;
     QFile part;
     // Bytes of the .part file when the request was made.
     qint64 offset = 0;
+    // Bytes that arrived in answer to the current request.
+    qint64 received = 0;
     // The complete file's size as the server announced it; -1 when unknown.
     qint64 expectedSize = -1;
+    // The bytes that arrived since the pace window started.
+    QElapsedTimer window;
+    qint64 windowBytes = 0;
     bool headersChecked = false;
     bool failed = false;
     bool active = false;
 };
 
-RecitationDownload::RecitationDownload(QObject* parent)
-    : QObject(parent), m_network(new QNetworkAccessManager(this)) { }
+RecitationDownload::RecitationDownload(QObject* parent) : QObject(parent), m_network(new QNetworkAccessManager(this))
+{
+    m_pace.setObjectName(QStringLiteral("downloadPace"));
+    connect(&m_pace, &QTimer::timeout, this, &RecitationDownload::checkPace);
+}
 
 RecitationDownload::~RecitationDownload()
 {
@@ -177,8 +231,12 @@ void RecitationDownload::start(const std::vector<DownloadFile>& files, const QSt
     m_transfers.clear();
     m_summary = {};
     m_bytes = 0;
+    m_connectionFailures = 0;
+    m_failuresWereAnswered = false;
+    m_folderUsed = false;
     m_running = true;
     m_clock.start();
+    m_madeFolder = !QFileInfo::exists(folder);
     if (!QDir().mkpath(folder)) {
         m_summary.failed = filesTotal();
         m_summary.failures << QStringLiteral("The folder %1 could not be made.").arg(folder);
@@ -186,6 +244,13 @@ void RecitationDownload::start(const std::vector<DownloadFile>& files, const QSt
         emit finished(m_summary);
         return;
     }
+    m_testDiskUsed = 0;
+    if (m_testDiskSize >= 0) {
+        for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files))
+            m_testDiskUsed += file.size();
+    }
+    // The pace is looked at a few times per window.
+    m_pace.start(std::max(50, m_limits.floorWindowMs / 4));
     startNext();
 }
 
@@ -193,12 +258,29 @@ void RecitationDownload::cancel()
 {
     if (!m_running)
         return;
-    m_running = false;
     m_summary.cancelled = true;
+    end();
+}
+
+void RecitationDownload::stop(const QString& reason)
+{
+    if (!m_running)
+        return;
+    m_summary.stopReason = reason;
+    end();
+}
+
+void RecitationDownload::end()
+{
+    m_running = false;
+    m_pace.stop();
     for (const auto& transfer : m_transfers) {
         if (transfer->active && transfer->reply)
             transfer->reply->abort();
     }
+    // A folder this download made and left empty goes again.
+    if (m_madeFolder && QDir(m_folder).isEmpty())
+        QDir().rmdir(m_folder);
     emit finished(m_summary);
 }
 
@@ -214,10 +296,8 @@ void RecitationDownload::startNext()
         m_transfers.push_back(std::move(transfer));
         begin(started);
     }
-    if (m_running && m_next >= m_files.size() && active() == 0) {
-        m_running = false;
-        emit finished(m_summary);
-    }
+    if (m_running && m_next >= m_files.size() && active() == 0)
+        end();
 }
 
 void RecitationDownload::begin(Transfer& transfer)
@@ -226,17 +306,29 @@ void RecitationDownload::begin(Transfer& transfer)
     const QFileInfo existing(transfer.target);
     if (existing.isFile() && existing.size() > 0) {
         ++m_summary.skipped;
+        fileInPlace();
         fileFinished();
         return;
     }
     transfer.part.setFileName(transfer.target + kPartSuffix);
     transfer.offset = QFileInfo(transfer.part.fileName()).isFile() ? transfer.part.size() : 0;
+    transfer.url = transfer.file.url;
+    transfer.active = true;
+    request(transfer);
+}
 
-    QNetworkRequest request(transfer.file.url);
-    request.setTransferTimeout(kTransferTimeoutMs);
+void RecitationDownload::request(Transfer& transfer)
+{
+    QNetworkRequest request(transfer.url);
+    request.setTransferTimeout(m_limits.silenceMs);
+    // Redirects are followed here, so that each is counted and checked.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     if (transfer.offset > 0)
         request.setRawHeader("Range", "bytes=" + QByteArray::number(transfer.offset) + '-');
-    transfer.active = true;
+    transfer.received = 0;
+    transfer.expectedSize = -1;
+    transfer.headersChecked = false;
+    transfer.redirectTo = QUrl();
     transfer.reply = m_network->get(request);
     Transfer* t = &transfer;
     connect(transfer.reply, &QNetworkReply::metaDataChanged, this, [this, t] { onHeaders(*t); });
@@ -253,8 +345,15 @@ void RecitationDownload::onHeaders(Transfer& transfer)
     if (!statusValue.isValid())
         return; // no response yet (the connection failed): finished tells
     transfer.headersChecked = true;
+    transfer.window.start();
+    transfer.windowBytes = 0;
     const int status = statusValue.toInt();
     const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+    if (isRedirect(status) && reply->hasRawHeader("Location")) {
+        transfer.redirectTo = transfer.url.resolved(QUrl::fromEncoded(reply->rawHeader("Location").trimmed()));
+        reply->abort(); // finished follows, which makes the request again
+        return;
+    }
     if (status == 416)
         return; // the part may be complete already: finished decides
     if (status >= 400 || (status != 200 && status != 206)) {
@@ -267,87 +366,213 @@ void RecitationDownload::onHeaders(Transfer& transfer)
         fail(transfer, QStringLiteral("the server sent a page (%1), not a recording").arg(type));
         return;
     }
-    const qint64 length = reply->header(QNetworkRequest::ContentLengthHeader).isValid()
-        ? reply->header(QNetworkRequest::ContentLengthHeader).toLongLong()
-        : -1;
-    QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Append;
+    if (!openPart(transfer, status))
+        return;
+    if (transfer.expectedSize > m_limits.maxFileBytes) {
+        transfer.part.remove();
+        fail(transfer,
+            QStringLiteral("the server announced %1 bytes, more than the %2 a verse's recording may take")
+                .arg(transfer.expectedSize)
+                .arg(megabytes(m_limits.maxFileBytes)));
+        return;
+    }
+    const qint64 free = freeSpace();
+    if (transfer.expectedSize > 0 && free >= 0 && transfer.expectedSize - transfer.offset > free)
+        stop(kDiskFull);
+}
+
+// Opens the part to append to (a resumed file) or to write from its start;
+// reads the size the server announced. False when the file failed.
+bool RecitationDownload::openPart(Transfer& transfer, int status)
+{
+    QNetworkReply* reply = transfer.reply;
+    QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered;
     if (status == 206) {
         qint64 first = 0;
         qint64 total = 0;
         if (!parseContentRange(reply->rawHeader("Content-Range"), &first, &total) || first != transfer.offset) {
-            fail(transfer, QStringLiteral("the server resumed the file at the wrong place"));
             transfer.part.remove();
-            return;
+            fail(transfer, QStringLiteral("the server resumed the file at the wrong place"));
+            return false;
         }
         transfer.expectedSize = total;
     } else {
         // The whole file: what was kept of an earlier attempt is replaced.
+        if (m_testDiskSize >= 0)
+            m_testDiskUsed -= transfer.offset;
         transfer.offset = 0;
-        transfer.expectedSize = length;
-        mode = QIODevice::WriteOnly | QIODevice::Truncate;
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        transfer.expectedSize = length.isValid() ? length.toLongLong() : -1;
+        mode = QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered;
     }
-    if (!transfer.part.open(mode))
+    if (!transfer.part.open(mode)) {
         fail(transfer,
             QStringLiteral("%1 could not be written: %2").arg(transfer.part.fileName(), transfer.part.errorString()));
+        return false;
+    }
+    return true;
 }
 
 void RecitationDownload::onData(Transfer& transfer)
 {
     if (!transfer.headersChecked)
         onHeaders(transfer);
-    if (transfer.failed || !transfer.reply)
+    if (transfer.failed || !transfer.reply || !transfer.reply->isOpen() || !m_running)
         return;
     const QByteArray data = transfer.reply->readAll();
-    if (!transfer.part.isOpen())
+    if (!transfer.part.isOpen() || data.isEmpty())
         return;
-    if (transfer.part.write(data) != data.size()) {
+    transfer.received += data.size();
+    transfer.windowBytes += data.size();
+    if (transfer.offset + transfer.received > m_limits.maxFileBytes) {
+        transfer.part.close();
+        transfer.part.remove();
         fail(transfer,
-            QStringLiteral("%1 could not be written: %2").arg(transfer.part.fileName(), transfer.part.errorString()));
+            QStringLiteral("it is larger than the %1 a verse's recording may take")
+                .arg(megabytes(m_limits.maxFileBytes)));
+        return;
+    }
+    if (const int error = write(transfer, data); error != 0) {
+        if (error == ENOSPC || error == EDQUOT)
+            stop(kDiskFull);
+        else
+            fail(transfer,
+                QStringLiteral("%1 could not be written: %2")
+                    .arg(transfer.part.fileName(), QString::fromLocal8Bit(std::strerror(error))));
         return;
     }
     m_bytes += data.size();
     emit bytesArrived(m_bytes);
 }
 
+int RecitationDownload::write(Transfer& transfer, const QByteArray& data)
+{
+    qint64 size = data.size();
+    bool diskFull = false;
+    if (m_testDiskSize >= 0) {
+        diskFull = m_testDiskUsed + size > m_testDiskSize;
+        size = std::min(size, m_testDiskSize - m_testDiskUsed);
+    }
+    const char* at = data.constData();
+    while (size > 0) {
+        const ssize_t written = ::write(transfer.part.handle(), at, static_cast<std::size_t>(size));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            return errno;
+        at += written;
+        size -= written;
+        if (m_testDiskSize >= 0)
+            m_testDiskUsed += written;
+    }
+    return diskFull ? ENOSPC : 0;
+}
+
 void RecitationDownload::onFinished(Transfer& transfer)
 {
     if (!transfer.active)
         return;
-    if (!m_running) {
-        release(transfer); // cancelled: the part stays for a resume
-        return;
-    }
-    if (!transfer.failed) {
-        onData(transfer);
-        QNetworkReply* reply = transfer.reply;
-        const int status = reply ? reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() : 0;
-        qint64 first = 0;
-        qint64 total = 0;
-        if (status == 416) {
-            // Asked for the rest of a part that is complete already.
-            if (parseContentRange(reply->rawHeader("Content-Range"), &first, &total) && total == transfer.offset)
-                complete(transfer);
-            else {
-                transfer.part.remove();
-                fail(transfer, QStringLiteral("the server refused to resume the file"));
-            }
-        } else if (reply && reply->error() != QNetworkReply::NoError) {
-            fail(transfer, reply->errorString());
-        } else {
-            transfer.part.flush();
-            const qint64 size = transfer.part.size();
-            if (transfer.expectedSize >= 0 && size != transfer.expectedSize) {
-                fail(transfer, QStringLiteral("it arrived with %1 of %2 bytes").arg(size).arg(transfer.expectedSize));
-                if (size > transfer.expectedSize)
-                    transfer.part.remove();
-            } else {
-                complete(transfer);
-            }
-        }
+    bool connectionFailed = false;
+    if (m_running && !transfer.failed && transfer.redirectTo.isValid()) {
+        if (followRedirect(transfer))
+            return;
+    } else if (m_running && !transfer.failed) {
+        connectionFailed = finishReply(transfer);
     }
     release(transfer);
+    if (!m_running)
+        return; // cancelled or stopped: the part stays for a resume
     fileFinished();
-    startNext();
+    if (!countConnectionFailure(transfer, connectionFailed))
+        startNext();
+}
+
+bool RecitationDownload::finishReply(Transfer& transfer)
+{
+    onData(transfer);
+    QNetworkReply* reply = transfer.reply;
+    if (transfer.failed || !m_running || !reply)
+        return false;
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QNetworkReply::NetworkError error = reply->error();
+    if (isConnectionFailure(error)) {
+        // Our own aborts fail the file first; a cancel here is the silence
+        // time-out.
+        const bool timedOut = error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError;
+        fail(transfer, timedOut ? QStringLiteral("timed out") : reply->errorString());
+        return true;
+    }
+    qint64 first = 0;
+    qint64 total = 0;
+    if (status == 416) {
+        // Asked for the rest of a part that is complete already.
+        if (parseContentRange(reply->rawHeader("Content-Range"), &first, &total) && total == transfer.offset)
+            complete(transfer);
+        else {
+            transfer.part.remove();
+            fail(transfer, QStringLiteral("the server refused to resume the file"));
+        }
+    } else if (error != QNetworkReply::NoError) {
+        fail(transfer, reply->errorString());
+    } else if (transfer.expectedSize < 0) {
+        checkAudioEnd(transfer);
+    } else if (const qint64 size = transfer.offset + transfer.received; size != transfer.expectedSize) {
+        fail(transfer, QStringLiteral("it arrived with %1 of %2 bytes").arg(size).arg(transfer.expectedSize));
+        if (size > transfer.expectedSize)
+            transfer.part.remove();
+    } else {
+        complete(transfer);
+    }
+    return false;
+}
+
+bool RecitationDownload::followRedirect(Transfer& transfer)
+{
+    const QUrl target = transfer.redirectTo;
+    if (transfer.reply)
+        transfer.reply->deleteLater();
+    transfer.reply = nullptr;
+    if (target.scheme() != QLatin1String("http") && target.scheme() != QLatin1String("https")) {
+        fail(transfer, QStringLiteral("the server sent the download to an address that is not http or https"));
+        return false;
+    }
+    if (++transfer.redirects > m_limits.maxRedirects) {
+        fail(transfer, QStringLiteral("the server sent the download elsewhere too many times"));
+        return false;
+    }
+    transfer.url = target;
+    request(transfer);
+    return true;
+}
+
+bool RecitationDownload::countConnectionFailure(const Transfer& transfer, bool failed)
+{
+    if (!failed) {
+        m_connectionFailures = 0;
+        m_failuresWereAnswered = false;
+        return false;
+    }
+    m_failuresWereAnswered = m_failuresWereAnswered || transfer.headersChecked;
+    if (++m_connectionFailures < m_limits.connectionFailuresToStop)
+        return false;
+    stop(m_failuresWereAnswered ? QStringLiteral("the server stopped answering")
+                                : QStringLiteral("the server cannot be reached"));
+    return true;
+}
+
+void RecitationDownload::checkPace()
+{
+    for (const auto& transfer : m_transfers) {
+        if (!transfer->active || !transfer->headersChecked || transfer->failed
+            || transfer->window.elapsed() < m_limits.floorWindowMs)
+            continue;
+        if (transfer->windowBytes < m_limits.floorBytes) {
+            stop(QStringLiteral("the server is too slow"));
+            return;
+        }
+        transfer->window.start();
+        transfer->windowBytes = 0;
+    }
 }
 
 void RecitationDownload::fail(Transfer& transfer, const QString& reason)
@@ -359,6 +584,28 @@ void RecitationDownload::fail(Transfer& transfer, const QString& reason)
     m_summary.failures << QStringLiteral("%1: %2").arg(transfer.file.name, reason);
     if (transfer.reply && transfer.reply->isRunning())
         transfer.reply->abort(); // finished follows, which releases it
+}
+
+// A file whose size the server did not announce (or a connection closed
+// early could pass for its end) is whole only when its frames say so.
+void RecitationDownload::checkAudioEnd(Transfer& transfer)
+{
+    transfer.part.close();
+    QFile read(transfer.part.fileName());
+    MpegStreamEnd end = MpegStreamEnd::Cut;
+    if (read.open(QIODevice::ReadOnly) && read.size() > 0) {
+        const uchar* data = read.map(0, read.size());
+        end = data != nullptr ? CheckMpegStream(data, read.size()) : MpegStreamEnd::NotMpeg;
+    }
+    read.close();
+    if (end == MpegStreamEnd::Whole) {
+        complete(transfer);
+    } else if (end == MpegStreamEnd::Cut) {
+        fail(transfer, QStringLiteral("it arrived cut short (its last audio frame is incomplete)"));
+    } else {
+        transfer.part.remove();
+        fail(transfer, QStringLiteral("what arrived is not an MP3 recording"));
+    }
 }
 
 void RecitationDownload::complete(Transfer& transfer)
@@ -378,6 +625,7 @@ void RecitationDownload::complete(Transfer& transfer)
         return;
     }
     ++m_summary.stored;
+    fileInPlace();
 }
 
 void RecitationDownload::release(Transfer& transfer)
@@ -385,6 +633,9 @@ void RecitationDownload::release(Transfer& transfer)
     transfer.active = false;
     if (transfer.part.isOpen())
         transfer.part.close();
+    // A part that holds nothing helps no resume.
+    if (const QFileInfo part(transfer.part.fileName()); part.isFile() && part.size() == 0)
+        QFile::remove(part.filePath());
     if (transfer.reply)
         transfer.reply->deleteLater();
     transfer.reply = nullptr;
@@ -393,6 +644,22 @@ void RecitationDownload::release(Transfer& transfer)
 void RecitationDownload::fileFinished()
 {
     emit fileDone(filesDone(), filesTotal(), m_bytes);
+}
+
+void RecitationDownload::fileInPlace()
+{
+    if (m_folderUsed)
+        return;
+    m_folderUsed = true;
+    emit firstFileInPlace();
+}
+
+qint64 RecitationDownload::freeSpace() const
+{
+    if (m_testDiskSize >= 0)
+        return m_testDiskSize - m_testDiskUsed;
+    const QStorageInfo disk(m_folder);
+    return disk.isValid() && disk.isReady() ? disk.bytesAvailable() : -1;
 }
 
 } // namespace tilvora::playback

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 
 #include <memory>
@@ -66,7 +67,9 @@ struct FolderVoice {
 std::vector<FolderVoice> ReciterFolderVoices(store::Connection& connection);
 
 // The folder a voice without a folder of its own downloads into: the
-// recitations folder of the user's data folder, one folder per reciter.
+// recitations folder of the user's data folder, one folder per reciter. The
+// reciter's name (often taken from an address) loses control and direction
+// characters and is kept short enough for any file system.
 QString DefaultRecitationFolder(const QString& reciter);
 
 // What a download ended with.
@@ -77,17 +80,47 @@ struct DownloadSummary {
     // One line per failed file: its name and what went wrong.
     QStringList failures;
     bool cancelled = false;
+    // Why the download stopped before its end ("no space left on the disk",
+    // "the server is too slow", ...); empty when it ran to its end or was
+    // cancelled.
+    QString stopReason;
+};
+
+// The bounds a download keeps to.
+struct DownloadLimits {
+    // The largest verse file taken. The longest verse recited slowly lasts a
+    // few minutes; at 320 kbit/s (40 KB a second) ten minutes are 24 MB.
+    qint64 maxFileBytes = 32LL * 1024 * 1024;
+    // A file from which nothing arrives for this long has timed out.
+    int silenceMs = 20000;
+    // A file that, once answered, gets fewer than floorBytes in any
+    // floorWindowMs is too slow and stops the download. The window is longer
+    // than the silence, so a silent server times out first.
+    qint64 floorBytes = 1024;
+    int floorWindowMs = 30000;
+    // Redirects followed for one file.
+    int maxRedirects = 5;
+    // Files in a row that end in a connection failure (no answer, or an
+    // answer broken off) before the download stops.
+    int connectionFailuresToStop = 3;
 };
 
 // Downloads verse files into a folder, a few at a time, without blocking the
 // event loop: everything happens in the signals of the network replies.
 //
 // A file already in the folder is skipped. A file is written as NAME.part
-// and renamed to NAME only once it is complete and looks like audio. An
-// interrupted file keeps its .part, and the next download asks the server for
-// the rest only (an HTTP Range request). A response that is an HTTP error, a
-// text or HTML page, shorter or longer than announced, or not audio is a
-// failure of that file, named in the summary; the other files go on.
+// and renamed to NAME only once it is complete and looks like audio: its
+// size is the one announced, or, when the server announced none, its MPEG
+// frames end exactly at its end. An interrupted file keeps its .part, and the
+// next download asks the server for the rest only (an HTTP Range request);
+// an empty part is removed. A response that is an HTTP error, a text or HTML
+// page, shorter or longer than announced, larger than the cap, or not audio
+// is a failure of that file, named in the summary; the other files go on.
+// Redirects to http or https addresses are followed.
+//
+// The download stops, keeping what was stored, when the disk is full (or
+// has less room than a file announces), when the server is slower than the
+// floor, and after a few files in a row that could not reach the server.
 class RecitationDownload : public QObject {
     Q_OBJECT
 public:
@@ -99,6 +132,11 @@ public:
     // Starts fetching `files` into `folder` (made when missing). A download
     // that is running goes on; start only when idle.
     void start(const std::vector<DownloadFile>& files, const QString& folder);
+    // Takes effect from the next start.
+    void setLimits(const DownloadLimits& limits) { m_limits = limits; }
+    // Makes the folder's disk look `bytes` large in all, its files counted
+    // against it, for tests of a full disk; -1 for the real disk.
+    void setDiskSizeForTesting(qint64 bytes) { m_testDiskSize = bytes; }
     // Stops every request; the parts fetched so far stay for a later resume.
     void cancel();
     bool isRunning() const { return m_running; }
@@ -116,6 +154,9 @@ signals:
     void fileDone(int filesDone, int filesTotal, qint64 bytes);
     // Whenever bytes arrive.
     void bytesArrived(qint64 bytes);
+    // The first time in a download that a file is stored or found in place:
+    // the folder now holds recordings.
+    void firstFileInPlace();
     void finished(const tilvora::playback::DownloadSummary& summary);
 
 private:
@@ -123,13 +164,31 @@ private:
 
     void startNext();
     void begin(Transfer& transfer);
+    void request(Transfer& transfer);
     void onHeaders(Transfer& transfer);
+    bool openPart(Transfer& transfer, int status);
     void onData(Transfer& transfer);
     void onFinished(Transfer& transfer);
+    // Whether the file failed for want of a connection.
+    bool finishReply(Transfer& transfer);
+    // False when the redirect is refused (the file failed).
+    bool followRedirect(Transfer& transfer);
     void fail(Transfer& transfer, const QString& reason);
     void complete(Transfer& transfer);
+    void checkAudioEnd(Transfer& transfer);
     void release(Transfer& transfer);
     void fileFinished();
+    void fileInPlace();
+    // Counts files in a row that failed for want of a connection; true when
+    // that stopped the download.
+    bool countConnectionFailure(const Transfer& transfer, bool failed);
+    void checkPace();
+    void stop(const QString& reason);
+    void end();
+    qint64 freeSpace() const;
+    // Writes all of `data` to the transfer's part; the error number when it
+    // could not (0 when it could).
+    int write(Transfer& transfer, const QByteArray& data);
 
     QNetworkAccessManager* m_network;
     std::vector<DownloadFile> m_files;
@@ -139,7 +198,15 @@ private:
     DownloadSummary m_summary;
     qint64 m_bytes = 0;
     bool m_running = false;
+    bool m_madeFolder = false;
+    bool m_folderUsed = false;
     QElapsedTimer m_clock;
+    DownloadLimits m_limits;
+    QTimer m_pace;
+    int m_connectionFailures = 0;
+    bool m_failuresWereAnswered = false;
+    qint64 m_testDiskSize = -1;
+    qint64 m_testDiskUsed = 0;
 };
 
 } // namespace tilvora::playback

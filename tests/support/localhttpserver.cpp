@@ -6,6 +6,9 @@
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
+
+#include <memory>
 
 namespace tilvora::testing {
 
@@ -18,6 +21,8 @@ QByteArray statusLine(int status)
         return "HTTP/1.1 200 OK\r\n";
     case 206:
         return "HTTP/1.1 206 Partial Content\r\n";
+    case 302:
+        return "HTTP/1.1 302 Found\r\n";
     case 416:
         return "HTTP/1.1 416 Range Not Satisfiable\r\n";
     default:
@@ -144,6 +149,24 @@ void LocalHttpServer::answer(QTcpSocket* socket, const QString& path, const QByt
         socket->write(response(404, "text/html", page.size()) + page);
         break;
     }
+    case Behaviour::NoLength:
+        socket->write("HTTP/1.0 200 OK\r\nContent-Type: " + route.type + "\r\n\r\n" + body);
+        break;
+    case Behaviour::ChunkedNoEnd:
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: " + route.type
+            + "\r\nTransfer-Encoding: chunked\r\nConnection: close\r\n\r\n");
+        for (qsizetype at = 0; at < body.size(); at += 4096) {
+            const QByteArray chunk = body.mid(at, 4096);
+            socket->write(QByteArray::number(chunk.size(), 16) + "\r\n" + chunk + "\r\n");
+        }
+        break;
+    case Behaviour::Trickle:
+        socket->write(response(200, route.type, body.size()));
+        trickle(socket, body);
+        return;
+    case Behaviour::Redirect:
+        socket->write(response(302, "text/plain", 0, "Location: " + route.location + "\r\n"));
+        break;
     case Behaviour::DropOnce:
         socket->write(response(200, route.type, body.size()) + body.left(body.size() / 2));
         break;
@@ -155,7 +178,7 @@ void LocalHttpServer::answer(QTcpSocket* socket, const QString& path, const QByt
         static const QRegularExpression form(QStringLiteral("^bytes=(\\d+)-$"));
         const QRegularExpressionMatch match = form.match(QString::fromLatin1(range));
         if (!match.hasMatch()) {
-            socket->write(response(200, route.type, body.size()) + body);
+            socket->write(response(200, route.type, route.announced >= 0 ? route.announced : body.size()) + body);
             break;
         }
         const qint64 first = match.captured(1).toLongLong();
@@ -173,6 +196,21 @@ void LocalHttpServer::answer(QTcpSocket* socket, const QString& path, const QByt
     }
     }
     socket->disconnectFromHost();
+}
+
+void LocalHttpServer::trickle(QTcpSocket* socket, const QByteArray& body)
+{
+    auto* timer = new QTimer(socket);
+    auto sent = std::make_shared<qsizetype>(0);
+    connect(timer, &QTimer::timeout, socket, [socket, timer, body, sent] {
+        if (*sent >= body.size()) {
+            timer->stop();
+            socket->disconnectFromHost();
+            return;
+        }
+        socket->write(body.mid((*sent)++, 1));
+    });
+    timer->start(1000);
 }
 
 } // namespace tilvora::testing

@@ -31,11 +31,23 @@ public:
         Stall,
         // 404 with an HTML page.
         NotFound,
+        // HTTP/1.0 without a length: the body, then the connection closes.
+        NoLength,
+        // HTTP/1.1 chunked: the body in chunks, then the connection closes
+        // without the last, empty chunk.
+        ChunkedNoEnd,
+        // Announces the whole body and sends one byte of it a second.
+        Trickle,
+        // 302 Found to `location`.
+        Redirect,
     };
     struct Route {
         QByteArray body;
         QByteArray type = "audio/mpeg";
         Behaviour behaviour = Behaviour::Serve;
+        QByteArray location;
+        // The length announced instead of the body's (-1: the body's).
+        qint64 announced = -1;
     };
 
     LocalHttpServer();
@@ -56,6 +68,7 @@ private:
     void onConnection();
     void onReadable(QTcpSocket* socket);
     void answer(QTcpSocket* socket, const QString& path, const QByteArray& range);
+    void trickle(QTcpSocket* socket, const QByteArray& body);
 
     QThread m_thread;
     QTcpServer* m_server = nullptr;
