@@ -222,12 +222,24 @@ void CliSession::handleDownload(const QStringList& fields)
             summary = result;
             loop.quit();
         });
+    // The voice keeps the folder once a file is there, not before.
+    const QString voiceId = fields.value(1);
+    QObject::connect(&download, &playback::RecitationDownload::firstFileInPlace, &loop, [&] {
+        try {
+            m_logic->keepDownloadFolder(voiceId, folder);
+        } catch (const std::exception& failure) {
+            m_host.reportError(QStringLiteral("The voice's folder could not be stored: %1")
+                                   .arg(QString::fromLocal8Bit(failure.what())));
+        }
+    });
     download.start(files, folder);
     if (download.isRunning())
         loop.exec();
     if (!summary.failures.isEmpty())
         m_host.reportError(
             QStringLiteral("These files were not downloaded: ") + summary.failures.join(QStringLiteral("; ")));
+    if (!summary.stopReason.isEmpty())
+        m_host.reportError(QStringLiteral("The download stopped: %1.").arg(summary.stopReason));
     m_host.writeLine({QStringLiteral("downloaded"), QString::number(summary.stored), QString::number(summary.skipped),
         QString::number(summary.failed)});
 }

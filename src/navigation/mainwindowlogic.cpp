@@ -318,6 +318,26 @@ void MainWindowLogic::setPlaybackRate(const QString& rate)
 
 QString MainWindowLogic::downloadFolderFor(const QString& voiceId, const QString& defaultFolder)
 {
+    const QString folder = voiceRow(voiceId).text(QStringLiteral("Data")).trimmed();
+    if (folder.isEmpty())
+        return defaultFolder;
+    return QDir::isRelativePath(folder) ? QDir(m_state.gAppFolder).filePath(folder) : folder;
+}
+
+void MainWindowLogic::keepDownloadFolder(const QString& voiceId, const QString& folder)
+{
+    store::RecordSet voice = voiceRow(voiceId);
+    if (!voice.text(QStringLiteral("Data")).trimmed().isEmpty())
+        return;
+    // As the media folder dialog's Accept stores a folder.
+    m_state.gMediaPathResult = folder;
+    m_voiceMenu->SetupMenu(m_state, m_host);
+    control::SetProgramData(m_state, voice.text(QStringLiteral("MasterID")));
+    m_voiceMenu->SetupMenu(m_state, m_host);
+}
+
+store::RecordSet MainWindowLogic::voiceRow(const QString& voiceId)
+{
     store::RecordSet voice = m_state.gPrograms.Clone();
     const std::optional<qint32> id = store::readWholeNumber(voiceId).value;
     if (id)
@@ -325,15 +345,7 @@ QString MainWindowLogic::downloadFolderFor(const QString& voiceId, const QString
     if (!id || voice.RecordCount() <= 0)
         throw store::RefusedValue(QStringLiteral("\"%1\" is not the id of a voice.").arg(voiceId));
     voice.MoveFirst();
-    const QString folder = voice.text(QStringLiteral("Data")).trimmed();
-    if (!folder.isEmpty())
-        return QDir::isRelativePath(folder) ? QDir(m_state.gAppFolder).filePath(folder) : folder;
-    // As the media folder dialog's Accept stores a folder.
-    m_state.gMediaPathResult = defaultFolder;
-    m_voiceMenu->SetupMenu(m_state, m_host);
-    control::SetProgramData(m_state, voice.text(QStringLiteral("MasterID")));
-    m_voiceMenu->SetupMenu(m_state, m_host);
-    return defaultFolder;
+    return voice;
 }
 
 void MainWindowLogic::voiceMenuClick(int index)

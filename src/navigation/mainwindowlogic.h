@@ -85,10 +85,14 @@ public:
 
     // The folder a download for the voice `voiceId` fills: the voice's own
     // folder (a relative one taken from the application folder), or, when it
-    // has none, `defaultFolder`, which is then stored as the voice's folder
-    // as an Accept of the media folder dialog stores it. An id that is not a
-    // voice's is refused (store::RefusedValue).
+    // has none, `defaultFolder`. An id that is not a voice's is refused
+    // (store::RefusedValue).
     QString downloadFolderFor(const QString& voiceId, const QString& defaultFolder);
+    // Stores `folder` as the folder of a voice that has none, as an Accept of
+    // the media folder dialog stores it: called once a download has put a
+    // file there, so that a download that stores nothing leaves the voice
+    // as it was.
+    void keepDownloadFolder(const QString& voiceId, const QString& folder);
 
     const control::VoiceMenu& voiceMenu() const;
 
@@ -98,6 +102,8 @@ private:
     // The dispatcher itself: failures are thrown to the caller.
     void dispatch(const QString& commandText);
     void clickVoiceItem(int index);
+    // The program row of the voice `voiceId`; refused when there is none.
+    store::RecordSet voiceRow(const QString& voiceId);
     void resetPickersAfter(host::Pane pane, const QString& url);
 
     store::SharedState& m_state;

@@ -5,6 +5,9 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QHostAddress>
+#include <QTcpServer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -12,6 +15,23 @@
 using namespace Qt::Literals::StringLiterals;
 using tilvora::testing::FixtureDb;
 using tilvora::testing::LocalHttpServer;
+
+namespace {
+
+// Three verses, and a reciter voice of one file per verse without a folder.
+void addReciterVoice(FixtureDb& db)
+{
+    db.execute({u"INSERT INTO AP_Master_TAB (MasterID, MasterTypeID, Master, Description, Data, UserSelection, "
+                u"DefaultSelection, SortOrderUser, SortOrderDef, TextDirection, FontName, FontSize, FontBold) VALUES "
+                u"(1, 1, 'Matan', '', NULL, 1, 1, 0, 0, 'rtl', 'Amiri', '24px', 'normal'), "
+                u"(2, 2, 'English', '', NULL, 1, 1, 1, 1, 'ltr', 'Tahoma', '14px', 'normal'), "
+                u"(9, 4, 'Reciter', 'Reciter (SSSAAA.mp3 files)', '', 1, 1, 0, 0, NULL, NULL, NULL, NULL)"_s,
+        u"INSERT INTO MD_Ayah_TAB VALUES (1, 1, 1, 1), (2, 1, 2, 1), (3, 2, 1, 1)"_s,
+        u"INSERT INTO AP_Detail_TAB (MasterID, AyahRef, Data, DataPos) VALUES "
+        u"(9, 1, '001001.mp3', '0'), (9, 2, '001002.mp3', '0'), (9, 3, '002001.mp3', '0')"_s});
+}
+
+} // namespace
 
 // A voice without a folder downloads into the user's data folder, which it
 // then keeps as its folder; the downloaded verses recite; a second download
@@ -26,14 +46,7 @@ TEST(CliDownload, AVoiceWithoutAFolderFillsTheUsersFolderKeepsItAndRecitesFromIt
     QTemporaryDir userData;
     qputenv("XDG_DATA_HOME", userData.path().toUtf8());
     FixtureDb db;
-    db.execute({u"INSERT INTO AP_Master_TAB (MasterID, MasterTypeID, Master, Description, Data, UserSelection, "
-                u"DefaultSelection, SortOrderUser, SortOrderDef, TextDirection, FontName, FontSize, FontBold) VALUES "
-                u"(1, 1, 'Matan', '', NULL, 1, 1, 0, 0, 'rtl', 'Amiri', '24px', 'normal'), "
-                u"(2, 2, 'English', '', NULL, 1, 1, 1, 1, 'ltr', 'Tahoma', '14px', 'normal'), "
-                u"(9, 4, 'Reciter', 'Reciter (SSSAAA.mp3 files)', '', 1, 1, 0, 0, NULL, NULL, NULL, NULL)"_s,
-        u"INSERT INTO MD_Ayah_TAB VALUES (1, 1, 1, 1), (2, 1, 2, 1), (3, 2, 1, 1)"_s,
-        u"INSERT INTO AP_Detail_TAB (MasterID, AyahRef, Data, DataPos) VALUES "
-        u"(9, 1, '001001.mp3', '0'), (9, 2, '001002.mp3', '0'), (9, 3, '002001.mp3', '0')"_s});
+    addReciterVoice(db);
     LocalHttpServer server;
     for (const QString& name : {u"001001.mp3"_s, u"001002.mp3"_s, u"002001.mp3"_s})
         server.route(u"/audio/Some_Reciter/"_s + name, {tilvora::testing::mp3Body(5000, 7)});
@@ -59,4 +72,32 @@ TEST(CliDownload, AVoiceWithoutAFolderFillsTheUsersFolderKeepsItAndRecitesFromIt
     // The voice menu shows the new folder, and the two bad downloads are refused.
     EXPECT_TRUE(run.lines.join(u'\n').contains(folder));
     EXPECT_EQ(run.linesOf(u"error"_s).size(), 2);
+}
+
+// A server that cannot be reached: the download stops after a few files,
+// says so once, and the voice keeps no folder.
+TEST(CliDownload, AServerThatCannotBeReachedIsSaidOnceAndLeavesTheVoiceAsItWas)
+{
+    int argc = 1;
+    char name[] = "e2e_cli_tests";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication app(argc, argv);
+    QTemporaryDir userData;
+    qputenv("XDG_DATA_HOME", userData.path().toUtf8());
+    FixtureDb db;
+    addReciterVoice(db);
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const QString base = QStringLiteral("http://127.0.0.1:%1/audio/Some_Reciter/").arg(closed.serverPort());
+    closed.close();
+
+    const CliRun run = runCli(db.folder(), {u"download\t9\t"_s + base + u"\tsssaaa\t1\t2"_s});
+    EXPECT_EQ(run.lines.filter(u"The download stopped: the server cannot be reached."_s).size(), 1)
+        << run.lines.join(u'\n').toStdString();
+    EXPECT_EQ(run.linesOf(u"downloaded"_s), (QList<QStringList>{{u"downloaded"_s, u"0"_s, u"0"_s, u"3"_s}}));
+    EXPECT_TRUE(tilvora::testing::queryRow(db.path(), u"SELECT Data FROM AP_Master_TAB WHERE MasterID = 9"_s)
+                    .value(0)
+                    .toString()
+                    .isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(userData.path() + u"/Tilvora/recitations/Some_Reciter"_s));
 }

@@ -45,10 +45,12 @@ std::vector<playback::CatalogueEntry> DownloadDialog::shippedCatalogue()
     return playback::ReadCatalogue(file.readAll());
 }
 
-DownloadDialog::DownloadDialog(store::Connection& connection, FolderForVoice folderForVoice, QWidget* parent)
+DownloadDialog::DownloadDialog(
+    store::Connection& connection, FolderForVoice folderForVoice, KeepFolder keepFolder, QWidget* parent)
     : QDialog(parent),
       m_connection(connection),
       m_folderForVoice(std::move(folderForVoice)),
+      m_keepFolder(std::move(keepFolder)),
       m_entries(shippedCatalogue()),
       m_download(new playback::RecitationDownload(this))
 {
@@ -88,6 +90,8 @@ DownloadDialog::DownloadDialog(store::Connection& connection, FolderForVoice fol
     m_folder = new QLabel(this);
     m_folder->setObjectName(QStringLiteral("folder"));
     m_folder->setWordWrap(true);
+    // A folder's or an address's text is shown as it is, never as markup.
+    m_folder->setTextFormat(Qt::PlainText);
     m_folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_folder->setText(tr("A voice without a folder gets one in your data folder."));
 
@@ -106,6 +110,7 @@ DownloadDialog::DownloadDialog(store::Connection& connection, FolderForVoice fol
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("status"));
     m_status->setWordWrap(true);
+    m_status->setTextFormat(Qt::PlainText);
     m_failures = new QTextEdit(this);
     m_failures->setObjectName(QStringLiteral("failures"));
     m_failures->setReadOnly(true);
@@ -133,6 +138,7 @@ DownloadDialog::DownloadDialog(store::Connection& connection, FolderForVoice fol
     connect(m_download, &playback::RecitationDownload::fileDone, this, &DownloadDialog::showProgress);
     connect(m_download, &playback::RecitationDownload::bytesArrived, this, &DownloadDialog::showProgress);
     connect(m_download, &playback::RecitationDownload::finished, this, &DownloadDialog::showSummary);
+    connect(m_download, &playback::RecitationDownload::firstFileInPlace, this, &DownloadDialog::keepFolder);
     chooseCatalogueEntry(0);
     if (m_voice->count() == 0) {
         m_start->setEnabled(false);
@@ -176,6 +182,8 @@ void DownloadDialog::start()
         m_status->setText(QString::fromUtf8(refused.what()));
         return;
     }
+    m_voiceId = m_voice->currentData().toInt();
+    m_downloadFolder = folder;
     m_folder->setText(tr("Into %1").arg(folder));
     m_failures->clear();
     m_failures->setVisible(false);
@@ -217,11 +225,22 @@ void DownloadDialog::showSummary(const playback::DownloadSummary& summary)
     setRunning(false);
     showProgress();
     QString text = summary.cancelled ? tr("Cancelled. ") : QString();
+    if (!summary.stopReason.isEmpty())
+        text += tr("The download stopped: %1. ").arg(summary.stopReason);
     text += tr("%1 stored, %2 already there, %3 failed.").arg(summary.stored).arg(summary.skipped).arg(summary.failed);
     m_status->setText(text);
     if (!summary.failures.isEmpty()) {
         m_failures->setPlainText(summary.failures.join(QLatin1Char('\n')));
         m_failures->setVisible(true);
+    }
+}
+
+void DownloadDialog::keepFolder()
+{
+    try {
+        m_keepFolder(m_voiceId, m_downloadFolder);
+    } catch (const std::exception& refused) {
+        m_status->setText(QString::fromUtf8(refused.what()));
     }
 }
 

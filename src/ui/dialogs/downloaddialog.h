@@ -29,11 +29,14 @@ namespace tilvora::ui {
 class DownloadDialog : public QDialog {
     Q_OBJECT
 public:
-    // Gives the folder the chosen voice downloads into (storing a default one
-    // for a voice without a folder); throws with a message when it cannot.
+    // Gives the folder the chosen voice downloads into (a default one for a
+    // voice without a folder); throws with a message when it cannot.
     using FolderForVoice = std::function<QString(int masterId, const QString& reciter)>;
+    // Stores the folder of a voice that has none, once a file is there.
+    using KeepFolder = std::function<void(int masterId, const QString& folder)>;
 
-    DownloadDialog(store::Connection& connection, FolderForVoice folderForVoice, QWidget* parent = nullptr);
+    DownloadDialog(
+        store::Connection& connection, FolderForVoice folderForVoice, KeepFolder keepFolder, QWidget* parent = nullptr);
 
     // The catalogue shipped with the program.
     static std::vector<playback::CatalogueEntry> shippedCatalogue();
@@ -57,10 +60,15 @@ private:
     void start();
     void showProgress();
     void showSummary(const playback::DownloadSummary& summary);
+    void keepFolder();
     void setRunning(bool running);
 
     store::Connection& m_connection;
     FolderForVoice m_folderForVoice;
+    KeepFolder m_keepFolder;
+    // The voice and folder of the download running or last run.
+    int m_voiceId = 0;
+    QString m_downloadFolder;
     std::vector<playback::CatalogueEntry> m_entries;
     playback::RecitationDownload* m_download;
 

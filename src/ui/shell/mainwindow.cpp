@@ -597,6 +597,7 @@ void MainWindow::showDownloadDialog()
         [this](int masterId, const QString& reciter) {
             return m_logic->downloadFolderFor(QString::number(masterId), playback::DefaultRecitationFolder(reciter));
         },
+        [this](int masterId, const QString& folder) { m_logic->keepDownloadFolder(QString::number(masterId), folder); },
         this);
     dialog.exec();
 }
