@@ -30,6 +30,28 @@ int fieldCountOf(const QString& event)
     return 2;
 }
 
+// Input text as an error line echoes it: control and format characters
+// (ESC, BEL, NUL, a direction override) are written as \xNN or \uNNNN, so
+// that an echo never drives the reader's terminal or turns its line around.
+// TAB, CR and LF are left to the line's own escaping.
+QString shown(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const bool lineEscaped = c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+        const bool hidden = c.category() == QChar::Other_Control || c.category() == QChar::Other_Format;
+        if (!hidden || lineEscaped) {
+            out += c;
+            continue;
+        }
+        const QString hex = QString::number(c.unicode(), 16).toUpper();
+        out += c.unicode() < 0x100 ? QStringLiteral("\\x") + hex.rightJustified(2, QLatin1Char('0'))
+                                   : QStringLiteral("\\u") + hex.rightJustified(4, QLatin1Char('0'));
+    }
+    return out;
+}
+
 bool parseWhole(const QString& text, int* value)
 {
     bool ok = false;
@@ -70,7 +92,7 @@ bool CliSession::paneArgument(const QString& name, host::Pane* pane)
 {
     if (host::paneFromName(name, pane))
         return true;
-    m_host.reportError(QStringLiteral("There is no pane named \"%1\".").arg(name));
+    m_host.reportError(QStringLiteral("There is no pane named \"%1\".").arg(shown(name)));
     return false;
 }
 
@@ -101,7 +123,7 @@ void CliSession::handleLine(const QString& rawLine)
         if (parseWhole(first, &index))
             m_logic->voiceMenuClick(index);
         else
-            m_host.reportError(QStringLiteral("The voice menu has no item \"%1\".").arg(first));
+            m_host.reportError(QStringLiteral("The voice menu has no item \"%1\".").arg(shown(first)));
     } else if (event == QLatin1String("dialog")) {
         handleDialogAnswer(fields);
     } else if (event == QLatin1String("resize")) {
@@ -129,7 +151,7 @@ void CliSession::handleLine(const QString& rawLine)
     } else if (event == QLatin1String("mushaf") || event == QLatin1String("pageof")) {
         handleMushaf(event, first);
     } else {
-        m_host.reportError(QStringLiteral("Unknown event \"%1\".").arg(event));
+        m_host.reportError(QStringLiteral("Unknown event \"%1\".").arg(shown(event)));
     }
 }
 
@@ -144,7 +166,7 @@ void CliSession::handleDialogAnswer(const QStringList& fields)
     else if (answer == QLatin1String("close"))
         m_host.queueDialogAnswer({Outcome::Closed, QString()});
     else
-        m_host.reportError(QStringLiteral("A dialog answers accept, cancel or close, not \"%1\".").arg(answer));
+        m_host.reportError(QStringLiteral("A dialog answers accept, cancel or close, not \"%1\".").arg(shown(answer)));
 }
 
 void CliSession::handleResize(const QStringList& fields)
@@ -168,6 +190,12 @@ void CliSession::handleSetWidth(const QStringList& fields)
         m_host.reportError(QStringLiteral("A width is a whole number of twips."));
         return;
     }
+    if (width > layout::PaneLayout::kMaxReachableWidth) {
+        m_host.reportError(QStringLiteral("A width of %1 twips is beyond any screen's reach (at most %2).")
+                               .arg(width)
+                               .arg(layout::PaneLayout::kMaxReachableWidth));
+        return;
+    }
     if (pane == host::Pane::WebControl)
         m_layout.controlSetWidth(width);
     else if (pane == host::Pane::WebMain)
@@ -185,7 +213,8 @@ void CliSession::handleDownload(const QStringList& fields)
     int fromChapter = 0;
     int toChapter = 0;
     if (!playback::DownloadLayoutFromName(fields.value(3), &layout)) {
-        m_host.reportError(QStringLiteral("A download's layout is sssaaa or number, not \"%1\".").arg(fields.value(3)));
+        m_host.reportError(
+            QStringLiteral("A download's layout is sssaaa or number, not \"%1\".").arg(shown(fields.value(3))));
         return;
     }
     if (!parseWhole(fields.value(4), &fromChapter) || !parseWhole(fields.value(5), &toChapter)) {

@@ -81,11 +81,15 @@ bool PaneLayout::arrangePanes(double outerWidth, double outerHeight)
 
 bool PaneLayout::controlSetWidth(std::int32_t width)
 {
+    if (width > kMaxReachableWidth)
+        return false;
     return attempt([this, width] { setControlWidth(width); });
 }
 
 bool PaneLayout::mainSetWidth(std::int32_t width)
 {
+    if (width > kMaxReachableWidth)
+        return false;
     return attempt([this, width] { setMainWidth(width); });
 }
 

@@ -58,6 +58,9 @@ public:
     // least this wide, the reading pane at least kMinReadingPaneWidth.
     static constexpr double kMinControlPaneWidth = 1500;
     static constexpr double kMinReadingPaneWidth = 8400;
+    // The widest a page may ask a pane to be: the widest window the display
+    // server draws (32,767 pixels) at 96 dots per inch.
+    static constexpr std::int32_t kMaxReachableWidth = 32767 * 15;
 
     // Every control at its design rectangle, the control pane shown, and the
     // outer size taken as the design client size until the first resize.
@@ -69,9 +72,11 @@ public:
     bool arrangePanes(double outerWidth, double outerHeight);
     // The control pane's width (at most kMaxControlPaneWidth) and everything
     // to its left; also what a width request from the control pane's page does.
+    // A width beyond kMaxReachableWidth changes nothing and gives false.
     bool controlSetWidth(std::int32_t width);
     // The reading pane's width, and the player 150 narrower; also what a width
-    // request from the reading pane's page does.
+    // request from the reading pane's page does. A width beyond
+    // kMaxReachableWidth changes nothing and gives false.
     bool mainSetWidth(std::int32_t width);
     // Shows or hides the control pane and re-derives the widths.
     bool toggleControlPane();

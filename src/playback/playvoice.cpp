@@ -143,6 +143,10 @@ void playVerse(store::SharedState& state, host::Host& host, qint32 ayahRef, quin
 void ShowNoRecording(store::SharedState& state, host::Host& host, const QString& voice, qint32 ayahRef)
 {
     const store::VerseName verse = store::NameVerse(*state.gConnection, ayahRef);
+    // A reference that names no verse (-1, or past the last verse) is no
+    // verse the reader asked for: it is ignored, as an id that is no number.
+    if (verse.surah <= 0)
+        return;
     host.showMessage(host::MessageIcon::Information, QStringLiteral("No recording of this verse"),
         QStringLiteral("The voice \"%1\" has no recording of %2.").arg(voice, verse.citation()) + kLineBreak
             + kLineBreak

@@ -34,7 +34,8 @@ namespace tilvora::playback {
 void PlayVoice(store::SharedState& state, host::Host& host, qint32 ayahRef);
 
 // Tells the reader that the voice named `voice` has no recording of the verse
-// `ayahRef`, naming both and saying what to do (an information box).
+// `ayahRef`, naming both and saying what to do (an information box). A
+// reference that names no verse of the content is not told of.
 void ShowNoRecording(store::SharedState& state, host::Host& host, const QString& voice, qint32 ayahRef);
 
 // A double-click in the reading page, with the id of the verse table around

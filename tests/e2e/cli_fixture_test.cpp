@@ -168,3 +168,25 @@ TEST(CliSession, AnApplicationFolderWhosePathHoldsTwoUnderscoresTakesOnlyItsPage
     EXPECT_EQ(run.lines.filter(QStringLiteral("navigate\tWebMain")).size(), 2);
     EXPECT_TRUE(run.linesOf(QStringLiteral("error")).isEmpty());
 }
+
+TEST(CliSession, ReferencesOfNoVerseHugeWidthsAndControlCharactersAreRefusedOrIgnoredSafely)
+{
+    FixtureDb db;
+    fillLibrary(db);
+    const CliRun run = runCli(db.folder(),
+        {QStringLiteral("dblclick\t-1"), QStringLiteral("dblclick\t6237"), QStringLiteral("dblclick\t99999"),
+            QStringLiteral("dblclick\t3"), QString::fromLatin1("\x1b[31mred\x07", 9) + QChar(0),
+            QStringLiteral("setwidth\tWebMain\t2147483647"), QStringLiteral("setwidth\tWebMain\t7000")});
+    EXPECT_EQ(run.exitCode, 0);
+    // Only the verse that exists is told it has no recording.
+    const QList<QStringList> messages = run.linesOf(QStringLiteral("message"));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0][3].contains(QStringLiteral("has no recording of Chapter 2 2:1")))
+        << messages[0][3].toStdString();
+    const QList<QStringList> errors = run.linesOf(QStringLiteral("error"));
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_EQ(errors[0][1], QStringLiteral("Unknown event \"\\x1B[31mred\\x07\\x00\"."));
+    EXPECT_TRUE(errors[1][1].startsWith(QStringLiteral("A width of 2147483647 twips is beyond any screen's reach")));
+    // The refused width lays nothing out; the next one does.
+    EXPECT_EQ(run.linesOf(QStringLiteral("layout")).size(), 12);
+}
