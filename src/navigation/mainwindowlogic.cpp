@@ -112,6 +112,8 @@ template <typename Action> bool MainWindowLogic::reportFailures(Action&& action)
 void MainWindowLogic::load()
 {
     try {
+        // Pages a killed run left half written go before any page is written.
+        pages::RemoveUnfinishedPageFiles(m_state.gAppFolder);
         // The voice menu comes from the program list as it stood before the
         // defaults were restored; everything after it from the fresh list.
         m_voiceMenu->SetupMenu(m_state, m_host);

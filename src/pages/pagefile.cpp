@@ -1,7 +1,11 @@
 #include "pagefile.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QtEndian>
 
 #include <algorithm>
@@ -120,12 +124,26 @@ qint64 pageFileSize(const QString& content)
     return 2 + content.size() * qint64(sizeof(char16_t));
 }
 
+// The name of a new page before it takes the page's place: the page's name,
+// a dot, a random number in base 36 and ".tmp"; and the pattern of those
+// names, by which leftovers are known.
+QByteArray temporaryName(const QByteArray& target)
+{
+    return target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
+}
+
+const QRegularExpression& temporaryNamePattern()
+{
+    static const QRegularExpression pattern(u"^.+\\.htm\\.[0-9a-z]{1,7}\\.tmp$"_s);
+    return pattern;
+}
+
 // A new file beside the page, with a name no other writer uses; the page's
 // own permissions when it exists.
 FileHandle createBeside(const QByteArray& target, QByteArray& name)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
+        name = temporaryName(target);
         FileHandle file(::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (file.isOpen()) {
             struct stat existing { };
@@ -185,6 +203,21 @@ QString WritePageFile(const store::SharedState& state, const QString& content, c
         fail(path, error);
     }
     return path;
+}
+
+int RemoveUnfinishedPageFiles(const QString& appFolder)
+{
+    const QDateTime settled = QDateTime::currentDateTimeUtc().addSecs(-60);
+    int removed = 0;
+    const QFileInfoList files = QDir(appFolder).entryInfoList({u"*.htm.*.tmp"_s}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& file : files) {
+        if (file.isSymLink() || !temporaryNamePattern().match(file.fileName()).hasMatch()
+            || file.lastModified().toUTC() > settled)
+            continue;
+        if (QFile::remove(file.filePath()))
+            ++removed;
+    }
+    return removed;
 }
 
 } // namespace tilvora::pages

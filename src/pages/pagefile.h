@@ -25,4 +25,12 @@ QString PageFilePath(const QString& appFolder, const QString& fileName);
 // write that fails leaves the previous file as it was and throws PageFileError.
 QString WritePageFile(const store::SharedState& state, const QString& content, const QString& fileName = store::kDef);
 
+// Removes what page writes cut short (the program killed, the computer
+// stopped) left in the application folder: files named as WritePageFile
+// names the new page before it takes the page's place ("Main.htm.k3x9a1.tmp")
+// and last written more than a minute ago, so that a write in progress in
+// another run is left alone. No other file is touched. Returns how many were
+// removed.
+int RemoveUnfinishedPageFiles(const QString& appFolder);
+
 } // namespace tilvora::pages

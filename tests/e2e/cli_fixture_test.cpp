@@ -2,6 +2,7 @@
 #include "support/files.h"
 #include "support/fixturedb.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -189,4 +190,29 @@ TEST(CliSession, ReferencesOfNoVerseHugeWidthsAndControlCharactersAreRefusedOrIg
     EXPECT_TRUE(errors[1][1].startsWith(QStringLiteral("A width of 2147483647 twips is beyond any screen's reach")));
     // The refused width lays nothing out; the next one does.
     EXPECT_EQ(run.linesOf(QStringLiteral("layout")).size(), 12);
+}
+
+TEST(CliStartup, PagesLeftHalfWrittenByAKilledRunAreRemovedAndNothingElse)
+{
+    FixtureDb db;
+    fillLibrary(db);
+    // Pages cut short by an earlier run, one being written by a run that is
+    // still going, and a file of the reader's named like them.
+    const QString earlier = db.folder() + QStringLiteral("/Main.htm.k3x9a1.tmp");
+    const QString running = db.folder() + QStringLiteral("/Control.htm.2bq4.tmp");
+    const QString readers = db.folder() + QStringLiteral("/Main.htm.my-notes.tmp");
+    for (const QString& path : {earlier, running, readers}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("<HTML>");
+        file.flush();
+        if (path != running) {
+            ASSERT_TRUE(
+                file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        }
+    }
+    EXPECT_EQ(runCli(db.folder(), {}).exitCode, 0);
+    EXPECT_FALSE(QFile::exists(earlier));
+    EXPECT_TRUE(QFile::exists(running));
+    EXPECT_TRUE(QFile::exists(readers));
 }
