@@ -68,6 +68,10 @@ QString failureText(const store::Error& failure)
 {
     if (failure.kind() != store::Error::Kind::Database)
         return failure.message();
+    // A damaged content file is told as at start: what it is and what to do.
+    if (const auto* database = dynamic_cast<const store::DbError*>(&failure);
+        database && database->number() == store::DbError::Damaged)
+        return failure.message();
     // The database's own words are for diagnosis, on a line of their own
     // after the plain one.
     return QStringLiteral("The request could not be carried out: the content database refused it.\r\n%1")

@@ -38,6 +38,20 @@ QString errorText(const QSqlError& error)
     return text;
 }
 
+bool isDamage(int sqliteCode)
+{
+    const int primary = sqliteCode & 0xff;
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+}
+
+// What happens to the reader's files, in the words of the "what to do" part.
+QString repairAdvice(const QString& databasePath)
+{
+    return QStringLiteral("Reinstall Tilvora to get a whole copy of it. When Tilvora runs from your own folder, "
+                          "deleting %1 is enough: the next start copies it again.")
+        .arg(databasePath);
+}
+
 // Yes/No columns are declared BOOLEAN; their values are presented as bool.
 bool isBooleanDeclaration(const char* declaredType)
 {
@@ -77,6 +91,32 @@ void appendValue(RowTable& table, sqlite3_stmt* query, int column)
 }
 
 } // namespace
+
+QString DamagedContentMessage(const QString& databasePath, const QString& why)
+{
+    return QStringLiteral("The content file %1 is damaged (%2), so Tilvora cannot read its texts. ")
+               .arg(QFileInfo(databasePath).fileName(), why)
+        + repairAdvice(databasePath);
+}
+
+QString EmptyContentMessage(const QString& databasePath)
+{
+    return QStringLiteral("The content file %1 is empty, so Tilvora has no texts to show. ")
+               .arg(QFileInfo(databasePath).fileName())
+        + repairAdvice(databasePath);
+}
+
+DbError Connection::failure(int sqliteCode, const QString& why) const
+{
+    if (isDamage(sqliteCode))
+        return DbError(DbError::Damaged, DamagedContentMessage(m_path, why));
+    return DbError(DbError::StatementRefused, why);
+}
+
+DbError Connection::failure(const QSqlError& error) const
+{
+    return failure(error.nativeErrorCode().toInt(), errorText(error));
+}
 
 Connection::Connection(QString connectionName, QString path)
     : m_connectionName(std::move(connectionName)), m_path(std::move(path))
@@ -129,7 +169,7 @@ RecordSet Connection::Open(const QString& statement)
     sqlite3_stmt* raw = nullptr;
     if (sqlite3_prepare16_v2(handle, statement.utf16(), int(statement.size() * 2), &raw, nullptr) != SQLITE_OK) {
         sqlite3_finalize(raw);
-        throw DbError(DbError::StatementRefused, QString::fromUtf8(sqlite3_errmsg(handle)));
+        throw failure(sqlite3_errcode(handle), QString::fromUtf8(sqlite3_errmsg(handle)));
     }
     const std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> query(raw, &sqlite3_finalize);
 
@@ -144,7 +184,7 @@ RecordSet Connection::Open(const QString& statement)
             appendValue(*table, raw, i);
     }
     if (status != SQLITE_DONE)
-        throw DbError(DbError::StatementRefused, QString::fromUtf8(sqlite3_errmsg(handle)));
+        throw failure(sqlite3_errcode(handle), QString::fromUtf8(sqlite3_errmsg(handle)));
     return RecordSet(std::move(table));
 }
 
@@ -153,14 +193,14 @@ void Connection::Execute(const QString& statement)
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     QSqlQuery query(db);
     if (!query.exec(statement))
-        throw DbError(DbError::StatementRefused, errorText(query.lastError()));
+        throw failure(query.lastError());
 }
 
 Connection::Transaction::Transaction(Connection& connection) : m_connection(connection)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection.m_connectionName, false);
     if (!db.transaction())
-        throw DbError(DbError::StatementRefused, errorText(db.lastError()));
+        throw m_connection.failure(db.lastError());
 }
 
 Connection::Transaction::~Transaction()
@@ -175,7 +215,7 @@ void Connection::Transaction::commit()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection.m_connectionName, false);
     if (!db.commit())
-        throw DbError(DbError::StatementRefused, errorText(db.lastError()));
+        throw m_connection.failure(db.lastError());
     m_done = true;
 }
 

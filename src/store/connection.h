@@ -1,12 +1,20 @@
 #pragma once
 
+#include "dberror.h"
 #include "recordset.h"
 
 #include <QString>
 
 #include <memory>
 
+class QSqlError;
+
 namespace tilvora::store {
+
+// What the reader is told when the content file `databasePath` is damaged
+// (`why`: SQLite's words), or empty: what it is and what to do.
+QString DamagedContentMessage(const QString& databasePath, const QString& why);
+QString EmptyContentMessage(const QString& databasePath);
 
 // The open connection to the content database. Every record set and statement
 // of the program runs on it. LIKE in its statements ignores letter case in
@@ -21,7 +29,8 @@ public:
     Connection& operator=(const Connection&) = delete;
 
     // Runs a query and returns a client-side copy of its rows. A statement the
-    // database refuses fails with DbError::StatementRefused.
+    // database refuses fails with DbError::StatementRefused; one that finds
+    // the file damaged, with DbError::Damaged (as Execute and transactions do).
     RecordSet Open(const QString& statement);
     // Runs a statement that returns no rows; applied at once unless a
     // Transaction is in progress.
@@ -46,6 +55,9 @@ public:
 
 private:
     Connection(QString connectionName, QString path);
+    // The error for a failure SQLite reported with `sqliteCode` and `why`.
+    DbError failure(int sqliteCode, const QString& why) const;
+    DbError failure(const QSqlError& error) const;
     QString m_connectionName;
     QString m_path;
 };

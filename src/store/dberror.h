@@ -19,6 +19,9 @@ public:
     static constexpr int StatementRefused = -2147217900;
     // Asked for data that the database does not hold (raised by playback).
     static constexpr int NoData = -2147217904;
+    // The database file is damaged (SQLite found it malformed, or no longer a
+    // database); the description says so and what to do, in plain words.
+    static constexpr int Damaged = -2147217887;
 
     DbError(int number, const QString& description) : Error(Kind::Database, description), m_number(number) { }
 

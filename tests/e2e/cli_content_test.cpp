@@ -193,3 +193,33 @@ TEST_F(ContentCopy, APageTheDiskCannotHoldKeepsThePreviousPageAndIsReported)
     EXPECT_EQ(page.count(QStringLiteral("<a name=\"Bookmark_")), 7);
     EXPECT_TRUE(page.endsWith(QStringLiteral("</BODY></HTML>")));
 }
+
+TEST_F(ContentCopy, ADamagedOrEmptyContentFileEndsTheStartSayingWhatToDo)
+{
+    const QString database = folder + QStringLiteral("/DIC.DAT");
+    // A page in the middle of the file, its bits flipped.
+    {
+        QFile file(database);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        const qint64 at = file.size() / 2 / 4096 * 4096;
+        file.seek(at);
+        QByteArray bytes = file.read(8);
+        for (char& byte : bytes)
+            byte = char(~byte);
+        file.seek(at);
+        file.write(bytes);
+    }
+    CliRun run = runCli(folder, {QStringLiteral("command\t__Surah = 2")});
+    EXPECT_EQ(run.exitCode, 1);
+    ASSERT_EQ(run.lines.size(), 1);
+    EXPECT_TRUE(run.lines[0].startsWith(QStringLiteral("fatal\tThe content file DIC.DAT is damaged (")))
+        << run.lines[0].toStdString();
+    EXPECT_TRUE(run.lines[0].contains(QStringLiteral("Reinstall Tilvora")));
+
+    ASSERT_TRUE(QFile::resize(database, 0));
+    run = runCli(folder, {});
+    EXPECT_EQ(run.exitCode, 1);
+    ASSERT_EQ(run.lines.size(), 1);
+    EXPECT_TRUE(run.lines[0].startsWith(QStringLiteral("fatal\tThe content file DIC.DAT is empty,")))
+        << run.lines[0].toStdString();
+}

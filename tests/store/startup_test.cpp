@@ -1,5 +1,7 @@
 #include "support/fixturedb.h"
 
+#include "store/connection.h"
+#include "store/dberror.h"
 #include "store/queryhelpers.h"
 #include "store/storestartup.h"
 
@@ -86,4 +88,32 @@ TEST(StoreStartup, AFileThatCannotBeWrittenIsReported)
         locker.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("locker"));
+}
+
+TEST(StoreStartup, DamageFoundWhileRunningIsToldAsAtStart)
+{
+    FixtureDb db;
+    SharedState state;
+    StartStore(state, db.folder());
+    // A connection whose cache holds none of the table meets its first page
+    // damaged on the disk.
+    const auto connection = Connection::open(db.path());
+    RecordSet root = connection->Open(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = 'MD_Ayah_TAB'"));
+    root.MoveFirst();
+    const int page = root.value(0).toInt();
+    {
+        QFile file(db.path());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.seek(qint64(page - 1) * 4096);
+        file.write(QByteArray(8, '\xff'));
+    }
+    try {
+        connection->Open(QStringLiteral("SELECT * FROM MD_Ayah_TAB"));
+        ADD_FAILURE() << "the damage went unseen";
+    } catch (const DbError& error) {
+        EXPECT_EQ(error.number(), DbError::Damaged);
+        EXPECT_TRUE(error.description().startsWith(QStringLiteral("The content file DIC.DAT is damaged (")))
+            << error.description().toStdString();
+        EXPECT_TRUE(error.description().contains(QStringLiteral("Reinstall Tilvora")));
+    }
 }
