@@ -1,5 +1,6 @@
 #pragma once
 
+#include "align/speechpauses.h"
 #include "align/versestarts.h"
 
 #include <QString>
@@ -14,8 +15,15 @@ namespace tilvora::align {
 // for the lengthening at its end.
 double VerseWeight(const QString& arabicText);
 
+// Fails with AlignFailure when the pauses found in the recording `path` are
+// no recitation of `verses` verses: nothing in it sounds like speech (digital
+// silence, steady noise), or it pauses fewer times than MinimumPauses().
+void RequireRecitation(const SpeechPauses& speech, std::size_t verses, const QString& path);
+
 // Finds each verse's start in a recording of a whole chapter, given the
-// weights of its verses in order. Fails as DecodeEnvelope does.
+// weights of its verses in order. Fails as DecodeEnvelope and
+// RequireRecitation do: no starts are made up for a recording that holds no
+// recitation.
 std::vector<VerseStart> AlignRecording(
     const QString& path, const std::vector<double>& verseWeights, const std::atomic_bool* cancelled = nullptr);
 

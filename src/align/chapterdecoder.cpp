@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace tilvora::align {
@@ -33,6 +35,28 @@ QString decoderReason(const QByteArray& errorOutput)
         return (cut >= 0 ? line.mid(cut + 2) : line.mid(6)).trimmed();
     }
     return QStringLiteral("the decoder stopped without saying why");
+}
+
+// Whether the decoder found something other than sound in the file: a type
+// it could not tell, plain text, or a known type that is no audio (an HTML
+// page saved under a recording's name, say). A decoder missing for a sound
+// or a container of sound is a missing plug-in, not this.
+bool isNotAudio(const QByteArray& errorOutput)
+{
+    static const QRegularExpression missingDecoder(
+        QStringLiteral("Missing decoder: .*\\(([^()]+)\\)\\s*$"), QRegularExpression::MultilineOption);
+    const QString text = QString::fromLocal8Bit(errorOutput);
+    if (text.contains(QLatin1String("Could not determine type of stream"))
+        || text.contains(QLatin1String("This appears to be a text file"))
+        || text.contains(QLatin1String("Stream doesn't contain enough data")))
+        return true;
+    const QRegularExpressionMatch missing = missingDecoder.match(text);
+    if (!missing.hasMatch())
+        return false;
+    const QString type = missing.captured(1).trimmed();
+    return type.startsWith(QLatin1String("text/")) || type.startsWith(QLatin1String("image/"))
+        || type.contains(QLatin1String("xml")) || type == QLatin1String("application/pdf")
+        || type == QLatin1String("application/zip");
 }
 
 // Feeds whole samples to the envelope; an odd last byte waits for its pair.
@@ -67,6 +91,12 @@ EnergyEnvelope DecodeEnvelope(const QString& path, const std::atomic_bool* cance
         throw AlignFailure{QStringLiteral("The recording %1 cannot be read.").arg(path)};
 
     QProcess decoder;
+    // The decoder's messages in English, whatever the reader's language, so
+    // that what it found can be told apart.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    environment.remove(QStringLiteral("LANGUAGE"));
+    decoder.setProcessEnvironment(environment);
     decoder.setStandardInputFile(path);
     decoder.start(QStringLiteral("gst-launch-1.0"), pipelineArguments(), QIODevice::ReadOnly);
     if (!decoder.waitForStarted())
@@ -90,9 +120,13 @@ EnergyEnvelope DecodeEnvelope(const QString& path, const std::atomic_bool* cance
     feeder.feed(decoder.readAllStandardOutput());
     envelope.finish();
 
-    if (decoder.exitStatus() != QProcess::NormalExit || decoder.exitCode() != 0)
-        throw AlignFailure{QStringLiteral("The recording %1 could not be decoded: %2")
-                               .arg(path, decoderReason(decoder.readAllStandardError()))};
+    if (decoder.exitStatus() != QProcess::NormalExit || decoder.exitCode() != 0) {
+        const QByteArray errorOutput = decoder.readAllStandardError();
+        if (isNotAudio(errorOutput))
+            throw AlignFailure{QStringLiteral("The file %1 is not an audio file.").arg(path)};
+        throw AlignFailure{
+            QStringLiteral("The recording %1 could not be decoded: %2").arg(path, decoderReason(errorOutput))};
+    }
     if (envelope.decibels().empty())
         throw AlignFailure{QStringLiteral("The recording %1 holds no sound.").arg(path)};
     return envelope;

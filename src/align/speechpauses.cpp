@@ -53,10 +53,8 @@ float percentile(std::vector<float> values, double share)
 
 // Frames louder than this are speech: some way up from the quiet level
 // towards the loud level of the recording.
-float speechThreshold(const std::vector<float>& smooth)
+float speechThreshold(float quiet, float loud)
 {
-    const float quiet = percentile(smooth, 0.03);
-    const float loud = percentile(smooth, 0.95);
     return quiet + std::max(kMinQuietDistance, 0.3f * (loud - quiet));
 }
 
@@ -90,13 +88,19 @@ void addDips(const std::vector<float>& decibels, SpeechPauses& result)
 
 } // namespace
 
+int MinimumPauses(std::size_t verses)
+{
+    return verses < 2 ? 0 : int((verses - 1 + 3) / 4);
+}
+
 SpeechPauses FindSpeechPauses(const std::vector<float>& decibels)
 {
     SpeechPauses result;
     if (decibels.empty())
         return result;
     const std::vector<float> smooth = medianSmoothed(decibels);
-    const float threshold = speechThreshold(smooth);
+    const float loud = percentile(smooth, 0.95);
+    const float threshold = speechThreshold(percentile(smooth, 0.03), loud);
     const int n = int(smooth.size());
     auto speaks = [&](int i) { return smooth[std::size_t(i)] > threshold; };
 
@@ -111,6 +115,7 @@ SpeechPauses FindSpeechPauses(const std::vector<float>& decibels)
     int last = n - 1;
     while (!speaks(last))
         --last;
+    result.heard = loud > kNoSpeechDecibels;
     result.speechBegin = first;
     result.speechEnd = last + 1;
 

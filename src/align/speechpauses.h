@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 namespace tilvora::align {
@@ -15,12 +16,25 @@ struct BoundaryCandidate {
 
 // Where a recording speaks and where it pauses, in 10 ms frames.
 struct SpeechPauses {
+    // Whether anything in the recording sounds like speech: some of it stands
+    // out from its quiet level, and is louder than kNoSpeechDecibels.
+    bool heard = false;
     // The first frame of speech and the frame just after the last one.
     int speechBegin = 0;
     int speechEnd = 0;
     // Between speechBegin and speechEnd, in order of time.
     std::vector<BoundaryCandidate> candidates;
 };
+
+// A recording whose loud level (the level 5 % of it exceeds) stays below
+// this holds no speech: recorded speech peaks some 40 dB higher.
+inline constexpr float kNoSpeechDecibels = -60;
+
+// How many pauses a recitation of a chapter of `verses` verses holds at
+// least: a reciter pauses at the end of most verses (the aligner also finds
+// verses run together, but not most of them), so fewer than one pause per
+// four verse ends means the recording is not a recitation of those verses.
+int MinimumPauses(std::size_t verses);
 
 // Finds the pauses of an energy envelope (decibels per 10 ms frame). The
 // quiet level is measured from the recording itself, so a pause in steady

@@ -132,8 +132,36 @@ std::vector<VerseStart> VoiceChapter::align(const std::atomic_bool* cancelled) c
     return AlignRecording(m_recordingPath, m_weights, cancelled);
 }
 
-void VoiceChapter::store(store::SharedState& state, const std::vector<VerseStart>& starts) const
+int VoiceChapter::rowsOfAnotherKind(store::SharedState& state) const
 {
+    store::RecordSet rows
+        = state.gConnection->Open(QStringLiteral("SELECT COUNT(*) FROM AP_Detail_TAB INNER JOIN MD_Ayah_TAB"
+                                                 " ON MD_Ayah_TAB.AyahRef = AP_Detail_TAB.AyahRef"
+                                                 " WHERE AP_Detail_TAB.MasterID = %1 AND MD_Ayah_TAB.SurahNo = %2"
+                                                 " AND COALESCE(AP_Detail_TAB.Data, '') <> '%3'")
+                                      .arg(m_voiceId)
+                                      .arg(m_chapter)
+                                      .arg(store::sqlText(fileName())));
+    rows.MoveFirst();
+    return rows.value(0).toInt();
+}
+
+void VoiceChapter::requireNoRowsOfAnotherKind(store::SharedState& state) const
+{
+    const int rows = rowsOfAnotherKind(state);
+    if (rows > 0)
+        throw AlignFailure{QStringLiteral("The voice %1 has recordings of its own for chapter %2 (files other than "
+                                          "%3, for %4 of its verses); the starts found were not stored over them.")
+                               .arg(m_voiceId)
+                               .arg(m_chapter)
+                               .arg(fileName())
+                               .arg(rows)};
+}
+
+void VoiceChapter::store(store::SharedState& state, const std::vector<VerseStart>& starts, bool replaceOtherKinds) const
+{
+    if (!replaceOtherKinds)
+        requireNoRowsOfAnotherKind(state);
     {
         store::Connection::Transaction transaction(*state.gConnection);
         for (std::size_t i = 0; i < m_verseRefs.size() && i < starts.size(); ++i)

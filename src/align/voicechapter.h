@@ -35,11 +35,21 @@ public:
 
     std::vector<VerseStart> align(const std::atomic_bool* cancelled = nullptr) const;
 
+    // How many of the voice's rows for the chapter's verses name another file
+    // than this recording (a recording of each verse, say): rows that storing
+    // the starts would replace with rows of another kind.
+    int rowsOfAnotherKind(store::SharedState& state) const;
+    // Fails with AlignFailure, saying why, when the voice has such rows.
+    void requireNoRowsOfAnotherKind(store::SharedState& state) const;
+
     // Writes one detail row per verse of the chapter for the voice, naming the
     // recording and the verse's start; rows the voice has for those verses are
-    // rewritten, all in one transaction. When the voice is the selected one,
-    // its details are read again, so that the next recitation uses the starts.
-    void store(store::SharedState& state, const std::vector<VerseStart>& starts) const;
+    // rewritten, all in one transaction. Rows of another kind are replaced
+    // only when `replaceOtherKinds` says so; otherwise nothing is stored and
+    // it fails as requireNoRowsOfAnotherKind() does. When the voice is the
+    // selected one, its details are read again, so that the next recitation
+    // uses the starts.
+    void store(store::SharedState& state, const std::vector<VerseStart>& starts, bool replaceOtherKinds = false) const;
     // Stores one verse's start (the verse at `index` in verseRefs()), as a
     // reader corrected it.
     void storeStart(store::SharedState& state, std::size_t index, double seconds) const;

@@ -276,16 +276,27 @@ void CliSession::handleDownload(const QStringList& fields)
 void CliSession::handleAlign(const QStringList& fields)
 {
     const QString option = fields.value(3).trimmed();
-    const bool store = option == QLatin1String("store");
+    const bool replace = option == QLatin1String("replace");
+    const bool store = replace || option == QLatin1String("store");
     if (!store && !option.isEmpty()) {
-        m_host.reportError(QStringLiteral("An alignment is stored with \"store\", not \"%1\".").arg(option));
+        m_host.reportError(
+            QStringLiteral("An alignment is stored with \"store\" or \"replace\", not \"%1\".").arg(shown(option)));
         return;
     }
     try {
         const align::VoiceChapter chapter(m_state, fields.value(1), fields.value(2));
+        if (store && !replace) {
+            try {
+                chapter.requireNoRowsOfAnotherKind(m_state);
+            } catch (const align::AlignFailure& failure) {
+                m_host.reportError(
+                    failure.message + QStringLiteral(" Align with \"replace\" instead of \"store\" to replace them."));
+                return;
+            }
+        }
         const std::vector<align::VerseStart> starts = chapter.align();
         if (store)
-            chapter.store(m_state, starts);
+            chapter.store(m_state, starts, replace);
         QStringList texts;
         for (const align::VerseStart& start : starts)
             texts << align::StartText(start.seconds);

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 using namespace tilvora::align;
@@ -54,13 +56,19 @@ TEST(Recordings, FilesThatCannotBeDecodedOrAStopRequestEndTheWorkInPlainWords)
     EXPECT_EQ(failureOf(missing), QStringLiteral("The recording %1 cannot be read.").arg(missing));
     EXPECT_EQ(failureOf(dir.path()), QStringLiteral("The recording %1 cannot be read.").arg(dir.path()));
 
+    // Bytes of no known kind, and a web page saved under a recording's name.
     const QString garbage = dir.filePath(QStringLiteral("002.mp3"));
-    QFile file(garbage);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(5000, 'x'));
-    file.close();
-    EXPECT_TRUE(failureOf(garbage).startsWith(QStringLiteral("The recording %1 could not be decoded: ").arg(garbage)))
-        << failureOf(garbage).toStdString();
+    const QString page = dir.filePath(QStringLiteral("004.mp3"));
+    for (const auto& [path, bytes] : {std::pair{garbage, QByteArray(5000, 'x')},
+             std::pair{page,
+                 QByteArrayLiteral("<!DOCTYPE html>\n<html><head><title>Not Found</title></head>"
+                                   "<body><h1>Not Found</h1></body></html>\n")}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        EXPECT_EQ(failureOf(path), QStringLiteral("The file %1 is not an audio file.").arg(path));
+    }
 
     MadeAudio audio;
     audio.speak(2);
@@ -68,4 +76,33 @@ TEST(Recordings, FilesThatCannotBeDecodedOrAStopRequestEndTheWorkInPlainWords)
     ASSERT_TRUE(audio.writeWav(wav));
     const std::atomic_bool stop{true};
     EXPECT_THROW(DecodeEnvelope(wav, &stop), AlignCancelled);
+}
+
+TEST(Recordings, SilenceNoiseAndTooFewPausesAreNoRecitationAndGetNoStarts)
+{
+    QTemporaryDir dir;
+    const std::vector<double> weights(20, 30);
+    MadeAudio silence;
+    silence.pause(40);
+    MadeAudio noise;
+    noise.pause(40, 0.01);
+    // A real chapter of three verses is no recitation of twenty.
+    const MadeAudio threeVerses = MadeChapter({30, 30, 30}, 0.08, 0.7, 0);
+    for (const auto& [name, audio, says] : {std::tuple{"silence.mp3", silence, "holds only silence or steady noise"},
+             std::tuple{"noise.mp3", noise, "holds only silence or steady noise"},
+             std::tuple{
+                 "three.mp3", threeVerses, "where a recitation of the chapter's 20 verses pauses at least 5 times"}}) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        ASSERT_TRUE(audio.writeMp3(path));
+        try {
+            AlignRecording(path, weights);
+            ADD_FAILURE() << name << " got starts";
+        } catch (const AlignFailure& failure) {
+            EXPECT_TRUE(failure.message.startsWith(QStringLiteral("No recitation found in %1: ").arg(path)))
+                << failure.message.toStdString();
+            EXPECT_TRUE(failure.message.contains(QString::fromLatin1(says))) << failure.message.toStdString();
+        }
+    }
+    // The same three verses, asked for as three, are aligned.
+    EXPECT_EQ(AlignRecording(dir.filePath(QStringLiteral("three.mp3")), {30, 30, 30}).size(), 3u);
 }

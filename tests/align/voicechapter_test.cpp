@@ -90,7 +90,7 @@ protected:
 
 } // namespace
 
-TEST_F(VoiceChapterTest, StoringWritesOneRowPerVerseOfTheChapterAndRereadsTheSelectedVoice)
+TEST_F(VoiceChapterTest, StoringWritesOneRowPerVerseOfTheChapterOverTheVoicesOwnOnlyWhenAskedAndRereadsTheSelectedVoice)
 {
     m_store.detail({.masterId = kVoice, .ayahRef = 1, .data = QStringLiteral("001001.mp3"), .position = 0});
     m_store.detail({.masterId = kVoice, .ayahRef = 4, .data = QStringLiteral("002002.mp3"), .position = 0});
@@ -101,7 +101,23 @@ TEST_F(VoiceChapterTest, StoringWritesOneRowPerVerseOfTheChapterAndRereadsTheSel
     const align::VoiceChapter chapter(m_state, QStringLiteral(" 40"), QStringLiteral("2"));
     EXPECT_EQ(chapter.verseRefs(), (std::vector<int>{3, 4, 5}));
     EXPECT_EQ(chapter.fileName(), QStringLiteral("002.MP3"));
-    chapter.store(m_state, {{0.0, 1.0}, {3.456, 0.9}, {12.5, 0.2}});
+    const std::vector<align::VerseStart> starts{{0.0, 1.0}, {3.456, 0.9}, {12.5, 0.2}};
+
+    // The voice's own recording of 2:2 is not replaced unasked: nothing is stored.
+    EXPECT_EQ(chapter.rowsOfAnotherKind(m_state), 1);
+    const QStringList before = rowsOf(kVoice);
+    try {
+        chapter.store(m_state, starts);
+        ADD_FAILURE() << "stored over the voice's own recording";
+    } catch (const align::AlignFailure& failure) {
+        EXPECT_EQ(failure.message,
+            QStringLiteral("The voice 40 has recordings of its own for chapter 2 (files other than 002.MP3, for 1 of "
+                           "its verses); the starts found were not stored over them."));
+    }
+    EXPECT_EQ(rowsOf(kVoice), before);
+
+    chapter.store(m_state, starts, true);
+    EXPECT_EQ(chapter.rowsOfAnotherKind(m_state), 0);
 
     EXPECT_EQ(rowsOf(kVoice),
         (QStringList{QStringLiteral("1:001001.mp3|0"), QStringLiteral("3:002.MP3|0.00"),

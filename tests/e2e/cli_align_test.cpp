@@ -96,14 +96,24 @@ TEST_F(AlignContentCopy, AFolderOfChapterFilesBecomesAVoiceThatRecitesVerseByVer
         {QStringLiteral("dialog\taccept\t") + reciter,
             QStringLiteral("command\t_Control.htm__SetV = %1").arg(kReciterA),
             QStringLiteral("command\t_Control.htm__Voice = %1").arg(kReciterA),
+            // The voice's own per-verse rows are not replaced by "store", only by "replace".
             QStringLiteral("align\t%1\t112\tstore").arg(kReciterA),
-            QStringLiteral("align\t%1\t113\tstore").arg(kReciterA), QStringLiteral("dblclick\t6224"),
+            QStringLiteral("align\t%1\t112\treplace").arg(kReciterA),
+            QStringLiteral("align\t%1\t113\treplace").arg(kReciterA), QStringLiteral("dblclick\t6224"),
             QStringLiteral("dblclick\t6227"),
             // Verses 112:2 and 112:3, each twice, each ending where the next starts.
             QStringLiteral("recite\t112:2\t112:3\t2\t1\t0"), QStringLiteral("ended"), QStringLiteral("ended"),
             QStringLiteral("ended"), QStringLiteral("ended")});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.linesOf(QStringLiteral("error")).isEmpty());
+    const QList<QStringList> errors = run.linesOf(QStringLiteral("error"));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0][1].startsWith(
+        QStringLiteral("The voice %1 has recordings of its own for chapter 112 (files other than 112.mp3, for 4 of "
+                       "its verses)")
+            .arg(kReciterA)))
+        << errors[0][1].toStdString();
+    EXPECT_TRUE(errors[0][1].endsWith(QStringLiteral("Align with \"replace\" instead of \"store\" to replace them.")));
+    EXPECT_EQ(run.linesOf(QStringLiteral("aligned")).size(), 2);
     EXPECT_TRUE(run.linesOf(QStringLiteral("message")).isEmpty());
 
     const QStringList stored112 = storedStarts(kReciterA, 112);
