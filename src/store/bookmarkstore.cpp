@@ -5,8 +5,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
+
+#include <sqlite3.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -21,10 +24,31 @@ const QStringList kSchema = {
     u"AyahNo INTEGER NOT NULL)"_s,
 };
 
+// Why SQLite could not write the file `path`, in the reader's words.
+QString plainReason(const QSqlError& error, const QString& path)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    switch (error.nativeErrorCode().toInt() & 0xff) {
+    case SQLITE_FULL:
+        return u"the disk that holds %1 is full"_s.arg(file);
+    case SQLITE_READONLY:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+        return u"the file %1 or its folder cannot be written (it may be read-only)"_s.arg(file);
+    case SQLITE_IOERR:
+        return u"the file %1 or its folder cannot be written"_s.arg(file);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return u"another program holds the file %1"_s.arg(file);
+    default:
+        return u"the file %1 cannot be written (%2)"_s.arg(file, error.databaseText());
+    }
+}
+
 } // namespace
 
 BookmarkStore::BookmarkStore(const QString& path)
-    : m_connectionName(u"bookmarks-"_s + QUuid::createUuid().toString(QUuid::WithoutBraces))
+    : m_path(path), m_connectionName(u"bookmarks-"_s + QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (openAt(path))
@@ -108,16 +132,33 @@ QList<VersePlace> BookmarkStore::bookmarks() const
     return places;
 }
 
-bool BookmarkStore::add(VersePlace place)
+bool BookmarkStore::change(const QString& statement, const QList<int>& values)
 {
-    if (bookmarks().contains(place))
+    m_whyNotStored.clear();
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    if (!query.prepare(statement)) {
+        m_whyNotStored = plainReason(query.lastError(), m_path);
         return false;
-    return run(u"INSERT INTO Bookmark (SurahNo, AyahNo) VALUES (?, ?)"_s, {place.surah, place.ayah});
+    }
+    for (const int value : values)
+        query.addBindValue(value);
+    if (query.exec())
+        return true;
+    m_whyNotStored = plainReason(query.lastError(), m_path);
+    return false;
 }
 
-void BookmarkStore::remove(VersePlace place)
+bool BookmarkStore::add(VersePlace place)
 {
-    run(u"DELETE FROM Bookmark WHERE SurahNo = ? AND AyahNo = ?"_s, {place.surah, place.ayah});
+    m_whyNotStored.clear();
+    if (bookmarks().contains(place))
+        return false;
+    return change(u"INSERT INTO Bookmark (SurahNo, AyahNo) VALUES (?, ?)"_s, {place.surah, place.ayah});
+}
+
+bool BookmarkStore::remove(VersePlace place)
+{
+    return change(u"DELETE FROM Bookmark WHERE SurahNo = ? AND AyahNo = ?"_s, {place.surah, place.ayah});
 }
 
 std::optional<VersePlace> BookmarkStore::lastPlace() const
@@ -128,9 +169,10 @@ std::optional<VersePlace> BookmarkStore::lastPlace() const
     return std::nullopt;
 }
 
-void BookmarkStore::setLastPlace(VersePlace place)
+bool BookmarkStore::setLastPlace(VersePlace place)
 {
-    run(u"INSERT OR REPLACE INTO LastPlace (Id, SurahNo, AyahNo) VALUES (1, ?, ?)"_s, {place.surah, place.ayah});
+    return change(
+        u"INSERT OR REPLACE INTO LastPlace (Id, SurahNo, AyahNo) VALUES (1, ?, ?)"_s, {place.surah, place.ayah});
 }
 
 } // namespace tilvora::store

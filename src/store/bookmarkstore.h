@@ -20,7 +20,9 @@ struct VersePlace {
 // replaces). A file that cannot be read as such is set aside under a new
 // name and a new one is started, so the program always starts; setAside()
 // then tells where it went. When no file can be written at all the store
-// keeps its rows for this run only.
+// keeps its rows for this run only. A change that cannot be stored later
+// (the folder became read-only, the disk is full) returns false, and
+// whyNotStored() says why.
 class BookmarkStore {
 public:
     explicit BookmarkStore(const QString& path);
@@ -32,22 +34,31 @@ public:
     // opened; empty otherwise.
     const QString& problem() const { return m_problem; }
 
+    // Why the last change that returned false was not stored, in plain words
+    // ("the disk that holds ... is full"); empty when it was.
+    const QString& whyNotStored() const { return m_whyNotStored; }
+
     // In the order they were added.
     QList<VersePlace> bookmarks() const;
-    // False when the verse was bookmarked already.
+    // False when the verse was bookmarked already, or the bookmark was not stored.
     bool add(VersePlace place);
-    void remove(VersePlace place);
+    bool remove(VersePlace place);
 
     std::optional<VersePlace> lastPlace() const;
-    void setLastPlace(VersePlace place);
+    bool setLastPlace(VersePlace place);
 
 private:
     bool openAt(const QString& path);
     void setAside(const QString& path);
     bool run(const QString& statement, const QList<int>& values = {}) const;
 
+    // Runs a change, keeping why it failed.
+    bool change(const QString& statement, const QList<int>& values);
+
+    QString m_path;
     QString m_connectionName;
     QString m_problem;
+    QString m_whyNotStored;
 };
 
 } // namespace tilvora::store

@@ -231,7 +231,8 @@ void ReadingComfort::rebuildBookmarksMenu()
         QAction* open = m_bookmarksMenu->addAction(menuText(text), this, [this, place] { openPlace(place); });
         open->setData(QVariant::fromValue(QStringList{QString::number(place.surah), QString::number(place.ayah)}));
         remove->addAction(menuText(text), this, [this, place] {
-            m_bookmarks->remove(place);
+            if (!m_bookmarks->remove(place))
+                tellNotStored(u"The bookmark of %1:%2 was not removed"_s.arg(place.surah).arg(place.ayah));
             rebuildBookmarksMenu();
         });
     }
@@ -415,10 +416,23 @@ bool ReadingComfort::bookmarkVerse(int ayahRef)
     if (!m_catalogue)
         return false;
     const auto place = m_catalogue->placeOf(ayahRef);
-    if (!place || !m_bookmarks->add(*place))
+    if (!place)
         return false;
+    if (!m_bookmarks->add(*place)) {
+        if (!m_bookmarks->whyNotStored().isEmpty())
+            tellNotStored(u"Your bookmark of %1:%2 was not stored"_s.arg(place->surah).arg(place->ayah));
+        return false;
+    }
     rebuildBookmarksMenu();
     return true;
+}
+
+void ReadingComfort::tellNotStored(const QString& what)
+{
+    QMessageBox box(QMessageBox::Warning, u"Tilvora"_s, what + u": "_s + m_bookmarks->whyNotStored() + u'.',
+        QMessageBox::Ok, &m_window);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 bool ReadingComfort::isBookmarked(int ayahRef) const
@@ -468,8 +482,10 @@ void ReadingComfort::saveLastPlace()
     const int ref = topVerse();
     if (ref <= 0)
         return;
-    if (const auto place = m_catalogue->placeOf(ref))
-        m_bookmarks->setLastPlace(*place);
+    const auto place = m_catalogue->placeOf(ref);
+    if (place && !m_bookmarks->setLastPlace(*place))
+        tellNotStored(
+            u"The place where you stopped reading (%1:%2) was not stored"_s.arg(place->surah).arg(place->ayah));
 }
 
 } // namespace tilvora::ui

@@ -96,6 +96,9 @@ private:
     void readingPaneLoaded(bool ok);
     QString configJson(host::Pane pane) const;
     void runInReadingPane(const QString& script);
+    // Tells the reader, once, that `what` ("Your bookmark of 2:255 was not
+    // stored") and why.
+    void tellNotStored(const QString& what);
 
     MainWindow& m_window;
     store::SharedState& m_state;

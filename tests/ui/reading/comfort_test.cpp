@@ -258,5 +258,29 @@ TEST_F(ReadingComfortWindow, ADamagedBookmarksFileIsSetAsideAndTheProgramStarts)
         1);
 }
 
+TEST_F(ReadingComfortWindow, ABookmarkOrPlaceThatCannotBeStoredIsSaidOnceEach)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    // The bookmarks' folder takes no new file, as a read-only folder does:
+    // SQLite cannot make the journal of a change.
+    ASSERT_TRUE(QDir().mkpath(userDataFolder() + QStringLiteral("/tilvora/bookmarks.sqlite-journal")));
+    const int verse
+        = queryValue(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = 1 AND AyahNo = 4")).toInt();
+
+    EXPECT_FALSE(window().comfort().bookmarkVerse(verse));
+    EXPECT_TRUE(window().comfort().bookmarks().bookmarks().isEmpty());
+    EXPECT_EQ(messages().size(), 1);
+    closeProgram();
+    ASSERT_EQ(messages().size(), 2);
+    EXPECT_TRUE(messages()[0].text.startsWith(QStringLiteral("Your bookmark of 1:4 was not stored: the file ")))
+        << messages()[0].text.toStdString();
+    EXPECT_TRUE(messages()[0].text.contains(QStringLiteral("bookmarks.sqlite or its folder cannot be written")))
+        << messages()[0].text.toStdString();
+    EXPECT_TRUE(
+        messages()[1].text.startsWith(QStringLiteral("The place where you stopped reading (1:1) was not stored")))
+        << messages()[1].text.toStdString();
+}
+
 } // namespace
 } // namespace tilvora::ui::test
