@@ -296,6 +296,7 @@ void ReadingComfort::setTheme(pages::Theme theme)
 {
     m_theme = theme;
     m_settings->setValue(kThemeKey, pages::themeName(theme));
+    keepUserSettings(*m_settings, &m_window);
     for (QAction* action : m_themeGroup->actions())
         action->setChecked(action->text() == pages::themeName(theme));
     applyToPanes();
@@ -306,6 +307,7 @@ void ReadingComfort::setArabicFont(const QString& family)
 {
     m_arabicFont = arabicFonts().contains(family) ? family : QString();
     m_settings->setValue(kFontKey, m_arabicFont);
+    keepUserSettings(*m_settings, &m_window);
     for (QAction* action : m_fontGroup->actions())
         action->setChecked(action->objectName() == u"MnuArabicFont_"_s + QString(m_arabicFont).remove(u' '));
     applyToPanes();
@@ -315,6 +317,7 @@ void ReadingComfort::setZoom(double factor)
 {
     m_zoom = std::clamp(std::round(factor * 100) / 100, kMinZoom, kMaxZoom);
     m_settings->setValue(kZoomKey, m_zoom);
+    keepUserSettings(*m_settings, &m_window);
     applyZoom();
 }
 
@@ -465,6 +468,7 @@ void ReadingComfort::openPlace(store::VersePlace place)
 
 void ReadingComfort::restoreLastPlace()
 {
+    keepUserSettings(*m_settings, &m_window);
     if (!m_bookmarks->problem().isEmpty()) {
         QMessageBox box(QMessageBox::Warning, u"Tilvora"_s, m_bookmarks->problem(), QMessageBox::Ok, &m_window);
         box.setTextFormat(Qt::PlainText);

@@ -542,6 +542,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         const std::unique_ptr<QSettings> settings = openUserSettings();
         saveWindowPlace(*settings);
         savePlayerSettings(*settings);
+        keepUserSettings(*settings, this);
     });
     QMainWindow::closeEvent(event);
 }

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+class QWidget;
+
 #include <memory>
 
 namespace tilvora::ui {
@@ -11,5 +13,11 @@ namespace tilvora::ui {
 // the window that remembers something opens it here and keeps its keys in a
 // group of its own ("window/...", ...).
 std::unique_ptr<QSettings> openUserSettings();
+
+// Writes what `settings` holds to its file now. When the file cannot be read
+// or written (it is a folder, its folder is read-only, the disk is full), the
+// reader is told so in a message box over `parent`, once per run and file;
+// the choices then last until the program closes. False when not kept.
+bool keepUserSettings(QSettings& settings, QWidget* parent);
 
 } // namespace tilvora::ui

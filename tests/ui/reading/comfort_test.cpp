@@ -282,5 +282,21 @@ TEST_F(ReadingComfortWindow, ABookmarkOrPlaceThatCannotBeStoredIsSaidOnceEach)
         << messages()[1].text.toStdString();
 }
 
+TEST_F(ReadingComfortWindow, ASettingsFileThatIsAFolderIsSaidOnce)
+{
+    const QString settings = QFile::decodeName(qgetenv("XDG_CONFIG_HOME")) + QStringLiteral("/Tilvora/Tilvora.ini");
+    ASSERT_TRUE(QDir().mkpath(settings));
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    window().comfort().setTheme(Theme::Dark);
+    window().comfort().zoomBy(1);
+    closeProgram();
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages()[0].text,
+        QStringLiteral("Your settings cannot be kept: %1 is a folder, not a file. The choices you make now last until "
+                       "Tilvora closes.")
+            .arg(settings));
+}
+
 } // namespace
 } // namespace tilvora::ui::test
