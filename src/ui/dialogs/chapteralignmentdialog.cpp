@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QThread>
@@ -42,7 +43,39 @@ QString voiceDescription(store::SharedState& state, const QString& voiceId)
     return QString();
 }
 
+// The numbers of the chapters of the content, in order.
+QList<int> chapterNumbers(store::Connection& connection)
+{
+    QList<int> numbers;
+    store::RecordSet chapters
+        = connection.Open(QStringLiteral("SELECT DISTINCT SurahNo FROM MD_Ayah_TAB ORDER BY SurahNo"));
+    if (chapters.RecordCount() > 0) {
+        for (chapters.MoveFirst(); !chapters.Eof(); chapters.MoveNext())
+            numbers << chapters.value(0).toInt();
+    }
+    return numbers;
+}
+
+bool askWithMessageBox(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, parent->windowTitle(), question, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* replace = box.addButton(QStringLiteral("Replace Them"), QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(QStringLiteral("Keep Them"), QMessageBox::RejectRole));
+    box.exec();
+    return box.clickedButton() == replace;
+}
+
 } // namespace
+
+// What the search for the chapter recordings found, handed from the worker.
+struct ChapterAlignmentDialog::Found {
+    std::vector<std::unique_ptr<align::VoiceChapter>> chapters;
+    // For each chapter: how many of the voice's own rows storing would replace.
+    std::vector<int> rowsOfAnotherKind;
+    // Why the first chapter that was looked for could not be used.
+    QString firstReason;
+};
 
 ChapterAlignmentDialog::ChapterAlignmentDialog(store::SharedState& state, const QString& voiceId, QWidget* parent)
     : QDialog(parent), m_state(state), m_voiceId(voiceId)
@@ -103,6 +136,7 @@ ChapterAlignmentDialog::ChapterAlignmentDialog(store::SharedState& state, const 
     for (QWidget* widget : std::initializer_list<QWidget*>{m_start, m_earlier, m_later, m_play, m_store})
         widget->setEnabled(false);
 
+    m_askToReplace = [this](const QString& question) { return askWithMessageBox(this, question); };
     m_player = new GstAudioPlayer(this);
     m_stopTimer = new QTimer(this);
     m_stopTimer->setSingleShot(true);
@@ -120,9 +154,9 @@ ChapterAlignmentDialog::ChapterAlignmentDialog(store::SharedState& state, const 
 ChapterAlignmentDialog::~ChapterAlignmentDialog()
 {
     m_cancelled = true;
-    if (m_worker) {
-        m_worker->wait();
-        delete m_worker;
+    for (QThread* thread : {m_finder.get(), m_worker.get()}) {
+        if (thread)
+            thread->wait();
     }
 }
 
@@ -149,42 +183,108 @@ void ChapterAlignmentDialog::cancel()
     m_status->setText(QStringLiteral("Stopping..."));
 }
 
-void ChapterAlignmentDialog::findChapters()
-{
-    QString firstReason;
-    QList<int> numbers;
-    try {
-        store::RecordSet chapters
-            = m_state.gConnection->Open(QStringLiteral("SELECT DISTINCT SurahNo FROM MD_Ayah_TAB ORDER BY SurahNo"));
-        if (chapters.RecordCount() > 0) {
-            for (chapters.MoveFirst(); !chapters.Eof(); chapters.MoveNext())
-                numbers << chapters.value(0).toInt();
-        }
-    } catch (const store::DbError& failure) {
-        firstReason = failure.description();
-    }
-    for (int chapter : numbers) {
-        try {
-            m_chapters.push_back(std::make_unique<align::VoiceChapter>(m_state, m_voiceId, QString::number(chapter)));
-        } catch (const align::AlignFailure& failure) {
-            if (firstReason.isEmpty())
-                firstReason = failure.message;
-        } catch (const store::DbError& failure) {
-            if (firstReason.isEmpty())
-                firstReason = failure.description();
-        }
-    }
-    if (m_chapters.empty())
-        m_status->setText(QStringLiteral("No chapter file was found (001.mp3 ... 114.mp3, or .wma). ") + firstReason);
-}
-
 void ChapterAlignmentDialog::start()
 {
     if (m_started)
         return;
     m_started = true;
-    findChapters();
+    // The chapters are looked for on a connection of the finder's own: the
+    // window's connection belongs to its thread, and a folder search and a
+    // reading of every chapter's verses take seconds.
+    const QString databasePath = m_state.gConnection->databasePath();
+    const QString appFolder = m_state.gAppFolder;
+    const QString voiceId = m_voiceId;
+    auto found = std::make_shared<Found>();
+    m_finder.reset(QThread::create([this, found, databasePath, appFolder, voiceId] {
+        store::SharedState reading;
+        reading.gAppFolder = appFolder;
+        try {
+            reading.gConnection = store::Connection::open(databasePath);
+            for (int chapter : chapterNumbers(*reading.gConnection)) {
+                if (m_cancelled)
+                    break;
+                try {
+                    auto voiceChapter
+                        = std::make_unique<align::VoiceChapter>(reading, voiceId, QString::number(chapter));
+                    found->rowsOfAnotherKind.push_back(voiceChapter->rowsOfAnotherKind(reading));
+                    found->chapters.push_back(std::move(voiceChapter));
+                } catch (const align::AlignFailure& failure) {
+                    if (found->firstReason.isEmpty())
+                        found->firstReason = failure.message;
+                } catch (const store::DbError& failure) {
+                    if (found->firstReason.isEmpty())
+                        found->firstReason = failure.description();
+                }
+            }
+        } catch (const store::DbError& failure) {
+            if (found->firstReason.isEmpty())
+                found->firstReason = failure.description();
+        }
+    }));
+    connect(m_finder.get(), &QThread::finished, this, [this, found] { chaptersFound(found); });
+    m_finder->start();
+}
+
+void ChapterAlignmentDialog::chaptersFound(const std::shared_ptr<Found>& found)
+{
+    m_chapters = std::move(found->chapters);
+    m_replace.assign(m_chapters.size(), false);
+    if (m_cancelled) {
+        m_progress->setRange(0, 1);
+        workDone(true);
+        return;
+    }
     if (m_chapters.empty()) {
+        m_status->setText(
+            QStringLiteral("No chapter file was found (001.mp3 ... 114.mp3, or .wma). ") + found->firstReason);
+        m_progress->setRange(0, 1);
+        workDone(false);
+        return;
+    }
+    keepOwnRecordings(found->rowsOfAnotherKind);
+    alignChapters();
+}
+
+// Asks once whether the voice's own recordings of some chapters' verses may be
+// replaced; the chapters whose recordings are kept are left out of the work.
+void ChapterAlignmentDialog::keepOwnRecordings(const std::vector<int>& rowsOfAnotherKind)
+{
+    QStringList chapters;
+    int rows = 0;
+    for (std::size_t i = 0; i < m_chapters.size(); ++i) {
+        if (rowsOfAnotherKind[i] > 0) {
+            chapters << QString::number(m_chapters[i]->chapter());
+            rows += rowsOfAnotherKind[i];
+        }
+    }
+    if (chapters.isEmpty())
+        return;
+    const bool replace = m_askToReplace(
+        QStringLiteral("This voice already has recordings of its own for %1 verses of %2 %3 (a file per verse, "
+                       "say). Replace them with the starts found in the chapter files?\n\n"
+                       "If you keep them, those chapters are left as they are.")
+            .arg(rows)
+            .arg(chapters.size() == 1 ? QStringLiteral("chapter") : QStringLiteral("chapters"),
+                chapters.join(QStringLiteral(", "))));
+    std::vector<std::unique_ptr<align::VoiceChapter>> kept;
+    for (std::size_t i = 0; i < m_chapters.size(); ++i) {
+        if (rowsOfAnotherKind[i] > 0 && !replace) {
+            auto* item = new QTreeWidgetItem(m_list,
+                {QStringLiteral("Chapter %1").arg(m_chapters[i]->chapter()),
+                    QStringLiteral("The voice's own recordings were kept.")});
+            item->setData(0, Qt::UserRole, -1);
+            continue;
+        }
+        kept.push_back(std::move(m_chapters[i]));
+    }
+    m_chapters = std::move(kept);
+    m_replace.assign(m_chapters.size(), replace);
+}
+
+void ChapterAlignmentDialog::alignChapters()
+{
+    if (m_chapters.empty()) {
+        m_status->setText(QStringLiteral("Nothing was changed: the voice keeps its own recordings."));
         m_progress->setRange(0, 1);
         workDone(false);
         return;
@@ -196,7 +296,7 @@ void ChapterAlignmentDialog::start()
     std::vector<const align::VoiceChapter*> chapters;
     for (const auto& chapter : m_chapters)
         chapters.push_back(chapter.get());
-    m_worker = QThread::create([this, chapters] {
+    m_worker.reset(QThread::create([this, chapters] {
         for (std::size_t i = 0; i < chapters.size() && !m_cancelled; ++i) {
             try {
                 const std::vector<align::VerseStart> starts = chapters[i]->align(&m_cancelled);
@@ -210,8 +310,8 @@ void ChapterAlignmentDialog::start()
                     this, [this, i, message] { chapterFailed(i, message); }, Qt::QueuedConnection);
             }
         }
-    });
-    connect(m_worker, &QThread::finished, this, [this] { workDone(m_cancelled); });
+    }));
+    connect(m_worker.get(), &QThread::finished, this, [this] { workDone(m_cancelled); });
     m_worker->start();
 }
 
@@ -219,9 +319,12 @@ void ChapterAlignmentDialog::chapterAligned(std::size_t index, const std::vector
 {
     const align::VoiceChapter& chapter = *m_chapters[index];
     try {
-        chapter.store(m_state, starts);
+        chapter.store(m_state, starts, m_replace[index]);
     } catch (const store::DbError& failure) {
         chapterFailed(index, failure.description());
+        return;
+    } catch (const align::AlignFailure& failure) {
+        chapterFailed(index, failure.message);
         return;
     }
     for (std::size_t verse = 0; verse < starts.size(); ++verse) {
@@ -247,7 +350,9 @@ void ChapterAlignmentDialog::chapterFailed(std::size_t index, const QString& mes
 void ChapterAlignmentDialog::workDone(bool cancelled)
 {
     m_finished = true;
-    if (!m_chapters.empty()) {
+    if (cancelled && m_chapters.empty())
+        m_status->setText(QStringLiteral("Stopped: nothing was stored."));
+    else if (!m_chapters.empty()) {
         m_status->setText(cancelled ? QStringLiteral("Stopped: the starts of %1 of %2 chapters are stored.")
                                           .arg(m_done)
                                           .arg(m_chapters.size())

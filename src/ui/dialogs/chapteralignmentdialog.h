@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -26,12 +27,15 @@ namespace tilvora::ui {
 class AudioPlayer;
 
 // Turns a voice's folder of chapter recordings into verse-by-verse
-// recitation: finds each verse's start in every chapter recording the folder
-// holds, off the user-interface thread, and stores each chapter's starts as
-// soon as they are found. A progress bar counts the chapters; Cancel stops
-// the work (what is stored stays). The verses found with low confidence, and
-// the chapters that could not be read, are listed; a listed verse's start can
-// be heard (a few seconds around it), nudged and stored.
+// recitation: finds the chapter recordings the folder holds and each verse's
+// start in them, both off the user-interface thread (the window stays live),
+// and stores each chapter's starts as soon as they are found. Where the voice
+// has recordings of its own for a chapter's verses (a file per verse), the
+// reader is asked first whether to replace them. A progress bar counts the
+// chapters; Cancel stops the work (what is stored stays). The verses found
+// with low confidence, and the chapters that could not be read or hold no
+// recitation, are listed; a listed verse's start can be heard (a few seconds
+// around it), nudged and stored.
 class ChapterAlignmentDialog : public QDialog {
     Q_OBJECT
 
@@ -47,6 +51,10 @@ public:
     bool finished() const { return m_finished; }
     // Asks the work to stop after the chapter at hand.
     void cancel();
+    // How the reader is asked whether the voice's own recordings may be
+    // replaced (the question in plain words; true to replace). A message box
+    // unless set otherwise.
+    void setReplaceQuestion(std::function<bool(const QString&)> ask) { m_askToReplace = std::move(ask); }
 
 signals:
     void workFinished();
@@ -62,7 +70,11 @@ private:
         double seconds;
     };
 
-    void findChapters();
+    struct Found;
+
+    void chaptersFound(const std::shared_ptr<Found>& found);
+    void keepOwnRecordings(const std::vector<int>& rowsOfAnotherKind);
+    void alignChapters();
     void chapterAligned(std::size_t index, const std::vector<align::VerseStart>& starts);
     void chapterFailed(std::size_t index, const QString& message);
     void workDone(bool cancelled);
@@ -76,9 +88,13 @@ private:
     store::SharedState& m_state;
     QString m_voiceId;
     std::vector<std::unique_ptr<align::VoiceChapter>> m_chapters;
+    // Whether the chapter at the same index may replace the voice's own rows.
+    std::vector<bool> m_replace;
     std::vector<Listed> m_listed;
+    std::function<bool(const QString&)> m_askToReplace;
     std::atomic_bool m_cancelled{false};
-    QThread* m_worker = nullptr;
+    std::unique_ptr<QThread> m_finder;
+    std::unique_ptr<QThread> m_worker;
     bool m_started = false;
     bool m_finished = false;
     int m_done = 0;
