@@ -62,14 +62,24 @@ QString chapterRecording(const QString& folder, int chapter)
                            .arg(names[0], names[1])};
 }
 
-// The chapter's verses in order, each with the Arabic text of the first
-// scripture edition that has it (empty when none has).
-std::vector<std::pair<int, QString>> chapterVerses(store::SharedState& state, int chapter)
+// The chapter's verses (AyahRef) in order.
+std::vector<int> chapterVerseRefs(store::SharedState& state, int chapter)
 {
     store::RecordSet refs = state.gConnection->Open(
         QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = %1 ORDER BY AyahNo").arg(chapter));
     if (refs.RecordCount() == 0)
         throw AlignFailure{QStringLiteral("There is no chapter %1.").arg(chapter)};
+    std::vector<int> verses;
+    for (refs.MoveFirst(); !refs.Eof(); refs.MoveNext())
+        verses.push_back(refs.value(0).toInt());
+    return verses;
+}
+
+// Each verse's Arabic text, of the first scripture edition that has it
+// (none when none has). Read only once the recording is found: it goes
+// through every edition's rows.
+std::map<int, QString> chapterTexts(store::SharedState& state, int chapter)
+{
     store::RecordSet texts = state.gConnection->Open(
         QStringLiteral("SELECT AP_Detail_TAB.AyahRef, AP_Detail_TAB.Data FROM ((AP_Detail_TAB"
                        " INNER JOIN AP_Master_TAB ON AP_Detail_TAB.MasterID = AP_Master_TAB.MasterID)"
@@ -83,13 +93,7 @@ std::vector<std::pair<int, QString>> chapterVerses(store::SharedState& state, in
         for (texts.MoveFirst(); !texts.Eof(); texts.MoveNext())
             textOf.emplace(texts.value(0).toInt(), texts.text(1));
     }
-    std::vector<std::pair<int, QString>> verses;
-    for (refs.MoveFirst(); !refs.Eof(); refs.MoveNext()) {
-        const int ref = refs.value(0).toInt();
-        const auto found = textOf.find(ref);
-        verses.emplace_back(ref, found == textOf.end() ? QString() : found->second);
-    }
-    return verses;
+    return textOf;
 }
 
 } // namespace
@@ -103,13 +107,14 @@ VoiceChapter::VoiceChapter(store::SharedState& state, const QString& voiceId, co
     : m_voiceId(wholeNumber(voiceId, QStringLiteral("voice"))),
       m_chapter(wholeNumber(chapter, QStringLiteral("chapter")))
 {
-    const std::vector<std::pair<int, QString>> verses = chapterVerses(state, m_chapter);
+    m_verseRefs = chapterVerseRefs(state, m_chapter);
     m_recordingPath = chapterRecording(voiceFolder(state, m_voiceId), m_chapter);
+    const std::map<int, QString> texts = chapterTexts(state, m_chapter);
 
     std::vector<double> known;
-    for (const auto& verse : verses) {
-        m_verseRefs.push_back(verse.first);
-        m_weights.push_back(verse.second.isEmpty() ? 0.0 : VerseWeight(verse.second));
+    for (const int ref : m_verseRefs) {
+        const auto text = texts.find(ref);
+        m_weights.push_back(text == texts.end() || text->second.isEmpty() ? 0.0 : VerseWeight(text->second));
         if (m_weights.back() > 0)
             known.push_back(m_weights.back());
     }

@@ -62,6 +62,12 @@ bool askWithMessageBox(QWidget* parent, const QString& question)
     box.setTextFormat(Qt::PlainText);
     QPushButton* replace = box.addButton(QStringLiteral("Replace Them"), QMessageBox::AcceptRole);
     box.setDefaultButton(box.addButton(QStringLiteral("Keep Them"), QMessageBox::RejectRole));
+    // The question comes while the reader may be elsewhere: a window manager
+    // that keeps a new window below the active one must still show it on top.
+    QTimer::singleShot(0, &box, [&box] {
+        box.raise();
+        box.activateWindow();
+    });
     box.exec();
     return box.clickedButton() == replace;
 }
@@ -327,6 +333,7 @@ void ChapterAlignmentDialog::chapterAligned(std::size_t index, const std::vector
         chapterFailed(index, failure.message);
         return;
     }
+    ++m_stored;
     for (std::size_t verse = 0; verse < starts.size(); ++verse) {
         if (starts[verse].confidence >= kLowConfidence)
             continue;
@@ -350,16 +357,19 @@ void ChapterAlignmentDialog::chapterFailed(std::size_t index, const QString& mes
 void ChapterAlignmentDialog::workDone(bool cancelled)
 {
     m_finished = true;
+    // The chapters counted are those whose starts were stored; the others
+    // are listed with the reason.
     if (cancelled && m_chapters.empty())
         m_status->setText(QStringLiteral("Stopped: nothing was stored."));
-    else if (!m_chapters.empty()) {
-        m_status->setText(cancelled ? QStringLiteral("Stopped: the starts of %1 of %2 chapters are stored.")
-                                          .arg(m_done)
-                                          .arg(m_chapters.size())
-                                    : QStringLiteral("Done: the starts of %1 chapters are stored; %2 verses to check.")
-                                          .arg(m_done)
-                                          .arg(m_listed.size()));
-    }
+    else if (cancelled)
+        m_status->setText(QStringLiteral("Stopped: the starts of %1 of %2 chapters are stored.")
+                              .arg(m_stored)
+                              .arg(m_chapters.size()));
+    else if (!m_chapters.empty())
+        m_status->setText(QStringLiteral("Done: the starts of %1 of %2 chapters are stored; %3 verses to check.")
+                              .arg(m_stored)
+                              .arg(m_chapters.size())
+                              .arg(m_listed.size()));
     m_close->setText(QStringLiteral("Close"));
     emit workFinished();
 }

@@ -97,7 +97,9 @@ private:
     std::unique_ptr<QThread> m_worker;
     bool m_started = false;
     bool m_finished = false;
+    // Chapters finished (stored or failed), and stored.
     int m_done = 0;
+    int m_stored = 0;
 
     QLabel* m_status = nullptr;
     QProgressBar* m_progress = nullptr;

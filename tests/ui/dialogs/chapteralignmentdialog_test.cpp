@@ -120,7 +120,8 @@ TEST_F(ChapterAlignmentDialogTest, EveryChapterFoundIsStoredTheDoubtfulListedAnd
     auto* progress = dialog.findChild<QProgressBar*>();
     EXPECT_EQ(progress->value(), progress->maximum());
     EXPECT_EQ(progress->maximum(), 3);
-    EXPECT_TRUE(statusOf(dialog).startsWith(QStringLiteral("Done: the starts of 3 chapters are stored;")));
+    EXPECT_TRUE(statusOf(dialog).startsWith(QStringLiteral("Done: the starts of 2 of 3 chapters are stored;")))
+        << statusOf(dialog).toStdString();
 
     // The broken file's chapter and the verse spoken without a pause are listed.
     auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("lstToCheck"));
