@@ -1,5 +1,5 @@
-// How precisely a verse that ends inside its chapter file ends: the player
-// strip is given a start and an end position in a 12-second recording, and
+// How precisely a verse that ends inside its chapter file ends: the verse
+// player over the GStreamer player is given a start and an end position in a 12-second recording, and
 // when it reports the verse finished, the media's position is compared with
 // the end asked for. Target: within 50 ms at every speed.
 //
@@ -8,8 +8,8 @@
 //
 // usage: bench_verse_end [RECORDING]   (default: a 12 s tone made with ffmpeg)
 
-#include "ui/recitation/audioplayer.h"
-#include "ui/recitation/playerstrip.h"
+#include "playback/verseplayer.h"
+#include "ui/recitation/gstaudioplayer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -24,8 +24,9 @@
 #include <cstdio>
 #include <vector>
 
-using tilvora::ui::AudioPlayer;
-using tilvora::ui::PlayerStrip;
+using tilvora::playback::AudioPlayer;
+using tilvora::playback::VersePlayer;
+using tilvora::ui::GstAudioPlayer;
 
 namespace {
 
@@ -35,14 +36,14 @@ struct Verse {
 };
 
 // Milliseconds past (or before) the end at which playback stopped.
-double stopError(PlayerStrip& strip, const QString& path, const Verse& verse, bool ownTimer)
+double stopError(VersePlayer& strip, const QString& path, const Verse& verse, bool ownTimer)
 {
     AudioPlayer* player = strip.player();
     QEventLoop loop;
     double stoppedAt = -1;
     QMetaObject::Connection watch;
     if (ownTimer) {
-        watch = QObject::connect(&strip, &PlayerStrip::verseEnded, &loop, [&] {
+        watch = QObject::connect(&strip, &VersePlayer::verseEnded, &loop, [&] {
             stoppedAt = static_cast<double>(player->position());
             loop.quit();
         });
@@ -74,7 +75,7 @@ struct Figures {
     int missed = 0;
 };
 
-Figures measure(PlayerStrip& strip, const QString& path, const std::vector<Verse>& verses, bool ownTimer)
+Figures measure(VersePlayer& strip, const QString& path, const std::vector<Verse>& verses, bool ownTimer)
 {
     Figures figures;
     int counted = 0;
@@ -121,7 +122,8 @@ int main(int argc, char** argv)
     // Verses of 1.3 to 2.9 s, one after another and repeated, as a
     // recitation plan plays them.
     const std::vector<Verse> verses{{0.0, 1.37}, {1.37, 3.05}, {3.05, 5.91}, {3.05, 5.91}, {5.91, 7.23}, {7.23, 9.6}};
-    PlayerStrip strip;
+    GstAudioPlayer player;
+    VersePlayer strip(&player);
     std::printf("verse end: |stop - end| in ms over %zu verses (mean / max)\n", verses.size());
     for (const double rate : {1.0, 0.75, 1.5, 2.0}) {
         strip.setRate(rate);

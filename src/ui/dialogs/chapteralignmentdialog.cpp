@@ -146,8 +146,8 @@ ChapterAlignmentDialog::ChapterAlignmentDialog(store::SharedState& state, const 
     m_player = new GstAudioPlayer(this);
     m_stopTimer = new QTimer(this);
     m_stopTimer->setSingleShot(true);
-    connect(m_stopTimer, &QTimer::timeout, m_player, &AudioPlayer::pause);
-    connect(m_player, &AudioPlayer::seekableChanged, this, &ChapterAlignmentDialog::playWhenSeekable);
+    connect(m_stopTimer, &QTimer::timeout, m_player, &playback::AudioPlayer::pause);
+    connect(m_player, &playback::AudioPlayer::seekableChanged, this, &ChapterAlignmentDialog::playWhenSeekable);
 
     connect(m_close, &QPushButton::clicked, this, &ChapterAlignmentDialog::reject);
     connect(m_list, &QTreeWidget::currentItemChanged, this, &ChapterAlignmentDialog::listedVerseChosen);

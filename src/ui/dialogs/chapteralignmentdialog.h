@@ -22,9 +22,11 @@ namespace tilvora::store {
 struct SharedState;
 }
 
-namespace tilvora::ui {
-
+namespace tilvora::playback {
 class AudioPlayer;
+}
+
+namespace tilvora::ui {
 
 // Turns a voice's folder of chapter recordings into verse-by-verse
 // recitation: finds the chapter recordings the folder holds and each verse's
@@ -110,7 +112,7 @@ private:
     QPushButton* m_play = nullptr;
     QPushButton* m_store = nullptr;
     QPushButton* m_close = nullptr;
-    AudioPlayer* m_player = nullptr;
+    playback::AudioPlayer* m_player = nullptr;
     QTimer* m_stopTimer = nullptr;
     // Where "Play around it" is to start, in milliseconds; -1 when not asked.
     qint64 m_pendingFrom = -1;

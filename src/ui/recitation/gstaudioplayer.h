@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/recitation/audioplayer.h"
+#include "playback/audioplayer.h"
 
 #include <QElapsedTimer>
 
@@ -23,7 +23,7 @@ namespace tilvora::ui {
 // dispatcher Qt runs (GLib's or its own), where a bus watch would need
 // GLib's default main context to be iterated. A report of a file opened
 // earlier is recognised by its opening number and ignored.
-class GstAudioPlayer : public AudioPlayer {
+class GstAudioPlayer : public playback::AudioPlayer {
     Q_OBJECT
 
 public:

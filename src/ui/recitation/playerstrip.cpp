@@ -1,7 +1,7 @@
 #include "ui/recitation/playerstrip.h"
 
+#include "playback/verseplayer.h"
 #include "ui/art/artwork.h"
-#include "ui/recitation/gstaudioplayer.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -13,21 +13,18 @@
 #include <QResizeEvent>
 #include <QSlider>
 #include <QSpinBox>
-#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <QWidgetAction>
 
-#include <cmath>
+#include <algorithm>
+#include <climits>
 
 namespace tilvora::ui {
 
-namespace {
+using playback::AudioPlayer;
 
-// How long a just opened file may take to become seekable.
-constexpr int kSettleTimeout = 3000;
-// How far (ms) playback may start before the position asked for.
-constexpr qint64 kPositionSlack = 500;
+namespace {
 
 enum class Glyph { Play, Pause, Stop, Volume, Muted, Previous, Next };
 
@@ -134,11 +131,10 @@ QToolButton* stripButton(QWidget* parent, const QString& name, const QString& ti
 
 } // namespace
 
-PlayerStrip::PlayerStrip(QWidget* parent) : QWidget(parent)
+PlayerStrip::PlayerStrip(playback::VersePlayer* versePlayer, QWidget* parent)
+    : QWidget(parent), m_versePlayer(versePlayer), m_player(versePlayer->player())
 {
     setObjectName(QStringLiteral("WinMediaPlayer"));
-    m_player = new GstAudioPlayer(this);
-    m_player->setVolume(0.8F);
 
     m_playPause = stripButton(this, QStringLiteral("playPause"), tr("Play"), glyphIcon(Glyph::Play));
     m_stop = stripButton(this, QStringLiteral("stop"), tr("Stop"), glyphIcon(Glyph::Stop));
@@ -162,6 +158,7 @@ PlayerStrip::PlayerStrip(QWidget* parent) : QWidget(parent)
     // In a narrow window the volume gives up room before anything is cut.
     m_volume->setMinimumWidth(40);
     m_volume->setMaximumWidth(80);
+    m_player->setVolume(0.8F);
 
     // The sliders' filled part in the program's green.
     QPalette green = palette();
@@ -200,19 +197,14 @@ PlayerStrip::PlayerStrip(QWidget* parent) : QWidget(parent)
     connect(m_player, &AudioPlayer::playbackStateChanged, this, &PlayerStrip::onPlaybackStateChanged);
     connect(m_player, &AudioPlayer::durationChanged, this, &PlayerStrip::onDurationChanged);
     connect(m_player, &AudioPlayer::positionChanged, this, &PlayerStrip::onPositionChanged);
-    connect(m_player, &AudioPlayer::seekableChanged, this, &PlayerStrip::onSeekableChanged);
     connect(m_player, &AudioPlayer::errorOccurred, this, &PlayerStrip::onErrorOccurred);
     connect(m_playPause, &QToolButton::clicked, this, &PlayerStrip::onPlayPauseClicked);
     connect(m_stop, &QToolButton::clicked, this, [this] {
-        stop();
+        m_versePlayer->stop();
         emit stopClicked();
     });
-    m_endTimer = new QTimer(this);
-    m_endTimer->setSingleShot(true);
-    m_endTimer->setTimerType(Qt::PreciseTimer);
-    connect(m_endTimer, &QTimer::timeout, this, &PlayerStrip::watchEnd);
     connect(m_position, &QSlider::sliderMoved, this, [this](int value) { showTimes(value, m_player->duration()); });
-    connect(m_position, &QSlider::sliderReleased, this, [this] { seek(m_position->value()); });
+    connect(m_position, &QSlider::sliderReleased, this, [this] { m_versePlayer->seek(m_position->value()); });
     connect(m_position, &QSlider::actionTriggered, this, &PlayerStrip::onSliderAction);
     connect(m_volume, &QSlider::valueChanged, this, &PlayerStrip::onVolumeChanged);
     connect(m_mute, &QToolButton::clicked, this, &PlayerStrip::onMuteClicked);
@@ -310,144 +302,12 @@ void PlayerStrip::resizeEvent(QResizeEvent* event)
     showRepeatCaption();
 }
 
-PlayerStrip::~PlayerStrip()
+void PlayerStrip::showRate(double rate)
 {
-    // Stop the pipeline before the audio output it plays into goes away.
-    m_player->stop();
-}
-
-void PlayerStrip::setUrl(const QString& path)
-{
-    m_path = path;
-    m_endPosition.reset();
-    m_seekTarget.reset();
-    m_endTimer->stop();
-    m_pendingPosition.reset();
-    m_confirmPosition.reset();
-    m_pendingPlay = false;
-    m_total->setToolTip(QString());
-    const QUrl url = QUrl::fromLocalFile(path);
-    const AudioPlayer::Status status = m_player->mediaStatus();
-    const bool alreadyOpen = url == m_player->source() && status != AudioPlayer::Status::NoMedia
-        && status != AudioPlayer::Status::Loading && status != AudioPlayer::Status::Invalid;
-    if (alreadyOpen) {
-        // The same file again (another verse of the same chapter): it stays
-        // open and is only moved.
-        m_opening = false;
-        m_player->pause();
-        return;
-    }
-    m_player->stop();
-    if (path.isEmpty()) {
-        // Nothing to open, so nothing to wait for.
-        m_opening = false;
-        m_player->setSource(QUrl());
-        return;
-    }
-    m_opening = true;
-    m_pausedToSettle = false;
-    ++m_openings;
-    if (url == m_player->source())
-        m_player->setSource(QUrl()); // a file that failed before is opened anew
-    m_player->setSource(url);
-}
-
-void PlayerStrip::setCurrentPosition(double seconds)
-{
-    const qint64 milliseconds = std::isfinite(seconds) ? std::llround(std::max(0.0, seconds) * 1000.0) : 0;
-    if (m_opening) {
-        m_pendingPosition = milliseconds;
-        return;
-    }
-    seek(milliseconds);
-}
-
-void PlayerStrip::seek(qint64 milliseconds)
-{
-    m_confirmPosition.reset();
-    // A stopped player starts again from the beginning whatever position it
-    // was given, so it is paused first: a paused player keeps its position.
-    if (m_player->playbackState() == AudioPlayer::State::Stopped)
-        m_player->pause();
-    m_player->setPosition(milliseconds);
-    m_seekTarget = milliseconds;
-}
-
-void PlayerStrip::play()
-{
-    if (m_opening) {
-        m_pendingPlay = true;
-        return;
-    }
-    m_player->play();
-}
-
-void PlayerStrip::pause()
-{
-    m_pendingPlay = false;
-    m_player->pause();
-}
-
-void PlayerStrip::stop()
-{
-    m_endPosition.reset();
-    m_endTimer->stop();
-    m_pendingPlay = false;
-    m_pendingPosition.reset();
-    m_confirmPosition.reset();
-    m_player->stop();
-}
-
-void PlayerStrip::setEndPosition(double seconds)
-{
-    m_endPosition = std::isfinite(seconds) ? std::llround(std::max(0.0, seconds) * 1000.0) : 0;
-    watchEnd();
-}
-
-void PlayerStrip::setRate(double rate)
-{
-    m_player->setPlaybackRate(rate);
     for (int index = 0; index < m_speed->count(); ++index) {
         if (qFuzzyCompare(m_speed->itemData(index).toDouble(), rate))
             m_speed->setCurrentIndex(index);
     }
-    watchEnd();
-}
-
-double PlayerStrip::rate() const
-{
-    return m_player->playbackRate();
-}
-
-void PlayerStrip::watchEnd()
-{
-    m_endTimer->stop();
-    if (!m_endPosition || m_opening || m_player->playbackState() != AudioPlayer::State::Playing)
-        return;
-    // How long the rest of the verse plays at the current speed. The timer
-    // is armed a little early and looks again, so that it ends close to the
-    // mark even when the media's clock and the timer's drift apart.
-    const double rate = std::max(0.1, m_player->playbackRate());
-    // Just after a seek the media may still tell the position from before
-    // it (the end of the same verse, when a verse is repeated): until it
-    // tells one near where it was sent, the verse is taken to start there.
-    qint64 now = m_player->position();
-    if (m_seekTarget) {
-        if (now >= *m_seekTarget - 100 && now <= *m_seekTarget + 1500)
-            m_seekTarget.reset();
-        else
-            now = *m_seekTarget;
-    }
-    const double left = static_cast<double>(*m_endPosition - now) / rate;
-    if (left <= 2.0) {
-        m_endPosition.reset();
-        m_player->pause();
-        emit verseEnded();
-        return;
-    }
-    // While the position is unconfirmed, look again soon.
-    const double wait = left > 60.0 ? left - 40.0 : std::max(1.0, left - 2.0);
-    m_endTimer->start(static_cast<int>(m_seekTarget ? std::min(wait, 50.0) : wait));
 }
 
 QSize PlayerStrip::sizeHint() const
@@ -463,73 +323,14 @@ QSize PlayerStrip::minimumSizeHint() const
 
 void PlayerStrip::onMediaStatusChanged(AudioPlayer::Status status)
 {
-    if (status == AudioPlayer::Status::EndOfMedia && !m_opening) {
-        m_endPosition.reset();
-        m_endTimer->stop();
-        emit verseEnded();
-        return;
-    }
-    if (!m_opening)
-        return;
-    if (status == AudioPlayer::Status::Loaded) {
-        if (canMove()) {
-            finishOpening();
-        } else if (!m_pausedToSettle) {
-            // Just opened, the media takes no seek until it has been paused
-            // and reports itself seekable.
-            m_pausedToSettle = true;
-            const int opening = m_openings;
-            m_player->pause();
-            // Media that never becomes seekable still plays, from its start.
-            QTimer::singleShot(kSettleTimeout, this, [this, opening] {
-                if (opening == m_openings)
-                    finishOpening();
-            });
-        }
-    } else if (status == AudioPlayer::Status::Invalid) {
-        // Not necessarily final: after a file that failed, the backend calls
-        // the next file invalid once before it opens it after all. So the
-        // position and play keep waiting for the media to open; the next
-        // setUrl replaces them.
-        m_pausedToSettle = false;
-    }
-}
-
-void PlayerStrip::onSeekableChanged(bool seekable)
-{
-    if (seekable && m_opening && m_pausedToSettle && canMove())
-        finishOpening();
-}
-
-bool PlayerStrip::canMove() const
-{
-    // The player moves to a position with no end to the stretch it plays,
-    // so the length need not be known: an MP3 without a table of contents
-    // tells it only once it plays.
-    return m_player->isSeekable();
-}
-
-void PlayerStrip::finishOpening()
-{
-    if (!m_opening)
-        return;
-    m_opening = false;
-    m_pausedToSettle = false;
-    if (m_pendingPosition) {
-        seek(*m_pendingPosition);
-        if (*m_pendingPosition > kPositionSlack)
-            m_confirmPosition = m_pendingPosition;
-    }
-    m_pendingPosition.reset();
-    if (m_pendingPlay)
-        m_player->play();
-    m_pendingPlay = false;
+    // A new file (or none) clears the error shown for the one before.
+    if (status == AudioPlayer::Status::Loading || status == AudioPlayer::Status::NoMedia)
+        m_total->setToolTip(QString());
 }
 
 void PlayerStrip::onPlaybackStateChanged(AudioPlayer::State state)
 {
     const bool playing = state == AudioPlayer::State::Playing;
-    watchEnd();
     m_playPause->setIcon(glyphIcon(playing ? Glyph::Pause : Glyph::Play));
     m_playPause->setToolTip(playing ? tr("Pause") : tr("Play"));
 }
@@ -538,26 +339,14 @@ void PlayerStrip::onDurationChanged(qint64 milliseconds)
 {
     m_position->setRange(0, static_cast<int>(std::clamp<qint64>(milliseconds, 0, INT_MAX)));
     showTimes(m_player->position(), milliseconds);
-    if (m_opening && m_pausedToSettle && canMove())
-        finishOpening();
 }
 
 void PlayerStrip::onPositionChanged(qint64 milliseconds)
 {
-    if (m_confirmPosition && m_player->playbackState() == AudioPlayer::State::Playing) {
-        // The first position of the playback that the opening started: when
-        // the seek was lost on the way, it is asked for once more.
-        const qint64 wanted = *m_confirmPosition;
-        m_confirmPosition.reset();
-        if (milliseconds < wanted - kPositionSlack)
-            m_player->setPosition(wanted);
-    }
     if (m_position->isSliderDown())
         return; // the user is dragging: the slider shows where it will go
     m_position->setValue(static_cast<int>(std::clamp<qint64>(milliseconds, 0, INT_MAX)));
     showTimes(milliseconds, m_player->duration());
-    if (m_endPosition && !m_endTimer->isActive())
-        watchEnd();
 }
 
 void PlayerStrip::onErrorOccurred(const QString& description)
@@ -569,9 +358,9 @@ void PlayerStrip::onErrorOccurred(const QString& description)
 void PlayerStrip::onPlayPauseClicked()
 {
     if (m_player->playbackState() == AudioPlayer::State::Playing)
-        pause();
+        m_versePlayer->pause();
     else
-        play();
+        m_versePlayer->play();
 }
 
 void PlayerStrip::onSliderAction()
@@ -579,7 +368,7 @@ void PlayerStrip::onSliderAction()
     // A click on the groove or a key moves the slider by a step: seek there.
     // Drags are handled when the slider is released.
     if (!m_position->isSliderDown())
-        seek(m_position->sliderPosition());
+        m_versePlayer->seek(m_position->sliderPosition());
 }
 
 void PlayerStrip::onVolumeChanged(int percent)

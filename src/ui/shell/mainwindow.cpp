@@ -3,6 +3,7 @@
 #include "navigation/mainwindowlogic.h"
 #include "playback/recitationdownload.h"
 #include "playback/recitationplan.h"
+#include "playback/verseplayer.h"
 #include "store/sharedstate.h"
 #include "ui/art/artwork.h"
 #include "ui/dialogs/aboutwindow.h"
@@ -10,6 +11,7 @@
 #include "ui/panes/browserpane.h"
 #include "ui/reading/readingcomfort.h"
 #include "ui/reading/readingplace.h"
+#include "ui/recitation/gstaudioplayer.h"
 #include "ui/recitation/playerstrip.h"
 #include "ui/recitation/repeatdialog.h"
 #include "ui/shell/qthost.h"
@@ -86,9 +88,10 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     createPanes();
     m_readingPlace = std::make_unique<ReadingPlace>(page(Pane::WebMain));
     createPictures();
-    m_player = new PlayerStrip(client);
+    m_versePlayer = new playback::VersePlayer(new GstAudioPlayer(this), this);
+    m_player = new PlayerStrip(m_versePlayer, client);
     m_player->setObjectName(QStringLiteral("WinMediaPlayer"));
-    connect(m_player, &PlayerStrip::verseEnded, this, [this] { m_logic->recitationEnded(); });
+    connect(m_versePlayer, &playback::VersePlayer::verseEnded, this, [this] { m_logic->recitationEnded(); });
     connect(m_player, &PlayerStrip::stopClicked, this, [this] { m_logic->stopRecitation(); });
     connect(m_player, &PlayerStrip::rateChosen, this, [this](double rate) { m_logic->setPlaybackRate(rate); });
     connect(m_player, &PlayerStrip::nextVerseClicked, this, [this] { reciteNeighbour(1); });

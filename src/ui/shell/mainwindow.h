@@ -24,6 +24,9 @@ struct SharedState;
 namespace tilvora::navigation {
 class MainWindowLogic;
 }
+namespace tilvora::playback {
+class VersePlayer;
+}
 
 namespace tilvora::ui {
 
@@ -66,6 +69,7 @@ public:
     QLabel* searchLabel() const { return m_lblSearch; }
     QMenu* controlsMenu() const { return m_mnuControls; }
     PlayerStrip* player() const { return m_player; }
+    playback::VersePlayer* versePlayer() const { return m_versePlayer; }
     QAction* voiceMenuAction(int index) const;
     QMenu* setDataPathMenu() const { return m_mnuSetDataPath; }
     QAction* hidePaneAction() const { return m_mnuHidePane; }
@@ -151,6 +155,7 @@ private:
     QLabel* m_imgBanner = nullptr;
     QLabel* m_image1 = nullptr;
     PlayerStrip* m_player = nullptr;
+    playback::VersePlayer* m_versePlayer = nullptr;
     QMenu* m_mnuControls = nullptr;
     QAction* m_mnuHidePane = nullptr;
     QMenu* m_mnuSetDataPath = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/shell/qthost.h"
 
+#include "playback/verseplayer.h"
 #include "ui/dialogs/chapteralignmentdialog.h"
 #include "ui/dialogs/mediafolderdialog.h"
 #include "ui/panes/browserpane.h"
@@ -86,32 +87,33 @@ void QtHost::reportError(const QString& text)
 
 void QtHost::playerSetUrl(const QString& path)
 {
-    m_window.player()->setUrl(path);
+    m_window.versePlayer()->setUrl(path);
 }
 
 void QtHost::playerSetPosition(double seconds)
 {
-    m_window.player()->setCurrentPosition(seconds);
+    m_window.versePlayer()->setCurrentPosition(seconds);
 }
 
 void QtHost::playerPlay()
 {
-    m_window.player()->play();
+    m_window.versePlayer()->play();
 }
 
 void QtHost::playerSetEnd(double seconds)
 {
-    m_window.player()->setEndPosition(seconds);
+    m_window.versePlayer()->setEndPosition(seconds);
 }
 
 void QtHost::playerSetRate(double rate)
 {
-    m_window.player()->setRate(rate);
+    m_window.versePlayer()->setRate(rate);
+    m_window.player()->showRate(rate);
 }
 
 void QtHost::playerStop()
 {
-    m_window.player()->stop();
+    m_window.versePlayer()->stop();
 }
 
 void QtHost::highlightVerse(qint32 ayahRef, const QString& reference)

@@ -1,8 +1,8 @@
 // The chapter files of a voice's folder aligned in the dialog: progress,
 // storing, the verses to check with their correction, and a stop request.
 
+#include "playback/audioplayer.h"
 #include "ui/dialogs/chapteralignmentdialog.h"
-#include "ui/recitation/audioplayer.h"
 
 #include "store/sharedstate.h"
 #include "support/fixturedb.h"
@@ -140,11 +140,12 @@ TEST_F(ChapterAlignmentDialogTest, EveryChapterFoundIsStoredTheDoubtfulListedAnd
     button(dialog, QStringLiteral("+ 0.1 s"))->click();
 
     // Heard from a little before the start.
-    auto* player = dialog.findChild<ui::AudioPlayer*>();
+    auto* player = dialog.findChild<playback::AudioPlayer*>();
     ASSERT_NE(player, nullptr);
     button(dialog, QStringLiteral("Play around it"))->click();
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return player->playbackState() == ui::AudioPlayer::State::Playing && player->position() > 0; }, 20000));
+        [&] { return player->playbackState() == playback::AudioPlayer::State::Playing && player->position() > 0; },
+        20000));
     EXPECT_EQ(player->source(), QUrl::fromLocalFile(m_store.folder() + QStringLiteral("/002.mp3")));
     EXPECT_NEAR(double(player->position()) / 1000, m_secondStarts[2] - 0.1 - 1.5, 1.0);
     dialog.findChild<QPushButton*>(QStringLiteral("cmdStoreStart"))->click();

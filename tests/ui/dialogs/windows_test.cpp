@@ -1,5 +1,7 @@
+#include "playback/verseplayer.h"
 #include "ui/dialogs/aboutwindow.h"
 #include "ui/dialogs/splashwindow.h"
+#include "ui/recitation/gstaudioplayer.h"
 #include "ui/recitation/playerstrip.h"
 
 #include <QApplication>
@@ -14,7 +16,9 @@
 
 #include "support/printing.h"
 
+using tilvora::playback::VersePlayer;
 using tilvora::ui::AboutWindow;
+using tilvora::ui::GstAudioPlayer;
 using tilvora::ui::PlayerStrip;
 using tilvora::ui::SplashWindow;
 
@@ -87,7 +91,9 @@ TEST(AboutWindowTest, IsModalAndClosesWithItsCloseButton)
 
 TEST(PlayerStripScreenshot, EveryControlIsShownWholeInsideTheStrip)
 {
-    PlayerStrip strip;
+    GstAudioPlayer player;
+    VersePlayer versePlayer(&player);
+    PlayerStrip strip(&versePlayer);
     strip.resize(720, strip.sizeHint().height());
     strip.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&strip));

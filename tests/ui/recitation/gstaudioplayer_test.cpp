@@ -1,7 +1,9 @@
+#include "playback/verseplayer.h"
 #include "ui/recitation/gstaudioplayer.h"
 
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,7 +13,8 @@
 #include <cstdlib>
 #include <cstring>
 
-using tilvora::ui::AudioPlayer;
+using tilvora::playback::AudioPlayer;
+using tilvora::playback::VersePlayer;
 using tilvora::ui::GstAudioPlayer;
 
 namespace {
@@ -54,29 +57,35 @@ Rendering analyse(const QByteArray& raw)
 class GstAudioPlayerTest : public ::testing::Test {
 protected:
     // `tableOfContents`: whether the MP3 starts with the frame that tells
-    // its length (lame writes one; many recordings have none).
-    QString makeTone(bool tableOfContents = true)
+    // its length (lame writes one; many recordings have none). `codec`:
+    // ffmpeg's encoder, `name` the file's name.
+    QString makeTone(bool tableOfContents = true, const QString& codec = QStringLiteral("libmp3lame"),
+        const QString& name = QString())
     {
-        const QString path = m_dir.filePath(tableOfContents ? QStringLiteral("tone.mp3") : QStringLiteral("bare.mp3"));
+        const QString path = m_dir.filePath(!name.isEmpty() ? name
+                : tableOfContents                           ? QStringLiteral("tone.mp3")
+                                                            : QStringLiteral("bare.mp3"));
+        QStringList arguments{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"),
+            QStringLiteral("lavfi"), QStringLiteral("-i"),
+            QStringLiteral("sine=frequency=%1:duration=%2").arg(kToneHz).arg(kToneSeconds), QStringLiteral("-ar"),
+            QString::number(kSampleRate), QStringLiteral("-ac"), QStringLiteral("1"), QStringLiteral("-c:a"), codec};
+        if (codec == QLatin1String("libmp3lame"))
+            arguments << QStringLiteral("-write_xing") << QString::number(tableOfContents ? 1 : 0);
         QProcess ffmpeg;
-        ffmpeg.start(QStringLiteral("ffmpeg"),
-            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"), QStringLiteral("lavfi"),
-                QStringLiteral("-i"), QStringLiteral("sine=frequency=%1:duration=%2").arg(kToneHz).arg(kToneSeconds),
-                QStringLiteral("-ar"), QString::number(kSampleRate), QStringLiteral("-ac"), QStringLiteral("1"),
-                QStringLiteral("-c:a"), QStringLiteral("libmp3lame"), QStringLiteral("-write_xing"),
-                QString::number(tableOfContents ? 1 : 0), path});
+        ffmpeg.start(QStringLiteral("ffmpeg"), arguments << path);
         EXPECT_TRUE(ffmpeg.waitForFinished(30000));
         EXPECT_EQ(ffmpeg.exitCode(), 0) << ffmpeg.readAllStandardError().toStdString();
         return path;
     }
 
-    // The player's sound, written as it comes (not in real time) to `path`.
-    static QString fileSink(const QString& path)
+    // The player's sound, written to `path` as it comes, or (`inTime`) as
+    // it would be heard.
+    static QString fileSink(const QString& path, bool inTime = false)
     {
         return QStringLiteral("audioconvert ! audioresample ! audio/x-raw,format=S16LE,channels=1,rate=%1 ! "
-                              "filesink location=\"%2\"")
+                              "filesink sync=%3 location=\"%2\"")
             .arg(kSampleRate)
-            .arg(path);
+            .arg(path, inTime ? QStringLiteral("true") : QStringLiteral("false"));
     }
 
     QTemporaryDir m_dir;
@@ -163,6 +172,58 @@ TEST_F(GstAudioPlayerTest, AnMp3WithoutTableOfContentsMovesAtOnceAndTellsItsLeng
     EXPECT_GE(playedPositions.first(), 2950);
     EXPECT_TRUE(QTest::qWaitFor([&] { return player.duration() > 0; }, 3000));
     EXPECT_NEAR(static_cast<double>(player.duration()), kToneSeconds * 1000, 150);
+}
+
+// Both kinds of recording a voice may have open and play from the position
+// asked for, not from their start.
+TEST_F(GstAudioPlayerTest, AnMp3AndAWmaPlayFromThePositionAskedFor)
+{
+    GstAudioPlayer audio(nullptr, QStringLiteral("fakesink sync=true"));
+    VersePlayer player(&audio);
+    for (const QString& codec : {QStringLiteral("libmp3lame"), QStringLiteral("wmav2")}) {
+        SCOPED_TRACE(codec.toStdString());
+        const QString name = codec == QLatin1String("wmav2") ? QStringLiteral("001.wma") : QStringLiteral("001.mp3");
+        QList<qint64> played;
+        const auto watch = QObject::connect(&audio, &AudioPlayer::positionChanged, &audio, [&](qint64 position) {
+            if (audio.playbackState() == AudioPlayer::State::Playing)
+                played.append(position);
+        });
+        player.setUrl(makeTone(true, codec, name));
+        player.setCurrentPosition(2.5);
+        player.play();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return audio.position() > 3100; }, 15000)) << audio.position();
+        QObject::disconnect(watch);
+        ASSERT_FALSE(played.isEmpty());
+        EXPECT_GE(played.first(), 2200);
+    }
+}
+
+// A verse inside a recording ends where it should, as heard: what the
+// player gives out between its start and its end lasts the verse's length
+// at the speed chosen.
+TEST_F(GstAudioPlayerTest, AVerseEndsWhereItsEndIsAtTheSpeedChosen)
+{
+    const QString tone = makeTone();
+    for (const double rate : {1.0, 1.5}) {
+        SCOPED_TRACE(rate);
+        const QString output = m_dir.filePath(QStringLiteral("verse-%1.raw").arg(rate));
+        {
+            // The file is whole once its player has gone.
+            GstAudioPlayer audio(nullptr, fileSink(output, true));
+            VersePlayer player(&audio);
+            QSignalSpy ended(&player, &VersePlayer::verseEnded);
+            player.setRate(rate);
+            player.setUrl(tone);
+            player.setCurrentPosition(1.0);
+            player.setEndPosition(3.5);
+            player.play();
+            ASSERT_TRUE(ended.wait(15000));
+            EXPECT_NEAR(static_cast<double>(audio.position()), 3500.0, 60.0);
+        }
+        QFile file(output);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_NEAR(analyse(file.readAll()).seconds, 2.5 / rate, 0.1);
+    }
 }
 
 } // namespace

@@ -4,11 +4,11 @@
 #include "ui/support/windowfixture.h"
 
 #include "navigation/mainwindowlogic.h"
+#include "playback/audioplayer.h"
 #include "playback/recitationplan.h"
 #include "support/localhttpserver.h"
 #include "ui/dialogs/downloaddialog.h"
 #include "ui/reading/versemenu.h"
-#include "ui/recitation/audioplayer.h"
 #include "ui/recitation/playerstrip.h"
 #include "ui/recitation/repeatdialog.h"
 #include "ui/shell/desktopsession.h"
@@ -71,7 +71,7 @@ TEST_F(ReciteWindow, TheMarkFollowsThePlayerFromVerseToVerseAndSurvivesANewPage)
     // Stopped, the mark goes and the player stands.
     window().logic().stopRecitation();
     EXPECT_TRUE(waitUntil(Pane::WebMain, kMarked + QStringLiteral(" === ''"), 10000));
-    EXPECT_NE(window().player()->player()->playbackState(), AudioPlayer::State::Playing);
+    EXPECT_NE(window().player()->player()->playbackState(), playback::AudioPlayer::State::Playing);
     expectNoMessages();
 }
 

@@ -5,6 +5,7 @@
 #include "ui/support/windowfixture.h"
 
 #include "navigation/mainwindowlogic.h"
+#include "playback/verseplayer.h"
 #include "ui/dialogs/mediafolderdialog.h"
 #include "ui/panes/browserpane.h"
 #include "ui/recitation/playerstrip.h"
@@ -289,7 +290,7 @@ TEST_F(DesktopWindow, DoubleClickOnAVerseRecitesIt)
 
     // The demo voice's file of chapter 1, from verse 3's position.
     const QString expected = QFileInfo(appFolder() + QStringLiteral("/media/demo/001.mp3")).canonicalFilePath();
-    EXPECT_EQ(QFileInfo(window().player()->url()).canonicalFilePath(), expected);
+    EXPECT_EQ(QFileInfo(window().versePlayer()->url()).canonicalFilePath(), expected);
     const double start = queryValue(
         QStringLiteral("SELECT DataPos FROM AP_Detail_TAB d JOIN AP_Master_TAB m ON m.MasterID = d.MasterID "
                        "WHERE m.Master = 'Demo voice' AND d.AyahRef = 3"))
@@ -301,13 +302,13 @@ TEST_F(DesktopWindow, DoubleClickOnAVerseRecitesIt)
     saveScreenshot(QStringLiteral("window-verse3-selected"));
 
     // A double-click with no verse cell focused recites nothing.
-    const QString before = window().player()->url();
+    const QString before = window().versePlayer()->url();
     evaluate(Pane::WebMain,
         QStringLiteral("document.activeElement.blur(); "
                        "document.body.dispatchEvent(new MouseEvent('dblclick', {bubbles: true, cancelable: true}))"));
     QTest::qWait(300);
     EXPECT_EQ(session().state().gLastAyahRef, 3);
-    EXPECT_EQ(window().player()->url(), before);
+    EXPECT_EQ(window().versePlayer()->url(), before);
     expectNoMessages();
 }
 
@@ -329,7 +330,7 @@ TEST_F(DesktopWindow, ADoubleClickOnAVerseTheVoiceLacksSaysSoInPlainWords)
     EXPECT_EQ(messages().first().icon, QMessageBox::Information);
     EXPECT_TRUE(messages().first().text.contains(QStringLiteral("\"Demo voice\" has no recording of Al-Baqarah 2:1")))
         << messages().first().text.toStdString();
-    EXPECT_TRUE(window().player()->url().isEmpty());
+    EXPECT_TRUE(window().versePlayer()->url().isEmpty());
 }
 
 QAction* menuItem(QMenu* menu, const QString& name)

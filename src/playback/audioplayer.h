@@ -3,12 +3,12 @@
 #include <QObject>
 #include <QUrl>
 
-namespace tilvora::ui {
+namespace tilvora::playback {
 
-// What the player strip needs of a media player: open a file, move in it,
+// What the verse player needs of a media player: open a file, move in it,
 // play, pause and stop it, its position and duration, its speed and volume,
-// and reports of what it does. The strip and the recitations it plays do
-// not care which engine plays.
+// and reports of what it does. The verse player and the recitations it plays
+// do not care which engine plays.
 //
 // The calls return at once; the media opens in the background. Position and
 // duration are in milliseconds.
@@ -53,8 +53,8 @@ public:
     virtual QString errorString() const = 0;
 
 signals:
-    void playbackStateChanged(tilvora::ui::AudioPlayer::State state);
-    void mediaStatusChanged(tilvora::ui::AudioPlayer::Status status);
+    void playbackStateChanged(tilvora::playback::AudioPlayer::State state);
+    void mediaStatusChanged(tilvora::playback::AudioPlayer::Status status);
     void durationChanged(qint64 milliseconds);
     // About ten times a second while playing, and after a move.
     void positionChanged(qint64 milliseconds);
@@ -63,4 +63,4 @@ signals:
     void errorOccurred(const QString& message);
 };
 
-} // namespace tilvora::ui
+} // namespace tilvora::playback
