@@ -27,7 +27,7 @@ QString marksOf(const PageDivisions& divisions, int line)
         if (mark.line == line && !text.isEmpty())
             marks += QStringLiteral("<span class=\"mk %1\">%2</span>").arg(mark.division, text);
     }
-    return marks;
+    return marks.isEmpty() ? marks : QStringLiteral("<div class=\"marks\">%1</div>").arg(marks);
 }
 
 void markWords(const PageLine& line, SpreadMarkup& spread, QString& html)

@@ -61,6 +61,9 @@ public:
     QString arabicFont() const { return m_arabicFont; }
     void setArabicFont(const QString& family);
 
+    // The text the reading pane's page was searched for; empty when the page
+    // is no search result.
+    const QString& searchText() const { return m_searchText; }
     void nextMatch();
     void previousMatch();
 

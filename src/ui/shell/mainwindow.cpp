@@ -8,6 +8,7 @@
 #include "ui/art/artwork.h"
 #include "ui/dialogs/aboutwindow.h"
 #include "ui/dialogs/downloaddialog.h"
+#include "ui/mushaf/mushafmode.h"
 #include "ui/panes/browserpane.h"
 #include "ui/reading/readingcomfort.h"
 #include "ui/reading/readingplace.h"
@@ -112,6 +113,7 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     addRecitationActions();
     m_comfort = new ReadingComfort(*this, m_state);
     m_comfort->install(menuBar());
+    m_mushaf = new MushafMode(*this);
     applyLayout();
 
     // A first size that shows the reading pane and the control pane side by
@@ -639,6 +641,7 @@ void MainWindow::markRecitedVerse(qint32 ayahRef, const QString& /*reference*/)
     if (ayahRef == 0)
         m_recitationGap->stop();
     applyVerseMark();
+    emit recitedVerseMarked(ayahRef);
 }
 
 void MainWindow::startRecitationGap(int milliseconds)

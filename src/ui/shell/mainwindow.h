@@ -40,6 +40,7 @@ class PlayerStrip;
 class QtHost;
 class ReadingComfort;
 class ReadingPlace;
+class MushafMode;
 
 // FrmMain: six browser panes, the search-result label, the pictures, the
 // player strip and the menus, every one placed by the layout arithmetic in
@@ -94,6 +95,12 @@ public:
     // Runs an event's work; a failure that escapes it is reported in one
     // message box and the program goes on.
     void handleEvent(const std::function<void()>& work);
+    // The reading pane's second mode, the mushaf's pages.
+    MushafMode& mushaf() const { return *m_mushaf; }
+
+signals:
+    // markRecitedVerse was called (AyahRef 0: the mark went away).
+    void recitedVerseMarked(qint32 ayahRef);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -172,6 +179,7 @@ private:
     ReadingComfort* m_comfort = nullptr;
     VerseMenu m_verseMenu;
     std::unique_ptr<ReadingPlace> m_readingPlace;
+    MushafMode* m_mushaf = nullptr;
 };
 
 } // namespace tilvora::ui

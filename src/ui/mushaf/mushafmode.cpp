@@ -1,0 +1,275 @@
+#include "ui/mushaf/mushafmode.h"
+
+#include "mushaf/mushafindex.h"
+#include "mushaf/mushafpage.h"
+#include "navigation/mainwindowlogic.h"
+#include "store/dberror.h"
+#include "store/sharedstate.h"
+#include "store/versename.h"
+#include "ui/mushaf/mushafview.h"
+#include "ui/panes/browserpane.h"
+#include "ui/reading/readingcomfort.h"
+#include "ui/shell/mainwindow.h"
+#include "ui/shell/usersettings.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QShortcut>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+namespace tilvora::ui {
+
+namespace {
+
+const QString kFontFile = QStringLiteral("fonts/uthmanic-hafs-v22.ttf");
+
+// The mushaf's font: beside the programs (where it is installed), or in the
+// application folder.
+QString fontPath(const QString& appFolder)
+{
+    const QString besideProgram = QCoreApplication::applicationDirPath() + QLatin1Char('/') + kFontFile;
+    return QFileInfo::exists(besideProgram) ? besideProgram : appFolder + QLatin1Char('/') + kFontFile;
+}
+
+} // namespace
+
+MushafMode::MushafMode(MainWindow& window) : QObject(&window), m_window(window)
+{
+    createActions(window.comfort().viewMenu());
+    window.view(host::Pane::WebMain)->installEventFilter(this);
+    connect(window.page(host::Pane::WebMain), &QWebEnginePage::loadFinished, this, &MushafMode::readingPaneLoaded);
+    connect(&window, &MainWindow::recitedVerseMarked, this, [this](qint32 ayahRef) {
+        if (m_view)
+            m_view->markRecited(ayahRef);
+    });
+    connect(window.comfort().viewMenu(), &QMenu::triggered, this, &MushafMode::syncComfort);
+    window.verseMenu().add({QStringLiteral("MnuShowInMushaf"), QStringLiteral("Show in the &mushaf"),
+        [this](const VerseUnderPointer&) { return !m_shown; },
+        [this](const VerseUnderPointer& clicked) { showVerse(clicked.ayahRef); }});
+    QTimer::singleShot(0, this, &MushafMode::restore);
+}
+
+MushafMode::~MushafMode()
+{
+    save();
+}
+
+void MushafMode::createActions(QMenu* viewMenu)
+{
+    viewMenu->addSeparator();
+    m_modeAction = viewMenu->addAction(QStringLiteral("&Mushaf pages"));
+    m_modeAction->setObjectName(QStringLiteral("MnuMushaf"));
+    m_modeAction->setCheckable(true);
+    m_modeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    connect(m_modeAction, &QAction::triggered, this, [this](bool on) { setShown(on); });
+
+    m_goToAction = viewMenu->addAction(QStringLiteral("&Go to page..."));
+    m_goToAction->setObjectName(QStringLiteral("MnuGoToPage"));
+    m_goToAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(m_goToAction, &QAction::triggered, this, &MushafMode::goToPage);
+
+    m_hideAction = viewMenu->addAction(QStringLiteral("&Hide the text"));
+    m_hideAction->setObjectName(QStringLiteral("MnuHideText"));
+    m_hideAction->setCheckable(true);
+    m_hideAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(m_hideAction, &QAction::toggled, this, [this](bool on) {
+        if (m_view)
+            m_view->setHiding(on);
+        m_revealMenu->setEnabled(on);
+    });
+
+    m_revealMenu = viewMenu->addMenu(QStringLiteral("&Reveal"));
+    m_revealMenu->setObjectName(QStringLiteral("MnuReveal"));
+    m_revealMenu->setEnabled(false);
+    addRevealAction(m_revealMenu, QStringLiteral("MnuRevealWord"), QStringLiteral("Next &word"),
+        QKeyCombination(Qt::Key_Space), [](MushafView& v) { return v.reveal().revealWord(); });
+    addRevealAction(m_revealMenu, QStringLiteral("MnuRevealLine"), QStringLiteral("Rest of the &line"),
+        QKeyCombination(Qt::Key_Return), [](MushafView& v) { return v.reveal().revealLine(); });
+    addRevealAction(m_revealMenu, QStringLiteral("MnuRevealVerse"), QStringLiteral("Rest of the &verse"),
+        Qt::SHIFT | Qt::Key_Return, [](MushafView& v) { return v.reveal().revealVerse(); });
+    addRevealAction(m_revealMenu, QStringLiteral("MnuRevealAll"), QStringLiteral("&Everything"),
+        Qt::CTRL | Qt::Key_Return, [](MushafView& v) { return v.reveal().revealAll(); });
+    addRevealAction(m_revealMenu, QStringLiteral("MnuHideWord"), QStringLiteral("&Hide the last word again"),
+        QKeyCombination(Qt::Key_Backspace), [](MushafView& v) { return v.reveal().hideLast(); });
+}
+
+void MushafMode::addRevealAction(
+    QMenu* menu, const QString& name, const QString& text, QKeyCombination key, bool (*step)(MushafView&))
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(name);
+    action->setShortcut(QKeySequence(key));
+    // The keys reveal only while the mushaf's pages have the focus (the
+    // actions are added to the view as well).
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(action, &QAction::triggered, this, [this, step] {
+        if (m_view && m_shown && m_view->isHiding() && step(*m_view))
+            m_view->applyReveal();
+    });
+}
+
+bool MushafMode::ensureView()
+{
+    if (m_view)
+        return true;
+    store::SharedState& state = m_window.state();
+    try {
+        m_index = std::make_shared<const mushaf::MushafIndex>(mushaf::MushafIndex::load(*state.gConnection));
+    } catch (const store::Error& error) {
+        QMessageBox::information(&m_window, QStringLiteral("Mushaf pages"), error.message());
+        return false;
+    }
+    QWidget* reading = m_window.view(host::Pane::WebMain);
+    m_view = new MushafView(*state.gConnection, m_index, fontPath(state.gAppFolder), reading->parentWidget());
+    m_view->hide();
+    connect(m_view, &MushafView::verseDoubleClicked, this, [this](qint32 ayahRef) {
+        m_window.handleEvent([&] { m_window.logic().readingPageDoubleClick(QString::number(ayahRef)); });
+    });
+    connect(m_view, &MushafView::verseMenuRequested, this, &MushafMode::showVerseMenu);
+    connect(m_view, &MushafView::pagePainted, this, [this](int page) { m_page = page; });
+    const auto turn = [this](Qt::Key key, int step) {
+        auto* shortcut = new QShortcut(QKeySequence(key), m_view, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, m_view, [this, step] { m_view->turn(step); });
+    };
+    // A book opened from the right: the next page lies to the left.
+    turn(Qt::Key_PageDown, 1);
+    turn(Qt::Key_Left, 1);
+    turn(Qt::Key_PageUp, -1);
+    turn(Qt::Key_Right, -1);
+    m_view->addActions(m_revealMenu->actions());
+    syncComfort();
+    m_view->setHiding(m_hideAction->isChecked());
+    return true;
+}
+
+bool MushafMode::setShown(bool shown)
+{
+    if (shown == m_shown) {
+        m_modeAction->setChecked(shown);
+        return true;
+    }
+    if (shown && !ensureView()) {
+        m_modeAction->setChecked(false);
+        return false;
+    }
+    m_shown = shown;
+    m_modeAction->setChecked(shown);
+    if (shown) {
+        const int top = m_window.comfort().topVerse();
+        const int page = m_restoredPage != 0 ? m_restoredPage : m_index->placeOf(top).page;
+        m_restoredPage = 0;
+        m_view->showPage(page != 0 ? page : 1);
+        followReadingPane();
+        m_view->show();
+        m_view->raise();
+        m_view->webView()->setFocus();
+    } else {
+        const qint32 first = m_view->firstShownVerse();
+        m_view->hide();
+        const QString reference = m_index->reference(first);
+        if (!reference.isEmpty())
+            m_window.comfort().openPlace(
+                {reference.section(QLatin1Char(':'), 0, 0).toInt(), reference.section(QLatin1Char(':'), 1).toInt()});
+        m_window.view(host::Pane::WebMain)->setFocus();
+    }
+    save();
+    return true;
+}
+
+void MushafMode::showVerse(qint32 ayahRef)
+{
+    if (!setShown(true))
+        return;
+    m_view->showVerse(ayahRef, true);
+}
+
+bool MushafMode::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_view && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        followReadingPane();
+    return QObject::eventFilter(watched, event);
+}
+
+void MushafMode::followReadingPane()
+{
+    if (m_view)
+        m_view->setGeometry(m_window.view(host::Pane::WebMain)->geometry());
+}
+
+void MushafMode::readingPaneLoaded(bool ok)
+{
+    if (!ok || !m_shown)
+        return;
+    // A search's results are verses from anywhere: they are read in the table.
+    if (!m_window.comfort().searchText().isEmpty()) {
+        setShown(false);
+        return;
+    }
+    // A chapter or part picked: its first verse stands at the top of the
+    // table once the comfort script has placed it.
+    m_window.page(host::Pane::WebMain)
+        ->runJavaScript(QStringLiteral("window.tilvoraComfort ? window.tilvoraComfort.topVerse() : 0"),
+            [this](const QVariant& answer) {
+                if (m_view && m_shown && answer.toInt() > 0)
+                    m_view->showVerse(answer.toInt(), false);
+            });
+}
+
+void MushafMode::syncComfort()
+{
+    if (!m_view)
+        return;
+    m_view->setTheme(m_window.comfort().theme());
+    m_view->setZoom(m_window.comfort().zoom());
+}
+
+void MushafMode::showVerseMenu(qint32 ayahRef)
+{
+    m_window.handleEvent([&] {
+        store::Connection& connection = *m_window.state().gConnection;
+        VerseUnderPointer clicked;
+        clicked.ayahRef = ayahRef;
+        clicked.name = store::NameVerse(connection, ayahRef);
+        clicked.texts = QStringList{mushaf::MushafPage::verseText(connection, ayahRef)};
+        if (QMenu* menu = m_window.verseMenu().create(clicked, &m_window))
+            menu->popup(QCursor::pos());
+    });
+}
+
+void MushafMode::goToPage()
+{
+    if (!setShown(true))
+        return;
+    bool ok = false;
+    const int page = QInputDialog::getInt(&m_window, QStringLiteral("Go to page"),
+        QStringLiteral("Page of the mushaf (1 to %1):").arg(m_index->pageCount()), m_view->currentPage(), 1,
+        m_index->pageCount(), 1, &ok);
+    if (ok)
+        m_view->showPage(page);
+}
+
+void MushafMode::restore()
+{
+    const std::unique_ptr<QSettings> settings = openUserSettings();
+    m_restoredPage = settings->value(QStringLiteral("mushaf/page"), 0).toInt();
+    if (settings->value(QStringLiteral("mushaf/shown"), false).toBool())
+        setShown(true);
+}
+
+void MushafMode::save() const
+{
+    const std::unique_ptr<QSettings> settings = openUserSettings();
+    settings->setValue(QStringLiteral("mushaf/shown"), m_shown);
+    if (m_page != 0)
+        settings->setValue(QStringLiteral("mushaf/page"), m_page);
+}
+
+} // namespace tilvora::ui

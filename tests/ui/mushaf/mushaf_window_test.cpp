@@ -1,0 +1,144 @@
+// The mushaf as the reading pane's second mode, in the real window with its
+// real browser views.
+
+#include "ui/support/windowfixture.h"
+
+#include "navigation/mainwindowlogic.h"
+#include "playback/recitationplan.h"
+#include "ui/mushaf/mushafmode.h"
+#include "ui/mushaf/mushafview.h"
+#include "ui/reading/readingcomfort.h"
+#include "ui/recitation/playerstrip.h"
+#include "ui/shell/mainwindow.h"
+
+#include <QAction>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+namespace tilvora::ui::test {
+namespace {
+
+using host::Pane;
+
+class MushafWindow : public WindowTest {
+protected:
+    MushafView& view() { return *window().mushaf().view(); }
+
+    QVariant evaluateMushaf(const QString& script)
+    {
+        auto answer = std::make_shared<std::optional<QVariant>>();
+        view().webView()->page()->runJavaScript(script, [answer](const QVariant& value) { *answer = value; });
+        return QTest::qWaitFor([&] { return answer->has_value(); }, 5000) ? **answer : QVariant();
+    }
+
+    bool waitMushaf(const QString& condition)
+    {
+        return QTest::qWaitFor([&] { return evaluateMushaf(condition).toBool(); }, 15000);
+    }
+
+    // Switches to the mushaf and waits for its page to be painted.
+    void showMushaf()
+    {
+        ASSERT_TRUE(window().mushaf().setShown(true));
+        ASSERT_TRUE(waitMushaf(QStringLiteral("document.querySelectorAll('.page .line').length > 0")));
+    }
+
+    QString shownPages()
+    {
+        return evaluateMushaf(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('.page'), function "
+                                             "(p) { return p.dataset.page; }).join()"))
+            .toString();
+    }
+
+    QAction* action(const QString& name) { return window().findChild<QAction*>(name); }
+};
+
+TEST_F(MushafWindow, SwitchingModesKeepsThePlaceBothWays)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    window().comfort().openPlace({2, 255});
+    ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.getElementById('262') !== null")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window().comfort().topVerse() == 262; }, 10000));
+
+    action(QStringLiteral("MnuMushaf"))->trigger();
+    ASSERT_TRUE(window().mushaf().isShown());
+    EXPECT_EQ(view().currentPage(), 42);
+    ASSERT_TRUE(
+        waitMushaf(QStringLiteral("document.querySelector('.page[data-page=\"42\"] [data-v=\"262\"]') !== null")));
+    saveScreenshot(QStringLiteral("mushaf-page-42"));
+
+    // Turned by the keyboard to the next page, then back to the table: the
+    // table shows the first verse of that page at its top.
+    QTest::keyClick(view().webView()->focusProxy(), view().showsTwoPages() ? Qt::Key_PageDown : Qt::Key_Left);
+    EXPECT_GT(view().currentPage(), 42);
+    const qint32 first = view().firstShownVerse();
+    action(QStringLiteral("MnuMushaf"))->trigger();
+    EXPECT_FALSE(window().mushaf().isShown());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window().comfort().topVerse() == first; }, 10000));
+    expectNoMessages();
+}
+
+TEST_F(MushafWindow, ADoubleClickOnThePageRecitesAndARecitationTurnsThePage)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    showMushaf();
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_TRUE(waitMushaf(QStringLiteral("document.querySelector('.w[data-v=\"3\"]') !== null")));
+    evaluateMushaf(QStringLiteral("document.querySelector('.w[data-v=\"3\"]').dispatchEvent("
+                                  "new MouseEvent('dblclick', {bubbles: true, cancelable: true}))"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return session().state().gLastAyahRef == 3; }, 10000));
+    EXPECT_TRUE(window().player()->url().endsWith(QStringLiteral("/media/demo/001.mp3")));
+
+    // A recitation over a page's end (108 ends page 602, 109 begins 603,
+    // the next spread too) marks the verse on its page and turns the page
+    // with the recitation.
+    window().logic().recite(playback::RecitationRequest{QStringLiteral("108:3"), QStringLiteral("109:2"), 1, 1, 0});
+    EXPECT_TRUE(waitMushaf(QStringLiteral("document.querySelector('.page[data-page=\"602\"] .w.rec') !== null")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view().currentPage() == 603; }, 30000)) << view().currentPage();
+    EXPECT_TRUE(waitMushaf(QStringLiteral("document.querySelector('.page[data-page=\"603\"] .w.rec') !== null")));
+    saveScreenshot(QStringLiteral("mushaf-recited-603"));
+    window().logic().stopRecitation();
+    expectNoMessages();
+}
+
+TEST_F(MushafWindow, HiddenWordsComeBackWordByWordByLineAndAllAtOnce)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    showMushaf();
+    ASSERT_FALSE(HasFatalFailure());
+    view().showPage(3);
+    ASSERT_TRUE(waitMushaf(QStringLiteral("document.querySelector('.page[data-page=\"3\"]') !== null")));
+    const QString hidden = QStringLiteral("document.querySelectorAll('body.hiding .w.hid').length");
+    const int words = evaluateMushaf(QStringLiteral("document.querySelectorAll('.w').length")).toInt();
+    ASSERT_GT(words, 20);
+
+    action(QStringLiteral("MnuHideText"))->trigger();
+    EXPECT_TRUE(waitMushaf(hidden + QStringLiteral(" === %1").arg(words)));
+    // Numbers and titles stay; hidden words keep their width.
+    EXPECT_EQ(evaluateMushaf(QStringLiteral("document.querySelectorAll('.e.hid').length")).toInt(), 0);
+    EXPECT_GT(
+        evaluateMushaf(QStringLiteral("document.querySelector('.w.hid').getBoundingClientRect().width")).toDouble(), 0);
+
+    QWidget* input = view().webView()->focusProxy();
+    QTest::keyClick(input, Qt::Key_Space);
+    EXPECT_TRUE(waitMushaf(hidden + QStringLiteral(" === %1").arg(words - 1)));
+    QTest::keyClick(input, Qt::Key_Return); // the rest of the first line
+    const int firstLine = evaluateMushaf(QStringLiteral("document.querySelectorAll('.page .line')[0]"
+                                                        ".querySelectorAll('.w').length"))
+                              .toInt();
+    EXPECT_TRUE(waitMushaf(hidden + QStringLiteral(" === %1").arg(words - firstLine)));
+    QTest::keyClick(input, Qt::Key_Backspace);
+    EXPECT_TRUE(waitMushaf(hidden + QStringLiteral(" === %1").arg(words - firstLine + 1)));
+    saveScreenshot(QStringLiteral("mushaf-hidden"));
+    QTest::keyClick(input, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_TRUE(waitMushaf(hidden + QStringLiteral(" === 0")));
+    expectNoMessages();
+}
+
+} // namespace
+} // namespace tilvora::ui::test
