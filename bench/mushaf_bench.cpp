@@ -87,8 +87,10 @@ int main(int argc, char** argv)
     for (int k = 0; k < kTurns; ++k) {
         clock.restart();
         view.turn(1);
-        if (!waitFor(&view, &tilvora::ui::MushafView::pagePainted))
+        if (!waitFor(&view, &tilvora::ui::MushafView::pagePainted)) {
+            std::fprintf(stderr, "bench_mushaf: page %d was never painted\n", view.currentPage());
             return 1;
+        }
         turns.push_back(double(clock.nsecsElapsed()) / 1e6);
 
         // The same page's markup put into the document again and painted.
@@ -97,8 +99,10 @@ int main(int argc, char** argv)
                                            " b.innerHTML = b.innerHTML; requestAnimationFrame(function () {"
                                            " setTimeout(function () { document.title = 'r%1'; }, 0); }); })()")
                                 .arg(k));
-        if (!waitFor(page, &QWebEnginePage::titleChanged))
+        if (!waitFor(page, &QWebEnginePage::titleChanged)) {
+            std::fprintf(stderr, "bench_mushaf: the engine did not repaint page %d\n", view.currentPage());
             return 1;
+        }
         repaints.push_back(double(clock.nsecsElapsed()) / 1e6);
     }
     std::printf("%-40s %6.1f ms  (target < 300 ms: %s)\n", "first page of a new view", firstPage,

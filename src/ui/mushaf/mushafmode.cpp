@@ -163,8 +163,9 @@ bool MushafMode::setShown(bool shown)
     m_shown = shown;
     m_modeAction->setChecked(shown);
     if (shown) {
-        const int top = m_window.comfort().topVerse();
-        const int page = m_restoredPage != 0 ? m_restoredPage : m_index->placeOf(top).page;
+        // The page remembered from the last run, else the page of the
+        // verse at the top of the table.
+        const int page = m_restoredPage != 0 ? m_restoredPage : m_index->placeOf(m_window.comfort().topVerse()).page;
         m_restoredPage = 0;
         m_view->showPage(page != 0 ? page : 1);
         followReadingPane();
