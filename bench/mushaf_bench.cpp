@@ -24,6 +24,8 @@
 #include <cstdio>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 constexpr int kTurns = 21;
@@ -60,6 +62,11 @@ void report(const char* what, const std::vector<double>& runs, double targetMs)
 
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The browser engine refuses to start as root with its sandbox.
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
     const QString source = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QCoreApplication::applicationDirPath();
     QTemporaryDir dir;
