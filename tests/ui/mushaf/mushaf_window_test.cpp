@@ -5,6 +5,7 @@
 
 #include "navigation/mainwindowlogic.h"
 #include "playback/recitationplan.h"
+#include "playback/verseplayer.h"
 #include "ui/mushaf/mushafmode.h"
 #include "ui/mushaf/mushafview.h"
 #include "ui/reading/readingcomfort.h"
@@ -91,7 +92,7 @@ TEST_F(MushafWindow, ADoubleClickOnThePageRecitesAndARecitationTurnsThePage)
     evaluateMushaf(QStringLiteral("document.querySelector('.w[data-v=\"3\"]').dispatchEvent("
                                   "new MouseEvent('dblclick', {bubbles: true, cancelable: true}))"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return session().state().gLastAyahRef == 3; }, 10000));
-    EXPECT_TRUE(window().player()->url().endsWith(QStringLiteral("/media/demo/001.mp3")));
+    EXPECT_TRUE(window().versePlayer()->url().endsWith(QStringLiteral("/media/demo/001.mp3")));
 
     // A recitation over a page's end (108 ends page 602, 109 begins 603,
     // the next spread too) marks the verse on its page and turns the page
