@@ -13,7 +13,7 @@ seconds=${TILVORA_FUZZ_SECONDS:-60}
 cd "$repo_root"
 echo "== Building with the sanitizers in $build"
 cmake --preset sanitize -DTILVORA_FUZZ_SECONDS="$seconds" >/dev/null
-cmake --build "$build" -j "$(nproc)"
+cmake --build --preset sanitize -j "$(nproc)"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -23,9 +23,8 @@ echo "== Fuzzing each target for $seconds seconds"
 cmake --build "$build" --target fuzz </dev/null || fuzz_status=$?
 
 echo "== The tests under the sanitizers"
-cd "$build"
 test_status=0
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 900 -j "$(nproc)" </dev/null || test_status=$?
+ctest --preset sanitize -j "$(nproc)" </dev/null || test_status=$?
 if [[ $fuzz_status -ne 0 ]]; then
   exit "$fuzz_status"
 fi

@@ -46,7 +46,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
 fi
 
-build_dir="$repo_root/build"
-echo "== Configuring and building in $build_dir"
-cmake -S "$repo_root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTILVORA_WERROR=ON
-cmake --build "$build_dir" -j "$(nproc)"
+echo "== Configuring and building in $repo_root/build (the default preset)"
+cd "$repo_root"
+cmake --preset default
+cmake --build --preset default -j "$(nproc)"

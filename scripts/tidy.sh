@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
-# Runs clang-tidy (.clang-tidy) on the logic libraries' sources, with the
-# compile commands of a configured build folder (default: build).
+# Runs clang-tidy (.clang-tidy) on the logic libraries' sources (every folder
+# of src/ but the desktop program's ui/ and the programs' app/), with the
+# compile commands of a configured build folder (default: build), the files
+# shared among the machine's cores. Any finding fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-mapfile -t files < <(git ls-files 'src/store/*.cpp' 'src/host/*.cpp' 'src/pages/*.cpp' 'src/control/*.cpp' \
-  'src/playback/*.cpp' 'src/navigation/*.cpp' 'src/layout/*.cpp' 'src/mushaf/*.cpp')
-clang-tidy -p "$build" --quiet "${files[@]}"
+mapfile -t logic_dirs < <(find src -mindepth 1 -maxdepth 1 -type d ! -name ui ! -name app -printf '%f\n' | sort)
+patterns=()
+for dir in "${logic_dirs[@]}"; do patterns+=("src/$dir/*.cpp"); done
+header_filter="src/($(IFS='|'; echo "${logic_dirs[*]}"))/"
+git ls-files "${patterns[@]}" |
+  xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet --warnings-as-errors='*' --header-filter="$header_filter"

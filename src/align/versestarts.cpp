@@ -167,7 +167,7 @@ private:
         for (int verse = verses - 2; verse >= 0; --verse) {
             const double e = expected(verse);
             auto& here = m_backward[std::size_t(verse)];
-            const auto& after = m_backward[std::size_t(verse + 1)];
+            const auto& after = m_backward[std::size_t(verse) + 1];
             for (int from = 0; from < nodes; ++from) {
                 const double end = m_ends[std::size_t(from)];
                 const auto [first, last] = within(m_begins, end + e / kMaxRatio, end + kMaxRatio * e);
@@ -266,6 +266,7 @@ std::vector<VerseStart> ChooseVerseStarts(
     if (verseWeights.empty())
         return {};
     std::vector<double> weights;
+    weights.reserve(verseWeights.size());
     for (double weight : verseWeights)
         weights.push_back(std::max(1.0, weight));
     return StartChooser(speech, weights, frameSeconds).choose();

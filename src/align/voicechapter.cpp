@@ -47,7 +47,7 @@ QString chapterRecording(const QString& folder, int chapter)
     const QString number = QStringLiteral("%1").arg(chapter, 3, 10, QLatin1Char('0'));
     const QStringList names{number + QStringLiteral(".mp3"), number + QStringLiteral(".wma")};
     for (const QString& name : names) {
-        const QString direct = playback::ExistingFilePath(folder + QLatin1Char('/') + name);
+        QString direct = playback::ExistingFilePath(folder + QLatin1Char('/') + name);
         if (!direct.isEmpty())
             return direct;
     }

@@ -38,7 +38,7 @@ void requireOffered(const QString& id, const QString& offeredIds, const QString&
 // "Row" is followed by the position of a translation or commentary, 1, 2 or 3.
 QString checkedRowPosition(const QString& name)
 {
-    const QString position = name.mid(3);
+    QString position = name.mid(3);
     if (position != u"1"_s && position != u"2"_s && position != u"3"_s)
         throw store::RefusedValue(
             u"\""_s + name + u"\" is not one of the rows Row0, Row1, Row2 and Row3"_s + kNothingChanged + u'.');

@@ -107,7 +107,7 @@ bool writePage(int fd, const QString& content)
     if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
         return writeAll(fd, reinterpret_cast<const char*>(units), content.size() * qint64(sizeof(char16_t)));
     } else {
-        constexpr qsizetype kSlice = 32 * 1024;
+        constexpr qsizetype kSlice = qsizetype{32} * 1024;
         std::array<quint16, kSlice> buffer;
         for (qsizetype done = 0; done < content.size(); done += kSlice) {
             const qsizetype count = std::min(kSlice, content.size() - done);
@@ -179,7 +179,7 @@ void writeInPlace(const QString& path, const QByteArray& target, const QString& 
 
 QString WritePageFile(const store::SharedState& state, const QString& content, const QString& fileName)
 {
-    const QString path = PageFilePath(state.gAppFolder, fileName);
+    QString path = PageFilePath(state.gAppFolder, fileName);
     const QByteArray target = QFile::encodeName(path);
 
     // The page is written whole beside its place and then renamed over it,

@@ -52,7 +52,7 @@ QString referenceCondition(const QString& refs, const QString& selectedIds)
 QString lookUpVerses(store::SharedState& state, const QString& statement, qint32& resultCount)
 {
     state.gVerseRefs = state.gConnection->Open(statement);
-    const QString refs = store::JoinFieldValues(state.gVerseRefs, store::kDef, store::kDef);
+    QString refs = store::JoinFieldValues(state.gVerseRefs, store::kDef, store::kDef);
     resultCount = state.gVerseRefs.RecordCount();
     return refs;
 }

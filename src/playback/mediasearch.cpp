@@ -121,7 +121,7 @@ std::vector<QByteArray> spellingsOf(
 // as a plain file.
 QByteArray resolveName(const QByteArray& folder, const QString& name)
 {
-    const QByteArray encodedName = QFile::encodeName(name);
+    QByteArray encodedName = QFile::encodeName(name);
     if (opensAsPlainFile(folder + encodedName))
         return encodedName;
     std::vector<Entry> entries;
@@ -289,7 +289,7 @@ struct Search {
                 || (entry.kind == EntryKind::FolderLink && mayFollow(encodedFolder + entry.rawName));
             if (!descend)
                 continue;
-            const QString found
+            QString found
                 = searchFolder(folder + QFile::decodeName(entry.rawName) + u'/', encodedFolder + entry.rawName + '/');
             if (!found.isEmpty())
                 return found;

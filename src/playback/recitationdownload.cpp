@@ -127,7 +127,7 @@ std::vector<CatalogueEntry> ReadCatalogue(const QByteArray& json)
 {
     std::vector<CatalogueEntry> entries;
     const QJsonArray items = QJsonDocument::fromJson(json).array();
-    for (const QJsonValue& item : items) {
+    for (const auto& item : items) {
         const QJsonObject object = item.toObject();
         CatalogueEntry entry{object.value(QLatin1String("name")).toString().trimmed(),
             object.value(QLatin1String("base")).toString().trimmed(), DownloadLayout::ChapterVerse,

@@ -8,7 +8,7 @@ namespace tilvora::store {
 namespace {
 
 // Texts are kept in blocks of this size, or one of their own when longer.
-constexpr std::size_t kBlockSize = 256 * 1024;
+constexpr std::size_t kBlockSize = std::size_t{256} * 1024;
 
 // Where an empty text points: a text is never a null pointer, as SQLite
 // gives none for one either.
