@@ -1,5 +1,7 @@
 #include "bookmarkstore.h"
 
+#include "readerschema.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -16,13 +18,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace tilvora::store {
 
 namespace {
-
-const QStringList kSchema = {
-    u"CREATE TABLE IF NOT EXISTS Bookmark (Position INTEGER PRIMARY KEY, SurahNo INTEGER NOT NULL, "
-    u"AyahNo INTEGER NOT NULL, UNIQUE (SurahNo, AyahNo))"_s,
-    u"CREATE TABLE IF NOT EXISTS LastPlace (Id INTEGER PRIMARY KEY CHECK (Id = 1), SurahNo INTEGER NOT NULL, "
-    u"AyahNo INTEGER NOT NULL)"_s,
-};
 
 // Why SQLite could not write the file `path`, in the reader's words.
 QString plainReason(const QSqlError& error, const QString& path)
@@ -79,12 +74,7 @@ bool BookmarkStore::openAt(const QString& path)
         db.close();
         db.setDatabaseName(path);
         if (db.open()) {
-            // A file that is no database, or a damaged one, fails here.
-            QSqlQuery check(db);
-            bool sound = check.exec(u"PRAGMA quick_check"_s) && check.next() && check.value(0).toString() == u"ok"_s;
-            check.finish();
-            for (const QString& statement : kSchema)
-                sound = sound && run(statement);
+            bool sound = bringReaderFileUpToDate(db);
             // Tables of another shape fail here.
             sound = sound && run(u"SELECT Position, SurahNo, AyahNo FROM Bookmark LIMIT 1"_s)
                 && run(u"SELECT SurahNo, AyahNo FROM LastPlace LIMIT 1"_s);
