@@ -20,6 +20,8 @@ namespace {
 // takes the rest of the line).
 int fieldCountOf(const QString& event)
 {
+    if (const int count = CliMemorise::fieldCountOf(event))
+        return count;
     if (event == QLatin1String("navigate") || event == QLatin1String("resize") || event == QLatin1String("setwidth")
         || event == QLatin1String("dialog"))
         return 3;
@@ -68,7 +70,10 @@ bool parseNumber(const QString& text, double* value)
 
 } // namespace
 
-CliSession::CliSession(QTextStream& in, QTextStream& out) : m_in(in), m_host(out) { }
+CliSession::CliSession(QTextStream& in, QTextStream& out)
+    : m_in(in), m_host(out), m_memorise(m_host, [this]() -> const mushaf::MushafIndex& { return mushafIndex(); })
+{
+}
 
 CliSession::~CliSession() = default;
 
@@ -76,6 +81,7 @@ int CliSession::run(const QString& appFolder)
 {
     try {
         store::StartStore(m_state, appFolder);
+        m_memorise.setFolder(appFolder);
         m_logic = std::make_unique<navigation::MainWindowLogic>(m_state, m_host);
         m_logic->load();
     } catch (const store::StartupError& error) {
@@ -150,6 +156,8 @@ void CliSession::handleLine(const QString& rawLine)
         handleAlign(fields);
     } else if (event == QLatin1String("mushaf") || event == QLatin1String("pageof")) {
         handleMushaf(event, first);
+    } else if (CliMemorise::fieldCountOf(event) > 0) {
+        m_memorise.handle(event, fields);
     } else {
         m_host.reportError(QStringLiteral("Unknown event \"%1\".").arg(shown(event)));
     }
@@ -311,9 +319,7 @@ void CliSession::handleAlign(const QStringList& fields)
 void CliSession::handleMushaf(const QString& event, const QString& argument)
 {
     try {
-        if (!m_mushaf)
-            m_mushaf = std::make_unique<mushaf::MushafIndex>(mushaf::MushafIndex::load(*m_state.gConnection));
-        const mushaf::MushafIndex& index = *m_mushaf;
+        const mushaf::MushafIndex& index = mushafIndex();
         if (event == QLatin1String("pageof")) {
             const qint32 verse = index.parseReference(argument);
             const mushaf::Place place = index.placeOf(verse);
@@ -331,6 +337,13 @@ void CliSession::handleMushaf(const QString& event, const QString& argument)
     } catch (const store::DbError& error) {
         m_host.reportError(error.description());
     }
+}
+
+const mushaf::MushafIndex& CliSession::mushafIndex()
+{
+    if (!m_mushaf)
+        m_mushaf = std::make_unique<mushaf::MushafIndex>(mushaf::MushafIndex::load(*m_state.gConnection));
+    return *m_mushaf;
 }
 
 void CliSession::printLayout()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "climemorise.h"
 #include "host/texthost.h"
 #include "layout/panelayout.h"
 #include "mushaf/mushafindex.h"
@@ -39,6 +40,8 @@ private:
     void printLayout();
     // The mushaf events: "mushaf" PAGE and "pageof" S:A.
     void handleMushaf(const QString& event, const QString& argument);
+    // The mushaf index, read at the first event that needs it.
+    const mushaf::MushafIndex& mushafIndex();
 
     QTextStream& m_in;
     host::TextHost m_host;
@@ -47,6 +50,7 @@ private:
     layout::PaneLayout m_layout;
     // Read at the first mushaf event.
     std::unique_ptr<mushaf::MushafIndex> m_mushaf;
+    CliMemorise m_memorise;
 };
 
 } // namespace tilvora::app

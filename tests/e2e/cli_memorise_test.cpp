@@ -1,0 +1,87 @@
+// The memorising and note events of the text host on a copy of the built-in
+// content, with the reader's file in the copy.
+
+#include "clirun.h"
+#include "support/files.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+class Memorising : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString content = QStringLiteral(TILVORA_CONTENT_DIR);
+        ASSERT_TRUE(QFile::exists(content + u"/DIC.DAT"_s)) << "the content build has not made DIC.DAT";
+        QString error;
+        ASSERT_TRUE(tilvora::testing::copyApplicationFolder(content, dir.path(), &error)) << error.toStdString();
+    }
+
+    CliRun run(const QStringList& lines)
+    {
+        CliRun result = runCli(dir.path(), lines);
+        EXPECT_EQ(result.exitCode, 0);
+        return result;
+    }
+
+    QTemporaryDir dir;
+};
+
+QString all(const CliRun& run)
+{
+    return run.lines.join(QLatin1Char('\n'));
+}
+
+TEST_F(Memorising, PagesAreLearntGradedAndDueAgainFromOneRunToTheNext)
+{
+    const CliRun first = run({u"today\t2026-03-01"_s, u"learn\t1:1\t1:7"_s, u"learn\t2:1\t2:5"_s, u"due"_s,
+        u"grade\t1\tgood"_s, u"grade\t2\tagain"_s, u"due"_s});
+    EXPECT_TRUE(first.linesOf(u"error"_s).isEmpty()) << all(first).toStdString();
+    EXPECT_EQ(first.linesOf(u"due"_s),
+        (QList<QStringList>{{u"due"_s, u"1"_s, u"7"_s, u"0"_s}, {u"due"_s, u"2"_s, u"5"_s, u"0"_s},
+            {u"due"_s, u"end"_s, u"2"_s}, {u"due"_s, u"2"_s, u"5"_s, u"0"_s}, {u"due"_s, u"end"_s, u"1"_s}}));
+    EXPECT_EQ(first.linesOf(u"scheduled"_s),
+        (QList<QStringList>{{u"scheduled"_s, u"1"_s, u"2026-03-02"_s}, {u"scheduled"_s, u"2"_s, u"2026-03-01"_s}}));
+
+    // Two days on, both pages are overdue, the longer overdue first.
+    const CliRun later = run({u"today\t2026-03-03"_s, u"due"_s});
+    EXPECT_EQ(later.linesOf(u"due"_s),
+        (QList<QStringList>{
+            {u"due"_s, u"2"_s, u"5"_s, u"2"_s}, {u"due"_s, u"1"_s, u"7"_s, u"1"_s}, {u"due"_s, u"end"_s, u"2"_s}}));
+}
+
+TEST_F(Memorising, NotesKeepTheirParagraphsAndAnEmptyOneIsRemoved)
+{
+    const CliRun result = run({u"note\t2:255\tThe Throne Verse.\\n\\nRead at night."_s, u"note\t1:1\topening"_s,
+        u"note\t1:1\t"_s, u"note\t112:1\tsincerity"_s, u"notes"_s});
+    EXPECT_TRUE(result.linesOf(u"error"_s).isEmpty()) << all(result).toStdString();
+    EXPECT_EQ(result.linesOf(u"note"_s),
+        (QList<QStringList>{{u"note"_s, u"2:255"_s, u"The Throne Verse.\n\nRead at night."_s},
+            {u"note"_s, u"112:1"_s, u"sincerity"_s}}));
+}
+
+TEST_F(Memorising, BadInputGetsPlainErrorsAndChangesNothing)
+{
+    const QStringList bad = {u"grade\t1\tgreat"_s, u"grade\t605\tgood"_s, u"grade\t3\tgood"_s, u"today\t2026-02-30"_s,
+        u"today\ttomorrow"_s, u"learn\t2:7\t2:1"_s, u"learn\t2:300\t2:301"_s, u"note\t115:1\tnowhere"_s};
+    const CliRun result
+        = run(QStringList{u"today\t2026-03-01"_s, u"learn\t1:1\t1:7"_s} + bad + QStringList{u"due"_s, u"notes"_s});
+    const QList<QStringList> errors = result.linesOf(u"error"_s);
+    ASSERT_EQ(errors.size(), bad.size()) << all(result).toStdString();
+    EXPECT_TRUE(errors[0][1].contains(u"great"_s));
+    EXPECT_TRUE(errors[2][1].contains(u"no verse"_s));
+    EXPECT_TRUE(errors[3][1].contains(u"2026-02-30"_s));
+    EXPECT_TRUE(result.linesOf(u"scheduled"_s).isEmpty());
+    EXPECT_TRUE(result.linesOf(u"note"_s).isEmpty());
+    // Page 1 is still due on the day set before the bad dates, as it was.
+    EXPECT_EQ(result.linesOf(u"due"_s),
+        (QList<QStringList>{{u"due"_s, u"1"_s, u"7"_s, u"0"_s}, {u"due"_s, u"end"_s, u"1"_s}}));
+}
+
+} // namespace
