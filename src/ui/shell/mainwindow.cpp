@@ -3,6 +3,7 @@
 #include "navigation/mainwindowlogic.h"
 #include "playback/recitationdownload.h"
 #include "playback/recitationplan.h"
+#include "playback/recordingverses.h"
 #include "playback/verseplayer.h"
 #include "store/sharedstate.h"
 #include "ui/art/artwork.h"
@@ -15,6 +16,7 @@
 #include "ui/recitation/gstaudioplayer.h"
 #include "ui/recitation/playerstrip.h"
 #include "ui/recitation/repeatdialog.h"
+#include "ui/recitation/versefollower.h"
 #include "ui/shell/qthost.h"
 #include "ui/shell/usersettings.h"
 #include "version.h"
@@ -93,7 +95,13 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     m_player = new PlayerStrip(m_versePlayer, client);
     m_player->setObjectName(QStringLiteral("WinMediaPlayer"));
     connect(m_versePlayer, &playback::VersePlayer::verseEnded, this, [this] { m_logic->recitationEnded(); });
-    connect(m_player, &PlayerStrip::stopClicked, this, [this] { m_logic->stopRecitation(); });
+    connect(m_player, &PlayerStrip::stopClicked, this, [this] {
+        m_logic->stopRecitation();
+        stopFollowing();
+    });
+    m_follower = new VerseFollower(m_versePlayer, this);
+    connect(m_follower, &VerseFollower::verseHeard, this, &MainWindow::showHeardVerse);
+    connect(m_follower, &VerseFollower::finished, this, [this] { showHeardVerse(0); });
     connect(m_player, &PlayerStrip::rateChosen, this, [this](double rate) { m_logic->setPlaybackRate(rate); });
     connect(m_player, &PlayerStrip::nextVerseClicked, this, [this] { reciteNeighbour(1); });
     connect(m_player, &PlayerStrip::previousVerseClicked, this, [this] { reciteNeighbour(-1); });
@@ -172,10 +180,8 @@ void MainWindow::connectPane(PanePage* page)
     connect(page->bridge(), &PaneBridge::contextMenuRequested, this,
         [this, pane] { handleEvent([&] { m_logic->contextMenu(pane); }); });
     connect(page->bridge(), &PaneBridge::doubleClicked, this, [this, pane](const QString& id) {
-        if (pane == Pane::WebMain) {
-            handleEvent([&] { m_logic->readingPageDoubleClick(id); });
-            m_lastRecitedVerse = m_state.gLastAyahRef;
-        }
+        if (pane == Pane::WebMain)
+            playFromVerse(id);
     });
     connect(page->bridge(), &PaneBridge::verseMenuRequested, this,
         [this, pane](const QString& id, const QStringList& texts, const QString& selectedText) {
@@ -608,8 +614,30 @@ void MainWindow::showDownloadDialog()
     dialog.exec();
 }
 
+void MainWindow::playFromVerse(const QString& verseTableId)
+{
+    stopFollowing();
+    handleEvent([&] { m_logic->readingPageDoubleClick(verseTableId); });
+    m_lastRecitedVerse = m_state.gLastAyahRef;
+    bool isVerse = false;
+    verseTableId.trimmed().toInt(&isVerse);
+    if (isVerse)
+        handleEvent([&] { m_follower->follow(playback::RecordingVerses::Of(m_state, m_state.gLastAyahRef)); });
+}
+
 void MainWindow::reciteNeighbour(int step)
 {
+    if (m_follower->isFollowing()) {
+        // A double-click plays on: the verse next to the one heard plays on
+        // in the same way.
+        const qint32 heard = m_follower->heardVerse() != 0 ? m_follower->heardVerse() : m_state.gLastAyahRef;
+        bool exists = false;
+        handleEvent(
+            [&] { exists = !playback::RecitationPlan::ReferenceOf(*m_state.gConnection, heard + step).isEmpty(); });
+        if (exists)
+            playFromVerse(QString::number(heard + step));
+        return;
+    }
     const playback::RecitationPlan& plan = m_logic->recitation();
     if (plan.isRunning()) {
         if (step > 0)
@@ -635,6 +663,8 @@ void MainWindow::reciteNeighbour(int step)
 
 void MainWindow::markRecitedVerse(qint32 ayahRef, const QString& /*reference*/)
 {
+    // A recitation marks its own verses.
+    m_follower->stop();
     m_markedVerse = ayahRef;
     if (ayahRef != 0)
         m_lastRecitedVerse = ayahRef;
@@ -642,6 +672,22 @@ void MainWindow::markRecitedVerse(qint32 ayahRef, const QString& /*reference*/)
         m_recitationGap->stop();
     applyVerseMark();
     emit recitedVerseMarked(ayahRef);
+}
+
+void MainWindow::showHeardVerse(qint32 ayahRef)
+{
+    m_markedVerse = ayahRef;
+    if (ayahRef != 0)
+        m_lastRecitedVerse = ayahRef;
+    applyVerseMark();
+}
+
+void MainWindow::stopFollowing()
+{
+    if (!m_follower->isFollowing())
+        return;
+    m_follower->stop();
+    showHeardVerse(0);
 }
 
 void MainWindow::startRecitationGap(int milliseconds)

@@ -41,6 +41,7 @@ class QtHost;
 class ReadingComfort;
 class ReadingPlace;
 class MushafMode;
+class VerseFollower;
 
 // FrmMain: six browser panes, the search-result label, the pictures, the
 // player strip and the menus, every one placed by the layout arithmetic in
@@ -89,6 +90,10 @@ public:
     // The mark is put back whenever the reading pane loads a new page.
     void markRecitedVerse(qint32 ayahRef, const QString& reference);
     qint32 markedVerse() const { return m_markedVerse; }
+    // What a double-click on the verse table `verseTableId` does: recites
+    // the verse in the selected voice, on to the end of its recording, and
+    // marks each verse of the recording as it is heard.
+    void playFromVerse(const QString& verseTableId);
     // Waits `milliseconds`, then lets the recitation go on.
     void startRecitationGap(int milliseconds);
 
@@ -121,6 +126,9 @@ private:
     double twipsPerPixelHere() const;
     void showAbout();
     void applyVerseMark();
+    // Marks the verse heard while a double-click plays on (0: none).
+    void showHeardVerse(qint32 ayahRef);
+    void stopFollowing();
     void addCopyActions();
     // The gear opens the Controls menu; the magnifier puts the focus in the
     // search box.
@@ -139,7 +147,8 @@ private:
     void showVerseMenu(const QString& verseTableId, const QStringList& texts, const QString& selectedText);
     void showDownloadDialog();
     // The next (step 1) or previous (-1) verse: within the running
-    // recitation, or next to the verse recited last.
+    // recitation, from the verse heard while a double-click plays on, or
+    // next to the verse recited last.
     void reciteNeighbour(int step);
     // The player strip's repeat settings and speed, kept between runs.
     void restorePlayerSettings();
@@ -163,6 +172,7 @@ private:
     QLabel* m_image1 = nullptr;
     PlayerStrip* m_player = nullptr;
     playback::VersePlayer* m_versePlayer = nullptr;
+    VerseFollower* m_follower = nullptr;
     QMenu* m_mnuControls = nullptr;
     QAction* m_mnuHidePane = nullptr;
     QMenu* m_mnuSetDataPath = nullptr;

@@ -87,10 +87,11 @@ TEST_F(ReciteWindow, TheStripsSpeedAndNextVerseDriveTheRecitation)
     EXPECT_DOUBLE_EQ(window().logic().playbackRate(), 0.75);
     EXPECT_DOUBLE_EQ(strip->player()->playbackRate(), 0.75);
 
-    // With no recitation running, "next verse" recites the verse after the
-    // one recited last, with the strip's repeat settings.
+    // With nothing playing, "next verse" recites the verse after the one
+    // recited last, with the strip's repeat settings.
     strip->setRepeatSettings({5, 1, 0});
-    window().logic().readingPageDoubleClick(QStringLiteral("3"));
+    window().playFromVerse(QStringLiteral("3"));
+    strip->findChild<QToolButton*>(QStringLiteral("stop"))->click();
     strip->findChild<QToolButton*>(QStringLiteral("nextVerse"))->click();
     EXPECT_TRUE(window().logic().recitation().isRunning());
     EXPECT_EQ(window().logic().recitation().currentVerse(), QStringLiteral("1:4"));
@@ -261,6 +262,39 @@ TEST_F(ReciteWindow, AVerseRepeatedInItsChapterFilePlaysWholeEachTime)
     // that ended at once (taking the end of the previous one for its own)
     // would make it half as long.
     EXPECT_GE(clock.elapsed(), qint64((2 * verseEnd / 0.75 + 0.5) * 1000 * 0.8)) << clock.elapsed();
+    expectNoMessages();
+}
+
+// A double-click plays the chapter file on: each verse is marked as it is
+// heard, and Next and Previous move on from the verse heard.
+TEST_F(ReciteWindow, ADoubleClickThatPlaysOnMarksEachVerseHeardAndNextMovesOnFromIt)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    PlayerStrip* strip = window().player();
+    // Where verse 4 starts in the demo voice's chapter file (ms).
+    const auto verse4 = qint64(queryValue(QStringLiteral("SELECT DataPos FROM AP_Detail_TAB d JOIN AP_Master_TAB m ON "
+                                                         "m.MasterID = d.MasterID WHERE m.Master = 'Demo voice' AND "
+                                                         "d.AyahRef = 4"))
+                                   .toDouble()
+        * 1000);
+    window().logic().setPlaybackRate(2.0);
+    window().playFromVerse(QStringLiteral("2"));
+    EXPECT_TRUE(waitUntil(Pane::WebMain, kMarked + QStringLiteral(" === '2'"), 10000));
+    EXPECT_TRUE(waitUntil(Pane::WebMain, kMarked + QStringLiteral(" === '3'"), 10000));
+    EXPECT_FALSE(window().logic().recitation().isRunning());
+
+    strip->findChild<QToolButton*>(QStringLiteral("nextVerse"))->click();
+    EXPECT_TRUE(waitUntil(Pane::WebMain, kMarked + QStringLiteral(" === '4'"), 10000));
+    EXPECT_GE(strip->player()->position(), verse4 - 100);
+
+    strip->findChild<QToolButton*>(QStringLiteral("previousVerse"))->click();
+    EXPECT_TRUE(waitUntil(Pane::WebMain, kMarked + QStringLiteral(" === '3'"), 10000));
+    EXPECT_LT(strip->player()->position(), verse4);
+    EXPECT_EQ(strip->player()->playbackState(), playback::AudioPlayer::State::Playing);
+
+    strip->findChild<QToolButton*>(QStringLiteral("stop"))->click();
+    EXPECT_TRUE(waitUntil(Pane::WebMain, kMarked + QStringLiteral(" === ''"), 10000));
     expectNoMessages();
 }
 
