@@ -69,9 +69,18 @@ bool isConnectionFailure(QNetworkReply::NetworkError error)
     return error != QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied;
 }
 
-QString megabytes(qint64 bytes)
+QString sizeText(qint64 bytes)
 {
+    if (bytes < 1024 * 1024)
+        return QStringLiteral("%1 KB").arg(bytes / 1024);
     return QStringLiteral("%1 MB").arg(bytes / (1024 * 1024));
+}
+
+// Aborts a reply from the event loop: aborting inside the reply's own
+// signals upsets Qt's HTTP channel, which then breaks off other replies.
+void abortSoon(QNetworkReply* reply)
+{
+    QMetaObject::invokeMethod(reply, &QNetworkReply::abort, Qt::QueuedConnection);
 }
 
 } // namespace
@@ -351,7 +360,7 @@ void RecitationDownload::onHeaders(Transfer& transfer)
     const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
     if (isRedirect(status) && reply->hasRawHeader("Location")) {
         transfer.redirectTo = transfer.url.resolved(QUrl::fromEncoded(reply->rawHeader("Location").trimmed()));
-        reply->abort(); // finished follows, which makes the request again
+        abortSoon(reply); // finished follows, which makes the request again
         return;
     }
     if (status == 416)
@@ -373,7 +382,7 @@ void RecitationDownload::onHeaders(Transfer& transfer)
         fail(transfer,
             QStringLiteral("the server announced %1 bytes, more than the %2 a verse's recording may take")
                 .arg(transfer.expectedSize)
-                .arg(megabytes(m_limits.maxFileBytes)));
+                .arg(sizeText(m_limits.maxFileBytes)));
         return;
     }
     const qint64 free = freeSpace();
@@ -429,7 +438,7 @@ void RecitationDownload::onData(Transfer& transfer)
         transfer.part.remove();
         fail(transfer,
             QStringLiteral("it is larger than the %1 a verse's recording may take")
-                .arg(megabytes(m_limits.maxFileBytes)));
+                .arg(sizeText(m_limits.maxFileBytes)));
         return;
     }
     if (const int error = write(transfer, data); error != 0) {
@@ -583,7 +592,7 @@ void RecitationDownload::fail(Transfer& transfer, const QString& reason)
     ++m_summary.failed;
     m_summary.failures << QStringLiteral("%1: %2").arg(transfer.file.name, reason);
     if (transfer.reply && transfer.reply->isRunning())
-        transfer.reply->abort(); // finished follows, which releases it
+        abortSoon(transfer.reply); // finished follows, which releases it
 }
 
 // A file whose size the server did not announce (or a connection closed

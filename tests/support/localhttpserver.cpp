@@ -150,7 +150,7 @@ void LocalHttpServer::answer(QTcpSocket* socket, const QString& path, const QByt
         break;
     }
     case Behaviour::NoLength:
-        socket->write("HTTP/1.0 200 OK\r\nContent-Type: " + route.type + "\r\n\r\n" + body);
+        socket->write("HTTP/1.0 200 OK\r\nContent-Type: " + route.type + "\r\nConnection: close\r\n\r\n" + body);
         break;
     case Behaviour::ChunkedNoEnd:
         socket->write("HTTP/1.1 200 OK\r\nContent-Type: " + route.type
