@@ -71,9 +71,10 @@ bool isConnectionFailure(QNetworkReply::NetworkError error)
 
 QString sizeText(qint64 bytes)
 {
-    if (bytes < 1024 * 1024)
+    constexpr qint64 kMegabyte = 1024LL * 1024;
+    if (bytes < kMegabyte)
         return QStringLiteral("%1 KB").arg(bytes / 1024);
-    return QStringLiteral("%1 MB").arg(bytes / (1024 * 1024));
+    return QStringLiteral("%1 MB").arg(bytes / kMegabyte);
 }
 
 // Aborts a reply from the event loop: aborting inside the reply's own
