@@ -81,6 +81,13 @@ function addHeadings(chapters) {
   });
 }
 
+// The superscript alef: the search drops it, but the searchable text writes
+// it as a full alef in some words (وَٰحِدٍ is searched as واحد) and not at all
+// in others (ٱلرَّحْمَٰنِ as الرحمن). The searched form keeps it, and a needle
+// matches it either way (see needlePattern).
+var SUPERSCRIPT_ALEF = '\u0670';
+var ALEF = '\u0627';
+
 // A text in its searched form, character by character, with the position in
 // the text of each character of the form.
 function searchForm(text, fold) {
@@ -88,13 +95,26 @@ function searchForm(text, fold) {
   var positions = [];
   for (var i = 0; i < text.length; ++i) {
     var c = text.charAt(i);
-    var folded = Object.prototype.hasOwnProperty.call(fold, c) ? fold[c] : c.toLowerCase();
+    var folded = c === SUPERSCRIPT_ALEF ? c
+      : Object.prototype.hasOwnProperty.call(fold, c) ? fold[c] : c.toLowerCase();
     for (var j = 0; j < folded.length; ++j) {
       form += folded.charAt(j);
       positions.push(i);
     }
   }
   return { form: form, positions: positions };
+}
+
+// The folded needle as a pattern over a searched form: an alef of the needle
+// also matches a superscript alef, and a superscript alef between two of its
+// letters is passed over.
+function needlePattern(needle) {
+  var parts = [];
+  for (var i = 0; i < needle.length; ++i) {
+    var c = needle.charAt(i);
+    parts.push(c === ALEF ? '[' + ALEF + SUPERSCRIPT_ALEF + ']' : c.replace(/[.*+?^${}()|[\]\\\/-]/g, '\\$&'));
+  }
+  return new RegExp(parts.join(SUPERSCRIPT_ALEF + '?'), 'g');
 }
 
 function clearMatches() {
@@ -114,20 +134,24 @@ function isDropped(c, fold) {
   return Object.prototype.hasOwnProperty.call(fold, c) && fold[c] === '';
 }
 
-function markNode(node, needle, fold) {
+function markNode(node, pattern, fold) {
   var text = node.nodeValue;
   var searched = searchForm(text, fold);
   var ranges = [];
-  var from = 0;
-  while (true) {
-    var at = searched.form.indexOf(needle, from);
-    if (at < 0) break;
-    var start = searched.positions[at];
-    var end = searched.positions[at + needle.length - 1] + 1;
-    // The marks written on the last letter belong to the match.
+  var found;
+  pattern.lastIndex = 0;
+  while ((found = pattern.exec(searched.form)) !== null) {
+    var start = searched.positions[found.index];
+    var end = searched.positions[found.index + found[0].length - 1] + 1;
+    // A match that begins with a superscript alef starts at the letter it is
+    // written on; the marks written on the last letter belong to the match.
+    if (text.charAt(start) === SUPERSCRIPT_ALEF) {
+      while (start > 0 && isDropped(text.charAt(start - 1), fold)) --start;
+      if (start > 0) --start;
+    }
     while (end < text.length && isDropped(text.charAt(end), fold)) ++end;
-    ranges.push([start, end]);
-    from = at + needle.length;
+    if (ranges.length > 0) start = Math.max(start, ranges[ranges.length - 1][1]);
+    if (start < end) ranges.push([start, end]);
   }
   for (var r = ranges.length - 1; r >= 0; --r) {
     var tail = node.splitText(ranges[r][0]);
@@ -144,11 +168,12 @@ function highlight(needle, fold) {
   if (!needle) return;
   var folded = searchForm(needle, fold).form;
   if (!folded) return;
+  var pattern = needlePattern(folded);
   verseTables().forEach(function (table) {
     var walker = document.createTreeWalker(table, NodeFilter.SHOW_TEXT, null);
     var nodes = [];
     while (walker.nextNode()) nodes.push(walker.currentNode);
-    nodes.forEach(function (node) { markNode(node, folded, fold); });
+    nodes.forEach(function (node) { markNode(node, pattern, fold); });
   });
   matches = Array.prototype.slice.call(document.querySelectorAll('mark.tilvora-match'));
 }

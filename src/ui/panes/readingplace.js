@@ -106,3 +106,48 @@ document.addEventListener('DOMContentLoaded', function () {
   showEmptyPageText();
   placePage();
 });
+
+// End and Ctrl+End go to the last verse of the page. The engine's own End
+// stops short while the page is still parsed, and the verse tables far from
+// view keep an estimated height until they are laid out (see
+// readinglayout.js), so the end it scrolls to moves as they are. Here the
+// pane waits for the whole page, then stays at its end frame by frame until
+// the page's height holds still, unless the reader moves on meanwhile.
+var endWanted = false;
+var steadyFrames = 0;
+var lastHeight = -1;
+
+function followEnd() {
+  if (!endWanted) return;
+  if (document.readyState !== 'loading') {
+    var root = document.scrollingElement || document.documentElement;
+    window.scrollTo(window.scrollX, root.scrollHeight);
+    steadyFrames = root.scrollHeight === lastHeight ? steadyFrames + 1 : 0;
+    lastHeight = root.scrollHeight;
+    if (steadyFrames >= 10) {
+      endWanted = false;
+      return;
+    }
+  }
+  window.requestAnimationFrame(followEnd);
+}
+
+function isTextField(element) {
+  return element && (element.isContentEditable || /^(input|textarea|select)$/i.test(element.tagName));
+}
+
+window.addEventListener('keydown', function (event) {
+  if (event.key === 'End' && !event.altKey && !event.shiftKey && !event.metaKey && !isTextField(event.target)) {
+    event.preventDefault();
+    var wasFollowing = endWanted;
+    endWanted = true;
+    steadyFrames = 0;
+    lastHeight = -1;
+    if (!wasFollowing) followEnd();
+  } else {
+    endWanted = false;
+  }
+});
+['wheel', 'mousedown', 'touchstart'].forEach(function (name) {
+  window.addEventListener(name, function () { endWanted = false; }, {passive: true});
+});

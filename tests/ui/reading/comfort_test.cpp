@@ -236,6 +236,53 @@ TEST_F(ReadingComfortWindow, BookmarksAndTheLastPlaceSurviveARestart)
     EXPECT_EQ(window().comfort().bookmarks().bookmarks(), (QList<store::VersePlace>{{2, 255}}));
     // The content database holds none of it.
     EXPECT_EQ(queryValue(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name LIKE '%ookmark%'")).toInt(), 0);
+
+    expectNoMessages();
+}
+
+TEST_F(ReadingComfortWindow, AFoldedMatchIsHighlightedWhereTheTextWritesASuperscriptAlef)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    // 2:61 is found through the searchable text's full alef (واحد), which the
+    // reading text writes as a superscript alef (وَٰحِدٍ).
+    const int verse
+        = queryValue(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = 2 AND AyahNo = 61")).toInt();
+    evaluate(Pane::WebSearch,
+        QStringLiteral("document.getElementById('txtSearch').value = '\u0627\u062D\u062F';"
+                       " document.getElementById('cmdSearch').click(); true"));
+    ASSERT_TRUE(waitUntil(Pane::WebMain,
+        QStringLiteral("!!document.getElementById('%1') && window.tilvoraComfort && tilvoraComfort.matchCount() > 0")
+            .arg(verse)));
+    const QString marked = evaluate(Pane::WebMain,
+        QStringLiteral("Array.prototype.map.call(document.getElementById('%1')"
+                       ".querySelectorAll('td.CSS0 mark.tilvora-match'),"
+                       " function (m) { return m.textContent; }).join(' ')")
+            .arg(verse))
+                               .toString();
+    EXPECT_TRUE(marked.contains(QChar(0x0670)) && marked.contains(QChar(0x062D))) << marked.toStdString();
+    expectNoMessages();
+}
+
+TEST_F(ReadingComfortWindow, EndRightAfterOpeningALongChapterGoesToItsLastVerse)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    const int last = queryValue(QStringLiteral("SELECT MAX(AyahRef) FROM MD_Ayah_TAB WHERE SurahNo = 2")).toInt();
+    window().logic().executeCommand(QStringLiteral("__Surah = 2"));
+    // Pressed while the page is still coming.
+    ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("!!document.getElementById('%1')").arg(last - 285)));
+    window().view(Pane::WebMain)->setFocus();
+    QTest::keyClick(inputWidget(Pane::WebMain), Qt::Key_End, Qt::ControlModifier);
+    const QString lastInView = QStringLiteral("(function () { var t = document.getElementById('%1');"
+                                              " if (!t || document.readyState !== 'complete') return false;"
+                                              " var r = t.getBoundingClientRect();"
+                                              " return r.bottom <= innerHeight + 1 && r.bottom > 0; })()")
+                                   .arg(last);
+    EXPECT_TRUE(waitUntil(Pane::WebMain, lastInView));
+    // Still there once the fonts are in and the verses laid out.
+    EXPECT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.fonts.status === 'loaded'")));
+    EXPECT_TRUE(evaluate(Pane::WebMain, lastInView).toBool());
     expectNoMessages();
 }
 
