@@ -63,13 +63,17 @@ void ApplyControlSelection(SharedState& state, const QString& source, const QStr
                 + u", SortOrderUser = 0                     WHERE     (MasterID = "_s + id + u")"_s;
         } else if (name.left(3) == u"Row"_s) {
             const QString n = checkedRowPosition(name);
-            id = checkedProgramId(value);
-            requireOffered(id, state.gTranslationTafseerIds, u"translations and commentaries"_s);
+            // No program at all: the row is emptied.
+            const bool emptied = value.trimmed().isEmpty();
+            if (!emptied) {
+                id = checkedProgramId(value);
+                requireOffered(id, state.gTranslationTafseerIds, u"translations and commentaries"_s);
+                statements.setChosen = u"UPDATE   AP_Master_TAB   SET UserSelection = "_s + u"True"_s
+                    + u", SortOrderUser = '"_s + n + u"' WHERE     (MasterID = "_s + id + u")"_s;
+            }
             statements.clearPrevious = u"UPDATE   AP_Master_TAB   SET UserSelection = "_s + u"False"_s
                 + u", SortOrderUser = 0   WHERE     (MasterID IN ("_s + state.gTranslationTafseerIds + u")"_s
                 + u" AND SortOrderUser = "_s + n + u")"_s;
-            statements.setChosen = u"UPDATE   AP_Master_TAB   SET UserSelection = "_s + u"True"_s
-                + u", SortOrderUser = '"_s + n + u"' WHERE     (MasterID = "_s + id + u")"_s;
         } else if (name == u"Voice"_s) {
             voiceChoice = true;
             id = checkedProgramId(value);
@@ -81,12 +85,13 @@ void ApplyControlSelection(SharedState& state, const QString& source, const QStr
         }
     }
 
-    if (!statements.setChosen.isEmpty()) {
+    if (!statements.clearPrevious.isEmpty()) {
         // Both or neither: a refused second statement must not leave the
         // previous choice cleared with nothing chosen in its place.
         store::Connection::Transaction transaction(*state.gConnection);
         state.gConnection->Execute(statements.clearPrevious);
-        state.gConnection->Execute(statements.setChosen);
+        if (!statements.setChosen.isEmpty())
+            state.gConnection->Execute(statements.setChosen);
         transaction.commit();
     }
 
@@ -95,6 +100,33 @@ void ApplyControlSelection(SharedState& state, const QString& source, const QStr
     store::SelectedProgramIds(state);
     if (voiceChoice && playVoice)
         playVoice(state.gLastAyahRef);
+}
+
+StoredChoices StoredControlChoices(const SharedState& state)
+{
+    StoredChoices choices;
+    store::RecordSet programs = state.gPrograms.Clone();
+    // The first program of the type that `holds` says is there.
+    const auto first = [&programs](const QString& filter, const std::function<bool()>& holds) {
+        programs.setFilter(filter);
+        if (programs.RecordCount() > 0) {
+            for (programs.MoveFirst(); !programs.Eof(); programs.MoveNext()) {
+                if (holds())
+                    return programs.text(u"MasterID"_s);
+            }
+        }
+        return QString();
+    };
+    const auto selected = [&programs] { return programs.text(u"UserSelection"_s) == u"True"_s; };
+    choices.rows[0] = first(u"(SysTerm_MasterTypeID='MATAN')"_s, selected);
+    for (int n = 1; n < static_cast<int>(choices.rows.size()); ++n) {
+        // As the control page heads its list n: the first program at n.
+        choices.rows[static_cast<std::size_t>(n)]
+            = first(u"(SysTerm_MasterTypeID='TAFSEER' OR SysTerm_MasterTypeID='TRANSLATION')"_s,
+                [&programs, n] { return programs.text(u"SortOrderUser"_s) == QString::number(n); });
+    }
+    choices.voice = first(u"(SysTerm_MasterTypeID='VOICE')"_s, selected);
+    return choices;
 }
 
 void SetProgramData(SharedState& state, const QString& masterId)

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <array>
 #include <functional>
 
 namespace tilvora::control {
@@ -17,7 +18,8 @@ namespace tilvora::control {
 //                    selected and moved to n);
 //   "Voice"          the voice (every voice deselected, the chosen one selected;
 //                    positions untouched, they number the voice menu).
-// value is the chosen program's MasterID. The two UPDATE statements of a
+// value is the chosen program's MasterID; for "Row" + n it may be empty, which
+// empties the row (every program at n deselected and moved to 0). The two UPDATE statements of a
 // choice run in one transaction, so when the second fails the previous choice
 // stays. Afterwards gSelectedIds and gPrograms are recomputed; after a voice
 // choice gDetails holds the new voice's details and playVoice is called with
@@ -27,6 +29,15 @@ namespace tilvora::control {
 // statement runs. A statement the database refuses fails with store::DbError.
 void ApplyControlSelection(store::SharedState& state, const QString& source, const QString& name, const QString& value,
     const std::function<void(qint32)>& playVoice);
+
+// What the control page's choices store: the program shown at each display
+// position (0 the matan, 1..3 the rows of translations and commentaries) and
+// the selected voice, each a MasterID or empty when there is none.
+struct StoredChoices {
+    std::array<QString, 4> rows;
+    QString voice;
+};
+StoredChoices StoredControlChoices(const store::SharedState& state);
 
 // Stores the media folder dialog's answer (gMediaPathResult) as the folder of
 // the voice masterId, unless it is "CANCEL", exactly as chosen (apostrophes

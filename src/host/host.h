@@ -50,6 +50,18 @@ struct ReadingPageView {
     QString emptyPageText;
 };
 
+// What a reading page that was just rendered shows: the command of its view
+// (name and value as given, e.g. "Surah" and "2", "Search" and "*mercy", or
+// "Row1" and a program id for the same verses with other texts), how many
+// verses it shows and how many verses its look-up found (a search, a word, a
+// root or a subject; 0 for a chapter or a part).
+struct RenderedView {
+    QString name;
+    QString value;
+    qint32 shownVerses = 0;
+    qint32 foundVerses = 0;
+};
+
 // Every platform operation the program logic uses. The logic never touches a
 // widget; the desktop program and the text host each implement this port.
 class Host {
@@ -63,6 +75,9 @@ public:
     virtual void prepareReadingPage(const ReadingPageView& view) { Q_UNUSED(view); }
     // Sets the caption of the search-result label.
     virtual void setSearchLabel(const QString& caption) = 0;
+    // Told after the label of each rendered reading page, with what the page
+    // shows. A host that shows nothing more than the label does nothing.
+    virtual void viewRendered(const RenderedView& view) { Q_UNUSED(view); }
     // A modal message box with one OK button.
     virtual void showMessage(MessageIcon icon, const QString& title, const QString& text) = 0;
     // A failure that reached an event, or a value refused before any statement

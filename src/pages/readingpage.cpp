@@ -272,6 +272,7 @@ QString RenderReadingPage(
 
     host.setSearchLabel(u"  Search Result(s): "_s + kCrLf + u"   "_s + QString::number(resultCount) + u'/'
         + QString::number(shownCount));
+    host.viewRendered({viewName, viewValue, shownCount, resultCount});
     return page;
 }
 

@@ -5,12 +5,14 @@
 #include "store/dberror.h"
 #include "store/queryhelpers.h"
 
+#include <array>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 using tilvora::control::ApplyControlSelection;
 using tilvora::control::ComposeControlPage;
 using tilvora::control::SetProgramData;
+using tilvora::control::StoredControlChoices;
 using tilvora::store::DbError;
 using tilvora::store::RefusedValue;
 
@@ -164,12 +166,25 @@ TEST_F(SelectionTest, ValueThatIsNotAWholeNumberIsRefusedBeforeAnyStatement)
     for (const QString& value : {u"abc"_s, u"2 OR 1=1"_s, u"1.5"_s, QString(), u"2)"_s}) {
         SCOPED_TRACE(value.toStdString());
         EXPECT_THROW(choose(u"Row0"_s, value), RefusedValue);
-        EXPECT_THROW(choose(u"Row1"_s, value), RefusedValue);
+        if (!value.isEmpty()) // an empty choice empties a row of texts
+            EXPECT_THROW(choose(u"Row1"_s, value), RefusedValue);
         EXPECT_THROW(choose(u"Voice"_s, value), RefusedValue);
     }
     EXPECT_EQ(selectionTable(), kStart);
     EXPECT_EQ(detailRefs(), u"1,2"_s);
     EXPECT_TRUE(m_played.empty());
+}
+
+TEST_F(SelectionTest, AnEmptyChoiceEmptiesARowOfTextsAndTheStoredChoicesSayWhatIsWhere)
+{
+    using Rows = std::array<QString, 4>;
+    EXPECT_EQ(StoredControlChoices(m_state).rows, (Rows{u"1"_s, u"10"_s, u"11"_s, u"20"_s}));
+    choose(u"Row2"_s, QString());
+    EXPECT_EQ(selectionTable(),
+        u"1:True:0 2:False:0 3:False:5 10:True:1 11:False:0 12:False:0 20:True:3 30:True:0 31:False:1"_s);
+    EXPECT_EQ(m_state.gSelectedIds, u"1,10,20"_s);
+    EXPECT_EQ(StoredControlChoices(m_state).rows, (Rows{u"1"_s, u"10"_s, QString(), u"20"_s}));
+    EXPECT_EQ(StoredControlChoices(m_state).voice, u"30"_s);
 }
 
 TEST_F(SelectionTest, OtherSourcesAndUnknownNamesStoreNothing)

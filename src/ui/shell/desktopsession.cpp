@@ -3,6 +3,7 @@
 #include "store/storestartup.h"
 #include "ui/dialogs/splashwindow.h"
 #include "ui/reading/readingcomfort.h"
+#include "ui/shell/choicememory.h"
 #include "ui/shell/mainwindow.h"
 
 #include <QMessageBox>
@@ -65,6 +66,8 @@ std::unique_ptr<DesktopSession> DesktopSession::start(const QString& appFolder)
     }
     session->m_window->restoreWindowPlace();
     session->m_window->show();
+    // The reader's own texts and voice, chosen again.
+    session->m_window->choiceMemory().restore();
     // Then the place where reading stopped last time.
     session->m_window->comfort().restoreLastPlace();
     return session;

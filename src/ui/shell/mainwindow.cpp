@@ -17,6 +17,9 @@
 #include "ui/recitation/playerstrip.h"
 #include "ui/recitation/repeatdialog.h"
 #include "ui/recitation/versefollower.h"
+#include "ui/shell/choicememory.h"
+#include "ui/shell/controlpanefollower.h"
+#include "ui/shell/pickerfollower.h"
 #include "ui/shell/qthost.h"
 #include "ui/shell/usersettings.h"
 #include "version.h"
@@ -89,6 +92,8 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     m_logic = std::make_unique<navigation::MainWindowLogic>(m_state, *m_host);
 
     createPanes();
+    m_pickerFollower = new PickerFollower(*this);
+    m_controlPaneFollower = new ControlPaneFollower(*this, m_state);
     m_readingPlace = std::make_unique<ReadingPlace>(page(Pane::WebMain));
     createPictures();
     m_versePlayer = new playback::VersePlayer(new GstAudioPlayer(this), this);
@@ -122,6 +127,8 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     m_comfort = new ReadingComfort(*this, m_state);
     m_comfort->install(menuBar());
     m_mushaf = new MushafMode(*this);
+    m_choiceMemory = new ChoiceMemory(*this, m_state);
+    m_choiceMemory->install(m_comfort->viewMenu());
     applyLayout();
 
     // A first size that shows the reading pane and the control pane side by
@@ -172,6 +179,10 @@ void MainWindow::connectPane(PanePage* page)
                 handleEvent([&] {
                     m_comfort->noteCommand(m_logic->commandPartOf(url));
                     m_logic->runNavigationCommand(from, url);
+                    // What was stored, which a refused or moving choice
+                    // makes differ from what the lists show.
+                    if (from == Pane::WebControl)
+                        m_controlPaneFollower->showStored();
                 });
             },
             Qt::QueuedConnection);
@@ -553,6 +564,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         const std::unique_ptr<QSettings> settings = openUserSettings();
         saveWindowPlace(*settings);
         savePlayerSettings(*settings);
+        m_choiceMemory->save(*settings);
         keepUserSettings(*settings, this);
     });
     QMainWindow::closeEvent(event);
@@ -592,6 +604,13 @@ void MainWindow::applyLayout()
         widget->setGeometry(pixelRect(geometry, dpi));
         widget->setVisible(geometry.visible);
     }
+    // The chapter, part and root picker takes the free room up to the small
+    // emblem on its right, so that a chosen chapter's name is read whole
+    // beside the part and root lists.
+    QWidget* pickers = view(Pane::WebSurah);
+    const int room = m_image1->x() - 4 - pickers->x();
+    if (room > pickers->width())
+        pickers->resize(room, pickers->height());
     // The strip is the divider while the control pane is shown.
     m_imgMain->setCursor(m_layout.control(PaneControl::WebControl).visible ? Qt::SplitHCursor : Qt::ArrowCursor);
     // The strip between the reading pane and the control pane is painted for

@@ -35,7 +35,10 @@ using layout::kPaneControlCount;
 using layout::PaneControl;
 using layout::PaneLayout;
 
+class ChoiceMemory;
+class ControlPaneFollower;
 class PanePage;
+class PickerFollower;
 class PlayerStrip;
 class QtHost;
 class ReadingComfort;
@@ -69,6 +72,10 @@ public:
     PanePage* page(host::Pane pane) const;
     QWebEngineView* view(host::Pane pane) const;
     QLabel* searchLabel() const { return m_lblSearch; }
+    PickerFollower& pickerFollower() const { return *m_pickerFollower; }
+    ControlPaneFollower& controlPaneFollower() const { return *m_controlPaneFollower; }
+    // The reader's texts and voice, kept between runs.
+    ChoiceMemory& choiceMemory() const { return *m_choiceMemory; }
     QMenu* controlsMenu() const { return m_mnuControls; }
     PlayerStrip* player() const { return m_player; }
     playback::VersePlayer* versePlayer() const { return m_versePlayer; }
@@ -182,6 +189,9 @@ private:
     qint32 m_markedVerse = 0;
     qint32 m_lastRecitedVerse = 0;
     QAction* m_mnuDownload = nullptr;
+    PickerFollower* m_pickerFollower = nullptr;
+    ControlPaneFollower* m_controlPaneFollower = nullptr;
+    ChoiceMemory* m_choiceMemory = nullptr;
 
     // Declared last: destroyed first, while the widgets they use still exist.
     std::unique_ptr<QtHost> m_host;

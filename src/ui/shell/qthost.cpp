@@ -7,12 +7,14 @@
 #include "ui/reading/readingplace.h"
 #include "ui/recitation/playerstrip.h"
 #include "ui/shell/mainwindow.h"
+#include "ui/shell/pickerfollower.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonValue>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QWebEngineScript>
@@ -64,10 +66,36 @@ void QtHost::prepareReadingPage(const host::ReadingPageView& view)
 
 void QtHost::setSearchLabel(const QString& caption)
 {
+    // The counts as the text host gives them ("0/7") say little to a reader:
+    // the label shows them in words once the view is known (viewRendered).
+    Q_UNUSED(caption);
+}
+
+QString QtHost::resultCaption(qint32 shownVerses, std::optional<qint32> searchFound)
+{
+    const QLocale locale;
+    const auto verses = [&locale](qint32 count) {
+        if (count == 0)
+            return QStringLiteral("No verse");
+        return count == 1 ? QStringLiteral("1 verse") : QStringLiteral("%1 verses").arg(locale.toString(count));
+    };
+    if (!searchFound)
+        return QStringLiteral("  %1\n  shown").arg(verses(shownVerses));
+    if (*searchFound == shownVerses)
+        return QStringLiteral("  %1\n  found").arg(verses(shownVerses));
+    return QStringLiteral("  %1 found,\n  %2 shown").arg(locale.toString(*searchFound), locale.toString(shownVerses));
+}
+
+void QtHost::viewRendered(const host::RenderedView& view)
+{
+    if (!view.name.startsWith(QLatin1String("Row")))
+        m_searchFound = view.name == QLatin1String("Search") ? std::optional<qint32>(view.foundVerses) : std::nullopt;
     QLabel* label = m_window.searchLabel();
-    label->setText(displayText(caption));
+    label->setText(resultCaption(view.shownVerses, m_searchFound));
+    label->setToolTip(QString(label->text()).simplified());
     // Shown at once, while the rest of the page work goes on.
     label->repaint();
+    m_window.pickerFollower().follow(view);
 }
 
 void QtHost::showMessage(host::MessageIcon icon, const QString& title, const QString& text)

@@ -2,6 +2,8 @@
 
 #include "host/host.h"
 
+#include <optional>
+
 class QWidget;
 
 namespace tilvora::ui {
@@ -17,6 +19,7 @@ public:
     void navigate(host::Pane pane, const QString& target) override;
     void prepareReadingPage(const host::ReadingPageView& view) override;
     void setSearchLabel(const QString& caption) override;
+    void viewRendered(const host::RenderedView& view) override;
     void showMessage(host::MessageIcon icon, const QString& title, const QString& text) override;
     void reportError(const QString& text) override;
 
@@ -47,11 +50,17 @@ public:
     // A text as a message box or label shows it: the program's line breaks
     // (CR LF) as plain line breaks.
     static QString displayText(const QString& text);
+    // The result label's text: how many verses the page shows, or for a
+    // search how many verses were found (and shown, when fewer).
+    static QString resultCaption(qint32 shownVerses, std::optional<qint32> searchFound);
 
 private:
     QWidget* dialogParent() const;
 
     MainWindow& m_window;
+    // The verses the search shown last found; none when the page shown is
+    // no search. A change of texts shows the same verses again.
+    std::optional<qint32> m_searchFound;
 };
 
 } // namespace tilvora::ui
