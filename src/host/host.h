@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 namespace tilvora::host {
@@ -103,8 +104,18 @@ public:
     // A silence between two steps of a recitation; when it is over, the host
     // calls MainWindowLogic::recitationGapElapsed.
     virtual void recitationWait(int milliseconds) = 0;
-    // The recitation has played all its steps.
-    virtual void recitationFinished() = 0;
+    // The recitation has played all its steps; `skipped` lists the verses it
+    // left out for want of a recording.
+    virtual void recitationFinished(const QStringList& skipped) = 0;
+    // A verse of the recitation has no recording in the voice (no detail
+    // row, no file, no start): the recitation goes on without it.
+    // `skippedSoFar` lists every verse left out of this recitation so far.
+    virtual void recitationSkipped(const QString& reference, const QString& voice, const QStringList& skippedSoFar)
+    {
+        Q_UNUSED(reference);
+        Q_UNUSED(voice);
+        Q_UNUSED(skippedSoFar);
+    }
 
     // Puts a picker selector ("cmbWord", "cmbSubject", "cmbParah", "cmbRoot")
     // back to its first entry in its page; failures are ignored.

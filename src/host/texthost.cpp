@@ -95,9 +95,15 @@ void TextHost::recitationWait(int milliseconds)
     writeLine({QStringLiteral("wait"), QString::number(milliseconds)});
 }
 
-void TextHost::recitationFinished()
+void TextHost::recitationFinished(const QStringList& /*skipped*/)
 {
     writeLine({QStringLiteral("recited")});
+}
+
+void TextHost::recitationSkipped(
+    const QString& reference, const QString& /*voice*/, const QStringList& /*skippedSoFar*/)
+{
+    writeLine({QStringLiteral("skipped"), reference});
 }
 
 void TextHost::resetPickerSelector(const QString& elementId)

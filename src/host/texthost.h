@@ -32,7 +32,8 @@ public:
     void playerStop() override;
     void highlightVerse(qint32 ayahRef, const QString& reference) override;
     void recitationWait(int milliseconds) override;
-    void recitationFinished() override;
+    void recitationFinished(const QStringList& skipped) override;
+    void recitationSkipped(const QString& reference, const QString& voice, const QStringList& skippedSoFar) override;
     void resetPickerSelector(const QString& elementId) override;
     void setVoiceMenuItem(int index, bool visible, const QString& caption, const QString& tag) override;
     void setDataPathMenuVisible(bool visible) override;

@@ -151,7 +151,7 @@ void PaneLayout::arrange()
     surah.top = subject.top;
     surah.left = word.left + word.width;
     // The player along the bottom, the control pane down the right edge.
-    player.top = h - player.height - 680;
+    player.top = h - player.height - kFrameAllowance;
     player.left = 0;
     pane.top = subject.top + subject.height;
     pane.left = w - pane.width;

@@ -51,6 +51,9 @@ public:
     // The window's client area as designed.
     static constexpr double kDesignClientWidth = 8880;
     static constexpr double kDesignClientHeight = 8310;
+    // What the arithmetic leaves below the player for the window's title
+    // bar, menu bar and frame, within the outer height.
+    static constexpr double kFrameAllowance = 680;
     // The control pane is never wider than this, unless the reader chose a
     // width of their own.
     static constexpr std::int32_t kMaxControlPaneWidth = 3151;

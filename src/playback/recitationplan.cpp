@@ -111,6 +111,16 @@ QString RecitationPlan::LastVerseOfChapter(store::Connection& connection, qint32
     return verse.text(0) + QLatin1Char(':') + verse.text(1);
 }
 
+QString RecitationPlan::versesProblem(const RecitationRequest& request) const
+{
+    try {
+        versesOf(request);
+    } catch (const store::RefusedValue& refused) {
+        return refused.message();
+    }
+    return {};
+}
+
 std::vector<RecitationPlan::Verse> RecitationPlan::versesOf(const RecitationRequest& request) const
 {
     const qint32 first = ayahRefOf(request.from, QStringLiteral("first"));
@@ -144,6 +154,7 @@ void RecitationPlan::start(const RecitationRequest& request)
     m_verseIndex = 0;
     m_repeat = 0;
     m_round = 0;
+    m_skipped.clear();
     m_running = true;
     m_waiting = false;
     playStep();
@@ -169,7 +180,7 @@ void RecitationPlan::finish()
 {
     end();
     m_host.highlightVerse(0, QString());
-    m_host.recitationFinished();
+    m_host.recitationFinished(m_skipped);
 }
 
 bool RecitationPlan::advance()
@@ -287,33 +298,56 @@ std::optional<VerseRecording> RecitationPlan::FindRecording(
 
 void RecitationPlan::playStep()
 {
-    const Verse verse = m_verses[m_verseIndex];
-    const quint64 step = ++m_generation;
-    std::optional<VerseRecording> recording;
-    try {
-        recording = FindRecording(m_state, verse.ayahRef, [this, step] {
-            m_host.processEvents();
-            if (m_generation != step)
-                throw Superseded{};
-        });
-    } catch (const Superseded&) {
-        return; // stopped or replaced while the file was searched
-    } catch (...) {
-        stop();
-        throw;
+    // A verse without a recording moves on to the next one at once.
+    for (;;) {
+        const Verse verse = m_verses[m_verseIndex];
+        const quint64 step = ++m_generation;
+        std::optional<VerseRecording> recording;
+        try {
+            recording = FindRecording(m_state, verse.ayahRef, [this, step] {
+                m_host.processEvents();
+                if (m_generation != step)
+                    throw Superseded{};
+            });
+        } catch (const Superseded&) {
+            return; // stopped or replaced while the file was searched
+        } catch (...) {
+            stop();
+            throw;
+        }
+        if (recording) {
+            m_host.highlightVerse(verse.ayahRef, verse.reference);
+            m_host.playerSetUrl(recording->path);
+            m_host.playerSetPosition(recording->start);
+            if (recording->end)
+                m_host.playerSetEnd(*recording->end);
+            m_host.playerPlay();
+            return;
+        }
+        if (!skipVerse(verse))
+            return;
     }
-    if (!recording) {
-        const QString voice = selectedVoiceName();
+}
+
+bool RecitationPlan::skipVerse(const Verse& verse)
+{
+    const QString voice = selectedVoiceName();
+    if (!m_skipped.contains(verse.reference))
+        m_skipped.append(verse.reference);
+    // Not one verse to recite: the plan ends, as the reader is told.
+    if (m_skipped.size() >= static_cast<qsizetype>(m_verses.size())) {
+        const qint32 first = m_verses.front().ayahRef;
         stop();
-        ShowNoRecording(m_state, m_host, voice, verse.ayahRef);
-        return;
+        ShowNoRecording(m_state, m_host, voice, first);
+        return false;
     }
-    m_host.highlightVerse(verse.ayahRef, verse.reference);
-    m_host.playerSetUrl(recording->path);
-    m_host.playerSetPosition(recording->start);
-    if (recording->end)
-        m_host.playerSetEnd(*recording->end);
-    m_host.playerPlay();
+    m_host.recitationSkipped(verse.reference, voice, m_skipped);
+    // Its repeats go with it.
+    m_repeat = m_verseRepeat - 1;
+    if (advance())
+        return true;
+    finish();
+    return false;
 }
 
 } // namespace tilvora::playback

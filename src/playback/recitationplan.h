@@ -54,7 +54,9 @@ struct VerseRecording {
 // caller's thread and returns at once; the plan only reacts to those reports.
 //
 // A verse the voice has no recording of (no detail row, no file, no start
-// position) ends the plan with a message that names the voice and the verse.
+// position) is left out: the host is told (Host::recitationSkipped) and the
+// plan goes on with the next verse. When no verse of the range has one, the
+// plan ends with a message that names the voice and the first verse.
 class RecitationPlan {
 public:
     RecitationPlan(store::SharedState& state, host::Host& host);
@@ -63,6 +65,10 @@ public:
     // range) and starts the first step; a plan that was running stops first.
     // A refused request throws store::RefusedValue and starts nothing.
     void start(const RecitationRequest& request);
+    // What start() would refuse in the verses of the request (a verse that
+    // does not exist, a range that ends before it starts), in the words it
+    // would say it with; empty when the verses are right.
+    QString versesProblem(const RecitationRequest& request) const;
     // Stops the running plan: the player stops and the mark goes away.
     // Nothing happens when no plan runs.
     void stop();
@@ -103,6 +109,9 @@ private:
     // Moves to the next step; false when the plan has played all its steps.
     bool advance();
     void playStep();
+    // Leaves out the verse, which has no recording, and moves past it; false
+    // when the plan ended.
+    bool skipVerse(const Verse& verse);
     void finish();
     void end();
     QString selectedVoiceName();
@@ -120,6 +129,8 @@ private:
     std::size_t m_verseIndex = 0;
     int m_repeat = 0;
     int m_round = 0;
+    // The references of the verses left out for want of a recording.
+    QStringList m_skipped;
     // Counts the plans and steps started, so that a step whose file search let
     // another request start (a stop, a new plan) gives up quietly.
     quint64 m_generation = 0;

@@ -128,30 +128,36 @@ TEST_F(RecitationPlanTest, ARangeRepeatedUntilStoppedRunsUntilStopAndStepsByHand
     EXPECT_FALSE(plan.isRunning());
 }
 
-TEST_F(RecitationPlanTest, AVerseWithoutARecordingStopsThePlanNamingVoiceAndVerse)
+TEST_F(RecitationPlanTest, AVerseWithoutARecordingIsLeftOutAndAPlanWithNoneStopsNamingVoiceAndVerse)
 {
     detail(1, u"1.mp3"_s, u"0"_s);
     detail(2, u"2.mp3"_s, u"0"_s); // its file is missing
     detail(4, u"4.mp3"_s, QString()); // no start position
+    detail(5, u"5.mp3"_s, u"0"_s);
     mediaFile(u"1.mp3"_s);
     mediaFile(u"4.mp3"_s);
+    mediaFile(u"5.mp3"_s);
     load();
     RecitationPlan plan(state, host);
 
-    plan.start(request(u"1:1"_s, u"1:2"_s));
-    const QStringList lines = ended(plan);
-    ASSERT_EQ(lines.size(), 3);
-    EXPECT_EQ(lines.mid(0, 2), (QStringList{u"player\tstop"_s, u"highlight\t"_s}));
-    EXPECT_TRUE(lines[2].startsWith(u"message\tinformation\t"_s));
-    EXPECT_TRUE(lines[2].contains(u"\"Voice\""_s) && lines[2].contains(u"1:2"_s)) << lines[2].toStdString();
+    // A missing file (1:2), no detail row (1:3) and a blank position (2:1)
+    // are each told and left out, repeats and all; the plan goes on.
+    plan.start(request(u"1:1"_s, u"2:2"_s, 2));
+    const QStringList skipped{u"skipped\t1:2"_s, u"skipped\t1:3"_s, u"skipped\t2:1"_s};
+    EXPECT_EQ(ended(plan, 2), step(u"1:1"_s, u"1.mp3"_s, u"0"_s) + skipped + step(u"2:2"_s, u"5.mp3"_s, u"0"_s));
+    const QStringList finished{u"highlight\t"_s, u"recited"_s};
+    EXPECT_EQ(ended(plan, 2), step(u"2:2"_s, u"5.mp3"_s, u"0"_s) + finished);
     EXPECT_FALSE(plan.isRunning());
 
-    // No detail row (1:3) and a blank position (2:1) are told the same way.
-    for (const QString& verse : {u"1:3"_s, u"2:1"_s}) {
+    // Not one verse with a recording: the plan stops with a message.
+    for (const auto& [from, to] : {std::pair{u"1:2"_s, u"1:3"_s}, std::pair{u"2:1"_s, u"2:1"_s}}) {
         host.lines.clear();
-        plan.start(request(verse, verse));
-        EXPECT_EQ(host.linesOf(u"player"_s), QStringList{u"stop"_s}) << verse.toStdString();
-        EXPECT_TRUE(host.lines.last().contains(verse));
+        plan.start(request(from, to, 1, 0));
+        EXPECT_EQ(host.linesOf(u"player"_s), QStringList{u"stop"_s}) << from.toStdString();
+        ASSERT_TRUE(host.lines.last().startsWith(u"message\tinformation\t"_s));
+        EXPECT_TRUE(host.lines.last().contains(u"\"Voice\""_s) && host.lines.last().contains(from))
+            << host.lines.last().toStdString();
+        EXPECT_FALSE(plan.isRunning());
     }
 }
 

@@ -71,7 +71,12 @@ public:
     void playerStop() override { record({u"player"_s, u"stop"_s}); }
     void highlightVerse(qint32 /*ayahRef*/, const QString& reference) override { record({u"highlight"_s, reference}); }
     void recitationWait(int milliseconds) override { record({u"wait"_s, QString::number(milliseconds)}); }
-    void recitationFinished() override { record({u"recited"_s}); }
+    void recitationFinished(const QStringList& /*skipped*/) override { record({u"recited"_s}); }
+    void recitationSkipped(
+        const QString& reference, const QString& /*voice*/, const QStringList& /*skippedSoFar*/) override
+    {
+        record({u"skipped"_s, reference});
+    }
     void resetPickerSelector(const QString& elementId) override { record({u"reset"_s, elementId}); }
     void setVoiceMenuItem(int index, bool visible, const QString& caption, const QString& tag) override
     {

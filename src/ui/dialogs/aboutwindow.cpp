@@ -146,9 +146,9 @@ AboutWindow::~AboutWindow() = default;
 
 QString AboutWindow::creditsText()
 {
-    QFile file(QStringLiteral(":/tilvora/CREDITS.md"));
+    QFile file(QStringLiteral(":/tilvora/about.md"));
     if (!file.open(QIODevice::ReadOnly))
-        return tr("The content's sources and licences are listed in CREDITS.md beside the program.");
+        return tr("Tilvora shows the Quran with its translations and recites it.");
     return QString::fromUtf8(file.readAll());
 }
 

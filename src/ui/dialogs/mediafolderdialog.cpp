@@ -4,18 +4,22 @@
 #include "ui/dialogs/formmetrics.h"
 
 #include <QAbstractFileIconProvider>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFontMetrics>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStorageInfo>
 #include <QTreeView>
@@ -62,7 +66,7 @@ MediaFolderDialog::MediaFolderDialog(const host::MediaFolderDialogRequest& reque
     // the folder list the room.
     m_designSize = QSize(formPixels(this, 4530), formPixels(this, 3345 + kChapterRow));
     setMinimumSize(m_designSize);
-    resize(m_designSize);
+    resize(usableSize());
     setSizeGripEnabled(true);
 
     m_label = new QLabel(QStringLiteral("Please browse the path of the Media Files Folder :"), this);
@@ -153,6 +157,20 @@ MediaFolderDialog::MediaFolderDialog(const host::MediaFolderDialogRequest& reque
     fillDriveList();
     if (m_request.openFolder.trimmed().isEmpty() || !openFolder(m_request.openFolder))
         openFolder(QDir::currentPath());
+}
+
+QSize MediaFolderDialog::usableSize() const
+{
+    // Room for the whole title beside the frame's buttons, and for about
+    // fifteen folders in the list; never beyond the screen.
+    const QFontMetrics metrics(QApplication::font(this));
+    const int titleWidth = metrics.horizontalAdvance(windowTitle()) + 8 * metrics.height();
+    const int rowHeight = metrics.height() + 4;
+    QSize size(
+        std::max({m_designSize.width(), titleWidth, formPixels(this, 7000)}), m_designSize.height() + 10 * rowHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10).expandedTo(m_designSize);
+    return size;
 }
 
 void MediaFolderDialog::resizeEvent(QResizeEvent* event)

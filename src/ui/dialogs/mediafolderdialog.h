@@ -60,6 +60,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The size the dialog opens at: larger than the designed one, which is
+    // the least it may be made.
+    QSize usableSize() const;
     void acceptClicked();
     void cancelClicked();
     void driveActivated(int index);

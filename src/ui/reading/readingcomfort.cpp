@@ -6,6 +6,7 @@
 #include "store/arabicfold.h"
 #include "store/sharedstate.h"
 #include "store/userfolder.h"
+#include "store/versename.h"
 #include "ui/panes/browserpane.h"
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/usersettings.h"
@@ -113,6 +114,14 @@ ReadingComfort::ReadingComfort(MainWindow& window, store::SharedState& state)
     m_arabicFont = m_settings->value(kFontKey).toString();
     if (!arabicFonts().contains(m_arabicFont))
         m_arabicFont.clear();
+    // A stored value that is none of the choices gives way to the one in use.
+    const auto keepClean = [this](const QString& key, const QVariant& inUse) {
+        if (m_settings->contains(key) && m_settings->value(key).toString() != inUse.toString())
+            m_settings->setValue(key, inUse);
+    };
+    keepClean(kThemeKey, pages::themeName(m_theme));
+    keepClean(kZoomKey, m_zoom);
+    keepClean(kFontKey, m_arabicFont);
     if (m_state.gConnection)
         m_catalogue = std::make_unique<pages::VerseCatalogue>(*m_state.gConnection);
 }
@@ -204,12 +213,18 @@ void ReadingComfort::createBookmarksMenu(QMenuBar* menuBar)
 
 void ReadingComfort::rebuildBookmarksMenu()
 {
+    // One action for Ctrl+D, made once: an action made anew at each rebuild
+    // would stay on the window beside the old one, and the shortcut, then
+    // held by two actions, would do nothing.
+    if (!m_bookmarkTop) {
+        m_bookmarkTop = new QAction(u"&Bookmark the Verse at the Top"_s, this);
+        m_bookmarkTop->setObjectName(u"MnuBookmarkTop"_s);
+        m_bookmarkTop->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+        connect(m_bookmarkTop, &QAction::triggered, this, [this] { bookmarkTopVerse(); });
+        m_window.addAction(m_bookmarkTop);
+    }
     m_bookmarksMenu->clear();
-    QAction* add
-        = m_bookmarksMenu->addAction(u"&Bookmark the Verse at the Top"_s, this, [this] { bookmarkTopVerse(); });
-    add->setObjectName(u"MnuBookmarkTop"_s);
-    add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    m_window.addAction(add);
+    m_bookmarksMenu->addAction(m_bookmarkTop);
 
     const QList<store::VersePlace> places = m_bookmarks->bookmarks();
     if (places.isEmpty())
@@ -449,8 +464,16 @@ bool ReadingComfort::isBookmarked(int ayahRef) const
 void ReadingComfort::bookmarkTopVerse()
 {
     const int ref = topVerse();
-    if (ref > 0)
-        bookmarkVerse(ref);
+    if (ref <= 0 || !m_state.gConnection) {
+        m_window.showStatus(u"There is no verse to bookmark here."_s);
+        return;
+    }
+    // The reader sees that it was done, and where to find it.
+    const QString verse = store::NameVerse(*m_state.gConnection, ref).citation();
+    if (bookmarkVerse(ref))
+        m_window.showStatus(u"Bookmarked %1 (Bookmarks menu)."_s.arg(verse));
+    else if (isBookmarked(ref))
+        m_window.showStatus(u"%1 is bookmarked already."_s.arg(verse));
 }
 
 void ReadingComfort::openPlace(store::VersePlace place)

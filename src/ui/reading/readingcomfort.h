@@ -115,6 +115,7 @@ private:
     std::optional<int> m_pendingVerse;
     QMenu* m_viewMenu = nullptr;
     QMenu* m_bookmarksMenu = nullptr;
+    QAction* m_bookmarkTop = nullptr;
     QActionGroup* m_themeGroup = nullptr;
     QActionGroup* m_fontGroup = nullptr;
     QObject* m_wheelWatched = nullptr;

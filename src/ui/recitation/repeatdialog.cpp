@@ -24,6 +24,14 @@ RepeatDialog::RepeatDialog(
         m_to->setObjectName(QStringLiteral("toVerse"));
         m_to->setPlaceholderText(tr("chapter:verse, e.g. 2:5"));
         form->addRow(tr("From %1 to verse:").arg(from), m_to);
+        m_problem = new QLabel(this);
+        m_problem->setObjectName(QStringLiteral("problem"));
+        m_problem->setTextFormat(Qt::PlainText);
+        m_problem->setWordWrap(true);
+        m_problem->hide();
+        form->addRow(m_problem);
+        // A corrected verse takes the problem away.
+        connect(m_to, &QLineEdit::textEdited, m_problem, &QLabel::hide);
     }
     const auto spin = [this](const QString& name, int lowest, int highest, int step, int value, const QString& suffix) {
         auto* box = new QSpinBox(this);
@@ -50,6 +58,24 @@ RepeatDialog::RepeatDialog(
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     form->addRow(buttons);
+}
+
+void RepeatDialog::setToVerseCheck(std::function<QString(const QString&)> check)
+{
+    m_check = std::move(check);
+}
+
+void RepeatDialog::accept()
+{
+    const QString problem = m_to && m_check ? m_check(toVerse()) : QString();
+    if (problem.isEmpty()) {
+        QDialog::accept();
+        return;
+    }
+    m_problem->setText(problem);
+    m_problem->show();
+    m_to->setFocus();
+    m_to->selectAll();
 }
 
 QString RepeatDialog::toVerse() const

@@ -4,6 +4,9 @@
 
 #include <QDialog>
 
+#include <functional>
+
+class QLabel;
 class QLineEdit;
 class QSpinBox;
 
@@ -20,11 +23,18 @@ public:
     RepeatDialog(const QString& from, const QString& toVerse, const PlayerStrip::RepeatSettings& settings,
         QWidget* parent = nullptr);
 
+    // Asked when the reader presses Recite: what is wrong with the verse to
+    // end at (shown in the dialog, which stays open), or empty to recite.
+    void setToVerseCheck(std::function<QString(const QString& toVerse)> check);
+
     QString toVerse() const;
     PlayerStrip::RepeatSettings settings() const;
 
     QLineEdit* toVerseEdit() const { return m_to; }
     QSpinBox* verseRepeatBox() const { return m_verseRepeat; }
+    QLabel* problemLabel() const { return m_problem; }
+
+    void accept() override;
 
 private:
     QString m_from;
@@ -32,6 +42,8 @@ private:
     QSpinBox* m_verseRepeat = nullptr;
     QSpinBox* m_rangeRepeat = nullptr;
     QSpinBox* m_gap = nullptr;
+    QLabel* m_problem = nullptr;
+    std::function<QString(const QString&)> m_check;
 };
 
 } // namespace tilvora::ui

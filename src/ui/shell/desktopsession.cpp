@@ -5,6 +5,7 @@
 #include "ui/reading/readingcomfort.h"
 #include "ui/shell/choicememory.h"
 #include "ui/shell/mainwindow.h"
+#include "ui/shell/usersettings.h"
 
 #include <QMessageBox>
 
@@ -45,6 +46,8 @@ std::unique_ptr<DesktopSession> DesktopSession::start(const QString& appFolder)
         return nullptr;
     }
 
+    const QString settingsProblem = repairUserSettings();
+
     // The splash is painted at once: the window's load keeps the program
     // busy until the window shows, and the splash closes at the load's end.
     SplashWindow splash;
@@ -66,6 +69,12 @@ std::unique_ptr<DesktopSession> DesktopSession::start(const QString& appFolder)
     }
     session->m_window->restoreWindowPlace();
     session->m_window->show();
+    if (!settingsProblem.isEmpty()) {
+        QMessageBox box(
+            QMessageBox::Warning, startupFailureTitle(), settingsProblem, QMessageBox::Ok, session->m_window.get());
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
     // The reader's own texts and voice, chosen again.
     session->m_window->choiceMemory().restore();
     // Then the place where reading stopped last time.

@@ -35,6 +35,7 @@
 #include <QMouseEvent>
 #include <QMoveEvent>
 #include <QResizeEvent>
+#include <QStatusBar>
 #include <QTimer>
 #include <QWebEngineScript>
 #include <QWebEngineView>
@@ -129,7 +130,10 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     m_mushaf = new MushafMode(*this);
     m_choiceMemory = new ChoiceMemory(*this, m_state);
     m_choiceMemory->install(m_comfort->viewMenu());
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->setSizeGripEnabled(false);
     applyLayout();
+    centralWidget()->installEventFilter(this);
 
     // A first size that shows the reading pane and the control pane side by
     // side; the layout follows whatever size the window is given later.
@@ -251,6 +255,10 @@ void MainWindow::reciteFromVerse(qint32 ayahRef, RecitationChoice choice)
         QString to = chapterEnd;
         if (choice != RecitationChoice::ToChapterEnd) {
             RepeatDialog dialog(from, choice == RecitationChoice::RepeatRange ? chapterEnd : QString(), settings, this);
+            // A verse that does not exist is said in the dialog, which stays.
+            dialog.setToVerseCheck([this, &from](const QString& toVerse) {
+                return m_logic->recitation().versesProblem(playback::RecitationRequest{from, toVerse});
+            });
             if (dialog.exec() != QDialog::Accepted)
                 return;
             to = dialog.toVerse();
@@ -376,6 +384,11 @@ void MainWindow::makePicturesAnswer()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // The client area changes its height on its own when the menu bar wraps.
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        handleEvent([&] { arrangePanes(); });
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (watched == m_imgMain) {
         bool handled = false;
         handleEvent([&] { handled = handleStripEvent(event); });
@@ -586,9 +599,15 @@ void MainWindow::arrangePanes()
     const QSize outer = frameGeometry().size();
     m_arrangedOuterSize = outer;
     const double perPixel = twipsPerPixelHere();
+    // The outer height the arithmetic is given is the client area's (between
+    // the menu bar and the status bar) and the allowance it leaves for the
+    // title bar, menu and frame: the player ends at the client area's bottom
+    // whatever frame the window manager draws, and whenever it draws it (a
+    // window placed as it was last time may get its frame without a move).
+    const double height = centralWidget()->height() * perPixel + PaneLayout::kFrameAllowance;
     // A size too small for the arithmetic ends the arrangement at the failing
     // step; what was computed before it is applied all the same.
-    m_layout.arrangePanes(outer.width() * perPixel, outer.height() * perPixel);
+    m_layout.arrangePanes(outer.width() * perPixel, height);
     applyLayout();
 }
 
@@ -707,6 +726,11 @@ void MainWindow::stopFollowing()
         return;
     m_follower->stop();
     showHeardVerse(0);
+}
+
+void MainWindow::showStatus(const QString& text, int milliseconds)
+{
+    statusBar()->showMessage(text, milliseconds);
 }
 
 void MainWindow::startRecitationGap(int milliseconds)

@@ -104,6 +104,9 @@ public:
     // Waits `milliseconds`, then lets the recitation go on.
     void startRecitationGap(int milliseconds);
 
+    // A line in the status bar, for `milliseconds` (0: until the next one).
+    void showStatus(const QString& text, int milliseconds = 8000);
+
     // Runs an event's work; a failure that escapes it is reported in one
     // message box and the program goes on.
     void handleEvent(const std::function<void()>& work);

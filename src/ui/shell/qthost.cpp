@@ -154,9 +154,21 @@ void QtHost::recitationWait(int milliseconds)
     m_window.startRecitationGap(milliseconds);
 }
 
-void QtHost::recitationFinished()
+void QtHost::recitationFinished(const QStringList& skipped)
 {
     m_window.markRecitedVerse(0, QString());
+    if (!skipped.isEmpty())
+        m_window.showStatus(QStringLiteral("Recitation ended. Left out, with no recording in \u201C%1\u201D: %2.")
+                                .arg(m_skippedVoice, skipped.join(QStringLiteral(", "))),
+            0);
+}
+
+void QtHost::recitationSkipped(const QString& reference, const QString& voice, const QStringList& skippedSoFar)
+{
+    Q_UNUSED(skippedSoFar);
+    m_skippedVoice = voice;
+    m_window.showStatus(QStringLiteral("%1 has no recording in \u201C%2\u201D: left out, the recitation goes on.")
+                            .arg(reference, voice));
 }
 
 void QtHost::resetPickerSelector(const QString& elementId)

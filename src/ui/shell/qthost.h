@@ -31,7 +31,8 @@ public:
     void playerStop() override;
     void highlightVerse(qint32 ayahRef, const QString& reference) override;
     void recitationWait(int milliseconds) override;
-    void recitationFinished() override;
+    void recitationFinished(const QStringList& skipped) override;
+    void recitationSkipped(const QString& reference, const QString& voice, const QStringList& skippedSoFar) override;
 
     void resetPickerSelector(const QString& elementId) override;
 
@@ -61,6 +62,8 @@ private:
     // The verses the search shown last found; none when the page shown is
     // no search. A change of texts shows the same verses again.
     std::optional<qint32> m_searchFound;
+    // The voice the last verse left out of a recitation had no recording in.
+    QString m_skippedVoice;
 };
 
 } // namespace tilvora::ui

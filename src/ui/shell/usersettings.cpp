@@ -1,9 +1,11 @@
 #include "ui/shell/usersettings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSet>
+#include <QVariantMap>
 
 namespace tilvora::ui {
 
@@ -33,6 +35,33 @@ bool keepUserSettings(QSettings& settings, QWidget* parent)
     box.setTextFormat(Qt::PlainText);
     box.exec();
     return false;
+}
+
+QString repairUserSettings()
+{
+    QVariantMap kept;
+    QString path;
+    {
+        const std::unique_ptr<QSettings> settings = openUserSettings();
+        if (settings->status() != QSettings::FormatError)
+            return {};
+        path = settings->fileName();
+        for (const QString& key : settings->allKeys())
+            kept.insert(key, settings->value(key));
+    }
+    // A file that cannot be read as settings is never written over by
+    // QSettings: it goes, and what could be read of it is written anew.
+    if (!QFile::remove(path))
+        return QStringLiteral("The settings file %1 is damaged and cannot be replaced; the settings it holds are "
+                              "not all used.")
+            .arg(QDir::toNativeSeparators(path));
+    const std::unique_ptr<QSettings> clean = openUserSettings();
+    for (auto value = kept.cbegin(); value != kept.cend(); ++value)
+        clean->setValue(value.key(), value.value());
+    clean->sync();
+    return QStringLiteral("The settings file %1 was damaged. The settings that could be read are kept; the others "
+                          "are back to their usual values.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 } // namespace tilvora::ui

@@ -20,4 +20,10 @@ std::unique_ptr<QSettings> openUserSettings();
 // the choices then last until the program closes. False when not kept.
 bool keepUserSettings(QSettings& settings, QWidget* parent);
 
+// Run once at start, before anything reads the settings: a file that cannot
+// be read as settings (damaged) is written again with what could be read of
+// it. Gives the sentence that tells the reader so, or nothing when the file
+// was sound.
+QString repairUserSettings();
+
 } // namespace tilvora::ui

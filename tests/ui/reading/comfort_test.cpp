@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTest>
 #include <QWebEngineView>
 
@@ -237,6 +238,16 @@ TEST_F(ReadingComfortWindow, BookmarksAndTheLastPlaceSurviveARestart)
     // The content database holds none of it.
     EXPECT_EQ(queryValue(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name LIKE '%ookmark%'")).toInt(), 0);
 
+    // Ctrl+D says what it did.
+    QTest::keyClick(&window(), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_TRUE(window().statusBar()->currentMessage().contains(QStringLiteral("2:255 is bookmarked already")))
+        << window().statusBar()->currentMessage().toStdString();
+    window().comfort().openPlace({2, 256});
+    ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("tilvoraComfort.topVerse() === %1").arg(throne + 1)));
+    QTest::keyClick(&window(), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_TRUE(window().statusBar()->currentMessage().startsWith(QStringLiteral("Bookmarked Al-Baqarah 2:256")))
+        << window().statusBar()->currentMessage().toStdString();
+    EXPECT_EQ(window().comfort().bookmarks().bookmarks().size(), 2);
     expectNoMessages();
 }
 

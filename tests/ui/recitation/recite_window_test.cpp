@@ -339,5 +339,30 @@ TEST_F(ReciteWindow, TheVerseMenuRecitesToTheChapterEndAndRepeatsAVerseAsTheDial
     expectNoMessages();
 }
 
+TEST_F(ReciteWindow, RepeatFromHereToAVerseThatDoesNotExistSaysSoAndTheDialogStays)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    bool stayedOpen = false;
+    QString problem;
+    QTimer::singleShot(200, [&] {
+        auto* dialog = qobject_cast<RepeatDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr)
+            return;
+        dialog->toVerseEdit()->setText(QStringLiteral("1:99"));
+        dialog->accept();
+        stayedOpen = dialog->isVisible();
+        problem = dialog->problemLabel()->isVisible() ? dialog->problemLabel()->text() : QString();
+        // Corrected, it recites.
+        dialog->toVerseEdit()->setText(QStringLiteral("1:5"));
+        dialog->accept();
+    });
+    chooseVerseMenuItem(window(), QStringLiteral("MnuRepeatRange"), 3);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(problem, QStringLiteral("There is no verse 1:99."));
+    EXPECT_EQ(window().logic().recitation().currentVerse(), QStringLiteral("1:3"));
+    expectNoMessages();
+}
+
 } // namespace
 } // namespace tilvora::ui::test

@@ -1,6 +1,7 @@
 // What the window shows of the reader's choices: the pickers follow the
 // reading pane, the control pane follows what is stored (and empties a row),
-// and the texts and voice are kept between runs.
+// the texts and voice are kept between runs, and a damaged settings file is
+// told of and written clean.
 
 #include "ui/support/windowfixture.h"
 
@@ -13,6 +14,9 @@
 #include "ui/shell/usersettings.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTest>
 
@@ -138,6 +142,29 @@ TEST_F(ChoicesWindow, TheTextsAndVoiceChosenAreChosenAgainAtTheNextStart)
     EXPECT_FALSE(window().choiceMemory().rememberAction()->isChecked());
     EXPECT_EQ(control::StoredControlChoices(window().state()).rows, first.rows);
     expectNoMessages();
+}
+
+TEST_F(ChoicesWindow, ADamagedSettingsFileIsToldOnceAndWrittenClean)
+{
+    const QString path = openUserSettings()->fileName();
+    {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[reading\nzoom=1.5\n\x01\x02 junk without a value\n[reading]\ntheme=Purple\n");
+    }
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages().first().text.contains(QStringLiteral("damaged"))) << messages().first().text.toStdString();
+    closeProgram();
+    // Read again: sound, the junk gone, every value one the program uses.
+    const auto settings = openUserSettings();
+    EXPECT_EQ(settings->status(), QSettings::NoError);
+    EXPECT_EQ(settings->value(QStringLiteral("reading/theme")).toString(), QStringLiteral("Light"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().contains("junk"));
 }
 
 } // namespace

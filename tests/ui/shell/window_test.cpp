@@ -881,6 +881,9 @@ TEST_F(DesktopWindow, TheWindowIsLaidOutByThePaneArithmetic)
         }
     };
     expectPlaced();
+    // The player strip ends at the bottom of the client area, above the
+    // status bar, whatever frame the window has.
+    EXPECT_NEAR(window().player()->geometry().bottom() + 1, window().centralWidget()->height(), 1);
     const int shownWidth = window().view(Pane::WebMain)->width();
 
     window().hidePaneAction()->trigger();
