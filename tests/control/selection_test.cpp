@@ -166,8 +166,9 @@ TEST_F(SelectionTest, ValueThatIsNotAWholeNumberIsRefusedBeforeAnyStatement)
     for (const QString& value : {u"abc"_s, u"2 OR 1=1"_s, u"1.5"_s, QString(), u"2)"_s}) {
         SCOPED_TRACE(value.toStdString());
         EXPECT_THROW(choose(u"Row0"_s, value), RefusedValue);
-        if (!value.isEmpty()) // an empty choice empties a row of texts
+        if (!value.isEmpty()) { // an empty choice empties a row of texts
             EXPECT_THROW(choose(u"Row1"_s, value), RefusedValue);
+        }
         EXPECT_THROW(choose(u"Voice"_s, value), RefusedValue);
     }
     EXPECT_EQ(selectionTable(), kStart);

@@ -43,8 +43,7 @@ void ChoiceMemory::install(QMenu* viewMenu)
     m_remember->setObjectName(u"MnuRememberTexts"_s);
     m_remember->setCheckable(true);
     m_remember->setChecked(openUserSettings()->value(kRememberKey, true).toBool());
-    connect(m_remember, &QAction::toggled, this,
-        [](bool on) { openUserSettings()->setValue(kRememberKey, on); });
+    connect(m_remember, &QAction::toggled, this, [](bool on) { openUserSettings()->setValue(kRememberKey, on); });
 }
 
 bool ChoiceMemory::remembers() const

@@ -61,8 +61,8 @@ void ControlPaneFollower::showStored()
         return QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
     };
     m_window.page(host::Pane::WebControl)
-        ->runJavaScript(script.arg(json(rows), json(stored.voice), json(emptyRowCaption())),
-            QWebEngineScript::ApplicationWorld);
+        ->runJavaScript(
+            script.arg(json(rows), json(stored.voice), json(emptyRowCaption())), QWebEngineScript::ApplicationWorld);
 }
 
 } // namespace tilvora::ui

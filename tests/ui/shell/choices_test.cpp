@@ -82,8 +82,8 @@ TEST_F(ChoicesWindow, TheControlPaneShowsWhatIsStoredAndARowCanBeEmptied)
     // empty entry.
     evaluate(Pane::WebControl, pickScript(QStringLiteral("select.Row3"), before.rows[1]));
     EXPECT_TRUE(waitUntil(Pane::WebControl,
-        valueOf(QStringLiteral("select.Row1")) + QStringLiteral(" === '' && ")
-            + valueOf(QStringLiteral("select.Row3")) + QStringLiteral(" === '%1'").arg(before.rows[1])));
+        valueOf(QStringLiteral("select.Row1")) + QStringLiteral(" === '' && ") + valueOf(QStringLiteral("select.Row3"))
+            + QStringLiteral(" === '%1'").arg(before.rows[1])));
     EXPECT_EQ(evaluate(Pane::WebControl,
                   QStringLiteral("(function (l) { return l.options[l.selectedIndex].text; })"
                                  "(document.querySelector('select.Row1'))"))
@@ -92,7 +92,8 @@ TEST_F(ChoicesWindow, TheControlPaneShowsWhatIsStoredAndARowCanBeEmptied)
 
     // Row 2's empty entry empties row 2.
     evaluate(Pane::WebControl, pickScript(QStringLiteral("select.Row2"), QString()));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return control::StoredControlChoices(window().state()).rows[2].isEmpty(); }, 10000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return control::StoredControlChoices(window().state()).rows[2].isEmpty(); }, 10000));
     EXPECT_EQ(control::StoredControlChoices(window().state()).rows[3], before.rows[1]);
     expectNoMessages();
 }
@@ -130,8 +131,9 @@ TEST_F(ChoicesWindow, TheTextsAndVoiceChosenAreChosenAgainAtTheNextStart)
     EXPECT_EQ(again.rows[3], chosen.rows[3]);
     EXPECT_EQ(again.voice, otherVoice);
     EXPECT_TRUE(waitUntil(Pane::WebControl,
-        valueOf(QStringLiteral("select.Row2")) + QStringLiteral(" === '' && document.querySelector('input.Voice[value=\"%1\"]').checked")
-                                                     .arg(otherVoice)));
+        valueOf(QStringLiteral("select.Row2"))
+            + QStringLiteral(" === '' && document.querySelector('input.Voice[value=\"%1\"]').checked")
+                  .arg(otherVoice)));
     expectNoMessages();
 
     // Not remembered: the program's own choices stay.
