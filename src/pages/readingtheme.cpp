@@ -23,6 +23,7 @@ const ThemeColours kLight{
     u"#ffe066"_s,
     u"#ff9f1c"_s,
     u"#000000"_s,
+    u"#0b5cad"_s,
 };
 const ThemeColours kSepia{
     u"#f4ecd8"_s,
@@ -37,6 +38,7 @@ const ThemeColours kSepia{
     u"#ffd76a"_s,
     u"#f0a030"_s,
     u"#000000"_s,
+    u"#7a3a00"_s,
 };
 const ThemeColours kDark{
     u"#1b1c1f"_s,
@@ -51,6 +53,7 @@ const ThemeColours kDark{
     u"#5a4300"_s,
     u"#8a3f00"_s,
     u"#ffffff"_s,
+    u"#9cc8ff"_s,
 };
 
 // Scroll bars and the engine's own controls follow a dark page.
@@ -94,6 +97,11 @@ QString headingAndMarkRules(const ThemeColours& c)
     css += u"mark.tilvora-match { background-color: %1; color: %2; border-radius: 2px; }\n"_s.arg(c.mark, c.markText);
     css += u"mark.tilvora-match.tilvora-current { background-color: %1; outline: 2px solid %2; }\n"_s.arg(
         c.currentMark, c.markText);
+    // The keyboard's verse cursor, while the pane has the focus: a ring in
+    // the page's colour and one in the focus colour, raised above the next
+    // verse so that it shows whole.
+    css += u"html.tilvora-pane-focus table.tilvora-cursor { position: relative; z-index: 1;"
+           u" box-shadow: 0 0 0 2px %1, 0 0 0 5px %2 !important; }\n"_s.arg(c.page, c.focusRing);
     return css;
 }
 
@@ -172,12 +180,22 @@ QString readingPaneStyle(Theme theme, const QString& arabicFont, const QList<int
     return css;
 }
 
+// A ring around the control with the keyboard's focus; the pages' own
+// style takes the outline away.
+QString focusRules(const ThemeColours& c)
+{
+    return u":focus-visible, input[type=checkbox]:focus-visible { outline: 2px solid %1 !important;"
+           u" outline-offset: 1px !important; }\n"_s.arg(c.focusRing);
+}
+
 QString otherPaneStyle(Theme theme)
 {
-    if (theme == Theme::Light)
-        return {};
     const ThemeColours& c = themeColours(theme);
-    QString css = colourScheme(c);
+    // The pages' own colours draw a list's heading entry a shade too pale
+    // to read (4.2:1): a darker brown of the same hue.
+    if (theme == Theme::Light)
+        return focusRules(c) + u"option[value=\"\"] { color: #6b5a3a !important; }\n"_s;
+    QString css = colourScheme(c) + focusRules(c);
     css += u"html, body, table, td, th, p, div, span, font, label { background-color: %1 !important;"
            u" color: %2 !important; border-color: %3 !important; }\n"_s.arg(c.page, c.text, c.border);
     css += u"select, option, input, textarea { background-color: %1 !important; color: %2 !important;"

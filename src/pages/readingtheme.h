@@ -28,6 +28,8 @@ struct ThemeColours {
     QString mark; // a search match
     QString currentMark; // the match F3 went to
     QString markText;
+    // The ring around the control or verse that has the keyboard's focus.
+    QString focusRing;
 };
 
 const QList<Theme>& allThemes();
@@ -38,11 +40,13 @@ std::optional<Theme> themeNamed(const QString& name);
 
 // The reading pane's added style sheet: the theme's colours (nothing for
 // Light, whose colours are the page's own), the chapter headings, the search
-// matches, and the Arabic font (empty: the content's own) for the rows of
+// matches, the keyboard's verse cursor, and the Arabic font (empty: the content's own) for the rows of
 // the display orders in `arabicOrders`.
 QString readingPaneStyle(Theme theme, const QString& arabicFont, const QList<int>& arabicOrders);
 
-// The style sheet added to the other panes (pickers and control page).
+// The style sheet added to the other panes (pickers and control page): the
+// theme's colours (none for Light) and, in every theme, a ring around the
+// control that has the keyboard's focus.
 QString otherPaneStyle(Theme theme);
 
 // The contrast ratio of two colours ("#rrggbb"), from 1 to 21, as

@@ -501,4 +501,46 @@ QPixmap aboutPixmap(const QSize& size, qreal devicePixelRatio)
     return pixmap;
 }
 
+namespace palette {
+
+namespace {
+
+double luminance(const QColor& colour)
+{
+    const auto channel
+        = [](double value) { return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+}
+
+QColor mixed(const QColor& from, const QColor& to, double share)
+{
+    return QColor::fromRgbF(static_cast<float>(from.redF() + (to.redF() - from.redF()) * share),
+        static_cast<float>(from.greenF() + (to.greenF() - from.greenF()) * share),
+        static_cast<float>(from.blueF() + (to.blueF() - from.blueF()) * share));
+}
+
+} // namespace
+
+double contrastRatio(const QColor& first, const QColor& second)
+{
+    const double a = luminance(first);
+    const double b = luminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+QColor legibleOn(const QColor& preferred, const QColor& background, double ratio)
+{
+    // Toward whichever end stands out more from the background.
+    const QColor end = contrastRatio(Qt::white, background) > contrastRatio(Qt::black, background) ? QColor(Qt::white)
+                                                                                                   : QColor(Qt::black);
+    for (int step = 0; step <= 20; ++step) {
+        const QColor candidate = mixed(preferred, end, step / 20.0);
+        if (contrastRatio(candidate, background) >= ratio)
+            return candidate;
+    }
+    return end;
+}
+
+} // namespace palette
+
 } // namespace tilvora::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
@@ -49,6 +50,16 @@ inline constexpr unsigned kTeal = 0x1f7a68;
 inline constexpr unsigned kGold = 0xc9a54e;
 inline constexpr unsigned kPaleGold = 0xecd9a0;
 inline constexpr unsigned kCream = 0xfbf7ec;
+
+// The contrast ratio of two colours as accessibility guidelines define it,
+// from 1 (the same) to 21 (black on white).
+double contrastRatio(const QColor& first, const QColor& second);
+
+// `preferred` (one of the colours above, say), darkened or lightened toward
+// black or white until it stands out from `background` by at least
+// `ratio`: the green of the glyphs stays green on a light window and turns
+// pale green on a dark one.
+QColor legibleOn(const QColor& preferred, const QColor& background, double ratio = 4.5);
 } // namespace palette
 
 } // namespace tilvora::ui

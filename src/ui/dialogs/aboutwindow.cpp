@@ -62,6 +62,26 @@ void styleHeadings(QTextDocument* document)
     }
 }
 
+// Links in the program's green: the page is cream in every theme, and the
+// theme's own link colour is made for the theme's background.
+void styleLinks(QTextDocument* document)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextFragment part = fragment.fragment();
+            if (!part.isValid() || !part.charFormat().isAnchor())
+                continue;
+            QTextCursor cursor(document);
+            cursor.setPosition(part.position());
+            cursor.setPosition(part.position() + part.length(), QTextCursor::KeepAnchor);
+            QTextCharFormat format;
+            format.setForeground(QColor::fromRgb(palette::kGreen));
+            format.setFontUnderline(true);
+            cursor.mergeCharFormat(format);
+        }
+    }
+}
+
 // Tables with single fine gold rules and a shaded heading row.
 void styleTables(QTextDocument* document)
 {
@@ -125,6 +145,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     m_credits->document()->setDocumentMargin(2);
     m_credits->setMarkdown(creditsText());
     styleHeadings(m_credits->document());
+    styleLinks(m_credits->document());
     styleTables(m_credits->document());
 
     auto* close = new QPushButton(tr("Close"), this);

@@ -7,6 +7,7 @@
 #include "store/sharedstate.h"
 #include "store/userfolder.h"
 #include "store/versename.h"
+#include "ui/art/artwork.h"
 #include "ui/panes/browserpane.h"
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/usersettings.h"
@@ -98,7 +99,37 @@ QPalette themePalette(const pages::ThemeColours& c)
     return palette;
 }
 
+// Every text colour of the palette stands out from the colour it is drawn
+// on by at least 4.5:1, in both colour groups a window uses: a selected
+// row's colour is darkened or lightened, a placeholder's text likewise.
+QPalette legible(QPalette palette)
+{
+    constexpr double kRatio = 4.5;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor base = palette.color(group, QPalette::Base);
+        const QColor window = palette.color(group, QPalette::Window);
+        const auto fix = [&](QPalette::ColorRole role, const QColor& on) {
+            palette.setColor(group, role, palette::legibleOn(palette.color(group, role), on, kRatio));
+        };
+        fix(QPalette::WindowText, window);
+        fix(QPalette::Text, base);
+        fix(QPalette::ButtonText, palette.color(group, QPalette::Button));
+        fix(QPalette::ToolTipText, palette.color(group, QPalette::ToolTipBase));
+        fix(QPalette::PlaceholderText, base);
+        fix(QPalette::Link, base);
+        fix(QPalette::LinkVisited, base);
+        fix(QPalette::Highlight, palette.color(group, QPalette::HighlightedText));
+    }
+    return palette;
+}
+
 } // namespace
+
+QPalette ReadingComfort::windowPalette(pages::Theme theme)
+{
+    static const QPalette original = QApplication::palette();
+    return legible(theme == pages::Theme::Light ? original : themePalette(pages::themeColours(theme)));
+}
 
 ReadingComfort::ReadingComfort(MainWindow& window, store::SharedState& state)
     : QObject(&window),
@@ -303,8 +334,7 @@ void ReadingComfort::applyToPanes()
 
 void ReadingComfort::applyPalette()
 {
-    static const QPalette original = QApplication::palette();
-    QApplication::setPalette(m_theme == pages::Theme::Light ? original : themePalette(pages::themeColours(m_theme)));
+    QApplication::setPalette(windowPalette(m_theme));
 }
 
 void ReadingComfort::setTheme(pages::Theme theme)

@@ -5,6 +5,7 @@
 #include "store/bookmarkstore.h"
 
 #include <QObject>
+#include <QPalette>
 #include <QString>
 
 #include <memory>
@@ -77,6 +78,11 @@ public:
     // The verse at the top of the reading pane (AyahRef), 0 when none;
     // waits for the page's answer.
     int topVerse();
+
+    // The palette of the window and its dialogs in `theme`: every text at
+    // least 4.5:1 against what it is drawn on. Light keeps the desktop's own
+    // colours, as far as they are legible.
+    static QPalette windowPalette(pages::Theme theme);
 
     // The Arabic fonts offered: the families Debian ships for Quran text.
     static const QStringList& arabicFonts();

@@ -130,6 +130,66 @@ TEST_F(ReadingComfortWindow, ThemesZoomAndTheArabicFontApplyAndAreRemembered)
     expectNoMessages();
 }
 
+// Every text a page shows, as "what|text colour|background colour": the
+// elements with text of their own, the lists and their entries, the
+// placeholders of empty fields; the background is the nearest one painted.
+const QString kShownTexts = QStringLiteral(R"((function () {
+  function opaque(colour) { return !/^rgba\(.*, 0\)$/.test(colour) && colour !== 'transparent'; }
+  function backgroundOf(element) {
+    for (var e = element; e && e.nodeType === 1; e = e.parentElement) {
+      var colour = getComputedStyle(e).backgroundColor;
+      if (opaque(colour)) return colour;
+    }
+    return 'rgb(255, 255, 255)';
+  }
+  function shown(e) { return e.getClientRects().length > 0 && getComputedStyle(e).visibility === 'visible'; }
+  var found = [];
+  var all = document.body ? document.body.getElementsByTagName('*') : [];
+  for (var i = 0; i < all.length; ++i) {
+    var e = all[i];
+    var what = e.tagName + (e.id ? '#' + e.id : '') + (e.className ? '.' + e.className : '');
+    if (e.tagName === 'OPTION') {
+      var list = e.parentElement.closest('select');
+      if (list && shown(list)) found.push(what + '|' + getComputedStyle(e).color + '|'
+          + (opaque(getComputedStyle(e).backgroundColor) ? getComputedStyle(e).backgroundColor : backgroundOf(list)));
+      continue;
+    }
+    if (!shown(e)) continue;
+    var own = Array.prototype.some.call(e.childNodes, function (n) { return n.nodeType === 3 && n.nodeValue.trim(); });
+    if (own || e.tagName === 'SELECT' || (e.tagName === 'INPUT' && e.type !== 'checkbox'))
+      found.push(what + '|' + getComputedStyle(e).color + '|' + backgroundOf(e));
+    if (e.placeholder && !e.value)
+      found.push(what + '::placeholder|' + getComputedStyle(e, '::placeholder').color + '|' + backgroundOf(e));
+  }
+  return found;
+})())");
+
+TEST_F(ReadingComfortWindow, EveryTextOfEveryPaneStandsOutInEveryTheme)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    for (const Theme theme : pages::allThemes()) {
+        window().comfort().setTheme(theme);
+        const pages::ThemeColours& colours = pages::themeColours(theme);
+        if (theme != Theme::Light) {
+            ASSERT_TRUE(waitUntil(Pane::WebControl,
+                backgroundOf(QStringLiteral("body")) + QStringLiteral(" === '%1'").arg(computedColour(colours.page))));
+        }
+        for (const Pane pane :
+            {Pane::WebSearch, Pane::WebSurah, Pane::WebWord, Pane::WebSubject, Pane::WebControl, Pane::WebMain}) {
+            const QStringList texts = evaluate(pane, kShownTexts).toStringList();
+            EXPECT_FALSE(texts.isEmpty()) << host::paneName(pane).toStdString();
+            for (const QString& text : texts) {
+                const QStringList parts = text.split(QLatin1Char('|'));
+                ASSERT_EQ(parts.size(), 3) << text.toStdString();
+                const double ratio = pages::contrastRatio(hexColour(parts[1]), hexColour(parts[2]));
+                EXPECT_GE(ratio, 4.5) << pages::themeName(theme).toStdString() << " "
+                                      << host::paneName(pane).toStdString() << " " << text.toStdString();
+            }
+        }
+    }
+}
+
 TEST_F(ReadingComfortWindow, AnArabicSearchHighlightsItsMatchesUnderHeadingsAndStepsThroughThem)
 {
     startProgram();
