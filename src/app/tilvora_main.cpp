@@ -1,6 +1,7 @@
 // The desktop program: Tilvora's main window with its browser panes.
 
 #include "store/userfolder.h"
+#include "ui/panes/browserpane.h"
 #include "ui/shell/desktopsession.h"
 #include "version.h"
 
@@ -9,13 +10,9 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
-#include <unistd.h>
-
 int main(int argc, char* argv[])
 {
-    // The browser engine refuses to run as root with its sandbox on.
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    tilvora::ui::prepareBrowserEngine();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Tilvora"));

@@ -14,6 +14,8 @@
 #include <QWebEngineUrlRequestInfo>
 #include <QWebEngineView>
 
+#include <unistd.h>
+
 namespace tilvora::ui {
 
 using host::Pane;
@@ -74,6 +76,21 @@ void PaneBridge::doubleClick(const QString& verseTableId)
 void PaneBridge::verseMenu(const QString& verseTableId, const QStringList& texts, const QString& selectedText)
 {
     emit verseMenuRequested(verseTableId, texts, selectedText);
+}
+
+void PaneBridge::verseKey(const QString& action, const QString& verseTableId, const QStringList& texts, int x, int y)
+{
+    emit verseKeyPressed(action, verseTableId, texts, QPoint(x, y));
+}
+
+void prepareBrowserEngine()
+{
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // Read by the engine once, as it starts. It builds the pages' tree only
+    // while an assistive technology is listening.
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"))
+        qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
 }
 
 bool isRemoteAddress(const QUrl& url)
@@ -188,6 +205,17 @@ void PanePage::installScripts()
     compatScript.setWorldId(QWebEngineScript::MainWorld);
     compatScript.setRunsOnSubFrames(false);
     scripts().insert(compatScript);
+
+    if (m_pane == Pane::WebMain) {
+        QWebEngineScript cursorScript;
+        cursorScript.setName(QStringLiteral("tilvora-verse-cursor"));
+        cursorScript.setSourceCode(QStringLiteral("(function () {\n%1\n})();")
+                                       .arg(resourceText(QStringLiteral(":/tilvora/panes/versecursor.js"))));
+        cursorScript.setInjectionPoint(QWebEngineScript::DocumentReady);
+        cursorScript.setWorldId(QWebEngineScript::MainWorld);
+        cursorScript.setRunsOnSubFrames(false);
+        scripts().insert(cursorScript);
+    }
 }
 
 QString PanePage::navigationText(const QUrl& url)

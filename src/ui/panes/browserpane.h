@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPoint>
 #include <QString>
 #include <QWebEnginePage>
 #include <QWebEngineUrlRequestInterceptor>
@@ -32,6 +33,12 @@ public:
     // pointer (empty outside any), the texts of its cells as shown, and the
     // text the reader has selected.
     Q_INVOKABLE void verseMenu(const QString& verseTableId, const QStringList& texts, const QString& selectedText);
+    // A key on the reading page's verse cursor: "recite" (Enter), "menu"
+    // (the menu key, Shift+F10) or "copy" (Ctrl+C with nothing selected);
+    // the verse table's id, the texts of its cells, and for "menu" the
+    // verse's corner in the page's viewport (CSS pixels).
+    Q_INVOKABLE void verseKey(
+        const QString& action, const QString& verseTableId, const QStringList& texts, int x, int y);
 
     // Whether the document now in the pane has connected.
     bool isConnected() const { return m_connected; }
@@ -42,6 +49,7 @@ signals:
     void contextMenuRequested();
     void doubleClicked(const QString& verseTableId);
     void verseMenuRequested(const QString& verseTableId, const QStringList& texts, const QString& selectedText);
+    void verseKeyPressed(const QString& action, const QString& verseTableId, const QStringList& texts, QPoint at);
 
 private:
     bool m_connected = false;
@@ -67,6 +75,12 @@ private:
 // nothing is shared with another window or run), remote requests and files
 // outside the application folder blocked, no file read by script.
 QWebEngineProfile* createPaneProfile(const QString& appFolder, QObject* parent);
+
+// Sets up the browser engine's environment; called before the application
+// object exists. The engine refuses to run as root with its sandbox on, and
+// on Linux it keeps the pages out of the accessibility tree unless asked:
+// with this, a screen reader reads the panes' pages.
+void prepareBrowserEngine();
 
 // True for the addresses that open in the desktop's browser, never in a pane.
 bool isRemoteAddress(const QUrl& url);

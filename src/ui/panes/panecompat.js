@@ -67,6 +67,8 @@ document.addEventListener('contextmenu', function (event) {
   if (config.verseMenu) {
     // The window's verse menu instead of the engine's own.
     event.preventDefault();
+    // The menu key opened it already, for the verse under the cursor.
+    if (window.tilvoraVerseCursor && window.tilvoraVerseCursor.tookMenuKey()) return;
     var table = verseTableOf(event.target);
     var texts = [];
     if (table) {
@@ -210,6 +212,8 @@ if (config.reportDoubleClick) {
 if (config.useChannel && window.qt && qt.webChannelTransport && typeof QWebChannel === 'function') {
   new QWebChannel(qt.webChannelTransport, function (channel) {
     bridge = channel.objects.tilvoraPane || null;
+    // The reading page's verse cursor reports its keys through it too.
+    window.tilvoraBridge = bridge;
     if (bridge) bridge.ready();
   });
 }

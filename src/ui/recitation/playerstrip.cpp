@@ -2,6 +2,7 @@
 
 #include "playback/verseplayer.h"
 #include "ui/art/artwork.h"
+#include "ui/recitation/focusringstyle.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -28,8 +29,9 @@ namespace {
 
 enum class Glyph { Play, Pause, Stop, Volume, Muted, Previous, Next };
 
-// The strip's own button glyphs, in the program's green.
-QIcon glyphIcon(Glyph glyph)
+// The strip's own button glyphs, in the program's green, made legible on
+// `background` (the strip's window colour in the reader's theme).
+QIcon glyphIcon(Glyph glyph, const QColor& background)
 {
     const int side = 18;
     QIcon icon;
@@ -39,7 +41,7 @@ QIcon glyphIcon(Glyph glyph)
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
-        const QColor ink = QColor::fromRgb(palette::kGreen);
+        const QColor ink = palette::legibleOn(QColor::fromRgb(palette::kGreen), background);
         painter.setPen(Qt::NoPen);
         painter.setBrush(ink);
         switch (glyph) {
@@ -89,7 +91,8 @@ QIcon glyphIcon(Glyph glyph)
                 painter.drawArc(QRectF(7.5, 6, 5, 6), -60 * 16, 120 * 16);
                 painter.drawArc(QRectF(7, 3.5, 9, 11), -60 * 16, 120 * 16);
             } else {
-                painter.setPen(QPen(QColor::fromRgb(0xa0342b), 1.5, Qt::SolidLine, Qt::RoundCap));
+                painter.setPen(
+                    QPen(palette::legibleOn(QColor::fromRgb(0xa0342b), background), 1.5, Qt::SolidLine, Qt::RoundCap));
                 painter.drawLine(QPointF(11.5, 6.5), QPointF(16, 11.5));
                 painter.drawLine(QPointF(16, 6.5), QPointF(11.5, 11.5));
             }
@@ -117,12 +120,13 @@ QString clockText(qint64 milliseconds)
     return QStringLiteral("%1:%2").arg(minutes).arg(rest, 2, 10, QLatin1Char('0'));
 }
 
-QToolButton* stripButton(QWidget* parent, const QString& name, const QString& tip, const QIcon& icon)
+QToolButton* stripButton(QWidget* parent, const QString& name, const QString& tip, Glyph glyph)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setToolTip(tip);
-    button->setIcon(icon);
+    button->setAccessibleName(tip);
+    button->setIcon(glyphIcon(glyph, parent->palette().color(QPalette::Window)));
     button->setIconSize(QSize(18, 18));
     button->setAutoRaise(true);
     button->setFixedSize(30, 30);
@@ -136,23 +140,25 @@ PlayerStrip::PlayerStrip(playback::VersePlayer* versePlayer, QWidget* parent)
 {
     setObjectName(QStringLiteral("WinMediaPlayer"));
 
-    m_playPause = stripButton(this, QStringLiteral("playPause"), tr("Play"), glyphIcon(Glyph::Play));
-    m_stop = stripButton(this, QStringLiteral("stop"), tr("Stop"), glyphIcon(Glyph::Stop));
+    m_playPause = stripButton(this, QStringLiteral("playPause"), tr("Play"), Glyph::Play);
+    m_stop = stripButton(this, QStringLiteral("stop"), tr("Stop"), Glyph::Stop);
     m_elapsed = new QLabel(clockText(0), this);
     m_elapsed->setObjectName(QStringLiteral("elapsed"));
     m_position = new QSlider(Qt::Horizontal, this);
     m_position->setObjectName(QStringLiteral("position"));
     m_position->setToolTip(tr("Position"));
+    m_position->setAccessibleName(tr("Position"));
     m_position->setRange(0, 0);
     m_position->setMinimumWidth(60);
     m_position->setSingleStep(1000);
     m_position->setPageStep(5000);
     m_total = new QLabel(clockText(0), this);
     m_total->setObjectName(QStringLiteral("total"));
-    m_mute = stripButton(this, QStringLiteral("mute"), tr("Mute"), glyphIcon(Glyph::Volume));
+    m_mute = stripButton(this, QStringLiteral("mute"), tr("Mute"), Glyph::Volume);
     m_volume = new QSlider(Qt::Horizontal, this);
     m_volume->setObjectName(QStringLiteral("volume"));
     m_volume->setToolTip(tr("Volume"));
+    m_volume->setAccessibleName(tr("Volume"));
     m_volume->setRange(0, 100);
     m_volume->setValue(80);
     // In a narrow window the volume gives up room before anything is cut.
@@ -192,6 +198,18 @@ PlayerStrip::PlayerStrip(playback::VersePlayer* versePlayer, QWidget* parent)
     row->addSpacing(6);
     row->addWidget(m_mute);
     row->addWidget(m_volume);
+    // Tab goes through the strip as it is seen, left to right, and each
+    // control shows when it has the focus.
+    auto* ringed = new FocusRingStyle;
+    ringed->setParent(this);
+    m_previous->setStyle(ringed);
+    QWidget* previous = m_previous;
+    for (QWidget* next :
+        std::initializer_list<QWidget*>{m_playPause, m_next, m_stop, m_position, m_repeat, m_speed, m_mute, m_volume}) {
+        setTabOrder(previous, next);
+        next->setStyle(ringed);
+        previous = next;
+    }
 
     connect(m_player, &AudioPlayer::mediaStatusChanged, this, &PlayerStrip::onMediaStatusChanged);
     connect(m_player, &AudioPlayer::playbackStateChanged, this, &PlayerStrip::onPlaybackStateChanged);
@@ -212,8 +230,8 @@ PlayerStrip::PlayerStrip(playback::VersePlayer* versePlayer, QWidget* parent)
 
 void PlayerStrip::createRecitationControls()
 {
-    m_previous = stripButton(this, QStringLiteral("previousVerse"), tr("Previous verse"), glyphIcon(Glyph::Previous));
-    m_next = stripButton(this, QStringLiteral("nextVerse"), tr("Next verse"), glyphIcon(Glyph::Next));
+    m_previous = stripButton(this, QStringLiteral("previousVerse"), tr("Previous verse"), Glyph::Previous);
+    m_next = stripButton(this, QStringLiteral("nextVerse"), tr("Next verse"), Glyph::Next);
     connect(m_previous, &QToolButton::clicked, this, &PlayerStrip::previousVerseClicked);
     connect(m_next, &QToolButton::clicked, this, &PlayerStrip::nextVerseClicked);
 
@@ -222,11 +240,7 @@ void PlayerStrip::createRecitationControls()
     m_repeat = new QToolButton(this);
     m_repeat->setObjectName(QStringLiteral("repeat"));
     m_repeat->setToolTip(tr("Repeat: how often each verse and the whole range are recited, and the pause between"));
-    m_repeat->setPopupMode(QToolButton::InstantPopup);
     m_repeat->setAutoRaise(true);
-    // The style would draw its small menu arrow over the end of the caption;
-    // the caption ends with an arrow of its own instead.
-    m_repeat->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
     auto* form = new QWidget(this);
     auto* fields = new QFormLayout(form);
     fields->setContentsMargins(8, 8, 8, 8);
@@ -250,7 +264,11 @@ void PlayerStrip::createRecitationControls()
     auto* formAction = new QWidgetAction(menu);
     formAction->setDefaultWidget(form);
     menu->addAction(formAction);
-    m_repeat->setMenu(menu);
+    // The menu opens below the button. It is not the button's own menu: the
+    // style would draw its small arrow over the end of the caption, which
+    // ends with an arrow of its own.
+    connect(m_repeat, &QToolButton::clicked, menu,
+        [this, menu] { menu->popup(m_repeat->mapToGlobal(QPoint(0, m_repeat->height()))); });
     for (QSpinBox* box : {m_verseRepeat, m_rangeRepeat, m_gap})
         connect(box, &QSpinBox::valueChanged, this, &PlayerStrip::showRepeatCaption);
     showRepeatCaption();
@@ -258,6 +276,7 @@ void PlayerStrip::createRecitationControls()
     m_speed = new QComboBox(this);
     m_speed->setObjectName(QStringLiteral("speed"));
     m_speed->setToolTip(tr("Speed"));
+    m_speed->setAccessibleName(tr("Speed"));
     for (const double rate : rates())
         m_speed->addItem(QStringLiteral("%1\u00d7").arg(rate), rate);
     m_speed->setCurrentIndex(static_cast<int>(rates().indexOf(1.0)));
@@ -294,12 +313,35 @@ void PlayerStrip::showRepeatCaption()
     const int growth = metrics.horizontalAdvance(full) - metrics.horizontalAdvance(m_repeat->text());
     const bool roomy = !layout() || layout()->minimumSize().width() + growth <= width();
     m_repeat->setText(roomy ? full : QStringLiteral("\u21bb %1").arg(counts));
+    m_repeat->setAccessibleName(
+        tr("Repeat: each verse %1 times, the range %2")
+            .arg(m_verseRepeat->value())
+            .arg(m_rangeRepeat->value() == 0 ? tr("until stopped") : tr("%1 times").arg(m_rangeRepeat->value())));
 }
 
 void PlayerStrip::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     showRepeatCaption();
+}
+
+void PlayerStrip::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Another theme: the glyphs are drawn again to stand out from it.
+    if (event->type() == QEvent::PaletteChange)
+        showGlyphs();
+}
+
+void PlayerStrip::showGlyphs()
+{
+    const QColor background = palette().color(QPalette::Window);
+    m_previous->setIcon(glyphIcon(Glyph::Previous, background));
+    m_next->setIcon(glyphIcon(Glyph::Next, background));
+    m_stop->setIcon(glyphIcon(Glyph::Stop, background));
+    const bool playing = m_player->playbackState() == AudioPlayer::State::Playing;
+    m_playPause->setIcon(glyphIcon(playing ? Glyph::Pause : Glyph::Play, background));
+    updateMuteIcon();
 }
 
 void PlayerStrip::showRate(double rate)
@@ -331,8 +373,9 @@ void PlayerStrip::onMediaStatusChanged(AudioPlayer::Status status)
 void PlayerStrip::onPlaybackStateChanged(AudioPlayer::State state)
 {
     const bool playing = state == AudioPlayer::State::Playing;
-    m_playPause->setIcon(glyphIcon(playing ? Glyph::Pause : Glyph::Play));
+    m_playPause->setIcon(glyphIcon(playing ? Glyph::Pause : Glyph::Play, palette().color(QPalette::Window)));
     m_playPause->setToolTip(playing ? tr("Pause") : tr("Play"));
+    m_playPause->setAccessibleName(m_playPause->toolTip());
 }
 
 void PlayerStrip::onDurationChanged(qint64 milliseconds)
@@ -357,6 +400,10 @@ void PlayerStrip::onErrorOccurred(const QString& description)
 
 void PlayerStrip::onPlayPauseClicked()
 {
+    if (m_versePlayer->url().isEmpty()) {
+        emit playWithNothingChosen();
+        return;
+    }
     if (m_player->playbackState() == AudioPlayer::State::Playing)
         m_versePlayer->pause();
     else
@@ -395,8 +442,9 @@ void PlayerStrip::showTimes(qint64 position, qint64 duration)
 void PlayerStrip::updateMuteIcon()
 {
     const bool silent = m_player->isMuted() || m_volume->value() == 0;
-    m_mute->setIcon(glyphIcon(silent ? Glyph::Muted : Glyph::Volume));
+    m_mute->setIcon(glyphIcon(silent ? Glyph::Muted : Glyph::Volume, palette().color(QPalette::Window)));
     m_mute->setToolTip(m_player->isMuted() ? tr("Unmute") : tr("Mute"));
+    m_mute->setAccessibleName(m_mute->toolTip());
 }
 
 } // namespace tilvora::ui

@@ -52,6 +52,8 @@ signals:
     void rateChosen(double rate);
     // The reader pressed the stop button.
     void stopClicked();
+    // The reader pressed Play before anything was given to play.
+    void playWithNothingChosen();
 
 public:
     playback::VersePlayer* versePlayer() const { return m_versePlayer; }
@@ -62,6 +64,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void onMediaStatusChanged(playback::AudioPlayer::Status status);
@@ -75,6 +78,7 @@ private:
     void onMuteClicked();
     void showTimes(qint64 position, qint64 duration);
     void updateMuteIcon();
+    void showGlyphs();
 
     void createRecitationControls();
     void showRepeatCaption();

@@ -20,15 +20,18 @@
 #include "ui/shell/choicememory.h"
 #include "ui/shell/controlpanefollower.h"
 #include "ui/shell/pickerfollower.h"
+#include "ui/shell/picturebutton.h"
 #include "ui/shell/qthost.h"
 #include "ui/shell/usersettings.h"
 #include "version.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -71,6 +74,9 @@ QLabel* createPicture(const QString& name, QWidget* parent)
     return picture;
 }
 
+// How far one press of Left or Right moves the divider, in pixels.
+constexpr int kDividerStep = 16;
+
 } // namespace
 
 MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow(parent), m_state(state)
@@ -111,6 +117,7 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     connect(m_player, &PlayerStrip::rateChosen, this, [this](double rate) { m_logic->setPlaybackRate(rate); });
     connect(m_player, &PlayerStrip::nextVerseClicked, this, [this] { reciteNeighbour(1); });
     connect(m_player, &PlayerStrip::previousVerseClicked, this, [this] { reciteNeighbour(-1); });
+    connect(m_player, &PlayerStrip::playWithNothingChosen, this, [this] { reciteFirstVerseOfView(); });
     restorePlayerSettings();
     m_recitationGap = new QTimer(this);
     m_recitationGap->setSingleShot(true);
@@ -132,6 +139,7 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     m_choiceMemory->install(m_comfort->viewMenu());
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     statusBar()->setSizeGripEnabled(false);
+    createFileMenu();
     applyLayout();
     centralWidget()->installEventFilter(this);
 
@@ -198,6 +206,11 @@ void MainWindow::connectPane(PanePage* page)
         if (pane == Pane::WebMain)
             playFromVerse(id);
     });
+    connect(page->bridge(), &PaneBridge::verseKeyPressed, this,
+        [this, pane](const QString& action, const QString& id, const QStringList& texts, QPoint at) {
+            if (pane == Pane::WebMain)
+                handleEvent([&] { handleVerseKey(action, id, texts, at); });
+        });
     connect(page->bridge(), &PaneBridge::verseMenuRequested, this,
         [this, pane](const QString& id, const QStringList& texts, const QString& selectedText) {
             if (pane == Pane::WebMain)
@@ -295,7 +308,24 @@ void MainWindow::saveWindowPlace(QSettings& settings) const
 void MainWindow::makeStripDrag()
 {
     m_imgMain->setToolTip(QStringLiteral("Drag to widen or narrow the control pane; double-click for the usual width"));
+    m_imgMain->setAccessibleDescription(
+        QStringLiteral("Left and Right move it; Space gives the panes their usual widths"));
     m_imgMain->installEventFilter(this);
+    connect(m_imgMain, &QAbstractButton::clicked, this, [this] {
+        if (m_layout.control(PaneControl::WebControl).visible && m_layout.setChosenControlShare(std::nullopt))
+            applyLayout();
+    });
+}
+
+void MainWindow::moveDividerBy(int pixels)
+{
+    if (!m_layout.control(PaneControl::WebControl).visible)
+        return;
+    // As a drag to the divider's new left edge does.
+    const double paneWidth = m_layout.outerWidth() - m_layout.control(PaneControl::ImgMain).width
+        - (m_imgMain->x() + pixels) * twipsPerPixelHere();
+    if (m_layout.chooseControlPaneWidth(paneWidth))
+        applyLayout();
 }
 
 bool MainWindow::handleStripEvent(QEvent* event)
@@ -335,6 +365,13 @@ bool MainWindow::handleStripEvent(QEvent* event)
         if (m_layout.setChosenControlShare(std::nullopt))
             applyLayout();
         return true;
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Left && key != Qt::Key_Right)
+            return false;
+        moveDividerBy(key == Qt::Key_Left ? -kDividerStep : kDividerStep);
+        return true;
+    }
     default:
         return false;
     }
@@ -376,10 +413,11 @@ void MainWindow::makePicturesAnswer()
 {
     m_image1->setToolTip(QStringLiteral("Controls"));
     m_picSearch->setToolTip(QStringLiteral("Go to the search box"));
-    for (QLabel* picture : {m_image1, m_picSearch}) {
+    for (PictureButton* picture : {m_image1, m_picSearch})
         picture->setCursor(Qt::PointingHandCursor);
-        picture->installEventFilter(this);
-    }
+    connect(m_image1, &QAbstractButton::clicked, this,
+        [this] { m_mnuControls->popup(m_image1->mapToGlobal(QPoint(0, m_image1->height()))); });
+    connect(m_picSearch, &QAbstractButton::clicked, this, [this] { focusSearchBox(); });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -394,16 +432,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         handleEvent([&] { handled = handleStripEvent(event); });
         return handled || QMainWindow::eventFilter(watched, event);
     }
-    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == m_image1) {
-            m_mnuControls->popup(m_image1->mapToGlobal(QPoint(0, m_image1->height())));
-            return true;
-        }
-        if (watched == m_picSearch) {
-            focusSearchBox();
-            return true;
-        }
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -416,19 +444,65 @@ void MainWindow::focusSearchBox()
             QWebEngineScript::ApplicationWorld);
 }
 
-void MainWindow::showVerseMenu(const QString& verseTableId, const QStringList& texts, const QString& selectedText)
+VerseUnderPointer MainWindow::verseOf(
+    const QString& verseTableId, const QStringList& texts, const QString& selectedText) const
 {
-    VerseUnderPointer clicked;
-    clicked.selectedText = selectedText;
+    VerseUnderPointer verse;
+    verse.selectedText = selectedText;
     bool isNumber = false;
     const qint32 ayahRef = verseTableId.trimmed().toInt(&isNumber, 10);
     if (isNumber && ayahRef > 0 && m_state.gConnection) {
-        clicked.ayahRef = ayahRef;
-        clicked.name = store::NameVerse(*m_state.gConnection, ayahRef);
-        clicked.texts = VerseMenu::shownTexts(texts);
+        verse.ayahRef = ayahRef;
+        verse.name = store::NameVerse(*m_state.gConnection, ayahRef);
+        verse.texts = VerseMenu::shownTexts(texts);
     }
-    if (QMenu* menu = m_verseMenu.create(clicked, this))
-        menu->popup(QCursor::pos());
+    return verse;
+}
+
+void MainWindow::showVerseMenu(
+    const QString& verseTableId, const QStringList& texts, const QString& selectedText, std::optional<QPoint> at)
+{
+    if (QMenu* menu = m_verseMenu.create(verseOf(verseTableId, texts, selectedText), this)) {
+        menu->popup(at ? *at : QCursor::pos());
+        // Opened by a key, the menu takes the keys at once.
+        if (at && !menu->actions().isEmpty())
+            menu->setActiveAction(menu->actions().constFirst());
+    }
+}
+
+void MainWindow::handleVerseKey(const QString& action, const QString& verseTableId, const QStringList& texts, QPoint at)
+{
+    if (action == QLatin1String("recite")) {
+        reciteVerseTable(verseTableId);
+    } else if (action == QLatin1String("menu")) {
+        // The page's viewport point, in CSS pixels, on the screen.
+        QWebEngineView* reading = view(Pane::WebMain);
+        const double zoom = reading->zoomFactor();
+        showVerseMenu(
+            verseTableId, texts, QString(), reading->mapToGlobal(QPoint(qRound(at.x() * zoom), qRound(at.y() * zoom))));
+    } else if (action == QLatin1String("copy")) {
+        const VerseUnderPointer verse = verseOf(verseTableId, texts, QString());
+        if (verse.ayahRef > 0)
+            QGuiApplication::clipboard()->setText(VerseMenu::verseText(verse));
+    }
+}
+
+void MainWindow::reciteVerseTable(const QString& verseTableId)
+{
+    // Enter on the verse cursor recites exactly as a double-click does.
+    playFromVerse(verseTableId);
+}
+
+void MainWindow::reciteFirstVerseOfView()
+{
+    page(Pane::WebMain)
+        ->runJavaScript(QStringLiteral("(function () { var t = document.querySelector('table.sura[id]');"
+                                       " return t ? Number(t.id) : 0; })()"),
+            QWebEngineScript::ApplicationWorld, [this](const QVariant& answer) {
+                const qint32 ayahRef = answer.toInt();
+                if (ayahRef > 0)
+                    reciteFromVerse(ayahRef, RecitationChoice::ToChapterEnd);
+            });
 }
 
 void MainWindow::createPictures()
@@ -439,14 +513,16 @@ void MainWindow::createPictures()
     m_lblSearch->setTextFormat(Qt::PlainText);
     m_lblSearch->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    m_picSearch = createPicture(QStringLiteral("PicSearch"), client);
+    m_picSearch = new PictureButton(QStringLiteral("PicSearch"), QStringLiteral("Search"), client);
     m_picSearch->setPixmap(searchPixmap(devicePixelRatioF()));
     m_imgBanner = createPicture(QStringLiteral("ImgBanner"), client);
     m_imgBanner->setPixmap(bannerPixmap(devicePixelRatioF()));
-    m_image1 = createPicture(QStringLiteral("Image1"), client);
+    // The banner is the program's name in a picture.
+    m_imgBanner->setAccessibleName(QStringLiteral("Tilvora"));
+    m_image1 = new PictureButton(QStringLiteral("Image1"), QStringLiteral("Controls menu"), client);
     m_image1->setPixmap(emblemPixmap(32, devicePixelRatioF()));
     // The strip is painted for the size it gets (see applyLayout).
-    m_imgMain = createPicture(QStringLiteral("ImgMain"), client);
+    m_imgMain = new PictureButton(QStringLiteral("ImgMain"), QStringLiteral("Pane divider"), client);
 }
 
 void MainWindow::createMenus()
@@ -472,9 +548,11 @@ void MainWindow::createMenus()
         item->setVisible(index == 0);
         connect(
             item, &QAction::triggered, this, [this, index] { handleEvent([&] { m_logic->voiceMenuClick(index); }); });
+        connect(item, &QAction::visibleChanged, this, &MainWindow::showOnlyVisibleVoiceItems);
         m_mnuDPVoice[static_cast<std::size_t>(index)] = item;
     }
     m_mnuSetDataPath->menuAction()->setVisible(false);
+    showOnlyVisibleVoiceItems();
 
     m_mnuDownload = m_mnuControls->addAction(QStringLiteral("&Download recitation..."));
     m_mnuDownload->setObjectName(QStringLiteral("MnuDownload"));
@@ -483,6 +561,29 @@ void MainWindow::createMenus()
     m_mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
     m_mnuAbout->setObjectName(QStringLiteral("MnuAbt"));
     connect(m_mnuAbout, &QAction::triggered, this, [this] { handleEvent([&] { showAbout(); }); });
+}
+
+void MainWindow::showOnlyVisibleVoiceItems()
+{
+    for (QAction* item : m_mnuDPVoice)
+        m_mnuSetDataPath->removeAction(item);
+    for (QAction* item : m_mnuDPVoice) {
+        if (item->isVisible())
+            m_mnuSetDataPath->addAction(item);
+    }
+}
+
+void MainWindow::createFileMenu()
+{
+    auto* file = new QMenu(QStringLiteral("&File"), menuBar());
+    file->setObjectName(QStringLiteral("MnuFile"));
+    QAction* quit = file->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
+    quit->setObjectName(QStringLiteral("MnuQuit"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setShortcutContext(Qt::WindowShortcut);
+    // The shortcut works while the menu bar is closed.
+    addAction(quit);
+    menuBar()->insertMenu(menuBar()->actions().value(0), file);
 }
 
 void MainWindow::load()
@@ -631,6 +732,7 @@ void MainWindow::applyLayout()
     if (room > pickers->width())
         pickers->resize(room, pickers->height());
     // The strip is the divider while the control pane is shown.
+    m_imgMain->setFocusPolicy(m_layout.control(PaneControl::WebControl).visible ? Qt::TabFocus : Qt::NoFocus);
     m_imgMain->setCursor(m_layout.control(PaneControl::WebControl).visible ? Qt::SplitHCursor : Qt::ArrowCursor);
     // The strip between the reading pane and the control pane is painted for
     // its size so that its ornaments keep their shape.
@@ -638,6 +740,48 @@ void MainWindow::applyLayout()
     if (!stripSize.isEmpty()
         && (m_imgMain->pixmap().isNull() || m_imgMain->pixmap().deviceIndependentSize().toSize() != stripSize))
         m_imgMain->setPixmap(stripPixmap(stripSize, devicePixelRatioF()));
+}
+
+QList<QWidget*> MainWindow::tabOrder() const
+{
+    // The search box and its magnifier, the banner's pickers left to right
+    // as drawn, the gear, the reading pane, the divider, the control pane,
+    // then the strip's controls left to right.
+    std::array<QWidget*, 3> pickers{view(Pane::WebSubject), view(Pane::WebWord), view(Pane::WebSurah)};
+    std::stable_sort(
+        pickers.begin(), pickers.end(), [](QWidget* a, QWidget* b) { return a->geometry().x() < b->geometry().x(); });
+    QList<QWidget*> order{view(Pane::WebSearch), m_picSearch, pickers[0], pickers[1], pickers[2], m_image1,
+        view(Pane::WebMain), m_imgMain, view(Pane::WebControl)};
+    QList<QWidget*> strip = m_player->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    strip.removeIf([](QWidget* control) { return !(control->focusPolicy() & Qt::TabFocus); });
+    std::stable_sort(
+        strip.begin(), strip.end(), [](QWidget* a, QWidget* b) { return a->geometry().x() < b->geometry().x(); });
+    return order + strip;
+}
+
+bool MainWindow::focusNextPrevChild(bool next)
+{
+    // The panes' keys go to widgets the browser engine makes and remakes
+    // inside them, which the window's own focus chain would put last: Tab
+    // follows the order the controls are seen in instead.
+    const QList<QWidget*> order = tabOrder();
+    QWidget* focused = QApplication::focusWidget();
+    const auto holder = std::find_if(order.cbegin(), order.cend(),
+        [focused](QWidget* control) { return control == focused || control->isAncestorOf(focused); });
+    if (holder == order.cend())
+        return QMainWindow::focusNextPrevChild(next);
+    const qsizetype count = order.size();
+    qsizetype index = holder - order.cbegin();
+    for (qsizetype step = 1; step < count; ++step) {
+        QWidget* candidate = order[(index + (next ? step : count - step)) % count];
+        // A pane takes the focus through the widget inside it.
+        const bool takesFocus = candidate->focusProxy() || (candidate->focusPolicy() & Qt::TabFocus);
+        if (candidate->isVisible() && candidate->isEnabled() && takesFocus) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 void MainWindow::showDownloadDialog()

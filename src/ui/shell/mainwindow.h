@@ -39,6 +39,7 @@ class ChoiceMemory;
 class ControlPaneFollower;
 class PanePage;
 class PickerFollower;
+class PictureButton;
 class PlayerStrip;
 class QtHost;
 class ReadingComfort;
@@ -122,6 +123,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void createPanes();
@@ -154,7 +156,23 @@ private:
     void addRecitationActions();
     enum class RecitationChoice { ToChapterEnd, RepeatVerse, RepeatRange };
     void reciteFromVerse(qint32 ayahRef, RecitationChoice choice);
-    void showVerseMenu(const QString& verseTableId, const QStringList& texts, const QString& selectedText);
+    void showVerseMenu(const QString& verseTableId, const QStringList& texts, const QString& selectedText,
+        std::optional<QPoint> at = std::nullopt);
+    VerseUnderPointer verseOf(const QString& verseTableId, const QStringList& texts, const QString& selectedText) const;
+    // The reading page's verse cursor: Enter recites, the menu key opens the
+    // verse menu, Ctrl+C copies the verse.
+    void handleVerseKey(const QString& action, const QString& verseTableId, const QStringList& texts, QPoint at);
+    void reciteVerseTable(const QString& verseTableId);
+    // Play with nothing chosen: the first verse of the view, to its chapter's end.
+    void reciteFirstVerseOfView();
+    // The controls Tab goes through, in the order they are seen.
+    QList<QWidget*> tabOrder() const;
+    // The divider moved by the keyboard: pixels to the right (negative: left).
+    void moveDividerBy(int pixels);
+    // The voice menu holds only the items it shows: a screen reader lists
+    // hidden items too.
+    void showOnlyVisibleVoiceItems();
+    void createFileMenu();
     void showDownloadDialog();
     // The next (step 1) or previous (-1) verse: within the running
     // recitation, from the verse heard while a double-click plays on, or
@@ -176,10 +194,10 @@ private:
     std::array<QWebEngineView*, 6> m_views{};
     std::array<PanePage*, 6> m_pages{};
     QLabel* m_lblSearch = nullptr;
-    QLabel* m_picSearch = nullptr;
-    QLabel* m_imgMain = nullptr;
+    PictureButton* m_picSearch = nullptr;
+    PictureButton* m_imgMain = nullptr;
     QLabel* m_imgBanner = nullptr;
-    QLabel* m_image1 = nullptr;
+    PictureButton* m_image1 = nullptr;
     PlayerStrip* m_player = nullptr;
     playback::VersePlayer* m_versePlayer = nullptr;
     VerseFollower* m_follower = nullptr;
