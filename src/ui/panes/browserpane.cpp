@@ -206,6 +206,17 @@ void PanePage::installScripts()
     compatScript.setRunsOnSubFrames(false);
     scripts().insert(compatScript);
 
+    if (m_pane == Pane::WebControl) {
+        QWebEngineScript namesScript;
+        namesScript.setName(QStringLiteral("tilvora-pane-names"));
+        namesScript.setSourceCode(QStringLiteral("(function () {\n%1\n})();")
+                                      .arg(resourceText(QStringLiteral(":/tilvora/panes/panenames.js"))));
+        namesScript.setInjectionPoint(QWebEngineScript::DocumentReady);
+        namesScript.setWorldId(QWebEngineScript::MainWorld);
+        namesScript.setRunsOnSubFrames(false);
+        scripts().insert(namesScript);
+    }
+
     if (m_pane == Pane::WebMain) {
         QWebEngineScript cursorScript;
         cursorScript.setName(QStringLiteral("tilvora-verse-cursor"));

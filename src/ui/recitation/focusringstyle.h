@@ -13,8 +13,8 @@ class FocusRingStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
 
-    void drawComplexControl(
-        ComplexControl control, const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+        const QWidget* widget) const override;
 };
 
 } // namespace tilvora::ui

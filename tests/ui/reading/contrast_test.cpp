@@ -30,8 +30,8 @@ constexpr double kAA = 4.5;
 
 std::string nameOf(const QWidget* widget, pages::Theme theme)
 {
-    return (pages::themeName(theme) + QLatin1Char(' ') + QString::fromLatin1(widget->metaObject()->className()) + QLatin1Char(' ')
-        + widget->objectName())
+    return (pages::themeName(theme) + QLatin1Char(' ') + QString::fromLatin1(widget->metaObject()->className())
+        + QLatin1Char(' ') + widget->objectName())
         .toStdString();
 }
 
@@ -103,14 +103,14 @@ TEST_P(ContrastTest, TheAboutAndSplashWindowsTextsAndLinksStandOut)
     SplashWindow splash;
     about.ensurePolished();
     for (QWidget* window : {static_cast<QWidget*>(&about), static_cast<QWidget*>(&splash)}) {
-        const QImage picture = window == &about ? aboutPixmap(about.size()).toImage()
-                                                : splashPixmap(splash.size()).toImage();
+        const QImage picture
+            = window == &about ? aboutPixmap(about.size()).toImage() : splashPixmap(splash.size()).toImage();
         for (QLabel* label : window->findChildren<QLabel*>()) {
             if (label->text().isEmpty() || label->autoFillBackground())
                 continue;
             // The picture behind the label, on average.
-            const QImage behind = picture.copy(label->geometry()).scaled(1, 1, Qt::IgnoreAspectRatio,
-                Qt::SmoothTransformation);
+            const QImage behind
+                = picture.copy(label->geometry()).scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             EXPECT_GE(contrastRatio(label->palette().color(QPalette::WindowText), behind.pixelColor(0, 0)), kAA)
                 << nameOf(label, GetParam());
         }

@@ -21,6 +21,8 @@
 #include <QTest>
 #include <QWebEngineView>
 
+#include <algorithm>
+
 namespace tilvora::ui::test {
 namespace {
 
@@ -137,8 +139,8 @@ TEST_F(AccessWindow, AReaderWithoutAMouseRecitesCopiesAndOpensTheVerseMenu)
         ASSERT_NE(menu, nullptr);
         EXPECT_NE(menu->findChild<QAction*>(QStringLiteral("MnuReciteFromHere")), nullptr);
         // Shown at the verse, not where the pointer happens to be.
-        EXPECT_TRUE(window().view(Pane::WebMain)->rect().contains(
-            window().view(Pane::WebMain)->mapFromGlobal(menu->pos())));
+        EXPECT_TRUE(
+            window().view(Pane::WebMain)->rect().contains(window().view(Pane::WebMain)->mapFromGlobal(menu->pos())));
         menu->close();
     }
 
@@ -209,9 +211,9 @@ TEST_F(AccessWindow, AScreenReaderFindsTheVersesAndANameOnEveryControl)
     QAccessible::setActive(true);
 
     // The reading pane's verses: text and reference.
-    const QString verse = evaluate(Pane::WebMain,
-        QStringLiteral("document.getElementById('2').rows[1].cells[0].innerText.trim()"))
-                              .toString();
+    const QString verse
+        = evaluate(Pane::WebMain, QStringLiteral("document.getElementById('2').rows[1].cells[0].innerText.trim()"))
+              .toString();
     ASSERT_FALSE(verse.isEmpty());
     QAccessibleInterface* reading = QAccessible::queryAccessibleInterface(window().view(Pane::WebMain));
     ASSERT_NE(reading, nullptr);
@@ -223,18 +225,35 @@ TEST_F(AccessWindow, AScreenReaderFindsTheVersesAndANameOnEveryControl)
         15000))
         << allTexts(reading).left(2000).toStdString();
 
+    // The control pane's lists and voices, named.
+    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(window().view(Pane::WebControl));
+    const auto named = [control](QAccessible::Role role, const QString& name) {
+        QList<QAccessibleInterface*> found;
+        collect(control, found);
+        return std::any_of(found.cbegin(), found.cend(), [&](QAccessibleInterface* node) {
+            return node->role() == role && node->text(QAccessible::Name).startsWith(name);
+        });
+    };
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return named(QAccessible::ComboBox, QStringLiteral("Text in row 1"))
+                && named(QAccessible::RadioButton, QStringLiteral("Demo voice"));
+        },
+        15000))
+        << allTexts(control).left(2000).toStdString();
+
     // A name on every control of the strip, and on the pictures that act.
     QList<QAccessibleInterface*> strip;
     collect(QAccessible::queryAccessibleInterface(window().player()), strip);
-    int named = 0;
-    for (QAccessibleInterface* control : strip) {
-        const QAccessible::Role role = control->role();
+    int stripControls = 0;
+    for (QAccessibleInterface* node : strip) {
+        const QAccessible::Role role = node->role();
         if (role != QAccessible::Button && role != QAccessible::Slider && role != QAccessible::ComboBox)
             continue;
-        ++named;
-        EXPECT_FALSE(control->text(QAccessible::Name).isEmpty()) << control->object()->objectName().toStdString();
+        ++stripControls;
+        EXPECT_FALSE(node->text(QAccessible::Name).isEmpty()) << node->object()->objectName().toStdString();
     }
-    EXPECT_GE(named, 9); // previous, play, next, stop, position, repeat, speed, mute, volume
+    EXPECT_GE(stripControls, 9); // previous, play, next, stop, position, repeat, speed, mute, volume
     for (const PaneControl picture : {PaneControl::PicSearch, PaneControl::Image1}) {
         QAccessibleInterface* button = QAccessible::queryAccessibleInterface(window().controlWidget(picture));
         EXPECT_EQ(button->role(), QAccessible::Button);
@@ -243,8 +262,8 @@ TEST_F(AccessWindow, AScreenReaderFindsTheVersesAndANameOnEveryControl)
 
     // The voice menu holds only the items it shows.
     QMenu* voices = window().setDataPathMenu();
-    const auto shown = std::count_if(voices->actions().cbegin(), voices->actions().cend(),
-        [](const QAction* item) { return item->isVisible(); });
+    const auto shown = std::count_if(
+        voices->actions().cbegin(), voices->actions().cend(), [](const QAction* item) { return item->isVisible(); });
     EXPECT_EQ(QAccessible::queryAccessibleInterface(voices)->childCount(), shown);
     QAccessible::setActive(false);
 }
