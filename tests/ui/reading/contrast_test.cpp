@@ -3,11 +3,13 @@
 // every theme: as the palette says, and as the strip is actually painted.
 
 #include "pages/readingtheme.h"
+#include "playback/verseplayer.h"
 #include "ui/art/artwork.h"
 #include "ui/dialogs/aboutwindow.h"
 #include "ui/dialogs/mediafolderdialog.h"
 #include "ui/dialogs/splashwindow.h"
 #include "ui/reading/readingcomfort.h"
+#include "ui/recitation/gstaudioplayer.h"
 #include "ui/recitation/playerstrip.h"
 #include "ui/recitation/repeatdialog.h"
 
@@ -73,7 +75,9 @@ TEST_P(ContrastTest, TheStripsTextsAndGlyphsStandOut)
 {
     // The strip shown in the Light theme, then the theme chosen.
     QApplication::setPalette(ReadingComfort::windowPalette(pages::Theme::Light));
-    PlayerStrip strip;
+    GstAudioPlayer player;
+    playback::VersePlayer versePlayer(&player);
+    PlayerStrip strip(&versePlayer);
     strip.resize(720, strip.sizeHint().height());
     strip.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&strip));

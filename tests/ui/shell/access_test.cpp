@@ -7,6 +7,7 @@
 
 #include "navigation/mainwindowlogic.h"
 #include "pages/readingtheme.h"
+#include "playback/verseplayer.h"
 #include "ui/reading/readingcomfort.h"
 #include "ui/recitation/playerstrip.h"
 #include "ui/shell/mainwindow.h"
@@ -118,7 +119,7 @@ TEST_F(AccessWindow, AReaderWithoutAMouseRecitesCopiesAndOpensTheVerseMenu)
     // Enter recites the verse, as a double-click does.
     QTest::keyClick(input, Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return session().state().gLastAyahRef == 2; }, 10000));
-    EXPECT_TRUE(window().player()->url().endsWith(QStringLiteral("001.mp3")));
+    EXPECT_TRUE(window().versePlayer()->url().endsWith(QStringLiteral("001.mp3")));
     window().logic().stopRecitation();
 
     // Ctrl+C with nothing selected copies the verse with its reference.
