@@ -110,6 +110,8 @@ document.addEventListener('keydown', function (event) {
   if (event.altKey || event.metaKey) return;
   var target = event.target;
   if (target && (target.isContentEditable || /^(INPUT|TEXTAREA|SELECT)$/.test(target.tagName))) return;
+  // A page without verse tables (another view of the pane) keeps its keys.
+  if (!current()) return;
   var handled = false;
   if (event.key === 'ContextMenu' || (event.key === 'F10' && event.shiftKey)) {
     menuKeyAt = Date.now();
