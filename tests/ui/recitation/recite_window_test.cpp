@@ -229,8 +229,13 @@ TEST_F(ReciteWindow, AHandScrollKeepsThePaneWhereTheReaderPutItForAFewSeconds)
     const double before = evaluate(Pane::WebMain, scrolled).toDouble();
     ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("window.scrollY > %1").arg(before), 5000))
         << "the wheel did not scroll the page";
-    QTest::qWait(300);
-    const double placed = evaluate(Pane::WebMain, scrolled).toDouble();
+    // A wheel turn scrolls smoothly: the place is where the scrolling settles.
+    double placed = evaluate(Pane::WebMain, scrolled).toDouble();
+    for (double last = -1; placed != last;) {
+        last = placed;
+        QTest::qWait(150);
+        placed = evaluate(Pane::WebMain, scrolled).toDouble();
+    }
 
     // The next verse is marked where it is; the pane stays.
     window().markRecitedVerse(200, QString());
