@@ -33,38 +33,45 @@ void addReciterVoice(FixtureDb& db)
 
 } // namespace
 
+// A content database with the reciter voice, and a user data folder of the
+// test's own. The local server's thread runs an event loop, which needs the
+// application object.
+class CliDownload : public ::testing::Test {
+protected:
+    CliDownload() { qputenv("XDG_DATA_HOME", m_userData.path().toUtf8()); }
+    void SetUp() override { addReciterVoice(m_db); }
+
+    int m_argc = 1;
+    char m_name[14] = "e2e_cli_tests";
+    char* m_argv[2] = {m_name, nullptr};
+    const QCoreApplication m_app{m_argc, m_argv};
+    QTemporaryDir m_userData;
+    FixtureDb m_db;
+};
+
 // A voice without a folder downloads into the user's data folder, which it
 // then keeps as its folder; the downloaded verses recite; a second download
 // skips what is there; a bad layout is refused.
-TEST(CliDownload, AVoiceWithoutAFolderFillsTheUsersFolderKeepsItAndRecitesFromIt)
+TEST_F(CliDownload, AVoiceWithoutAFolderFillsTheUsersFolderKeepsItAndRecitesFromIt)
 {
-    // The server's thread runs an event loop, which needs the application object.
-    int argc = 1;
-    char name[] = "e2e_cli_tests";
-    char* argv[] = {name, nullptr};
-    const QCoreApplication app(argc, argv);
-    QTemporaryDir userData;
-    qputenv("XDG_DATA_HOME", userData.path().toUtf8());
-    FixtureDb db;
-    addReciterVoice(db);
     LocalHttpServer server;
     for (const QString& name : {u"001001.mp3"_s, u"001002.mp3"_s, u"002001.mp3"_s})
         server.route(u"/audio/Some_Reciter/"_s + name, {tilvora::testing::mp3Body(5000, 7)});
     ASSERT_TRUE(server.start());
     const QString base = server.address() + u"/audio/Some_Reciter/"_s;
 
-    const CliRun run = runCli(db.folder(),
+    const CliRun run = runCli(m_db.folder(),
         {u"download\t9\t"_s + base + u"\tsssaaa\t1\t2"_s, u"dblclick\t3"_s,
             u"download\t9\t"_s + base + u"\tsssaaa\t1\t2"_s, u"download\t9\t"_s + base + u"\tSSS.mp3\t1\t2"_s,
             u"download\t1\t"_s + base + u"\tnumber\t1\t2"_s});
     EXPECT_EQ(run.exitCode, 0);
-    const QString folder = userData.path() + u"/Tilvora/recitations/Some_Reciter"_s;
+    const QString folder = m_userData.path() + u"/Tilvora/recitations/Some_Reciter"_s;
     const QList<QStringList> progress = run.linesOf(u"progress"_s);
     ASSERT_EQ(progress.size(), 6);
     EXPECT_EQ(progress[2], (QStringList{u"progress"_s, u"3"_s, u"3"_s, u"15000"_s}));
     EXPECT_EQ(run.linesOf(u"downloaded"_s),
         (QList<QStringList>{{u"downloaded"_s, u"3"_s, u"0"_s, u"0"_s}, {u"downloaded"_s, u"0"_s, u"3"_s, u"0"_s}}));
-    EXPECT_EQ(tilvora::testing::queryRow(db.path(), u"SELECT Data FROM AP_Master_TAB WHERE MasterID = 9"_s)
+    EXPECT_EQ(tilvora::testing::queryRow(m_db.path(), u"SELECT Data FROM AP_Master_TAB WHERE MasterID = 9"_s)
                   .value(0)
                   .toString(),
         folder);
@@ -76,28 +83,20 @@ TEST(CliDownload, AVoiceWithoutAFolderFillsTheUsersFolderKeepsItAndRecitesFromIt
 
 // A server that cannot be reached: the download stops after a few files,
 // says so once, and the voice keeps no folder.
-TEST(CliDownload, AServerThatCannotBeReachedIsSaidOnceAndLeavesTheVoiceAsItWas)
+TEST_F(CliDownload, AServerThatCannotBeReachedIsSaidOnceAndLeavesTheVoiceAsItWas)
 {
-    int argc = 1;
-    char name[] = "e2e_cli_tests";
-    char* argv[] = {name, nullptr};
-    const QCoreApplication app(argc, argv);
-    QTemporaryDir userData;
-    qputenv("XDG_DATA_HOME", userData.path().toUtf8());
-    FixtureDb db;
-    addReciterVoice(db);
     QTcpServer closed;
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
     const QString base = QStringLiteral("http://127.0.0.1:%1/audio/Some_Reciter/").arg(closed.serverPort());
     closed.close();
 
-    const CliRun run = runCli(db.folder(), {u"download\t9\t"_s + base + u"\tsssaaa\t1\t2"_s});
+    const CliRun run = runCli(m_db.folder(), {u"download\t9\t"_s + base + u"\tsssaaa\t1\t2"_s});
     EXPECT_EQ(run.lines.filter(u"The download stopped: the server cannot be reached."_s).size(), 1)
         << run.lines.join(u'\n').toStdString();
     EXPECT_EQ(run.linesOf(u"downloaded"_s), (QList<QStringList>{{u"downloaded"_s, u"0"_s, u"0"_s, u"3"_s}}));
-    EXPECT_TRUE(tilvora::testing::queryRow(db.path(), u"SELECT Data FROM AP_Master_TAB WHERE MasterID = 9"_s)
+    EXPECT_TRUE(tilvora::testing::queryRow(m_db.path(), u"SELECT Data FROM AP_Master_TAB WHERE MasterID = 9"_s)
                     .value(0)
                     .toString()
                     .isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(userData.path() + u"/Tilvora/recitations/Some_Reciter"_s));
+    EXPECT_FALSE(QFileInfo::exists(m_userData.path() + u"/Tilvora/recitations/Some_Reciter"_s));
 }
