@@ -1,11 +1,13 @@
 #include "climemorise.h"
 
+#include "memorise/readerdata.h"
 #include "store/bookmarkstore.h"
 #include "store/dberror.h"
 
 #include <QDateTime>
 
 #include <algorithm>
+#include <tuple>
 
 namespace tilvora::app {
 
@@ -34,9 +36,11 @@ CliMemorise::~CliMemorise() = default;
 
 int CliMemorise::fieldCountOf(const QString& event)
 {
-    if (event == QLatin1String("learn") || event == QLatin1String("grade") || event == QLatin1String("note"))
+    if (event == QLatin1String("learn") || event == QLatin1String("forget") || event == QLatin1String("grade")
+        || event == QLatin1String("note"))
         return 3;
-    if (event == QLatin1String("today") || event == QLatin1String("due") || event == QLatin1String("notes"))
+    if (event == QLatin1String("today") || event == QLatin1String("due") || event == QLatin1String("notes")
+        || event == QLatin1String("limit") || event == QLatin1String("export") || event == QLatin1String("import"))
         return 2;
     return 0;
 }
@@ -77,6 +81,14 @@ void CliMemorise::handle(const QString& event, const QStringList& fields)
             setToday(fields.value(1));
         else if (event == QLatin1String("learn"))
             learn(fields.value(1), fields.value(2));
+        else if (event == QLatin1String("forget"))
+            forget(fields.value(1), fields.value(2));
+        else if (event == QLatin1String("limit"))
+            setLimit(fields.value(1));
+        else if (event == QLatin1String("export"))
+            exportData(fields.value(1));
+        else if (event == QLatin1String("import"))
+            importData(fields.value(1));
         else if (event == QLatin1String("due"))
             listDue();
         else if (event == QLatin1String("grade"))
@@ -103,29 +115,93 @@ void CliMemorise::setToday(const QString& text)
     m_today = day;
 }
 
-void CliMemorise::learn(const QString& from, const QString& to)
+std::vector<store::VersePlace> CliMemorise::versesOf(const QString& from, const QString& to)
 {
     const mushaf::MushafIndex& index = m_index();
-    const qint32 first = index.parseReference(from);
-    const qint32 last = index.parseReference(to);
-    if (last < first) {
-        m_host.reportError(QStringLiteral("The verses to learn run from %1 to a later verse, not back to %2.")
-                               .arg(index.reference(first), index.reference(last)));
-        return;
+    const QString unit = from.trimmed();
+    qint32 first = 0;
+    qint32 last = 0;
+    if (unit == QLatin1String("page") || unit == QLatin1String("chapter") || unit == QLatin1String("part")) {
+        bool isNumber = false;
+        const int number = to.trimmed().toInt(&isNumber);
+        std::tie(first, last) = index.versesOf(unit, isNumber ? number : 0);
+        if (first == 0)
+            throw store::RefusedValue(
+                QStringLiteral("There is no %1 \"%2\": pages run from 1 to 604, chapters from 1 to 114, parts from 1 "
+                               "to 30.")
+                    .arg(unit, printable(to.trimmed())));
+    } else {
+        first = index.parseReference(from);
+        last = index.parseReference(to);
+        if (last < first)
+            throw store::RefusedValue(QStringLiteral("The verses run from %1 to a later verse, not back to %2.")
+                                          .arg(index.reference(first), index.reference(last)));
     }
     std::vector<store::VersePlace> places;
     for (qint32 ref = first; ref <= last; ++ref) {
         if (!index.reference(ref).isEmpty())
             places.push_back(placeOf(ref));
     }
+    return places;
+}
+
+void CliMemorise::learn(const QString& from, const QString& to)
+{
+    const std::vector<store::VersePlace> places = versesOf(from, to);
     if (!store().learn(places, m_today))
         m_host.reportError(QStringLiteral("The verses to learn could not be stored in your file."));
+}
+
+void CliMemorise::forget(const QString& from, const QString& to)
+{
+    const int forgotten = store().forget(versesOf(from, to));
+    if (forgotten < 0)
+        m_host.reportError(QStringLiteral("The verses could not be taken out: your file could not be changed."));
+    else
+        m_host.writeLine({QStringLiteral("forgotten"), number(forgotten)});
+}
+
+void CliMemorise::setLimit(const QString& text)
+{
+    bool isNumber = false;
+    const int pages = text.trimmed().toInt(&isNumber);
+    if (!isNumber || pages < 1 || pages > memorise::kMaxDailyLimit) {
+        m_host.reportError(QStringLiteral("A day's review holds 1 to %1 pages, not \"%2\".")
+                               .arg(memorise::kMaxDailyLimit)
+                               .arg(printable(text.trimmed())));
+        return;
+    }
+    if (!store().setDailyLimit(pages))
+        m_host.reportError(QStringLiteral("The daily limit could not be stored in your file."));
+}
+
+void CliMemorise::exportData(const QString& path)
+{
+    store();
+    memorise::ReaderData data(m_folder + QStringLiteral("/bookmarks.sqlite"));
+    if (const auto counts = data.exportTo(path))
+        m_host.writeLine(
+            {QStringLiteral("exported"), number(counts->bookmarks), number(counts->notes), number(counts->learnt)});
+    else
+        m_host.reportError(data.problem());
+}
+
+void CliMemorise::importData(const QString& path)
+{
+    store();
+    memorise::ReaderData data(m_folder + QStringLiteral("/bookmarks.sqlite"));
+    if (const auto counts = data.importFrom(path))
+        m_host.writeLine(
+            {QStringLiteral("imported"), number(counts->bookmarks), number(counts->notes), number(counts->learnt)});
+    else
+        m_host.reportError(data.problem());
 }
 
 void CliMemorise::listDue()
 {
     const auto pageOfVerse = [this](store::VersePlace place) { return pageOf(place); };
-    const std::vector<memorise::PageReview> list = memorise::dayReview(store().scheduled(), pageOfVerse, m_today);
+    const std::vector<memorise::PageReview> list
+        = memorise::dayReview(store().scheduled(), pageOfVerse, m_today, store().dailyLimit());
     for (const memorise::PageReview& page : list)
         m_host.writeLine({QStringLiteral("due"), number(page.page), number(page.versesDue), number(page.daysOverdue)});
     m_host.writeLine({QStringLiteral("due"), QStringLiteral("end"), number(static_cast<int>(list.size()))});

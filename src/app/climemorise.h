@@ -12,8 +12,8 @@
 
 namespace tilvora::app {
 
-// The text host's memorising and note events: "today", "learn", "due",
-// "grade", "note" and "notes". They keep their rows in the reader's file in
+// The text host's memorising and note events: "today", "learn", "forget",
+// "limit", "due", "grade", "note", "notes", "export" and "import". They keep their rows in the reader's file in
 // the application folder, opened at the first of them.
 class CliMemorise {
 public:
@@ -33,7 +33,13 @@ private:
     int pageOf(store::VersePlace place) const;
     store::VersePlace placeOf(qint32 ayahRef) const;
     void setToday(const QString& text);
+    // The verses FROM..TO (S:A), or of "page", "chapter" or "part" N.
+    std::vector<store::VersePlace> versesOf(const QString& from, const QString& to);
     void learn(const QString& from, const QString& to);
+    void forget(const QString& from, const QString& to);
+    void setLimit(const QString& text);
+    void exportData(const QString& path);
+    void importData(const QString& path);
     void listDue();
     void grade(const QString& pageText, const QString& gradeText);
     void setNote(const QString& reference, const QString& text);

@@ -131,6 +131,58 @@ bool MemoriseStore::grade(const std::vector<store::VersePlace>& places, Grade gr
     return false;
 }
 
+int MemoriseStore::forget(const std::vector<store::VersePlace>& places)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (!db.transaction())
+        return -1;
+    int forgotten = 0;
+    for (const store::VersePlace& place : places) {
+        QSqlQuery query = prepared(
+            m_connectionName, u"DELETE FROM LearntVerse WHERE SurahNo = ? AND AyahNo = ?"_s, {place.surah, place.ayah});
+        if (!query.exec()) {
+            db.rollback();
+            return -1;
+        }
+        forgotten += query.numRowsAffected();
+    }
+    return db.commit() ? forgotten : -1;
+}
+
+std::set<QDate> MemoriseStore::reviewDays() const
+{
+    std::set<QDate> days;
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    if (query.exec(u"SELECT DISTINCT Day FROM Review"_s)) {
+        while (query.next())
+            days.insert(QDate::fromString(query.value(0).toString(), Qt::ISODate));
+    }
+    return days;
+}
+
+int MemoriseStore::dailyLimit() const
+{
+    QSqlQuery query = prepared(m_connectionName, u"SELECT Value FROM ReaderSetting WHERE Name = 'dailyLimit'"_s, {});
+    bool isNumber = false;
+    const int limit = query.exec() && query.next() ? query.value(0).toInt(&isNumber) : 0;
+    return isNumber && limit >= 1 && limit <= kMaxDailyLimit ? limit : kDefaultDailyLimit;
+}
+
+bool MemoriseStore::hasDailyLimit() const
+{
+    QSqlQuery query = prepared(m_connectionName, u"SELECT 1 FROM ReaderSetting WHERE Name = 'dailyLimit'"_s, {});
+    return query.exec() && query.next();
+}
+
+bool MemoriseStore::setDailyLimit(int pages)
+{
+    if (pages < 1 || pages > kMaxDailyLimit)
+        return false;
+    return prepared(m_connectionName, u"INSERT OR REPLACE INTO ReaderSetting (Name, Value) VALUES ('dailyLimit', ?)"_s,
+        {QString::number(pages)})
+        .exec();
+}
+
 std::vector<std::pair<QDate, Grade>> MemoriseStore::history(store::VersePlace place) const
 {
     std::vector<std::pair<QDate, Grade>> grades;

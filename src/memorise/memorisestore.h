@@ -5,9 +5,13 @@
 #include <QDateTime>
 #include <QString>
 
+#include <set>
 #include <vector>
 
 namespace tilvora::memorise {
+
+// The most pages a day's review may be set to hold: every page of the mushaf.
+inline constexpr int kMaxDailyLimit = 604;
 
 // A reader's note on a verse, as typed, and when it was last changed.
 struct VerseNote {
@@ -38,6 +42,12 @@ public:
     // Applies the grade to each verse and records it in the history, all or
     // nothing.
     bool grade(const std::vector<store::VersePlace>& places, Grade grade, QDate today);
+    // Takes the verses out: they are new again, with no schedule (their
+    // history of reviews stays). How many were being learnt, -1 when nothing
+    // could be stored.
+    int forget(const std::vector<store::VersePlace>& places);
+    // The days on which any review was graded.
+    std::set<QDate> reviewDays() const;
     // The grades a verse was given, oldest first, as (day, grade).
     std::vector<std::pair<QDate, Grade>> history(store::VersePlace place) const;
 
@@ -45,6 +55,14 @@ public:
     bool setNote(store::VersePlace place, const QString& text, const QDateTime& edited);
     // In the order of the verses.
     std::vector<VerseNote> notes() const;
+
+    // How many pages a day's review holds at most (kDefaultDailyLimit until
+    // the reader sets it).
+    int dailyLimit() const;
+    // A limit outside 1..kMaxDailyLimit is refused (false).
+    bool setDailyLimit(int pages);
+    // Whether the reader has set a limit.
+    bool hasDailyLimit() const;
 
 private:
     bool open(const QString& path);

@@ -196,6 +196,38 @@ int MushafIndex::pageOfChapter(int surah) const
     return 0;
 }
 
+std::pair<qint32, qint32> MushafIndex::versesOf(const QString& unit, int number) const
+{
+    if (m_verses.empty())
+        return {0, 0};
+    const qint32 lastOfBook = m_verses.back().ayahRef;
+    // The verse before `next`, or the book's last verse when there is none.
+    const auto before = [&](qint32 next) { return next != 0 ? next - 1 : lastOfBook; };
+    if (unit == QLatin1String("page")) {
+        const qint32 first = firstVerseOf(number);
+        if (first == 0)
+            return {0, 0};
+        qint32 next = 0;
+        for (int page = number + 1; next == 0 && page <= m_pageCount; ++page)
+            next = firstVerseOf(page);
+        return {first, before(next)};
+    }
+    if (unit == QLatin1String("chapter")) {
+        const qint32 first = ayahRef(number, 1);
+        if (first == 0)
+            return {0, 0};
+        return {first, before(ayahRef(number + 1, 1))};
+    }
+    if (unit == QLatin1String("part")) {
+        const std::vector<qint32>* list = starts(QStringLiteral("part"));
+        if (list == nullptr || number < 1 || number > static_cast<int>(list->size()))
+            return {0, 0};
+        const auto index = static_cast<std::size_t>(number);
+        return {(*list)[index - 1], before(index < list->size() ? (*list)[index] : 0)};
+    }
+    return {0, 0};
+}
+
 const MushafIndex::Verse* MushafIndex::verse(qint32 ayahRef) const
 {
     const auto found = std::lower_bound(

@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace tilvora::store {
@@ -73,6 +74,11 @@ public:
     int pageOfDivision(const QString& division, int number) const;
     // The page that holds the chapter's title; 0 when none.
     int pageOfChapter(int surah) const;
+
+    // The first and last verse (AyahRef) of a "page" (the verses that begin
+    // on it), a "chapter" or a "part", by its number; {0, 0} when there is no
+    // such unit.
+    std::pair<qint32, qint32> versesOf(const QString& unit, int number) const;
 
     // The verse S:A as an AyahRef, 0 when there is none; and back.
     qint32 ayahRef(int surah, int ayah) const;

@@ -25,6 +25,9 @@ const QList<QStringList> kSteps = {
         u"CREATE TABLE IF NOT EXISTS VerseNote (SurahNo INTEGER NOT NULL, AyahNo INTEGER NOT NULL, Body TEXT NOT "
         u"NULL, Edited TEXT NOT NULL, PRIMARY KEY (SurahNo, AyahNo))"_s,
     },
+    {
+        u"CREATE TABLE IF NOT EXISTS ReaderSetting (Name TEXT PRIMARY KEY, Value TEXT NOT NULL)"_s,
+    },
 };
 
 bool exec(QSqlDatabase& db, const QString& statement)

@@ -7,8 +7,9 @@ namespace tilvora::store {
 // The version of the reader's own file that this program writes, kept in
 // SQLite's user_version. 0 is the first file (bookmarks and the last place);
 // 1 adds what memorising keeps (the schedule of each verse being learnt, the
-// history of its reviews) and the notes on verses.
-inline constexpr int kReaderFileVersion = 1;
+// history of its reviews) and the notes on verses; 2 the reader's settings
+// kept with them (the daily limit of pages to review).
+inline constexpr int kReaderFileVersion = 2;
 
 // Brings an open reader's file up to the current version, step by step from
 // the version it has, each step in one transaction that only adds tables, so

@@ -98,3 +98,31 @@ TEST(MemoriseStore, NotesAreKeptAsTypedAndAnEmptyOneIsRemoved)
     EXPECT_EQ(notes[0].text, text);
     EXPECT_EQ(notes[0].edited, when);
 }
+
+TEST(MemoriseStore, ForgetTakesVersesBackToNewAndTheDailyLimitIsKept)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"bookmarks.sqlite"_s);
+    {
+        MemoriseStore store(path);
+        EXPECT_EQ(store.dailyLimit(), kDefaultDailyLimit);
+        EXPECT_FALSE(store.hasDailyLimit());
+        ASSERT_TRUE(store.learn({{1, 1}, {1, 2}, {1, 3}}, kToday));
+        ASSERT_TRUE(store.grade({{1, 2}}, Grade::Good, kToday));
+        // Verses not being learnt are not counted.
+        EXPECT_EQ(store.forget({{1, 2}, {1, 3}, {1, 4}}), 2);
+        EXPECT_TRUE(store.setDailyLimit(5));
+        EXPECT_FALSE(store.setDailyLimit(0));
+        EXPECT_FALSE(store.setDailyLimit(kMaxDailyLimit + 1));
+    }
+    MemoriseStore store(path);
+    ASSERT_EQ(store.scheduled().size(), 1u);
+    EXPECT_EQ(store.scheduled()[0].place, (VersePlace{1, 1}));
+    // What was recalled stays in the history.
+    EXPECT_EQ(store.history({1, 2}).size(), 1u);
+    EXPECT_EQ(store.dailyLimit(), 5);
+    // Taken up again, it starts as new.
+    ASSERT_TRUE(store.learn({{1, 2}}, kToday.addDays(3)));
+    EXPECT_EQ(store.scheduled()[1].card.state(), VerseState::Learning);
+    EXPECT_EQ(store.scheduled()[1].card.due, kToday.addDays(3));
+}

@@ -81,6 +81,20 @@ TEST_F(MadeMushaf, DivisionsAtAPageAndWhereTheyBegin)
     EXPECT_EQ(m_index.pageOfChapter(2), 2);
 }
 
+TEST_F(MadeMushaf, VersesOfAPageChapterOrPartToLearn)
+{
+    using Range = std::pair<qint32, qint32>;
+    EXPECT_EQ(m_index.versesOf(QStringLiteral("page"), 2), Range(4, 5)); // verse 5 begins on page 2
+    EXPECT_EQ(m_index.versesOf(QStringLiteral("page"), 3), Range(6, 7));
+    EXPECT_EQ(m_index.versesOf(QStringLiteral("chapter"), 1), Range(1, 3));
+    EXPECT_EQ(m_index.versesOf(QStringLiteral("chapter"), 2), Range(4, 7));
+    EXPECT_EQ(m_index.versesOf(QStringLiteral("part"), 1), Range(1, 5));
+    EXPECT_EQ(m_index.versesOf(QStringLiteral("part"), 2), Range(6, 7));
+    for (const auto& [unit, number] : {std::pair{QStringLiteral("page"), 4}, std::pair{QStringLiteral("chapter"), 3},
+             std::pair{QStringLiteral("part"), 0}, std::pair{QStringLiteral("line"), 1}})
+        EXPECT_EQ(m_index.versesOf(unit, number), Range(0, 0)) << unit.toStdString() << number;
+}
+
 TEST_F(MadeMushaf, PagesAndReferencesAreReadOrRefusedInPlainWords)
 {
     EXPECT_EQ(m_index.parsePage(QStringLiteral(" 3 ")), 3);
