@@ -3,12 +3,14 @@
 #include "mushaf/mushafindex.h"
 #include "mushaf/mushafpage.h"
 #include "navigation/mainwindowlogic.h"
+#include "pages/versecatalogue.h"
 #include "store/dberror.h"
 #include "store/sharedstate.h"
 #include "store/versename.h"
 #include "ui/mushaf/mushafview.h"
 #include "ui/panes/browserpane.h"
 #include "ui/reading/readingcomfort.h"
+#include "ui/reading/texthider.h"
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/usersettings.h"
 
@@ -24,6 +26,8 @@
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+
+#include <utility>
 
 namespace tilvora::ui {
 
@@ -43,6 +47,15 @@ QString fontPath(const QString& appFolder)
 
 MushafMode::MushafMode(MainWindow& window) : QObject(&window), m_window(window)
 {
+    m_tableHider = new TextHider(
+        window.page(host::Pane::WebMain),
+        [&window] {
+            QStringList classes;
+            for (const int order : pages::arabicTextOrders(window.state()))
+                classes.append(QStringLiteral("CSS%1").arg(order));
+            return classes;
+        },
+        this);
     createActions(window.comfort().viewMenu());
     window.view(host::Pane::WebMain)->installEventFilter(this);
     connect(window.page(host::Pane::WebMain), &QWebEnginePage::loadFinished, this, &MushafMode::readingPaneLoaded);
@@ -51,6 +64,13 @@ MushafMode::MushafMode(MainWindow& window) : QObject(&window), m_window(window)
             m_view->markRecited(ayahRef);
     });
     connect(window.comfort().viewMenu(), &QMenu::triggered, this, &MushafMode::syncComfort);
+    // A bookmark opened while the pages are shown opens its page.
+    connect(&window.comfort(), &ReadingComfort::placeOpened, this, [this](int ayahRef) {
+        if (m_view && m_shown) {
+            m_placeOpened = true;
+            m_view->showVerse(ayahRef, true);
+        }
+    });
     window.verseMenu().add({QStringLiteral("MnuShowInMushaf"), QStringLiteral("Show in the &mushaf"),
         [this](const VerseUnderPointer&) { return !m_shown; },
         [this](const VerseUnderPointer& clicked) { showVerse(clicked.ayahRef); }});
@@ -80,39 +100,53 @@ void MushafMode::createActions(QMenu* viewMenu)
     m_hideAction->setObjectName(QStringLiteral("MnuHideText"));
     m_hideAction->setCheckable(true);
     m_hideAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    connect(m_hideAction, &QAction::toggled, this, [this](bool on) {
-        if (m_view)
-            m_view->setHiding(on);
-        m_revealMenu->setEnabled(on);
-    });
+    connect(m_hideAction, &QAction::toggled, this, &MushafMode::setHiding);
 
     m_revealMenu = viewMenu->addMenu(QStringLiteral("&Reveal"));
     m_revealMenu->setObjectName(QStringLiteral("MnuReveal"));
     m_revealMenu->setEnabled(false);
     addRevealAction(m_revealMenu, QStringLiteral("MnuRevealWord"), QStringLiteral("Next &word"),
-        QKeyCombination(Qt::Key_Space), [](MushafView& v) { return v.reveal().revealWord(); });
+        QKeyCombination(Qt::Key_Space), [](mushaf::RevealModel& m) { return m.revealWord(); });
     addRevealAction(m_revealMenu, QStringLiteral("MnuRevealLine"), QStringLiteral("Rest of the &line"),
-        QKeyCombination(Qt::Key_Return), [](MushafView& v) { return v.reveal().revealLine(); });
+        QKeyCombination(Qt::Key_Return), [](mushaf::RevealModel& m) { return m.revealLine(); });
     addRevealAction(m_revealMenu, QStringLiteral("MnuRevealVerse"), QStringLiteral("Rest of the &verse"),
-        Qt::SHIFT | Qt::Key_Return, [](MushafView& v) { return v.reveal().revealVerse(); });
+        Qt::SHIFT | Qt::Key_Return, [](mushaf::RevealModel& m) { return m.revealVerse(); });
     addRevealAction(m_revealMenu, QStringLiteral("MnuRevealAll"), QStringLiteral("&Everything"),
-        Qt::CTRL | Qt::Key_Return, [](MushafView& v) { return v.reveal().revealAll(); });
+        Qt::CTRL | Qt::Key_Return, [](mushaf::RevealModel& m) { return m.revealAll(); });
     addRevealAction(m_revealMenu, QStringLiteral("MnuHideWord"), QStringLiteral("&Hide the last word again"),
-        QKeyCombination(Qt::Key_Backspace), [](MushafView& v) { return v.reveal().hideLast(); });
+        QKeyCombination(Qt::Key_Backspace), [](mushaf::RevealModel& m) { return m.hideLast(); });
+    // The keys reveal in the verse table too, while it has the focus.
+    m_window.view(host::Pane::WebMain)->addActions(m_revealMenu->actions());
+}
+
+void MushafMode::setHiding(bool on)
+{
+    if (m_view)
+        m_view->setHiding(on);
+    m_tableHider->setHiding(on);
+    m_revealMenu->setEnabled(on);
+    // Disabled, the keys go on doing what they do in the table (Enter recites).
+    for (QAction* action : m_revealMenu->actions())
+        action->setEnabled(on);
 }
 
 void MushafMode::addRevealAction(
-    QMenu* menu, const QString& name, const QString& text, QKeyCombination key, bool (*step)(MushafView&))
+    QMenu* menu, const QString& name, const QString& text, QKeyCombination key, bool (*step)(mushaf::RevealModel&))
 {
     QAction* action = menu->addAction(text);
     action->setObjectName(name);
     action->setShortcut(QKeySequence(key));
-    // The keys reveal only while the mushaf's pages have the focus (the
-    // actions are added to the view as well).
+    action->setEnabled(false);
+    // The keys reveal only while the mushaf's pages or the verse table have
+    // the focus (the actions are added to both views as well).
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(action, &QAction::triggered, this, [this, step] {
-        if (m_view && m_shown && m_view->isHiding() && step(*m_view))
-            m_view->applyReveal();
+        if (m_view && m_shown) {
+            if (m_view->isHiding() && step(m_view->reveal()))
+                m_view->applyReveal();
+        } else if (m_tableHider->isHiding() && step(m_tableHider->reveal())) {
+            m_tableHider->applyReveal();
+        }
     });
 }
 
@@ -130,9 +164,10 @@ bool MushafMode::ensureView()
     QWidget* reading = m_window.view(host::Pane::WebMain);
     m_view = new MushafView(*state.gConnection, m_index, fontPath(state.gAppFolder), reading->parentWidget());
     m_view->hide();
-    connect(m_view, &MushafView::verseDoubleClicked, this, [this](qint32 ayahRef) {
-        m_window.handleEvent([&] { m_window.logic().readingPageDoubleClick(QString::number(ayahRef)); });
-    });
+    // As a double-click in the table: the verse recited on to the end of
+    // its recording, each verse marked as it is heard.
+    connect(m_view, &MushafView::verseDoubleClicked, this,
+        [this](qint32 ayahRef) { m_window.playFromVerse(QString::number(ayahRef)); });
     connect(m_view, &MushafView::verseMenuRequested, this, &MushafMode::showVerseMenu);
     connect(m_view, &MushafView::pagePainted, this, [this](int page) { m_page = page; });
     const auto turn = [this](Qt::Key key, int step) {
@@ -208,6 +243,8 @@ void MushafMode::followReadingPane()
 void MushafMode::readingPaneLoaded(bool ok)
 {
     if (!ok || !m_shown)
+        return;
+    if (std::exchange(m_placeOpened, false) && m_window.comfort().searchText().isEmpty())
         return;
     // A search's results are verses from anywhere: they are read in the table.
     if (!m_window.comfort().searchText().isEmpty()) {

@@ -18,6 +18,7 @@ class MushafIndex;
 namespace tilvora::ui {
 
 class MainWindow;
+class TextHider;
 
 // The mushaf as the reading pane's second mode. View ▸ "Mushaf pages"
 // switches between the verse table and the mushaf's pages, which then lie
@@ -44,6 +45,8 @@ public:
 
     QAction* modeAction() const { return m_modeAction; }
     QAction* hideTextAction() const { return m_hideAction; }
+    // "Hide the text" in the verse table.
+    TextHider& tableHider() const { return *m_tableHider; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,7 +54,8 @@ protected:
 private:
     void createActions(QMenu* viewMenu);
     void addRevealAction(
-        QMenu* menu, const QString& name, const QString& text, QKeyCombination key, bool (*step)(MushafView&));
+        QMenu* menu, const QString& name, const QString& text, QKeyCombination key, bool (*step)(mushaf::RevealModel&));
+    void setHiding(bool on);
     bool ensureView();
     void followReadingPane();
     void readingPaneLoaded(bool ok);
@@ -72,6 +76,9 @@ private:
     QAction* m_goToAction = nullptr;
     QAction* m_hideAction = nullptr;
     QMenu* m_revealMenu = nullptr;
+    TextHider* m_tableHider = nullptr;
+    // A bookmark opened its page: the table's page loaded for it is not followed.
+    bool m_placeOpened = false;
 };
 
 } // namespace tilvora::ui

@@ -517,6 +517,7 @@ void ReadingComfort::openPlace(store::VersePlace place)
     const QString command = u"__Surah = "_s + QString::number(place.surah);
     noteCommand(command);
     m_window.logic().executeCommand(command);
+    emit placeOpened(*ref);
 }
 
 void ReadingComfort::restoreLastPlace()

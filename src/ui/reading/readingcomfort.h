@@ -92,6 +92,10 @@ public:
     QMenu* viewMenu() const { return m_viewMenu; }
     QMenu* bookmarksMenu() const { return m_bookmarksMenu; }
 
+signals:
+    // openPlace was asked for this verse (a bookmark, the last place).
+    void placeOpened(int ayahRef);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

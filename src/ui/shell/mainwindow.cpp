@@ -862,6 +862,7 @@ void MainWindow::showHeardVerse(qint32 ayahRef)
     if (ayahRef != 0)
         m_lastRecitedVerse = ayahRef;
     applyVerseMark();
+    emit recitedVerseMarked(ayahRef);
 }
 
 void MainWindow::stopFollowing()

@@ -115,7 +115,7 @@ public:
     MushafMode& mushaf() const { return *m_mushaf; }
 
 signals:
-    // markRecitedVerse was called (AyahRef 0: the mark went away).
+    // The verse marked as recited or heard changed (AyahRef 0: the mark went away).
     void recitedVerseMarked(qint32 ayahRef);
 
 protected:

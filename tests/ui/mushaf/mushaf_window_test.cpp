@@ -9,10 +9,12 @@
 #include "ui/mushaf/mushafmode.h"
 #include "ui/mushaf/mushafview.h"
 #include "ui/reading/readingcomfort.h"
+#include "ui/reading/texthider.h"
 #include "ui/recitation/playerstrip.h"
 #include "ui/shell/mainwindow.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEnginePage>
@@ -93,6 +95,9 @@ TEST_F(MushafWindow, ADoubleClickOnThePageRecitesAndARecitationTurnsThePage)
                                   "new MouseEvent('dblclick', {bubbles: true, cancelable: true}))"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return session().state().gLastAyahRef == 3; }, 10000));
     EXPECT_TRUE(window().versePlayer()->url().endsWith(QStringLiteral("/media/demo/001.mp3")));
+    // As in the table, the recording plays on and each verse heard is marked on the page.
+    EXPECT_TRUE(waitMushaf(QStringLiteral("document.querySelector('.w.rec[data-v=\"4\"]') !== null")));
+    emit window().player()->stopClicked();
 
     // A recitation over a page's end (108 ends page 602, 109 begins 603,
     // the next spread too) marks the verse on its page and turns the page
@@ -138,6 +143,60 @@ TEST_F(MushafWindow, HiddenWordsComeBackWordByWordByLineAndAllAtOnce)
     saveScreenshot(QStringLiteral("mushaf-hidden"));
     QTest::keyClick(input, Qt::Key_Return, Qt::ControlModifier);
     EXPECT_TRUE(waitMushaf(hidden + QStringLiteral(" === 0")));
+
+    // The same toggle in the verse table hides the Quran text's words from
+    // the top verse on, in their place, and the same keys reveal them.
+    action(QStringLiteral("MnuMushaf"))->trigger();
+    ASSERT_FALSE(window().mushaf().isShown());
+    const QString tableHidden
+        = QStringLiteral("document.querySelectorAll('body.tilvora-hiding .tilvora-w.tilvora-hid').length");
+    ASSERT_TRUE(waitUntil(Pane::WebMain, tableHidden + QStringLiteral(" > 20")));
+    const int tableWords = evaluate(Pane::WebMain, tableHidden).toInt();
+    // The verses' labels ({2:1}) stay in sight.
+    EXPECT_EQ(evaluate(Pane::WebMain,
+                  QStringLiteral("Array.prototype.filter.call(document.querySelectorAll("
+                                 "'.tilvora-w'), function (w) { return w.textContent[0] === '{'; }).length"))
+                  .toInt(),
+        0);
+    EXPECT_EQ(window().mushaf().tableHider().reveal().wordCount(), tableWords);
+    EXPECT_GT(
+        evaluate(Pane::WebMain, QStringLiteral("document.querySelector('.tilvora-hid').getBoundingClientRect().width"))
+            .toDouble(),
+        0);
+    QWidget* table = window().view(Pane::WebMain)->focusProxy();
+    QTest::keyClick(table, Qt::Key_Space);
+    QTest::keyClick(table, Qt::Key_Space);
+    EXPECT_TRUE(waitUntil(Pane::WebMain, tableHidden + QStringLiteral(" === %1").arg(tableWords - 2)));
+    QTest::keyClick(table, Qt::Key_Backspace);
+    EXPECT_TRUE(waitUntil(Pane::WebMain, tableHidden + QStringLiteral(" === %1").arg(tableWords - 1)));
+    saveScreenshot(QStringLiteral("table-hidden"));
+    action(QStringLiteral("MnuHideText"))->trigger();
+    EXPECT_TRUE(waitUntil(Pane::WebMain, tableHidden + QStringLiteral(" === 0")));
+    // Off again, the keys do what they do in the table (Enter recites).
+    EXPECT_FALSE(action(QStringLiteral("MnuRevealWord"))->isEnabled());
+    expectNoMessages();
+}
+
+TEST_F(MushafWindow, ABookmarkOpensItsPageInTheMushaf)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_TRUE(window().comfort().bookmarkVerse(262));
+    showMushaf();
+    ASSERT_FALSE(HasFatalFailure());
+    view().showPage(1);
+    QAction* open = nullptr;
+    for (QAction* item : window().comfort().bookmarksMenu()->actions()) {
+        if (item->text().contains(QStringLiteral("2:255")))
+            open = item;
+    }
+    ASSERT_NE(open, nullptr);
+    open->trigger();
+    EXPECT_TRUE(waitMushaf(
+        QStringLiteral("document.querySelector('.page[data-page=\"42\"] .w.sel[data-v=\"262\"]') !== null")));
+    // The table's page loaded for the bookmark leaves the mushaf on it.
+    ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === 286")));
+    EXPECT_EQ(view().currentPage(), 42);
     expectNoMessages();
 }
 
