@@ -14,6 +14,7 @@ constexpr int kCellWidth = 88;
 constexpr int kCellHeight = 44;
 constexpr int kBarWidth = 38;
 constexpr int kBarsHeight = 120;
+constexpr int kHeadingHeight = 26;
 
 QString svgText(const QString& text)
 {
@@ -66,20 +67,29 @@ Progress progressOf(const std::vector<ScheduledVerse>& verses, const std::set<QD
     return progress;
 }
 
-QString progressSvg(const Progress& progress, const ChartColours& colours, QDate today)
+QString progressSvg(const Progress& progress, const ChartColours& colours, QDate today, const QString& partsHeading,
+    const QString& daysHeading)
 {
     const int width = kGridColumns * kCellWidth;
+    const int gridTop = kHeadingHeight;
     const int gridHeight = (kPartCount / kGridColumns) * kCellHeight;
-    const int barsTop = gridHeight + 40;
+    const int barsTop = gridTop + gridHeight + kHeadingHeight + 16;
     const int height = barsTop + kBarsHeight + 40;
     QString svg = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" "
                                  "font-family=\"sans-serif\" font-size=\"12\" fill=\"%3\">")
                       .arg(width)
                       .arg(height)
                       .arg(colours.text);
+    const auto heading = [&](const QString& text, int y) {
+        svg += QStringLiteral("<text x=\"0\" y=\"%1\" font-weight=\"bold\" font-size=\"14\">%2</text>")
+                   .arg(y)
+                   .arg(svgText(text));
+    };
+    heading(partsHeading, kHeadingHeight - 8);
+    heading(daysHeading, barsTop - 8);
     for (int part = 0; part < kPartCount; ++part) {
         const int x = (part % kGridColumns) * kCellWidth;
-        const int y = (part / kGridColumns) * kCellHeight;
+        const int y = gridTop + (part / kGridColumns) * kCellHeight;
         const double share = progress.partShare.at(static_cast<std::size_t>(part));
         svg += QStringLiteral("<g><title>Part %1: %2%</title>").arg(part + 1).arg(std::lround(share * 100));
         svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"none\" stroke=\"%5\"/>")

@@ -29,12 +29,12 @@ namespace {
 
 const QString kFormat = u"tilvora-reader-data"_s;
 constexpr int kVersion = 1;
-constexpr qint64 kLargestFile = 64 * 1024 * 1024;
+constexpr qint64 kLargestFile = qint64{64} * 1024 * 1024;
 
 struct Verse {
     int surah = 0;
     int ayah = 0;
-    auto operator<=>(const Verse&) const = default;
+    bool operator<(const Verse& other) const { return std::tie(surah, ayah) < std::tie(other.surah, other.ayah); }
 };
 
 struct Note {

@@ -45,8 +45,10 @@ TEST(Progress, CountsSharesTheNextTwoWeeksAndTheDaysInARow)
     EXPECT_EQ(progressOf(verses, {kToday.addDays(-2)}, places, kToday).daysInARow, 0);
 
     const QString svg
-        = progressSvg(progress, {QStringLiteral("#111"), QStringLiteral("#999"), QStringLiteral("#2e8b57")}, kToday);
+        = progressSvg(progress, {QStringLiteral("#111"), QStringLiteral("#999"), QStringLiteral("#2e8b57")}, kToday,
+            QStringLiteral("Parts"), QStringLiteral("Days & pages"));
     EXPECT_TRUE(svg.startsWith(QStringLiteral("<svg")));
     EXPECT_TRUE(svg.contains(QStringLiteral("<title>Part 2: 25%</title>")));
+    EXPECT_TRUE(svg.contains(QStringLiteral("Days &amp; pages")));
 }
 } // namespace
