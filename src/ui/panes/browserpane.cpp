@@ -3,13 +3,9 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QWebChannel>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInfo>
 #include <QWebEngineView>
@@ -21,14 +17,6 @@ namespace tilvora::ui {
 using host::Pane;
 
 namespace {
-
-QString resourceText(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
-}
 
 // Which document events of a pane the window handles: the right-click of the
 // three picker pages (their selectors are reset), and the double-click (the
@@ -151,6 +139,7 @@ PanePage::PanePage(Pane pane, QWebEngineProfile* profile, const QString& appFold
       m_pane(pane),
       m_bridge(new PaneBridge(this)),
       m_channel(new QWebChannel(this)),
+      m_scripts(this, modulesOf(pane)),
       m_appFolder(appFolder)
 {
     m_channel->registerObject(QStringLiteral("tilvoraPane"), m_bridge);
@@ -158,75 +147,38 @@ PanePage::PanePage(Pane pane, QWebEngineProfile* profile, const QString& appFold
     const DocumentBinding binding = documentBinding(pane);
     if (binding.contextMenu || binding.doubleClick || binding.verseMenu)
         setWebChannel(m_channel, QWebEngineScript::MainWorld);
-    installScripts();
+    m_scripts.configure(PaneScripts::Module::Compat, compatSettings(pane));
     // The reader's own clicks and keys in this pane, which let a link open
     // in the desktop's browser.
     qApp->installEventFilter(this);
     connect(this, &QWebEnginePage::loadStarted, m_bridge, &PaneBridge::documentReplaced);
 }
 
-void PanePage::installScripts()
+std::vector<PaneScripts::Module> PanePage::modulesOf(Pane pane)
 {
-    const DocumentBinding binding = documentBinding(m_pane);
-    const bool useChannel = binding.contextMenu || binding.doubleClick;
-
-    if (useChannel) {
-        QWebEngineScript channelScript;
-        channelScript.setName(QStringLiteral("tilvora-qwebchannel"));
-        channelScript.setSourceCode(resourceText(QStringLiteral(":/qtwebchannel/qwebchannel.js")));
-        channelScript.setInjectionPoint(QWebEngineScript::DocumentCreation);
-        channelScript.setWorldId(QWebEngineScript::MainWorld);
-        channelScript.setRunsOnSubFrames(false);
-        scripts().insert(channelScript);
+    using Module = PaneScripts::Module;
+    switch (pane) {
+    case Pane::WebMain:
+        return {Module::Channel, Module::Layout, Module::Place, Module::Recitation, Module::Compat, Module::Cursor,
+            Module::Comfort, Module::Hiding};
+    case Pane::WebWord:
+    case Pane::WebSubject:
+    case Pane::WebSurah:
+        return {Module::Channel, Module::Compat, Module::Comfort};
+    case Pane::WebControl:
+        return {Module::Compat, Module::Names, Module::Comfort};
+    case Pane::WebSearch:
+        break;
     }
+    return {Module::Compat, Module::Comfort};
+}
 
-    if (m_pane == Pane::WebMain) {
-        QWebEngineScript layoutScript;
-        layoutScript.setName(QStringLiteral("tilvora-reading-layout"));
-        layoutScript.setSourceCode(resourceText(QStringLiteral(":/tilvora/panes/readinglayout.js")));
-        layoutScript.setInjectionPoint(QWebEngineScript::DocumentCreation);
-        layoutScript.setWorldId(QWebEngineScript::MainWorld);
-        layoutScript.setRunsOnSubFrames(false);
-        scripts().insert(layoutScript);
-    }
-
-    QJsonObject config;
-    config.insert(QStringLiteral("reportContextMenu"), binding.contextMenu);
-    config.insert(QStringLiteral("reportDoubleClick"), binding.doubleClick);
-    config.insert(QStringLiteral("verseMenu"), binding.verseMenu);
-    config.insert(QStringLiteral("useChannel"), useChannel);
-    const QString source = QStringLiteral("(function (config) {\n%1\n})(%2);")
-                               .arg(resourceText(QStringLiteral(":/tilvora/panes/panecompat.js")),
-                                   QString::fromUtf8(QJsonDocument(config).toJson(QJsonDocument::Compact)));
-    QWebEngineScript compatScript;
-    compatScript.setName(QStringLiteral("tilvora-compat"));
-    compatScript.setSourceCode(source);
-    compatScript.setInjectionPoint(QWebEngineScript::DocumentReady);
-    compatScript.setWorldId(QWebEngineScript::MainWorld);
-    compatScript.setRunsOnSubFrames(false);
-    scripts().insert(compatScript);
-
-    if (m_pane == Pane::WebControl) {
-        QWebEngineScript namesScript;
-        namesScript.setName(QStringLiteral("tilvora-pane-names"));
-        namesScript.setSourceCode(QStringLiteral("(function () {\n%1\n})();")
-                                      .arg(resourceText(QStringLiteral(":/tilvora/panes/panenames.js"))));
-        namesScript.setInjectionPoint(QWebEngineScript::DocumentReady);
-        namesScript.setWorldId(QWebEngineScript::MainWorld);
-        namesScript.setRunsOnSubFrames(false);
-        scripts().insert(namesScript);
-    }
-
-    if (m_pane == Pane::WebMain) {
-        QWebEngineScript cursorScript;
-        cursorScript.setName(QStringLiteral("tilvora-verse-cursor"));
-        cursorScript.setSourceCode(QStringLiteral("(function () {\n%1\n})();")
-                                       .arg(resourceText(QStringLiteral(":/tilvora/panes/versecursor.js"))));
-        cursorScript.setInjectionPoint(QWebEngineScript::DocumentReady);
-        cursorScript.setWorldId(QWebEngineScript::MainWorld);
-        cursorScript.setRunsOnSubFrames(false);
-        scripts().insert(cursorScript);
-    }
+QJsonObject PanePage::compatSettings(Pane pane)
+{
+    const DocumentBinding binding = documentBinding(pane);
+    return {{QStringLiteral("reportContextMenu"), binding.contextMenu},
+        {QStringLiteral("reportDoubleClick"), binding.doubleClick}, {QStringLiteral("verseMenu"), binding.verseMenu},
+        {QStringLiteral("useChannel"), binding.contextMenu || binding.doubleClick}};
 }
 
 QString PanePage::navigationText(const QUrl& url)

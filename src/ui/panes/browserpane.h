@@ -1,8 +1,10 @@
 #pragma once
 
 #include "host/host.h"
+#include "ui/panes/panescripts.h"
 
 #include <QElapsedTimer>
+#include <QJsonObject>
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -94,7 +96,7 @@ bool isOwnAddress(const QUrl& url, const QString& appFolder);
 // A cancelled navigation leaves the page in place. A pane loads only the
 // program's own files and the empty page, and opens no windows; a remote
 // address opens in the desktop's browser only from a link the reader has
-// just clicked. The compatibility script is installed in every document the
+// just clicked. The pane's scripts (paneScripts()) run in every document the
 // page loads, the web channel in those of the panes whose events the window
 // handles.
 class PanePage : public QWebEnginePage {
@@ -107,6 +109,12 @@ public:
 
     host::Pane pane() const { return m_pane; }
     PaneBridge* bridge() const { return m_bridge; }
+    PaneScripts& paneScripts() { return m_scripts; }
+    // Runs `script` in the world of the pane's scripts.
+    void runScript(const QString& script, const std::function<void(const QVariant&)>& answer = {})
+    {
+        PaneScripts::run(this, script, answer);
+    }
     void setNavigationHandler(NavigationHandler handler) { m_navigationHandler = std::move(handler); }
 
     // Loads a file path or URL. Loading the address already shown reads it
@@ -125,12 +133,15 @@ private:
     // How long after the reader's click or key a link may open the desktop's browser.
     static constexpr qint64 kReaderInputMs = 2000;
 
-    void installScripts();
+    // The pane's modules, and the settings of its compatibility module.
+    static std::vector<PaneScripts::Module> modulesOf(host::Pane pane);
+    static QJsonObject compatSettings(host::Pane pane);
     bool readerActedJustNow() const;
 
     host::Pane m_pane;
     PaneBridge* m_bridge;
     QWebChannel* m_channel;
+    PaneScripts m_scripts;
     NavigationHandler m_navigationHandler;
     QString m_appFolder;
     QElapsedTimer m_readerInput;

@@ -1,4 +1,4 @@
-// Injected into the control pane's documents once they are parsed: names for
+// Run in the control pane's documents once the page text is parsed: names for
 // a screen reader where the page gives its controls none it can read. The
 // rows' lists carry a title without letters: each is named for its row. A
 // voice's radio button is named by the voice's name written beside it, and
@@ -6,17 +6,19 @@
 // is not touched.
 'use strict';
 
-Array.prototype.forEach.call(document.querySelectorAll('select'), function (list) {
-  var row = /(^|\s)Row(\d+)(\s|$)/.exec(list.className);
-  if (!row || /\p{L}/u.test(list.title || '')) return;
-  list.setAttribute('aria-label', 'Text in row ' + (Number(row[2]) + 1));
-});
+pane.whenParsed(function () {
+  Array.prototype.forEach.call(document.querySelectorAll('select'), function (list) {
+    var row = /(^|\s)Row(\d+)(\s|$)/.exec(list.className);
+    if (!row || /\p{L}/u.test(list.title || '')) return;
+    list.setAttribute('aria-label', 'Text in row ' + (Number(row[2]) + 1));
+  });
 
-Array.prototype.forEach.call(document.querySelectorAll('input[type=radio]'), function (radio) {
-  var beside = radio.nextSibling;
-  var name = beside && beside.nodeType === 3 ? beside.nodeValue.trim() : '';
-  if (!name) return;
-  radio.setAttribute('aria-label', name);
-  var link = radio.nextElementSibling;
-  if (link && link.tagName === 'A') link.setAttribute('aria-label', 'Media folder of ' + name);
+  Array.prototype.forEach.call(document.querySelectorAll('input[type=radio]'), function (radio) {
+    var beside = radio.nextSibling;
+    var name = beside && beside.nodeType === 3 ? beside.nodeValue.trim() : '';
+    if (!name) return;
+    radio.setAttribute('aria-label', name);
+    var link = radio.nextElementSibling;
+    if (link && link.tagName === 'A') link.setAttribute('aria-label', 'Media folder of ' + name);
+  });
 });

@@ -1,16 +1,15 @@
-// Injected into every document of every pane, once it is parsed: the
-// reader's comfort settings, applied by style and script without touching the
-// page text.
+// The reader's comfort settings in every document of every pane, applied by
+// style and script without touching the page text.
 //   - every pane: the theme's style sheet (`config.css`);
 //   - the reading pane: a heading before the first verse of each chapter when
 //     the page shows verses of several chapters, and each occurrence of the
 //     searched text highlighted, with a way to step from match to match.
-// The host wraps this text as a function of `config`:
-//   { css: text, reading: bool, chapters: [[number, firstRef, arabic, title]],
-//     needle: text (the search text in its searched form, or empty),
-//     fold: { character: replacement } (the Arabic folding's table) }
-// and later calls window.tilvoraComfort.apply(newConfig) when a setting changes.
-
+// `config`: { css: text, reading: bool,
+//   chapters: [[number, firstRef, arabic, title]],
+//   needle: text (the search text in its searched form, or empty),
+//   fold: { character: replacement } (the Arabic folding's table) }
+// The window calls window.tilvoraComfort.apply(newConfig) when a setting
+// changes.
 'use strict';
 
 var styleElement = null;
@@ -24,12 +23,6 @@ function setStyle(css) {
     (document.head || document.documentElement).appendChild(styleElement);
   }
   styleElement.textContent = css || '';
-}
-
-function verseTables() {
-  return Array.prototype.filter.call(document.getElementsByTagName('table'), function (table) {
-    return /(^|\s)sura(\s|$)/i.test(table.className) && /^\d+$/.test(table.id);
-  });
 }
 
 // The chapter of a verse reference: the last chapter starting at or before it.
@@ -53,7 +46,7 @@ function addHeadings(chapters) {
   var old = document.querySelectorAll('.tilvora-heading');
   for (var k = 0; k < old.length; ++k) old[k].parentNode.removeChild(old[k]);
   if (!chapters || chapters.length === 0) return;
-  var tables = verseTables();
+  var tables = pane.verseTables();
   var firsts = [];
   var last = null;
   tables.forEach(function (table) {
@@ -169,7 +162,7 @@ function highlight(needle, fold) {
   var folded = searchForm(needle, fold).form;
   if (!folded) return;
   var pattern = needlePattern(folded);
-  verseTables().forEach(function (table) {
+  pane.verseTables().forEach(function (table) {
     var walker = document.createTreeWalker(table, NodeFilter.SHOW_TEXT, null);
     var nodes = [];
     while (walker.nextNode()) nodes.push(walker.currentNode);
@@ -191,11 +184,8 @@ function step(direction) {
 
 // The verse table nearest the top of the window.
 function topVerse() {
-  var tables = verseTables();
-  for (var i = 0; i < tables.length; ++i) {
-    if (tables[i].getBoundingClientRect().bottom > 4) return Number(tables[i].id);
-  }
-  return 0;
+  var table = pane.topVerse();
+  return table ? Number(table.id) : 0;
 }
 
 function showVerse(ref) {
@@ -207,6 +197,8 @@ function showVerse(ref) {
 
 function apply(settings) {
   config = settings;
+  // Before the page text is parsed the settings wait for it.
+  if (document.readyState === 'loading') return;
   setStyle(settings.css);
   if (!settings.reading) return;
   addHeadings(settings.chapters);
@@ -221,4 +213,4 @@ window.tilvoraComfort = {
   topVerse: topVerse,
   showVerse: showVerse,
 };
-apply(config);
+pane.whenParsed(function () { apply(config); });

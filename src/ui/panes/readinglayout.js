@@ -1,4 +1,4 @@
-// Injected into the reading pane's documents as they are created, before the
+// The reading pane's layout, set as each document is created, before the
 // page text is parsed. A reading page can hold thousands of verse tables (a
 // whole-book search holds 6236): laying out and shaping all of that text
 // before the page shows takes seconds. Here each verse table is laid out as a
@@ -6,16 +6,15 @@
 // only the tables near the visible part of the page; the others keep an
 // estimated height (then their last real one) until they are scrolled to.
 // The page text is not touched.
-(function () {
-  'use strict';
-  try {
-    var sheet = new CSSStyleSheet();
-    sheet.replaceSync(
-      'table.sura { display: block; box-sizing: border-box;'
-      + ' content-visibility: auto; contain-intrinsic-size: auto 160px; }\n'
-      + 'table.sura > tbody { display: table; width: 100%; }');
-    document.adoptedStyleSheets = document.adoptedStyleSheets.concat([sheet]);
-  } catch (ignored) {
-    // An engine without constructable style sheets lays out every table.
-  }
-})();
+'use strict';
+
+try {
+  var sheet = new CSSStyleSheet();
+  sheet.replaceSync(
+    'table.sura { display: block; box-sizing: border-box;'
+    + ' content-visibility: auto; contain-intrinsic-size: auto 160px; }\n'
+    + 'table.sura > tbody { display: table; width: 100%; }');
+  document.adoptedStyleSheets = document.adoptedStyleSheets.concat([sheet]);
+} catch (ignored) {
+  // An engine without constructable style sheets lays out every table.
+}

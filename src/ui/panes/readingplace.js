@@ -1,5 +1,4 @@
-// Injected into the reading pane's documents as they are created; the host
-// wraps it as a function of `config`:
+// The reading pane's place, run as each document is created; `config`:
 //   { keepTopVerse: bool, emptyPageText: string }
 // Every page of the reading pane has the same address (the page file), so the
 // engine would open a new page where the last one was scrolled to. Instead a
@@ -34,9 +33,8 @@ var keptVerse = config.keepTopVerse && store ? store.getItem(storageKey) : null;
 function topVerse() {
   var x = Math.max(1, Math.floor(document.documentElement.clientWidth / 2));
   for (var y = 2; y < 80; y += 6) {
-    var element = document.elementFromPoint(x, y);
-    var table = element && element.closest ? element.closest('table') : null;
-    if (table && /(^|\s)sura(\s|$)/i.test(table.className) && table.id) return String(table.id);
+    var table = pane.verseTableOf(document.elementFromPoint(x, y));
+    if (table) return String(table.id);
   }
   return '';
 }
@@ -97,7 +95,7 @@ function placePage() {
   rememberTopVerse();
 }
 
-document.addEventListener('DOMContentLoaded', function () {
+pane.whenParsed(function () {
   if (styleWatch) {
     styleWatch.disconnect();
     var styles = document.getElementsByTagName('style');

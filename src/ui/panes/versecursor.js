@@ -1,6 +1,6 @@
-// Injected into the reading pane's documents once they are parsed: a verse
-// cursor for the keyboard. While the pane has the focus one verse table
-// carries the class "tilvora-cursor" (the theme's style sheet draws it):
+// The reading pane's verse cursor for the keyboard. While the pane has the
+// focus one verse table carries the class "tilvora-cursor" (the theme's
+// style sheet draws it):
 //   Up / Down          the previous / next verse
 //   PageUp / PageDown  a screenful up / down
 //   Home / End         the first / last verse of the page (Ctrl too)
@@ -17,29 +17,6 @@ var kFocusClass = 'tilvora-pane-focus';
 var cursor = null;
 var menuKeyAt = 0;
 
-function isVerseTable(element) {
-  return element && element.tagName === 'TABLE' && /(^|\s)sura(\s|$)/i.test(element.className)
-    && /^\d+$/.test(element.id);
-}
-
-function verseTables() {
-  return Array.prototype.filter.call(document.querySelectorAll('table.sura'), isVerseTable);
-}
-
-function tableOf(node) {
-  var element = node && node.nodeType === 1 ? node : node ? node.parentElement : null;
-  var table = element && element.closest ? element.closest('table') : null;
-  return isVerseTable(table) ? table : null;
-}
-
-// The first verse whose bottom lies below the top of the pane.
-function topVerse(tables) {
-  for (var i = 0; i < tables.length; ++i) {
-    if (tables[i].getBoundingClientRect().bottom > 4) return tables[i];
-  }
-  return tables.length ? tables[tables.length - 1] : null;
-}
-
 function place(table, scroll) {
   if (cursor && cursor !== table) cursor.classList.remove(kCursorClass);
   cursor = table;
@@ -51,7 +28,7 @@ function place(table, scroll) {
 // The cursor's verse, put on the verse at the top of the pane when there is
 // none yet (or the one it was on has gone with the page's text).
 function current() {
-  if (!cursor || !cursor.isConnected) place(topVerse(verseTables()), false);
+  if (!cursor || !cursor.isConnected) place(pane.topVerse(), false);
   return cursor;
 }
 
@@ -89,7 +66,7 @@ function pageAway(tables, from, direction) {
 }
 
 function move(key, ctrl) {
-  var tables = verseTables();
+  var tables = pane.verseTables();
   if (!tables.length) return false;
   var from = current();
   var index = tables.indexOf(from);
@@ -137,7 +114,7 @@ document.addEventListener('keydown', function (event) {
 
 // A click moves the cursor to the verse clicked.
 document.addEventListener('mousedown', function (event) {
-  var table = tableOf(event.target);
+  var table = pane.verseTableOf(event.target);
   if (table) place(table, false);
 }, true);
 
@@ -148,7 +125,7 @@ function showFocus() {
 }
 window.addEventListener('focus', showFocus);
 window.addEventListener('blur', showFocus);
-showFocus();
+pane.whenParsed(showFocus);
 
 window.tilvoraVerseCursor = {
   // The verse table id under the cursor, or ''.

@@ -16,7 +16,6 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QEventLoop>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,8 +25,6 @@
 #include <QPalette>
 #include <QSettings>
 #include <QTimer>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 #include <QWheelEvent>
 
@@ -41,7 +38,6 @@ using host::Pane;
 
 namespace {
 
-const QString kScriptName = u"tilvora-comfort"_s;
 const QString kThemeKey = u"reading/theme"_s;
 const QString kZoomKey = u"reading/zoom"_s;
 const QString kFontKey = u"reading/arabicFont"_s;
@@ -49,12 +45,6 @@ constexpr double kZoomStep = 1.1;
 
 constexpr std::array<Pane, 6> kAllPanes{
     Pane::WebSearch, Pane::WebSurah, Pane::WebWord, Pane::WebSubject, Pane::WebControl, Pane::WebMain};
-
-QString scriptText()
-{
-    QFile file(u":/tilvora/panes/readingcomfort.js"_s);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 // The Arabic folding as a table of the characters it changes, for the page
 // script to match as the search did.
@@ -286,7 +276,7 @@ void ReadingComfort::rebuildBookmarksMenu()
     m_bookmarksMenu->addMenu(remove);
 }
 
-QString ReadingComfort::configJson(Pane pane) const
+QJsonObject ReadingComfort::settingsFor(Pane pane) const
 {
     const bool reading = pane == Pane::WebMain;
     QJsonObject config;
@@ -309,26 +299,17 @@ QString ReadingComfort::configJson(Pane pane) const
     } else {
         config.insert(u"css"_s, pages::otherPaneStyle(m_theme));
     }
-    return QString::fromUtf8(QJsonDocument(config).toJson(QJsonDocument::Compact));
+    return config;
 }
 
 void ReadingComfort::applyToPanes()
 {
-    static const QString source = scriptText();
     for (const Pane pane : kAllPanes) {
         PanePage* page = m_window.page(pane);
-        const QString config = configJson(pane);
-        QWebEngineScriptCollection& scripts = page->scripts();
-        for (const QWebEngineScript& old : scripts.find(kScriptName))
-            scripts.remove(old);
-        QWebEngineScript script;
-        script.setName(kScriptName);
-        script.setSourceCode(u"(function (config) {\n%1\n})(%2);"_s.arg(source, config));
-        script.setInjectionPoint(QWebEngineScript::DocumentReady);
-        script.setWorldId(QWebEngineScript::MainWorld);
-        script.setRunsOnSubFrames(false);
-        scripts.insert(script);
-        page->runJavaScript(u"if (window.tilvoraComfort) window.tilvoraComfort.apply(%1);"_s.arg(config));
+        const QJsonObject settings = settingsFor(pane);
+        page->paneScripts().configure(PaneScripts::Module::Comfort, settings);
+        page->runScript(u"if (window.tilvoraComfort) window.tilvoraComfort.apply(%1);"_s.arg(
+            QString::fromUtf8(QJsonDocument(settings).toJson(QJsonDocument::Compact))));
     }
 }
 
@@ -407,7 +388,7 @@ void ReadingComfort::readingPaneLoaded(bool ok)
 
 void ReadingComfort::runInReadingPane(const QString& script)
 {
-    m_window.page(Pane::WebMain)->runJavaScript(script);
+    m_window.page(Pane::WebMain)->runScript(script);
 }
 
 void ReadingComfort::noteCommand(const QString& commandText)
@@ -423,15 +404,7 @@ void ReadingComfort::noteCommand(const QString& commandText)
     else
         return;
     // Only the reading pane's next document needs to know.
-    PanePage* page = m_window.page(Pane::WebMain);
-    QWebEngineScriptCollection& scripts = page->scripts();
-    const QList<QWebEngineScript> found = scripts.find(kScriptName);
-    if (found.isEmpty())
-        return;
-    QWebEngineScript script = found.first();
-    scripts.remove(found.first());
-    script.setSourceCode(u"(function (config) {\n%1\n})(%2);"_s.arg(scriptText(), configJson(Pane::WebMain)));
-    scripts.insert(script);
+    m_window.page(Pane::WebMain)->paneScripts().configure(PaneScripts::Module::Comfort, settingsFor(Pane::WebMain));
 }
 
 void ReadingComfort::nextMatch()
@@ -450,7 +423,7 @@ int ReadingComfort::topVerse()
     QEventLoop loop;
     QTimer::singleShot(2000, &loop, &QEventLoop::quit);
     m_window.page(Pane::WebMain)
-        ->runJavaScript(
+        ->runScript(
             u"window.tilvoraComfort ? window.tilvoraComfort.topVerse() : 0"_s, [&ref, &loop](const QVariant& answer) {
                 ref = answer.toInt();
                 loop.quit();

@@ -4,6 +4,7 @@
 #include "pages/readingtheme.h"
 #include "store/bookmarkstore.h"
 
+#include <QJsonObject>
 #include <QObject>
 #include <QPalette>
 #include <QString>
@@ -107,7 +108,7 @@ private:
     void applyPalette();
     void applyZoom();
     void readingPaneLoaded(bool ok);
-    QString configJson(host::Pane pane) const;
+    QJsonObject settingsFor(host::Pane pane) const;
     void runInReadingPane(const QString& script);
     // Tells the reader, once, that `what` ("Your bookmark of 2:255 was not
     // stored") and why.

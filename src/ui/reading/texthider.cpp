@@ -1,24 +1,13 @@
 #include "ui/reading/texthider.h"
 
-#include <QFile>
+#include "ui/panes/panescripts.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QVariant>
 #include <QWebEnginePage>
-#include <QWebEngineScript>
 
 namespace tilvora::ui {
-
-namespace {
-const QString& hideScript()
-{
-    static const QString text = [] {
-        QFile file(QStringLiteral(":/tilvora/panes/hidetext.js"));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }();
-    return text;
-}
-} // namespace
 
 TextHider::TextHider(QWebEnginePage* readingPane, std::function<QStringList()> arabicClasses, QObject* parent)
     : QObject(parent), m_page(readingPane), m_arabicClasses(std::move(arabicClasses))
@@ -45,7 +34,7 @@ void TextHider::start()
     m_reveal.reset({});
     const QString classes = QString::fromUtf8(
         QJsonDocument(QJsonArray::fromStringList(m_arabicClasses())).toJson(QJsonDocument::Compact));
-    run(QStringLiteral("window.tilvoraHiding.start(%1)").arg(classes), [this](const QVariant& answer) {
+    run(QStringLiteral("window.tilvoraHiding && tilvoraHiding.start(%1)").arg(classes), [this](const QVariant& answer) {
         // Each cell is a line of its own.
         std::vector<mushaf::RevealModel::Unit> words;
         int line = 0;
@@ -64,18 +53,15 @@ void TextHider::start()
 
 void TextHider::applyReveal()
 {
-    run(QStringLiteral("window.tilvoraHiding.reveal(%1, %2)")
+    run(QStringLiteral("window.tilvoraHiding && tilvoraHiding.reveal(%1, %2)")
             .arg(m_hiding ? QStringLiteral("true") : QStringLiteral("false"))
             .arg(m_reveal.revealedCount()));
 }
 
 void TextHider::run(const QString& call, const std::function<void(const QVariant&)>& answer)
 {
-    const QString script = hideScript() + QLatin1Char('\n') + call + QLatin1Char(';');
-    if (answer)
-        m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld, answer);
-    else
-        m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld);
+    // The reading pane's documents carry the script (hidetext.js).
+    PaneScripts::run(m_page, call, answer);
 }
 
 } // namespace tilvora::ui

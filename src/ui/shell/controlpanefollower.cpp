@@ -7,7 +7,6 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QWebEngineScript>
 
 namespace tilvora::ui {
 
@@ -61,8 +60,7 @@ void ControlPaneFollower::showStored()
         return QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
     };
     m_window.page(host::Pane::WebControl)
-        ->runJavaScript(
-            script.arg(json(rows), json(stored.voice), json(emptyRowCaption())), QWebEngineScript::ApplicationWorld);
+        ->runScript(script.arg(json(rows), json(stored.voice), json(emptyRowCaption())));
 }
 
 } // namespace tilvora::ui

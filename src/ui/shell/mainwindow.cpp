@@ -29,7 +29,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -40,7 +39,6 @@
 #include <QResizeEvent>
 #include <QStatusBar>
 #include <QTimer>
-#include <QWebEngineScript>
 #include <QWebEngineView>
 
 #include <algorithm>
@@ -439,9 +437,8 @@ void MainWindow::focusSearchBox()
 {
     view(Pane::WebSearch)->setFocus(Qt::MouseFocusReason);
     page(Pane::WebSearch)
-        ->runJavaScript(QStringLiteral("(function () { var box = document.getElementById('txtSearch');"
-                                       " if (box) { box.focus(); box.select(); } })()"),
-            QWebEngineScript::ApplicationWorld);
+        ->runScript(QStringLiteral("(function () { var box = document.getElementById('txtSearch');"
+                                   " if (box) { box.focus(); box.select(); } })()"));
 }
 
 VerseUnderPointer MainWindow::verseOf(
@@ -496,9 +493,9 @@ void MainWindow::reciteVerseTable(const QString& verseTableId)
 void MainWindow::reciteFirstVerseOfView()
 {
     page(Pane::WebMain)
-        ->runJavaScript(QStringLiteral("(function () { var t = document.querySelector('table.sura[id]');"
-                                       " return t ? Number(t.id) : 0; })()"),
-            QWebEngineScript::ApplicationWorld, [this](const QVariant& answer) {
+        ->runScript(QStringLiteral("(function () { var t = window.tilvoraPane && tilvoraPane.verseTables()[0];"
+                                   " return t ? Number(t.id) : 0; })()"),
+            [this](const QVariant& answer) {
                 const qint32 ayahRef = answer.toInt();
                 if (ayahRef > 0)
                     reciteFromVerse(ayahRef, RecitationChoice::ToChapterEnd);
@@ -885,14 +882,8 @@ void MainWindow::startRecitationGap(int milliseconds)
 
 void MainWindow::applyVerseMark()
 {
-    static const QString markScript = [] {
-        QFile file(QStringLiteral(":/tilvora/panes/recitemark.js"));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }();
     const QString id = m_markedVerse == 0 ? QString() : QString::number(m_markedVerse);
-    page(Pane::WebMain)
-        ->runJavaScript(markScript + QStringLiteral("\nwindow.tilvoraRecitation.mark('%1');").arg(id),
-            QWebEngineScript::ApplicationWorld);
+    page(Pane::WebMain)->runScript(QStringLiteral("window.tilvoraRecitation && tilvoraRecitation.mark('%1');").arg(id));
 }
 
 void MainWindow::showAbout()

@@ -4,7 +4,6 @@
 #include "ui/shell/mainwindow.h"
 
 #include <QJsonDocument>
-#include <QWebEngineScript>
 
 #include <array>
 
@@ -101,7 +100,7 @@ void PickerFollower::apply(Pane pane)
   }
 })(%1))"_s;
     const QString script = source.arg(QString::fromUtf8(QJsonDocument(found->second).toJson(QJsonDocument::Compact)));
-    m_window.page(pane)->runJavaScript(script, QWebEngineScript::ApplicationWorld);
+    m_window.page(pane)->runScript(script);
 }
 
 } // namespace tilvora::ui

@@ -17,7 +17,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
-#include <QWebEngineScript>
 
 namespace tilvora::ui {
 
@@ -182,7 +181,7 @@ void QtHost::resetPickerSelector(const QString& elementId)
     const QString script = QStringLiteral("try { var e = document.getElementById(%1[0]); if (e) { e.selectedIndex = 0;"
                                           " e.dispatchEvent(new Event('tilvora-reset')); } } catch (ignored) {}")
                                .arg(id);
-    m_window.page(pane)->runJavaScript(script, QWebEngineScript::ApplicationWorld);
+    m_window.page(pane)->runScript(script);
 }
 
 void QtHost::setVoiceMenuItem(int index, bool visible, const QString& caption, const QString& tag)
