@@ -89,5 +89,5 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # their verses' starts; the fonts of the Arabic text (the reader's choice among them), the
 # interface, Bengali and Chinese; xdg-open for web links.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6sql6-sqlite, libqt6webenginecore6-bin, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-plugins-ugly, gstreamer1.0-libav, gstreamer1.0-tools, fonts-hosny-amiri, fonts-sil-scheherazade, fonts-dejavu-core, fonts-dejavu-extra, fonts-noto-core, fonts-wqy-microhei, xdg-utils")
+    "libqt6sql6-sqlite, libqt6webenginecore6-bin, qt6-translations-l10n, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-plugins-ugly, gstreamer1.0-libav, gstreamer1.0-tools, fonts-hosny-amiri, fonts-sil-scheherazade, fonts-dejavu-core, fonts-dejavu-extra, fonts-noto-core, fonts-wqy-microhei, xdg-utils")
 include(CPack)

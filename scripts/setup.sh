@@ -17,10 +17,14 @@ repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # dpkg-dev computes the Debian package's dependencies; gst-launch-1.0
 # (-tools) decodes chapter recordings for finding their verses' starts;
 # clang with its runtime builds the sanitizer run and the fuzzers,
-# clang-format and clang-tidy keep the house style.
+# clang-format and clang-tidy keep the house style; Qt Linguist's tools
+# (lupdate, lrelease and their CMake functions) make the interface's
+# translations, and Qt's own translations give its standard dialogs the
+# reader's language.
 packages=(
   build-essential cmake ninja-build pkg-config git librsvg2-bin dpkg-dev
   qt6-base-dev qt6-webengine-dev libqt6sql6-sqlite
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libsqlite3-dev sqlite3 libgtest-dev libgmock-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
   gstreamer1.0-tools libgstreamer1.0-dev

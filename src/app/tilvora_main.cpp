@@ -3,6 +3,7 @@
 #include "store/userfolder.h"
 #include "ui/panes/browserpane.h"
 #include "ui/shell/desktopsession.h"
+#include "ui/shell/interfacelanguage.h"
 #include "version.h"
 
 #include <QApplication>
@@ -23,11 +24,15 @@ int main(int argc, char* argv[])
 
     // The application folder is the program's own folder, or for an
     // installed program the reader's own folder.
+    // The messages before the window are in the system's language; the
+    // session applies the reader's own choice once the settings are sound.
+    tilvora::ui::InterfaceLanguage::instance().apply(QString());
     QString problem;
     const QString appFolder = tilvora::store::applicationFolderFor(QCoreApplication::applicationDirPath(), &problem);
     if (!problem.isEmpty()) {
-        QMessageBox box(appFolder.isEmpty() ? QMessageBox::Critical : QMessageBox::Warning, QStringLiteral("Tilvora"),
-            appFolder.isEmpty() ? QStringLiteral("Tilvora cannot start.\n\n%1").arg(problem) : problem,
+        QMessageBox box(appFolder.isEmpty() ? QMessageBox::Critical : QMessageBox::Warning,
+            tilvora::ui::DesktopSession::startupFailureTitle(),
+            appFolder.isEmpty() ? tilvora::ui::DesktopSession::tr("Tilvora cannot start.\n\n%1").arg(problem) : problem,
             QMessageBox::Ok);
         box.setTextFormat(Qt::PlainText);
         box.exec();

@@ -1,5 +1,6 @@
 #include "ui/art/artwork.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -443,11 +444,11 @@ QPixmap splashPixmap(const QSize& size, qreal devicePixelRatio)
     painter.setFont(amiri(30 * unit, true));
     painter.setPen(colour(palette::kCream));
     painter.drawText(QRectF(text.left(), text.top() + 104 * unit, text.width(), 38 * unit), Qt::AlignCenter,
-        QStringLiteral("Tilvora"));
+        QCoreApplication::translate("Artwork", "Tilvora"));
     painter.setFont(amiri(12.5 * unit));
     painter.setPen(colour(palette::kPaleGold));
     painter.drawText(QRectF(text.left(), text.top() + 142 * unit, text.width(), 20 * unit), Qt::AlignCenter,
-        QStringLiteral("Quran reader and recitation player"));
+        QCoreApplication::translate("Artwork", "Quran reader and recitation player"));
     return pixmap;
 }
 

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -60,8 +61,8 @@ bool askWithMessageBox(QWidget* parent, const QString& question)
 {
     QMessageBox box(QMessageBox::Question, parent->windowTitle(), question, QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
-    QPushButton* replace = box.addButton(QStringLiteral("Replace Them"), QMessageBox::AcceptRole);
-    box.setDefaultButton(box.addButton(QStringLiteral("Keep Them"), QMessageBox::RejectRole));
+    QPushButton* replace = box.addButton(ChapterAlignmentDialog::tr("Replace Them"), QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(ChapterAlignmentDialog::tr("Keep Them"), QMessageBox::RejectRole));
     // The question comes while the reader may be elsewhere: a window manager
     // that keeps a new window below the active one must still show it on top.
     QTimer::singleShot(0, &box, [&box] {
@@ -88,22 +89,25 @@ ChapterAlignmentDialog::ChapterAlignmentDialog(store::SharedState& state, const 
 {
     setObjectName(QStringLiteral("FrmChapterStarts"));
     const QString description = voiceDescription(state, voiceId);
-    setWindowTitle(description.isEmpty() ? QStringLiteral("Verse starts in the chapter files")
-                                         : QStringLiteral("Verse starts in the chapter files - ") + description);
+    //: The title of the window that finds where each verse starts in recordings of whole chapters.
+    setWindowTitle(description.isEmpty() ? tr("Verse starts in the chapter files")
+                                         //: %1 is the voice.
+                                         : tr("Verse starts in the chapter files - %1").arg(description));
     setModal(true);
     resize(520, 420);
 
-    m_status = new QLabel(QStringLiteral("Looking for the chapter files..."), this);
+    m_status = new QLabel(tr("Looking for the chapter files..."), this);
     m_status->setWordWrap(true);
     m_progress = new QProgressBar(this);
     m_progress->setRange(0, 0);
 
-    auto* listCaption
-        = new QLabel(QStringLiteral("Verses to check (their starts were found with low confidence):"), this);
+    auto* listCaption = new QLabel(tr("Verses to check (their starts were found with low confidence):"), this);
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("lstToCheck"));
     m_list->setColumnCount(3);
-    m_list->setHeaderLabels({QStringLiteral("Verse"), QStringLiteral("Start (s)"), QStringLiteral("Confidence")});
+    m_list->setHeaderLabels({tr("Verse"),
+        //: A column heading: where the verse starts, in seconds.
+        tr("Start (s)"), tr("Confidence")});
     m_list->setRootIsDecorated(false);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -113,19 +117,26 @@ ChapterAlignmentDialog::ChapterAlignmentDialog(store::SharedState& state, const 
     m_start->setDecimals(2);
     m_start->setRange(0, 24 * 3600);
     m_start->setSingleStep(kNudgeSeconds);
-    m_start->setSuffix(QStringLiteral(" s"));
-    m_earlier = new QPushButton(QStringLiteral("- 0.1 s"), this);
-    m_later = new QPushButton(QStringLiteral("+ 0.1 s"), this);
-    m_play = new QPushButton(QStringLiteral("Play around it"), this);
-    m_store = new QPushButton(QStringLiteral("Store"), this);
+    //: After a number of seconds.
+    m_start->setSuffix(tr(" s"));
+    m_earlier = new QPushButton(
+        //: Moves the verse's start a tenth of a second earlier.
+        tr("- 0.1 s"), this);
+    m_later = new QPushButton(
+        //: Moves the verse's start a tenth of a second later.
+        tr("+ 0.1 s"), this);
+    m_play = new QPushButton(
+        //: Plays the recording from a little before the verse's start.
+        tr("Play around it"), this);
+    m_store = new QPushButton(tr("Store"), this);
     m_store->setObjectName(QStringLiteral("cmdStoreStart"));
     auto* edit = new QHBoxLayout;
-    edit->addWidget(new QLabel(QStringLiteral("Start:"), this));
+    edit->addWidget(new QLabel(tr("Start:"), this));
     for (QWidget* widget : std::initializer_list<QWidget*>{m_start, m_earlier, m_later, m_play, m_store})
         edit->addWidget(widget);
     edit->addStretch();
 
-    m_close = new QPushButton(QStringLiteral("Cancel"), this);
+    m_close = new QPushButton(tr("Cancel"), this);
     m_close->setObjectName(QStringLiteral("cmdCloseStarts"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -186,7 +197,7 @@ void ChapterAlignmentDialog::reject()
 void ChapterAlignmentDialog::cancel()
 {
     m_cancelled = true;
-    m_status->setText(QStringLiteral("Stopping..."));
+    m_status->setText(tr("Stopping..."));
 }
 
 void ChapterAlignmentDialog::start()
@@ -242,7 +253,8 @@ void ChapterAlignmentDialog::chaptersFound(const std::shared_ptr<Found>& found)
     }
     if (m_chapters.empty()) {
         m_status->setText(
-            QStringLiteral("No chapter file was found (001.mp3 ... 114.mp3, or .wma). ") + found->firstReason);
+            //: %1 is the reason the first chapter file could not be used.
+            tr("No chapter file was found (001.mp3 ... 114.mp3, or .wma). %1").arg(found->firstReason));
         m_progress->setRange(0, 1);
         workDone(false);
         return;
@@ -266,18 +278,18 @@ void ChapterAlignmentDialog::keepOwnRecordings(const std::vector<int>& rowsOfAno
     if (chapters.isEmpty())
         return;
     const bool replace = m_askToReplace(
-        QStringLiteral("This voice already has recordings of its own for %1 verses of %2 %3 (a file per verse, "
-                       "say). Replace them with the starts found in the chapter files?\n\n"
-                       "If you keep them, those chapters are left as they are.")
-            .arg(rows)
-            .arg(chapters.size() == 1 ? QStringLiteral("chapter") : QStringLiteral("chapters"),
-                chapters.join(QStringLiteral(", "))));
+        //: %n is the number of verses; %1 the list of chapter numbers.
+        tr("This voice already has recordings of its own for %n verses in the chapters %1 (a file per verse, "
+           "say). Replace them with the starts found in the chapter files?\n\n"
+           "If you keep them, those chapters are left as they are.",
+            nullptr, rows)
+            .arg(QLocale().createSeparatedList(chapters)));
     std::vector<std::unique_ptr<align::VoiceChapter>> kept;
     for (std::size_t i = 0; i < m_chapters.size(); ++i) {
         if (rowsOfAnotherKind[i] > 0 && !replace) {
             auto* item = new QTreeWidgetItem(m_list,
-                {QStringLiteral("Chapter %1").arg(m_chapters[i]->chapter()),
-                    QStringLiteral("The voice's own recordings were kept.")});
+                {tr("Chapter %1").arg(QLocale().toString(m_chapters[i]->chapter())),
+                    tr("The voice's own recordings were kept.")});
             item->setData(0, Qt::UserRole, -1);
             continue;
         }
@@ -290,14 +302,14 @@ void ChapterAlignmentDialog::keepOwnRecordings(const std::vector<int>& rowsOfAno
 void ChapterAlignmentDialog::alignChapters()
 {
     if (m_chapters.empty()) {
-        m_status->setText(QStringLiteral("Nothing was changed: the voice keeps its own recordings."));
+        m_status->setText(tr("Nothing was changed: the voice keeps its own recordings."));
         m_progress->setRange(0, 1);
         workDone(false);
         return;
     }
     m_progress->setRange(0, int(m_chapters.size()));
     m_progress->setValue(0);
-    m_status->setText(QStringLiteral("Finding the verse starts of %1 chapters...").arg(m_chapters.size()));
+    m_status->setText(tr("Finding the verse starts of %n chapters...", nullptr, int(m_chapters.size())));
 
     std::vector<const align::VoiceChapter*> chapters;
     for (const auto& chapter : m_chapters)
@@ -348,7 +360,8 @@ void ChapterAlignmentDialog::chapterAligned(std::size_t index, const std::vector
 
 void ChapterAlignmentDialog::chapterFailed(std::size_t index, const QString& message)
 {
-    auto* item = new QTreeWidgetItem(m_list, {QStringLiteral("Chapter %1").arg(m_chapters[index]->chapter()), message});
+    auto* item = new QTreeWidgetItem(
+        m_list, {tr("Chapter %1").arg(QLocale().toString(m_chapters[index]->chapter())), message});
     item->setData(0, Qt::UserRole, -1);
     item->setFirstColumnSpanned(false);
     m_progress->setValue(++m_done);
@@ -360,17 +373,17 @@ void ChapterAlignmentDialog::workDone(bool cancelled)
     // The chapters counted are those whose starts were stored; the others
     // are listed with the reason.
     if (cancelled && m_chapters.empty())
-        m_status->setText(QStringLiteral("Stopped: nothing was stored."));
+        m_status->setText(tr("Stopped: nothing was stored."));
     else if (cancelled)
-        m_status->setText(QStringLiteral("Stopped: the starts of %1 of %2 chapters are stored.")
-                              .arg(m_stored)
-                              .arg(m_chapters.size()));
+        m_status->setText(
+            tr("Stopped: the starts of %1 of %n chapters are stored.", nullptr, int(m_chapters.size())).arg(m_stored));
     else if (!m_chapters.empty())
-        m_status->setText(QStringLiteral("Done: the starts of %1 of %2 chapters are stored; %3 verses to check.")
-                              .arg(m_stored)
-                              .arg(m_chapters.size())
-                              .arg(m_listed.size()));
-    m_close->setText(QStringLiteral("Close"));
+        //: %1 chapters stored out of %2; %n verses to check by ear.
+        m_status->setText(
+            tr("Done: the starts of %1 of %2 chapters are stored; %n verses to check.", nullptr, int(m_listed.size()))
+                .arg(m_stored)
+                .arg(m_chapters.size()));
+    m_close->setText(tr("Close"));
     emit workFinished();
 }
 
@@ -430,12 +443,14 @@ void ChapterAlignmentDialog::storeCorrection()
     try {
         chapter.storeStart(m_state, listed->verse, seconds);
     } catch (const store::DbError& failure) {
-        m_status->setText(QStringLiteral("The start could not be stored: ") + failure.description());
+        //: %1 is the reason.
+        m_status->setText(tr("The start could not be stored: %1").arg(failure.description()));
         return;
     }
     m_listed[std::size_t(m_list->currentItem()->data(0, Qt::UserRole).toInt())].seconds = seconds;
     m_list->currentItem()->setText(1, align::StartText(seconds));
-    m_status->setText(QStringLiteral("Verse %1:%2 now starts at %3 s.")
+    //: %1:%2 is the verse as chapter:verse, %3 a number of seconds.
+    m_status->setText(tr("Verse %1:%2 now starts at %3 s.")
                           .arg(chapter.chapter())
                           .arg(listed->verse + 1)
                           .arg(align::StartText(seconds)));

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -21,18 +22,25 @@ namespace {
 
 QString sizeText(qint64 bytes)
 {
+    const QLocale locale;
     if (bytes < 1024 * 1024)
-        return QStringLiteral("%1 KB").arg(bytes / 1024);
-    return QStringLiteral("%1 MB").arg(static_cast<double>(bytes) / (1024.0 * 1024.0), 0, 'f', 1);
+        //: A size in kilobytes.
+        return DownloadDialog::tr("%1 KB").arg(locale.toString(bytes / 1024));
+    //: A size in megabytes.
+    return DownloadDialog::tr("%1 MB").arg(locale.toString(static_cast<double>(bytes) / (1024.0 * 1024.0), 'f', 1));
 }
 
 QString durationText(qint64 seconds)
 {
+    const QLocale locale;
     if (seconds < 60)
-        return QStringLiteral("%1 s").arg(seconds);
+        //: A time left: seconds.
+        return DownloadDialog::tr("%1 s").arg(locale.toString(seconds));
     if (seconds < 3600)
-        return QStringLiteral("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
-    return QStringLiteral("%1 h %2 min").arg(seconds / 3600).arg((seconds / 60) % 60);
+        //: A time left: minutes and seconds.
+        return DownloadDialog::tr("%1 min %2 s").arg(locale.toString(seconds / 60), locale.toString(seconds % 60));
+    //: A time left: hours and minutes.
+    return DownloadDialog::tr("%1 h %2 min").arg(locale.toString(seconds / 3600), locale.toString((seconds / 60) % 60));
 }
 
 } // namespace
@@ -60,7 +68,8 @@ DownloadDialog::DownloadDialog(
     m_catalogue = new QComboBox(this);
     m_catalogue->setObjectName(QStringLiteral("catalogue"));
     for (const playback::CatalogueEntry& entry : m_entries)
-        m_catalogue->addItem(tr("%1 (%2 kbps)").arg(entry.name).arg(entry.bitrate));
+        //: A reciter and the bit rate of the recordings.
+        m_catalogue->addItem(tr("%1 (%2 kbps)").arg(entry.name, QLocale().toString(entry.bitrate)));
     m_catalogue->addItem(tr("Another address..."));
     m_base = new QLineEdit(this);
     m_base->setObjectName(QStringLiteral("base"));
@@ -209,13 +218,21 @@ void DownloadDialog::showProgress()
     const qint64 bytes = m_download->bytesReceived();
     const double seconds = static_cast<double>(m_download->elapsedMs()) / 1000.0;
     m_progress->setValue(done);
-    QString text = tr("%1 of %2 files, %3").arg(done).arg(total).arg(sizeText(bytes));
+    const QLocale locale;
+    const QString doneText = locale.toString(done);
+    const QString totalText = locale.toString(total);
+    //: %1 files done of %2, %3 the size received so far.
+    QString text = tr("%1 of %2 files, %3").arg(doneText, totalText, sizeText(bytes));
     if (seconds > 0.5 && bytes > 0) {
-        const double perSecond = static_cast<double>(bytes) / seconds;
-        text += tr(", %1/s").arg(sizeText(static_cast<qint64>(perSecond)));
+        const QString pace = sizeText(static_cast<qint64>(static_cast<double>(bytes) / seconds));
+        //: %1 files done of %2, %3 the size received so far, %4 the size received per second.
+        text = tr("%1 of %2 files, %3, %4/s").arg(doneText, totalText, sizeText(bytes), pace);
         // Time left from the pace of the files so far.
         if (done > 0 && done < total)
-            text += tr(", about %1 left").arg(durationText(static_cast<qint64>(seconds / done * (total - done))));
+            //: As before, and %5 the time left, e.g. "3 min 20 s".
+            text = tr("%1 of %2 files, %3, %4/s, about %5 left")
+                       .arg(doneText, totalText, sizeText(bytes), pace,
+                           durationText(static_cast<qint64>(seconds / done * (total - done))));
     }
     m_status->setText(text);
 }
@@ -227,7 +244,11 @@ void DownloadDialog::showSummary(const playback::DownloadSummary& summary)
     QString text = summary.cancelled ? tr("Cancelled. ") : QString();
     if (!summary.stopReason.isEmpty())
         text += tr("The download stopped: %1. ").arg(summary.stopReason);
-    text += tr("%1 stored, %2 already there, %3 failed.").arg(summary.stored).arg(summary.skipped).arg(summary.failed);
+    const QLocale locale;
+    //: Files stored, files that were there already, files that failed.
+    text
+        += tr("%1 stored, %2 already there, %3 failed.")
+               .arg(locale.toString(summary.stored), locale.toString(summary.skipped), locale.toString(summary.failed));
     m_status->setText(text);
     if (!summary.failures.isEmpty()) {
         m_failures->setPlainText(summary.failures.join(QLatin1Char('\n')));

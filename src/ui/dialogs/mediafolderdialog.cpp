@@ -54,10 +54,12 @@ MediaFolderDialog::MediaFolderDialog(const host::MediaFolderDialogRequest& reque
 {
     setObjectName(QStringLiteral("FrmPath"));
     // The title names the voice the folder is for.
-    const QString title = QStringLiteral("Specify / Select a valid Path...");
+    //: The title of the dialog that sets the folder of a voice's recordings.
+    const QString title = tr("Specify / Select a valid Path...");
     setWindowTitle(request.voiceDescription.trimmed().isEmpty()
             ? title
-            : title + QStringLiteral(" \u2014 ") + request.voiceDescription.trimmed());
+            //: %1 is the dialog's title, %2 the voice.
+            : tr("%1 \u2014 %2").arg(title, request.voiceDescription.trimmed()));
     setWindowIcon(appIcon());
     setFont(formFont(8.25));
     setModal(true);
@@ -69,7 +71,7 @@ MediaFolderDialog::MediaFolderDialog(const host::MediaFolderDialogRequest& reque
     resize(usableSize());
     setSizeGripEnabled(true);
 
-    m_label = new QLabel(QStringLiteral("Please browse the path of the Media Files Folder :"), this);
+    m_label = new QLabel(tr("Please browse the path of the Media Files Folder :"), this);
     m_label->setObjectName(QStringLiteral("Label1"));
     m_label->setGeometry(formRect(this, 170, 55, 4215, 300));
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -101,11 +103,10 @@ MediaFolderDialog::MediaFolderDialog(const host::MediaFolderDialogRequest& reque
     m_tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_tree->header()->setStretchLastSection(false);
 
-    m_chapterFiles = new QCheckBox(QStringLiteral("This folder holds one file per chapter"), this);
+    m_chapterFiles = new QCheckBox(tr("This folder holds one file per chapter"), this);
     m_chapterFiles->setObjectName(QStringLiteral("chkChapterFiles"));
     m_chapterFiles->setGeometry(formRect(this, 120, 2660, 4335, 300));
-    m_chapterFiles->setToolTip(
-        QStringLiteral("Find where each verse starts in the chapter files (001.mp3 ... 114.mp3)"));
+    m_chapterFiles->setToolTip(tr("Find where each verse starts in the chapter files (001.mp3 ... 114.mp3)"));
 
     // The etched separator: a dark line over a light one.
     m_line = new QFrame(this);
@@ -120,12 +121,12 @@ MediaFolderDialog::MediaFolderDialog(const host::MediaFolderDialogRequest& reque
     m_emblem->setGeometry(formRect(this, 150, 2820 + kChapterRow, 480, 480));
     m_emblem->setPixmap(emblemPixmap(m_emblem->width(), devicePixelRatioF()));
 
-    m_accept = new QPushButton(QStringLiteral("Accept"), this);
+    m_accept = new QPushButton(tr("Accept"), this);
     m_accept->setObjectName(QStringLiteral("cmdPath"));
     m_accept->setGeometry(formRect(this, 870, 2850 + kChapterRow, 1755, 375));
     m_accept->setDefault(true);
 
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("CmdCancel"));
     m_cancel->setGeometry(formRect(this, 2700, 2850 + kChapterRow, 1755, 375));
 
@@ -207,7 +208,8 @@ MediaFolderDialog::~MediaFolderDialog()
 
 QString MediaFolderDialog::mappingMessageTitle()
 {
-    return QStringLiteral("Mapping Path exception...");
+    //: The title of the message that the voice's stored folder cannot be opened.
+    return tr("Mapping Path exception...");
 }
 
 QString MediaFolderDialog::openedFolder() const

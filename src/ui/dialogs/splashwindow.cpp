@@ -76,7 +76,7 @@ QLabel* splashLabel(QWidget* parent, const QString& name, const QString& text, c
 SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QStringLiteral("Tilvora"));
+    setWindowTitle(tr("Tilvora"));
     setWindowIcon(appIcon());
     setFont(formFont(8.25));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -92,7 +92,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen |
 
     m_progress = new ProgressStrip(this);
     m_progress->setObjectName(QStringLiteral("PgbProgress"));
-    m_progress->setToolTip(QStringLiteral("Progress Indicator"));
+    m_progress->setToolTip(tr("Progress Indicator"));
     m_progress->setGeometry(formRect(this, 180, 3600, 4545, 195));
 
     m_progressText = splashLabel(
@@ -109,7 +109,8 @@ SplashWindow::~SplashWindow() = default;
 
 QString SplashWindow::versionText()
 {
-    return QStringLiteral("Version: ") + shownVersion();
+    //: %1 is the version, e.g. 2.08.09A.
+    return tr("Version: %1").arg(shownVersion());
 }
 
 void SplashWindow::showNow()

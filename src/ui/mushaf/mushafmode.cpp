@@ -20,6 +20,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QShortcut>
@@ -71,9 +72,10 @@ MushafMode::MushafMode(MainWindow& window) : QObject(&window), m_window(window)
             m_view->showVerse(ayahRef, true);
         }
     });
-    window.verseMenu().add({QStringLiteral("MnuShowInMushaf"), QStringLiteral("Show in the &mushaf"),
-        [this](const VerseUnderPointer&) { return !m_shown; },
-        [this](const VerseUnderPointer& clicked) { showVerse(clicked.ayahRef); }});
+    window.verseMenu().add(
+        {QStringLiteral("MnuShowInMushaf"), QStringLiteral(QT_TRANSLATE_NOOP("VerseMenu", "Show in the &mushaf")),
+            [this](const VerseUnderPointer&) { return !m_shown; },
+            [this](const VerseUnderPointer& clicked) { showVerse(clicked.ayahRef); }});
     QTimer::singleShot(0, this, &MushafMode::restore);
 }
 
@@ -85,35 +87,41 @@ MushafMode::~MushafMode()
 void MushafMode::createActions(QMenu* viewMenu)
 {
     viewMenu->addSeparator();
-    m_modeAction = viewMenu->addAction(QStringLiteral("&Mushaf pages"));
+    m_modeAction = viewMenu->addAction(
+        //: The reading pane's second mode: the pages of a printed copy of the Quran.
+        tr("&Mushaf pages"));
     m_modeAction->setObjectName(QStringLiteral("MnuMushaf"));
     m_modeAction->setCheckable(true);
     m_modeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     connect(m_modeAction, &QAction::triggered, this, [this](bool on) { setShown(on); });
 
-    m_goToAction = viewMenu->addAction(QStringLiteral("&Go to page..."));
+    m_goToAction = viewMenu->addAction(tr("&Go to page..."));
     m_goToAction->setObjectName(QStringLiteral("MnuGoToPage"));
     m_goToAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(m_goToAction, &QAction::triggered, this, &MushafMode::goToPage);
 
-    m_hideAction = viewMenu->addAction(QStringLiteral("&Hide the text"));
+    m_hideAction = viewMenu->addAction(
+        //: Hides the text of the mushaf's page, for reciting from memory.
+        tr("&Hide the text"));
     m_hideAction->setObjectName(QStringLiteral("MnuHideText"));
     m_hideAction->setCheckable(true);
     m_hideAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(m_hideAction, &QAction::toggled, this, &MushafMode::setHiding);
 
-    m_revealMenu = viewMenu->addMenu(QStringLiteral("&Reveal"));
+    m_revealMenu = viewMenu->addMenu(
+        //: Shows hidden text of the mushaf's page again, step by step.
+        tr("&Reveal"));
     m_revealMenu->setObjectName(QStringLiteral("MnuReveal"));
     m_revealMenu->setEnabled(false);
-    addRevealAction(m_revealMenu, QStringLiteral("MnuRevealWord"), QStringLiteral("Next &word"),
-        QKeyCombination(Qt::Key_Space), [](mushaf::RevealModel& m) { return m.revealWord(); });
-    addRevealAction(m_revealMenu, QStringLiteral("MnuRevealLine"), QStringLiteral("Rest of the &line"),
+    addRevealAction(m_revealMenu, QStringLiteral("MnuRevealWord"), tr("Next &word"), QKeyCombination(Qt::Key_Space),
+        [](mushaf::RevealModel& m) { return m.revealWord(); });
+    addRevealAction(m_revealMenu, QStringLiteral("MnuRevealLine"), tr("Rest of the &line"),
         QKeyCombination(Qt::Key_Return), [](mushaf::RevealModel& m) { return m.revealLine(); });
-    addRevealAction(m_revealMenu, QStringLiteral("MnuRevealVerse"), QStringLiteral("Rest of the &verse"),
+    addRevealAction(m_revealMenu, QStringLiteral("MnuRevealVerse"), tr("Rest of the &verse"),
         Qt::SHIFT | Qt::Key_Return, [](mushaf::RevealModel& m) { return m.revealVerse(); });
-    addRevealAction(m_revealMenu, QStringLiteral("MnuRevealAll"), QStringLiteral("&Everything"),
-        Qt::CTRL | Qt::Key_Return, [](mushaf::RevealModel& m) { return m.revealAll(); });
-    addRevealAction(m_revealMenu, QStringLiteral("MnuHideWord"), QStringLiteral("&Hide the last word again"),
+    addRevealAction(m_revealMenu, QStringLiteral("MnuRevealAll"), tr("&Everything"), Qt::CTRL | Qt::Key_Return,
+        [](mushaf::RevealModel& m) { return m.revealAll(); });
+    addRevealAction(m_revealMenu, QStringLiteral("MnuHideWord"), tr("&Hide the last word again"),
         QKeyCombination(Qt::Key_Backspace), [](mushaf::RevealModel& m) { return m.hideLast(); });
     // The keys reveal in the verse table too, while it has the focus.
     m_window.view(host::Pane::WebMain)->addActions(m_revealMenu->actions());
@@ -158,7 +166,7 @@ bool MushafMode::ensureView()
     try {
         m_index = std::make_shared<const mushaf::MushafIndex>(mushaf::MushafIndex::load(*state.gConnection));
     } catch (const store::Error& error) {
-        QMessageBox::information(&m_window, QStringLiteral("Mushaf pages"), error.message());
+        QMessageBox::information(&m_window, tr("Mushaf pages"), error.message());
         return false;
     }
     QWidget* reading = m_window.view(host::Pane::WebMain);
@@ -287,8 +295,9 @@ void MushafMode::goToPage()
     if (!setShown(true))
         return;
     bool ok = false;
-    const int page = QInputDialog::getInt(&m_window, QStringLiteral("Go to page"),
-        QStringLiteral("Page of the mushaf (1 to %1):").arg(m_index->pageCount()), m_view->currentPage(), 1,
+    const int page = QInputDialog::getInt(&m_window, tr("Go to page"),
+        //: %1 is the number of the mushaf's last page.
+        tr("Page of the mushaf (1 to %1):").arg(QLocale().toString(m_index->pageCount())), m_view->currentPage(), 1,
         m_index->pageCount(), 1, &ok);
     if (ok)
         m_view->showPage(page);

@@ -19,6 +19,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -58,6 +59,13 @@ QJsonObject foldTable()
             table.insert(one, folded);
     }
     return table;
+}
+
+// A verse as "chapter:verse", in the numbers of the window's language.
+QString verseNumber(int surah, int ayah)
+{
+    const QLocale locale;
+    return locale.toString(surah) + u':' + locale.toString(ayah);
 }
 
 QString menuText(QString text)
@@ -166,9 +174,10 @@ void ReadingComfort::install(QMenuBar* menuBar)
     createViewMenu(menuBar);
     createBookmarksMenu(menuBar);
     // The verse's own menu: offered for a verse not bookmarked yet.
-    m_window.verseMenu().add({u"MnuBookmarkVerse"_s, u"&Bookmark this verse"_s,
-        [this](const VerseUnderPointer& clicked) { return !isBookmarked(clicked.ayahRef); },
-        [this](const VerseUnderPointer& clicked) { bookmarkVerse(clicked.ayahRef); }});
+    m_window.verseMenu().add(
+        {u"MnuBookmarkVerse"_s, QStringLiteral(QT_TRANSLATE_NOOP("VerseMenu", "&Bookmark this verse")),
+            [this](const VerseUnderPointer& clicked) { return !isBookmarked(clicked.ayahRef); },
+            [this](const VerseUnderPointer& clicked) { bookmarkVerse(clicked.ayahRef); }});
     applyToPanes();
     applyPalette();
     connect(m_window.page(Pane::WebMain), &QWebEnginePage::loadFinished, this, &ReadingComfort::readingPaneLoaded);
@@ -176,13 +185,13 @@ void ReadingComfort::install(QMenuBar* menuBar)
 
 void ReadingComfort::createViewMenu(QMenuBar* menuBar)
 {
-    m_viewMenu = new QMenu(u"&View"_s, menuBar);
+    m_viewMenu = new QMenu(tr("&View"), menuBar);
     m_viewMenu->setObjectName(u"MnuView"_s);
 
-    QMenu* themes = m_viewMenu->addMenu(u"&Theme"_s);
+    QMenu* themes = m_viewMenu->addMenu(tr("&Theme"));
     m_themeGroup = new QActionGroup(themes);
     for (const pages::Theme theme : pages::allThemes()) {
-        QAction* action = themes->addAction(pages::themeName(theme));
+        QAction* action = themes->addAction(themeTitle(theme));
         action->setObjectName(u"MnuTheme"_s + pages::themeName(theme));
         action->setCheckable(true);
         action->setChecked(theme == m_theme);
@@ -190,12 +199,14 @@ void ReadingComfort::createViewMenu(QMenuBar* menuBar)
         connect(action, &QAction::triggered, this, [this, theme] { setTheme(theme); });
     }
 
-    QMenu* fonts = m_viewMenu->addMenu(u"Arabic &Font"_s);
+    QMenu* fonts = m_viewMenu->addMenu(tr("Arabic &Font"));
     m_fontGroup = new QActionGroup(fonts);
     QStringList choices{QString()};
     choices += arabicFonts();
     for (const QString& family : choices) {
-        QAction* action = fonts->addAction(family.isEmpty() ? u"As the Text Defines"_s : menuText(family));
+        //: The Arabic font the text's own program names.
+        const QString text = family.isEmpty() ? tr("As the Text Defines") : menuText(family);
+        QAction* action = fonts->addAction(text);
         action->setObjectName(u"MnuArabicFont_"_s + QString(family).remove(u' '));
         action->setCheckable(true);
         action->setChecked(family == m_arabicFont);
@@ -204,17 +215,17 @@ void ReadingComfort::createViewMenu(QMenuBar* menuBar)
     }
 
     m_viewMenu->addSeparator();
-    QAction* zoomIn = m_viewMenu->addAction(u"Zoom &In"_s, this, [this] { zoomBy(1); });
+    QAction* zoomIn = m_viewMenu->addAction(tr("Zoom &In"), this, [this] { zoomBy(1); });
     zoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    QAction* zoomOut = m_viewMenu->addAction(u"Zoom &Out"_s, this, [this] { zoomBy(-1); });
+    QAction* zoomOut = m_viewMenu->addAction(tr("Zoom &Out"), this, [this] { zoomBy(-1); });
     zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    QAction* actualSize = m_viewMenu->addAction(u"&Actual Size"_s, this, [this] { setZoom(1.0); });
+    QAction* actualSize = m_viewMenu->addAction(tr("&Actual Size"), this, [this] { setZoom(1.0); });
     actualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 
     m_viewMenu->addSeparator();
-    QAction* next = m_viewMenu->addAction(u"&Next Match"_s, this, [this] { nextMatch(); });
+    QAction* next = m_viewMenu->addAction(tr("&Next Match"), this, [this] { nextMatch(); });
     next->setShortcut(QKeySequence(Qt::Key_F3));
-    QAction* previous = m_viewMenu->addAction(u"&Previous Match"_s, this, [this] { previousMatch(); });
+    QAction* previous = m_viewMenu->addAction(tr("&Previous Match"), this, [this] { previousMatch(); });
     previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
     for (QAction* action : {zoomIn, zoomOut, actualSize, next, previous})
         action->setShortcutContext(Qt::WindowShortcut);
@@ -226,7 +237,7 @@ void ReadingComfort::createViewMenu(QMenuBar* menuBar)
 
 void ReadingComfort::createBookmarksMenu(QMenuBar* menuBar)
 {
-    m_bookmarksMenu = new QMenu(u"&Bookmarks"_s, menuBar);
+    m_bookmarksMenu = new QMenu(tr("&Bookmarks"), menuBar);
     m_bookmarksMenu->setObjectName(u"MnuBookmarks"_s);
     menuBar->insertMenu(menuBar->actions().value(2), m_bookmarksMenu);
     rebuildBookmarksMenu();
@@ -238,7 +249,7 @@ void ReadingComfort::rebuildBookmarksMenu()
     // would stay on the window beside the old one, and the shortcut, then
     // held by two actions, would do nothing.
     if (!m_bookmarkTop) {
-        m_bookmarkTop = new QAction(u"&Bookmark the Verse at the Top"_s, this);
+        m_bookmarkTop = new QAction(tr("&Bookmark the Verse at the Top"), this);
         m_bookmarkTop->setObjectName(u"MnuBookmarkTop"_s);
         m_bookmarkTop->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
         connect(m_bookmarkTop, &QAction::triggered, this, [this] { bookmarkTopVerse(); });
@@ -251,7 +262,7 @@ void ReadingComfort::rebuildBookmarksMenu()
     if (places.isEmpty())
         return;
     m_bookmarksMenu->addSeparator();
-    QMenu* remove = new QMenu(u"&Remove Bookmark"_s, m_bookmarksMenu);
+    QMenu* remove = new QMenu(tr("&Remove Bookmark"), m_bookmarksMenu);
     remove->setObjectName(u"MnuRemoveBookmark"_s);
     for (const store::VersePlace& place : places) {
         QString text = u"%1:%2"_s.arg(place.surah).arg(place.ayah);
@@ -268,7 +279,8 @@ void ReadingComfort::rebuildBookmarksMenu()
         open->setData(QVariant::fromValue(QStringList{QString::number(place.surah), QString::number(place.ayah)}));
         remove->addAction(menuText(text), this, [this, place] {
             if (!m_bookmarks->remove(place))
-                tellNotStored(u"The bookmark of %1:%2 was not removed"_s.arg(place.surah).arg(place.ayah));
+                //: %1 is a verse as chapter:verse, %2 the reason.
+                tellNotStored(tr("The bookmark of %1 was not removed: %2.").arg(verseNumber(place.surah, place.ayah)));
             rebuildBookmarksMenu();
         });
     }
@@ -441,17 +453,34 @@ bool ReadingComfort::bookmarkVerse(int ayahRef)
         return false;
     if (!m_bookmarks->add(*place)) {
         if (!m_bookmarks->whyNotStored().isEmpty())
-            tellNotStored(u"Your bookmark of %1:%2 was not stored"_s.arg(place->surah).arg(place->ayah));
+            //: %1 is a verse as chapter:verse, %2 the reason.
+            tellNotStored(tr("Your bookmark of %1 was not stored: %2.").arg(verseNumber(place->surah, place->ayah)));
         return false;
     }
     rebuildBookmarksMenu();
     return true;
 }
 
+QString ReadingComfort::themeTitle(pages::Theme theme)
+{
+    switch (theme) {
+    case pages::Theme::Sepia:
+        //: A colour theme: brown text on a cream page.
+        return tr("Sepia");
+    case pages::Theme::Dark:
+        //: A colour theme: light text on a dark page.
+        return tr("Dark");
+    case pages::Theme::Light:
+        break;
+    }
+    //: A colour theme: the pages' own colours.
+    return tr("Light");
+}
+
 void ReadingComfort::tellNotStored(const QString& what)
 {
-    QMessageBox box(QMessageBox::Warning, u"Tilvora"_s, what + u": "_s + m_bookmarks->whyNotStored() + u'.',
-        QMessageBox::Ok, &m_window);
+    QMessageBox box(
+        QMessageBox::Warning, tr("Tilvora"), what.arg(m_bookmarks->whyNotStored()), QMessageBox::Ok, &m_window);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -468,15 +497,16 @@ void ReadingComfort::bookmarkTopVerse()
 {
     const int ref = topVerse();
     if (ref <= 0 || !m_state.gConnection) {
-        m_window.showStatus(u"There is no verse to bookmark here."_s);
+        m_window.showStatus(tr("There is no verse to bookmark here."));
         return;
     }
     // The reader sees that it was done, and where to find it.
     const QString verse = store::NameVerse(*m_state.gConnection, ref).citation();
     if (bookmarkVerse(ref))
-        m_window.showStatus(u"Bookmarked %1 (Bookmarks menu)."_s.arg(verse));
+        //: %1 is the verse, e.g. "Al-Fatihah 1:2".
+        m_window.showStatus(tr("Bookmarked %1 (Bookmarks menu).").arg(verse));
     else if (isBookmarked(ref))
-        m_window.showStatus(u"%1 is bookmarked already."_s.arg(verse));
+        m_window.showStatus(tr("%1 is bookmarked already.").arg(verse));
 }
 
 void ReadingComfort::openPlace(store::VersePlace place)
@@ -497,7 +527,7 @@ void ReadingComfort::restoreLastPlace()
 {
     keepUserSettings(*m_settings, &m_window);
     if (!m_bookmarks->problem().isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, u"Tilvora"_s, m_bookmarks->problem(), QMessageBox::Ok, &m_window);
+        QMessageBox box(QMessageBox::Warning, tr("Tilvora"), m_bookmarks->problem(), QMessageBox::Ok, &m_window);
         box.setTextFormat(Qt::PlainText);
         box.exec();
     }
@@ -515,8 +545,9 @@ void ReadingComfort::saveLastPlace()
         return;
     const auto place = m_catalogue->placeOf(ref);
     if (place && !m_bookmarks->setLastPlace(*place))
-        tellNotStored(
-            u"The place where you stopped reading (%1:%2) was not stored"_s.arg(place->surah).arg(place->ayah));
+        //: %1 is a verse as chapter:verse, %2 the reason.
+        tellNotStored(tr("The place where you stopped reading (%1) was not stored: %2.")
+                          .arg(verseNumber(place->surah, place->ayah)));
 }
 
 } // namespace tilvora::ui

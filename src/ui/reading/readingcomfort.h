@@ -112,7 +112,10 @@ private:
     void runInReadingPane(const QString& script);
     // Tells the reader, once, that `what` ("Your bookmark of 2:255 was not
     // stored") and why.
+    // `what` is the whole sentence, with %1 where the reason goes.
     void tellNotStored(const QString& what);
+    // A theme's name in the reader's language.
+    static QString themeTitle(pages::Theme theme);
 
     MainWindow& m_window;
     store::SharedState& m_state;

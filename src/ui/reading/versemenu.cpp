@@ -1,5 +1,6 @@
 #include "ui/reading/versemenu.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QRegularExpression>
 
@@ -19,7 +20,8 @@ QMenu* VerseMenu::create(const VerseUnderPointer& clicked, QWidget* parent) cons
         const bool offered = action.available ? action.available(clicked) : clicked.ayahRef > 0;
         if (!offered)
             continue;
-        QAction* item = menu->addAction(action.text);
+        // The text in the reader's language as the menu opens.
+        QAction* item = menu->addAction(QCoreApplication::translate("VerseMenu", action.text.toUtf8().constData()));
         item->setObjectName(action.name);
         const auto trigger = action.trigger;
         QObject::connect(item, &QAction::triggered, menu, [trigger, clicked] {

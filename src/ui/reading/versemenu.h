@@ -33,7 +33,9 @@ struct VerseUnderPointer {
 class VerseMenu {
 public:
     struct Action {
-        // The menu item's object name and its text (with an access key).
+        // The menu item's object name and its text (with an access key), in
+        // English: the menu shows its translation in the "VerseMenu" context,
+        // so mark it with QT_TRANSLATE_NOOP("VerseMenu", ...).
         QString name;
         QString text;
         // Whether the item is offered for what was clicked; every verse when

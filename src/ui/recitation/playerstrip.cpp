@@ -8,6 +8,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
@@ -252,10 +253,12 @@ void PlayerStrip::createRecitationControls()
         box->setSuffix(suffix);
         return box;
     };
+    //: After a spin box's number: how often a verse or a range is recited.
     m_verseRepeat = spin(QStringLiteral("verseRepeat"), 1, 999, 1, tr(" times"));
     m_rangeRepeat = spin(QStringLiteral("rangeRepeat"), 0, 999, 1, tr(" times"));
     m_rangeRepeat->setSpecialValueText(tr("until stopped"));
     m_rangeRepeat->setValue(1);
+    //: After a spin box's number: milliseconds.
     m_gap = spin(QStringLiteral("gap"), 0, 60000, 250, tr(" ms"));
     fields->addRow(tr("Each verse:"), m_verseRepeat);
     fields->addRow(tr("The whole range:"), m_rangeRepeat);
@@ -278,7 +281,8 @@ void PlayerStrip::createRecitationControls()
     m_speed->setToolTip(tr("Speed"));
     m_speed->setAccessibleName(tr("Speed"));
     for (const double rate : rates())
-        m_speed->addItem(QStringLiteral("%1\u00d7").arg(rate), rate);
+        //: A playback speed, e.g. 1.5×.
+        m_speed->addItem(tr("%1\u00d7").arg(QLocale().toString(rate)), rate);
     m_speed->setCurrentIndex(static_cast<int>(rates().indexOf(1.0)));
     connect(m_speed, &QComboBox::activated, this,
         [this](int index) { emit rateChosen(m_speed->itemData(index).toDouble()); });
@@ -304,19 +308,22 @@ void PlayerStrip::setRepeatSettings(const RepeatSettings& settings)
 
 void PlayerStrip::showRepeatCaption()
 {
+    const QLocale locale;
     const QString range
-        = m_rangeRepeat->value() == 0 ? QStringLiteral("\u221e") : QString::number(m_rangeRepeat->value());
-    const QString counts = QStringLiteral("%1\u00d7 / %2 \u25be").arg(m_verseRepeat->value()).arg(range);
+        = m_rangeRepeat->value() == 0 ? QStringLiteral("\u221e") : locale.toString(m_rangeRepeat->value());
+    //: The repeat button's counts: each verse %1 times, the range %2 times (∞: until stopped).
+    const QString counts = tr("%1\u00d7 / %2 \u25be").arg(locale.toString(m_verseRepeat->value()), range);
+    //: The repeat button's caption; %1 are its counts.
     const QString full = tr("Repeat %1").arg(counts);
     // In a strip too narrow for the word, a repeat sign stands for it.
     const QFontMetrics metrics = m_repeat->fontMetrics();
     const int growth = metrics.horizontalAdvance(full) - metrics.horizontalAdvance(m_repeat->text());
     const bool roomy = !layout() || layout()->minimumSize().width() + growth <= width();
     m_repeat->setText(roomy ? full : QStringLiteral("\u21bb %1").arg(counts));
-    m_repeat->setAccessibleName(
-        tr("Repeat: each verse %1 times, the range %2")
-            .arg(m_verseRepeat->value())
-            .arg(m_rangeRepeat->value() == 0 ? tr("until stopped") : tr("%1 times").arg(m_rangeRepeat->value())));
+    const QString verse = locale.toString(m_verseRepeat->value());
+    m_repeat->setAccessibleName(m_rangeRepeat->value() == 0
+            ? tr("Repeat: each verse %1 times, the range until stopped").arg(verse)
+            : tr("Repeat: each verse %1 times, the range %2 times").arg(verse, range));
 }
 
 void PlayerStrip::resizeEvent(QResizeEvent* event)

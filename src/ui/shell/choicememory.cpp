@@ -39,7 +39,9 @@ ChoiceMemory::ChoiceMemory(MainWindow& window, store::SharedState& state)
 void ChoiceMemory::install(QMenu* viewMenu)
 {
     viewMenu->addSeparator();
-    m_remember = viewMenu->addAction(u"&Remember My Texts and Voice"_s);
+    m_remember = viewMenu->addAction(
+        //: Whether the texts and the voice chosen in the control pane are chosen again at the next start.
+        tr("&Remember My Texts and Voice"));
     m_remember->setObjectName(u"MnuRememberTexts"_s);
     m_remember->setCheckable(true);
     m_remember->setChecked(openUserSettings()->value(kRememberKey, true).toBool());

@@ -22,6 +22,8 @@ class MainWindow;
 // whose program no longer exists is left out without a word. "View >
 // Remember my texts and voice" turns it off.
 class ChoiceMemory : public QObject {
+    Q_OBJECT
+
 public:
     ChoiceMemory(MainWindow& window, store::SharedState& state);
 

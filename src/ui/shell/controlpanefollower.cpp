@@ -23,7 +23,8 @@ ControlPaneFollower::ControlPaneFollower(MainWindow& window, store::SharedState&
 
 QString ControlPaneFollower::emptyRowCaption()
 {
-    return u"\u2014 None \u2014"_s;
+    //: The entry of a row's list of texts that empties the row.
+    return tr("\u2014 None \u2014");
 }
 
 void ControlPaneFollower::showStored()

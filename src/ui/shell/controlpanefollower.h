@@ -16,6 +16,8 @@ class MainWindow;
 // lists showing what is no longer stored. Each list of a row of translations
 // and commentaries also gets an entry that empties its row.
 class ControlPaneFollower : public QObject {
+    Q_OBJECT
+
 public:
     ControlPaneFollower(MainWindow& window, store::SharedState& state);
 

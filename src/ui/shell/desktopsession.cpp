@@ -4,6 +4,7 @@
 #include "ui/dialogs/splashwindow.h"
 #include "ui/reading/readingcomfort.h"
 #include "ui/shell/choicememory.h"
+#include "ui/shell/interfacelanguage.h"
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/usersettings.h"
 
@@ -16,7 +17,8 @@ namespace {
 void reportStartupFailure(const QString& message)
 {
     QMessageBox box(QMessageBox::Critical, DesktopSession::startupFailureTitle(),
-        QStringLiteral("Tilvora cannot start.\n\n%1").arg(message), QMessageBox::Ok);
+        //: %1 is the reason, in a paragraph of its own.
+        DesktopSession::tr("Tilvora cannot start.\n\n%1").arg(message), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -33,11 +35,17 @@ DesktopSession::~DesktopSession()
 
 QString DesktopSession::startupFailureTitle()
 {
-    return QStringLiteral("Tilvora");
+    return tr("Tilvora");
 }
 
 std::unique_ptr<DesktopSession> DesktopSession::start(const QString& appFolder)
 {
+    // A damaged settings file is mended before anything reads it.
+    const SettingsRepair settingsRepair = repairUserSettings();
+    // The windows speak the reader's language from the first message on.
+    InterfaceLanguage::instance().setFolders({appFolder + QStringLiteral("/translations"),
+        QCoreApplication::applicationDirPath() + QStringLiteral("/translations")});
+    InterfaceLanguage::instance().applyStoredChoice();
     std::unique_ptr<DesktopSession> session(new DesktopSession);
     try {
         store::StartStore(session->m_state, appFolder);
@@ -45,8 +53,6 @@ std::unique_ptr<DesktopSession> DesktopSession::start(const QString& appFolder)
         reportStartupFailure(failure.message());
         return nullptr;
     }
-
-    const QString settingsProblem = repairUserSettings();
 
     // The splash is painted at once: the window's load keeps the program
     // busy until the window shows, and the splash closes at the load's end.
@@ -69,9 +75,9 @@ std::unique_ptr<DesktopSession> DesktopSession::start(const QString& appFolder)
     }
     session->m_window->restoreWindowPlace();
     session->m_window->show();
-    if (!settingsProblem.isEmpty()) {
-        QMessageBox box(
-            QMessageBox::Warning, startupFailureTitle(), settingsProblem, QMessageBox::Ok, session->m_window.get());
+    if (settingsRepair.outcome != SettingsRepair::Outcome::Sound) {
+        QMessageBox box(QMessageBox::Warning, startupFailureTitle(), settingsRepair.text(), QMessageBox::Ok,
+            session->m_window.get());
         box.setTextFormat(Qt::PlainText);
         box.exec();
     }

@@ -2,6 +2,7 @@
 
 #include "store/sharedstate.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>
@@ -12,6 +13,8 @@ class MainWindow;
 
 // One run of the desktop program: the shared state and the main window.
 class DesktopSession {
+    Q_DECLARE_TR_FUNCTIONS(DesktopSession)
+
 public:
     ~DesktopSession();
     DesktopSession(const DesktopSession&) = delete;

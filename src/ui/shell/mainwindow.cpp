@@ -80,7 +80,8 @@ constexpr int kDividerStep = 16;
 MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow(parent), m_state(state)
 {
     setObjectName(QStringLiteral("FrmMain"));
-    setWindowTitle(QStringLiteral(" .:: Tilvora (version %1) ::.").arg(shownVersion()));
+    //: The main window's title; %1 is the version, e.g. 2.08.09A.
+    setWindowTitle(tr(" .:: Tilvora (version %1) ::.").arg(shownVersion()));
     setWindowIcon(appIcon());
     QFont windowFont(QStringLiteral("Tahoma"));
     windowFont.setFamilies(
@@ -234,23 +235,28 @@ void MainWindow::connectPane(PanePage* page)
 void MainWindow::addCopyActions()
 {
     const auto copy = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
-    m_verseMenu.add({QStringLiteral("MnuCopySelection"), QStringLiteral("&Copy"),
+    m_verseMenu.add({QStringLiteral("MnuCopySelection"), QStringLiteral(QT_TRANSLATE_NOOP("VerseMenu", "&Copy")),
         [](const VerseUnderPointer& clicked) { return !clicked.selectedText.isEmpty(); },
         [copy](const VerseUnderPointer& clicked) { copy(clicked.selectedText); }});
-    m_verseMenu.add({QStringLiteral("MnuCopyVerse"), QStringLiteral("Copy &verse"), {},
+    m_verseMenu.add({QStringLiteral("MnuCopyVerse"), QStringLiteral(QT_TRANSLATE_NOOP("VerseMenu", "Copy &verse")), {},
         [copy](const VerseUnderPointer& clicked) { copy(VerseMenu::verseText(clicked)); }});
-    m_verseMenu.add({QStringLiteral("MnuCopyReference"), QStringLiteral("Copy &reference"), {},
-        [copy](const VerseUnderPointer& clicked) { copy(VerseMenu::referenceText(clicked)); }});
+    m_verseMenu.add(
+        {QStringLiteral("MnuCopyReference"), QStringLiteral(QT_TRANSLATE_NOOP("VerseMenu", "Copy &reference")), {},
+            [copy](const VerseUnderPointer& clicked) { copy(VerseMenu::referenceText(clicked)); }});
 }
 
 void MainWindow::addRecitationActions()
 {
-    m_verseMenu.add({QStringLiteral("MnuReciteFromHere"), QStringLiteral("Recite from &here"), {},
-        [this](
-            const VerseUnderPointer& clicked) { reciteFromVerse(clicked.ayahRef, RecitationChoice::ToChapterEnd); }});
-    m_verseMenu.add({QStringLiteral("MnuRepeatVerse"), QStringLiteral("Re&peat this verse..."), {},
+    m_verseMenu.add(
+        {QStringLiteral("MnuReciteFromHere"), QStringLiteral(QT_TRANSLATE_NOOP("VerseMenu", "Recite from &here")), {},
+            [this](const VerseUnderPointer& clicked) {
+                reciteFromVerse(clicked.ayahRef, RecitationChoice::ToChapterEnd);
+            }});
+    m_verseMenu.add({QStringLiteral("MnuRepeatVerse"),
+        QStringLiteral(QT_TRANSLATE_NOOP("VerseMenu", "Re&peat this verse...")), {},
         [this](const VerseUnderPointer& clicked) { reciteFromVerse(clicked.ayahRef, RecitationChoice::RepeatVerse); }});
-    m_verseMenu.add({QStringLiteral("MnuRepeatRange"), QStringLiteral("Repeat from here &to..."), {},
+    m_verseMenu.add({QStringLiteral("MnuRepeatRange"),
+        QStringLiteral(QT_TRANSLATE_NOOP("VerseMenu", "Repeat from here &to...")), {},
         [this](const VerseUnderPointer& clicked) { reciteFromVerse(clicked.ayahRef, RecitationChoice::RepeatRange); }});
 }
 
@@ -305,9 +311,8 @@ void MainWindow::saveWindowPlace(QSettings& settings) const
 
 void MainWindow::makeStripDrag()
 {
-    m_imgMain->setToolTip(QStringLiteral("Drag to widen or narrow the control pane; double-click for the usual width"));
-    m_imgMain->setAccessibleDescription(
-        QStringLiteral("Left and Right move it; Space gives the panes their usual widths"));
+    m_imgMain->setToolTip(tr("Drag to widen or narrow the control pane; double-click for the usual width"));
+    m_imgMain->setAccessibleDescription(tr("Left and Right move it; Space gives the panes their usual widths"));
     m_imgMain->installEventFilter(this);
     connect(m_imgMain, &QAbstractButton::clicked, this, [this] {
         if (m_layout.control(PaneControl::WebControl).visible && m_layout.setChosenControlShare(std::nullopt))
@@ -409,8 +414,8 @@ void MainWindow::savePlayerSettings(QSettings& settings) const
 
 void MainWindow::makePicturesAnswer()
 {
-    m_image1->setToolTip(QStringLiteral("Controls"));
-    m_picSearch->setToolTip(QStringLiteral("Go to the search box"));
+    m_image1->setToolTip(tr("Controls"));
+    m_picSearch->setToolTip(tr("Go to the search box"));
     for (PictureButton* picture : {m_image1, m_picSearch})
         picture->setCursor(Qt::PointingHandCursor);
     connect(m_image1, &QAbstractButton::clicked, this,
@@ -505,28 +510,32 @@ void MainWindow::reciteFirstVerseOfView()
 void MainWindow::createPictures()
 {
     QWidget* client = centralWidget();
-    m_lblSearch = new QLabel(QStringLiteral("  Search Result(s):  "), client);
+    //: The label beside the search box before anything was shown.
+    m_lblSearch = new QLabel(tr("  Search Result(s):  "), client);
     m_lblSearch->setObjectName(QStringLiteral("LblSearch"));
     m_lblSearch->setTextFormat(Qt::PlainText);
     m_lblSearch->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    m_picSearch = new PictureButton(QStringLiteral("PicSearch"), QStringLiteral("Search"), client);
+    m_picSearch = new PictureButton(QStringLiteral("PicSearch"), tr("Search"), client);
     m_picSearch->setPixmap(searchPixmap(devicePixelRatioF()));
     m_imgBanner = createPicture(QStringLiteral("ImgBanner"), client);
     m_imgBanner->setPixmap(bannerPixmap(devicePixelRatioF()));
     // The banner is the program's name in a picture.
-    m_imgBanner->setAccessibleName(QStringLiteral("Tilvora"));
-    m_image1 = new PictureButton(QStringLiteral("Image1"), QStringLiteral("Controls menu"), client);
+    m_imgBanner->setAccessibleName(tr("Tilvora"));
+    m_image1 = new PictureButton(QStringLiteral("Image1"), tr("Controls menu"), client);
     m_image1->setPixmap(emblemPixmap(32, devicePixelRatioF()));
     // The strip is painted for the size it gets (see applyLayout).
-    m_imgMain = new PictureButton(QStringLiteral("ImgMain"), QStringLiteral("Pane divider"), client);
+    m_imgMain = //: The strip between the reading pane and the control pane, which moves them apart when dragged.
+        new PictureButton(QStringLiteral("ImgMain"), tr("Pane divider"), client);
 }
 
 void MainWindow::createMenus()
 {
-    m_mnuControls = menuBar()->addMenu(QStringLiteral("&Controls"));
+    m_mnuControls = //: The menu of the control pane (the pane where the texts and the voice are chosen).
+        menuBar()->addMenu(tr("&Controls"));
     m_mnuControls->setObjectName(QStringLiteral("MnuControls"));
-    m_mnuHidePane = m_mnuControls->addAction(QStringLiteral("&Hide/Un-Hide Pane"));
+    m_mnuHidePane = //: Hides the control pane, or shows it again.
+        m_mnuControls->addAction(tr("&Hide/Un-Hide Pane"));
     m_mnuHidePane->setObjectName(QStringLiteral("MnuHidePane"));
     connect(m_mnuHidePane, &QAction::triggered, this, [this] {
         handleEvent([&] {
@@ -535,10 +544,11 @@ void MainWindow::createMenus()
         });
     });
 
-    m_mnuSetDataPath = m_mnuControls->addMenu(QStringLiteral("Set Data &Path"));
+    m_mnuSetDataPath = //: The submenu that sets the folder where a voice's recordings are.
+        m_mnuControls->addMenu(tr("Set Data &Path"));
     m_mnuSetDataPath->setObjectName(QStringLiteral("MnuSetDataPath"));
     for (int index = 0; index < kVoiceMenuItems; ++index) {
-        QAction* item = m_mnuSetDataPath->addAction(QStringLiteral("Voice %1").arg(index + 1));
+        QAction* item = m_mnuSetDataPath->addAction(tr("Voice %1").arg(index + 1));
         item->setObjectName(QStringLiteral("MnuDPVoice_%1").arg(index));
         // As designed: the first item shown, the others hidden, the submenu
         // hidden; the voice menu decides at load.
@@ -551,11 +561,11 @@ void MainWindow::createMenus()
     m_mnuSetDataPath->menuAction()->setVisible(false);
     showOnlyVisibleVoiceItems();
 
-    m_mnuDownload = m_mnuControls->addAction(QStringLiteral("&Download recitation..."));
+    m_mnuDownload = m_mnuControls->addAction(tr("&Download recitation..."));
     m_mnuDownload->setObjectName(QStringLiteral("MnuDownload"));
     connect(m_mnuDownload, &QAction::triggered, this, [this] { handleEvent([&] { showDownloadDialog(); }); });
 
-    m_mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
+    m_mnuAbout = menuBar()->addAction(tr("&About"));
     m_mnuAbout->setObjectName(QStringLiteral("MnuAbt"));
     connect(m_mnuAbout, &QAction::triggered, this, [this] { handleEvent([&] { showAbout(); }); });
 }
@@ -572,9 +582,9 @@ void MainWindow::showOnlyVisibleVoiceItems()
 
 void MainWindow::createFileMenu()
 {
-    auto* file = new QMenu(QStringLiteral("&File"), menuBar());
+    auto* file = new QMenu(tr("&File"), menuBar());
     file->setObjectName(QStringLiteral("MnuFile"));
-    QAction* quit = file->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
+    QAction* quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("MnuQuit"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setShortcutContext(Qt::WindowShortcut);
@@ -643,7 +653,7 @@ void MainWindow::handleEvent(const std::function<void()>& work)
     } catch (const std::exception& failure) {
         reportFailure(QString::fromLocal8Bit(failure.what()));
     } catch (...) {
-        reportFailure(QStringLiteral("An unexpected failure stopped the request."));
+        reportFailure(tr("An unexpected failure stopped the request."));
     }
 }
 

@@ -24,7 +24,7 @@ using host::Pane;
 
 QString QtHost::errorTitle()
 {
-    return QStringLiteral("Tilvora");
+    return tr("Tilvora");
 }
 
 bool QtHost::pickerPane(const QString& elementId, Pane* pane)
@@ -72,17 +72,23 @@ void QtHost::setSearchLabel(const QString& caption)
 
 QString QtHost::resultCaption(qint32 shownVerses, std::optional<qint32> searchFound)
 {
+    if (!searchFound) {
+        if (shownVerses == 0)
+            //: The label beside the search box: the view shows no verse.
+            return tr("  No verse\n  shown");
+        //: The label beside the search box: how many verses the view shows.
+        return tr("  %Ln verses\n  shown", nullptr, shownVerses);
+    }
+    if (*searchFound == shownVerses) {
+        if (shownVerses == 0)
+            //: The label beside the search box: a search found nothing.
+            return tr("  No verse\n  found");
+        //: The label beside the search box: how many verses a search found (all shown).
+        return tr("  %Ln verses\n  found", nullptr, shownVerses);
+    }
     const QLocale locale;
-    const auto verses = [&locale](qint32 count) {
-        if (count == 0)
-            return QStringLiteral("No verse");
-        return count == 1 ? QStringLiteral("1 verse") : QStringLiteral("%1 verses").arg(locale.toString(count));
-    };
-    if (!searchFound)
-        return QStringLiteral("  %1\n  shown").arg(verses(shownVerses));
-    if (*searchFound == shownVerses)
-        return QStringLiteral("  %1\n  found").arg(verses(shownVerses));
-    return QStringLiteral("  %1 found,\n  %2 shown").arg(locale.toString(*searchFound), locale.toString(shownVerses));
+    //: The label beside the search box: verses found, and how many of them are shown.
+    return tr("  %1 found,\n  %2 shown").arg(locale.toString(*searchFound), locale.toString(shownVerses));
 }
 
 void QtHost::viewRendered(const host::RenderedView& view)
@@ -157,8 +163,9 @@ void QtHost::recitationFinished(const QStringList& skipped)
 {
     m_window.markRecitedVerse(0, QString());
     if (!skipped.isEmpty())
-        m_window.showStatus(QStringLiteral("Recitation ended. Left out, with no recording in \u201C%1\u201D: %2.")
-                                .arg(m_skippedVoice, skipped.join(QStringLiteral(", "))),
+        //: %1 is the voice, %2 the list of verses (chapter:verse) left out.
+        m_window.showStatus(tr("Recitation ended. Left out, with no recording in \u201C%1\u201D: %2.")
+                                .arg(m_skippedVoice, QLocale().createSeparatedList(skipped)),
             0);
 }
 
@@ -166,8 +173,9 @@ void QtHost::recitationSkipped(const QString& reference, const QString& voice, c
 {
     Q_UNUSED(skippedSoFar);
     m_skippedVoice = voice;
-    m_window.showStatus(QStringLiteral("%1 has no recording in \u201C%2\u201D: left out, the recitation goes on.")
-                            .arg(reference, voice));
+    //: %1 is a verse (chapter:verse), %2 the voice.
+    m_window.showStatus(
+        tr("%1 has no recording in \u201C%2\u201D: left out, the recitation goes on.").arg(reference, voice));
 }
 
 void QtHost::resetPickerSelector(const QString& elementId)

@@ -2,6 +2,8 @@
 
 #include "host/host.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 class QWidget;
@@ -13,6 +15,8 @@ class MainWindow;
 // The desktop implementation of the host port: each operation the program
 // logic asks for, carried out on the main window's widgets.
 class QtHost : public host::Host {
+    Q_DECLARE_TR_FUNCTIONS(QtHost)
+
 public:
     explicit QtHost(MainWindow& window) : m_window(window) { }
 

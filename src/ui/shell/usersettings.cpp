@@ -1,5 +1,6 @@
 #include "ui/shell/usersettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,18 +27,21 @@ bool keepUserSettings(QSettings& settings, QWidget* parent)
         return false;
     told.insert(path);
     const QString file = QDir::toNativeSeparators(path);
-    const QString why = QFileInfo(path).isDir() ? QStringLiteral("%1 is a folder, not a file").arg(file)
-                                                : QStringLiteral("the file %1 cannot be written").arg(file);
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tilvora"),
-        QStringLiteral("Your settings cannot be kept: %1. The choices you make now last until Tilvora closes.")
-            .arg(why),
+    const QString text = QFileInfo(path).isDir()
+        ? QCoreApplication::translate("UserSettings",
+            "Your settings cannot be kept: %1 is a folder, not a file. The choices you make now last until "
+            "Tilvora closes.")
+        : QCoreApplication::translate("UserSettings",
+            "Your settings cannot be kept: the file %1 cannot be written. The choices you make now last until "
+            "Tilvora closes.");
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("UserSettings", "Tilvora"), text.arg(file),
         QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
     return false;
 }
 
-QString repairUserSettings()
+SettingsRepair repairUserSettings()
 {
     QVariantMap kept;
     QString path;
@@ -52,16 +56,31 @@ QString repairUserSettings()
     // A file that cannot be read as settings is never written over by
     // QSettings: it goes, and what could be read of it is written anew.
     if (!QFile::remove(path))
-        return QStringLiteral("The settings file %1 is damaged and cannot be replaced; the settings it holds are "
-                              "not all used.")
-            .arg(QDir::toNativeSeparators(path));
+        return {SettingsRepair::Outcome::NotReplaced, path};
     const std::unique_ptr<QSettings> clean = openUserSettings();
     for (auto value = kept.cbegin(); value != kept.cend(); ++value)
         clean->setValue(value.key(), value.value());
     clean->sync();
-    return QStringLiteral("The settings file %1 was damaged. The settings that could be read are kept; the others "
-                          "are back to their usual values.")
-        .arg(QDir::toNativeSeparators(path));
+    return {SettingsRepair::Outcome::Rewritten, path};
+}
+
+QString SettingsRepair::text() const
+{
+    const QString file = QDir::toNativeSeparators(path);
+    switch (outcome) {
+    case Outcome::NotReplaced:
+        return QCoreApplication::translate("UserSettings",
+            "The settings file %1 is damaged and cannot be replaced; the settings it holds are not all used.")
+            .arg(file);
+    case Outcome::Rewritten:
+        return QCoreApplication::translate("UserSettings",
+            "The settings file %1 was damaged. The settings that could be read are kept; the others are back to "
+            "their usual values.")
+            .arg(file);
+    case Outcome::Sound:
+        break;
+    }
+    return {};
 }
 
 } // namespace tilvora::ui

@@ -20,10 +20,20 @@ std::unique_ptr<QSettings> openUserSettings();
 // the choices then last until the program closes. False when not kept.
 bool keepUserSettings(QSettings& settings, QWidget* parent);
 
+// What repairUserSettings found: a sound file, a damaged one written again,
+// or a damaged one that could not be replaced.
+struct SettingsRepair {
+    enum class Outcome { Sound, Rewritten, NotReplaced };
+    Outcome outcome = Outcome::Sound;
+    QString path;
+    // The sentence that tells the reader, in the window's language; empty
+    // for a sound file.
+    QString text() const;
+};
+
 // Run once at start, before anything reads the settings: a file that cannot
 // be read as settings (damaged) is written again with what could be read of
-// it. Gives the sentence that tells the reader so, or nothing when the file
-// was sound.
-QString repairUserSettings();
+// it.
+SettingsRepair repairUserSettings();
 
 } // namespace tilvora::ui

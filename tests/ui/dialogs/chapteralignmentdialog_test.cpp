@@ -208,7 +208,7 @@ TEST_F(ChapterAlignmentDialogTest, TheVoicesOwnRecordingsAreReplacedOnlyWhenTheR
     ASSERT_TRUE(finished.wait(60000));
 
     ASSERT_EQ(questions.size(), 1);
-    EXPECT_TRUE(questions[0].contains(QStringLiteral("recordings of its own for 3 verses of chapter 1 ")))
+    EXPECT_TRUE(questions[0].contains(QStringLiteral("recordings of its own for 3 verses in the chapters 1 ")))
         << questions[0].toStdString();
     // Chapter 1 keeps its files; chapter 2 gets its starts.
     const QStringList after = storedStarts();

@@ -1,0 +1,971 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar_EG">
+<context>
+    <name>Artwork</name>
+    <message>
+        <source>Tilvora</source>
+        <translation>Tilvora</translation>
+    </message>
+    <message>
+        <source>Quran reader and recitation player</source>
+        <translation>قارئ القرآن ومشغّل التلاوة</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSession</name>
+    <message>
+        <source>Tilvora cannot start.
+
+%1</source>
+        <extracomment>%1 is the reason, in a paragraph of its own.</extracomment>
+        <translation>تعذّر تشغيل Tilvora.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Tilvora</source>
+        <translation>Tilvora</translation>
+    </message>
+</context>
+<context>
+    <name>QtHost</name>
+    <message>
+        <source>Tilvora</source>
+        <translation>Tilvora</translation>
+    </message>
+    <message>
+        <source>  No verse
+  shown</source>
+        <extracomment>The label beside the search box: the view shows no verse.</extracomment>
+        <translation>  لا آية
+  معروضة</translation>
+    </message>
+    <message numerus="yes">
+        <source>  %Ln verses
+  shown</source>
+        <extracomment>The label beside the search box: how many verses the view shows.</extracomment>
+        <translation>
+            <numerusform>  لا آيات
+  معروضة</numerusform>
+            <numerusform>  آية واحدة
+  معروضة</numerusform>
+            <numerusform>  آيتان
+  معروضتان</numerusform>
+            <numerusform>  %Ln آيات
+  معروضة</numerusform>
+            <numerusform>  %Ln آية
+  معروضة</numerusform>
+            <numerusform>  %Ln آية
+  معروضة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>  No verse
+  found</source>
+        <extracomment>The label beside the search box: a search found nothing.</extracomment>
+        <translation>  لم يُعثر
+  على آية</translation>
+    </message>
+    <message numerus="yes">
+        <source>  %Ln verses
+  found</source>
+        <extracomment>The label beside the search box: how many verses a search found (all shown).</extracomment>
+        <translation>
+            <numerusform>  لم يُعثر
+  على آية</numerusform>
+            <numerusform>  وُجدت
+  آية واحدة</numerusform>
+            <numerusform>  وُجدت
+  آيتان</numerusform>
+            <numerusform>  وُجدت
+  %Ln آيات</numerusform>
+            <numerusform>  وُجدت
+  %Ln آية</numerusform>
+            <numerusform>  وُجدت
+  %Ln آية</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>  %1 found,
+  %2 shown</source>
+        <extracomment>The label beside the search box: verses found, and how many of them are shown.</extracomment>
+        <translation>  وُجد %1،
+  المعروض %2</translation>
+    </message>
+    <message>
+        <source>Recitation ended. Left out, with no recording in “%1”: %2.</source>
+        <extracomment>%1 is the voice, %2 the list of verses (chapter:verse) left out.</extracomment>
+        <translation>انتهت التلاوة. تُركت آيات لا تسجيل لها بصوت «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no recording in “%2”: left out, the recitation goes on.</source>
+        <extracomment>%1 is a verse (chapter:verse), %2 the voice.</extracomment>
+        <translation>لا تسجيل للآية %1 بصوت «%2»: تُركت وتستمر التلاوة.</translation>
+    </message>
+</context>
+<context>
+    <name>UserSettings</name>
+    <message>
+        <source>Your settings cannot be kept: %1 is a folder, not a file. The choices you make now last until Tilvora closes.</source>
+        <translation>تعذّر حفظ إعداداتك: %1 مجلد وليس ملفًا. تبقى اختياراتك الآن حتى إغلاق Tilvora.</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be kept: the file %1 cannot be written. The choices you make now last until Tilvora closes.</source>
+        <translation>تعذّر حفظ إعداداتك: لا يمكن الكتابة في الملف %1. تبقى اختياراتك الآن حتى إغلاق Tilvora.</translation>
+    </message>
+    <message>
+        <source>Tilvora</source>
+        <translation>Tilvora</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged and cannot be replaced; the settings it holds are not all used.</source>
+        <translation>ملف الإعدادات %1 تالف ولا يمكن استبداله؛ لن تُستعمل كل الإعدادات التي فيه.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was damaged. The settings that could be read are kept; the others are back to their usual values.</source>
+        <translation>كان ملف الإعدادات %1 تالفًا. حُفظت الإعدادات التي أمكنت قراءتها، وعادت البقية إلى قيمها المعتادة.</translation>
+    </message>
+</context>
+<context>
+    <name>VerseMenu</name>
+    <message>
+        <source>Show in the &amp;mushaf</source>
+        <translation>اعرضها في ال&amp;مصحف</translation>
+    </message>
+    <message>
+        <source>&amp;Bookmark this verse</source>
+        <translation>&amp;ضع علامة على هذه الآية</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;نسخ</translation>
+    </message>
+    <message>
+        <source>Copy &amp;verse</source>
+        <translation>نسخ ال&amp;آية</translation>
+    </message>
+    <message>
+        <source>Copy &amp;reference</source>
+        <translation>نسخ &amp;موضع الآية</translation>
+    </message>
+    <message>
+        <source>Recite from &amp;here</source>
+        <translation>&amp;تلاوة من هنا</translation>
+    </message>
+    <message>
+        <source>Re&amp;peat this verse...</source>
+        <translation>&amp;تكرار هذه الآية...</translation>
+    </message>
+    <message>
+        <source>Repeat from here &amp;to...</source>
+        <translation>تكرار من هنا &amp;إلى...</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::AboutWindow</name>
+    <message>
+        <source>Quran reader and recitation player</source>
+        <translation>قارئ القرآن ومشغّل التلاوة</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Artwork and program by the Tilvora developers. Most translations are for non-commercial use only.</source>
+        <translation>الرسوم والبرنامج من مطوّري Tilvora. معظم الترجمات للاستعمال غير التجاري فقط.</translation>
+    </message>
+    <message>
+        <source>Tilvora shows the Quran with its translations and recites it.</source>
+        <translation>يعرض Tilvora القرآن مع ترجماته ويتلوه.</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ChapterAlignmentDialog</name>
+    <message>
+        <source>Replace Them</source>
+        <translation>استبدلها</translation>
+    </message>
+    <message>
+        <source>Keep Them</source>
+        <translation>أبقِها</translation>
+    </message>
+    <message>
+        <source>Verse starts in the chapter files</source>
+        <extracomment>The title of the window that finds where each verse starts in recordings of whole chapters.</extracomment>
+        <translation>بدايات الآيات في ملفات السور</translation>
+    </message>
+    <message>
+        <source>Verse starts in the chapter files - %1</source>
+        <translation>بدايات الآيات في ملفات السور - %1</translation>
+    </message>
+    <message>
+        <source>Looking for the chapter files...</source>
+        <translation>جارٍ البحث عن ملفات السور...</translation>
+    </message>
+    <message>
+        <source>Verses to check (their starts were found with low confidence):</source>
+        <translation>آيات تحتاج إلى مراجعة (وُجدت بداياتها بثقة منخفضة):</translation>
+    </message>
+    <message>
+        <source>Verse</source>
+        <translation>الآية</translation>
+    </message>
+    <message>
+        <source>Start (s)</source>
+        <extracomment>A column heading: where the verse starts, in seconds.</extracomment>
+        <translation>البداية (ث)</translation>
+    </message>
+    <message>
+        <source>Confidence</source>
+        <translation>الثقة</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <extracomment>After a number of seconds.</extracomment>
+        <translation> ث</translation>
+    </message>
+    <message>
+        <source>- 0.1 s</source>
+        <extracomment>Moves the verse&apos;s start a tenth of a second earlier.</extracomment>
+        <translation>- 0.1 ث</translation>
+    </message>
+    <message>
+        <source>+ 0.1 s</source>
+        <extracomment>Moves the verse&apos;s start a tenth of a second later.</extracomment>
+        <translation>+ 0.1 ث</translation>
+    </message>
+    <message>
+        <source>Play around it</source>
+        <extracomment>Plays the recording from a little before the verse&apos;s start.</extracomment>
+        <translation>شغّل ما حولها</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>احفظ</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>البداية:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>جارٍ الإيقاف...</translation>
+    </message>
+    <message>
+        <source>No chapter file was found (001.mp3 ... 114.mp3, or .wma). %1</source>
+        <extracomment>%1 is the reason the first chapter file could not be used.</extracomment>
+        <translation>لم يُعثر على أي ملف سورة (001.mp3 ... 114.mp3، أو ‎.wma). %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>This voice already has recordings of its own for %n verses in the chapters %1 (a file per verse, say). Replace them with the starts found in the chapter files?
+
+If you keep them, those chapters are left as they are.</source>
+        <extracomment>%n is the number of verses; %1 the list of chapter numbers.</extracomment>
+        <translation>
+            <numerusform>ليس لهذا القارئ تسجيلات خاصة به في السور %1. استبدالها ببدايات الآيات التي وُجدت في ملفات السور؟
+
+إن أبقيتها تبقى تلك السور كما هي.</numerusform>
+            <numerusform>لهذا القارئ تسجيل خاص به لآية واحدة في السور %1 (ملف لكل آية مثلًا). استبداله ببدايات الآيات التي وُجدت في ملفات السور؟
+
+إن أبقيته تبقى تلك السور كما هي.</numerusform>
+            <numerusform>لهذا القارئ تسجيلات خاصة به لآيتين في السور %1 (ملف لكل آية مثلًا). استبدالها ببدايات الآيات التي وُجدت في ملفات السور؟
+
+إن أبقيتها تبقى تلك السور كما هي.</numerusform>
+            <numerusform>لهذا القارئ تسجيلات خاصة به لـ%n آيات في السور %1 (ملف لكل آية مثلًا). استبدالها ببدايات الآيات التي وُجدت في ملفات السور؟
+
+إن أبقيتها تبقى تلك السور كما هي.</numerusform>
+            <numerusform>لهذا القارئ تسجيلات خاصة به لـ%n آية في السور %1 (ملف لكل آية مثلًا). استبدالها ببدايات الآيات التي وُجدت في ملفات السور؟
+
+إن أبقيتها تبقى تلك السور كما هي.</numerusform>
+            <numerusform>لهذا القارئ تسجيلات خاصة به لـ%n آية في السور %1 (ملف لكل آية مثلًا). استبدالها ببدايات الآيات التي وُجدت في ملفات السور؟
+
+إن أبقيتها تبقى تلك السور كما هي.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>سورة %1</translation>
+    </message>
+    <message>
+        <source>The voice&apos;s own recordings were kept.</source>
+        <translation>أُبقيت تسجيلات القارئ الخاصة.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the voice keeps its own recordings.</source>
+        <translation>لم يتغير شيء: يحتفظ القارئ بتسجيلاته الخاصة.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Finding the verse starts of %n chapters...</source>
+        <translation>
+            <numerusform>لا سور للبحث فيها...</numerusform>
+            <numerusform>جارٍ البحث عن بدايات الآيات في سورة واحدة...</numerusform>
+            <numerusform>جارٍ البحث عن بدايات الآيات في سورتين...</numerusform>
+            <numerusform>جارٍ البحث عن بدايات الآيات في %n سور...</numerusform>
+            <numerusform>جارٍ البحث عن بدايات الآيات في %n سورة...</numerusform>
+            <numerusform>جارٍ البحث عن بدايات الآيات في %n سورة...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped: nothing was stored.</source>
+        <translation>توقّف: لم يُحفظ شيء.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: the starts of %1 of %n chapters are stored.</source>
+        <translation>
+            <numerusform>توقّف: حُفظت بدايات %1 من 0 سورة.</numerusform>
+            <numerusform>توقّف: حُفظت بدايات %1 من سورة واحدة.</numerusform>
+            <numerusform>توقّف: حُفظت بدايات %1 من سورتين.</numerusform>
+            <numerusform>توقّف: حُفظت بدايات %1 من %n سور.</numerusform>
+            <numerusform>توقّف: حُفظت بدايات %1 من %n سورة.</numerusform>
+            <numerusform>توقّف: حُفظت بدايات %1 من %n سورة.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: the starts of %1 of %2 chapters are stored; %n verses to check.</source>
+        <extracomment>%1 chapters stored out of %2; %n verses to check by ear.</extracomment>
+        <translation>
+            <numerusform>تمّ: حُفظت بدايات %1 من %2 سورة؛ لا آيات للمراجعة.</numerusform>
+            <numerusform>تمّ: حُفظت بدايات %1 من %2 سورة؛ آية واحدة للمراجعة.</numerusform>
+            <numerusform>تمّ: حُفظت بدايات %1 من %2 سورة؛ آيتان للمراجعة.</numerusform>
+            <numerusform>تمّ: حُفظت بدايات %1 من %2 سورة؛ %n آيات للمراجعة.</numerusform>
+            <numerusform>تمّ: حُفظت بدايات %1 من %2 سورة؛ %n آية للمراجعة.</numerusform>
+            <numerusform>تمّ: حُفظت بدايات %1 من %2 سورة؛ %n آية للمراجعة.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>The start could not be stored: %1</source>
+        <extracomment>%1 is the reason.</extracomment>
+        <translation>تعذّر حفظ البداية: %1</translation>
+    </message>
+    <message>
+        <source>Verse %1:%2 now starts at %3 s.</source>
+        <extracomment>%1:%2 is the verse as chapter:verse, %3 a number of seconds.</extracomment>
+        <translation>تبدأ الآية %1:%2 الآن عند %3 ث.</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ChoiceMemory</name>
+    <message>
+        <source>&amp;Remember My Texts and Voice</source>
+        <extracomment>Whether the texts and the voice chosen in the control pane are chosen again at the next start.</extracomment>
+        <translation>&amp;تذكّر نصوصي وقارئي</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ControlPaneFollower</name>
+    <message>
+        <source>— None —</source>
+        <extracomment>The entry of a row&apos;s list of texts that empties the row.</extracomment>
+        <translation>— لا شيء —</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::DownloadDialog</name>
+    <message>
+        <source>%1 KB</source>
+        <extracomment>A size in kilobytes.</extracomment>
+        <translation>%1 ك.ب</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>A size in megabytes.</extracomment>
+        <translation>%1 م.ب</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>A time left: seconds.</extracomment>
+        <translation>%1 ث</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <extracomment>A time left: minutes and seconds.</extracomment>
+        <translation>%1 د %2 ث</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <extracomment>A time left: hours and minutes.</extracomment>
+        <translation>%1 س %2 د</translation>
+    </message>
+    <message>
+        <source>Download recitation</source>
+        <translation>تنزيل تلاوة</translation>
+    </message>
+    <message>
+        <source>%1 (%2 kbps)</source>
+        <extracomment>A reciter and the bit rate of the recordings.</extracomment>
+        <translation>%1 (%2 ك.ب/ث)</translation>
+    </message>
+    <message>
+        <source>Another address...</source>
+        <translation>عنوان آخر...</translation>
+    </message>
+    <message>
+        <source>SSSAAA.mp3 (chapter and verse)</source>
+        <translation>SSSAAA.mp3 (السورة والآية)</translation>
+    </message>
+    <message>
+        <source>N.mp3 (verse number in the book)</source>
+        <translation>N.mp3 (رقم الآية في المصحف كله)</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>إلى</translation>
+    </message>
+    <message>
+        <source>A voice without a folder gets one in your data folder.</source>
+        <translation>القارئ الذي لا مجلد له يُنشأ له مجلد في مجلد بياناتك.</translation>
+    </message>
+    <message>
+        <source>Reciter:</source>
+        <translation>القارئ:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>العنوان:</translation>
+    </message>
+    <message>
+        <source>File names:</source>
+        <translation>أسماء الملفات:</translation>
+    </message>
+    <message>
+        <source>Chapters:</source>
+        <translation>السور:</translation>
+    </message>
+    <message>
+        <source>Voice to fill:</source>
+        <translation>القارئ المراد ملؤه:</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>تنزيل</translation>
+    </message>
+    <message>
+        <source>No voice reads one file per verse (SSSAAA.mp3), so there is no voice to fill.</source>
+        <translation>لا قارئ يقرأ ملفًا لكل آية (SSSAAA.mp3)، فلا قارئ يمكن ملؤه.</translation>
+    </message>
+    <message>
+        <source>Into %1</source>
+        <translation>إلى %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files, %3</source>
+        <extracomment>%1 files done of %2, %3 the size received so far.</extracomment>
+        <translation>%1 من %2 ملف، %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files, %3, %4/s</source>
+        <extracomment>%1 files done of %2, %3 the size received so far, %4 the size received per second.</extracomment>
+        <translation>%1 من %2 ملف، %3، %4/ث</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files, %3, %4/s, about %5 left</source>
+        <extracomment>As before, and %5 the time left, e.g. &quot;3 min 20 s&quot;.</extracomment>
+        <translation>%1 من %2 ملف، %3، %4/ث، بقي نحو %5</translation>
+    </message>
+    <message>
+        <source>Cancelled. </source>
+        <translation>أُلغي. </translation>
+    </message>
+    <message>
+        <source>The download stopped: %1. </source>
+        <translation>توقف التنزيل: %1. </translation>
+    </message>
+    <message>
+        <source>%1 stored, %2 already there, %3 failed.</source>
+        <extracomment>Files stored, files that were there already, files that failed.</extracomment>
+        <translation>حُفظ %1، وكان %2 موجودًا من قبل، وفشل %3.</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::GstAudioPlayer</name>
+    <message>
+        <source>The recording %1 cannot be played: GStreamer&apos;s playbin is not installed.</source>
+        <translation>لا يمكن تشغيل التسجيل %1: مكوّن playbin من GStreamer غير مثبّت.</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be opened.</source>
+        <translation>تعذّر فتح التسجيل %1.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>خطأ غير معروف</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be played: %2</source>
+        <translation>تعذّر تشغيل التسجيل %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::MainWindow</name>
+    <message>
+        <source> .:: Tilvora (version %1) ::.</source>
+        <extracomment>The main window&apos;s title; %1 is the version, e.g. 2.08.09A.</extracomment>
+        <translation> .:: Tilvora (الإصدار %1) ::.</translation>
+    </message>
+    <message>
+        <source>Drag to widen or narrow the control pane; double-click for the usual width</source>
+        <translation>اسحب لتوسيع لوحة التحكم أو تضييقها؛ انقر مرتين للعرض المعتاد</translation>
+    </message>
+    <message>
+        <source>Left and Right move it; Space gives the panes their usual widths</source>
+        <translation>يحرّكه السهمان الأيمن والأيسر؛ ومفتاح المسافة يعيد اللوحات إلى عرضها المعتاد</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>التحكم</translation>
+    </message>
+    <message>
+        <source>Go to the search box</source>
+        <translation>انتقل إلى مربع البحث</translation>
+    </message>
+    <message>
+        <source>  Search Result(s):  </source>
+        <extracomment>The label beside the search box before anything was shown.</extracomment>
+        <translation>  نتائج البحث:  </translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Tilvora</source>
+        <translation>Tilvora</translation>
+    </message>
+    <message>
+        <source>Controls menu</source>
+        <translation>قائمة التحكم</translation>
+    </message>
+    <message>
+        <source>Pane divider</source>
+        <extracomment>The strip between the reading pane and the control pane, which moves them apart when dragged.</extracomment>
+        <translation>فاصل اللوحات</translation>
+    </message>
+    <message>
+        <source>&amp;Controls</source>
+        <extracomment>The menu of the control pane (the pane where the texts and the voice are chosen).</extracomment>
+        <translation>&amp;التحكم</translation>
+    </message>
+    <message>
+        <source>&amp;Hide/Un-Hide Pane</source>
+        <extracomment>Hides the control pane, or shows it again.</extracomment>
+        <translation>&amp;إخفاء اللوحة أو إظهارها</translation>
+    </message>
+    <message>
+        <source>Set Data &amp;Path</source>
+        <extracomment>The submenu that sets the folder where a voice&apos;s recordings are.</extracomment>
+        <translation>تحديد &amp;مسار التسجيلات</translation>
+    </message>
+    <message>
+        <source>Voice %1</source>
+        <translation>القارئ %1</translation>
+    </message>
+    <message>
+        <source>&amp;Download recitation...</source>
+        <translation>&amp;تنزيل تلاوة...</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;حول</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;ملف</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>An unexpected failure stopped the request.</source>
+        <translation>أوقف خطأ غير متوقع الطلب.</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::MediaFolderDialog</name>
+    <message>
+        <source>Specify / Select a valid Path...</source>
+        <extracomment>The title of the dialog that sets the folder of a voice&apos;s recordings.</extracomment>
+        <translation>حدّد / اختر مسارًا صالحًا...</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>%1 is the dialog&apos;s title, %2 the voice.</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Please browse the path of the Media Files Folder :</source>
+        <translation>يرجى تصفح مسار مجلد ملفات التلاوة:</translation>
+    </message>
+    <message>
+        <source>Mounted volumes</source>
+        <translation>وحدات التخزين المركّبة</translation>
+    </message>
+    <message>
+        <source>This folder holds one file per chapter</source>
+        <translation>في هذا المجلد ملف واحد لكل سورة</translation>
+    </message>
+    <message>
+        <source>Find where each verse starts in the chapter files (001.mp3 ... 114.mp3)</source>
+        <translation>ابحث عن بداية كل آية في ملفات السور (001.mp3 ... 114.mp3)</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>قبول</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Mapping Path exception...</source>
+        <extracomment>The title of the message that the voice&apos;s stored folder cannot be opened.</extracomment>
+        <translation>خطأ في المسار...</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::MushafMode</name>
+    <message>
+        <source>&amp;Mushaf pages</source>
+        <extracomment>The reading pane&apos;s second mode: the pages of a printed copy of the Quran.</extracomment>
+        <translation>&amp;صفحات المصحف</translation>
+    </message>
+    <message>
+        <source>&amp;Go to page...</source>
+        <translation>&amp;انتقل إلى صفحة...</translation>
+    </message>
+    <message>
+        <source>&amp;Hide the text</source>
+        <extracomment>Hides the text of the mushaf&apos;s page, for reciting from memory.</extracomment>
+        <translation>&amp;إخفاء النص</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal</source>
+        <extracomment>Shows hidden text of the mushaf&apos;s page again, step by step.</extracomment>
+        <translation>&amp;كشف</translation>
+    </message>
+    <message>
+        <source>Next &amp;word</source>
+        <translation>الكلمة ال&amp;تالية</translation>
+    </message>
+    <message>
+        <source>Rest of the &amp;line</source>
+        <translation>بقية ال&amp;سطر</translation>
+    </message>
+    <message>
+        <source>Rest of the &amp;verse</source>
+        <translation>بقية ال&amp;آية</translation>
+    </message>
+    <message>
+        <source>&amp;Everything</source>
+        <translation>&amp;الكل</translation>
+    </message>
+    <message>
+        <source>&amp;Hide the last word again</source>
+        <translation>&amp;أخفِ آخر كلمة من جديد</translation>
+    </message>
+    <message>
+        <source>Mushaf pages</source>
+        <translation>صفحات المصحف</translation>
+    </message>
+    <message>
+        <source>Go to page</source>
+        <translation>انتقل إلى صفحة</translation>
+    </message>
+    <message>
+        <source>Page of the mushaf (1 to %1):</source>
+        <extracomment>%1 is the number of the mushaf&apos;s last page.</extracomment>
+        <translation>صفحة المصحف (1 إلى %1):</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::PlayerStrip</name>
+    <message>
+        <source>Play</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>كتم الصوت</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>مستوى الصوت</translation>
+    </message>
+    <message>
+        <source>Previous verse</source>
+        <translation>الآية السابقة</translation>
+    </message>
+    <message>
+        <source>Next verse</source>
+        <translation>الآية التالية</translation>
+    </message>
+    <message>
+        <source>Repeat: how often each verse and the whole range are recited, and the pause between</source>
+        <translation>التكرار: كم مرة تُتلى كل آية والمقطع كله، والتوقف بينها</translation>
+    </message>
+    <message>
+        <source> times</source>
+        <extracomment>After a spin box&apos;s number: how often a verse or a range is recited.</extracomment>
+        <translation> مرات</translation>
+    </message>
+    <message>
+        <source>until stopped</source>
+        <translation>حتى الإيقاف</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <extracomment>After a spin box&apos;s number: milliseconds.</extracomment>
+        <translation> م.ث</translation>
+    </message>
+    <message>
+        <source>Each verse:</source>
+        <translation>كل آية:</translation>
+    </message>
+    <message>
+        <source>The whole range:</source>
+        <translation>المقطع كله:</translation>
+    </message>
+    <message>
+        <source>Pause between:</source>
+        <translation>التوقف بينها:</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>السرعة</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <extracomment>A playback speed, e.g. 1.5×.</extracomment>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>%1× / %2 ▾</source>
+        <extracomment>The repeat button&apos;s counts: each verse %1 times, the range %2 times (∞: until stopped).</extracomment>
+        <translation>%1× / %2 ▾</translation>
+    </message>
+    <message>
+        <source>Repeat %1</source>
+        <extracomment>The repeat button&apos;s caption; %1 are its counts.</extracomment>
+        <translation>تكرار %1</translation>
+    </message>
+    <message>
+        <source>Repeat: each verse %1 times, the range until stopped</source>
+        <translation>التكرار: كل آية %1 مرات، والمقطع حتى الإيقاف</translation>
+    </message>
+    <message>
+        <source>Repeat: each verse %1 times, the range %2 times</source>
+        <translation>التكرار: كل آية %1 مرات، والمقطع %2 مرات</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>إلغاء الكتم</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ReadingComfort</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;عرض</translation>
+    </message>
+    <message>
+        <source>&amp;Theme</source>
+        <translation>&amp;السمة</translation>
+    </message>
+    <message>
+        <source>Arabic &amp;Font</source>
+        <translation>&amp;الخط العربي</translation>
+    </message>
+    <message>
+        <source>As the Text Defines</source>
+        <extracomment>The Arabic font the text&apos;s own program names.</extracomment>
+        <translation>كما يحدده النص</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;تكبير</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>ت&amp;صغير</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>الح&amp;جم الفعلي</translation>
+    </message>
+    <message>
+        <source>&amp;Next Match</source>
+        <translation>النتيجة ال&amp;تالية</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Match</source>
+        <translation>النتيجة ال&amp;سابقة</translation>
+    </message>
+    <message>
+        <source>&amp;Bookmarks</source>
+        <translation>&amp;العلامات</translation>
+    </message>
+    <message>
+        <source>&amp;Bookmark the Verse at the Top</source>
+        <translation>&amp;ضع علامة على الآية في الأعلى</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Bookmark</source>
+        <translation>&amp;حذف علامة</translation>
+    </message>
+    <message>
+        <source>The bookmark of %1 was not removed: %2.</source>
+        <translation>لم تُحذف علامة الآية %1: %2.</translation>
+    </message>
+    <message>
+        <source>Your bookmark of %1 was not stored: %2.</source>
+        <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
+        <translation>لم تُحفظ علامتك على الآية %1: %2.</translation>
+    </message>
+    <message>
+        <source>Sepia</source>
+        <extracomment>A colour theme: brown text on a cream page.</extracomment>
+        <translation>بنّي</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <extracomment>A colour theme: light text on a dark page.</extracomment>
+        <translation>داكن</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <extracomment>A colour theme: the pages&apos; own colours.</extracomment>
+        <translation>فاتح</translation>
+    </message>
+    <message>
+        <source>Tilvora</source>
+        <translation>Tilvora</translation>
+    </message>
+    <message>
+        <source>There is no verse to bookmark here.</source>
+        <translation>لا آية هنا لوضع علامة عليها.</translation>
+    </message>
+    <message>
+        <source>Bookmarked %1 (Bookmarks menu).</source>
+        <extracomment>%1 is the verse, e.g. &quot;Al-Fatihah 1:2&quot;.</extracomment>
+        <translation>وُضعت علامة على %1 (قائمة العلامات).</translation>
+    </message>
+    <message>
+        <source>%1 is bookmarked already.</source>
+        <translation>على %1 علامة من قبل.</translation>
+    </message>
+    <message>
+        <source>The place where you stopped reading (%1) was not stored: %2.</source>
+        <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
+        <translation>لم يُحفظ الموضع الذي توقفت عنده القراءة (%1): %2.</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::RepeatDialog</name>
+    <message>
+        <source>Repeat from %1 to...</source>
+        <translation>تكرار من %1 إلى...</translation>
+    </message>
+    <message>
+        <source>Repeat verse %1</source>
+        <translation>تكرار الآية %1</translation>
+    </message>
+    <message>
+        <source>chapter:verse, e.g. 2:5</source>
+        <translation>سورة:آية، مثل 2:5</translation>
+    </message>
+    <message>
+        <source>From %1 to verse:</source>
+        <translation>من %1 إلى الآية:</translation>
+    </message>
+    <message>
+        <source> times</source>
+        <translation> مرات</translation>
+    </message>
+    <message>
+        <source>until stopped</source>
+        <translation>حتى الإيقاف</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> م.ث</translation>
+    </message>
+    <message>
+        <source>Each verse:</source>
+        <translation>كل آية:</translation>
+    </message>
+    <message>
+        <source>The verse:</source>
+        <translation>الآية:</translation>
+    </message>
+    <message>
+        <source>The whole range:</source>
+        <translation>المقطع كله:</translation>
+    </message>
+    <message>
+        <source>Pause between:</source>
+        <translation>التوقف بينها:</translation>
+    </message>
+    <message>
+        <source>Recite</source>
+        <translation>تلاوة</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::SplashWindow</name>
+    <message>
+        <source>Tilvora</source>
+        <translation>Tilvora</translation>
+    </message>
+    <message>
+        <source>Progress Indicator</source>
+        <translation>مؤشر التقدم</translation>
+    </message>
+    <message>
+        <source>Loading, please wait...</source>
+        <translation>جارٍ التحميل، يرجى الانتظار...</translation>
+    </message>
+    <message>
+        <source>Quran text: tanzil.net</source>
+        <translation>نص القرآن: tanzil.net</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <extracomment>%1 is the version, e.g. 2.08.09A.</extracomment>
+        <translation>الإصدار: %1</translation>
+    </message>
+</context>
+</TS>
