@@ -5,11 +5,11 @@
     <name>Artwork</name>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>Quran reader and recitation player</source>
-        <translation type="unfinished"></translation>
+        <translation>Pembaca Al-Quran dan pemutar tilawah</translation>
     </message>
 </context>
 <context>
@@ -19,279 +19,288 @@
 
 %1</source>
         <extracomment>%1 is the reason, in a paragraph of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora tidak dapat dijalankan.
+
+%1</translation>
     </message>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
 </context>
 <context>
     <name>QtHost</name>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>  No verse
   shown</source>
         <extracomment>The label beside the search box: the view shows no verse.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Tidak ada ayat
+  ditampilkan</translation>
     </message>
     <message numerus="yes">
         <source>  %Ln verses
   shown</source>
         <extracomment>The label beside the search box: how many verses the view shows.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  %Ln ayat
+  ditampilkan</numerusform>
         </translation>
     </message>
     <message>
         <source>  No verse
   found</source>
         <extracomment>The label beside the search box: a search found nothing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Tidak ada ayat
+  ditemukan</translation>
     </message>
     <message numerus="yes">
         <source>  %Ln verses
   found</source>
         <extracomment>The label beside the search box: how many verses a search found (all shown).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  %Ln ayat
+  ditemukan</numerusform>
         </translation>
     </message>
     <message>
         <source>  %1 found,
   %2 shown</source>
         <extracomment>The label beside the search box: verses found, and how many of them are shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  %1 ditemukan,
+  %2 ditampilkan</translation>
     </message>
     <message>
         <source>Recitation ended. Left out, with no recording in “%1”: %2.</source>
         <extracomment>%1 is the voice, %2 the list of verses (chapter:verse) left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tilawah selesai. Dilewati karena tidak ada rekaman pada “%1”: %2.</translation>
     </message>
     <message>
         <source>%1 has no recording in “%2”: left out, the recitation goes on.</source>
         <extracomment>%1 is a verse (chapter:verse), %2 the voice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 tidak punya rekaman pada “%2”: dilewati, tilawah berlanjut.</translation>
     </message>
 </context>
 <context>
     <name>UserSettings</name>
     <message>
         <source>Your settings cannot be kept: %1 is a folder, not a file. The choices you make now last until Tilvora closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan Anda tidak dapat disimpan: %1 adalah folder, bukan berkas. Pilihan Anda sekarang berlaku sampai Tilvora ditutup.</translation>
     </message>
     <message>
         <source>Your settings cannot be kept: the file %1 cannot be written. The choices you make now last until Tilvora closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan Anda tidak dapat disimpan: berkas %1 tidak dapat ditulis. Pilihan Anda sekarang berlaku sampai Tilvora ditutup.</translation>
     </message>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>The settings file %1 is damaged and cannot be replaced; the settings it holds are not all used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Berkas pengaturan %1 rusak dan tidak dapat diganti; tidak semua pengaturan di dalamnya dipakai.</translation>
     </message>
     <message>
         <source>The settings file %1 was damaged. The settings that could be read are kept; the others are back to their usual values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Berkas pengaturan %1 rusak. Pengaturan yang terbaca disimpan; yang lain kembali ke nilai biasanya.</translation>
     </message>
 </context>
 <context>
     <name>VerseMenu</name>
     <message>
         <source>Show in the &amp;mushaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Tampilkan di &amp;mushaf</translation>
     </message>
     <message>
         <source>&amp;Bookmark this verse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tandai ayat ini</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salin</translation>
     </message>
     <message>
         <source>Copy &amp;verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Salin &amp;ayat</translation>
     </message>
     <message>
         <source>Copy &amp;reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Salin &amp;rujukan</translation>
     </message>
     <message>
         <source>Recite from &amp;here</source>
-        <translation type="unfinished"></translation>
+        <translation>Baca dari &amp;sini</translation>
     </message>
     <message>
         <source>Re&amp;peat this verse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ulangi ayat ini...</translation>
     </message>
     <message>
         <source>Repeat from here &amp;to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulangi dari sini &amp;sampai...</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::AboutWindow</name>
     <message>
         <source>Quran reader and recitation player</source>
-        <translation type="unfinished"></translation>
+        <translation>Pembaca Al-Quran dan pemutar tilawah</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutup</translation>
     </message>
     <message>
         <source>Artwork and program by the Tilvora developers. Most translations are for non-commercial use only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gambar dan program oleh pengembang Tilvora. Sebagian besar terjemahan hanya untuk penggunaan nonkomersial.</translation>
     </message>
     <message>
         <source>Tilvora shows the Quran with its translations and recites it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora menampilkan Al-Quran beserta terjemahannya dan membacakannya.</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::ChapterAlignmentDialog</name>
     <message>
         <source>Replace Them</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganti</translation>
     </message>
     <message>
         <source>Keep Them</source>
-        <translation type="unfinished"></translation>
+        <translation>Pertahankan</translation>
     </message>
     <message>
         <source>Verse starts in the chapter files</source>
         <extracomment>The title of the window that finds where each verse starts in recordings of whole chapters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Awal ayat dalam berkas surah</translation>
     </message>
     <message>
         <source>Verse starts in the chapter files - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Awal ayat dalam berkas surah - %1</translation>
     </message>
     <message>
         <source>Looking for the chapter files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mencari berkas surah...</translation>
     </message>
     <message>
         <source>Verses to check (their starts were found with low confidence):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayat yang perlu diperiksa (awalnya ditemukan dengan keyakinan rendah):</translation>
     </message>
     <message>
         <source>Verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayat</translation>
     </message>
     <message>
         <source>Start (s)</source>
         <extracomment>A column heading: where the verse starts, in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Awal (d)</translation>
     </message>
     <message>
         <source>Confidence</source>
-        <translation type="unfinished"></translation>
+        <translation>Keyakinan</translation>
     </message>
     <message>
         <source> s</source>
         <extracomment>After a number of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> d</translation>
     </message>
     <message>
         <source>- 0.1 s</source>
         <extracomment>Moves the verse&apos;s start a tenth of a second earlier.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>- 0,1 d</translation>
     </message>
     <message>
         <source>+ 0.1 s</source>
         <extracomment>Moves the verse&apos;s start a tenth of a second later.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>+ 0,1 d</translation>
     </message>
     <message>
         <source>Play around it</source>
         <extracomment>Plays the recording from a little before the verse&apos;s start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Putar di sekitarnya</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Awal:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Batal</translation>
     </message>
     <message>
         <source>Stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Menghentikan...</translation>
     </message>
     <message>
         <source>No chapter file was found (001.mp3 ... 114.mp3, or .wma). %1</source>
         <extracomment>%1 is the reason the first chapter file could not be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tidak ada berkas surah yang ditemukan (001.mp3 ... 114.mp3, atau .wma). %1</translation>
     </message>
     <message numerus="yes">
         <source>This voice already has recordings of its own for %n verses in the chapters %1 (a file per verse, say). Replace them with the starts found in the chapter files?
 
 If you keep them, those chapters are left as they are.</source>
         <extracomment>%n is the number of verses; %1 the list of chapter numbers.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Qari ini sudah punya rekaman sendiri untuk %n ayat di surah %1 (misalnya satu berkas per ayat). Ganti dengan awal ayat yang ditemukan dalam berkas surah?
+
+Jika dipertahankan, surah-surah itu dibiarkan apa adanya.</numerusform>
         </translation>
     </message>
     <message>
         <source>Chapter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Surah %1</translation>
     </message>
     <message>
         <source>The voice&apos;s own recordings were kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekaman milik qari ini dipertahankan.</translation>
     </message>
     <message>
         <source>Nothing was changed: the voice keeps its own recordings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak ada yang diubah: qari ini tetap memakai rekamannya sendiri.</translation>
     </message>
     <message numerus="yes">
         <source>Finding the verse starts of %n chapters...</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mencari awal ayat dari %n surah...</numerusform>
         </translation>
     </message>
     <message>
         <source>Stopped: nothing was stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dihentikan: tidak ada yang disimpan.</translation>
     </message>
     <message numerus="yes">
         <source>Stopped: the starts of %1 of %n chapters are stored.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dihentikan: awal ayat %1 dari %n surah disimpan.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Done: the starts of %1 of %2 chapters are stored; %n verses to check.</source>
         <extracomment>%1 chapters stored out of %2; %n verses to check by ear.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Selesai: awal ayat %1 dari %2 surah disimpan; %n ayat perlu diperiksa.</numerusform>
         </translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutup</translation>
     </message>
     <message>
         <source>The start could not be stored: %1</source>
         <extracomment>%1 is the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Awal ayat tidak dapat disimpan: %1</translation>
     </message>
     <message>
         <source>Verse %1:%2 now starts at %3 s.</source>
         <extracomment>%1:%2 is the verse as chapter:verse, %3 a number of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ayat %1:%2 kini dimulai pada %3 d.</translation>
     </message>
 </context>
 <context>
@@ -299,7 +308,7 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>&amp;Remember My Texts and Voice</source>
         <extracomment>Whether the texts and the voice chosen in the control pane are chosen again at the next start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ingat teks dan qari pilihan saya</translation>
     </message>
 </context>
 <context>
@@ -307,7 +316,7 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>— None —</source>
         <extracomment>The entry of a row&apos;s list of texts that empties the row.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>— Tidak ada —</translation>
     </message>
 </context>
 <context>
@@ -315,143 +324,143 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>%1 KB</source>
         <extracomment>A size in kilobytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
         <extracomment>A size in megabytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 s</source>
         <extracomment>A time left: seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 d</translation>
     </message>
     <message>
         <source>%1 min %2 s</source>
         <extracomment>A time left: minutes and seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 mnt %2 d</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
         <extracomment>A time left: hours and minutes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 j %2 mnt</translation>
     </message>
     <message>
         <source>Download recitation</source>
-        <translation type="unfinished"></translation>
+        <translation>Unduh tilawah</translation>
     </message>
     <message>
         <source>%1 (%2 kbps)</source>
         <extracomment>A reciter and the bit rate of the recordings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 kbps)</translation>
     </message>
     <message>
         <source>Another address...</source>
-        <translation type="unfinished"></translation>
+        <translation>Alamat lain...</translation>
     </message>
     <message>
         <source>SSSAAA.mp3 (chapter and verse)</source>
-        <translation type="unfinished"></translation>
+        <translation>SSSAAA.mp3 (surah dan ayat)</translation>
     </message>
     <message>
         <source>N.mp3 (verse number in the book)</source>
-        <translation type="unfinished"></translation>
+        <translation>N.mp3 (nomor ayat dalam mushaf)</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>sampai</translation>
     </message>
     <message>
         <source>A voice without a folder gets one in your data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qari tanpa folder mendapat folder di folder data Anda.</translation>
     </message>
     <message>
         <source>Reciter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Qari:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alamat:</translation>
     </message>
     <message>
         <source>File names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama berkas:</translation>
     </message>
     <message>
         <source>Chapters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Surah:</translation>
     </message>
     <message>
         <source>Voice to fill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Qari yang diisi:</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Unduh</translation>
     </message>
     <message>
         <source>No voice reads one file per verse (SSSAAA.mp3), so there is no voice to fill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak ada qari yang membaca satu berkas per ayat (SSSAAA.mp3), jadi tidak ada qari untuk diisi.</translation>
     </message>
     <message>
         <source>Into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ke %1</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Batal</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutup</translation>
     </message>
     <message>
         <source>%1 of %2 files, %3</source>
         <extracomment>%1 files done of %2, %3 the size received so far.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dari %2 berkas, %3</translation>
     </message>
     <message>
         <source>%1 of %2 files, %3, %4/s</source>
         <extracomment>%1 files done of %2, %3 the size received so far, %4 the size received per second.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dari %2 berkas, %3, %4/d</translation>
     </message>
     <message>
         <source>%1 of %2 files, %3, %4/s, about %5 left</source>
         <extracomment>As before, and %5 the time left, e.g. &quot;3 min 20 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dari %2 berkas, %3, %4/d, sekitar %5 lagi</translation>
     </message>
     <message>
         <source>Cancelled. </source>
-        <translation type="unfinished"></translation>
+        <translation>Dibatalkan. </translation>
     </message>
     <message>
         <source>The download stopped: %1. </source>
-        <translation type="unfinished"></translation>
+        <translation>Unduhan berhenti: %1. </translation>
     </message>
     <message>
         <source>%1 stored, %2 already there, %3 failed.</source>
         <extracomment>Files stored, files that were there already, files that failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 disimpan, %2 sudah ada, %3 gagal.</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::GstAudioPlayer</name>
     <message>
         <source>The recording %1 cannot be played: GStreamer&apos;s playbin is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekaman %1 tidak dapat diputar: playbin GStreamer belum terpasang.</translation>
     </message>
     <message>
         <source>The recording %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekaman %1 tidak dapat dibuka.</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>galat tak dikenal</translation>
     </message>
     <message>
         <source>The recording %1 could not be played: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekaman %1 tidak dapat diputar: %2</translation>
     </message>
 </context>
 <context>
@@ -459,84 +468,84 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source> .:: Tilvora (version %1) ::.</source>
         <extracomment>The main window&apos;s title; %1 is the version, e.g. 2.08.09A.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> .:: Tilvora (versi %1) ::.</translation>
     </message>
     <message>
         <source>Drag to widen or narrow the control pane; double-click for the usual width</source>
-        <translation type="unfinished"></translation>
+        <translation>Seret untuk melebarkan atau menyempitkan panel kontrol; klik ganda untuk lebar biasa</translation>
     </message>
     <message>
         <source>Left and Right move it; Space gives the panes their usual widths</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiri dan Kanan menggesernya; Spasi mengembalikan lebar panel seperti biasa</translation>
     </message>
     <message>
         <source>Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrol</translation>
     </message>
     <message>
         <source>Go to the search box</source>
-        <translation type="unfinished"></translation>
+        <translation>Ke kotak pencarian</translation>
     </message>
     <message>
         <source>  Search Result(s):  </source>
         <extracomment>The label beside the search box before anything was shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Hasil pencarian:  </translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Cari</translation>
     </message>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>Controls menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu Kontrol</translation>
     </message>
     <message>
         <source>Pane divider</source>
         <extracomment>The strip between the reading pane and the control pane, which moves them apart when dragged.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pembatas panel</translation>
     </message>
     <message>
         <source>&amp;Controls</source>
         <extracomment>The menu of the control pane (the pane where the texts and the voice are chosen).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kontrol</translation>
     </message>
     <message>
         <source>&amp;Hide/Un-Hide Pane</source>
         <extracomment>Hides the control pane, or shows it again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sembunyikan/tampilkan panel</translation>
     </message>
     <message>
         <source>Set Data &amp;Path</source>
         <extracomment>The submenu that sets the folder where a voice&apos;s recordings are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Atur &amp;folder rekaman</translation>
     </message>
     <message>
         <source>Voice %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Qari %1</translation>
     </message>
     <message>
         <source>&amp;Download recitation...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unduh tilawah...</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tentang</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berkas</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keluar</translation>
     </message>
     <message>
         <source>An unexpected failure stopped the request.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kesalahan tak terduga menghentikan permintaan.</translation>
     </message>
 </context>
 <context>
@@ -544,41 +553,41 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>Specify / Select a valid Path...</source>
         <extracomment>The title of the dialog that sets the folder of a voice&apos;s recordings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tentukan / pilih folder yang benar...</translation>
     </message>
     <message>
         <source>%1 — %2</source>
         <extracomment>%1 is the dialog&apos;s title, %2 the voice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Please browse the path of the Media Files Folder :</source>
-        <translation type="unfinished"></translation>
+        <translation>Silakan pilih folder berkas audio:</translation>
     </message>
     <message>
         <source>Mounted volumes</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume yang terpasang</translation>
     </message>
     <message>
         <source>This folder holds one file per chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder ini berisi satu berkas per surah</translation>
     </message>
     <message>
         <source>Find where each verse starts in the chapter files (001.mp3 ... 114.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cari awal setiap ayat dalam berkas surah (001.mp3 ... 114.mp3)</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Terima</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Batal</translation>
     </message>
     <message>
         <source>Mapping Path exception...</source>
         <extracomment>The title of the message that the voice&apos;s stored folder cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Folder tidak ditemukan...</translation>
     </message>
 </context>
 <context>
@@ -586,327 +595,327 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>&amp;Mushaf pages</source>
         <extracomment>The reading pane&apos;s second mode: the pages of a printed copy of the Quran.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Halaman &amp;mushaf</translation>
     </message>
     <message>
         <source>&amp;Go to page...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ke halaman...</translation>
     </message>
     <message>
         <source>&amp;Hide the text</source>
         <extracomment>Hides the text of the mushaf&apos;s page, for reciting from memory.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sembunyikan teks</translation>
     </message>
     <message>
         <source>&amp;Reveal</source>
         <extracomment>Shows hidden text of the mushaf&apos;s page again, step by step.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buka</translation>
     </message>
     <message>
         <source>Next &amp;word</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kata berikutnya</translation>
     </message>
     <message>
         <source>Rest of the &amp;line</source>
-        <translation type="unfinished"></translation>
+        <translation>Sisa &amp;baris</translation>
     </message>
     <message>
         <source>Rest of the &amp;verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sisa &amp;ayat</translation>
     </message>
     <message>
         <source>&amp;Everything</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Semua</translation>
     </message>
     <message>
         <source>&amp;Hide the last word again</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem&amp;bunyikan lagi kata terakhir</translation>
     </message>
     <message>
         <source>Mushaf pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaman mushaf</translation>
     </message>
     <message>
         <source>Go to page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ke halaman</translation>
     </message>
     <message>
         <source>Page of the mushaf (1 to %1):</source>
         <extracomment>%1 is the number of the mushaf&apos;s last page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Halaman mushaf (1 sampai %1):</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::PlayerStrip</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Putar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Berhenti</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posisi</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisukan</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Previous verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayat sebelumnya</translation>
     </message>
     <message>
         <source>Next verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayat berikutnya</translation>
     </message>
     <message>
         <source>Repeat: how often each verse and the whole range are recited, and the pause between</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulangi: berapa kali setiap ayat dan seluruh rentang dibaca, dan jeda di antaranya</translation>
     </message>
     <message>
         <source> times</source>
         <extracomment>After a spin box&apos;s number: how often a verse or a range is recited.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> kali</translation>
     </message>
     <message>
         <source>until stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>sampai dihentikan</translation>
     </message>
     <message>
         <source> ms</source>
         <extracomment>After a spin box&apos;s number: milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> md</translation>
     </message>
     <message>
         <source>Each verse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Setiap ayat:</translation>
     </message>
     <message>
         <source>The whole range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seluruh rentang:</translation>
     </message>
     <message>
         <source>Pause between:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeda di antaranya:</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kecepatan</translation>
     </message>
     <message>
         <source>%1×</source>
         <extracomment>A playback speed, e.g. 1.5×.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1×</translation>
     </message>
     <message>
         <source>%1× / %2 ▾</source>
         <extracomment>The repeat button&apos;s counts: each verse %1 times, the range %2 times (∞: until stopped).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1× / %2 ▾</translation>
     </message>
     <message>
         <source>Repeat %1</source>
         <extracomment>The repeat button&apos;s caption; %1 are its counts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ulangi %1</translation>
     </message>
     <message>
         <source>Repeat: each verse %1 times, the range until stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulangi: setiap ayat %1 kali, rentangnya sampai dihentikan</translation>
     </message>
     <message>
         <source>Repeat: each verse %1 times, the range %2 times</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulangi: setiap ayat %1 kali, rentangnya %2 kali</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeda</translation>
     </message>
     <message>
         <source>error</source>
-        <translation type="unfinished"></translation>
+        <translation>galat</translation>
     </message>
     <message>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>Bunyikan</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::ReadingComfort</name>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tampilan</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tema</translation>
     </message>
     <message>
         <source>Arabic &amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Huruf Arab</translation>
     </message>
     <message>
         <source>As the Text Defines</source>
         <extracomment>The Arabic font the text&apos;s own program names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sesuai teksnya</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Perbesar</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Per&amp;kecil</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukuran &amp;asli</translation>
     </message>
     <message>
         <source>&amp;Next Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasil &amp;berikutnya</translation>
     </message>
     <message>
         <source>&amp;Previous Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasil &amp;sebelumnya</translation>
     </message>
     <message>
         <source>&amp;Bookmarks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Penanda</translation>
     </message>
     <message>
         <source>&amp;Bookmark the Verse at the Top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tandai ayat teratas</translation>
     </message>
     <message>
         <source>&amp;Remove Bookmark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hapus penanda</translation>
     </message>
     <message>
         <source>The bookmark of %1 was not removed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Penanda %1 tidak dihapus: %2.</translation>
     </message>
     <message>
         <source>Your bookmark of %1 was not stored: %2.</source>
         <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Penanda Anda untuk %1 tidak disimpan: %2.</translation>
     </message>
     <message>
         <source>Sepia</source>
         <extracomment>A colour theme: brown text on a cream page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sepia</translation>
     </message>
     <message>
         <source>Dark</source>
         <extracomment>A colour theme: light text on a dark page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gelap</translation>
     </message>
     <message>
         <source>Light</source>
         <extracomment>A colour theme: the pages&apos; own colours.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Terang</translation>
     </message>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>There is no verse to bookmark here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak ada ayat untuk ditandai di sini.</translation>
     </message>
     <message>
         <source>Bookmarked %1 (Bookmarks menu).</source>
         <extracomment>%1 is the verse, e.g. &quot;Al-Fatihah 1:2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ditandai (menu Penanda).</translation>
     </message>
     <message>
         <source>%1 is bookmarked already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sudah ditandai.</translation>
     </message>
     <message>
         <source>The place where you stopped reading (%1) was not stored: %2.</source>
         <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tempat Anda berhenti membaca (%1) tidak disimpan: %2.</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::RepeatDialog</name>
     <message>
         <source>Repeat from %1 to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulangi dari %1 sampai...</translation>
     </message>
     <message>
         <source>Repeat verse %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulangi ayat %1</translation>
     </message>
     <message>
         <source>chapter:verse, e.g. 2:5</source>
-        <translation type="unfinished"></translation>
+        <translation>surah:ayat, mis. 2:5</translation>
     </message>
     <message>
         <source>From %1 to verse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dari %1 sampai ayat:</translation>
     </message>
     <message>
         <source> times</source>
-        <translation type="unfinished"></translation>
+        <translation> kali</translation>
     </message>
     <message>
         <source>until stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>sampai dihentikan</translation>
     </message>
     <message>
         <source> ms</source>
-        <translation type="unfinished"></translation>
+        <translation> md</translation>
     </message>
     <message>
         <source>Each verse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Setiap ayat:</translation>
     </message>
     <message>
         <source>The verse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayat ini:</translation>
     </message>
     <message>
         <source>The whole range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seluruh rentang:</translation>
     </message>
     <message>
         <source>Pause between:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeda di antaranya:</translation>
     </message>
     <message>
         <source>Recite</source>
-        <translation type="unfinished"></translation>
+        <translation>Baca</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::SplashWindow</name>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>Progress Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Penunjuk kemajuan</translation>
     </message>
     <message>
         <source>Loading, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Memuat, mohon tunggu...</translation>
     </message>
     <message>
         <source>Quran text: tanzil.net</source>
-        <translation type="unfinished"></translation>
+        <translation>Teks Al-Quran: tanzil.net</translation>
     </message>
     <message>
         <source>Version: %1</source>
         <extracomment>%1 is the version, e.g. 2.08.09A.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versi: %1</translation>
     </message>
 </context>
 </TS>
