@@ -5,11 +5,11 @@
     <name>Artwork</name>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>Quran reader and recitation player</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur du Coran et de sa récitation</translation>
     </message>
 </context>
 <context>
@@ -19,285 +19,298 @@
 
 %1</source>
         <extracomment>%1 is the reason, in a paragraph of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora ne peut pas démarrer.
+
+%1</translation>
     </message>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
 </context>
 <context>
     <name>QtHost</name>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>  No verse
   shown</source>
         <extracomment>The label beside the search box: the view shows no verse.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Aucun verset
+  affiché</translation>
     </message>
     <message numerus="yes">
         <source>  %Ln verses
   shown</source>
         <extracomment>The label beside the search box: how many verses the view shows.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  %Ln verset
+  affiché</numerusform>
+            <numerusform>  %Ln versets
+  affichés</numerusform>
         </translation>
     </message>
     <message>
         <source>  No verse
   found</source>
         <extracomment>The label beside the search box: a search found nothing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Aucun verset
+  trouvé</translation>
     </message>
     <message numerus="yes">
         <source>  %Ln verses
   found</source>
         <extracomment>The label beside the search box: how many verses a search found (all shown).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  %Ln verset
+  trouvé</numerusform>
+            <numerusform>  %Ln versets
+  trouvés</numerusform>
         </translation>
     </message>
     <message>
         <source>  %1 found,
   %2 shown</source>
         <extracomment>The label beside the search box: verses found, and how many of them are shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  %1 trouvés,
+  %2 affichés</translation>
     </message>
     <message>
         <source>Recitation ended. Left out, with no recording in “%1”: %2.</source>
         <extracomment>%1 is the voice, %2 the list of verses (chapter:verse) left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Récitation terminée. Omis, faute d’enregistrement dans « %1 » : %2.</translation>
     </message>
     <message>
         <source>%1 has no recording in “%2”: left out, the recitation goes on.</source>
         <extracomment>%1 is a verse (chapter:verse), %2 the voice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas d’enregistrement dans « %2 » : omis, la récitation continue.</translation>
     </message>
 </context>
 <context>
     <name>UserSettings</name>
     <message>
         <source>Your settings cannot be kept: %1 is a folder, not a file. The choices you make now last until Tilvora closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos réglages ne peuvent pas être conservés : %1 est un dossier, pas un fichier. Vos choix valent jusqu’à la fermeture de Tilvora.</translation>
     </message>
     <message>
         <source>Your settings cannot be kept: the file %1 cannot be written. The choices you make now last until Tilvora closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos réglages ne peuvent pas être conservés : le fichier %1 ne peut pas être écrit. Vos choix valent jusqu’à la fermeture de Tilvora.</translation>
     </message>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>The settings file %1 is damaged and cannot be replaced; the settings it holds are not all used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de réglages %1 est endommagé et ne peut pas être remplacé ; ses réglages ne sont pas tous utilisés.</translation>
     </message>
     <message>
         <source>The settings file %1 was damaged. The settings that could be read are kept; the others are back to their usual values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de réglages %1 était endommagé. Les réglages lisibles sont conservés ; les autres reprennent leurs valeurs habituelles.</translation>
     </message>
 </context>
 <context>
     <name>VerseMenu</name>
     <message>
         <source>Show in the &amp;mushaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher dans le &amp;mushaf</translation>
     </message>
     <message>
         <source>&amp;Bookmark this verse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marquer ce verset</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Copy &amp;verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le &amp;verset</translation>
     </message>
     <message>
         <source>Copy &amp;reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la &amp;référence</translation>
     </message>
     <message>
         <source>Recite from &amp;here</source>
-        <translation type="unfinished"></translation>
+        <translation>Réciter à partir d’&amp;ici</translation>
     </message>
     <message>
         <source>Re&amp;peat this verse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ré&amp;péter ce verset...</translation>
     </message>
     <message>
         <source>Repeat from here &amp;to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter d’ici &amp;jusqu’à...</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::AboutWindow</name>
     <message>
         <source>Quran reader and recitation player</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur du Coran et de sa récitation</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Artwork and program by the Tilvora developers. Most translations are for non-commercial use only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Illustrations et programme par les développeurs de Tilvora. La plupart des traductions sont réservées à un usage non commercial.</translation>
     </message>
     <message>
         <source>Tilvora shows the Quran with its translations and recites it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora affiche le Coran avec ses traductions et le récite.</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::ChapterAlignmentDialog</name>
     <message>
         <source>Replace Them</source>
-        <translation type="unfinished"></translation>
+        <translation>Les remplacer</translation>
     </message>
     <message>
         <source>Keep Them</source>
-        <translation type="unfinished"></translation>
+        <translation>Les garder</translation>
     </message>
     <message>
         <source>Verse starts in the chapter files</source>
         <extracomment>The title of the window that finds where each verse starts in recordings of whole chapters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Débuts des versets dans les fichiers des sourates</translation>
     </message>
     <message>
         <source>Verse starts in the chapter files - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Débuts des versets dans les fichiers des sourates - %1</translation>
     </message>
     <message>
         <source>Looking for the chapter files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche des fichiers des sourates...</translation>
     </message>
     <message>
         <source>Verses to check (their starts were found with low confidence):</source>
-        <translation type="unfinished"></translation>
+        <translation>Versets à vérifier (leur début a été trouvé avec peu de certitude) :</translation>
     </message>
     <message>
         <source>Verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Verset</translation>
     </message>
     <message>
         <source>Start (s)</source>
         <extracomment>A column heading: where the verse starts, in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Début (s)</translation>
     </message>
     <message>
         <source>Confidence</source>
-        <translation type="unfinished"></translation>
+        <translation>Certitude</translation>
     </message>
     <message>
         <source> s</source>
         <extracomment>After a number of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>- 0.1 s</source>
         <extracomment>Moves the verse&apos;s start a tenth of a second earlier.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>- 0,1 s</translation>
     </message>
     <message>
         <source>+ 0.1 s</source>
         <extracomment>Moves the verse&apos;s start a tenth of a second later.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>+ 0,1 s</translation>
     </message>
     <message>
         <source>Play around it</source>
         <extracomment>Plays the recording from a little before the verse&apos;s start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Écouter autour</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Début :</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt en cours...</translation>
     </message>
     <message>
         <source>No chapter file was found (001.mp3 ... 114.mp3, or .wma). %1</source>
         <extracomment>%1 is the reason the first chapter file could not be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier de sourate trouvé (001.mp3 ... 114.mp3, ou .wma). %1</translation>
     </message>
     <message numerus="yes">
         <source>This voice already has recordings of its own for %n verses in the chapters %1 (a file per verse, say). Replace them with the starts found in the chapter files?
 
 If you keep them, those chapters are left as they are.</source>
         <extracomment>%n is the number of verses; %1 the list of chapter numbers.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cette voix a déjà son propre enregistrement de %n verset dans les sourates %1 (un fichier par verset, par exemple). Le remplacer par le début trouvé dans les fichiers des sourates ?
+
+Si vous le gardez, ces sourates restent telles quelles.</numerusform>
+            <numerusform>Cette voix a déjà ses propres enregistrements de %n versets dans les sourates %1 (un fichier par verset, par exemple). Les remplacer par les débuts trouvés dans les fichiers des sourates ?
+
+Si vous les gardez, ces sourates restent telles quelles.</numerusform>
         </translation>
     </message>
     <message>
         <source>Chapter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sourate %1</translation>
     </message>
     <message>
         <source>The voice&apos;s own recordings were kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les enregistrements propres à la voix ont été gardés.</translation>
     </message>
     <message>
         <source>Nothing was changed: the voice keeps its own recordings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a changé : la voix garde ses propres enregistrements.</translation>
     </message>
     <message numerus="yes">
         <source>Finding the verse starts of %n chapters...</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Recherche des débuts des versets de %n sourate...</numerusform>
+            <numerusform>Recherche des débuts des versets de %n sourates...</numerusform>
         </translation>
     </message>
     <message>
         <source>Stopped: nothing was stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté : rien n’a été enregistré.</translation>
     </message>
     <message numerus="yes">
         <source>Stopped: the starts of %1 of %n chapters are stored.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Arrêté : les débuts de %1 sourate sur %n sont enregistrés.</numerusform>
+            <numerusform>Arrêté : les débuts de %1 sourates sur %n sont enregistrés.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Done: the starts of %1 of %2 chapters are stored; %n verses to check.</source>
         <extracomment>%1 chapters stored out of %2; %n verses to check by ear.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Terminé : les débuts de %1 sourates sur %2 sont enregistrés ; %n verset à vérifier.</numerusform>
+            <numerusform>Terminé : les débuts de %1 sourates sur %2 sont enregistrés ; %n versets à vérifier.</numerusform>
         </translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>The start could not be stored: %1</source>
         <extracomment>%1 is the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le début n’a pas pu être enregistré : %1</translation>
     </message>
     <message>
         <source>Verse %1:%2 now starts at %3 s.</source>
         <extracomment>%1:%2 is the verse as chapter:verse, %3 a number of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le verset %1:%2 commence maintenant à %3 s.</translation>
     </message>
 </context>
 <context>
@@ -305,7 +318,7 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>&amp;Remember My Texts and Voice</source>
         <extracomment>Whether the texts and the voice chosen in the control pane are chosen again at the next start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retenir mes textes et ma voix</translation>
     </message>
 </context>
 <context>
@@ -313,7 +326,7 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>— None —</source>
         <extracomment>The entry of a row&apos;s list of texts that empties the row.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>— Aucun —</translation>
     </message>
 </context>
 <context>
@@ -321,143 +334,143 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>%1 KB</source>
         <extracomment>A size in kilobytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ko</translation>
     </message>
     <message>
         <source>%1 MB</source>
         <extracomment>A size in megabytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mo</translation>
     </message>
     <message>
         <source>%1 s</source>
         <extracomment>A time left: seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 min %2 s</source>
         <extracomment>A time left: minutes and seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
         <extracomment>A time left: hours and minutes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>Download recitation</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger une récitation</translation>
     </message>
     <message>
         <source>%1 (%2 kbps)</source>
         <extracomment>A reciter and the bit rate of the recordings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 kbit/s)</translation>
     </message>
     <message>
         <source>Another address...</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre adresse...</translation>
     </message>
     <message>
         <source>SSSAAA.mp3 (chapter and verse)</source>
-        <translation type="unfinished"></translation>
+        <translation>SSSAAA.mp3 (sourate et verset)</translation>
     </message>
     <message>
         <source>N.mp3 (verse number in the book)</source>
-        <translation type="unfinished"></translation>
+        <translation>N.mp3 (numéro du verset dans le Livre)</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>à</translation>
     </message>
     <message>
         <source>A voice without a folder gets one in your data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une voix sans dossier en reçoit un dans votre dossier de données.</translation>
     </message>
     <message>
         <source>Reciter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Récitant :</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse :</translation>
     </message>
     <message>
         <source>File names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms des fichiers :</translation>
     </message>
     <message>
         <source>Chapters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sourates :</translation>
     </message>
     <message>
         <source>Voice to fill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voix à remplir :</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger</translation>
     </message>
     <message>
         <source>No voice reads one file per verse (SSSAAA.mp3), so there is no voice to fill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune voix ne lit un fichier par verset (SSSAAA.mp3) : il n’y a pas de voix à remplir.</translation>
     </message>
     <message>
         <source>Into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans %1</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>%1 of %2 files, %3</source>
         <extracomment>%1 files done of %2, %3 the size received so far.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichiers sur %2, %3</translation>
     </message>
     <message>
         <source>%1 of %2 files, %3, %4/s</source>
         <extracomment>%1 files done of %2, %3 the size received so far, %4 the size received per second.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichiers sur %2, %3, %4/s</translation>
     </message>
     <message>
         <source>%1 of %2 files, %3, %4/s, about %5 left</source>
         <extracomment>As before, and %5 the time left, e.g. &quot;3 min 20 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichiers sur %2, %3, %4/s, environ %5 restant</translation>
     </message>
     <message>
         <source>Cancelled. </source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé. </translation>
     </message>
     <message>
         <source>The download stopped: %1. </source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléchargement s’est arrêté : %1. </translation>
     </message>
     <message>
         <source>%1 stored, %2 already there, %3 failed.</source>
         <extracomment>Files stored, files that were there already, files that failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 enregistrés, %2 déjà présents, %3 en échec.</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::GstAudioPlayer</name>
     <message>
         <source>The recording %1 cannot be played: GStreamer&apos;s playbin is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’enregistrement %1 ne peut pas être lu : le playbin de GStreamer n’est pas installé.</translation>
     </message>
     <message>
         <source>The recording %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’enregistrement %1 n’a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur inconnue</translation>
     </message>
     <message>
         <source>The recording %1 could not be played: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L’enregistrement %1 n’a pas pu être lu : %2</translation>
     </message>
 </context>
 <context>
@@ -465,84 +478,84 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source> .:: Tilvora (version %1) ::.</source>
         <extracomment>The main window&apos;s title; %1 is the version, e.g. 2.08.09A.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> .:: Tilvora (version %1) ::.</translation>
     </message>
     <message>
         <source>Drag to widen or narrow the control pane; double-click for the usual width</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser pour élargir ou rétrécir le panneau de contrôle ; double-cliquez pour la largeur habituelle</translation>
     </message>
     <message>
         <source>Left and Right move it; Space gives the panes their usual widths</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche et Droite le déplacent ; Espace rend aux panneaux leur largeur habituelle</translation>
     </message>
     <message>
         <source>Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôles</translation>
     </message>
     <message>
         <source>Go to the search box</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à la zone de recherche</translation>
     </message>
     <message>
         <source>  Search Result(s):  </source>
         <extracomment>The label beside the search box before anything was shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Résultat(s) :  </translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>Controls menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu Contrôles</translation>
     </message>
     <message>
         <source>Pane divider</source>
         <extracomment>The strip between the reading pane and the control pane, which moves them apart when dragged.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Séparateur des panneaux</translation>
     </message>
     <message>
         <source>&amp;Controls</source>
         <extracomment>The menu of the control pane (the pane where the texts and the voice are chosen).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contrôles</translation>
     </message>
     <message>
         <source>&amp;Hide/Un-Hide Pane</source>
         <extracomment>Hides the control pane, or shows it again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Masquer/afficher le panneau</translation>
     </message>
     <message>
         <source>Set Data &amp;Path</source>
         <extracomment>The submenu that sets the folder where a voice&apos;s recordings are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le &amp;dossier des enregistrements</translation>
     </message>
     <message>
         <source>Voice %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Voix %1</translation>
     </message>
     <message>
         <source>&amp;Download recitation...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Télécharger une récitation...</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>An unexpected failure stopped the request.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur inattendue a interrompu la demande.</translation>
     </message>
 </context>
 <context>
@@ -550,41 +563,41 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>Specify / Select a valid Path...</source>
         <extracomment>The title of the dialog that sets the folder of a voice&apos;s recordings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez / choisissez un dossier valide...</translation>
     </message>
     <message>
         <source>%1 — %2</source>
         <extracomment>%1 is the dialog&apos;s title, %2 the voice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Please browse the path of the Media Files Folder :</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le dossier des fichiers audio :</translation>
     </message>
     <message>
         <source>Mounted volumes</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumes montés</translation>
     </message>
     <message>
         <source>This folder holds one file per chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce dossier contient un fichier par sourate</translation>
     </message>
     <message>
         <source>Find where each verse starts in the chapter files (001.mp3 ... 114.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouver où commence chaque verset dans les fichiers des sourates (001.mp3 ... 114.mp3)</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepter</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Mapping Path exception...</source>
         <extracomment>The title of the message that the voice&apos;s stored folder cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dossier introuvable...</translation>
     </message>
 </context>
 <context>
@@ -592,327 +605,327 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>&amp;Mushaf pages</source>
         <extracomment>The reading pane&apos;s second mode: the pages of a printed copy of the Quran.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pages du &amp;mushaf</translation>
     </message>
     <message>
         <source>&amp;Go to page...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aller à la page...</translation>
     </message>
     <message>
         <source>&amp;Hide the text</source>
         <extracomment>Hides the text of the mushaf&apos;s page, for reciting from memory.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Masquer le texte</translation>
     </message>
     <message>
         <source>&amp;Reveal</source>
         <extracomment>Shows hidden text of the mushaf&apos;s page again, step by step.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dévoiler</translation>
     </message>
     <message>
         <source>Next &amp;word</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mot suivant</translation>
     </message>
     <message>
         <source>Rest of the &amp;line</source>
-        <translation type="unfinished"></translation>
+        <translation>Reste de la &amp;ligne</translation>
     </message>
     <message>
         <source>Rest of the &amp;verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Reste du &amp;verset</translation>
     </message>
     <message>
         <source>&amp;Everything</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout</translation>
     </message>
     <message>
         <source>&amp;Hide the last word again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Masquer à nouveau le dernier mot</translation>
     </message>
     <message>
         <source>Mushaf pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages du mushaf</translation>
     </message>
     <message>
         <source>Go to page</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à la page</translation>
     </message>
     <message>
         <source>Page of the mushaf (1 to %1):</source>
         <extracomment>%1 is the number of the mushaf&apos;s last page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Page du mushaf (1 à %1) :</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::PlayerStrip</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper le son</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Previous verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Verset précédent</translation>
     </message>
     <message>
         <source>Next verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Verset suivant</translation>
     </message>
     <message>
         <source>Repeat: how often each verse and the whole range are recited, and the pause between</source>
-        <translation type="unfinished"></translation>
+        <translation>Répétition : combien de fois chaque verset et tout le passage sont récités, et la pause entre eux</translation>
     </message>
     <message>
         <source> times</source>
         <extracomment>After a spin box&apos;s number: how often a verse or a range is recited.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> fois</translation>
     </message>
     <message>
         <source>until stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>jusqu’à l’arrêt</translation>
     </message>
     <message>
         <source> ms</source>
         <extracomment>After a spin box&apos;s number: milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> ms</translation>
     </message>
     <message>
         <source>Each verse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque verset :</translation>
     </message>
     <message>
         <source>The whole range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout le passage :</translation>
     </message>
     <message>
         <source>Pause between:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause entre :</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse</translation>
     </message>
     <message>
         <source>%1×</source>
         <extracomment>A playback speed, e.g. 1.5×.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1×</translation>
     </message>
     <message>
         <source>%1× / %2 ▾</source>
         <extracomment>The repeat button&apos;s counts: each verse %1 times, the range %2 times (∞: until stopped).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1× / %2 ▾</translation>
     </message>
     <message>
         <source>Repeat %1</source>
         <extracomment>The repeat button&apos;s caption; %1 are its counts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Répéter %1</translation>
     </message>
     <message>
         <source>Repeat: each verse %1 times, the range until stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Répétition : chaque verset %1 fois, le passage jusqu’à l’arrêt</translation>
     </message>
     <message>
         <source>Repeat: each verse %1 times, the range %2 times</source>
-        <translation type="unfinished"></translation>
+        <translation>Répétition : chaque verset %1 fois, le passage %2 fois</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>error</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur</translation>
     </message>
     <message>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir le son</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::ReadingComfort</name>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Thème</translation>
     </message>
     <message>
         <source>Arabic &amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police arabe</translation>
     </message>
     <message>
         <source>As the Text Defines</source>
         <extracomment>The Arabic font the text&apos;s own program names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Celle du texte</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom a&amp;vant</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille &amp;réelle</translation>
     </message>
     <message>
         <source>&amp;Next Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat &amp;suivant</translation>
     </message>
     <message>
         <source>&amp;Previous Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat &amp;précédent</translation>
     </message>
     <message>
         <source>&amp;Bookmarks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Signets</translation>
     </message>
     <message>
         <source>&amp;Bookmark the Verse at the Top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marquer le verset en haut</translation>
     </message>
     <message>
         <source>&amp;Remove Bookmark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer un signet</translation>
     </message>
     <message>
         <source>The bookmark of %1 was not removed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le signet de %1 n’a pas été supprimé : %2.</translation>
     </message>
     <message>
         <source>Your bookmark of %1 was not stored: %2.</source>
         <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre signet de %1 n’a pas été enregistré : %2.</translation>
     </message>
     <message>
         <source>Sepia</source>
         <extracomment>A colour theme: brown text on a cream page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sépia</translation>
     </message>
     <message>
         <source>Dark</source>
         <extracomment>A colour theme: light text on a dark page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>Light</source>
         <extracomment>A colour theme: the pages&apos; own colours.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clair</translation>
     </message>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>There is no verse to bookmark here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas de verset à marquer ici.</translation>
     </message>
     <message>
         <source>Bookmarked %1 (Bookmarks menu).</source>
         <extracomment>%1 is the verse, e.g. &quot;Al-Fatihah 1:2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 marqué (menu Signets).</translation>
     </message>
     <message>
         <source>%1 is bookmarked already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est déjà marqué.</translation>
     </message>
     <message>
         <source>The place where you stopped reading (%1) was not stored: %2.</source>
         <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’endroit où vous avez arrêté votre lecture (%1) n’a pas été enregistré : %2.</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::RepeatDialog</name>
     <message>
         <source>Repeat from %1 to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter de %1 à...</translation>
     </message>
     <message>
         <source>Repeat verse %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter le verset %1</translation>
     </message>
     <message>
         <source>chapter:verse, e.g. 2:5</source>
-        <translation type="unfinished"></translation>
+        <translation>sourate:verset, par ex. 2:5</translation>
     </message>
     <message>
         <source>From %1 to verse:</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 au verset :</translation>
     </message>
     <message>
         <source> times</source>
-        <translation type="unfinished"></translation>
+        <translation> fois</translation>
     </message>
     <message>
         <source>until stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>jusqu’à l’arrêt</translation>
     </message>
     <message>
         <source> ms</source>
-        <translation type="unfinished"></translation>
+        <translation> ms</translation>
     </message>
     <message>
         <source>Each verse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque verset :</translation>
     </message>
     <message>
         <source>The verse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le verset :</translation>
     </message>
     <message>
         <source>The whole range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout le passage :</translation>
     </message>
     <message>
         <source>Pause between:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause entre :</translation>
     </message>
     <message>
         <source>Recite</source>
-        <translation type="unfinished"></translation>
+        <translation>Réciter</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::SplashWindow</name>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>Progress Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>Loading, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement, veuillez patienter...</translation>
     </message>
     <message>
         <source>Quran text: tanzil.net</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte du Coran : tanzil.net</translation>
     </message>
     <message>
         <source>Version: %1</source>
         <extracomment>%1 is the version, e.g. 2.08.09A.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Version : %1</translation>
     </message>
 </context>
 </TS>
