@@ -5,11 +5,11 @@
     <name>Artwork</name>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>Quran reader and recitation player</source>
-        <translation type="unfinished"></translation>
+        <translation>কুরআন পাঠক ও তিলাওয়াত প্লেয়ার</translation>
     </message>
 </context>
 <context>
@@ -19,285 +19,298 @@
 
 %1</source>
         <extracomment>%1 is the reason, in a paragraph of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora চালু করা যাচ্ছে না।
+
+%1</translation>
     </message>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
 </context>
 <context>
     <name>QtHost</name>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>  No verse
   shown</source>
         <extracomment>The label beside the search box: the view shows no verse.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  কোনো আয়াত
+  দেখানো হয়নি</translation>
     </message>
     <message numerus="yes">
         <source>  %Ln verses
   shown</source>
         <extracomment>The label beside the search box: how many verses the view shows.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  %Ln টি আয়াত
+  দেখানো হলো</numerusform>
+            <numerusform>  %Ln টি আয়াত
+  দেখানো হলো</numerusform>
         </translation>
     </message>
     <message>
         <source>  No verse
   found</source>
         <extracomment>The label beside the search box: a search found nothing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  কোনো আয়াত
+  পাওয়া যায়নি</translation>
     </message>
     <message numerus="yes">
         <source>  %Ln verses
   found</source>
         <extracomment>The label beside the search box: how many verses a search found (all shown).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  %Ln টি আয়াত
+  পাওয়া গেছে</numerusform>
+            <numerusform>  %Ln টি আয়াত
+  পাওয়া গেছে</numerusform>
         </translation>
     </message>
     <message>
         <source>  %1 found,
   %2 shown</source>
         <extracomment>The label beside the search box: verses found, and how many of them are shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  %1টি পাওয়া গেছে,
+  %2টি দেখানো হলো</translation>
     </message>
     <message>
         <source>Recitation ended. Left out, with no recording in “%1”: %2.</source>
         <extracomment>%1 is the voice, %2 the list of verses (chapter:verse) left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>তিলাওয়াত শেষ। “%1”-এ রেকর্ডিং না থাকায় বাদ পড়েছে: %2।</translation>
     </message>
     <message>
         <source>%1 has no recording in “%2”: left out, the recitation goes on.</source>
         <extracomment>%1 is a verse (chapter:verse), %2 the voice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%2”-এ %1-এর রেকর্ডিং নেই: বাদ দেওয়া হলো, তিলাওয়াত চলছে।</translation>
     </message>
 </context>
 <context>
     <name>UserSettings</name>
     <message>
         <source>Your settings cannot be kept: %1 is a folder, not a file. The choices you make now last until Tilvora closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার সেটিংস রাখা যাচ্ছে না: %1 একটি ফোল্ডার, ফাইল নয়। এখনকার পছন্দগুলো Tilvora বন্ধ হওয়া পর্যন্ত থাকবে।</translation>
     </message>
     <message>
         <source>Your settings cannot be kept: the file %1 cannot be written. The choices you make now last until Tilvora closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার সেটিংস রাখা যাচ্ছে না: %1 ফাইলে লেখা যাচ্ছে না। এখনকার পছন্দগুলো Tilvora বন্ধ হওয়া পর্যন্ত থাকবে।</translation>
     </message>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>The settings file %1 is damaged and cannot be replaced; the settings it holds are not all used.</source>
-        <translation type="unfinished"></translation>
+        <translation>সেটিংস ফাইল %1 নষ্ট এবং বদলানো যাচ্ছে না; এর সব সেটিংস ব্যবহার হচ্ছে না।</translation>
     </message>
     <message>
         <source>The settings file %1 was damaged. The settings that could be read are kept; the others are back to their usual values.</source>
-        <translation type="unfinished"></translation>
+        <translation>সেটিংস ফাইল %1 নষ্ট ছিল। যেগুলো পড়া গেছে সেগুলো রাখা হয়েছে; বাকিগুলো স্বাভাবিক মানে ফিরেছে।</translation>
     </message>
 </context>
 <context>
     <name>VerseMenu</name>
     <message>
         <source>Show in the &amp;mushaf</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;মুসহাফে দেখান</translation>
     </message>
     <message>
         <source>&amp;Bookmark this verse</source>
-        <translation type="unfinished"></translation>
+        <translation>এই আয়াতে &amp;বুকমার্ক দিন</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;কপি</translation>
     </message>
     <message>
         <source>Copy &amp;verse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;আয়াত কপি করুন</translation>
     </message>
     <message>
         <source>Copy &amp;reference</source>
-        <translation type="unfinished"></translation>
+        <translation>আয়াতের &amp;সূত্র কপি করুন</translation>
     </message>
     <message>
         <source>Recite from &amp;here</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;এখান থেকে তিলাওয়াত</translation>
     </message>
     <message>
         <source>Re&amp;peat this verse...</source>
-        <translation type="unfinished"></translation>
+        <translation>এই আয়াত &amp;পুনরাবৃত্তি...</translation>
     </message>
     <message>
         <source>Repeat from here &amp;to...</source>
-        <translation type="unfinished"></translation>
+        <translation>এখান থেকে &amp;পর্যন্ত পুনরাবৃত্তি...</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::AboutWindow</name>
     <message>
         <source>Quran reader and recitation player</source>
-        <translation type="unfinished"></translation>
+        <translation>কুরআন পাঠক ও তিলাওয়াত প্লেয়ার</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>বন্ধ করুন</translation>
     </message>
     <message>
         <source>Artwork and program by the Tilvora developers. Most translations are for non-commercial use only.</source>
-        <translation type="unfinished"></translation>
+        <translation>চিত্র ও প্রোগ্রাম Tilvora ডেভেলপারদের। বেশিরভাগ অনুবাদ কেবল অবাণিজ্যিক ব্যবহারের জন্য।</translation>
     </message>
     <message>
         <source>Tilvora shows the Quran with its translations and recites it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora কুরআন অনুবাদসহ দেখায় এবং তিলাওয়াত শোনায়।</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::ChapterAlignmentDialog</name>
     <message>
         <source>Replace Them</source>
-        <translation type="unfinished"></translation>
+        <translation>বদলে দিন</translation>
     </message>
     <message>
         <source>Keep Them</source>
-        <translation type="unfinished"></translation>
+        <translation>রেখে দিন</translation>
     </message>
     <message>
         <source>Verse starts in the chapter files</source>
         <extracomment>The title of the window that finds where each verse starts in recordings of whole chapters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>সূরার ফাইলে আয়াতের শুরু</translation>
     </message>
     <message>
         <source>Verse starts in the chapter files - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>সূরার ফাইলে আয়াতের শুরু - %1</translation>
     </message>
     <message>
         <source>Looking for the chapter files...</source>
-        <translation type="unfinished"></translation>
+        <translation>সূরার ফাইল খোঁজা হচ্ছে...</translation>
     </message>
     <message>
         <source>Verses to check (their starts were found with low confidence):</source>
-        <translation type="unfinished"></translation>
+        <translation>যাচাই করার আয়াত (এদের শুরু কম নিশ্চয়তায় পাওয়া গেছে):</translation>
     </message>
     <message>
         <source>Verse</source>
-        <translation type="unfinished"></translation>
+        <translation>আয়াত</translation>
     </message>
     <message>
         <source>Start (s)</source>
         <extracomment>A column heading: where the verse starts, in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>শুরু (সে.)</translation>
     </message>
     <message>
         <source>Confidence</source>
-        <translation type="unfinished"></translation>
+        <translation>নিশ্চয়তা</translation>
     </message>
     <message>
         <source> s</source>
         <extracomment>After a number of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> সে.</translation>
     </message>
     <message>
         <source>- 0.1 s</source>
         <extracomment>Moves the verse&apos;s start a tenth of a second earlier.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>- 0.1 সে.</translation>
     </message>
     <message>
         <source>+ 0.1 s</source>
         <extracomment>Moves the verse&apos;s start a tenth of a second later.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>+ 0.1 সে.</translation>
     </message>
     <message>
         <source>Play around it</source>
         <extracomment>Plays the recording from a little before the verse&apos;s start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>আশপাশে শুনুন</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished"></translation>
+        <translation>সংরক্ষণ</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>শুরু:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>বাতিল</translation>
     </message>
     <message>
         <source>Stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>থামানো হচ্ছে...</translation>
     </message>
     <message>
         <source>No chapter file was found (001.mp3 ... 114.mp3, or .wma). %1</source>
         <extracomment>%1 is the reason the first chapter file could not be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>কোনো সূরার ফাইল পাওয়া যায়নি (001.mp3 ... 114.mp3, বা .wma)। %1</translation>
     </message>
     <message numerus="yes">
         <source>This voice already has recordings of its own for %n verses in the chapters %1 (a file per verse, say). Replace them with the starts found in the chapter files?
 
 If you keep them, those chapters are left as they are.</source>
         <extracomment>%n is the number of verses; %1 the list of chapter numbers.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>এই কারীর %1 সূরাগুলোতে %n টি আয়াতের নিজস্ব রেকর্ডিং আছে (যেমন প্রতি আয়াতে একটি ফাইল)। সূরার ফাইলে পাওয়া শুরু দিয়ে সেগুলো বদলাবেন?
+
+রেখে দিলে সেই সূরাগুলো যেমন আছে তেমন থাকবে।</numerusform>
+            <numerusform>এই কারীর %1 সূরাগুলোতে %n টি আয়াতের নিজস্ব রেকর্ডিং আছে (যেমন প্রতি আয়াতে একটি ফাইল)। সূরার ফাইলে পাওয়া শুরু দিয়ে সেগুলো বদলাবেন?
+
+রেখে দিলে সেই সূরাগুলো যেমন আছে তেমন থাকবে।</numerusform>
         </translation>
     </message>
     <message>
         <source>Chapter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>সূরা %1</translation>
     </message>
     <message>
         <source>The voice&apos;s own recordings were kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>কারীর নিজস্ব রেকর্ডিং রাখা হয়েছে।</translation>
     </message>
     <message>
         <source>Nothing was changed: the voice keeps its own recordings.</source>
-        <translation type="unfinished"></translation>
+        <translation>কিছুই বদলায়নি: কারীর নিজস্ব রেকর্ডিং থাকছে।</translation>
     </message>
     <message numerus="yes">
         <source>Finding the verse starts of %n chapters...</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n টি সূরায় আয়াতের শুরু খোঁজা হচ্ছে...</numerusform>
+            <numerusform>%n টি সূরায় আয়াতের শুরু খোঁজা হচ্ছে...</numerusform>
         </translation>
     </message>
     <message>
         <source>Stopped: nothing was stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>থামানো হয়েছে: কিছুই সংরক্ষিত হয়নি।</translation>
     </message>
     <message numerus="yes">
         <source>Stopped: the starts of %1 of %n chapters are stored.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>থামানো হয়েছে: %n টি সূরার মধ্যে %1 টির শুরু সংরক্ষিত হয়েছে।</numerusform>
+            <numerusform>থামানো হয়েছে: %n টি সূরার মধ্যে %1 টির শুরু সংরক্ষিত হয়েছে।</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Done: the starts of %1 of %2 chapters are stored; %n verses to check.</source>
         <extracomment>%1 chapters stored out of %2; %n verses to check by ear.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>সম্পন্ন: %2 টি সূরার মধ্যে %1 টির শুরু সংরক্ষিত হয়েছে; যাচাই করার আয়াত %n টি।</numerusform>
+            <numerusform>সম্পন্ন: %2 টি সূরার মধ্যে %1 টির শুরু সংরক্ষিত হয়েছে; যাচাই করার আয়াত %n টি।</numerusform>
         </translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>বন্ধ করুন</translation>
     </message>
     <message>
         <source>The start could not be stored: %1</source>
         <extracomment>%1 is the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>শুরু সংরক্ষণ করা যায়নি: %1</translation>
     </message>
     <message>
         <source>Verse %1:%2 now starts at %3 s.</source>
         <extracomment>%1:%2 is the verse as chapter:verse, %3 a number of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>আয়াত %1:%2 এখন %3 সেকেন্ডে শুরু হয়।</translation>
     </message>
 </context>
 <context>
@@ -305,7 +318,7 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>&amp;Remember My Texts and Voice</source>
         <extracomment>Whether the texts and the voice chosen in the control pane are chosen again at the next start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>আমার পাঠ ও কারী &amp;মনে রাখুন</translation>
     </message>
 </context>
 <context>
@@ -313,7 +326,7 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>— None —</source>
         <extracomment>The entry of a row&apos;s list of texts that empties the row.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>— কিছু নয় —</translation>
     </message>
 </context>
 <context>
@@ -321,143 +334,143 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>%1 KB</source>
         <extracomment>A size in kilobytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
         <extracomment>A size in megabytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 s</source>
         <extracomment>A time left: seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 সে.</translation>
     </message>
     <message>
         <source>%1 min %2 s</source>
         <extracomment>A time left: minutes and seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 মি. %2 সে.</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
         <extracomment>A time left: hours and minutes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ঘ. %2 মি.</translation>
     </message>
     <message>
         <source>Download recitation</source>
-        <translation type="unfinished"></translation>
+        <translation>তিলাওয়াত ডাউনলোড</translation>
     </message>
     <message>
         <source>%1 (%2 kbps)</source>
         <extracomment>A reciter and the bit rate of the recordings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 kbps)</translation>
     </message>
     <message>
         <source>Another address...</source>
-        <translation type="unfinished"></translation>
+        <translation>অন্য ঠিকানা...</translation>
     </message>
     <message>
         <source>SSSAAA.mp3 (chapter and verse)</source>
-        <translation type="unfinished"></translation>
+        <translation>SSSAAA.mp3 (সূরা ও আয়াত)</translation>
     </message>
     <message>
         <source>N.mp3 (verse number in the book)</source>
-        <translation type="unfinished"></translation>
+        <translation>N.mp3 (পুরো কুরআনে আয়াতের ক্রমিক নম্বর)</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>থেকে</translation>
     </message>
     <message>
         <source>A voice without a folder gets one in your data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>যে কারীর ফোল্ডার নেই, তার জন্য আপনার ডেটা ফোল্ডারে একটি ফোল্ডার তৈরি হবে।</translation>
     </message>
     <message>
         <source>Reciter:</source>
-        <translation type="unfinished"></translation>
+        <translation>কারী:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>ঠিকানা:</translation>
     </message>
     <message>
         <source>File names:</source>
-        <translation type="unfinished"></translation>
+        <translation>ফাইলের নাম:</translation>
     </message>
     <message>
         <source>Chapters:</source>
-        <translation type="unfinished"></translation>
+        <translation>সূরা:</translation>
     </message>
     <message>
         <source>Voice to fill:</source>
-        <translation type="unfinished"></translation>
+        <translation>যে কারীকে পূরণ করবেন:</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>ডাউনলোড</translation>
     </message>
     <message>
         <source>No voice reads one file per verse (SSSAAA.mp3), so there is no voice to fill.</source>
-        <translation type="unfinished"></translation>
+        <translation>কোনো কারী প্রতি আয়াতে একটি ফাইল (SSSAAA.mp3) পড়ে না, তাই পূরণ করার মতো কারী নেই।</translation>
     </message>
     <message>
         <source>Into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-এ</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>বাতিল</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>বন্ধ করুন</translation>
     </message>
     <message>
         <source>%1 of %2 files, %3</source>
         <extracomment>%1 files done of %2, %3 the size received so far.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 টির মধ্যে %1 টি ফাইল, %3</translation>
     </message>
     <message>
         <source>%1 of %2 files, %3, %4/s</source>
         <extracomment>%1 files done of %2, %3 the size received so far, %4 the size received per second.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 টির মধ্যে %1 টি ফাইল, %3, %4/সে.</translation>
     </message>
     <message>
         <source>%1 of %2 files, %3, %4/s, about %5 left</source>
         <extracomment>As before, and %5 the time left, e.g. &quot;3 min 20 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 টির মধ্যে %1 টি ফাইল, %3, %4/সে., প্রায় %5 বাকি</translation>
     </message>
     <message>
         <source>Cancelled. </source>
-        <translation type="unfinished"></translation>
+        <translation>বাতিল হয়েছে। </translation>
     </message>
     <message>
         <source>The download stopped: %1. </source>
-        <translation type="unfinished"></translation>
+        <translation>ডাউনলোড থেমে গেছে: %1। </translation>
     </message>
     <message>
         <source>%1 stored, %2 already there, %3 failed.</source>
         <extracomment>Files stored, files that were there already, files that failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 টি সংরক্ষিত, %2 টি আগে থেকেই ছিল, %3 টি ব্যর্থ।</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::GstAudioPlayer</name>
     <message>
         <source>The recording %1 cannot be played: GStreamer&apos;s playbin is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 রেকর্ডিং চালানো যাচ্ছে না: GStreamer-এর playbin ইনস্টল করা নেই।</translation>
     </message>
     <message>
         <source>The recording %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 রেকর্ডিং খোলা যায়নি।</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>অজানা ত্রুটি</translation>
     </message>
     <message>
         <source>The recording %1 could not be played: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 রেকর্ডিং চালানো যায়নি: %2</translation>
     </message>
 </context>
 <context>
@@ -465,84 +478,84 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source> .:: Tilvora (version %1) ::.</source>
         <extracomment>The main window&apos;s title; %1 is the version, e.g. 2.08.09A.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> .:: Tilvora (সংস্করণ %1) ::.</translation>
     </message>
     <message>
         <source>Drag to widen or narrow the control pane; double-click for the usual width</source>
-        <translation type="unfinished"></translation>
+        <translation>কন্ট্রোল প্যান চওড়া বা সরু করতে টানুন; স্বাভাবিক প্রস্থের জন্য ডাবল-ক্লিক করুন</translation>
     </message>
     <message>
         <source>Left and Right move it; Space gives the panes their usual widths</source>
-        <translation type="unfinished"></translation>
+        <translation>বাম ও ডান তীর এটি সরায়; স্পেস প্যানগুলোকে স্বাভাবিক প্রস্থ দেয়</translation>
     </message>
     <message>
         <source>Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>কন্ট্রোল</translation>
     </message>
     <message>
         <source>Go to the search box</source>
-        <translation type="unfinished"></translation>
+        <translation>খোঁজার বাক্সে যান</translation>
     </message>
     <message>
         <source>  Search Result(s):  </source>
         <extracomment>The label beside the search box before anything was shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  খোঁজার ফলাফল:  </translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>খুঁজুন</translation>
     </message>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>Controls menu</source>
-        <translation type="unfinished"></translation>
+        <translation>কন্ট্রোল মেনু</translation>
     </message>
     <message>
         <source>Pane divider</source>
         <extracomment>The strip between the reading pane and the control pane, which moves them apart when dragged.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>প্যান বিভাজক</translation>
     </message>
     <message>
         <source>&amp;Controls</source>
         <extracomment>The menu of the control pane (the pane where the texts and the voice are chosen).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;কন্ট্রোল</translation>
     </message>
     <message>
         <source>&amp;Hide/Un-Hide Pane</source>
         <extracomment>Hides the control pane, or shows it again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>প্যান &amp;লুকান/দেখান</translation>
     </message>
     <message>
         <source>Set Data &amp;Path</source>
         <extracomment>The submenu that sets the folder where a voice&apos;s recordings are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>রেকর্ডিংয়ের &amp;ফোল্ডার ঠিক করুন</translation>
     </message>
     <message>
         <source>Voice %1</source>
-        <translation type="unfinished"></translation>
+        <translation>কারী %1</translation>
     </message>
     <message>
         <source>&amp;Download recitation...</source>
-        <translation type="unfinished"></translation>
+        <translation>তিলাওয়াত &amp;ডাউনলোড...</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;পরিচিতি</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ফাইল</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;প্রস্থান</translation>
     </message>
     <message>
         <source>An unexpected failure stopped the request.</source>
-        <translation type="unfinished"></translation>
+        <translation>একটি অপ্রত্যাশিত ত্রুটি অনুরোধটি থামিয়ে দিয়েছে।</translation>
     </message>
 </context>
 <context>
@@ -550,41 +563,41 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>Specify / Select a valid Path...</source>
         <extracomment>The title of the dialog that sets the folder of a voice&apos;s recordings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>একটি সঠিক ফোল্ডার দিন / বেছে নিন...</translation>
     </message>
     <message>
         <source>%1 — %2</source>
         <extracomment>%1 is the dialog&apos;s title, %2 the voice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Please browse the path of the Media Files Folder :</source>
-        <translation type="unfinished"></translation>
+        <translation>অনুগ্রহ করে অডিও ফাইলের ফোল্ডার বেছে নিন:</translation>
     </message>
     <message>
         <source>Mounted volumes</source>
-        <translation type="unfinished"></translation>
+        <translation>সংযুক্ত ভলিউম</translation>
     </message>
     <message>
         <source>This folder holds one file per chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>এই ফোল্ডারে প্রতি সূরায় একটি ফাইল আছে</translation>
     </message>
     <message>
         <source>Find where each verse starts in the chapter files (001.mp3 ... 114.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>সূরার ফাইলে প্রতিটি আয়াত কোথায় শুরু তা খুঁজুন (001.mp3 ... 114.mp3)</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>গ্রহণ</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>বাতিল</translation>
     </message>
     <message>
         <source>Mapping Path exception...</source>
         <extracomment>The title of the message that the voice&apos;s stored folder cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ফোল্ডার পাওয়া যায়নি...</translation>
     </message>
 </context>
 <context>
@@ -592,327 +605,327 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>&amp;Mushaf pages</source>
         <extracomment>The reading pane&apos;s second mode: the pages of a printed copy of the Quran.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;মুসহাফের পৃষ্ঠা</translation>
     </message>
     <message>
         <source>&amp;Go to page...</source>
-        <translation type="unfinished"></translation>
+        <translation>পৃষ্ঠায় &amp;যান...</translation>
     </message>
     <message>
         <source>&amp;Hide the text</source>
         <extracomment>Hides the text of the mushaf&apos;s page, for reciting from memory.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>লেখা &amp;লুকান</translation>
     </message>
     <message>
         <source>&amp;Reveal</source>
         <extracomment>Shows hidden text of the mushaf&apos;s page again, step by step.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;প্রকাশ করুন</translation>
     </message>
     <message>
         <source>Next &amp;word</source>
-        <translation type="unfinished"></translation>
+        <translation>পরের &amp;শব্দ</translation>
     </message>
     <message>
         <source>Rest of the &amp;line</source>
-        <translation type="unfinished"></translation>
+        <translation>লাইনের &amp;বাকিটা</translation>
     </message>
     <message>
         <source>Rest of the &amp;verse</source>
-        <translation type="unfinished"></translation>
+        <translation>আয়াতের &amp;বাকিটা</translation>
     </message>
     <message>
         <source>&amp;Everything</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;সব</translation>
     </message>
     <message>
         <source>&amp;Hide the last word again</source>
-        <translation type="unfinished"></translation>
+        <translation>শেষ শব্দটি আবার &amp;লুকান</translation>
     </message>
     <message>
         <source>Mushaf pages</source>
-        <translation type="unfinished"></translation>
+        <translation>মুসহাফের পৃষ্ঠা</translation>
     </message>
     <message>
         <source>Go to page</source>
-        <translation type="unfinished"></translation>
+        <translation>পৃষ্ঠায় যান</translation>
     </message>
     <message>
         <source>Page of the mushaf (1 to %1):</source>
         <extracomment>%1 is the number of the mushaf&apos;s last page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>মুসহাফের পৃষ্ঠা (1 থেকে %1):</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::PlayerStrip</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>চালান</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>থামান</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>অবস্থান</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>শব্দ বন্ধ</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>শব্দের মাত্রা</translation>
     </message>
     <message>
         <source>Previous verse</source>
-        <translation type="unfinished"></translation>
+        <translation>আগের আয়াত</translation>
     </message>
     <message>
         <source>Next verse</source>
-        <translation type="unfinished"></translation>
+        <translation>পরের আয়াত</translation>
     </message>
     <message>
         <source>Repeat: how often each verse and the whole range are recited, and the pause between</source>
-        <translation type="unfinished"></translation>
+        <translation>পুনরাবৃত্তি: প্রতিটি আয়াত ও পুরো অংশ কতবার পড়া হবে, আর মাঝের বিরতি</translation>
     </message>
     <message>
         <source> times</source>
         <extracomment>After a spin box&apos;s number: how often a verse or a range is recited.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> বার</translation>
     </message>
     <message>
         <source>until stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>থামানো পর্যন্ত</translation>
     </message>
     <message>
         <source> ms</source>
         <extracomment>After a spin box&apos;s number: milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> মি.সে.</translation>
     </message>
     <message>
         <source>Each verse:</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রতিটি আয়াত:</translation>
     </message>
     <message>
         <source>The whole range:</source>
-        <translation type="unfinished"></translation>
+        <translation>পুরো অংশ:</translation>
     </message>
     <message>
         <source>Pause between:</source>
-        <translation type="unfinished"></translation>
+        <translation>মাঝের বিরতি:</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>গতি</translation>
     </message>
     <message>
         <source>%1×</source>
         <extracomment>A playback speed, e.g. 1.5×.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1×</translation>
     </message>
     <message>
         <source>%1× / %2 ▾</source>
         <extracomment>The repeat button&apos;s counts: each verse %1 times, the range %2 times (∞: until stopped).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1× / %2 ▾</translation>
     </message>
     <message>
         <source>Repeat %1</source>
         <extracomment>The repeat button&apos;s caption; %1 are its counts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>পুনরাবৃত্তি %1</translation>
     </message>
     <message>
         <source>Repeat: each verse %1 times, the range until stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>পুনরাবৃত্তি: প্রতিটি আয়াত %1 বার, পুরো অংশ থামানো পর্যন্ত</translation>
     </message>
     <message>
         <source>Repeat: each verse %1 times, the range %2 times</source>
-        <translation type="unfinished"></translation>
+        <translation>পুনরাবৃত্তি: প্রতিটি আয়াত %1 বার, পুরো অংশ %2 বার</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>বিরতি</translation>
     </message>
     <message>
         <source>error</source>
-        <translation type="unfinished"></translation>
+        <translation>ত্রুটি</translation>
     </message>
     <message>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>শব্দ চালু</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::ReadingComfort</name>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;দেখুন</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;থিম</translation>
     </message>
     <message>
         <source>Arabic &amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>আরবি &amp;ফন্ট</translation>
     </message>
     <message>
         <source>As the Text Defines</source>
         <extracomment>The Arabic font the text&apos;s own program names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>লেখায় যেমন দেওয়া</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;বড় করুন</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ছোট করুন</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;আসল আকার</translation>
     </message>
     <message>
         <source>&amp;Next Match</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;পরের মিল</translation>
     </message>
     <message>
         <source>&amp;Previous Match</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;আগের মিল</translation>
     </message>
     <message>
         <source>&amp;Bookmarks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;বুকমার্ক</translation>
     </message>
     <message>
         <source>&amp;Bookmark the Verse at the Top</source>
-        <translation type="unfinished"></translation>
+        <translation>উপরের আয়াতে &amp;বুকমার্ক দিন</translation>
     </message>
     <message>
         <source>&amp;Remove Bookmark</source>
-        <translation type="unfinished"></translation>
+        <translation>বুকমার্ক &amp;সরান</translation>
     </message>
     <message>
         <source>The bookmark of %1 was not removed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-এর বুকমার্ক সরানো হয়নি: %2।</translation>
     </message>
     <message>
         <source>Your bookmark of %1 was not stored: %2.</source>
         <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1-এ আপনার বুকমার্ক সংরক্ষিত হয়নি: %2।</translation>
     </message>
     <message>
         <source>Sepia</source>
         <extracomment>A colour theme: brown text on a cream page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>সেপিয়া</translation>
     </message>
     <message>
         <source>Dark</source>
         <extracomment>A colour theme: light text on a dark page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>গাঢ়</translation>
     </message>
     <message>
         <source>Light</source>
         <extracomment>A colour theme: the pages&apos; own colours.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>হালকা</translation>
     </message>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>There is no verse to bookmark here.</source>
-        <translation type="unfinished"></translation>
+        <translation>এখানে বুকমার্ক দেওয়ার মতো আয়াত নেই।</translation>
     </message>
     <message>
         <source>Bookmarked %1 (Bookmarks menu).</source>
         <extracomment>%1 is the verse, e.g. &quot;Al-Fatihah 1:2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1-এ বুকমার্ক দেওয়া হলো (বুকমার্ক মেনু)।</translation>
     </message>
     <message>
         <source>%1 is bookmarked already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-এ আগেই বুকমার্ক আছে।</translation>
     </message>
     <message>
         <source>The place where you stopped reading (%1) was not stored: %2.</source>
         <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>যেখানে আপনি পড়া থামিয়েছিলেন (%1) তা সংরক্ষিত হয়নি: %2।</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::RepeatDialog</name>
     <message>
         <source>Repeat from %1 to...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 থেকে ... পর্যন্ত পুনরাবৃত্তি</translation>
     </message>
     <message>
         <source>Repeat verse %1</source>
-        <translation type="unfinished"></translation>
+        <translation>আয়াত %1 পুনরাবৃত্তি</translation>
     </message>
     <message>
         <source>chapter:verse, e.g. 2:5</source>
-        <translation type="unfinished"></translation>
+        <translation>সূরা:আয়াত, যেমন 2:5</translation>
     </message>
     <message>
         <source>From %1 to verse:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 থেকে আয়াত পর্যন্ত:</translation>
     </message>
     <message>
         <source> times</source>
-        <translation type="unfinished"></translation>
+        <translation> বার</translation>
     </message>
     <message>
         <source>until stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>থামানো পর্যন্ত</translation>
     </message>
     <message>
         <source> ms</source>
-        <translation type="unfinished"></translation>
+        <translation> মি.সে.</translation>
     </message>
     <message>
         <source>Each verse:</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রতিটি আয়াত:</translation>
     </message>
     <message>
         <source>The verse:</source>
-        <translation type="unfinished"></translation>
+        <translation>আয়াত:</translation>
     </message>
     <message>
         <source>The whole range:</source>
-        <translation type="unfinished"></translation>
+        <translation>পুরো অংশ:</translation>
     </message>
     <message>
         <source>Pause between:</source>
-        <translation type="unfinished"></translation>
+        <translation>মাঝের বিরতি:</translation>
     </message>
     <message>
         <source>Recite</source>
-        <translation type="unfinished"></translation>
+        <translation>তিলাওয়াত</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::SplashWindow</name>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>Progress Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>অগ্রগতি</translation>
     </message>
     <message>
         <source>Loading, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>লোড হচ্ছে, অনুগ্রহ করে অপেক্ষা করুন...</translation>
     </message>
     <message>
         <source>Quran text: tanzil.net</source>
-        <translation type="unfinished"></translation>
+        <translation>কুরআনের পাঠ: tanzil.net</translation>
     </message>
     <message>
         <source>Version: %1</source>
         <extracomment>%1 is the version, e.g. 2.08.09A.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>সংস্করণ: %1</translation>
     </message>
 </context>
 </TS>
