@@ -5,11 +5,11 @@
     <name>Artwork</name>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>Quran reader and recitation player</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение Корана и проигрыватель чтецов</translation>
     </message>
 </context>
 <context>
@@ -19,291 +19,308 @@
 
 %1</source>
         <extracomment>%1 is the reason, in a paragraph of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora не удаётся запустить.
+
+%1</translation>
     </message>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
 </context>
 <context>
     <name>QtHost</name>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>  No verse
   shown</source>
         <extracomment>The label beside the search box: the view shows no verse.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Аяты
+  не показаны</translation>
     </message>
     <message numerus="yes">
         <source>  %Ln verses
   shown</source>
         <extracomment>The label beside the search box: how many verses the view shows.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  Показан
+  %Ln аят</numerusform>
+            <numerusform>  Показано
+  %Ln аята</numerusform>
+            <numerusform>  Показано
+  %Ln аятов</numerusform>
         </translation>
     </message>
     <message>
         <source>  No verse
   found</source>
         <extracomment>The label beside the search box: a search found nothing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Аяты
+  не найдены</translation>
     </message>
     <message numerus="yes">
         <source>  %Ln verses
   found</source>
         <extracomment>The label beside the search box: how many verses a search found (all shown).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  Найден
+  %Ln аят</numerusform>
+            <numerusform>  Найдено
+  %Ln аята</numerusform>
+            <numerusform>  Найдено
+  %Ln аятов</numerusform>
         </translation>
     </message>
     <message>
         <source>  %1 found,
   %2 shown</source>
         <extracomment>The label beside the search box: verses found, and how many of them are shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Найдено: %1,
+  показано: %2</translation>
     </message>
     <message>
         <source>Recitation ended. Left out, with no recording in “%1”: %2.</source>
         <extracomment>%1 is the voice, %2 the list of verses (chapter:verse) left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Чтение окончено. Пропущены из-за отсутствия записи у «%1»: %2.</translation>
     </message>
     <message>
         <source>%1 has no recording in “%2”: left out, the recitation goes on.</source>
         <extracomment>%1 is a verse (chapter:verse), %2 the voice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Для %1 нет записи у «%2»: аят пропущен, чтение продолжается.</translation>
     </message>
 </context>
 <context>
     <name>UserSettings</name>
     <message>
         <source>Your settings cannot be kept: %1 is a folder, not a file. The choices you make now last until Tilvora closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки не удаётся сохранить: %1 — папка, а не файл. Сделанный сейчас выбор действует до закрытия Tilvora.</translation>
     </message>
     <message>
         <source>Your settings cannot be kept: the file %1 cannot be written. The choices you make now last until Tilvora closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки не удаётся сохранить: в файл %1 нельзя записать. Сделанный сейчас выбор действует до закрытия Tilvora.</translation>
     </message>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>The settings file %1 is damaged and cannot be replaced; the settings it holds are not all used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл настроек %1 повреждён и не может быть заменён; используются не все его настройки.</translation>
     </message>
     <message>
         <source>The settings file %1 was damaged. The settings that could be read are kept; the others are back to their usual values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл настроек %1 был повреждён. Прочитанные настройки сохранены, остальные вернулись к обычным значениям.</translation>
     </message>
 </context>
 <context>
     <name>VerseMenu</name>
     <message>
         <source>Show in the &amp;mushaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать в &amp;мусхафе</translation>
     </message>
     <message>
         <source>&amp;Bookmark this verse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закладка на этот аят</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Копировать</translation>
     </message>
     <message>
         <source>Copy &amp;verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать &amp;аят</translation>
     </message>
     <message>
         <source>Copy &amp;reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать &amp;ссылку</translation>
     </message>
     <message>
         <source>Recite from &amp;here</source>
-        <translation type="unfinished"></translation>
+        <translation>Читать &amp;отсюда</translation>
     </message>
     <message>
         <source>Re&amp;peat this verse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Повторять этот аят...</translation>
     </message>
     <message>
         <source>Repeat from here &amp;to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторять отсюда &amp;до...</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::AboutWindow</name>
     <message>
         <source>Quran reader and recitation player</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение Корана и проигрыватель чтецов</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>Artwork and program by the Tilvora developers. Most translations are for non-commercial use only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Оформление и программа — разработчики Tilvora. Большинство переводов — только для некоммерческого использования.</translation>
     </message>
     <message>
         <source>Tilvora shows the Quran with its translations and recites it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora показывает Коран с переводами и читает его.</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::ChapterAlignmentDialog</name>
     <message>
         <source>Replace Them</source>
-        <translation type="unfinished"></translation>
+        <translation>Заменить</translation>
     </message>
     <message>
         <source>Keep Them</source>
-        <translation type="unfinished"></translation>
+        <translation>Оставить</translation>
     </message>
     <message>
         <source>Verse starts in the chapter files</source>
         <extracomment>The title of the window that finds where each verse starts in recordings of whole chapters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Начала аятов в файлах сур</translation>
     </message>
     <message>
         <source>Verse starts in the chapter files - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Начала аятов в файлах сур — %1</translation>
     </message>
     <message>
         <source>Looking for the chapter files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск файлов сур...</translation>
     </message>
     <message>
         <source>Verses to check (their starts were found with low confidence):</source>
-        <translation type="unfinished"></translation>
+        <translation>Аяты для проверки (их начало найдено с низкой уверенностью):</translation>
     </message>
     <message>
         <source>Verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Аят</translation>
     </message>
     <message>
         <source>Start (s)</source>
         <extracomment>A column heading: where the verse starts, in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Начало (с)</translation>
     </message>
     <message>
         <source>Confidence</source>
-        <translation type="unfinished"></translation>
+        <translation>Уверенность</translation>
     </message>
     <message>
         <source> s</source>
         <extracomment>After a number of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> с</translation>
     </message>
     <message>
         <source>- 0.1 s</source>
         <extracomment>Moves the verse&apos;s start a tenth of a second earlier.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>- 0,1 с</translation>
     </message>
     <message>
         <source>+ 0.1 s</source>
         <extracomment>Moves the verse&apos;s start a tenth of a second later.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>+ 0,1 с</translation>
     </message>
     <message>
         <source>Play around it</source>
         <extracomment>Plays the recording from a little before the verse&apos;s start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Прослушать рядом</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановка...</translation>
     </message>
     <message>
         <source>No chapter file was found (001.mp3 ... 114.mp3, or .wma). %1</source>
         <extracomment>%1 is the reason the first chapter file could not be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не найдено ни одного файла суры (001.mp3 ... 114.mp3 или .wma). %1</translation>
     </message>
     <message numerus="yes">
         <source>This voice already has recordings of its own for %n verses in the chapters %1 (a file per verse, say). Replace them with the starts found in the chapter files?
 
 If you keep them, those chapters are left as they are.</source>
         <extracomment>%n is the number of verses; %1 the list of chapter numbers.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>У этого чтеца уже есть собственные записи %n аята в сурах %1 (например, файл на аят). Заменить их началами, найденными в файлах сур?
+
+Если оставить, эти суры останутся как есть.</numerusform>
+            <numerusform>У этого чтеца уже есть собственные записи %n аятов в сурах %1 (например, файл на аят). Заменить их началами, найденными в файлах сур?
+
+Если оставить, эти суры останутся как есть.</numerusform>
+            <numerusform>У этого чтеца уже есть собственные записи %n аятов в сурах %1 (например, файл на аят). Заменить их началами, найденными в файлах сур?
+
+Если оставить, эти суры останутся как есть.</numerusform>
         </translation>
     </message>
     <message>
         <source>Chapter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сура %1</translation>
     </message>
     <message>
         <source>The voice&apos;s own recordings were kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Собственные записи чтеца сохранены.</translation>
     </message>
     <message>
         <source>Nothing was changed: the voice keeps its own recordings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не изменено: чтец сохраняет свои записи.</translation>
     </message>
     <message numerus="yes">
         <source>Finding the verse starts of %n chapters...</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Поиск начал аятов в %n суре...</numerusform>
+            <numerusform>Поиск начал аятов в %n сурах...</numerusform>
+            <numerusform>Поиск начал аятов в %n сурах...</numerusform>
         </translation>
     </message>
     <message>
         <source>Stopped: nothing was stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановлено: ничего не сохранено.</translation>
     </message>
     <message numerus="yes">
         <source>Stopped: the starts of %1 of %n chapters are stored.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Остановлено: сохранены начала %1 из %n суры.</numerusform>
+            <numerusform>Остановлено: сохранены начала %1 из %n сур.</numerusform>
+            <numerusform>Остановлено: сохранены начала %1 из %n сур.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Done: the starts of %1 of %2 chapters are stored; %n verses to check.</source>
         <extracomment>%1 chapters stored out of %2; %n verses to check by ear.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Готово: сохранены начала %1 из %2 сур; %n аят для проверки.</numerusform>
+            <numerusform>Готово: сохранены начала %1 из %2 сур; %n аята для проверки.</numerusform>
+            <numerusform>Готово: сохранены начала %1 из %2 сур; %n аятов для проверки.</numerusform>
         </translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>The start could not be stored: %1</source>
         <extracomment>%1 is the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить начало: %1</translation>
     </message>
     <message>
         <source>Verse %1:%2 now starts at %3 s.</source>
         <extracomment>%1:%2 is the verse as chapter:verse, %3 a number of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Аят %1:%2 теперь начинается с %3 с.</translation>
     </message>
 </context>
 <context>
@@ -311,7 +328,7 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>&amp;Remember My Texts and Voice</source>
         <extracomment>Whether the texts and the voice chosen in the control pane are chosen again at the next start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Запоминать мои тексты и чтеца</translation>
     </message>
 </context>
 <context>
@@ -319,7 +336,7 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>— None —</source>
         <extracomment>The entry of a row&apos;s list of texts that empties the row.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>— Нет —</translation>
     </message>
 </context>
 <context>
@@ -327,143 +344,143 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>%1 KB</source>
         <extracomment>A size in kilobytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 КБ</translation>
     </message>
     <message>
         <source>%1 MB</source>
         <extracomment>A size in megabytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 МБ</translation>
     </message>
     <message>
         <source>%1 s</source>
         <extracomment>A time left: seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 с</translation>
     </message>
     <message>
         <source>%1 min %2 s</source>
         <extracomment>A time left: minutes and seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 мин %2 с</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
         <extracomment>A time left: hours and minutes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ч %2 мин</translation>
     </message>
     <message>
         <source>Download recitation</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить чтение</translation>
     </message>
     <message>
         <source>%1 (%2 kbps)</source>
         <extracomment>A reciter and the bit rate of the recordings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 кбит/с)</translation>
     </message>
     <message>
         <source>Another address...</source>
-        <translation type="unfinished"></translation>
+        <translation>Другой адрес...</translation>
     </message>
     <message>
         <source>SSSAAA.mp3 (chapter and verse)</source>
-        <translation type="unfinished"></translation>
+        <translation>SSSAAA.mp3 (сура и аят)</translation>
     </message>
     <message>
         <source>N.mp3 (verse number in the book)</source>
-        <translation type="unfinished"></translation>
+        <translation>N.mp3 (номер аята во всей Книге)</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>по</translation>
     </message>
     <message>
         <source>A voice without a folder gets one in your data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтецу без папки будет создана папка в вашей папке данных.</translation>
     </message>
     <message>
         <source>Reciter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтец:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес:</translation>
     </message>
     <message>
         <source>File names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Имена файлов:</translation>
     </message>
     <message>
         <source>Chapters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Суры:</translation>
     </message>
     <message>
         <source>Voice to fill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Какого чтеца заполнить:</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить</translation>
     </message>
     <message>
         <source>No voice reads one file per verse (SSSAAA.mp3), so there is no voice to fill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет чтеца с файлом на каждый аят (SSSAAA.mp3), заполнять некого.</translation>
     </message>
     <message>
         <source>Into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>В %1</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>%1 of %2 files, %3</source>
         <extracomment>%1 files done of %2, %3 the size received so far.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 из %2 файлов, %3</translation>
     </message>
     <message>
         <source>%1 of %2 files, %3, %4/s</source>
         <extracomment>%1 files done of %2, %3 the size received so far, %4 the size received per second.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 из %2 файлов, %3, %4/с</translation>
     </message>
     <message>
         <source>%1 of %2 files, %3, %4/s, about %5 left</source>
         <extracomment>As before, and %5 the time left, e.g. &quot;3 min 20 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 из %2 файлов, %3, %4/с, осталось около %5</translation>
     </message>
     <message>
         <source>Cancelled. </source>
-        <translation type="unfinished"></translation>
+        <translation>Отменено. </translation>
     </message>
     <message>
         <source>The download stopped: %1. </source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка остановлена: %1. </translation>
     </message>
     <message>
         <source>%1 stored, %2 already there, %3 failed.</source>
         <extracomment>Files stored, files that were there already, files that failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Сохранено: %1, уже были: %2, с ошибкой: %3.</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::GstAudioPlayer</name>
     <message>
         <source>The recording %1 cannot be played: GStreamer&apos;s playbin is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись %1 не воспроизвести: компонент playbin из GStreamer не установлен.</translation>
     </message>
     <message>
         <source>The recording %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось открыть запись %1.</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестная ошибка</translation>
     </message>
     <message>
         <source>The recording %1 could not be played: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось воспроизвести запись %1: %2</translation>
     </message>
 </context>
 <context>
@@ -471,84 +488,84 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source> .:: Tilvora (version %1) ::.</source>
         <extracomment>The main window&apos;s title; %1 is the version, e.g. 2.08.09A.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> .:: Tilvora (версия %1) ::.</translation>
     </message>
     <message>
         <source>Drag to widen or narrow the control pane; double-click for the usual width</source>
-        <translation type="unfinished"></translation>
+        <translation>Перетащите, чтобы расширить или сузить панель управления; двойной щелчок — обычная ширина</translation>
     </message>
     <message>
         <source>Left and Right move it; Space gives the panes their usual widths</source>
-        <translation type="unfinished"></translation>
+        <translation>Стрелки влево и вправо сдвигают его; пробел возвращает панелям обычную ширину</translation>
     </message>
     <message>
         <source>Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Управление</translation>
     </message>
     <message>
         <source>Go to the search box</source>
-        <translation type="unfinished"></translation>
+        <translation>Перейти к полю поиска</translation>
     </message>
     <message>
         <source>  Search Result(s):  </source>
         <extracomment>The label beside the search box before anything was shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Результаты поиска:  </translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск</translation>
     </message>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>Controls menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Меню управления</translation>
     </message>
     <message>
         <source>Pane divider</source>
         <extracomment>The strip between the reading pane and the control pane, which moves them apart when dragged.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Разделитель панелей</translation>
     </message>
     <message>
         <source>&amp;Controls</source>
         <extracomment>The menu of the control pane (the pane where the texts and the voice are chosen).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Управление</translation>
     </message>
     <message>
         <source>&amp;Hide/Un-Hide Pane</source>
         <extracomment>Hides the control pane, or shows it again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Скрыть/показать панель</translation>
     </message>
     <message>
         <source>Set Data &amp;Path</source>
         <extracomment>The submenu that sets the folder where a voice&apos;s recordings are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Указать &amp;папку записей</translation>
     </message>
     <message>
         <source>Voice %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтец %1</translation>
     </message>
     <message>
         <source>&amp;Download recitation...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Загрузить чтение...</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;О программе</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Выход</translation>
     </message>
     <message>
         <source>An unexpected failure stopped the request.</source>
-        <translation type="unfinished"></translation>
+        <translation>Непредвиденная ошибка прервала запрос.</translation>
     </message>
 </context>
 <context>
@@ -556,41 +573,41 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>Specify / Select a valid Path...</source>
         <extracomment>The title of the dialog that sets the folder of a voice&apos;s recordings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Укажите / выберите существующую папку...</translation>
     </message>
     <message>
         <source>%1 — %2</source>
         <extracomment>%1 is the dialog&apos;s title, %2 the voice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Please browse the path of the Media Files Folder :</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите папку с аудиофайлами:</translation>
     </message>
     <message>
         <source>Mounted volumes</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключённые тома</translation>
     </message>
     <message>
         <source>This folder holds one file per chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>В этой папке по одному файлу на суру</translation>
     </message>
     <message>
         <source>Find where each verse starts in the chapter files (001.mp3 ... 114.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Найти начало каждого аята в файлах сур (001.mp3 ... 114.mp3)</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Принять</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Mapping Path exception...</source>
         <extracomment>The title of the message that the voice&apos;s stored folder cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Папка не найдена...</translation>
     </message>
 </context>
 <context>
@@ -598,327 +615,327 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>&amp;Mushaf pages</source>
         <extracomment>The reading pane&apos;s second mode: the pages of a printed copy of the Quran.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Страницы &amp;мусхафа</translation>
     </message>
     <message>
         <source>&amp;Go to page...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Перейти к странице...</translation>
     </message>
     <message>
         <source>&amp;Hide the text</source>
         <extracomment>Hides the text of the mushaf&apos;s page, for reciting from memory.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Скрыть текст</translation>
     </message>
     <message>
         <source>&amp;Reveal</source>
         <extracomment>Shows hidden text of the mushaf&apos;s page again, step by step.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Открыть</translation>
     </message>
     <message>
         <source>Next &amp;word</source>
-        <translation type="unfinished"></translation>
+        <translation>Следующее &amp;слово</translation>
     </message>
     <message>
         <source>Rest of the &amp;line</source>
-        <translation type="unfinished"></translation>
+        <translation>Остаток &amp;строки</translation>
     </message>
     <message>
         <source>Rest of the &amp;verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Остаток &amp;аята</translation>
     </message>
     <message>
         <source>&amp;Everything</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Всё</translation>
     </message>
     <message>
         <source>&amp;Hide the last word again</source>
-        <translation type="unfinished"></translation>
+        <translation>Снова с&amp;крыть последнее слово</translation>
     </message>
     <message>
         <source>Mushaf pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Страницы мусхафа</translation>
     </message>
     <message>
         <source>Go to page</source>
-        <translation type="unfinished"></translation>
+        <translation>Перейти к странице</translation>
     </message>
     <message>
         <source>Page of the mushaf (1 to %1):</source>
         <extracomment>%1 is the number of the mushaf&apos;s last page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Страница мусхафа (1–%1):</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::PlayerStrip</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Воспроизвести</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановить</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Позиция</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Выключить звук</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Громкость</translation>
     </message>
     <message>
         <source>Previous verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Предыдущий аят</translation>
     </message>
     <message>
         <source>Next verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Следующий аят</translation>
     </message>
     <message>
         <source>Repeat: how often each verse and the whole range are recited, and the pause between</source>
-        <translation type="unfinished"></translation>
+        <translation>Повтор: сколько раз читается каждый аят и весь отрывок, и пауза между ними</translation>
     </message>
     <message>
         <source> times</source>
         <extracomment>After a spin box&apos;s number: how often a verse or a range is recited.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> раз</translation>
     </message>
     <message>
         <source>until stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>до остановки</translation>
     </message>
     <message>
         <source> ms</source>
         <extracomment>After a spin box&apos;s number: milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> мс</translation>
     </message>
     <message>
         <source>Each verse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Каждый аят:</translation>
     </message>
     <message>
         <source>The whole range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Весь отрывок:</translation>
     </message>
     <message>
         <source>Pause between:</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза между:</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость</translation>
     </message>
     <message>
         <source>%1×</source>
         <extracomment>A playback speed, e.g. 1.5×.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1×</translation>
     </message>
     <message>
         <source>%1× / %2 ▾</source>
         <extracomment>The repeat button&apos;s counts: each verse %1 times, the range %2 times (∞: until stopped).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1× / %2 ▾</translation>
     </message>
     <message>
         <source>Repeat %1</source>
         <extracomment>The repeat button&apos;s caption; %1 are its counts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Повтор %1</translation>
     </message>
     <message>
         <source>Repeat: each verse %1 times, the range until stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Повтор: каждый аят %1 раз, отрывок до остановки</translation>
     </message>
     <message>
         <source>Repeat: each verse %1 times, the range %2 times</source>
-        <translation type="unfinished"></translation>
+        <translation>Повтор: каждый аят %1 раз, отрывок %2 раз</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза</translation>
     </message>
     <message>
         <source>error</source>
-        <translation type="unfinished"></translation>
+        <translation>ошибка</translation>
     </message>
     <message>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>Включить звук</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::ReadingComfort</name>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вид</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Тема</translation>
     </message>
     <message>
         <source>Arabic &amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Арабский шрифт</translation>
     </message>
     <message>
         <source>As the Text Defines</source>
         <extracomment>The Arabic font the text&apos;s own program names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Как задано в тексте</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Увеличить</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>У&amp;меньшить</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Обычный размер</translation>
     </message>
     <message>
         <source>&amp;Next Match</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Следующее совпадение</translation>
     </message>
     <message>
         <source>&amp;Previous Match</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Предыдущее совпадение</translation>
     </message>
     <message>
         <source>&amp;Bookmarks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закладки</translation>
     </message>
     <message>
         <source>&amp;Bookmark the Verse at the Top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закладка на верхний аят</translation>
     </message>
     <message>
         <source>&amp;Remove Bookmark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить закладку</translation>
     </message>
     <message>
         <source>The bookmark of %1 was not removed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Закладка %1 не удалена: %2.</translation>
     </message>
     <message>
         <source>Your bookmark of %1 was not stored: %2.</source>
         <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ваша закладка %1 не сохранена: %2.</translation>
     </message>
     <message>
         <source>Sepia</source>
         <extracomment>A colour theme: brown text on a cream page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Сепия</translation>
     </message>
     <message>
         <source>Dark</source>
         <extracomment>A colour theme: light text on a dark page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Тёмная</translation>
     </message>
     <message>
         <source>Light</source>
         <extracomment>A colour theme: the pages&apos; own colours.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Светлая</translation>
     </message>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>There is no verse to bookmark here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь нет аята для закладки.</translation>
     </message>
     <message>
         <source>Bookmarked %1 (Bookmarks menu).</source>
         <extracomment>%1 is the verse, e.g. &quot;Al-Fatihah 1:2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Закладка на %1 добавлена (меню «Закладки»).</translation>
     </message>
     <message>
         <source>%1 is bookmarked already.</source>
-        <translation type="unfinished"></translation>
+        <translation>На %1 уже есть закладка.</translation>
     </message>
     <message>
         <source>The place where you stopped reading (%1) was not stored: %2.</source>
         <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Место, где вы остановились (%1), не сохранено: %2.</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::RepeatDialog</name>
     <message>
         <source>Repeat from %1 to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторять с %1 до...</translation>
     </message>
     <message>
         <source>Repeat verse %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторять аят %1</translation>
     </message>
     <message>
         <source>chapter:verse, e.g. 2:5</source>
-        <translation type="unfinished"></translation>
+        <translation>сура:аят, например 2:5</translation>
     </message>
     <message>
         <source>From %1 to verse:</source>
-        <translation type="unfinished"></translation>
+        <translation>С %1 до аята:</translation>
     </message>
     <message>
         <source> times</source>
-        <translation type="unfinished"></translation>
+        <translation> раз</translation>
     </message>
     <message>
         <source>until stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>до остановки</translation>
     </message>
     <message>
         <source> ms</source>
-        <translation type="unfinished"></translation>
+        <translation> мс</translation>
     </message>
     <message>
         <source>Each verse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Каждый аят:</translation>
     </message>
     <message>
         <source>The verse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Аят:</translation>
     </message>
     <message>
         <source>The whole range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Весь отрывок:</translation>
     </message>
     <message>
         <source>Pause between:</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза между:</translation>
     </message>
     <message>
         <source>Recite</source>
-        <translation type="unfinished"></translation>
+        <translation>Читать</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::SplashWindow</name>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>Progress Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Индикатор загрузки</translation>
     </message>
     <message>
         <source>Loading, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка, подождите...</translation>
     </message>
     <message>
         <source>Quran text: tanzil.net</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст Корана: tanzil.net</translation>
     </message>
     <message>
         <source>Version: %1</source>
         <extracomment>%1 is the version, e.g. 2.08.09A.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Версия: %1</translation>
     </message>
 </context>
 </TS>
