@@ -5,11 +5,11 @@
     <name>Artwork</name>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>Quran reader and recitation player</source>
-        <translation type="unfinished"></translation>
+        <translation>Lector del Corán y reproductor de su recitación</translation>
     </message>
 </context>
 <context>
@@ -19,285 +19,298 @@
 
 %1</source>
         <extracomment>%1 is the reason, in a paragraph of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora no puede iniciarse.
+
+%1</translation>
     </message>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
 </context>
 <context>
     <name>QtHost</name>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>  No verse
   shown</source>
         <extracomment>The label beside the search box: the view shows no verse.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Ninguna aleya
+  mostrada</translation>
     </message>
     <message numerus="yes">
         <source>  %Ln verses
   shown</source>
         <extracomment>The label beside the search box: how many verses the view shows.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  %Ln aleya
+  mostrada</numerusform>
+            <numerusform>  %Ln aleyas
+  mostradas</numerusform>
         </translation>
     </message>
     <message>
         <source>  No verse
   found</source>
         <extracomment>The label beside the search box: a search found nothing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Ninguna aleya
+  encontrada</translation>
     </message>
     <message numerus="yes">
         <source>  %Ln verses
   found</source>
         <extracomment>The label beside the search box: how many verses a search found (all shown).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  %Ln aleya
+  encontrada</numerusform>
+            <numerusform>  %Ln aleyas
+  encontradas</numerusform>
         </translation>
     </message>
     <message>
         <source>  %1 found,
   %2 shown</source>
         <extracomment>The label beside the search box: verses found, and how many of them are shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  %1 encontradas,
+  %2 mostradas</translation>
     </message>
     <message>
         <source>Recitation ended. Left out, with no recording in “%1”: %2.</source>
         <extracomment>%1 is the voice, %2 the list of verses (chapter:verse) left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Recitación terminada. Omitidas por no tener grabación en «%1»: %2.</translation>
     </message>
     <message>
         <source>%1 has no recording in “%2”: left out, the recitation goes on.</source>
         <extracomment>%1 is a verse (chapter:verse), %2 the voice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene grabación en «%2»: se omite y la recitación sigue.</translation>
     </message>
 </context>
 <context>
     <name>UserSettings</name>
     <message>
         <source>Your settings cannot be kept: %1 is a folder, not a file. The choices you make now last until Tilvora closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden guardar sus ajustes: %1 es una carpeta, no un archivo. Lo que elija ahora dura hasta que se cierre Tilvora.</translation>
     </message>
     <message>
         <source>Your settings cannot be kept: the file %1 cannot be written. The choices you make now last until Tilvora closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden guardar sus ajustes: no se puede escribir el archivo %1. Lo que elija ahora dura hasta que se cierre Tilvora.</translation>
     </message>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>The settings file %1 is damaged and cannot be replaced; the settings it holds are not all used.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de ajustes %1 está dañado y no se puede reemplazar; no se usan todos sus ajustes.</translation>
     </message>
     <message>
         <source>The settings file %1 was damaged. The settings that could be read are kept; the others are back to their usual values.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de ajustes %1 estaba dañado. Se conservan los ajustes que se pudieron leer; los demás vuelven a sus valores habituales.</translation>
     </message>
 </context>
 <context>
     <name>VerseMenu</name>
     <message>
         <source>Show in the &amp;mushaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en el &amp;mushaf</translation>
     </message>
     <message>
         <source>&amp;Bookmark this verse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marcar esta aleya</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Copy &amp;verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la &amp;aleya</translation>
     </message>
     <message>
         <source>Copy &amp;reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la &amp;referencia</translation>
     </message>
     <message>
         <source>Recite from &amp;here</source>
-        <translation type="unfinished"></translation>
+        <translation>Recitar desde a&amp;quí</translation>
     </message>
     <message>
         <source>Re&amp;peat this verse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Repetir esta aleya...</translation>
     </message>
     <message>
         <source>Repeat from here &amp;to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir desde aquí &amp;hasta...</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::AboutWindow</name>
     <message>
         <source>Quran reader and recitation player</source>
-        <translation type="unfinished"></translation>
+        <translation>Lector del Corán y reproductor de su recitación</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Artwork and program by the Tilvora developers. Most translations are for non-commercial use only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ilustraciones y programa de los desarrolladores de Tilvora. La mayoría de las traducciones son solo para uso no comercial.</translation>
     </message>
     <message>
         <source>Tilvora shows the Quran with its translations and recites it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora muestra el Corán con sus traducciones y lo recita.</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::ChapterAlignmentDialog</name>
     <message>
         <source>Replace Them</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazarlas</translation>
     </message>
     <message>
         <source>Keep Them</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservarlas</translation>
     </message>
     <message>
         <source>Verse starts in the chapter files</source>
         <extracomment>The title of the window that finds where each verse starts in recordings of whole chapters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comienzos de las aleyas en los archivos de las suras</translation>
     </message>
     <message>
         <source>Verse starts in the chapter files - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comienzos de las aleyas en los archivos de las suras - %1</translation>
     </message>
     <message>
         <source>Looking for the chapter files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando los archivos de las suras...</translation>
     </message>
     <message>
         <source>Verses to check (their starts were found with low confidence):</source>
-        <translation type="unfinished"></translation>
+        <translation>Aleyas que revisar (su comienzo se encontró con poca confianza):</translation>
     </message>
     <message>
         <source>Verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Aleya</translation>
     </message>
     <message>
         <source>Start (s)</source>
         <extracomment>A column heading: where the verse starts, in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comienzo (s)</translation>
     </message>
     <message>
         <source>Confidence</source>
-        <translation type="unfinished"></translation>
+        <translation>Confianza</translation>
     </message>
     <message>
         <source> s</source>
         <extracomment>After a number of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>- 0.1 s</source>
         <extracomment>Moves the verse&apos;s start a tenth of a second earlier.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>- 0,1 s</translation>
     </message>
     <message>
         <source>+ 0.1 s</source>
         <extracomment>Moves the verse&apos;s start a tenth of a second later.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>+ 0,1 s</translation>
     </message>
     <message>
         <source>Play around it</source>
         <extracomment>Plays the recording from a little before the verse&apos;s start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Escuchar alrededor</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comienzo:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteniendo...</translation>
     </message>
     <message>
         <source>No chapter file was found (001.mp3 ... 114.mp3, or .wma). %1</source>
         <extracomment>%1 is the reason the first chapter file could not be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún archivo de sura (001.mp3 ... 114.mp3, o .wma). %1</translation>
     </message>
     <message numerus="yes">
         <source>This voice already has recordings of its own for %n verses in the chapters %1 (a file per verse, say). Replace them with the starts found in the chapter files?
 
 If you keep them, those chapters are left as they are.</source>
         <extracomment>%n is the number of verses; %1 the list of chapter numbers.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Esta voz ya tiene su propia grabación de %n aleya en las suras %1 (un archivo por aleya, por ejemplo). ¿Reemplazarla por el comienzo encontrado en los archivos de las suras?
+
+Si la conserva, esas suras quedan como están.</numerusform>
+            <numerusform>Esta voz ya tiene sus propias grabaciones de %n aleyas en las suras %1 (un archivo por aleya, por ejemplo). ¿Reemplazarlas por los comienzos encontrados en los archivos de las suras?
+
+Si las conserva, esas suras quedan como están.</numerusform>
         </translation>
     </message>
     <message>
         <source>Chapter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sura %1</translation>
     </message>
     <message>
         <source>The voice&apos;s own recordings were kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se conservaron las grabaciones propias de la voz.</translation>
     </message>
     <message>
         <source>Nothing was changed: the voice keeps its own recordings.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se cambió nada: la voz conserva sus propias grabaciones.</translation>
     </message>
     <message numerus="yes">
         <source>Finding the verse starts of %n chapters...</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Buscando los comienzos de las aleyas de %n sura...</numerusform>
+            <numerusform>Buscando los comienzos de las aleyas de %n suras...</numerusform>
         </translation>
     </message>
     <message>
         <source>Stopped: nothing was stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido: no se guardó nada.</translation>
     </message>
     <message numerus="yes">
         <source>Stopped: the starts of %1 of %n chapters are stored.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Detenido: se guardaron los comienzos de %1 de %n sura.</numerusform>
+            <numerusform>Detenido: se guardaron los comienzos de %1 de %n suras.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Done: the starts of %1 of %2 chapters are stored; %n verses to check.</source>
         <extracomment>%1 chapters stored out of %2; %n verses to check by ear.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Hecho: se guardaron los comienzos de %1 de %2 suras; %n aleya que revisar.</numerusform>
+            <numerusform>Hecho: se guardaron los comienzos de %1 de %2 suras; %n aleyas que revisar.</numerusform>
         </translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>The start could not be stored: %1</source>
         <extracomment>%1 is the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el comienzo: %1</translation>
     </message>
     <message>
         <source>Verse %1:%2 now starts at %3 s.</source>
         <extracomment>%1:%2 is the verse as chapter:verse, %3 a number of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La aleya %1:%2 comienza ahora en %3 s.</translation>
     </message>
 </context>
 <context>
@@ -305,7 +318,7 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>&amp;Remember My Texts and Voice</source>
         <extracomment>Whether the texts and the voice chosen in the control pane are chosen again at the next start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recordar mis textos y mi voz</translation>
     </message>
 </context>
 <context>
@@ -313,7 +326,7 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>— None —</source>
         <extracomment>The entry of a row&apos;s list of texts that empties the row.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>— Ninguno —</translation>
     </message>
 </context>
 <context>
@@ -321,143 +334,143 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>%1 KB</source>
         <extracomment>A size in kilobytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
         <extracomment>A size in megabytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 s</source>
         <extracomment>A time left: seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 min %2 s</source>
         <extracomment>A time left: minutes and seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
         <extracomment>A time left: hours and minutes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>Download recitation</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar recitación</translation>
     </message>
     <message>
         <source>%1 (%2 kbps)</source>
         <extracomment>A reciter and the bit rate of the recordings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 kbps)</translation>
     </message>
     <message>
         <source>Another address...</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra dirección...</translation>
     </message>
     <message>
         <source>SSSAAA.mp3 (chapter and verse)</source>
-        <translation type="unfinished"></translation>
+        <translation>SSSAAA.mp3 (sura y aleya)</translation>
     </message>
     <message>
         <source>N.mp3 (verse number in the book)</source>
-        <translation type="unfinished"></translation>
+        <translation>N.mp3 (número de la aleya en el Libro)</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>A voice without a folder gets one in your data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una voz sin carpeta recibe una en su carpeta de datos.</translation>
     </message>
     <message>
         <source>Reciter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Recitador:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección:</translation>
     </message>
     <message>
         <source>File names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres de archivo:</translation>
     </message>
     <message>
         <source>Chapters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suras:</translation>
     </message>
     <message>
         <source>Voice to fill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz que llenar:</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar</translation>
     </message>
     <message>
         <source>No voice reads one file per verse (SSSAAA.mp3), so there is no voice to fill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna voz lee un archivo por aleya (SSSAAA.mp3): no hay voz que llenar.</translation>
     </message>
     <message>
         <source>Into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En %1</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>%1 of %2 files, %3</source>
         <extracomment>%1 files done of %2, %3 the size received so far.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 archivos, %3</translation>
     </message>
     <message>
         <source>%1 of %2 files, %3, %4/s</source>
         <extracomment>%1 files done of %2, %3 the size received so far, %4 the size received per second.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 archivos, %3, %4/s</translation>
     </message>
     <message>
         <source>%1 of %2 files, %3, %4/s, about %5 left</source>
         <extracomment>As before, and %5 the time left, e.g. &quot;3 min 20 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 archivos, %3, %4/s, quedan unos %5</translation>
     </message>
     <message>
         <source>Cancelled. </source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado. </translation>
     </message>
     <message>
         <source>The download stopped: %1. </source>
-        <translation type="unfinished"></translation>
+        <translation>La descarga se detuvo: %1. </translation>
     </message>
     <message>
         <source>%1 stored, %2 already there, %3 failed.</source>
         <extracomment>Files stored, files that were there already, files that failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 guardados, %2 ya estaban, %3 fallaron.</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::GstAudioPlayer</name>
     <message>
         <source>The recording %1 cannot be played: GStreamer&apos;s playbin is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede reproducir la grabación %1: el playbin de GStreamer no está instalado.</translation>
     </message>
     <message>
         <source>The recording %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir la grabación %1.</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>error desconocido</translation>
     </message>
     <message>
         <source>The recording %1 could not be played: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo reproducir la grabación %1: %2</translation>
     </message>
 </context>
 <context>
@@ -465,84 +478,84 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source> .:: Tilvora (version %1) ::.</source>
         <extracomment>The main window&apos;s title; %1 is the version, e.g. 2.08.09A.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> .:: Tilvora (versión %1) ::.</translation>
     </message>
     <message>
         <source>Drag to widen or narrow the control pane; double-click for the usual width</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre para ensanchar o estrechar el panel de control; doble clic para el ancho habitual</translation>
     </message>
     <message>
         <source>Left and Right move it; Space gives the panes their usual widths</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda y Derecha lo mueven; Espacio devuelve a los paneles su ancho habitual</translation>
     </message>
     <message>
         <source>Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles</translation>
     </message>
     <message>
         <source>Go to the search box</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir al cuadro de búsqueda</translation>
     </message>
     <message>
         <source>  Search Result(s):  </source>
         <extracomment>The label beside the search box before anything was shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Resultado(s):  </translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>Controls menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú Controles</translation>
     </message>
     <message>
         <source>Pane divider</source>
         <extracomment>The strip between the reading pane and the control pane, which moves them apart when dragged.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Divisor de paneles</translation>
     </message>
     <message>
         <source>&amp;Controls</source>
         <extracomment>The menu of the control pane (the pane where the texts and the voice are chosen).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Controles</translation>
     </message>
     <message>
         <source>&amp;Hide/Un-Hide Pane</source>
         <extracomment>Hides the control pane, or shows it again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ocultar/mostrar el panel</translation>
     </message>
     <message>
         <source>Set Data &amp;Path</source>
         <extracomment>The submenu that sets the folder where a voice&apos;s recordings are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Elegir la &amp;carpeta de grabaciones</translation>
     </message>
     <message>
         <source>Voice %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz %1</translation>
     </message>
     <message>
         <source>&amp;Download recitation...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descargar recitación...</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca &amp;de</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>An unexpected failure stopped the request.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un error inesperado detuvo la petición.</translation>
     </message>
 </context>
 <context>
@@ -550,41 +563,41 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>Specify / Select a valid Path...</source>
         <extracomment>The title of the dialog that sets the folder of a voice&apos;s recordings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Indique / elija una carpeta válida...</translation>
     </message>
     <message>
         <source>%1 — %2</source>
         <extracomment>%1 is the dialog&apos;s title, %2 the voice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Please browse the path of the Media Files Folder :</source>
-        <translation type="unfinished"></translation>
+        <translation>Busque la carpeta de los archivos de audio:</translation>
     </message>
     <message>
         <source>Mounted volumes</source>
-        <translation type="unfinished"></translation>
+        <translation>Volúmenes montados</translation>
     </message>
     <message>
         <source>This folder holds one file per chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta carpeta tiene un archivo por sura</translation>
     </message>
     <message>
         <source>Find where each verse starts in the chapter files (001.mp3 ... 114.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontrar dónde comienza cada aleya en los archivos de las suras (001.mp3 ... 114.mp3)</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Mapping Path exception...</source>
         <extracomment>The title of the message that the voice&apos;s stored folder cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta no encontrada...</translation>
     </message>
 </context>
 <context>
@@ -592,327 +605,327 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>&amp;Mushaf pages</source>
         <extracomment>The reading pane&apos;s second mode: the pages of a printed copy of the Quran.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Páginas del &amp;mushaf</translation>
     </message>
     <message>
         <source>&amp;Go to page...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ir a la página...</translation>
     </message>
     <message>
         <source>&amp;Hide the text</source>
         <extracomment>Hides the text of the mushaf&apos;s page, for reciting from memory.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ocultar el texto</translation>
     </message>
     <message>
         <source>&amp;Reveal</source>
         <extracomment>Shows hidden text of the mushaf&apos;s page again, step by step.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descubrir</translation>
     </message>
     <message>
         <source>Next &amp;word</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palabra siguiente</translation>
     </message>
     <message>
         <source>Rest of the &amp;line</source>
-        <translation type="unfinished"></translation>
+        <translation>Resto de la &amp;línea</translation>
     </message>
     <message>
         <source>Rest of the &amp;verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Resto de la &amp;aleya</translation>
     </message>
     <message>
         <source>&amp;Everything</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Todo</translation>
     </message>
     <message>
         <source>&amp;Hide the last word again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ocultar de nuevo la última palabra</translation>
     </message>
     <message>
         <source>Mushaf pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas del mushaf</translation>
     </message>
     <message>
         <source>Go to page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a la página</translation>
     </message>
     <message>
         <source>Page of the mushaf (1 to %1):</source>
         <extracomment>%1 is the number of the mushaf&apos;s last page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Página del mushaf (1 a %1):</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::PlayerStrip</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenciar</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>Previous verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Aleya anterior</translation>
     </message>
     <message>
         <source>Next verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Aleya siguiente</translation>
     </message>
     <message>
         <source>Repeat: how often each verse and the whole range are recited, and the pause between</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetición: cuántas veces se recitan cada aleya y todo el pasaje, y la pausa entre ellas</translation>
     </message>
     <message>
         <source> times</source>
         <extracomment>After a spin box&apos;s number: how often a verse or a range is recited.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> veces</translation>
     </message>
     <message>
         <source>until stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>hasta detener</translation>
     </message>
     <message>
         <source> ms</source>
         <extracomment>After a spin box&apos;s number: milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> ms</translation>
     </message>
     <message>
         <source>Each verse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada aleya:</translation>
     </message>
     <message>
         <source>The whole range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo el pasaje:</translation>
     </message>
     <message>
         <source>Pause between:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa entre:</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>%1×</source>
         <extracomment>A playback speed, e.g. 1.5×.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1×</translation>
     </message>
     <message>
         <source>%1× / %2 ▾</source>
         <extracomment>The repeat button&apos;s counts: each verse %1 times, the range %2 times (∞: until stopped).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1× / %2 ▾</translation>
     </message>
     <message>
         <source>Repeat %1</source>
         <extracomment>The repeat button&apos;s caption; %1 are its counts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Repetir %1</translation>
     </message>
     <message>
         <source>Repeat: each verse %1 times, the range until stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetición: cada aleya %1 veces, el pasaje hasta detener</translation>
     </message>
     <message>
         <source>Repeat: each verse %1 times, the range %2 times</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetición: cada aleya %1 veces, el pasaje %2 veces</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>error</source>
-        <translation type="unfinished"></translation>
+        <translation>error</translation>
     </message>
     <message>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar sonido</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::ReadingComfort</name>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tema</translation>
     </message>
     <message>
         <source>Arabic &amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuente árabe</translation>
     </message>
     <message>
         <source>As the Text Defines</source>
         <extracomment>The Arabic font the text&apos;s own program names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La del texto</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acercar</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lejar</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño &amp;real</translation>
     </message>
     <message>
         <source>&amp;Next Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado &amp;siguiente</translation>
     </message>
     <message>
         <source>&amp;Previous Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado &amp;anterior</translation>
     </message>
     <message>
         <source>&amp;Bookmarks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marcadores</translation>
     </message>
     <message>
         <source>&amp;Bookmark the Verse at the Top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marcar la aleya de arriba</translation>
     </message>
     <message>
         <source>&amp;Remove Bookmark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar marcador</translation>
     </message>
     <message>
         <source>The bookmark of %1 was not removed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se quitó el marcador de %1: %2.</translation>
     </message>
     <message>
         <source>Your bookmark of %1 was not stored: %2.</source>
         <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se guardó su marcador de %1: %2.</translation>
     </message>
     <message>
         <source>Sepia</source>
         <extracomment>A colour theme: brown text on a cream page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sepia</translation>
     </message>
     <message>
         <source>Dark</source>
         <extracomment>A colour theme: light text on a dark page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oscuro</translation>
     </message>
     <message>
         <source>Light</source>
         <extracomment>A colour theme: the pages&apos; own colours.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Claro</translation>
     </message>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>There is no verse to bookmark here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí no hay ninguna aleya que marcar.</translation>
     </message>
     <message>
         <source>Bookmarked %1 (Bookmarks menu).</source>
         <extracomment>%1 is the verse, e.g. &quot;Al-Fatihah 1:2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 marcada (menú Marcadores).</translation>
     </message>
     <message>
         <source>%1 is bookmarked already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya está marcada.</translation>
     </message>
     <message>
         <source>The place where you stopped reading (%1) was not stored: %2.</source>
         <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se guardó el lugar donde dejó de leer (%1): %2.</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::RepeatDialog</name>
     <message>
         <source>Repeat from %1 to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir de %1 a...</translation>
     </message>
     <message>
         <source>Repeat verse %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir la aleya %1</translation>
     </message>
     <message>
         <source>chapter:verse, e.g. 2:5</source>
-        <translation type="unfinished"></translation>
+        <translation>sura:aleya, p. ej. 2:5</translation>
     </message>
     <message>
         <source>From %1 to verse:</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 a la aleya:</translation>
     </message>
     <message>
         <source> times</source>
-        <translation type="unfinished"></translation>
+        <translation> veces</translation>
     </message>
     <message>
         <source>until stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>hasta detener</translation>
     </message>
     <message>
         <source> ms</source>
-        <translation type="unfinished"></translation>
+        <translation> ms</translation>
     </message>
     <message>
         <source>Each verse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada aleya:</translation>
     </message>
     <message>
         <source>The verse:</source>
-        <translation type="unfinished"></translation>
+        <translation>La aleya:</translation>
     </message>
     <message>
         <source>The whole range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo el pasaje:</translation>
     </message>
     <message>
         <source>Pause between:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa entre:</translation>
     </message>
     <message>
         <source>Recite</source>
-        <translation type="unfinished"></translation>
+        <translation>Recitar</translation>
     </message>
 </context>
 <context>
     <name>tilvora::ui::SplashWindow</name>
     <message>
         <source>Tilvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvora</translation>
     </message>
     <message>
         <source>Progress Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>Loading, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando, espere...</translation>
     </message>
     <message>
         <source>Quran text: tanzil.net</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto del Corán: tanzil.net</translation>
     </message>
     <message>
         <source>Version: %1</source>
         <extracomment>%1 is the version, e.g. 2.08.09A.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versión: %1</translation>
     </message>
 </context>
 </TS>
