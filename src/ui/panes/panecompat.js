@@ -126,10 +126,14 @@ pane.whenParsed(function () {
     document.addEventListener('click', focusChanged, true);
   }
 
+  // The lists of the control and picker pages. The reading page has none: it
+  // is not searched through for them.
+  var hasLists = !config.verseMenu && document.getElementsByTagName('select').length > 0;
+
   // The control page styles its lists "height: 5", which in a page without a
   // document type would shrink a one-line list to a sliver; such lists keep the
   // height of their text instead.
-  if (document.compatMode === 'BackCompat' && document.getElementsByTagName('select').length > 0) {
+  if (document.compatMode === 'BackCompat' && hasLists) {
     var listStyle = document.createElement('style');
     listStyle.textContent = 'select:not([multiple]) { height: auto !important; }'
       + ' select { width: 100% !important; box-sizing: border-box; }';
@@ -141,7 +145,7 @@ pane.whenParsed(function () {
   // direction of its own text, so a name too long for its list loses its end.
   // Left-to-right lists stay as they are: their names begin with a number and
   // mix both scripts ("2 · <Arabic name> · Al-Baqarah").
-  if (document.getElementsByTagName('select').length > 0) {
+  if (hasLists) {
     var nameStyle = document.createElement('style');
     nameStyle.textContent = '[dir=rtl] select, select[dir=rtl], [dir=rtl] option'
       + ' { unicode-bidi: plaintext; text-align: start; }';
@@ -167,7 +171,7 @@ pane.whenParsed(function () {
     }, 0);
     list.style.minWidth = Math.ceil(context.measureText(shown.text).width + frame + 2) + 'px';
   };
-  var lists = document.getElementsByTagName('select');
+  var lists = hasLists ? document.getElementsByTagName('select') : [];
   for (var listIndex = 0; listIndex < lists.length; ++listIndex) fitHeading(lists[listIndex]);
   ['change', 'tilvora-reset'].forEach(function (name) {
     document.addEventListener(name, function (event) {

@@ -69,7 +69,7 @@ pane.topVerse = function () {
 
 // `work` once the page text is parsed, after the modules' own earlier work.
 pane.whenParsed = function (work) {
-  var name = running + ':parsed';
+  var name = (running || 'later') + ':parsed';
   if (document.readyState === 'loading') parsedWork.push({ name: name, work: work });
   else pane.timed(name, work);
 };

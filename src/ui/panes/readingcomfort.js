@@ -1,9 +1,13 @@
 // The reader's comfort settings in every document of every pane, applied by
 // style and script without touching the page text.
-//   - every pane: the theme's style sheet (`config.css`);
+//   - every pane: the theme's style sheet (`config.css`), in force from the
+//     document's first paint;
 //   - the reading pane: a heading before the first verse of each chapter when
 //     the page shows verses of several chapters, and each occurrence of the
-//     searched text highlighted, with a way to step from match to match.
+//     searched text highlighted, with a way to step from match to match. Both
+//     wait until the page's first screen is shown; the highlight then goes
+//     in slices, the verses in view first, so that the reader never waits
+//     for it. A question about the matches finishes it first.
 // `config`: { css: text, reading: bool,
 //   chapters: [[number, firstRef, arabic, title]],
 //   needle: text (the search text in its searched form, or empty),
@@ -12,17 +16,31 @@
 // changes.
 'use strict';
 
-var styleElement = null;
+var sheet = null;
 var matches = [];
 var current = -1;
+// What the page's headings and marks were made for, and the highlight still
+// under way.
+var marked = null;
+var pending = null;
 
+// The theme's style sheet, adopted by the document as it is created: the
+// page is laid out once, in its theme. A page without a document type (the
+// program's pages) matches class names in lower case, but a sheet made
+// before the page's type is known keeps them as written: each rule that
+// names a class in capitals is given again in lower case.
 function setStyle(css) {
-  if (!styleElement) {
-    styleElement = document.createElement('style');
-    styleElement.id = 'tilvora-comfort-style';
-    (document.head || document.documentElement).appendChild(styleElement);
+  if (!sheet) {
+    sheet = new CSSStyleSheet();
+    document.adoptedStyleSheets = document.adoptedStyleSheets.concat([sheet]);
   }
-  styleElement.textContent = css || '';
+  sheet.replaceSync(css || '');
+  var rules = sheet.cssRules;
+  for (var i = rules.length - 1; i >= 0; --i) {
+    var selector = rules[i].selectorText;
+    if (selector && selector !== selector.toLowerCase())
+      sheet.insertRule(selector.toLowerCase() + ' { ' + rules[i].style.cssText + ' }', i + 1);
+  }
 }
 
 // The chapter of a verse reference: the last chapter starting at or before it.
@@ -156,22 +174,54 @@ function markNode(node, pattern, fold) {
   }
 }
 
+function markTable(table, pattern, fold) {
+  var walker = document.createTreeWalker(table, NodeFilter.SHOW_TEXT, null);
+  var nodes = [];
+  while (walker.nextNode()) nodes.push(walker.currentNode);
+  nodes.forEach(function (node) { markNode(node, pattern, fold); });
+}
+
+// The verse tables from the one at the top of the pane on, then those above.
+function inViewFirst() {
+  var tables = pane.verseTables();
+  var top = tables.indexOf(pane.topVerse());
+  return top > 0 ? tables.slice(top).concat(tables.slice(0, top)) : tables;
+}
+
 function highlight(needle, fold) {
   clearMatches();
-  if (!needle) return;
+  if (!needle) return null;
   var folded = searchForm(needle, fold).form;
-  if (!folded) return;
+  if (!folded) return null;
   var pattern = needlePattern(folded);
-  pane.verseTables().forEach(function (table) {
-    var walker = document.createTreeWalker(table, NodeFilter.SHOW_TEXT, null);
-    var nodes = [];
-    while (walker.nextNode()) nodes.push(walker.currentNode);
-    nodes.forEach(function (node) { markNode(node, pattern, fold); });
+  var tables = inViewFirst();
+  return pane.inSlices('comfort:highlight', tables.length, function (i) {
+    markTable(tables[i], pattern, fold);
+  }, function () {
+    matches = Array.prototype.slice.call(document.querySelectorAll('mark.tilvora-match'));
   });
-  matches = Array.prototype.slice.call(document.querySelectorAll('mark.tilvora-match'));
+}
+
+// The headings and the highlight for `settings`, unless the page has them:
+// a new theme or font changes the style alone.
+function markPage(settings) {
+  var chapters = settings.chapters || [];
+  var needle = settings.needle || '';
+  if (marked && marked.needle === needle && marked.chapters === chapters.length) return;
+  marked = { needle: needle, chapters: chapters.length };
+  if (pending) pending.cancel();
+  pane.timed('comfort:headings', function () { addHeadings(chapters); });
+  pending = highlight(needle, settings.fold || {});
+}
+
+// The page's headings and marks complete, for a question about them.
+function settle() {
+  if (config.reading && !marked && document.readyState !== 'loading') markPage(config);
+  if (pending) pending.finish();
 }
 
 function step(direction) {
+  settle();
   if (matches.length === 0) return 0;
   if (current >= 0 && matches[current]) matches[current].classList.remove('tilvora-current');
   current = current < 0 ? (direction > 0 ? 0 : matches.length - 1)
@@ -197,20 +247,25 @@ function showVerse(ref) {
 
 function apply(settings) {
   config = settings;
-  // Before the page text is parsed the settings wait for it.
-  if (document.readyState === 'loading') return;
   setStyle(settings.css);
-  if (!settings.reading) return;
-  addHeadings(settings.chapters);
-  highlight(settings.needle, settings.fold || {});
+  // Before the first screen the page's marks wait for it.
+  if (settings.reading && marked) markPage(settings);
 }
 
 window.tilvoraComfort = {
   apply: apply,
   next: function () { return step(1); },
   previous: function () { return step(-1); },
-  matchCount: function () { return matches.length; },
+  matchCount: function () {
+    settle();
+    return matches.length;
+  },
   topVerse: topVerse,
   showVerse: showVerse,
 };
-pane.whenParsed(function () { apply(config); });
+setStyle(config.css);
+if (config.reading) {
+  pane.afterFirstScreen(function () {
+    if (!marked) markPage(config);
+  });
+}

@@ -12,6 +12,8 @@
 
 var storageKey = 'tilvoraTopVerse';
 
+// The session's storage, opened when first needed: opening it waits on the
+// browser's main process, which is busy while the window starts.
 function storage() {
   try {
     return window.sessionStorage;
@@ -26,8 +28,11 @@ try {
   // The engine restores nothing it was not asked to.
 }
 
-var store = storage();
-var keptVerse = config.keepTopVerse && store ? store.getItem(storageKey) : null;
+var keptVerse = null;
+if (config.keepTopVerse) {
+  var kept = storage();
+  keptVerse = kept ? kept.getItem(storageKey) : null;
+}
 
 // The id of the verse table at the top of the pane, or ''.
 function topVerse() {
@@ -41,7 +46,8 @@ function topVerse() {
 
 function rememberTopVerse() {
   var id = topVerse();
-  if (store && id) store.setItem(storageKey, id);
+  var store = id ? storage() : null;
+  if (store) store.setItem(storageKey, id);
 }
 
 var rememberPending = false;
@@ -68,12 +74,19 @@ function closeOpenRules(style) {
   if (changed) style.textContent = lines.join('\n');
 }
 
-// A style element is complete once the parser has gone past it.
+// A style element is complete once the parser has gone past it (to a node
+// after it, or on to the page's body). The page's first one is closed then,
+// before the page is first laid out, and the watch ends there: it never
+// follows the page's body, and it asks for the first style element only
+// (counting them all would go through the whole page each time).
 var styleWatch = new MutationObserver(function () {
-  var styles = document.getElementsByTagName('style');
-  if (styles.length > 0 && (styles[0].nextSibling || document.readyState !== 'loading')) {
+  var first = document.querySelector('style');
+  var pastHead = !!document.body || document.readyState !== 'loading';
+  if (first && (first.nextSibling || pastHead)) {
     styleWatch.disconnect();
-    closeOpenRules(styles[0]);
+    closeOpenRules(first);
+  } else if (pastHead) {
+    styleWatch.disconnect();
   }
 });
 styleWatch.observe(document, {childList: true, subtree: true});
@@ -92,7 +105,7 @@ function placePage() {
   var table = keptVerse ? document.getElementById(keptVerse) : null;
   if (table) table.scrollIntoView({block: 'start'});
   else window.scrollTo(0, 0);
-  rememberTopVerse();
+  pane.afterFirstScreen(rememberTopVerse);
 }
 
 pane.whenParsed(function () {

@@ -118,14 +118,15 @@ document.addEventListener('mousedown', function (event) {
   if (table) place(table, false);
 }, true);
 
-// The cursor shows while the pane has the focus.
+// The cursor shows while the pane has the focus; in a new page, once its
+// first screen is shown.
 function showFocus() {
   document.documentElement.classList.toggle(kFocusClass, document.hasFocus());
   if (document.hasFocus()) current();
 }
 window.addEventListener('focus', showFocus);
 window.addEventListener('blur', showFocus);
-pane.whenParsed(showFocus);
+pane.afterFirstScreen(showFocus);
 
 window.tilvoraVerseCursor = {
   // The verse table id under the cursor, or ''.

@@ -125,6 +125,7 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     connect(page(Pane::WebMain), &QWebEnginePage::loadFinished, this, [this](bool ok) {
         if (ok && m_markedVerse != 0)
             applyVerseMark();
+        releaseSidePanes();
     });
     createMenus();
     addCopyActions();
@@ -596,6 +597,29 @@ void MainWindow::createFileMenu()
 void MainWindow::load()
 {
     m_logic->load();
+}
+
+void MainWindow::showPage(Pane pane, const QString& target)
+{
+    if (pane == Pane::WebMain || !m_sidePanesHeld) {
+        page(pane)->navigateTo(target);
+        return;
+    }
+    // Started at once, six engines would share the machine with the reading
+    // pane's; they wait for its first page (or a moment, if none comes).
+    if (m_heldPages.empty())
+        QTimer::singleShot(kSidePaneWaitMs, this, &MainWindow::releaseSidePanes);
+    m_heldPages[pane] = target;
+}
+
+void MainWindow::releaseSidePanes()
+{
+    if (!m_sidePanesHeld)
+        return;
+    m_sidePanesHeld = false;
+    for (const auto& [pane, target] : m_heldPages)
+        page(pane)->navigateTo(target);
+    m_heldPages.clear();
 }
 
 PanePage* MainWindow::page(Pane pane) const

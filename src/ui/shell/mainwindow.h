@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -90,6 +91,10 @@ public:
     // The reading pane's context menu; add actions to it for every verse.
     VerseMenu& verseMenu() { return m_verseMenu; }
     ReadingPlace& readingPlace() { return *m_readingPlace; }
+    // Loads `target` in `pane`. The side panes' first pages wait until the
+    // reading pane has loaded its first one, so that the reader's page is
+    // shown first.
+    void showPage(host::Pane pane, const QString& target);
     // The widget that shows one control of the layout's table.
     QWidget* controlWidget(PaneControl control) const;
 
@@ -126,8 +131,12 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // How long the side panes' first pages wait at most for the reading pane.
+    static constexpr int kSidePaneWaitMs = 3000;
+
     void createPanes();
     void createPictures();
+    void releaseSidePanes();
     void createMenus();
     void connectPane(PanePage* page);
     void reportFailure(const QString& text);
@@ -213,6 +222,8 @@ private:
     PickerFollower* m_pickerFollower = nullptr;
     ControlPaneFollower* m_controlPaneFollower = nullptr;
     ChoiceMemory* m_choiceMemory = nullptr;
+    bool m_sidePanesHeld = true;
+    std::map<host::Pane, QString> m_heldPages;
 
     // Declared last: destroyed first, while the widgets they use still exist.
     std::unique_ptr<QtHost> m_host;

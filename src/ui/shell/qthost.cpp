@@ -55,7 +55,7 @@ QWidget* QtHost::dialogParent() const
 
 void QtHost::navigate(Pane pane, const QString& target)
 {
-    m_window.page(pane)->navigateTo(target);
+    m_window.showPage(pane, target);
 }
 
 void QtHost::prepareReadingPage(const host::ReadingPageView& view)

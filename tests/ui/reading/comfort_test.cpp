@@ -236,6 +236,17 @@ TEST_F(ReadingComfortWindow, AnArabicSearchHighlightsItsMatchesUnderHeadingsAndS
     EXPECT_TRUE(waitUntil(Pane::WebMain, currentIndex + QStringLiteral(" === 0")));
     saveScreenshot(QStringLiteral("search-matches"));
 
+    // A new theme restyles the page and keeps its marks and headings as they
+    // are: the match stepped to stays the current one.
+    evaluate(Pane::WebMain, QStringLiteral("document.querySelector('mark.tilvora-current').tilvoraKept = true"));
+    window().comfort().setTheme(Theme::Dark);
+    EXPECT_TRUE(waitUntil(Pane::WebMain,
+        backgroundOf(QStringLiteral("td.CSS0"))
+            + QStringLiteral(" === '%1' && document.querySelector('mark.tilvora-current').tilvoraKept === true &&"
+                             " document.querySelectorAll('.tilvora-heading').length === %2")
+                  .arg(computedColour(pages::themeColours(Theme::Dark).bands[0]))
+                  .arg(chapters)));
+
     // A chapter pick is no search: nothing is highlighted, no heading.
     evaluate(Pane::WebSurah,
         QStringLiteral("var s = document.getElementById('cmbSurah'); s.value = '19';"

@@ -111,6 +111,14 @@ TEST_F(DesktopWindow, StartsOnChapterOneWithEveryPaneLoaded)
                     .toString()
                     .endsWith(QStringLiteral(" {1:1}")));
     EXPECT_EQ(window().searchLabel()->text(), QStringLiteral("  7 verses\n  shown"));
+    // The side panes' pages start once the reader's page has loaded.
+    const double readingLoaded = evaluate(Pane::WebMain,
+        QStringLiteral("performance.timeOrigin + performance.getEntriesByType('navigation')[0].loadEventEnd"))
+                                     .toDouble();
+    for (Pane pane : {Pane::WebSearch, Pane::WebSurah, Pane::WebWord, Pane::WebSubject, Pane::WebControl}) {
+        EXPECT_GT(evaluate(pane, QStringLiteral("performance.timeOrigin")).toDouble(), readingLoaded - 5)
+            << host::paneName(pane).toStdString();
+    }
     // The page files stay exactly as written: UTF-16 with a byte order mark.
     QFile mainPage(appFolder() + QStringLiteral("/Main.htm"));
     ASSERT_TRUE(mainPage.open(QIODevice::ReadOnly));
