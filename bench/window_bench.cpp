@@ -50,6 +50,7 @@
 #include <chrono>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <unistd.h>
 
 using tilvora::host::Pane;
@@ -110,21 +111,29 @@ bool copyFolder(const QString& source, const QString& target)
     return true;
 }
 
-// Runs a script in the page's main world and waits for its answer.
-QVariant evaluate(QWebEnginePage* page, const QString& script, int timeoutMs = 2000)
+// Runs a script in the page's main world and waits for its answer (an empty
+// one on a timeout; an answer that comes later goes nowhere).
+QVariant evaluate(QWebEnginePage* page, const QString& script, int timeoutMs = 10000)
 {
+    struct Answer {
+        QVariant value;
+        bool done = false;
+        QEventLoop* loop = nullptr;
+    };
+    auto answer = std::make_shared<Answer>();
     QEventLoop loop;
-    QVariant answer;
-    bool done = false;
-    page->runJavaScript(script, QWebEngineScript::MainWorld, [&](const QVariant& value) {
-        answer = value;
-        done = true;
-        loop.quit();
+    answer->loop = &loop;
+    page->runJavaScript(script, QWebEngineScript::MainWorld, [answer](const QVariant& value) {
+        answer->value = value;
+        answer->done = true;
+        if (answer->loop)
+            answer->loop->quit();
     });
     QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    if (!done)
+    if (!answer->done)
         loop.exec();
-    return answer;
+    answer->loop = nullptr;
+    return answer->value;
 }
 
 void pause(int milliseconds)
