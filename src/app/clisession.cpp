@@ -1,5 +1,7 @@
 #include "clisession.h"
 
+#include "playback/mediafilefinder.h"
+
 #include "align/alignfailure.h"
 #include "align/voicechapter.h"
 #include "host/linefields.h"
@@ -88,9 +90,14 @@ int CliSession::run(const QString& appFolder)
         m_host.writeLine({QStringLiteral("fatal"), error.message()});
         return 1;
     }
+    // Each event is finished, file searches included, before the next is
+    // read, so the lines come out in the order of the events.
+    playback::MediaFileFinder::FinishAll();
     QString line;
-    while (m_in.readLineInto(&line))
+    while (m_in.readLineInto(&line)) {
         handleLine(line);
+        playback::MediaFileFinder::FinishAll();
+    }
     return 0;
 }
 

@@ -129,9 +129,6 @@ public:
     // Shows the media folder dialog modally and returns how it was closed.
     virtual MediaFolderDialogAnswer showMediaFolderDialog(const MediaFolderDialogRequest& request) = 0;
 
-    // Lets the window handle pending events (during a long file search).
-    virtual void processEvents() = 0;
-
     // The voice's folder, just stored, holds one recording per chapter: find
     // each verse's start in them and store the starts for the voice. The
     // desktop program shows the work's progress and lets the reader correct

@@ -135,6 +135,4 @@ MediaFolderDialogAnswer TextHost::showMediaFolderDialog(const MediaFolderDialogR
     return answer;
 }
 
-void TextHost::processEvents() { }
-
 } // namespace tilvora::host

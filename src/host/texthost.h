@@ -38,7 +38,6 @@ public:
     void setVoiceMenuItem(int index, bool visible, const QString& caption, const QString& tag) override;
     void setDataPathMenuVisible(bool visible) override;
     MediaFolderDialogAnswer showMediaFolderDialog(const MediaFolderDialogRequest& request) override;
-    void processEvents() override;
 
 private:
     QTextStream& m_out;

@@ -6,6 +6,7 @@
 #include "navigation/panecommand.h"
 #include "pages/pagefile.h"
 #include "pages/readingpage.h"
+#include "playback/mediafilefinder.h"
 #include "playback/mediafolderdialog.h"
 #include "playback/playvoice.h"
 #include "playback/recitationplan.h"
@@ -89,7 +90,9 @@ MainWindowLogic::MainWindowLogic(store::SharedState& state, host::Host& host)
     : m_state(state),
       m_host(host),
       m_voiceMenu(std::make_unique<control::VoiceMenu>()),
-      m_recitation(std::make_unique<playback::RecitationPlan>(state, host))
+      m_recitation(std::make_unique<playback::RecitationPlan>(state, host,
+          [this](const std::exception_ptr& failure) { reportFailures([&] { std::rethrow_exception(failure); }); })),
+      m_voiceFinder(std::make_unique<playback::MediaFileFinder>())
 {
 }
 
@@ -217,7 +220,7 @@ void MainWindowLogic::dispatch(const QString& commandText)
             clickVoiceItem(control::VoiceMenuIndexOf(m_state, command->value));
         } else {
             control::ApplyControlSelection(m_state, QStringLiteral("CONTROL"), name, command->value,
-                [this](qint32 ayahRef) { playback::PlayVoice(m_state, m_host, ayahRef); });
+                [this](qint32 ayahRef) { playback::PlayVoice(m_state, m_host, *m_voiceFinder, ayahRef); });
         }
     }
     if (name == QLatin1String("SetV") || name == QLatin1String("Voice"))
@@ -257,7 +260,7 @@ void MainWindowLogic::readingPageDoubleClick(const QString& verseTableId)
         verseTableId.trimmed().toInt(&isVerse);
         if (isVerse)
             m_recitation->stop();
-        playback::ReadingPageDoubleClick(m_state, m_host, verseTableId);
+        playback::ReadingPageDoubleClick(m_state, m_host, *m_voiceFinder, verseTableId);
     });
 }
 

@@ -11,6 +11,7 @@ namespace tilvora::control {
 class VoiceMenu;
 }
 namespace tilvora::playback {
+class MediaFileFinder;
 class RecitationPlan;
 struct RecitationRequest;
 } // namespace tilvora::playback
@@ -110,6 +111,8 @@ private:
     host::Host& m_host;
     std::unique_ptr<control::VoiceMenu> m_voiceMenu;
     std::unique_ptr<playback::RecitationPlan> m_recitation;
+    // Looks for the file of the verse a double-click or a voice choice recites.
+    std::unique_ptr<playback::MediaFileFinder> m_voiceFinder;
     double m_rate = 1.0;
 };
 

@@ -1,5 +1,6 @@
 #include "playback/playvoice.h"
 
+#include "playback/mediafilefinder.h"
 #include "playback/verserecording.h"
 #include "playback/voicefolder.h"
 #include "store/dberror.h"
@@ -18,9 +19,6 @@ const QString kLineBreak = QStringLiteral("\r\n");
 struct PlaybackFailure {
     QString description;
 };
-
-// Thrown from the search's yield when a newer request has started meanwhile.
-struct Superseded { };
 
 // Clears the program list's filter as soon as the voice has been read (or
 // could not be), before the search yields to other handlers, which expect the
@@ -91,13 +89,49 @@ void showCannotAccess(host::Host& host, const QString& description)
             + QStringLiteral("Make sure that the Media Files folder exists in the same application folder !"));
 }
 
-void playVerse(store::SharedState& state, host::Host& host, qint32 ayahRef, quint64 request)
+// Tells the reader of any failure of `action`, in the box that suits it; the
+// caller never sees one.
+template <typename Action> void tellFailures(host::Host& host, Action&& action)
+{
+    try {
+        try {
+            action();
+        } catch (const store::DbError& failure) {
+            if (failure.number() == store::DbError::ItemNotFound || failure.number() == store::DbError::NoData)
+                showNoData(host);
+            else
+                showCannotAccess(host, failure.description());
+        } catch (const PlaybackFailure& failure) {
+            showCannotAccess(host, failure.description);
+        } catch (const std::exception& failure) {
+            showCannotAccess(host, QString::fromLocal8Bit(failure.what()));
+        } catch (...) {
+            showCannotAccess(host, QStringLiteral("An unknown failure stopped the recitation."));
+        }
+    } catch (...) {
+        // The message box itself failed; the caller still must not see it.
+    }
+}
+
+// What the search for the verse's file found: the player plays it from the
+// verse's start, or the reader is told it is missing.
+void playFound(host::Host& host, const LocatedFile& found, const QString& storedFolder, const QString& position)
+{
+    if (found.path.isEmpty()) {
+        showNotFound(host, found.lastName, storedFolder);
+        return;
+    }
+    const double seconds = startPosition(position);
+    host.playerSetUrl(found.path);
+    host.playerSetPosition(seconds);
+    host.playerPlay();
+}
+
+void playVerse(store::SharedState& state, host::Host& host, MediaFileFinder& finder, qint32 ayahRef)
 {
     const SelectedVoice voice = selectedVoice(state.gPrograms);
-    const QString& storedFolder = voice.folder;
 
-    // A copy of the cursor, so that gDetails stays where it is; the copy keeps
-    // the rows even when gDetails is replaced during the search.
+    // A copy of the cursor, so that gDetails stays where it is.
     store::RecordSet verse = state.gDetails.Clone();
     if (verse.RecordCount() > 0) {
         verse.MoveFirst();
@@ -111,29 +145,12 @@ void playVerse(store::SharedState& state, host::Host& host, qint32 ayahRef, quin
         return;
     }
 
-    // Searches below a folder, letting the window handle its events once per
-    // entry. When a newer request ran during a yield, this one stops there:
-    // the search is left by the exception (it holds no open folder between
-    // entries), and PlayVoice ends quietly.
-    const auto yieldOrStop = [&state, &host, request] {
-        host.processEvents();
-        if (state.gNewestPlayRequest != request)
-            throw Superseded{};
-    };
-
     // The files are looked for in the folder the stored one names (a relative
     // one inside the application folder); messages show it as stored.
-    const LocatedFile found = LocateMediaFile(
-        ResolveVoiceFolder(state.gAppFolder, storedFolder), verse.text(QStringLiteral("Data")).trimmed(), yieldOrStop);
-    if (found.path.isEmpty()) {
-        showNotFound(host, found.lastName, storedFolder);
-        return;
-    }
-
-    const double seconds = startPosition(verse.text(QStringLiteral("DataPos")).trimmed());
-    host.playerSetUrl(found.path);
-    host.playerSetPosition(seconds);
-    host.playerPlay();
+    const QString position = verse.text(QStringLiteral("DataPos")).trimmed();
+    finder.find(ResolveVoiceFolder(state.gAppFolder, voice.folder), verse.text(QStringLiteral("Data")).trimmed(),
+        [&host, storedFolder = voice.folder, position](
+            const LocatedFile& found) { tellFailures(host, [&] { playFound(host, found, storedFolder, position); }); });
 }
 
 } // namespace
@@ -154,40 +171,22 @@ void ShowNoRecording(store::SharedState& state, host::Host& host, const QString&
                              "recordings with Controls > Set Data Path."));
 }
 
-void PlayVoice(store::SharedState& state, host::Host& host, qint32 ayahRef)
+void PlayVoice(store::SharedState& state, host::Host& host, MediaFileFinder& finder, qint32 ayahRef)
 {
-    const quint64 request = ++state.gNewestPlayRequest;
-    try {
-        try {
-            playVerse(state, host, ayahRef, request);
-        } catch (const Superseded&) {
-            // A newer request took over while this one searched; it has
-            // played or reported what it found.
-        } catch (const store::DbError& failure) {
-            if (failure.number() == store::DbError::ItemNotFound || failure.number() == store::DbError::NoData)
-                showNoData(host);
-            else
-                showCannotAccess(host, failure.description());
-        } catch (const PlaybackFailure& failure) {
-            showCannotAccess(host, failure.description);
-        } catch (const std::exception& failure) {
-            showCannotAccess(host, QString::fromLocal8Bit(failure.what()));
-        } catch (...) {
-            showCannotAccess(host, QStringLiteral("An unknown failure stopped the recitation."));
-        }
-    } catch (...) {
-        // The message box itself failed; the caller still must not see it.
-    }
+    // The newest request wins: what an older one is still looking for is dropped.
+    finder.cancel();
+    tellFailures(host, [&] { playVerse(state, host, finder, ayahRef); });
 }
 
-void ReadingPageDoubleClick(store::SharedState& state, host::Host& host, const QString& verseTableId)
+void ReadingPageDoubleClick(
+    store::SharedState& state, host::Host& host, MediaFileFinder& finder, const QString& verseTableId)
 {
     bool ok = false;
     const qint32 ayahRef = verseTableId.trimmed().toInt(&ok, 10);
     if (!ok)
         return;
     state.gLastAyahRef = ayahRef;
-    PlayVoice(state, host, state.gLastAyahRef);
+    PlayVoice(state, host, finder, state.gLastAyahRef);
 }
 
 } // namespace tilvora::playback

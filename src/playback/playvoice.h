@@ -8,6 +8,8 @@
 
 namespace tilvora::playback {
 
+class MediaFileFinder;
+
 // Recites one verse in the selected voice: finds the voice's media folder, the
 // verse's file (directly in the folder, else below it, else as the other of
 // the two file types, MP3 and WMA) and its start position, and starts the
@@ -27,11 +29,11 @@ namespace tilvora::playback {
 //   what to do; nothing plays. Verse 0 (a voice chosen before any verse was
 //   double-clicked) plays nothing and tells nothing.
 //
-// The file search yields to the host's event processing, so another request
-// (a double-click, a voice choice) can start while one is searching. The
-// newest request wins: an older one still searching stops at its next yield,
-// quietly, and whatever the newest one found (or reported) stands.
-void PlayVoice(store::SharedState& state, host::Host& host, qint32 ayahRef);
+// The file is looked for by `finder`, away from the window's thread; the
+// player starts (or the reader is told) when it has been found. The newest
+// request wins: one that was still searching is dropped quietly, and whatever
+// the newest one found (or reported) stands.
+void PlayVoice(store::SharedState& state, host::Host& host, MediaFileFinder& finder, qint32 ayahRef);
 
 // Tells the reader that the voice named `voice` has no recording of the verse
 // `ayahRef`, naming both and saying what to do (an information box). A
@@ -42,6 +44,7 @@ void ShowNoRecording(store::SharedState& state, host::Host& host, const QString&
 // the clicked cell (empty outside any verse table). An id that is a whole
 // number (32-bit) becomes gLastAyahRef and is recited; any other id does
 // nothing and keeps gLastAyahRef.
-void ReadingPageDoubleClick(store::SharedState& state, host::Host& host, const QString& verseTableId);
+void ReadingPageDoubleClick(
+    store::SharedState& state, host::Host& host, MediaFileFinder& finder, const QString& verseTableId);
 
 } // namespace tilvora::playback

@@ -11,10 +11,6 @@ namespace tilvora::playback {
 
 namespace {
 
-// Thrown from a file search's yield when the plan was stopped or replaced
-// meanwhile.
-struct Superseded { };
-
 // Narrows the program list to the selected voice for as long as it lives.
 class SelectedVoice {
 public:
@@ -70,7 +66,22 @@ bool IsPlaybackRate(double rate)
     return rate >= kMinRate && rate <= kMaxRate;
 }
 
-RecitationPlan::RecitationPlan(store::SharedState& state, host::Host& host) : m_state(state), m_host(host) { }
+RecitationPlan::RecitationPlan(store::SharedState& state, host::Host& host, FailureReporter reportFailure)
+    : m_state(state), m_host(host), m_reportFailure(std::move(reportFailure))
+{
+    if (!m_reportFailure)
+        m_reportFailure = [this](const std::exception_ptr& failure) {
+            try {
+                std::rethrow_exception(failure);
+            } catch (const std::exception& known) {
+                m_host.reportError(QString::fromLocal8Bit(known.what()));
+            } catch (...) {
+                m_host.reportError(QStringLiteral("The recitation stopped for an unknown reason."));
+            }
+        };
+}
+
+RecitationPlan::~RecitationPlan() = default;
 
 qint32 RecitationPlan::ayahRefOf(const QString& reference, const QString& which) const
 {
@@ -173,7 +184,7 @@ void RecitationPlan::end()
 {
     m_running = false;
     m_waiting = false;
-    ++m_generation;
+    m_finder.cancel();
 }
 
 void RecitationPlan::finish()
@@ -259,16 +270,14 @@ QString RecitationPlan::selectedVoiceName()
     return voice.text(QStringLiteral("Master"));
 }
 
-std::optional<VerseRecording> RecitationPlan::FindRecording(
-    store::SharedState& state, qint32 ayahRef, const std::function<void()>& yieldToEvents)
+std::optional<StoredRecording> RecitationPlan::StoredRecordingOf(store::SharedState& state, qint32 ayahRef)
 {
-    QString storedFolder;
+    StoredRecording stored;
     {
         const SelectedVoice voice(state.gPrograms);
-        storedFolder = ResolveVoiceFolder(state.gAppFolder, voice.text(QStringLiteral("Data")));
+        stored.folder = ResolveVoiceFolder(state.gAppFolder, voice.text(QStringLiteral("Data")));
     }
-    // A copy of the cursor over the voice's rows: gDetails stays where it is,
-    // and the rows stay even if gDetails is replaced during the search.
+    // A copy of the cursor over the voice's rows: gDetails stays where it is.
     store::RecordSet rows = state.gDetails.Clone();
     if (rows.RecordCount() <= 0)
         return std::nullopt;
@@ -276,24 +285,19 @@ std::optional<VerseRecording> RecitationPlan::FindRecording(
     rows.Find(QStringLiteral("AyahRef='") + QString::number(ayahRef) + QStringLiteral("'"));
     if (rows.Eof())
         return std::nullopt;
-    const QString name = rows.text(QStringLiteral("Data")).trimmed();
-    VerseRecording recording;
-    if (!ParseStartPosition(rows.text(QStringLiteral("DataPos")).trimmed(), &recording.start))
+    stored.name = rows.text(QStringLiteral("Data")).trimmed();
+    if (!ParseStartPosition(rows.text(QStringLiteral("DataPos")).trimmed(), &stored.start))
         return std::nullopt;
 
     // The verse ends where the next verse of the same file starts.
     for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext()) {
         double start = 0;
-        if (sameFileName(rows.text(QStringLiteral("Data")).trimmed(), name)
-            && ParseStartPosition(rows.text(QStringLiteral("DataPos")).trimmed(), &start) && start > recording.start
-            && (!recording.end || start < *recording.end))
-            recording.end = start;
+        if (sameFileName(rows.text(QStringLiteral("Data")).trimmed(), stored.name)
+            && ParseStartPosition(rows.text(QStringLiteral("DataPos")).trimmed(), &start) && start > stored.start
+            && (!stored.end || start < *stored.end))
+            stored.end = start;
     }
-
-    recording.path = LocateMediaFile(storedFolder, name, yieldToEvents).path;
-    if (recording.path.isEmpty())
-        return std::nullopt;
-    return recording;
+    return stored;
 }
 
 void RecitationPlan::playStep()
@@ -301,32 +305,45 @@ void RecitationPlan::playStep()
     // A verse without a recording moves on to the next one at once.
     for (;;) {
         const Verse verse = m_verses[m_verseIndex];
-        const quint64 step = ++m_generation;
-        std::optional<VerseRecording> recording;
+        std::optional<StoredRecording> stored;
         try {
-            recording = FindRecording(m_state, verse.ayahRef, [this, step] {
-                m_host.processEvents();
-                if (m_generation != step)
-                    throw Superseded{};
-            });
-        } catch (const Superseded&) {
-            return; // stopped or replaced while the file was searched
+            stored = StoredRecordingOf(m_state, verse.ayahRef);
         } catch (...) {
             stop();
             throw;
         }
-        if (recording) {
-            m_host.highlightVerse(verse.ayahRef, verse.reference);
-            m_host.playerSetUrl(recording->path);
-            m_host.playerSetPosition(recording->start);
-            if (recording->end)
-                m_host.playerSetEnd(*recording->end);
-            m_host.playerPlay();
+        if (stored) {
+            searchAndPlay(verse, *stored);
             return;
         }
         if (!skipVerse(verse))
             return;
     }
+}
+
+void RecitationPlan::searchAndPlay(const Verse& verse, const StoredRecording& stored)
+{
+    m_finder.find(stored.folder, stored.name, [this, verse, stored](const LocatedFile& found) {
+        try {
+            if (!found.path.isEmpty())
+                play(verse, found.path, stored);
+            else if (skipVerse(verse))
+                playStep();
+        } catch (...) {
+            stop();
+            m_reportFailure(std::current_exception());
+        }
+    });
+}
+
+void RecitationPlan::play(const Verse& verse, const QString& path, const StoredRecording& stored)
+{
+    m_host.highlightVerse(verse.ayahRef, verse.reference);
+    m_host.playerSetUrl(path);
+    m_host.playerSetPosition(stored.start);
+    if (stored.end)
+        m_host.playerSetEnd(*stored.end);
+    m_host.playerPlay();
 }
 
 bool RecitationPlan::skipVerse(const Verse& verse)

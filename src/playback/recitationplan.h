@@ -1,11 +1,13 @@
 #pragma once
 
 #include "host/host.h"
+#include "playback/mediafilefinder.h"
 #include "store/sharedstate.h"
 
 #include <QString>
 #include <QtGlobal>
 
+#include <exception>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -38,9 +40,11 @@ constexpr double kMinRate = 0.5;
 constexpr double kMaxRate = 2.0;
 bool IsPlaybackRate(double rate);
 
-// One verse of the recording: where its file is and where the verse lies in it.
-struct VerseRecording {
-    QString path;
+// One verse of the recording as the voice's rows store it: the file's name,
+// the folder to look for it in, and where the verse lies in it.
+struct StoredRecording {
+    QString folder;
+    QString name;
     double start = 0;
     // Where the next verse of the same file starts; none: the end of the file.
     std::optional<double> end;
@@ -51,7 +55,9 @@ struct VerseRecording {
 // the player play it from its start position to its end. The player reports
 // the end of the verse (verseEnded), after which the plan waits for the gap,
 // when there is one, and goes on with the next step. Everything runs on the
-// caller's thread and returns at once; the plan only reacts to those reports.
+// caller's thread and returns at once; the plan only reacts to those reports
+// and to its file searches, which run away from that thread and hand their
+// result back to its event loop.
 //
 // A verse the voice has no recording of (no detail row, no file, no start
 // position) is left out: the host is told (Host::recitationSkipped) and the
@@ -59,7 +65,15 @@ struct VerseRecording {
 // plan ends with a message that names the voice and the first verse.
 class RecitationPlan {
 public:
-    RecitationPlan(store::SharedState& state, host::Host& host);
+    // Told of a failure that arises after a file search, when no caller is
+    // there to receive it; the plan has stopped by then.
+    using FailureReporter = std::function<void(const std::exception_ptr&)>;
+
+    // Without a reporter, failures are told by Host::reportError.
+    RecitationPlan(store::SharedState& state, host::Host& host, FailureReporter reportFailure = {});
+    ~RecitationPlan();
+    RecitationPlan(const RecitationPlan&) = delete;
+    RecitationPlan& operator=(const RecitationPlan&) = delete;
 
     // Checks the request (the verses exist, FROM <= TO, counts and gap in
     // range) and starts the first step; a plan that was running stops first.
@@ -93,10 +107,9 @@ public:
     // empty when there is no such verse.
     static QString LastVerseOfChapter(store::Connection& connection, qint32 ayahRef);
 
-    // Where the verse lies in the selected voice's recording, or nothing when
-    // the voice has none. `yieldToEvents` is called while files are searched.
-    static std::optional<VerseRecording> FindRecording(
-        store::SharedState& state, qint32 ayahRef, const std::function<void()>& yieldToEvents);
+    // Where the selected voice's rows put the verse, or nothing when the
+    // voice has no row for it or no start position in it.
+    static std::optional<StoredRecording> StoredRecordingOf(store::SharedState& state, qint32 ayahRef);
 
 private:
     struct Verse {
@@ -109,6 +122,10 @@ private:
     // Moves to the next step; false when the plan has played all its steps.
     bool advance();
     void playStep();
+    // Looks for the verse's file and plays the verse from it, or leaves the
+    // verse out when there is no such file.
+    void searchAndPlay(const Verse& verse, const StoredRecording& stored);
+    void play(const Verse& verse, const QString& path, const StoredRecording& stored);
     // Leaves out the verse, which has no recording, and moves past it; false
     // when the plan ended.
     bool skipVerse(const Verse& verse);
@@ -131,9 +148,9 @@ private:
     int m_round = 0;
     // The references of the verses left out for want of a recording.
     QStringList m_skipped;
-    // Counts the plans and steps started, so that a step whose file search let
-    // another request start (a stop, a new plan) gives up quietly.
-    quint64 m_generation = 0;
+    // Looks for each step's file; a stop or a new step drops the search before.
+    MediaFileFinder m_finder;
+    FailureReporter m_reportFailure;
 };
 
 } // namespace tilvora::playback

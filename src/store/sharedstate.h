@@ -36,11 +36,6 @@ struct SharedState {
 
     // The verse last double-clicked in the reading page; 0 before the first.
     qint32 gLastAyahRef = 0;
-    // The number of the newest recitation request. Requests nest (a newer one
-    // runs inside an older one's search, which lets the window handle its
-    // events), all on the one user-interface thread, so a plain counter is all
-    // it takes: an older request that sees a newer number stops.
-    quint64 gNewestPlayRequest = 0;
     // The media folder dialog's answer: the folder accepted, or "CANCEL".
     QString gMediaPathResult;
 };

@@ -3,6 +3,7 @@
 // A content database and a media folder of the test's own, the shared state
 // loaded from them, and a host that records what the user would have seen.
 
+#include "playback/mediafilefinder.h"
 #include "store/queryhelpers.h"
 #include "store/sharedstate.h"
 #include "support/fixturedb.h"
@@ -63,6 +64,9 @@ protected:
         store::OpenProgramDetails(state, QString::number(detailsOf));
     }
 
+    // Hands over what the file searches found, as the window's event loop would.
+    static void settle() { MediaFileFinder::FinishAll(); }
+
     // Every path leaves the program list unfiltered.
     void TearDown() override
     {
@@ -72,6 +76,7 @@ protected:
     FixtureDb m_store;
     store::SharedState state;
     tilvora::testing::RecordingHost host;
+    MediaFileFinder finder;
 };
 
 } // namespace tilvora::playback::testing

@@ -31,6 +31,18 @@ QStringList played(const QString& path, const QString& seconds)
 
 class PlayVoiceTest : public PlaybackTest {
 protected:
+    // A request, and what it leads to once its file search has ended.
+    void play(qint32 ayahRef)
+    {
+        PlayVoice(state, host, finder, ayahRef);
+        settle();
+    }
+    void doubleClick(const QString& verseTableId)
+    {
+        ReadingPageDoubleClick(state, host, finder, verseTableId);
+        settle();
+    }
+
     void SetUp() override
     {
         voice(kVoice, media(), true);
@@ -47,13 +59,12 @@ TEST_F(PlayVoiceTest, FileInTheMediaFolderPlaysFromTheVersePosition)
     mediaFile(QStringLiteral("001002.mp3"));
     load();
 
-    PlayVoice(state, host, 1);
+    play(1);
     EXPECT_EQ(host.lines, played(media(QStringLiteral("001001.mp3")), QStringLiteral("12.5")));
-    EXPECT_EQ(host.yields, 0); // found without a search
 
     // The player is given the name as it is spelt on disk.
     host.lines.clear();
-    PlayVoice(state, host, 2);
+    play(2);
     EXPECT_EQ(host.lines, played(media(QStringLiteral("001002.mp3")), QStringLiteral("0")));
 }
 
@@ -64,9 +75,8 @@ TEST_F(PlayVoiceTest, FileBelowTheMediaFolderPlaysWithTheSeparatorTwice)
     mediaFile(QStringLiteral("B/X/001001.mp3"));
     load();
 
-    PlayVoice(state, host, 1);
+    play(1);
     EXPECT_EQ(host.lines, played(media(QStringLiteral("B/X//001001.mp3")), QStringLiteral("3")));
-    EXPECT_GT(host.yields, 0);
 }
 
 TEST_F(PlayVoiceTest, TheOtherFileTypePlaysFromTheFolderOrBelowIt)
@@ -79,9 +89,9 @@ TEST_F(PlayVoiceTest, TheOtherFileTypePlaysFromTheFolderOrBelowIt)
     mediaFile(QStringLiteral("RECIT.WMA"));
     load();
 
-    PlayVoice(state, host, 1);
-    PlayVoice(state, host, 2);
-    PlayVoice(state, host, 3); // cut at the first ".MP3" in any case
+    play(1);
+    play(2);
+    play(3); // cut at the first ".MP3" in any case
     EXPECT_EQ(host.lines,
         played(media(QStringLiteral("001001.wma")), QStringLiteral("1"))
             + played(media(QStringLiteral("sub//001002.mp3")), QStringLiteral("2"))
@@ -97,10 +107,10 @@ TEST_F(PlayVoiceTest, MissingFileIsReportedWithTheLastNameTriedAndTheStoredFolde
     mediaFile(QStringLiteral("sub/001001.ogg"));
     load();
 
-    PlayVoice(state, host, 1);
-    PlayVoice(state, host, 2);
-    PlayVoice(state, host, 3);
-    PlayVoice(state, host, 4); // a blank name is a missing file, not the folder itself
+    play(1);
+    play(2);
+    play(3);
+    play(4); // a blank name is a missing file, not the folder itself
     EXPECT_EQ(host.lines,
         QStringList({notFound(QStringLiteral("001001.wma"), media()), notFound(QStringLiteral("Recit.wma"), media()),
             notFound(QStringLiteral("001003.ogg"), media()), notFound(QString(), media())}));
@@ -121,9 +131,9 @@ TEST_F(PlayVoiceTest, RelativeFolderLiesInsideTheApplicationFolder)
     // Not the program's current folder, wherever that is.
     ASSERT_TRUE(QDir::setCurrent(QDir::tempPath()));
 
-    PlayVoice(state, host, 1);
-    PlayVoice(state, host, 2);
-    PlayVoice(state, host, 3);
+    play(1);
+    play(2);
+    play(3);
     EXPECT_EQ(host.lines,
         played(media(QStringLiteral("001001.mp3")), QStringLiteral("1"))
             + played(media(QStringLiteral("sub//001002.wma")), QStringLiteral("2"))
@@ -138,12 +148,11 @@ TEST_F(PlayVoiceTest, EmptyStoredFolderIsNeverTheRootFolder)
     detail(2, QStringLiteral("001002.mp3"), QStringLiteral("1"));
     load();
 
-    PlayVoice(state, host, 1);
-    PlayVoice(state, host, 2);
+    play(1);
+    play(2);
     EXPECT_EQ(host.lines,
         QStringList(
             {notFound(QStringLiteral("etc/passwd"), QString()), notFound(QStringLiteral("001002.wma"), QString())}));
-    EXPECT_EQ(host.yields, 0);
 }
 
 TEST_F(PlayVoiceTest, BlankOrMissingPositionGivesTheNoDataBox)
@@ -152,12 +161,12 @@ TEST_F(PlayVoiceTest, BlankOrMissingPositionGivesTheNoDataBox)
     detail(2, QStringLiteral("001001.mp3"), QString());
     mediaFile(QStringLiteral("001001.mp3"));
     load();
-    PlayVoice(state, host, 1);
-    PlayVoice(state, host, 2);
+    play(1);
+    play(2);
 
     // Details without the position column: the store's "no such item" failure.
     state.gDetails = state.gConnection->Open(QStringLiteral("SELECT AyahRef, Data FROM AP_Detail_TAB"));
-    PlayVoice(state, host, 1);
+    play(1);
     EXPECT_EQ(host.lines, QStringList({kNoData, kNoData, kNoData}));
 }
 
@@ -172,7 +181,7 @@ TEST_F(PlayVoiceTest, PositionThatIsNoNumberOfSecondsIsRefused)
 
     for (int i = 0; i < positions.size(); ++i) {
         host.lines.clear();
-        PlayVoice(state, host, i + 1);
+        play(i + 1);
         ASSERT_EQ(host.lines.size(), 1) << positions.at(i).toStdString();
         EXPECT_EQ(host.lines.at(0),
             QStringLiteral("message\tcritical\tThe start position \"%1\" of the verse is not a number of seconds.\t")
@@ -188,9 +197,9 @@ TEST_F(PlayVoiceTest, NoSelectedVoiceGivesTheCannotAccessBoxTitledWithTheFailure
     mediaFile(QStringLiteral("001001.mp3"));
     state.gConnection = m_store.connect();
     tilvora::store::OpenProgramDetails(state, QStringLiteral("10"));
-    PlayVoice(state, host, 1); // no program list at all yet
+    play(1); // no program list at all yet
     tilvora::store::SelectedProgramIds(state);
-    PlayVoice(state, host, 1);
+    play(1);
 
     const QString noRecord = QStringLiteral("There is no current record: the record set is empty or past its end.");
     const QString emptySet = QStringLiteral("There is no record to move to: the record set is empty.");
@@ -207,11 +216,11 @@ TEST_F(PlayVoiceTest, VerseWithoutDetailRowIsToldWithTheVoiceAndTheVerse)
     m_store.execute({QStringLiteral("CREATE TABLE GN_Surah_TAB (SurahNo INTEGER, Transliteration TEXT)"),
         QStringLiteral("INSERT INTO GN_Surah_TAB VALUES (2, 'Al-Baqarah')")});
     load();
-    PlayVoice(state, host, 0); // a voice chosen before any double-click: nothing to tell
-    PlayVoice(state, host, 1);
+    play(0); // a voice chosen before any double-click: nothing to tell
+    play(1);
     load(12); // a voice without any detail row
-    PlayVoice(state, host, 2); // a reference that names no verse: not told of
-    PlayVoice(state, host, -1);
+    play(2); // a reference that names no verse: not told of
+    play(-1);
     const QString advice = QStringLiteral("\r\n\r\nChoose another voice in the control pane, or set the folder of this "
                                           "voice's recordings with Controls > Set Data Path.");
     EXPECT_EQ(host.lines,
@@ -222,7 +231,7 @@ TEST_F(PlayVoiceTest, VerseWithoutDetailRowIsToldWithTheVoiceAndTheVerse)
     // Without the content's chapter table, the chapter is named by its number.
     m_store.execute({QStringLiteral("DROP TABLE GN_Surah_TAB")});
     host.lines.clear();
-    PlayVoice(state, host, 1);
+    play(1);
     ASSERT_EQ(host.lines.size(), 1);
     EXPECT_TRUE(host.lines[0].contains(QStringLiteral("has no recording of Chapter 2 2:5.")))
         << host.lines[0].toStdString();
@@ -237,7 +246,7 @@ TEST_F(PlayVoiceTest, DetailsStayWhereTheyWere)
     state.gDetails.MoveFirst();
     state.gDetails.MoveNext();
 
-    PlayVoice(state, host, 3);
+    play(3);
     EXPECT_EQ(host.lines, played(media(QStringLiteral("001003.mp3")), QStringLiteral("0")));
     EXPECT_EQ(state.gDetails.text(QStringLiteral("AyahRef")), QStringLiteral("2"));
 }
@@ -248,7 +257,7 @@ TEST_F(PlayVoiceTest, PlayerFailureIsReportedNotThrown)
     mediaFile(QStringLiteral("001001.mp3"));
     load();
     host.playerFails = true;
-    PlayVoice(state, host, 1);
+    play(1);
     EXPECT_EQ(host.lines,
         QStringList({QStringLiteral("message\tcritical\tThe player cannot open the file.\t") + kCannotAccess}));
 }
@@ -265,29 +274,29 @@ TEST_F(PlayVoiceTest, NewerRequestDuringASearchWins)
 
     // A double-click on verse 2 while verse 1 is searched: verse 2 plays,
     // and the older request ends quietly instead of playing verse 1 after it.
-    host.duringEvents = [this] { ReadingPageDoubleClick(state, host, QStringLiteral("2")); };
-    PlayVoice(state, host, 1);
+    PlayVoice(state, host, finder, 1);
+    doubleClick(QStringLiteral("2"));
     EXPECT_EQ(host.lines, played(media(QStringLiteral("001002.mp3")), QStringLiteral("2")));
     EXPECT_EQ(state.gLastAyahRef, 2);
 
     // A newer request that finds nothing also decides: nothing plays, and
     // only its own answer is shown.
     host.lines.clear();
-    host.duringEvents = [this] { PlayVoice(state, host, 4); };
-    PlayVoice(state, host, 1);
+    PlayVoice(state, host, finder, 1);
+    play(4);
     ASSERT_EQ(host.lines.size(), 1) << host.lines.join(u'\n').toStdString();
     EXPECT_TRUE(host.lines[0].contains(QStringLiteral("has no recording of Chapter 1 1:4.")))
         << host.lines[0].toStdString();
 
     // A newer request that itself searches.
     host.lines.clear();
-    host.duringEvents = [this] { PlayVoice(state, host, 1); };
-    PlayVoice(state, host, 3);
+    PlayVoice(state, host, finder, 3);
+    play(1);
     EXPECT_EQ(host.lines, played(media(QStringLiteral("A/B//001001.mp3")), QStringLiteral("1")));
 
     // Requests after those run as usual.
     host.lines.clear();
-    PlayVoice(state, host, 1);
+    play(1);
     EXPECT_EQ(host.lines, played(media(QStringLiteral("A/B//001001.mp3")), QStringLiteral("1")));
 }
 
@@ -300,11 +309,11 @@ TEST_F(PlayVoiceTest, DoubleClickPlaysOnlyAWholeNumberId)
 
     for (const QString& id : {QString(), QStringLiteral("abc"), QStringLiteral("12.5"), QStringLiteral("0x10"),
              QStringLiteral("4294967296"), QStringLiteral("2147483648")})
-        ReadingPageDoubleClick(state, host, id);
+        doubleClick(id);
     EXPECT_EQ(state.gLastAyahRef, 7);
     EXPECT_TRUE(host.lines.isEmpty()) << host.lines.join(u'\n').toStdString();
 
-    ReadingPageDoubleClick(state, host, QStringLiteral(" 70000 ")); // beyond 16 bits
+    doubleClick(QStringLiteral(" 70000 ")); // beyond 16 bits
     EXPECT_EQ(state.gLastAyahRef, 70000);
     EXPECT_EQ(host.lines, played(media(QStringLiteral("001001.mp3")), QStringLiteral("5")));
 }

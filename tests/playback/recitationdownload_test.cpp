@@ -5,7 +5,6 @@
 #include "support/localhttpserver.h"
 #include "support/madeaudio.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -372,10 +371,3 @@ TEST(DownloadFolder, ANameFromAnAddressLosesDirectionAndControlCharactersAndStay
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

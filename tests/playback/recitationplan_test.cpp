@@ -33,14 +33,26 @@ protected:
         return lines << u"player\tplay"_s;
     }
 
+    // Verses 1..count, each in a file of its own ("N.mp3") from its start; loaded.
+    void perVerseFiles(int count)
+    {
+        for (int ref = 1; ref <= count; ++ref) {
+            detail(ref, QStringLiteral("%1.mp3").arg(ref), u"0"_s);
+            mediaFile(QStringLiteral("%1.mp3").arg(ref));
+        }
+        load();
+    }
+
     // Reports the end of `count` verses and returns what the plan did.
     QStringList ended(RecitationPlan& plan, int count = 1)
     {
         host.lines.clear();
         for (int i = 0; i < count; ++i) {
             plan.verseEnded();
+            settle();
             if (plan.isWaiting())
                 plan.gapElapsed();
+            settle();
         }
         return host.lines;
     }
@@ -54,15 +66,12 @@ protected:
 
 TEST_F(RecitationPlanTest, PerVerseFilesPlayWholeAcrossChaptersEachVerseRepeated)
 {
-    for (int ref = 1; ref <= 5; ++ref) {
-        const QString name = QStringLiteral("%1.mp3").arg(ref);
-        detail(ref, name, u"0"_s);
-        mediaFile(name);
-    }
-    load();
+    perVerseFiles(5);
     RecitationPlan plan(state, host);
 
     plan.start(request(u"1:3"_s, u" 2:1 "_s, 2));
+
+    settle();
     EXPECT_EQ(host.lines, step(u"1:3"_s, u"3.mp3"_s, u"0"_s));
     EXPECT_EQ(plan.currentVerse(), u"1:3"_s);
     EXPECT_EQ(ended(plan), step(u"1:3"_s, u"3.mp3"_s, u"0"_s));
@@ -87,6 +96,8 @@ TEST_F(RecitationPlanTest, AVerseInAChapterFileEndsWhereTheNextVerseOfThatFileSt
     RecitationPlan plan(state, host);
 
     plan.start(request(u"1:1"_s, u"2:1"_s, 1, 2, 500));
+
+    settle();
     EXPECT_EQ(host.lines, step(u"1:1"_s, u"001.mp3"_s, u"0"_s, u"3.5"_s));
     EXPECT_EQ(ended(plan), QStringList{u"wait\t500"_s} + step(u"1:2"_s, u"001.mp3"_s, u"7.25"_s));
     EXPECT_EQ(ended(plan), QStringList{u"wait\t500"_s} + step(u"1:3"_s, u"001.mp3"_s, u"3.5"_s, u"7.25"_s));
@@ -99,22 +110,21 @@ TEST_F(RecitationPlanTest, AVerseInAChapterFileEndsWhereTheNextVerseOfThatFileSt
 
 TEST_F(RecitationPlanTest, ARangeRepeatedUntilStoppedRunsUntilStopAndStepsByHand)
 {
-    for (int ref = 1; ref <= 2; ++ref) {
-        detail(ref, QStringLiteral("%1.mp3").arg(ref), u"0"_s);
-        mediaFile(QStringLiteral("%1.mp3").arg(ref));
-    }
-    load();
+    perVerseFiles(2);
     RecitationPlan plan(state, host);
     plan.start(request(u"1:1"_s, u"1:2"_s, 3, 0, 250));
+    settle();
     EXPECT_EQ(ended(plan, 60).count(u"recited"_s), 0);
     EXPECT_TRUE(plan.isRunning());
 
     // Next and previous go to a verse's first repeat at once, without a gap.
     host.lines.clear();
     plan.nextVerse();
+    settle();
     EXPECT_EQ(host.lines, step(u"1:2"_s, u"2.mp3"_s, u"0"_s));
     host.lines.clear();
     plan.previousVerse();
+    settle();
     EXPECT_EQ(host.lines, step(u"1:1"_s, u"1.mp3"_s, u"0"_s));
 
     // A stop during a gap: the player stops, the mark goes, the gap's end is ignored.
@@ -126,6 +136,30 @@ TEST_F(RecitationPlanTest, ARangeRepeatedUntilStoppedRunsUntilStopAndStepsByHand
     plan.stop();
     EXPECT_EQ(host.lines, (QStringList{u"wait\t250"_s, u"player\tstop"_s, u"highlight\t"_s}));
     EXPECT_FALSE(plan.isRunning());
+}
+
+TEST_F(RecitationPlanTest, AStopOrANewPlanDropsTheFileSearchStillRunningAndAPlayerFailureStopsThePlan)
+{
+    perVerseFiles(2);
+    RecitationPlan plan(state, host);
+
+    plan.start(request(u"1:1"_s, u"1:1"_s, 1, 0));
+    plan.stop();
+    settle();
+    EXPECT_EQ(host.lines, (QStringList{u"player\tstop"_s, u"highlight\t"_s}));
+
+    host.lines.clear();
+    plan.start(request(u"1:1"_s, u"1:1"_s, 1, 0));
+    plan.start(request(u"1:2"_s, u"1:2"_s, 1, 0));
+    settle();
+    EXPECT_EQ(host.linesOf(u"player"_s).filter(u"url"_s), QStringList{u"url\t"_s + media(u"2.mp3"_s)});
+
+    host.lines.clear();
+    host.playerFails = true;
+    plan.start(request(u"1:1"_s, u"1:1"_s, 1, 0));
+    settle();
+    EXPECT_FALSE(plan.isRunning());
+    EXPECT_EQ(host.linesOf(u"error"_s), QStringList{u"The player cannot open the file."_s});
 }
 
 TEST_F(RecitationPlanTest, AVerseWithoutARecordingIsLeftOutAndAPlanWithNoneStopsNamingVoiceAndVerse)
@@ -143,6 +177,7 @@ TEST_F(RecitationPlanTest, AVerseWithoutARecordingIsLeftOutAndAPlanWithNoneStops
     // A missing file (1:2), no detail row (1:3) and a blank position (2:1)
     // are each told and left out, repeats and all; the plan goes on.
     plan.start(request(u"1:1"_s, u"2:2"_s, 2));
+    settle();
     const QStringList skipped{u"skipped\t1:2"_s, u"skipped\t1:3"_s, u"skipped\t2:1"_s};
     EXPECT_EQ(ended(plan, 2), step(u"1:1"_s, u"1.mp3"_s, u"0"_s) + skipped + step(u"2:2"_s, u"5.mp3"_s, u"0"_s));
     const QStringList finished{u"highlight\t"_s, u"recited"_s};
@@ -153,6 +188,7 @@ TEST_F(RecitationPlanTest, AVerseWithoutARecordingIsLeftOutAndAPlanWithNoneStops
     for (const auto& [from, to] : {std::pair{u"1:2"_s, u"1:3"_s}, std::pair{u"2:1"_s, u"2:1"_s}}) {
         host.lines.clear();
         plan.start(request(from, to, 1, 0));
+        settle();
         EXPECT_EQ(host.linesOf(u"player"_s), QStringList{u"stop"_s}) << from.toStdString();
         ASSERT_TRUE(host.lines.last().startsWith(u"message\tinformation\t"_s));
         EXPECT_TRUE(host.lines.last().contains(u"\"Voice\""_s) && host.lines.last().contains(from))
@@ -168,6 +204,7 @@ TEST_F(RecitationPlanTest, ABadRequestIsRefusedAndLeavesTheRunningPlanAlone)
     load();
     RecitationPlan plan(state, host);
     plan.start(request(u"1:1"_s, u"1:1"_s, 1, 0));
+    settle();
     host.lines.clear();
 
     for (const auto& [from, to] : {std::pair{u"1:3"_s, u"1:2"_s}, {u"1:4"_s, u"1:4"_s}, {u"0:1"_s, u"1:1"_s},

@@ -40,15 +40,4 @@ host::MediaFolderDialogAnswer RecordingHost::showMediaFolderDialog(const host::M
     return answer;
 }
 
-void RecordingHost::processEvents()
-{
-    if (++yields > yieldLimit)
-        throw std::runtime_error("searched far beyond the media folder");
-    if (duringEvents) {
-        const auto run = std::move(duringEvents);
-        duringEvents = nullptr;
-        run();
-    }
-}
-
 } // namespace tilvora::testing

@@ -35,15 +35,6 @@ public:
     std::vector<host::MediaFolderDialogRequest> dialogRequests;
     std::deque<host::MediaFolderDialogAnswer> dialogAnswers;
 
-    // processEvents: the number of calls, and what happens during the next
-    // one (run once, then forgotten), such as a second request arriving during
-    // a search. Beyond yieldLimit calls it throws: a search far beyond a
-    // test's own small tree (the root folder, say) ends there instead of
-    // walking the disk.
-    int yields = 0;
-    std::function<void()> duringEvents;
-    int yieldLimit = 200;
-
     // A fault of the player's, as the desktop player may have: playerSetUrl throws.
     bool playerFails = false;
 
@@ -87,7 +78,6 @@ public:
         record({u"menu"_s, u"setdatapath"_s, visible ? u"1"_s : u"0"_s});
     }
     host::MediaFolderDialogAnswer showMediaFolderDialog(const host::MediaFolderDialogRequest& request) override;
-    void processEvents() override;
     void alignChapterFiles(const QString& voiceId) override { record({u"align"_s, voiceId}); }
 
 private:

@@ -222,9 +222,4 @@ void QtHost::alignChapterFiles(const QString& voiceId)
     dialog.exec();
 }
 
-void QtHost::processEvents()
-{
-    QCoreApplication::processEvents();
-}
-
 } // namespace tilvora::ui

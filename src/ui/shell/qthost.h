@@ -45,7 +45,6 @@ public:
 
     host::MediaFolderDialogAnswer showMediaFolderDialog(const host::MediaFolderDialogRequest& request) override;
 
-    void processEvents() override;
     void alignChapterFiles(const QString& voiceId) override;
 
     // The title of the message box that reports a failure.
