@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <utility>
 
 #include <utility>
 
@@ -207,14 +208,15 @@ bool MushafMode::setShown(bool shown)
     m_modeAction->setChecked(shown);
     if (shown) {
         // The page remembered from the last run, else the page of the
-        // verse at the top of the table.
-        const int page = m_restoredPage != 0 ? m_restoredPage : m_index->placeOf(m_window.comfort().topVerse()).page;
-        m_restoredPage = 0;
-        m_view->showPage(page != 0 ? page : 1);
-        followReadingPane();
-        m_view->show();
-        m_view->raise();
-        m_view->webView()->setFocus();
+        // verse at the top of the table, once the table has said which.
+        if (m_restoredPage != 0) {
+            showPage(std::exchange(m_restoredPage, 0));
+        } else {
+            m_window.comfort().askTopVerse([this, ask = ++m_topVerseAsks](int ref) {
+                if (m_view && m_shown && ask == m_topVerseAsks)
+                    showPage(m_index->placeOf(ref).page);
+            });
+        }
     } else {
         const qint32 first = m_view->firstShownVerse();
         m_view->hide();
@@ -228,8 +230,21 @@ bool MushafMode::setShown(bool shown)
     return true;
 }
 
+void MushafMode::showPage(int page)
+{
+    m_view->showPage(page != 0 ? page : 1);
+    followReadingPane();
+    m_view->show();
+    m_view->raise();
+    m_view->webView()->setFocus();
+}
+
 void MushafMode::showVerse(qint32 ayahRef)
 {
+    // Shown at once on the verse's page, whatever the table shows.
+    ++m_topVerseAsks;
+    if (!m_shown && ensureView())
+        m_restoredPage = m_index->placeOf(ayahRef).page;
     if (!setShown(true))
         return;
     m_view->showVerse(ayahRef, true);

@@ -57,6 +57,8 @@ private:
         QMenu* menu, const QString& name, const QString& text, QKeyCombination key, bool (*step)(mushaf::RevealModel&));
     void setHiding(bool on);
     bool ensureView();
+    // Shows the view at `page` (the first page for 0).
+    void showPage(int page);
     void followReadingPane();
     void readingPaneLoaded(bool ok);
     void syncComfort();
@@ -72,6 +74,9 @@ private:
     std::shared_ptr<const mushaf::MushafIndex> m_index;
     bool m_shown = false;
     int m_restoredPage = 0;
+    // Counts the times the table was asked for its top verse; an answer to
+    // an older question (a verse shown meanwhile) is not followed.
+    quint64 m_topVerseAsks = 0;
     QAction* m_modeAction = nullptr;
     QAction* m_goToAction = nullptr;
     QAction* m_hideAction = nullptr;

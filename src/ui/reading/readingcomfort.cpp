@@ -15,7 +15,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -24,12 +23,14 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPalette>
+#include <QPointer>
 #include <QSettings>
 #include <QTimer>
 #include <QWebEngineView>
 #include <QWheelEvent>
 
 #include <cmath>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -429,19 +430,26 @@ void ReadingComfort::previousMatch()
     runInReadingPane(u"window.tilvoraComfort && window.tilvoraComfort.previous()"_s);
 }
 
-int ReadingComfort::topVerse()
+void ReadingComfort::askTopVerse(std::function<void(int)> answer)
 {
-    int ref = 0;
-    QEventLoop loop;
-    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    // Whichever comes first, the page's answer or the time limit, answers.
+    auto pending = std::make_shared<std::function<void(int)>>(std::move(answer));
+    const QPointer<ReadingComfort> self(this);
+    const auto deliver = [pending, self](int ref) {
+        if (!self || !*pending)
+            return;
+        const std::function<void(int)> once = std::exchange(*pending, nullptr);
+        once(ref);
+    };
+    QTimer::singleShot(2000, this, [deliver] { deliver(0); });
     m_window.page(Pane::WebMain)
         ->runScript(
-            u"window.tilvoraComfort ? window.tilvoraComfort.topVerse() : 0"_s, [&ref, &loop](const QVariant& answer) {
-                ref = answer.toInt();
-                loop.quit();
+            u"window.tilvoraComfort ? window.tilvoraComfort.topVerse() : 0"_s, [deliver](const QVariant& reply) {
+                // No answer (the page went away with the window): the time
+                // limit answers, if anyone is still there to hear it.
+                if (reply.isValid())
+                    deliver(reply.toInt());
             });
-    loop.exec();
-    return ref;
 }
 
 bool ReadingComfort::bookmarkVerse(int ayahRef)
@@ -495,7 +503,11 @@ bool ReadingComfort::isBookmarked(int ayahRef) const
 
 void ReadingComfort::bookmarkTopVerse()
 {
-    const int ref = topVerse();
+    askTopVerse([this](int ref) { bookmarkVerseAtTop(ref); });
+}
+
+void ReadingComfort::bookmarkVerseAtTop(int ref)
+{
     if (ref <= 0 || !m_state.gConnection) {
         m_window.showStatus(tr("There is no verse to bookmark here."));
         return;
@@ -536,11 +548,20 @@ void ReadingComfort::restoreLastPlace()
         openPlace(*place);
 }
 
-void ReadingComfort::saveLastPlace()
+void ReadingComfort::saveLastPlace(std::function<void()> done)
 {
-    if (!m_catalogue)
+    if (!m_catalogue) {
+        done();
         return;
-    const int ref = topVerse();
+    }
+    askTopVerse([this, done = std::move(done)](int ref) {
+        keepLastPlace(ref);
+        done();
+    });
+}
+
+void ReadingComfort::keepLastPlace(int ref)
+{
     if (ref <= 0)
         return;
     const auto place = m_catalogue->placeOf(ref);

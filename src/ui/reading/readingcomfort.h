@@ -9,6 +9,7 @@
 #include <QPalette>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -48,8 +49,9 @@ public:
     // After the window's load: the last place read is shown again, and a
     // bookmarks file that had to be set aside is reported.
     void restoreLastPlace();
-    // Keeps the verse at the top of the reading pane as the last place.
-    void saveLastPlace();
+    // Keeps the verse at the top of the reading pane as the last place, then
+    // calls `done` (also when there was no place to keep).
+    void saveLastPlace(std::function<void()> done);
 
     // A command on its way to the reading pane ("__Search = ..." and the like):
     // its search text is what the page will highlight.
@@ -76,9 +78,10 @@ public:
     void bookmarkTopVerse();
     // Shows the chapter of the place and scrolls the reading pane to it.
     void openPlace(store::VersePlace place);
-    // The verse at the top of the reading pane (AyahRef), 0 when none;
-    // waits for the page's answer.
-    int topVerse();
+    // Asks the reading pane for the verse at its top and hands it (AyahRef,
+    // 0 when none) to `answer` once the page answers, or after two seconds
+    // without an answer. Never called after this object has gone.
+    void askTopVerse(std::function<void(int)> answer);
 
     // The palette of the window and its dialogs in `theme`: every text at
     // least 4.5:1 against what it is drawn on. Light keeps the desktop's own
@@ -101,6 +104,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void bookmarkVerseAtTop(int ref);
+    void keepLastPlace(int ref);
     void createViewMenu(QMenuBar* menuBar);
     void createBookmarksMenu(QMenuBar* menuBar);
     void rebuildBookmarksMenu();

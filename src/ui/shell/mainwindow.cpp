@@ -703,7 +703,26 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    handleEvent([&] { m_comfort->saveLastPlace(); });
+    // The reading place is asked of the reading pane, which answers later:
+    // the window closes once it has been kept.
+    if (!m_lastPlaceKept) {
+        event->ignore();
+        if (!m_keepingLastPlace) {
+            m_keepingLastPlace = true;
+            // Queued: a close asked for inside this close would be refused.
+            const auto closeNow = [this] {
+                m_lastPlaceKept = true;
+                QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+            };
+            try {
+                m_comfort->saveLastPlace(closeNow);
+            } catch (const std::exception& failure) {
+                reportFailure(QString::fromLocal8Bit(failure.what()));
+                closeNow();
+            }
+        }
+        return;
+    }
     // Both go to the settings file in one write.
     handleEvent([&] {
         const std::unique_ptr<QSettings> settings = openUserSettings();
@@ -713,6 +732,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         keepUserSettings(*settings, this);
     });
     QMainWindow::closeEvent(event);
+    emit closed();
 }
 
 void MainWindow::moveEvent(QMoveEvent* event)

@@ -122,6 +122,8 @@ public:
 signals:
     // The verse marked as recited or heard changed (AyahRef 0: the mark went away).
     void recitedVerseMarked(qint32 ayahRef);
+    // The window closed for good: the reading place and the settings were kept.
+    void closed();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -207,6 +209,9 @@ private:
     PictureButton* m_imgMain = nullptr;
     QLabel* m_imgBanner = nullptr;
     PictureButton* m_image1 = nullptr;
+    // Closing waits for the reading pane to say which verse is at its top.
+    bool m_keepingLastPlace = false;
+    bool m_lastPlaceKept = false;
     PlayerStrip* m_player = nullptr;
     playback::VersePlayer* m_versePlayer = nullptr;
     VerseFollower* m_follower = nullptr;

@@ -64,11 +64,11 @@ TEST_F(MushafWindow, SwitchingModesKeepsThePlaceBothWays)
     ASSERT_FALSE(HasFatalFailure());
     window().comfort().openPlace({2, 255});
     ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.getElementById('262') !== null")));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window().comfort().topVerse() == 262; }, 10000));
+    ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("tilvoraComfort.topVerse() === 262")));
 
     action(QStringLiteral("MnuMushaf"))->trigger();
     ASSERT_TRUE(window().mushaf().isShown());
-    EXPECT_EQ(view().currentPage(), 42);
+    QTRY_COMPARE_WITH_TIMEOUT(view().currentPage(), 42, 10000);
     ASSERT_TRUE(
         waitMushaf(QStringLiteral("document.querySelector('.page[data-page=\"42\"] [data-v=\"262\"]') !== null")));
     saveScreenshot(QStringLiteral("mushaf-page-42"));
@@ -80,7 +80,7 @@ TEST_F(MushafWindow, SwitchingModesKeepsThePlaceBothWays)
     const qint32 first = view().firstShownVerse();
     action(QStringLiteral("MnuMushaf"))->trigger();
     EXPECT_FALSE(window().mushaf().isShown());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window().comfort().topVerse() == first; }, 10000));
+    EXPECT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("tilvoraComfort.topVerse() === %1").arg(first)));
     expectNoMessages();
 }
 

@@ -311,13 +311,13 @@ TEST_F(ReadingComfortWindow, BookmarksAndTheLastPlaceSurviveARestart)
 
     // Ctrl+D says what it did.
     QTest::keyClick(&window(), Qt::Key_D, Qt::ControlModifier);
-    EXPECT_TRUE(window().statusBar()->currentMessage().contains(QStringLiteral("2:255 is bookmarked already")))
-        << window().statusBar()->currentMessage().toStdString();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        window().statusBar()->currentMessage().contains(QStringLiteral("2:255 is bookmarked already")), 5000);
     window().comfort().openPlace({2, 256});
     ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("tilvoraComfort.topVerse() === %1").arg(throne + 1)));
     QTest::keyClick(&window(), Qt::Key_D, Qt::ControlModifier);
-    EXPECT_TRUE(window().statusBar()->currentMessage().startsWith(QStringLiteral("Bookmarked Al-Baqarah 2:256")))
-        << window().statusBar()->currentMessage().toStdString();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        window().statusBar()->currentMessage().startsWith(QStringLiteral("Bookmarked Al-Baqarah 2:256")), 5000);
     EXPECT_EQ(window().comfort().bookmarks().bookmarks().size(), 2);
     expectNoMessages();
 }

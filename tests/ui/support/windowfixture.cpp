@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWebEngineScript>
 #include <QWebEngineView>
@@ -80,8 +81,22 @@ void WindowTest::startProgram(const QString& readingPaneReady)
 
 void WindowTest::closeProgram()
 {
-    window().close();
+    closeAndWait(window());
     m_session.reset();
+}
+
+void WindowTest::resizeAndWait(QWidget& window, QSize size)
+{
+    window.resize(size);
+    const QSize expected = size.expandedTo(window.minimumSize()).boundedTo(window.maximumSize());
+    QTRY_COMPARE_WITH_TIMEOUT(window.size(), expected, 5000);
+}
+
+void WindowTest::closeAndWait(MainWindow& window)
+{
+    QSignalSpy closed(&window, &MainWindow::closed);
+    window.close();
+    EXPECT_TRUE(closed.count() > 0 || closed.wait(10000)) << "the window did not close";
 }
 
 void WindowTest::expectNoMessages() const

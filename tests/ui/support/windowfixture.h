@@ -61,6 +61,11 @@ protected:
         const QString& readingPaneReady = QStringLiteral("document.querySelectorAll('table.sura').length === 7"));
     // Closes the window as the user does, and ends the run.
     void closeProgram();
+    // Closes the window as the user does and waits until it has kept the
+    // reading place and the settings.
+    static void closeAndWait(MainWindow& window);
+    // Resizes a window and waits until it has the size it can take.
+    static void resizeAndWait(QWidget& window, QSize size);
     // The reader's own folders (settings, bookmarks) of this test.
     QString userDataFolder() const { return m_userDir.path() + QStringLiteral("/data"); }
 
