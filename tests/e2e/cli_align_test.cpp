@@ -3,7 +3,7 @@
 // folder of chapter files that becomes a voice reciting verse by verse.
 
 #include "clirun.h"
-#include "support/files.h"
+#include "contentcopy.h"
 
 #include "store/connection.h"
 
@@ -18,19 +18,8 @@ namespace {
 constexpr int kDemoVoice = 31;
 constexpr int kReciterA = 32;
 
-class AlignContentCopy : public ::testing::Test {
+class AlignContentCopy : public ContentCopyTest {
 protected:
-    void SetUp() override
-    {
-        const QString content = QStringLiteral(TILVORA_CONTENT_DIR);
-        // A content build without the demo voice's recordings is a failure.
-        ASSERT_TRUE(QFile::exists(content + QStringLiteral("/media/demo/112.mp3")))
-            << "the content build has not made the demo voice";
-        folder = dir.path();
-        QString error;
-        ASSERT_TRUE(tilvora::testing::copyApplicationFolder(content, folder, &error)) << error.toStdString();
-    }
-
     // The voice's starts of a chapter as stored, in verse order.
     QStringList storedStarts(int voice, int chapter) const
     {
@@ -45,9 +34,6 @@ protected:
             starts << rows.text(0);
         return starts;
     }
-
-    QTemporaryDir dir;
-    QString folder;
 };
 
 void expectNear(const QStringList& found, const QStringList& truth, int chapter)

@@ -1,5 +1,5 @@
 #include "clirun.h"
-#include "support/files.h"
+#include "contentcopy.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -16,21 +16,7 @@ namespace {
 
 // A copy of the built-in content of the application folder, the demo
 // voice pointed at the copy's own recordings.
-class ContentCopy : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        const QString content = QStringLiteral(TILVORA_CONTENT_DIR);
-        // A content build that made no database is a failure, not a reason to skip.
-        ASSERT_TRUE(QFile::exists(content + QStringLiteral("/DIC.DAT"))) << "the content build has not made DIC.DAT";
-        folder = dir.path();
-        QString error;
-        ASSERT_TRUE(tilvora::testing::copyApplicationFolder(content, folder, &error)) << error.toStdString();
-    }
-
-    QTemporaryDir dir;
-    QString folder;
-};
+using ContentCopy = ContentCopyTest;
 
 // Every file below `from`, copied as it is to the same place below `to`.
 bool copyTree(const QString& from, const QString& to)

@@ -2,7 +2,7 @@
 // content, with the reader's file in the copy.
 
 #include "clirun.h"
-#include "support/files.h"
+#include "contentcopy.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,24 +13,14 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-class Memorising : public ::testing::Test {
+class Memorising : public ContentCopyTest {
 protected:
-    void SetUp() override
-    {
-        const QString content = QStringLiteral(TILVORA_CONTENT_DIR);
-        ASSERT_TRUE(QFile::exists(content + u"/DIC.DAT"_s)) << "the content build has not made DIC.DAT";
-        QString error;
-        ASSERT_TRUE(tilvora::testing::copyApplicationFolder(content, dir.path(), &error)) << error.toStdString();
-    }
-
     CliRun run(const QStringList& lines)
     {
         CliRun result = runCli(dir.path(), lines);
         EXPECT_EQ(result.exitCode, 0);
         return result;
     }
-
-    QTemporaryDir dir;
 };
 
 QString all(const CliRun& run)

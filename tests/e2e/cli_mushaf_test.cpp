@@ -1,7 +1,7 @@
 // The mushaf events of the text host on a copy of the built-in content.
 
 #include "clirun.h"
-#include "support/files.h"
+#include "contentcopy.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,18 +10,7 @@
 
 namespace {
 
-class MushafContent : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        const QString content = QStringLiteral(TILVORA_CONTENT_DIR);
-        ASSERT_TRUE(QFile::exists(content + QStringLiteral("/DIC.DAT"))) << "the content build has not made DIC.DAT";
-        QString error;
-        ASSERT_TRUE(tilvora::testing::copyApplicationFolder(content, dir.path(), &error)) << error.toStdString();
-    }
-
-    QTemporaryDir dir;
-};
+using MushafContent = ContentCopyTest;
 
 TEST_F(MushafContent, PagesAndVersesAreFoundAsInThePrint)
 {

@@ -1,5 +1,5 @@
 #include "clirun.h"
-#include "support/files.h"
+#include "contentcopy.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,18 +12,8 @@ namespace {
 
 // A copy of the built-in content; the demo voice recites chapter 1 from one
 // file, 001.mp3, with a start position per verse.
-class ReciteContent : public ::testing::Test {
+class ReciteContent : public ContentCopyTest {
 protected:
-    void SetUp() override
-    {
-        const QString content = QStringLiteral(TILVORA_CONTENT_DIR);
-        // A content build that made no database is a failure, not a reason to skip.
-        ASSERT_TRUE(QFile::exists(content + u"/DIC.DAT"_s)) << "the content build has not made DIC.DAT";
-        folder = dir.path();
-        QString error;
-        ASSERT_TRUE(tilvora::testing::copyApplicationFolder(content, folder, &error)) << error.toStdString();
-    }
-
     // The demo voice's start of verse 1:N, as the text host prints it.
     QString start(int verse) const
     {
@@ -49,9 +39,6 @@ protected:
     {
         return run.lines.mid(run.lines.indexOf(firstLine));
     }
-
-    QTemporaryDir dir;
-    QString folder;
 };
 
 TEST_F(ReciteContent, AVerseRepeatedInAChapterFileEndsAtTheNextVerseAndTheLastAtTheFileEnd)

@@ -10,7 +10,6 @@
 'use strict';
 
 var kMarkClass = 'tilvora-reciting';
-var kHandsOffMs = 4000;
 var lastHandScroll = 0;
 
 function handScrolled() { lastHandScroll = Date.now(); }
@@ -37,6 +36,9 @@ function ensureStyle() {
 }
 
 window.tilvoraRecitation = {
+  // How long after a scroll by hand the pane stays where the reader put it.
+  handsOffMs: 4000,
+
   // id: the verse table's id (the verse's AyahRef), or '' to clear.
   // Returns whether a verse table is marked now.
   mark: function (id) {
@@ -50,7 +52,7 @@ window.tilvoraRecitation = {
       return false;
     ensureStyle();
     table.classList.add(kMarkClass);
-    if (Date.now() - lastHandScroll > kHandsOffMs)
+    if (Date.now() - lastHandScroll > window.tilvoraRecitation.handsOffMs)
       table.scrollIntoView({ block: 'center', inline: 'nearest' });
     return true;
   }

@@ -200,6 +200,7 @@ TEST_F(MediaFolderDialogTest, TheMappingMessageAppearsOnceTheDialogIsShownAndThe
     poll.start();
     dialog.hide();
     dialog.show();
+    // Nothing to await: the test checks that no message comes in this time.
     QTest::qWait(150);
     EXPECT_FALSE(seen.has_value());
 }
@@ -208,6 +209,7 @@ TEST_F(MediaFolderDialogTest, WithoutAMappingMessageNoneAppears)
 {
     MediaFolderDialog dialog(requestFor(m_voices));
     showActive(dialog);
+    // Nothing to await: the test checks that no message comes in this time.
     QTest::qWait(150);
     EXPECT_EQ(visibleMessageBox(), nullptr);
 }
@@ -272,14 +274,14 @@ TEST_F(MediaFolderDialogTest, TheTitleNamesTheVoiceAndALargerDialogGivesTheFolde
     EXPECT_GT(dialog.width(), dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()));
     EXPECT_GT(tree(dialog)->height(), 12 * tree(dialog)->fontMetrics().height());
     dialog.resize(designed);
-    QTest::qWait(50);
+    QTRY_COMPARE(dialog.size(), designed);
     auto* accept = dialog.findChild<QPushButton*>(QStringLiteral("cmdPath"));
     ASSERT_NE(accept, nullptr);
     const QRect treeBefore = tree(dialog)->geometry();
     const QPoint acceptFromCorner = QPoint(dialog.width(), dialog.height()) - accept->geometry().topLeft();
 
     dialog.resize(designed + QSize(200, 150));
-    QTest::qWait(50);
+    QTRY_COMPARE(dialog.size(), designed + QSize(200, 150));
     EXPECT_EQ(tree(dialog)->geometry().size(), treeBefore.size() + QSize(200, 150));
     EXPECT_EQ(QPoint(dialog.width(), dialog.height()) - accept->geometry().topLeft(), acceptFromCorner);
     EXPECT_TRUE(dialog.geometry().contains(accept->geometry().translated(dialog.geometry().topLeft())));
@@ -306,7 +308,6 @@ TEST_F(MediaFolderDialogTest, Screenshot)
         5000))
         << "opened " << dialog.openedFolder().toStdString() << " at " << view->visualRect(view->currentIndex()).y()
         << ", sibling at " << view->visualRect(model->index(sibling)).y();
-    QTest::qWait(50);
     ASSERT_TRUE(QDir().mkpath(QStringLiteral(TILVORA_ARTIFACTS_DIR)));
     EXPECT_TRUE(dialog.grab().save(QStringLiteral(TILVORA_ARTIFACTS_DIR "/media_folder_dialog.png")));
 }

@@ -4,6 +4,8 @@
 #include "ui/recitation/gstaudioplayer.h"
 #include "ui/recitation/playerstrip.h"
 
+#include "version.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -41,7 +43,8 @@ TEST(SplashWindowTest, ShowsCentredWithoutFrameAndIsPaintedAtOnce)
     const QRect screen = splash.screen()->availableGeometry();
     EXPECT_LE((splash.frameGeometry().center() - screen.center()).manhattanLength(), 2);
 
-    EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version: 2.08.09A"));
+    EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+        QStringLiteral("Version: %1").arg(tilvora::shownVersion()));
     EXPECT_EQ(
         splash.findChild<QWidget*>(QStringLiteral("PgbProgress"))->toolTip(), QStringLiteral("Progress Indicator"));
     splash.setProgressText(QStringLiteral("Opening the content..."));
@@ -61,7 +64,8 @@ TEST(AboutWindowTest, CarriesTheVersionAndTheContentsSourcesAndLicences)
     EXPECT_TRUE(about.windowTitle().isEmpty());
     EXPECT_TRUE(about.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     EXPECT_FALSE(about.windowFlags().testFlag(Qt::WindowMinMaxButtonsHint));
-    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version: 2.08.09A"));
+    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+        QStringLiteral("Version: %1").arg(tilvora::shownVersion()));
 
     // Written for a reader: the texts' sources and terms, not how the
     // content is built.

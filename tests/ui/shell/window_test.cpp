@@ -11,6 +11,8 @@
 #include "ui/recitation/playerstrip.h"
 #include "ui/shell/mainwindow.h"
 
+#include "version.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -101,7 +103,7 @@ TEST_F(DesktopWindow, StartsOnChapterOneWithEveryPaneLoaded)
     startProgram();
     ASSERT_FALSE(HasFatalFailure());
 
-    EXPECT_EQ(window().windowTitle(), QStringLiteral(" .:: Tilvora (version 2.08.09A) ::."));
+    EXPECT_EQ(window().windowTitle(), QStringLiteral(" .:: Tilvora (version %1) ::.").arg(shownVersion()));
     // Seven verse tables, in order, the first cell of each carrying its label.
     EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("document.querySelector('table.sura').id")).toString(),
         QStringLiteral("1"));
@@ -228,6 +230,7 @@ TEST_F(DesktopWindow, AControlPaneChoiceIsStoredAndShown)
                                         "ON t.MasterTypeID = m.MasterTypeID WHERE t.SysTerm = 'VOICE'"))
                   .toInt(),
         1);
+    // Nothing to await: the test checks that the page is not loaded again.
     QTest::qWait(300);
     EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("window.tilvoraTestMarker")).toInt(), 1)
         << "the reading page was loaded again";
@@ -316,6 +319,7 @@ TEST_F(DesktopWindow, DoubleClickOnAVerseRecitesIt)
     evaluate(Pane::WebMain,
         QStringLiteral("document.activeElement.blur(); "
                        "document.body.dispatchEvent(new MouseEvent('dblclick', {bubbles: true, cancelable: true}))"));
+    // Nothing to await: the test checks that nothing starts playing.
     QTest::qWait(300);
     EXPECT_EQ(session().state().gLastAyahRef, 3);
     EXPECT_EQ(window().versePlayer()->url(), before);
@@ -369,6 +373,7 @@ TEST_F(DesktopWindow, ANewPageOpensAtItsTopAndAChoiceOfTextsKeepsTheVerseInView)
     ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("window.scrollY > 0")));
     window().logic().executeCommand(QStringLiteral("__Surah = 19"));
     ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === 98")));
+    // Nothing to await: the test checks that no scroll restores the old place.
     QTest::qWait(500);
     EXPECT_EQ(evaluate(Pane::WebMain, QStringLiteral("window.scrollY")).toInt(), 0);
     EXPECT_EQ(evaluate(Pane::WebMain, topVerse).toString(), verseRef(19, 1));
@@ -378,6 +383,7 @@ TEST_F(DesktopWindow, ANewPageOpensAtItsTopAndAChoiceOfTextsKeepsTheVerseInView)
     evaluate(Pane::WebMain,
         QStringLiteral("document.getElementById(%1).scrollIntoView({block: 'start'})").arg(jsString(verseRef(19, 20))));
     ASSERT_TRUE(waitUntil(Pane::WebMain, topVerse + QStringLiteral(" === ") + jsString(verseRef(19, 20))));
+    // The page records the place at the top on its next frames; nothing tells when.
     QTest::qWait(300);
     const QString frenchCell = queryValue(
         QStringLiteral("SELECT DetailID FROM AP_Detail_TAB WHERE MasterID = 14 AND AyahRef = %1").arg(verseRef(19, 20)))
@@ -385,6 +391,7 @@ TEST_F(DesktopWindow, ANewPageOpensAtItsTopAndAChoiceOfTextsKeepsTheVerseInView)
     evaluate(Pane::WebControl, pickScript(QStringLiteral("select.Row2"), QStringLiteral("14")));
     ASSERT_TRUE(
         waitUntil(Pane::WebMain, QStringLiteral("document.getElementById(%1) !== null").arg(jsString(frenchCell))));
+    // Nothing to await: the test checks that the verse stays at the top.
     QTest::qWait(500);
     EXPECT_EQ(evaluate(Pane::WebMain, topVerse).toString(), verseRef(19, 20));
 
@@ -436,16 +443,14 @@ TEST_F(DesktopWindow, TheWindowKeepsItsSizeBetweenRunsAndIsNeverSmallerThanItsCo
 {
     startProgram();
     ASSERT_FALSE(HasFatalFailure());
-    window().resize(200, 150);
-    QTest::qWait(100);
+    resizeAndWait(window(), QSize(200, 150));
     EXPECT_EQ(window().size(), window().minimumSize());
     // At the smallest size the banner and its emblem still stand right of
     // the search row.
     EXPECT_GE(window().controlWidget(PaneControl::Image1)->geometry().left(),
         window().controlWidget(PaneControl::PicSearch)->geometry().right());
 
-    window().resize(1111, 777);
-    QTest::qWait(100);
+    resizeAndWait(window(), QSize(1111, 777));
     closeProgram();
     const auto again = DesktopSession::start(appFolder());
     ASSERT_TRUE(again);
@@ -469,8 +474,7 @@ TEST_F(DesktopWindow, TheDividerMovesTheListsFollowAndTheWidthSurvivesARestart)
 {
     startProgram();
     ASSERT_FALSE(HasFatalFailure());
-    window().resize(1200, 760);
-    QTest::qWait(100);
+    resizeAndWait(window(), QSize(1200, 760));
     QWidget* pane = window().controlWidget(PaneControl::WebControl);
     QWidget* reading = window().controlWidget(PaneControl::WebMain);
     const int paneBefore = pane->width();
@@ -495,16 +499,14 @@ TEST_F(DesktopWindow, TheDividerMovesTheListsFollowAndTheWidthSurvivesARestart)
     // Dragged too far, the reading pane keeps room for the player strip, whose
     // controls all fit, the repeat counts included, also at the smallest window.
     dragDivider(window(), -2000);
-    window().resize(200, 150);
-    QTest::qWait(100);
+    resizeAndWait(window(), QSize(200, 150));
     auto* strip = window().player();
     EXPECT_LE(strip->layout()->minimumSize().width(), strip->width());
     auto* repeat = strip->findChild<QWidget*>(QStringLiteral("repeat"));
     EXPECT_GE(repeat->width(), repeat->sizeHint().width());
     EXPECT_TRUE(strip->geometry().right() < pane->geometry().left());
 
-    window().resize(1200, 760);
-    QTest::qWait(100);
+    resizeAndWait(window(), QSize(1200, 760));
     const int chosen = pane->width();
     EXPECT_GT(chosen, paneBefore + 150);
     closeProgram();
@@ -517,7 +519,7 @@ TEST_F(DesktopWindow, TheDividerMovesTheListsFollowAndTheWidthSurvivesARestart)
         // next run keeps to it.
         QTest::mouseDClick(again->window().controlWidget(PaneControl::ImgMain), Qt::LeftButton);
         EXPECT_EQ(paneAgain->width(), paneBefore);
-        again->window().close();
+        closeAndWait(again->window());
     }
     const auto third = DesktopSession::start(appFolder());
     ASSERT_TRUE(third);
@@ -667,6 +669,7 @@ TEST_F(DesktopWindow, TheWholeBookPageShowsAndAnswersFarDown)
     const QString cell = QStringLiteral("document.getElementById('6230').rows[0].cells[0]");
     const QPoint point = elementCentre(Pane::WebMain, cell);
     ASSERT_FALSE(point.isNull());
+    // The scroll to the cell settles and is painted before the pointer comes.
     QTest::qWait(200);
     doubleClick(inputWidget(Pane::WebMain), elementCentre(Pane::WebMain, cell));
     EXPECT_TRUE(QTest::qWaitFor([&] { return session().state().gLastAyahRef == 6230; }, 10000));
@@ -727,6 +730,7 @@ TEST_F(DesktopWindow, RemoteAddressesNeverLoadInAPane)
     const QUrl searchPage = window().page(Pane::WebSearch)->url();
     evaluate(Pane::WebSearch, QStringLiteral("location.href = %1").arg(jsString(base + QStringLiteral("from-search"))));
     evaluate(Pane::WebMain, QStringLiteral("location.href = %1").arg(jsString(base + QStringLiteral("from-reading"))));
+    // Nothing to await: the test checks that no browser is opened.
     QTest::qWait(1000);
     EXPECT_TRUE(browser.opened.isEmpty());
 
@@ -754,6 +758,7 @@ TEST_F(DesktopWindow, RemoteAddressesNeverLoadInAPane)
                        " var f = document.createElement('iframe'); f.src = %3; document.body.appendChild(f);")
             .arg(jsString(base + QStringLiteral("picture.png")), jsString(base + QStringLiteral("data")),
                 jsString(base + QStringLiteral("frame"))));
+    // Nothing to await: the test checks that no request leaves the page.
     QTest::qWait(1000);
     EXPECT_EQ(browser.opened.size(), 2);
     EXPECT_FALSE(server.hasPendingConnections());
@@ -802,6 +807,7 @@ TEST_F(DesktopWindow, APageReadsOnlyTheProgramsOwnFilesAndOpensNothing)
     window().page(Pane::WebSearch)->navigateTo(hostile);
     ASSERT_TRUE(waitUntil(
         Pane::WebSearch, QStringLiteral("!!window.r && window.r.fetch !== 'waiting' && window.r.image !== 'waiting'")));
+    // Nothing to await: the test checks that the frame loads nothing.
     QTest::qWait(500);
     EXPECT_EQ(evaluate(Pane::WebSearch, QStringLiteral("JSON.stringify(window.r)")).toString(),
         QStringLiteral("{\"frame\":\"none\",\"image\":\"refused\",\"fetch\":\"refused\",\"xhr\":\"refused\",\"open\":"
@@ -813,6 +819,7 @@ TEST_F(DesktopWindow, APageReadsOnlyTheProgramsOwnFilesAndOpensNothing)
     for (const QString& target : {outsideUrl, QStringLiteral("'data:text/html,<title>data</title>'"),
              QStringLiteral("'https://example.invalid/'")}) {
         evaluate(Pane::WebSearch, QStringLiteral("location.href = %1").arg(target));
+        // Nothing to await: the test checks that the page does not go there.
         QTest::qWait(500);
         EXPECT_EQ(pane->url(), hostileUrl) << target.toStdString();
         EXPECT_EQ(evaluate(Pane::WebSearch, QStringLiteral("typeof window.r")).toString(), QStringLiteral("object"));
@@ -864,8 +871,7 @@ TEST_F(DesktopWindow, TheWindowIsLaidOutByThePaneArithmetic)
 {
     startProgram();
     ASSERT_FALSE(HasFatalFailure());
-    window().resize(1100, 780);
-    QTest::qWait(100);
+    resizeAndWait(window(), QSize(1100, 780));
     const PaneLayout& layout = window().paneLayout();
     const double dpi = window().logicalDpiX();
     EXPECT_DOUBLE_EQ(layout.outerWidth(), window().frameGeometry().width() * twipsPerPixel(dpi));
@@ -904,10 +910,8 @@ TEST_F(DesktopWindow, TheWindowIsLaidOutByThePaneArithmetic)
     EXPECT_EQ(window().view(Pane::WebMain)->width(), shownWidth);
 
     // A window too small for the arithmetic is no failure anyone hears of.
-    window().resize(40, 30);
-    QTest::qWait(100);
-    window().resize(1100, 780);
-    QTest::qWait(100);
+    resizeAndWait(window(), QSize(40, 30));
+    resizeAndWait(window(), QSize(1100, 780));
     expectPlaced();
     expectNoMessages();
 }
