@@ -24,6 +24,8 @@ int fieldCountOf(const QString& event)
 {
     if (const int count = CliMemorise::fieldCountOf(event))
         return count;
+    if (const int count = CliTexts::fieldCountOf(event))
+        return count;
     if (event == QLatin1String("navigate") || event == QLatin1String("resize") || event == QLatin1String("setwidth")
         || event == QLatin1String("dialog"))
         return 3;
@@ -73,7 +75,10 @@ bool parseNumber(const QString& text, double* value)
 } // namespace
 
 CliSession::CliSession(QTextStream& in, QTextStream& out)
-    : m_in(in), m_host(out), m_memorise(m_host, [this]() -> const mushaf::MushafIndex& { return mushafIndex(); })
+    : m_in(in),
+      m_host(out),
+      m_texts(m_host, m_state),
+      m_memorise(m_host, [this]() -> const mushaf::MushafIndex& { return mushafIndex(); })
 {
 }
 
@@ -163,6 +168,8 @@ void CliSession::handleLine(const QString& rawLine)
         handleAlign(fields);
     } else if (event == QLatin1String("mushaf") || event == QLatin1String("pageof")) {
         handleMushaf(event, first);
+    } else if (CliTexts::fieldCountOf(event) > 0) {
+        m_texts.handle(*m_logic, event, fields);
     } else if (CliMemorise::fieldCountOf(event) > 0) {
         m_memorise.handle(event, fields);
     } else {

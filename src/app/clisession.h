@@ -1,6 +1,7 @@
 #pragma once
 
 #include "climemorise.h"
+#include "clitexts.h"
 #include "host/texthost.h"
 #include "layout/panelayout.h"
 #include "mushaf/mushafindex.h"
@@ -50,6 +51,7 @@ private:
     layout::PaneLayout m_layout;
     // Read at the first mushaf event.
     std::unique_ptr<mushaf::MushafIndex> m_mushaf;
+    CliTexts m_texts;
     CliMemorise m_memorise;
 };
 

@@ -225,10 +225,25 @@ void MainWindowLogic::dispatch(const QString& commandText)
     }
     if (name == QLatin1String("SetV") || name == QLatin1String("Voice"))
         return;
-    const QString page = pages::RenderReadingPage(m_state, m_host, name, command->value);
+    showReadingPage(*command);
+}
+
+void MainWindowLogic::showReadingPage(const PaneCommand& command)
+{
+    const QString page = pages::RenderReadingPage(m_state, m_host, command.name, command.value);
     const QString path = pages::WritePageFile(m_state, page, kReadingPageFile);
-    m_host.prepareReadingPage(readingPageView(*command, page.isEmpty()));
+    m_host.prepareReadingPage(readingPageView(command, page.isEmpty()));
     m_host.navigate(Pane::WebMain, path);
+}
+
+void MainWindowLogic::textsChanged()
+{
+    reportFailures([&] {
+        store::SelectedProgramIds(m_state);
+        m_host.navigate(Pane::WebControl, control::BuildControlPage(m_state));
+        // The same verses again, as a choice of texts in a row shows them.
+        showReadingPage(PaneCommand{QStringLiteral("Row1"), QString(), true});
+    });
 }
 
 void MainWindowLogic::contextMenu(Pane pane)

@@ -18,6 +18,8 @@ struct RecitationRequest;
 
 namespace tilvora::navigation {
 
+struct PaneCommand;
+
 // The main window's behaviour, free of widgets: its load, the navigation
 // handlers of its panes, the command dispatcher, the picker resets, the
 // reading page's double-click and the voice folder menu. The desktop window
@@ -95,6 +97,11 @@ public:
     // as it was.
     void keepDownloadFolder(const QString& voiceId, const QString& folder);
 
+    // The texts on offer changed (a text was downloaded or removed): the
+    // control page is built again and the reading page shows the same verses
+    // with the texts now chosen, as after a choice of texts.
+    void textsChanged();
+
     const control::VoiceMenu& voiceMenu() const;
 
 private:
@@ -102,6 +109,8 @@ private:
     template <typename Action> bool reportFailures(Action&& action);
     // The dispatcher itself: failures are thrown to the caller.
     void dispatch(const QString& commandText);
+    // Renders the reading page of a command, writes it and shows it.
+    void showReadingPage(const PaneCommand& command);
     void clickVoiceItem(int index);
     // The program row of the voice `voiceId`; refused when there is none.
     store::RecordSet voiceRow(const QString& voiceId);

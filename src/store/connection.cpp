@@ -159,6 +159,11 @@ Connection::~Connection()
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
+QSqlDatabase Connection::database() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
 RecordSet Connection::Open(const QString& statement)
 {
     // Rows are read through SQLite directly: the texts arrive as UTF-8 and

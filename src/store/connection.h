@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class QSqlDatabase;
 class QSqlError;
 
 namespace tilvora::store {
@@ -37,6 +38,9 @@ public:
     void Execute(const QString& statement);
 
     const QString& databasePath() const { return m_path; }
+    // The connection itself, for statements whose values are bound rather
+    // than written into their text.
+    QSqlDatabase database() const;
 
     // Statements executed while a Transaction lives are applied together when
     // it is committed, and undone when it is destroyed uncommitted.

@@ -1,5 +1,7 @@
 #include "userfolder.h"
 
+#include "downloadedtexts.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -45,6 +47,23 @@ QString plainWords(const std::error_code& error)
 QFileInfoList shippedFiles(const QString& installed)
 {
     return QDir(installed).entryInfoList({kDatabaseName, QStringLiteral("*.Htm")}, QDir::Files, QDir::Name);
+}
+
+// The texts the reader downloaded go into the new content in one
+// transaction: all of them, or none and the update fails.
+bool keepDownloadedTexts(QSqlDatabase& db, QString* error)
+{
+    if (!db.transaction()) {
+        *error = db.lastError().text();
+        return false;
+    }
+    if (!carryDownloadedTexts(db, error) || !db.commit()) {
+        if (error->isEmpty())
+            *error = db.lastError().text();
+        db.rollback();
+        return false;
+    }
+    return true;
 }
 
 QString siblingPath(const QString& folder, const QString& suffix)
@@ -231,7 +250,8 @@ bool UserFolder::ensureMediaLink(const QString& folder, QString* error) const
 }
 
 // Every voice of the new content that the reader's old DIC.DAT also holds
-// takes its folder from there, whatever it holds. An old DIC.DAT that cannot
+// takes its folder from there, whatever it holds, and every text the reader
+// downloaded is carried over (see downloadedtexts.h). An old DIC.DAT that cannot
 // be read has nothing to give; it is kept beside the new one.
 bool UserFolder::keepVoiceFolders(const QString& staging, QString* error) const
 {
@@ -268,6 +288,8 @@ bool UserFolder::keepVoiceFolders(const QString& staging, QString* error) const
                            "  JOIN previous.AP_TypesMaster_TAB oldType ON oldType.MasterTypeID = old.MasterTypeID "
                            "  WHERE oldType.SysTerm = 'VOICE')"))) {
                 failure = query.lastError().text();
+            } else if (!keepDownloadedTexts(db, &failure)) {
+                failure = QStringLiteral("the downloaded texts cannot be carried over: ") + failure;
             }
             query.finish();
             db.close();

@@ -16,8 +16,9 @@ namespace tilvora::store {
 // bookmarks, recordings). When the installed content changes (a new version
 // or another content build), prepare() builds the folder again beside the
 // old one: the new content, everything of the reader's that is not content,
-// and every voice's folder (the Data of each voice that both databases hold)
-// from the old DIC.DAT. Then it puts the new folder in the old one's place.
+// every voice's folder (the Data of each voice that both databases hold)
+// and every text the reader downloaded (see downloadedtexts.h) from the old
+// DIC.DAT. Then it puts the new folder in the old one's place.
 // Until that swap, the old folder is untouched: a failure leaves it as it was.
 class UserFolder {
 public:

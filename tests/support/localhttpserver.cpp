@@ -1,5 +1,9 @@
 #include "support/localhttpserver.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <QHostAddress>
 #include <QMetaObject>
 #include <QMutexLocker>
@@ -45,6 +49,25 @@ QByteArray mp3Body(int size, char seed)
     for (int i = body.size(); i < size; ++i)
         body.append(static_cast<char>((i * 31 + seed) & 0xFF));
     return body;
+}
+
+QByteArray textChapterAnswer(const QString& identifier, int chapter, const QStringList& texts, const QString& type)
+{
+    QJsonArray ayahs;
+    for (int i = 0; i < texts.size(); ++i)
+        ayahs.append(QJsonObject{{QStringLiteral("number"), 1000 + i}, {QStringLiteral("text"), texts[i]},
+            {QStringLiteral("numberInSurah"), i + 1}});
+    const QString language = identifier.section(QLatin1Char('.'), 0, 0);
+    const QJsonObject edition{{QStringLiteral("identifier"), identifier}, {QStringLiteral("language"), language},
+        {QStringLiteral("name"), QStringLiteral("Made ") + identifier},
+        {QStringLiteral("englishName"), QStringLiteral("Made ") + identifier}, {QStringLiteral("type"), type},
+        {QStringLiteral("direction"), language == QLatin1String("ar") ? QStringLiteral("rtl") : QStringLiteral("ltr")}};
+    const QJsonObject data{{QStringLiteral("number"), chapter},
+        {QStringLiteral("numberOfAyahs"), static_cast<int>(texts.size())}, {QStringLiteral("ayahs"), ayahs},
+        {QStringLiteral("edition"), edition}};
+    return QJsonDocument(QJsonObject{{QStringLiteral("code"), 200}, {QStringLiteral("status"), QStringLiteral("OK")},
+                             {QStringLiteral("data"), data}})
+        .toJson(QJsonDocument::Compact);
 }
 
 LocalHttpServer::LocalHttpServer()

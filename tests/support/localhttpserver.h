@@ -81,4 +81,9 @@ private:
 // A body that looks like an MP3 file (an ID3 tag, then `size` bytes in all).
 QByteArray mp3Body(int size, char seed);
 
+// A text service's answer for one chapter of the text `identifier` (an
+// Arabic commentary unless `type` says otherwise), its verses' texts given.
+QByteArray textChapterAnswer(
+    const QString& identifier, int chapter, const QStringList& texts, const QString& type = QStringLiteral("tafsir"));
+
 } // namespace tilvora::testing
