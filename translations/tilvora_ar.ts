@@ -29,6 +29,25 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 ك.ب</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 م.ب</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 ث</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 د %2 ث</translation>
+    </message>
+</context>
+<context>
     <name>QtHost</name>
     <message>
         <source>Tilvora</source>
@@ -597,6 +616,10 @@ If you keep them, those chapters are left as they are.</source>
         <source>An unexpected failure stopped the request.</source>
         <translation>أوقف خطأ غير متوقع الطلب.</translation>
     </message>
+    <message>
+        <source>Download &amp;texts...</source>
+        <translation>تنزيل ال&amp;نصوص...</translation>
+    </message>
 </context>
 <context>
     <name>tilvora::ui::MediaFolderDialog</name>
@@ -966,6 +989,156 @@ If you keep them, those chapters are left as they are.</source>
         <source>Version: %1</source>
         <extracomment>%1 is the version, e.g. 2.08.09A.</extracomment>
         <translation>الإصدار: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::TextDownloadDialog</name>
+    <message>
+        <source>Download texts</source>
+        <translation>تنزيل النصوص</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch list</source>
+        <translation>&amp;جلب القائمة</translation>
+    </message>
+    <message>
+        <source>Translations and commentaries</source>
+        <translation>الترجمات والتفاسير</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <translation>الترجمات</translation>
+    </message>
+    <message>
+        <source>Commentaries</source>
+        <translation>التفاسير</translation>
+    </message>
+    <message>
+        <source>Service address:</source>
+        <translation>عنوان الخدمة:</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>عرض:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>النوع</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>الحالة</translation>
+    </message>
+    <message>
+        <source>Texts to download</source>
+        <translation>النصوص المتاحة للتنزيل</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;تنزيل</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;إزالة</translation>
+    </message>
+    <message>
+        <source>Fetching the list of texts from %1...</source>
+        <translation>جارٍ جلب قائمة النصوص من %1...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n text(s) offered by the service.</source>
+        <translation>
+            <numerusform>لا نصوص تقدمها الخدمة (%n).</numerusform>
+            <numerusform>نص واحد تقدمه الخدمة.</numerusform>
+            <numerusform>نصان تقدمهما الخدمة.</numerusform>
+            <numerusform>%n نصوص تقدمها الخدمة.</numerusform>
+            <numerusform>%n نصًا تقدمه الخدمة.</numerusform>
+            <numerusform>%n نص تقدمه الخدمة.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list of texts could not be fetched: %1. Shown instead: texts Tilvora knows by name, which download from the address above when it answers.</source>
+        <translation>تعذّر جلب قائمة النصوص: %1. المعروض بدلًا منها: نصوص يعرفها تلاوة بأسمائها، وتُنزَّل من العنوان أعلاه حين يجيب.</translation>
+    </message>
+    <message>
+        <source>All languages</source>
+        <translation>كل اللغات</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>مثبَّت</translation>
+    </message>
+    <message>
+        <source>Known by name</source>
+        <translation>معروف بالاسم</translation>
+    </message>
+    <message>
+        <source>Installed, known by name</source>
+        <translation>مثبَّت، معروف بالاسم</translation>
+    </message>
+    <message>
+        <source>Commentary</source>
+        <translation>تفسير</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>ترجمة</translation>
+    </message>
+    <message>
+        <source>Downloading %1...</source>
+        <translation>جارٍ تنزيل %1...</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed: %2</source>
+        <translation>تعذّرت إزالة %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was removed.</source>
+        <translation>أُزيل %1.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters, %3</source>
+        <translation>%1 من %2 سورة، %3</translation>
+    </message>
+    <message>
+        <source>Installed, %1 verses (%2). Choose it in a row of the control pane.</source>
+        <translation>ثُبِّت، %1 آية (%2). اختره في صف من صفوف لوحة التحكم.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The chapters fetched are kept; Download goes on from there.</source>
+        <translation>أُلغي. السور التي جُلبت محفوظة، والتنزيل يكمل منها.</translation>
+    </message>
+    <message>
+        <source>Not installed: chapters %1 failed. Download again to fetch only what is missing.</source>
+        <translation>لم يُثبَّت: فشلت السور %1. نزّل مرة أخرى لجلب الناقص فقط.</translation>
+    </message>
+    <message>
+        <source>Not installed. Download again to fetch only what is missing.</source>
+        <translation>لم يُثبَّت. نزّل مرة أخرى لجلب الناقص فقط.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters, %3, about %4 left</source>
+        <translation>%1 من %2 سورة، %3، بقي نحو %4</translation>
+    </message>
+    <message>
+        <source>The download stopped: %1.</source>
+        <translation>توقف التنزيل: %1.</translation>
     </message>
 </context>
 </TS>

@@ -29,6 +29,25 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 সে.</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 মি. %2 সে.</translation>
+    </message>
+</context>
+<context>
     <name>QtHost</name>
     <message>
         <source>Tilvora</source>
@@ -557,6 +576,10 @@ If you keep them, those chapters are left as they are.</source>
         <source>An unexpected failure stopped the request.</source>
         <translation>একটি অপ্রত্যাশিত ত্রুটি অনুরোধটি থামিয়ে দিয়েছে।</translation>
     </message>
+    <message>
+        <source>Download &amp;texts...</source>
+        <translation>পাঠ্য &amp;ডাউনলোড...</translation>
+    </message>
 </context>
 <context>
     <name>tilvora::ui::MediaFolderDialog</name>
@@ -926,6 +949,152 @@ If you keep them, those chapters are left as they are.</source>
         <source>Version: %1</source>
         <extracomment>%1 is the version, e.g. 2.08.09A.</extracomment>
         <translation>সংস্করণ: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::TextDownloadDialog</name>
+    <message>
+        <source>Download texts</source>
+        <translation>পাঠ্য ডাউনলোড</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch list</source>
+        <translation>তালিকা &amp;আনুন</translation>
+    </message>
+    <message>
+        <source>Translations and commentaries</source>
+        <translation>অনুবাদ ও তাফসীর</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <translation>অনুবাদ</translation>
+    </message>
+    <message>
+        <source>Commentaries</source>
+        <translation>তাফসীর</translation>
+    </message>
+    <message>
+        <source>Service address:</source>
+        <translation>সেবার ঠিকানা:</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>দেখান:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>ভাষা</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>নাম</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>ধরন</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>অবস্থা</translation>
+    </message>
+    <message>
+        <source>Texts to download</source>
+        <translation>ডাউনলোডযোগ্য পাঠ্য</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;ডাউনলোড</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;সরান</translation>
+    </message>
+    <message>
+        <source>Fetching the list of texts from %1...</source>
+        <translation>%1 থেকে পাঠ্যের তালিকা আনা হচ্ছে...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n text(s) offered by the service.</source>
+        <translation>
+            <numerusform>সেবাটি %n টি পাঠ্য দেয়।</numerusform>
+            <numerusform>সেবাটি %n টি পাঠ্য দেয়।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list of texts could not be fetched: %1. Shown instead: texts Tilvora knows by name, which download from the address above when it answers.</source>
+        <translation>পাঠ্যের তালিকা আনা যায়নি: %1। এর বদলে দেখানো হচ্ছে: যেসব পাঠ্য তিলাওয়া নামে চেনে, উপরের ঠিকানা সাড়া দিলে সেখান থেকে ডাউনলোড হয়।</translation>
+    </message>
+    <message>
+        <source>All languages</source>
+        <translation>সব ভাষা</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>ইনস্টল করা</translation>
+    </message>
+    <message>
+        <source>Known by name</source>
+        <translation>নামে পরিচিত</translation>
+    </message>
+    <message>
+        <source>Installed, known by name</source>
+        <translation>ইনস্টল করা, নামে পরিচিত</translation>
+    </message>
+    <message>
+        <source>Commentary</source>
+        <translation>তাফসীর</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>অনুবাদ</translation>
+    </message>
+    <message>
+        <source>Downloading %1...</source>
+        <translation>%1 ডাউনলোড হচ্ছে...</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed: %2</source>
+        <translation>%1 সরানো যায়নি: %2</translation>
+    </message>
+    <message>
+        <source>%1 was removed.</source>
+        <translation>%1 সরানো হয়েছে।</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters, %3</source>
+        <translation>%2 টির মধ্যে %1 টি সূরা, %3</translation>
+    </message>
+    <message>
+        <source>Installed, %1 verses (%2). Choose it in a row of the control pane.</source>
+        <translation>ইনস্টল হয়েছে, %1 টি আয়াত (%2)। নিয়ন্ত্রণ প্যানের কোনো সারিতে এটি বেছে নিন।</translation>
+    </message>
+    <message>
+        <source>Cancelled. The chapters fetched are kept; Download goes on from there.</source>
+        <translation>বাতিল। আনা সূরাগুলো রাখা আছে; ডাউনলোড সেখান থেকে চলবে।</translation>
+    </message>
+    <message>
+        <source>Not installed: chapters %1 failed. Download again to fetch only what is missing.</source>
+        <translation>ইনস্টল হয়নি: সূরা %1 ব্যর্থ হয়েছে। শুধু বাকি অংশ আনতে আবার ডাউনলোড করুন।</translation>
+    </message>
+    <message>
+        <source>Not installed. Download again to fetch only what is missing.</source>
+        <translation>ইনস্টল হয়নি। শুধু বাকি অংশ আনতে আবার ডাউনলোড করুন।</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>বাতিল</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>বন্ধ করুন</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters, %3, about %4 left</source>
+        <translation>%2 টির মধ্যে %1 টি সূরা, %3, প্রায় %4 বাকি</translation>
+    </message>
+    <message>
+        <source>The download stopped: %1.</source>
+        <translation>ডাউনলোড থেমেছে: %1।</translation>
     </message>
 </context>
 </TS>

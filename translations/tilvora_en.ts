@@ -65,4 +65,14 @@ If you keep them, those chapters are left as they are.</numerusform>
         </translation>
     </message>
 </context>
+<context>
+    <name>tilvora::ui::TextDownloadDialog</name>
+    <message numerus="yes">
+        <source>%n text(s) offered by the service.</source>
+        <translation>
+            <numerusform>%n text offered by the service.</numerusform>
+            <numerusform>%n texts offered by the service.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -29,6 +29,25 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+</context>
+<context>
     <name>QtHost</name>
     <message>
         <source>Tilvora</source>
@@ -557,6 +576,10 @@ Si las conserva, esas suras quedan como están.</numerusform>
         <source>An unexpected failure stopped the request.</source>
         <translation>Un error inesperado detuvo la petición.</translation>
     </message>
+    <message>
+        <source>Download &amp;texts...</source>
+        <translation>Descargar &amp;textos...</translation>
+    </message>
 </context>
 <context>
     <name>tilvora::ui::MediaFolderDialog</name>
@@ -926,6 +949,152 @@ Si las conserva, esas suras quedan como están.</numerusform>
         <source>Version: %1</source>
         <extracomment>%1 is the version, e.g. 2.08.09A.</extracomment>
         <translation>Versión: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::TextDownloadDialog</name>
+    <message>
+        <source>Download texts</source>
+        <translation>Descargar textos</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch list</source>
+        <translation>&amp;Obtener lista</translation>
+    </message>
+    <message>
+        <source>Translations and commentaries</source>
+        <translation>Traducciones y comentarios</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <translation>Traducciones</translation>
+    </message>
+    <message>
+        <source>Commentaries</source>
+        <translation>Comentarios</translation>
+    </message>
+    <message>
+        <source>Service address:</source>
+        <translation>Dirección del servicio:</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Mostrar:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Texts to download</source>
+        <translation>Textos para descargar</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;Descargar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Fetching the list of texts from %1...</source>
+        <translation>Obteniendo la lista de textos de %1...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n text(s) offered by the service.</source>
+        <translation>
+            <numerusform>El servicio ofrece %n texto.</numerusform>
+            <numerusform>El servicio ofrece %n textos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list of texts could not be fetched: %1. Shown instead: texts Tilvora knows by name, which download from the address above when it answers.</source>
+        <translation>No se pudo obtener la lista de textos: %1. En su lugar se muestran textos que Tilvora conoce por su nombre, que se descargan de la dirección de arriba cuando responde.</translation>
+    </message>
+    <message>
+        <source>All languages</source>
+        <translation>Todos los idiomas</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Instalado</translation>
+    </message>
+    <message>
+        <source>Known by name</source>
+        <translation>Conocido por su nombre</translation>
+    </message>
+    <message>
+        <source>Installed, known by name</source>
+        <translation>Instalado, conocido por su nombre</translation>
+    </message>
+    <message>
+        <source>Commentary</source>
+        <translation>Comentario (tafsir)</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>Traducción</translation>
+    </message>
+    <message>
+        <source>Downloading %1...</source>
+        <translation>Descargando %1...</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed: %2</source>
+        <translation>No se pudo quitar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was removed.</source>
+        <translation>Se quitó %1.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters, %3</source>
+        <translation>%1 de %2 suras, %3</translation>
+    </message>
+    <message>
+        <source>Installed, %1 verses (%2). Choose it in a row of the control pane.</source>
+        <translation>Instalado, %1 aleyas (%2). Elíjalo en una fila del panel de control.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The chapters fetched are kept; Download goes on from there.</source>
+        <translation>Cancelado. Las suras obtenidas se guardan; Descargar sigue desde ahí.</translation>
+    </message>
+    <message>
+        <source>Not installed: chapters %1 failed. Download again to fetch only what is missing.</source>
+        <translation>No instalado: fallaron las suras %1. Descargue de nuevo para obtener solo lo que falta.</translation>
+    </message>
+    <message>
+        <source>Not installed. Download again to fetch only what is missing.</source>
+        <translation>No instalado. Descargue de nuevo para obtener solo lo que falta.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters, %3, about %4 left</source>
+        <translation>%1 de %2 suras, %3, quedan unos %4</translation>
+    </message>
+    <message>
+        <source>The download stopped: %1.</source>
+        <translation>La descarga se detuvo: %1.</translation>
     </message>
 </context>
 </TS>

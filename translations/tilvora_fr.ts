@@ -29,6 +29,25 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 Ko</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+</context>
+<context>
     <name>QtHost</name>
     <message>
         <source>Tilvora</source>
@@ -557,6 +576,10 @@ Si vous les gardez, ces sourates restent telles quelles.</numerusform>
         <source>An unexpected failure stopped the request.</source>
         <translation>Une erreur inattendue a interrompu la demande.</translation>
     </message>
+    <message>
+        <source>Download &amp;texts...</source>
+        <translation>Télécharger des &amp;textes...</translation>
+    </message>
 </context>
 <context>
     <name>tilvora::ui::MediaFolderDialog</name>
@@ -926,6 +949,152 @@ Si vous les gardez, ces sourates restent telles quelles.</numerusform>
         <source>Version: %1</source>
         <extracomment>%1 is the version, e.g. 2.08.09A.</extracomment>
         <translation>Version : %1</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::TextDownloadDialog</name>
+    <message>
+        <source>Download texts</source>
+        <translation>Télécharger des textes</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch list</source>
+        <translation>&amp;Charger la liste</translation>
+    </message>
+    <message>
+        <source>Translations and commentaries</source>
+        <translation>Traductions et commentaires</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <translation>Traductions</translation>
+    </message>
+    <message>
+        <source>Commentaries</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>Service address:</source>
+        <translation>Adresse du service :</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Afficher :</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Texts to download</source>
+        <translation>Textes à télécharger</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;Télécharger</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Fetching the list of texts from %1...</source>
+        <translation>Chargement de la liste des textes depuis %1...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n text(s) offered by the service.</source>
+        <translation>
+            <numerusform>%n texte proposé par le service.</numerusform>
+            <numerusform>%n textes proposés par le service.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list of texts could not be fetched: %1. Shown instead: texts Tilvora knows by name, which download from the address above when it answers.</source>
+        <translation>La liste des textes n’a pas pu être chargée : %1. À la place : les textes que Tilvora connaît par leur nom, téléchargés depuis l’adresse ci-dessus quand elle répond.</translation>
+    </message>
+    <message>
+        <source>All languages</source>
+        <translation>Toutes les langues</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Installé</translation>
+    </message>
+    <message>
+        <source>Known by name</source>
+        <translation>Connu par son nom</translation>
+    </message>
+    <message>
+        <source>Installed, known by name</source>
+        <translation>Installé, connu par son nom</translation>
+    </message>
+    <message>
+        <source>Commentary</source>
+        <translation>Commentaire (tafsir)</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>Traduction</translation>
+    </message>
+    <message>
+        <source>Downloading %1...</source>
+        <translation>Téléchargement de %1...</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed: %2</source>
+        <translation>%1 n’a pas pu être supprimé : %2</translation>
+    </message>
+    <message>
+        <source>%1 was removed.</source>
+        <translation>%1 a été supprimé.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters, %3</source>
+        <translation>%1 sourates sur %2, %3</translation>
+    </message>
+    <message>
+        <source>Installed, %1 verses (%2). Choose it in a row of the control pane.</source>
+        <translation>Installé, %1 versets (%2). Choisissez-le dans une rangée du volet de contrôle.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The chapters fetched are kept; Download goes on from there.</source>
+        <translation>Annulé. Les sourates reçues sont gardées ; Télécharger reprend à partir de là.</translation>
+    </message>
+    <message>
+        <source>Not installed: chapters %1 failed. Download again to fetch only what is missing.</source>
+        <translation>Non installé : les sourates %1 ont échoué. Téléchargez à nouveau pour ne chercher que ce qui manque.</translation>
+    </message>
+    <message>
+        <source>Not installed. Download again to fetch only what is missing.</source>
+        <translation>Non installé. Téléchargez à nouveau pour ne chercher que ce qui manque.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters, %3, about %4 left</source>
+        <translation>%1 sourates sur %2, %3, encore %4 environ</translation>
+    </message>
+    <message>
+        <source>The download stopped: %1.</source>
+        <translation>Le téléchargement s’est arrêté : %1.</translation>
     </message>
 </context>
 </TS>

@@ -29,6 +29,25 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 d</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 mnt %2 d</translation>
+    </message>
+</context>
+<context>
     <name>QtHost</name>
     <message>
         <source>Tilvora</source>
@@ -547,6 +566,10 @@ Jika dipertahankan, surah-surah itu dibiarkan apa adanya.</numerusform>
         <source>An unexpected failure stopped the request.</source>
         <translation>Kesalahan tak terduga menghentikan permintaan.</translation>
     </message>
+    <message>
+        <source>Download &amp;texts...</source>
+        <translation>Unduh &amp;teks...</translation>
+    </message>
 </context>
 <context>
     <name>tilvora::ui::MediaFolderDialog</name>
@@ -916,6 +939,151 @@ Jika dipertahankan, surah-surah itu dibiarkan apa adanya.</numerusform>
         <source>Version: %1</source>
         <extracomment>%1 is the version, e.g. 2.08.09A.</extracomment>
         <translation>Versi: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::TextDownloadDialog</name>
+    <message>
+        <source>Download texts</source>
+        <translation>Unduh teks</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch list</source>
+        <translation>&amp;Ambil daftar</translation>
+    </message>
+    <message>
+        <source>Translations and commentaries</source>
+        <translation>Terjemahan dan tafsir</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <translation>Terjemahan</translation>
+    </message>
+    <message>
+        <source>Commentaries</source>
+        <translation>Tafsir</translation>
+    </message>
+    <message>
+        <source>Service address:</source>
+        <translation>Alamat layanan:</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Tampilkan:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Bahasa</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nama</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Jenis</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Texts to download</source>
+        <translation>Teks yang dapat diunduh</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;Unduh</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Hapus</translation>
+    </message>
+    <message>
+        <source>Fetching the list of texts from %1...</source>
+        <translation>Mengambil daftar teks dari %1...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n text(s) offered by the service.</source>
+        <translation>
+            <numerusform>%n teks ditawarkan oleh layanan.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list of texts could not be fetched: %1. Shown instead: texts Tilvora knows by name, which download from the address above when it answers.</source>
+        <translation>Daftar teks tidak dapat diambil: %1. Sebagai gantinya ditampilkan teks yang dikenal Tilvora menurut namanya, yang diunduh dari alamat di atas saat alamat itu menjawab.</translation>
+    </message>
+    <message>
+        <source>All languages</source>
+        <translation>Semua bahasa</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Terpasang</translation>
+    </message>
+    <message>
+        <source>Known by name</source>
+        <translation>Dikenal menurut nama</translation>
+    </message>
+    <message>
+        <source>Installed, known by name</source>
+        <translation>Terpasang, dikenal menurut nama</translation>
+    </message>
+    <message>
+        <source>Commentary</source>
+        <translation>Tafsir</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>Terjemahan</translation>
+    </message>
+    <message>
+        <source>Downloading %1...</source>
+        <translation>Mengunduh %1...</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed: %2</source>
+        <translation>%1 tidak dapat dihapus: %2</translation>
+    </message>
+    <message>
+        <source>%1 was removed.</source>
+        <translation>%1 telah dihapus.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters, %3</source>
+        <translation>%1 dari %2 surah, %3</translation>
+    </message>
+    <message>
+        <source>Installed, %1 verses (%2). Choose it in a row of the control pane.</source>
+        <translation>Terpasang, %1 ayat (%2). Pilih di salah satu baris panel kontrol.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The chapters fetched are kept; Download goes on from there.</source>
+        <translation>Dibatalkan. Surah yang sudah diambil disimpan; Unduh melanjutkan dari sana.</translation>
+    </message>
+    <message>
+        <source>Not installed: chapters %1 failed. Download again to fetch only what is missing.</source>
+        <translation>Tidak terpasang: surah %1 gagal. Unduh lagi untuk mengambil yang kurang saja.</translation>
+    </message>
+    <message>
+        <source>Not installed. Download again to fetch only what is missing.</source>
+        <translation>Tidak terpasang. Unduh lagi untuk mengambil yang kurang saja.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters, %3, about %4 left</source>
+        <translation>%1 dari %2 surah, %3, sekitar %4 lagi</translation>
+    </message>
+    <message>
+        <source>The download stopped: %1.</source>
+        <translation>Unduhan berhenti: %1.</translation>
     </message>
 </context>
 </TS>

@@ -29,6 +29,25 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 КБ</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 МБ</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 с</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 мин %2 с</translation>
+    </message>
+</context>
+<context>
     <name>QtHost</name>
     <message>
         <source>Tilvora</source>
@@ -567,6 +586,10 @@ If you keep them, those chapters are left as they are.</source>
         <source>An unexpected failure stopped the request.</source>
         <translation>Непредвиденная ошибка прервала запрос.</translation>
     </message>
+    <message>
+        <source>Download &amp;texts...</source>
+        <translation>Загрузить &amp;тексты...</translation>
+    </message>
 </context>
 <context>
     <name>tilvora::ui::MediaFolderDialog</name>
@@ -936,6 +959,153 @@ If you keep them, those chapters are left as they are.</source>
         <source>Version: %1</source>
         <extracomment>%1 is the version, e.g. 2.08.09A.</extracomment>
         <translation>Версия: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::TextDownloadDialog</name>
+    <message>
+        <source>Download texts</source>
+        <translation>Загрузить тексты</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch list</source>
+        <translation>&amp;Получить список</translation>
+    </message>
+    <message>
+        <source>Translations and commentaries</source>
+        <translation>Переводы и тафсиры</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <translation>Переводы</translation>
+    </message>
+    <message>
+        <source>Commentaries</source>
+        <translation>Тафсиры</translation>
+    </message>
+    <message>
+        <source>Service address:</source>
+        <translation>Адрес службы:</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Показать:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Texts to download</source>
+        <translation>Тексты для загрузки</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;Загрузить</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>Fetching the list of texts from %1...</source>
+        <translation>Получение списка текстов с %1...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n text(s) offered by the service.</source>
+        <translation>
+            <numerusform>Служба предлагает %n текст.</numerusform>
+            <numerusform>Служба предлагает %n текста.</numerusform>
+            <numerusform>Служба предлагает %n текстов.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list of texts could not be fetched: %1. Shown instead: texts Tilvora knows by name, which download from the address above when it answers.</source>
+        <translation>Не удалось получить список текстов: %1. Вместо него показаны тексты, которые Tilvora знает по имени; они загружаются с адреса выше, когда он отвечает.</translation>
+    </message>
+    <message>
+        <source>All languages</source>
+        <translation>Все языки</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Установлен</translation>
+    </message>
+    <message>
+        <source>Known by name</source>
+        <translation>Известен по имени</translation>
+    </message>
+    <message>
+        <source>Installed, known by name</source>
+        <translation>Установлен, известен по имени</translation>
+    </message>
+    <message>
+        <source>Commentary</source>
+        <translation>Тафсир</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>Перевод</translation>
+    </message>
+    <message>
+        <source>Downloading %1...</source>
+        <translation>Загрузка %1...</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed: %2</source>
+        <translation>Не удалось удалить %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was removed.</source>
+        <translation>%1 удалён.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters, %3</source>
+        <translation>%1 из %2 сур, %3</translation>
+    </message>
+    <message>
+        <source>Installed, %1 verses (%2). Choose it in a row of the control pane.</source>
+        <translation>Установлен, аятов: %1 (%2). Выберите его в одной из строк панели управления.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The chapters fetched are kept; Download goes on from there.</source>
+        <translation>Отменено. Полученные суры сохранены; «Загрузить» продолжит с них.</translation>
+    </message>
+    <message>
+        <source>Not installed: chapters %1 failed. Download again to fetch only what is missing.</source>
+        <translation>Не установлен: суры %1 не получены. Загрузите снова, чтобы получить только недостающее.</translation>
+    </message>
+    <message>
+        <source>Not installed. Download again to fetch only what is missing.</source>
+        <translation>Не установлен. Загрузите снова, чтобы получить только недостающее.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters, %3, about %4 left</source>
+        <translation>%1 из %2 сур, %3, осталось около %4</translation>
+    </message>
+    <message>
+        <source>The download stopped: %1.</source>
+        <translation>Загрузка остановилась: %1.</translation>
     </message>
 </context>
 </TS>

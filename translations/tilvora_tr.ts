@@ -29,6 +29,25 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 sn</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 dk %2 sn</translation>
+    </message>
+</context>
+<context>
     <name>QtHost</name>
     <message>
         <source>Tilvora</source>
@@ -547,6 +566,10 @@ Korursanız bu sureler olduğu gibi kalır.</numerusform>
         <source>An unexpected failure stopped the request.</source>
         <translation>Beklenmeyen bir hata isteği durdurdu.</translation>
     </message>
+    <message>
+        <source>Download &amp;texts...</source>
+        <translation>&amp;Metin indir...</translation>
+    </message>
 </context>
 <context>
     <name>tilvora::ui::MediaFolderDialog</name>
@@ -916,6 +939,151 @@ Korursanız bu sureler olduğu gibi kalır.</numerusform>
         <source>Version: %1</source>
         <extracomment>%1 is the version, e.g. 2.08.09A.</extracomment>
         <translation>Sürüm: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::TextDownloadDialog</name>
+    <message>
+        <source>Download texts</source>
+        <translation>Metin indir</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch list</source>
+        <translation>Listeyi &amp;getir</translation>
+    </message>
+    <message>
+        <source>Translations and commentaries</source>
+        <translation>Mealler ve tefsirler</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <translation>Mealler</translation>
+    </message>
+    <message>
+        <source>Commentaries</source>
+        <translation>Tefsirler</translation>
+    </message>
+    <message>
+        <source>Service address:</source>
+        <translation>Hizmet adresi:</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Göster:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Dil</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tür</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Durum</translation>
+    </message>
+    <message>
+        <source>Texts to download</source>
+        <translation>İndirilecek metinler</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;İndir</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Kaldır</translation>
+    </message>
+    <message>
+        <source>Fetching the list of texts from %1...</source>
+        <translation>Metin listesi %1 adresinden getiriliyor...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n text(s) offered by the service.</source>
+        <translation>
+            <numerusform>Hizmet %n metin sunuyor.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list of texts could not be fetched: %1. Shown instead: texts Tilvora knows by name, which download from the address above when it answers.</source>
+        <translation>Metin listesi getirilemedi: %1. Bunun yerine Tilvora’nın adıyla bildiği metinler gösteriliyor; yukarıdaki adres yanıt verdiğinde oradan indirilirler.</translation>
+    </message>
+    <message>
+        <source>All languages</source>
+        <translation>Tüm diller</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Kurulu</translation>
+    </message>
+    <message>
+        <source>Known by name</source>
+        <translation>Adıyla biliniyor</translation>
+    </message>
+    <message>
+        <source>Installed, known by name</source>
+        <translation>Kurulu, adıyla biliniyor</translation>
+    </message>
+    <message>
+        <source>Commentary</source>
+        <translation>Tefsir</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>Meal</translation>
+    </message>
+    <message>
+        <source>Downloading %1...</source>
+        <translation>%1 indiriliyor...</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed: %2</source>
+        <translation>%1 kaldırılamadı: %2</translation>
+    </message>
+    <message>
+        <source>%1 was removed.</source>
+        <translation>%1 kaldırıldı.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters, %3</source>
+        <translation>%2 sureden %1, %3</translation>
+    </message>
+    <message>
+        <source>Installed, %1 verses (%2). Choose it in a row of the control pane.</source>
+        <translation>Kuruldu, %1 ayet (%2). Kontrol bölmesinin bir satırında seçin.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The chapters fetched are kept; Download goes on from there.</source>
+        <translation>İptal edildi. Getirilen sureler saklandı; İndir oradan devam eder.</translation>
+    </message>
+    <message>
+        <source>Not installed: chapters %1 failed. Download again to fetch only what is missing.</source>
+        <translation>Kurulmadı: %1 numaralı sureler başarısız oldu. Yalnızca eksikleri getirmek için yeniden indirin.</translation>
+    </message>
+    <message>
+        <source>Not installed. Download again to fetch only what is missing.</source>
+        <translation>Kurulmadı. Yalnızca eksikleri getirmek için yeniden indirin.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters, %3, about %4 left</source>
+        <translation>%2 sureden %1, %3, yaklaşık %4 kaldı</translation>
+    </message>
+    <message>
+        <source>The download stopped: %1.</source>
+        <translation>İndirme durdu: %1.</translation>
     </message>
 </context>
 </TS>

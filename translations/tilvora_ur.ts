@@ -29,6 +29,25 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 سیکنڈ</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 منٹ %2 سیکنڈ</translation>
+    </message>
+</context>
+<context>
     <name>QtHost</name>
     <message>
         <source>Tilvora</source>
@@ -557,6 +576,10 @@ If you keep them, those chapters are left as they are.</source>
         <source>An unexpected failure stopped the request.</source>
         <translation>ایک غیر متوقع خرابی نے درخواست روک دی۔</translation>
     </message>
+    <message>
+        <source>Download &amp;texts...</source>
+        <translation>متون &amp;ڈاؤن لوڈ کریں...</translation>
+    </message>
 </context>
 <context>
     <name>tilvora::ui::MediaFolderDialog</name>
@@ -926,6 +949,152 @@ If you keep them, those chapters are left as they are.</source>
         <source>Version: %1</source>
         <extracomment>%1 is the version, e.g. 2.08.09A.</extracomment>
         <translation>ورژن: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::TextDownloadDialog</name>
+    <message>
+        <source>Download texts</source>
+        <translation>متون ڈاؤن لوڈ کریں</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch list</source>
+        <translation>فہرست &amp;لائیں</translation>
+    </message>
+    <message>
+        <source>Translations and commentaries</source>
+        <translation>تراجم اور تفاسیر</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <translation>تراجم</translation>
+    </message>
+    <message>
+        <source>Commentaries</source>
+        <translation>تفاسیر</translation>
+    </message>
+    <message>
+        <source>Service address:</source>
+        <translation>سروس کا پتہ:</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>دکھائیں:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>زبان</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>نام</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>قسم</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>کیفیت</translation>
+    </message>
+    <message>
+        <source>Texts to download</source>
+        <translation>ڈاؤن لوڈ کے لیے متون</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;ڈاؤن لوڈ</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;ہٹائیں</translation>
+    </message>
+    <message>
+        <source>Fetching the list of texts from %1...</source>
+        <translation>%1 سے متون کی فہرست لائی جا رہی ہے...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n text(s) offered by the service.</source>
+        <translation>
+            <numerusform>سروس %n متن پیش کرتی ہے۔</numerusform>
+            <numerusform>سروس %n متون پیش کرتی ہے۔</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list of texts could not be fetched: %1. Shown instead: texts Tilvora knows by name, which download from the address above when it answers.</source>
+        <translation>متون کی فہرست نہیں لائی جا سکی: %1۔ اس کی جگہ: وہ متون جنہیں تلاوہ نام سے جانتا ہے، جو اوپر کے پتے سے ڈاؤن لوڈ ہوتے ہیں جب وہ جواب دے۔</translation>
+    </message>
+    <message>
+        <source>All languages</source>
+        <translation>تمام زبانیں</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>نصب شدہ</translation>
+    </message>
+    <message>
+        <source>Known by name</source>
+        <translation>نام سے معلوم</translation>
+    </message>
+    <message>
+        <source>Installed, known by name</source>
+        <translation>نصب شدہ، نام سے معلوم</translation>
+    </message>
+    <message>
+        <source>Commentary</source>
+        <translation>تفسیر</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>ترجمہ</translation>
+    </message>
+    <message>
+        <source>Downloading %1...</source>
+        <translation>%1 ڈاؤن لوڈ ہو رہا ہے...</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed: %2</source>
+        <translation>%1 ہٹایا نہیں جا سکا: %2</translation>
+    </message>
+    <message>
+        <source>%1 was removed.</source>
+        <translation>%1 ہٹا دیا گیا۔</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters, %3</source>
+        <translation>%2 میں سے %1 سورتیں، %3</translation>
+    </message>
+    <message>
+        <source>Installed, %1 verses (%2). Choose it in a row of the control pane.</source>
+        <translation>نصب ہو گیا، %1 آیات (%2)۔ اسے کنٹرول پین کی کسی قطار میں چنیں۔</translation>
+    </message>
+    <message>
+        <source>Cancelled. The chapters fetched are kept; Download goes on from there.</source>
+        <translation>منسوخ۔ لائی گئی سورتیں محفوظ ہیں؛ ڈاؤن لوڈ وہیں سے آگے بڑھے گا۔</translation>
+    </message>
+    <message>
+        <source>Not installed: chapters %1 failed. Download again to fetch only what is missing.</source>
+        <translation>نصب نہیں ہوا: سورتیں %1 ناکام رہیں۔ صرف باقی حصہ لانے کے لیے دوبارہ ڈاؤن لوڈ کریں۔</translation>
+    </message>
+    <message>
+        <source>Not installed. Download again to fetch only what is missing.</source>
+        <translation>نصب نہیں ہوا۔ صرف باقی حصہ لانے کے لیے دوبارہ ڈاؤن لوڈ کریں۔</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>منسوخ</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بند کریں</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters, %3, about %4 left</source>
+        <translation>%2 میں سے %1 سورتیں، %3، تقریباً %4 باقی</translation>
+    </message>
+    <message>
+        <source>The download stopped: %1.</source>
+        <translation>ڈاؤن لوڈ رک گیا: %1۔</translation>
     </message>
 </context>
 </TS>

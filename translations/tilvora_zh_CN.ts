@@ -29,6 +29,25 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 分 %2 秒</translation>
+    </message>
+</context>
+<context>
     <name>QtHost</name>
     <message>
         <source>Tilvora</source>
@@ -547,6 +566,10 @@ If you keep them, those chapters are left as they are.</source>
         <source>An unexpected failure stopped the request.</source>
         <translation>意外错误中断了请求。</translation>
     </message>
+    <message>
+        <source>Download &amp;texts...</source>
+        <translation>下载文本(&amp;T)...</translation>
+    </message>
 </context>
 <context>
     <name>tilvora::ui::MediaFolderDialog</name>
@@ -916,6 +939,151 @@ If you keep them, those chapters are left as they are.</source>
         <source>Version: %1</source>
         <extracomment>%1 is the version, e.g. 2.08.09A.</extracomment>
         <translation>版本：%1</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::TextDownloadDialog</name>
+    <message>
+        <source>Download texts</source>
+        <translation>下载文本</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch list</source>
+        <translation>获取列表(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Translations and commentaries</source>
+        <translation>译本和经注</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <translation>译本</translation>
+    </message>
+    <message>
+        <source>Commentaries</source>
+        <translation>经注</translation>
+    </message>
+    <message>
+        <source>Service address:</source>
+        <translation>服务地址：</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>显示：</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Texts to download</source>
+        <translation>可下载的文本</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>下载(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>移除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Fetching the list of texts from %1...</source>
+        <translation>正在从 %1 获取文本列表...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n text(s) offered by the service.</source>
+        <translation>
+            <numerusform>服务提供 %n 个文本。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list of texts could not be fetched: %1. Shown instead: texts Tilvora knows by name, which download from the address above when it answers.</source>
+        <translation>无法获取文本列表：%1。改为显示 Tilvora 按名称知道的文本，上面的地址响应时可从那里下载。</translation>
+    </message>
+    <message>
+        <source>All languages</source>
+        <translation>所有语言</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>已安装</translation>
+    </message>
+    <message>
+        <source>Known by name</source>
+        <translation>按名称已知</translation>
+    </message>
+    <message>
+        <source>Installed, known by name</source>
+        <translation>已安装，按名称已知</translation>
+    </message>
+    <message>
+        <source>Commentary</source>
+        <translation>经注</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>译本</translation>
+    </message>
+    <message>
+        <source>Downloading %1...</source>
+        <translation>正在下载 %1...</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed: %2</source>
+        <translation>无法移除 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 was removed.</source>
+        <translation>已移除 %1。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters, %3</source>
+        <translation>%1/%2 章，%3</translation>
+    </message>
+    <message>
+        <source>Installed, %1 verses (%2). Choose it in a row of the control pane.</source>
+        <translation>已安装，%1 节经文（%2）。请在控制窗格的某一行中选择它。</translation>
+    </message>
+    <message>
+        <source>Cancelled. The chapters fetched are kept; Download goes on from there.</source>
+        <translation>已取消。已获取的章节会保留；再次下载将从那里继续。</translation>
+    </message>
+    <message>
+        <source>Not installed: chapters %1 failed. Download again to fetch only what is missing.</source>
+        <translation>未安装：第 %1 章失败。再次下载只会获取缺少的部分。</translation>
+    </message>
+    <message>
+        <source>Not installed. Download again to fetch only what is missing.</source>
+        <translation>未安装。再次下载只会获取缺少的部分。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters, %3, about %4 left</source>
+        <translation>%1/%2 章，%3，约剩 %4</translation>
+    </message>
+    <message>
+        <source>The download stopped: %1.</source>
+        <translation>下载已停止：%1。</translation>
     </message>
 </context>
 </TS>

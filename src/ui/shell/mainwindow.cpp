@@ -9,6 +9,7 @@
 #include "ui/art/artwork.h"
 #include "ui/dialogs/aboutwindow.h"
 #include "ui/dialogs/downloaddialog.h"
+#include "ui/dialogs/textdownloaddialog.h"
 #include "ui/mushaf/mushafmode.h"
 #include "ui/panes/browserpane.h"
 #include "ui/reading/readingcomfort.h"
@@ -32,6 +33,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -565,6 +567,9 @@ void MainWindow::createMenus()
     m_mnuDownload = m_mnuControls->addAction(tr("&Download recitation..."));
     m_mnuDownload->setObjectName(QStringLiteral("MnuDownload"));
     connect(m_mnuDownload, &QAction::triggered, this, [this] { handleEvent([&] { showDownloadDialog(); }); });
+    m_mnuDownloadTexts = m_mnuControls->addAction(tr("Download &texts..."));
+    m_mnuDownloadTexts->setObjectName(QStringLiteral("MnuDownloadTexts"));
+    connect(m_mnuDownloadTexts, &QAction::triggered, this, [this] { handleEvent([&] { showTextDownloadDialog(); }); });
 
     m_mnuAbout = menuBar()->addAction(tr("&About"));
     m_mnuAbout->setObjectName(QStringLiteral("MnuAbt"));
@@ -845,6 +850,17 @@ void MainWindow::showDownloadDialog()
         [this](int masterId, const QString& folder) { m_logic->keepDownloadFolder(QString::number(masterId), folder); },
         this);
     dialog.exec();
+}
+
+void MainWindow::showTextDownloadDialog()
+{
+    // The address the reader gave last (a mirror), or the public service.
+    const QString baseKey = QStringLiteral("texts/serviceAddress");
+    TextDownloadDialog dialog(
+        *m_state.gConnection, openUserSettings()->value(baseKey).toString(),
+        [this] { handleEvent([&] { m_logic->textsChanged(); }); }, this);
+    dialog.exec();
+    openUserSettings()->setValue(baseKey, dialog.baseEdit()->text().trimmed());
 }
 
 void MainWindow::playFromVerse(const QString& verseTableId)

@@ -85,6 +85,7 @@ public:
     QMenu* setDataPathMenu() const { return m_mnuSetDataPath; }
     QAction* hidePaneAction() const { return m_mnuHidePane; }
     QAction* downloadAction() const { return m_mnuDownload; }
+    QAction* downloadTextsAction() const { return m_mnuDownloadTexts; }
     const PaneLayout& paneLayout() const { return m_layout; }
     // Theme, zoom, Arabic font, search matches, bookmarks and the last place.
     ReadingComfort& comfort() const { return *m_comfort; }
@@ -185,6 +186,7 @@ private:
     void showOnlyVisibleVoiceItems();
     void createFileMenu();
     void showDownloadDialog();
+    void showTextDownloadDialog();
     // The next (step 1) or previous (-1) verse: within the running
     // recitation, from the verse heard while a double-click plays on, or
     // next to the verse recited last.
@@ -224,6 +226,7 @@ private:
     qint32 m_markedVerse = 0;
     qint32 m_lastRecitedVerse = 0;
     QAction* m_mnuDownload = nullptr;
+    QAction* m_mnuDownloadTexts = nullptr;
     PickerFollower* m_pickerFollower = nullptr;
     ControlPaneFollower* m_controlPaneFollower = nullptr;
     ChoiceMemory* m_choiceMemory = nullptr;
