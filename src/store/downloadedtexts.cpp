@@ -67,8 +67,13 @@ bool carryDownloadedTexts(QSqlDatabase& db, QString* error)
     };
     if (!makeDownloadedTextTables(db))
         return failed();
+    // Texts whose id the new content leaves free come first and keep it; a
+    // text whose id the new content took then takes an id above all of
+    // theirs, never one that another text still to come holds.
     std::vector<CarriedText> texts;
-    if (!run(query, u"SELECT Identifier, MasterID FROM previous.TX_Text_TAB"_s))
+    if (!run(query,
+            u"SELECT Identifier, MasterID FROM previous.TX_Text_TAB ORDER BY MasterID IN (SELECT MasterID FROM "
+            u"main.AP_Master_TAB), MasterID"_s))
         return failed();
     while (query.next())
         texts.push_back({query.value(0).toString(), query.value(1)});

@@ -57,8 +57,9 @@ private:
     bool m_done = false;
 };
 
-// "Arabic: Tafsir al-Muyassar": the language by its English name, as the
-// shipped programs are named.
+// "Arabic: Tafsir al-Muyassar (downloaded)": the language by its English
+// name, as the shipped programs are named, and told apart from a shipped
+// program of the same name.
 QString programNameOf(const TextEdition& edition)
 {
     QString title = !edition.englishName.isEmpty() ? edition.englishName
@@ -66,8 +67,8 @@ QString programNameOf(const TextEdition& edition)
                                                    : edition.identifier;
     const QLocale::Language language = QLocale(edition.language).language();
     if (edition.language.isEmpty() || language == QLocale::C || language == QLocale::AnyLanguage)
-        return title;
-    return QLocale::languageToString(language) + u": "_s + title;
+        return title + u" (downloaded)"_s;
+    return QLocale::languageToString(language) + u": "_s + title + u" (downloaded)"_s;
 }
 
 QString descriptionOf(const TextEdition& edition)

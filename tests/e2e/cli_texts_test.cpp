@@ -106,9 +106,10 @@ TEST_F(CliTexts, AWholeTextInstallsShowsInARowAndGoes)
     EXPECT_EQ(readingPage(folder).count(verse), 1);
 }
 
-// Two texts downloaded into the reader's folder, one chosen in a row: a new
-// content build replaces DIC.DAT and both texts are still there under their
-// ids, and the row chosen by that id shows the text again.
+// Two texts downloaded into the reader's folder: a new content build that
+// ships a program at the first one's id replaces DIC.DAT; both texts are
+// still there, the second under its id, so that a row chosen by that id
+// shows it again.
 TEST_F(CliTexts, DownloadedTextsOutliveANewContentBuild)
 {
     FixtureDb installed;
@@ -136,20 +137,21 @@ TEST_F(CliTexts, DownloadedTextsOutliveANewContentBuild)
     const QList<QStringList> ids = downloads.linesOf(u"installed"_s);
     ASSERT_EQ(ids.size(), 2) << downloads.lines.join(u'\n').toStdString();
 
-    // The new content build has a program of its own at the second text's id.
-    installed.program({.id = ids[1][2].toInt(), .type = FixtureDb::Translation, .master = u"Shipped later"_s});
+    // The new content build has a program of its own at the first text's id.
+    installed.program({.id = ids[0][2].toInt(), .type = FixtureDb::Translation, .master = u"Shipped later"_s});
     ASSERT_TRUE(folder.prepare(&error)) << error.toStdString();
     EXPECT_EQ(
-        queryRow(own + u"/DIC.DAT"_s, u"SELECT Master FROM AP_Master_TAB WHERE MasterID = "_s + ids[1][2]).value(0),
+        queryRow(own + u"/DIC.DAT"_s, u"SELECT Master FROM AP_Master_TAB WHERE MasterID = "_s + ids[0][2]).value(0),
         u"Shipped later"_s);
     const CliRun after = runCli(own,
-        {u"navigate\tWebControl\t"_s + own + u"/_Control.htm__Row1 = "_s + ids[0][2],
-            u"fetchtext\t"_s + base + u"\ten.two"_s});
-    EXPECT_TRUE(readingPage(own).contains(u"ar.one 1:1"_s));
-    // The second text is installed, its verses under a new id: fetching it
+        {u"navigate\tWebControl\t"_s + own + u"/_Control.htm__Row1 = "_s + ids[1][2],
+            u"fetchtext\t"_s + base + u"\tar.one"_s});
+    EXPECT_TRUE(readingPage(own).contains(u"en.two 1:1"_s));
+    // The first text is installed, its verses under a new id: fetching it
     // again says so without a download.
     const QList<QStringList> again = after.linesOf(u"installed"_s);
     ASSERT_EQ(again.size(), 1);
+    EXPECT_NE(again[0][2], ids[0][2]);
     EXPECT_NE(again[0][2], ids[1][2]);
     EXPECT_EQ(again[0][3], u"3"_s);
 }

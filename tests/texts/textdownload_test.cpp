@@ -109,7 +109,7 @@ TEST_F(TextDownloadTest, InstallsASoundTextWithItsMarkupEscapedAndRemovesIt)
         value(u"SELECT t.SysTerm || '|' || m.Master || '|' || m.TextDirection || '|' || m.FontName "
               u"FROM AP_Master_TAB m JOIN AP_TypesMaster_TAB t USING (MasterTypeID) WHERE MasterID = %1"_s.arg(id))
             .toString(),
-        u"TAFSEER|Arabic: Made ar.made|rtl|Amiri, 'Noto Naskh Arabic', serif"_s);
+        u"TAFSEER|Arabic: Made ar.made (downloaded)|rtl|Amiri, 'Noto Naskh Arabic', serif"_s);
     EXPECT_EQ(value(u"SELECT Data FROM AP_Detail_TAB WHERE MasterID = %1 AND AyahRef = 3"_s.arg(id)).toString(),
         u"&lt;b&gt;bold&lt;/b&gt; &amp; &quot;more&quot;"_s);
     EXPECT_EQ(value(u"SELECT Data FROM AP_Detail_TAB WHERE MasterID = %1 AND AyahRef = 4"_s.arg(id)).toString(),
@@ -154,7 +154,7 @@ TEST_F(TextDownloadTest, ADroppedConnectionResumesWithTheMissingChapterOnly)
     const TextDownloadSummary second = run();
     ASSERT_TRUE(second.installed);
     EXPECT_EQ(server.requests().mid(asked), (QStringList{u"/v1/surah/2/ar.made "_s}));
-    EXPECT_EQ(value(u"SELECT Master FROM AP_Master_TAB"_s).toString(), u"Arabic: Made ar.made"_s);
+    EXPECT_EQ(value(u"SELECT Master FROM AP_Master_TAB"_s).toString(), u"Arabic: Made ar.made (downloaded)"_s);
 }
 
 // A cancelled download keeps the chapters that were in and installs nothing;
