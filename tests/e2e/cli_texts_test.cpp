@@ -1,4 +1,5 @@
 #include "clirun.h"
+#include "contentcopy.h"
 #include "support/files.h"
 #include "support/fixturedb.h"
 #include "support/localhttpserver.h"
@@ -23,14 +24,16 @@ using tilvora::testing::textChapterAnswer;
 namespace {
 
 // The server's thread runs an event loop, which needs the application object.
-class CliTexts : public ::testing::Test {
-protected:
+struct ServedTexts {
     int m_argc = 1;
     char m_name[14] = "e2e_cli_tests";
     char* m_argv[2] = {m_name, nullptr};
     const QCoreApplication m_app{m_argc, m_argv};
     LocalHttpServer m_server;
 };
+
+class CliTexts : public ::testing::Test, protected ServedTexts { };
+class CliTextsOnContent : public ContentCopyTest, protected ServedTexts { };
 
 QString readingPage(const QString& folder)
 {
@@ -42,13 +45,8 @@ QString readingPage(const QString& folder)
 // The shipped English translation served as a text of 114 chapters: the
 // catalogue lists it, it installs with every verse, a row shows it, and
 // removing it empties that row.
-TEST_F(CliTexts, AWholeTextInstallsShowsInARowAndGoes)
+TEST_F(CliTextsOnContent, AWholeTextInstallsShowsInARowAndGoes)
 {
-    QTemporaryDir dir;
-    const QString folder = dir.path();
-    QString error;
-    ASSERT_TRUE(tilvora::testing::copyApplicationFolder(QStringLiteral(TILVORA_CONTENT_DIR), folder, &error))
-        << error.toStdString();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"shipped"_s);
         db.setDatabaseName(folder + u"/DIC.DAT"_s);
