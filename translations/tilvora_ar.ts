@@ -150,7 +150,7 @@
     <name>VerseMenu</name>
     <message>
         <source>Show in the &amp;mushaf</source>
-        <translation>اعرضها في ال&amp;مصحف</translation>
+        <translation>&amp;اعرضها في المصحف</translation>
     </message>
     <message>
         <source>&amp;Bookmark this verse</source>
@@ -162,7 +162,7 @@
     </message>
     <message>
         <source>Copy &amp;verse</source>
-        <translation>نسخ ال&amp;آية</translation>
+        <translation>نسخ &amp;الآية</translation>
     </message>
     <message>
         <source>Copy &amp;reference</source>
@@ -533,11 +533,24 @@ If you keep them, those chapters are left as they are.</source>
     </message>
 </context>
 <context>
+    <name>tilvora::ui::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <extracomment>The View menu&apos;s submenu that sets the language of the program&apos;s windows.</extracomment>
+        <translation>&amp;اللغة</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <extracomment>The language of the system (the default), as opposed to one chosen here.</extracomment>
+        <translation>لغة النظام</translation>
+    </message>
+</context>
+<context>
     <name>tilvora::ui::MainWindow</name>
     <message>
         <source> .:: Tilvora (version %1) ::.</source>
         <extracomment>The main window&apos;s title; %1 is the version, e.g. 2.08.09A.</extracomment>
-        <translation> .:: Tilvora (الإصدار %1) ::.</translation>
+        <translation>‏ .:: Tilvora (الإصدار %1) ::.</translation>
     </message>
     <message>
         <source>Drag to widen or narrow the control pane; double-click for the usual width</source>
@@ -686,15 +699,15 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source>Next &amp;word</source>
-        <translation>الكلمة ال&amp;تالية</translation>
+        <translation>&amp;الكلمة التالية</translation>
     </message>
     <message>
         <source>Rest of the &amp;line</source>
-        <translation>بقية ال&amp;سطر</translation>
+        <translation>بقية &amp;السطر</translation>
     </message>
     <message>
         <source>Rest of the &amp;verse</source>
-        <translation>بقية ال&amp;آية</translation>
+        <translation>بقية &amp;الآية</translation>
     </message>
     <message>
         <source>&amp;Everything</source>
@@ -843,19 +856,19 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation>ت&amp;صغير</translation>
+        <translation>تصغير</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation>الح&amp;جم الفعلي</translation>
+        <translation>&amp;الحجم الفعلي</translation>
     </message>
     <message>
         <source>&amp;Next Match</source>
-        <translation>النتيجة ال&amp;تالية</translation>
+        <translation>النتيجة &amp;التالية</translation>
     </message>
     <message>
         <source>&amp;Previous Match</source>
-        <translation>النتيجة ال&amp;سابقة</translation>
+        <translation>النتيجة &amp;السابقة</translation>
     </message>
     <message>
         <source>&amp;Bookmarks</source>

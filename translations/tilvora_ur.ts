@@ -493,11 +493,24 @@ If you keep them, those chapters are left as they are.</source>
     </message>
 </context>
 <context>
+    <name>tilvora::ui::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <extracomment>The View menu&apos;s submenu that sets the language of the program&apos;s windows.</extracomment>
+        <translation>&amp;زبان</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <extracomment>The language of the system (the default), as opposed to one chosen here.</extracomment>
+        <translation>سسٹم کی زبان</translation>
+    </message>
+</context>
+<context>
     <name>tilvora::ui::MainWindow</name>
     <message>
         <source> .:: Tilvora (version %1) ::.</source>
         <extracomment>The main window&apos;s title; %1 is the version, e.g. 2.08.09A.</extracomment>
-        <translation> .:: Tilvora (ورژن %1) ::.</translation>
+        <translation>‏ .:: Tilvora (ورژن %1) ::.</translation>
     </message>
     <message>
         <source>Drag to widen or narrow the control pane; double-click for the usual width</source>

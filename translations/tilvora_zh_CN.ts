@@ -483,6 +483,19 @@ If you keep them, those chapters are left as they are.</source>
     </message>
 </context>
 <context>
+    <name>tilvora::ui::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <extracomment>The View menu&apos;s submenu that sets the language of the program&apos;s windows.</extracomment>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <extracomment>The language of the system (the default), as opposed to one chosen here.</extracomment>
+        <translation>系统默认</translation>
+    </message>
+</context>
+<context>
     <name>tilvora::ui::MainWindow</name>
     <message>
         <source> .:: Tilvora (version %1) ::.</source>

@@ -88,44 +88,61 @@ MushafMode::~MushafMode()
 void MushafMode::createActions(QMenu* viewMenu)
 {
     viewMenu->addSeparator();
-    m_modeAction = viewMenu->addAction(
-        //: The reading pane's second mode: the pages of a printed copy of the Quran.
-        tr("&Mushaf pages"));
+    m_modeAction = viewMenu->addAction(QString());
     m_modeAction->setObjectName(QStringLiteral("MnuMushaf"));
     m_modeAction->setCheckable(true);
     m_modeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     connect(m_modeAction, &QAction::triggered, this, [this](bool on) { setShown(on); });
 
-    m_goToAction = viewMenu->addAction(tr("&Go to page..."));
+    m_goToAction = viewMenu->addAction(QString());
     m_goToAction->setObjectName(QStringLiteral("MnuGoToPage"));
     m_goToAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(m_goToAction, &QAction::triggered, this, &MushafMode::goToPage);
 
-    m_hideAction = viewMenu->addAction(
-        //: Hides the text of the mushaf's page, for reciting from memory.
-        tr("&Hide the text"));
+    m_hideAction = viewMenu->addAction(QString());
     m_hideAction->setObjectName(QStringLiteral("MnuHideText"));
     m_hideAction->setCheckable(true);
     m_hideAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(m_hideAction, &QAction::toggled, this, &MushafMode::setHiding);
 
-    m_revealMenu = viewMenu->addMenu(
-        //: Shows hidden text of the mushaf's page again, step by step.
-        tr("&Reveal"));
+    m_revealMenu = viewMenu->addMenu(QString());
     m_revealMenu->setObjectName(QStringLiteral("MnuReveal"));
     m_revealMenu->setEnabled(false);
-    addRevealAction(m_revealMenu, QStringLiteral("MnuRevealWord"), tr("Next &word"), QKeyCombination(Qt::Key_Space),
+    addRevealAction(m_revealMenu, QStringLiteral("MnuRevealWord"), QString(), QKeyCombination(Qt::Key_Space),
         [](mushaf::RevealModel& m) { return m.revealWord(); });
-    addRevealAction(m_revealMenu, QStringLiteral("MnuRevealLine"), tr("Rest of the &line"),
-        QKeyCombination(Qt::Key_Return), [](mushaf::RevealModel& m) { return m.revealLine(); });
-    addRevealAction(m_revealMenu, QStringLiteral("MnuRevealVerse"), tr("Rest of the &verse"),
-        Qt::SHIFT | Qt::Key_Return, [](mushaf::RevealModel& m) { return m.revealVerse(); });
-    addRevealAction(m_revealMenu, QStringLiteral("MnuRevealAll"), tr("&Everything"), Qt::CTRL | Qt::Key_Return,
+    addRevealAction(m_revealMenu, QStringLiteral("MnuRevealLine"), QString(), QKeyCombination(Qt::Key_Return),
+        [](mushaf::RevealModel& m) { return m.revealLine(); });
+    addRevealAction(m_revealMenu, QStringLiteral("MnuRevealVerse"), QString(), Qt::SHIFT | Qt::Key_Return,
+        [](mushaf::RevealModel& m) { return m.revealVerse(); });
+    addRevealAction(m_revealMenu, QStringLiteral("MnuRevealAll"), QString(), Qt::CTRL | Qt::Key_Return,
         [](mushaf::RevealModel& m) { return m.revealAll(); });
-    addRevealAction(m_revealMenu, QStringLiteral("MnuHideWord"), tr("&Hide the last word again"),
-        QKeyCombination(Qt::Key_Backspace), [](mushaf::RevealModel& m) { return m.hideLast(); });
+    addRevealAction(m_revealMenu, QStringLiteral("MnuHideWord"), QString(), QKeyCombination(Qt::Key_Backspace),
+        [](mushaf::RevealModel& m) { return m.hideLast(); });
     // The keys reveal in the verse table too, while it has the focus.
     m_window.view(host::Pane::WebMain)->addActions(m_revealMenu->actions());
+    retranslate();
+}
+
+void MushafMode::retranslate()
+{
+    //: The reading pane's second mode: the pages of a printed copy of the Quran.
+    m_modeAction->setText(tr("&Mushaf pages"));
+    m_goToAction->setText(tr("&Go to page..."));
+    //: Hides the text of the mushaf's page, for reciting from memory.
+    m_hideAction->setText(tr("&Hide the text"));
+    //: Shows hidden text of the mushaf's page again, step by step.
+    m_revealMenu->setTitle(tr("&Reveal"));
+    const QList<std::pair<QString, QString>> reveals{{QStringLiteral("MnuRevealWord"), tr("Next &word")},
+        {QStringLiteral("MnuRevealLine"), tr("Rest of the &line")},
+        {QStringLiteral("MnuRevealVerse"), tr("Rest of the &verse")},
+        {QStringLiteral("MnuRevealAll"), tr("&Everything")},
+        {QStringLiteral("MnuHideWord"), tr("&Hide the last word again")}};
+    for (const auto& [name, text] : reveals) {
+        for (QAction* action : m_revealMenu->actions()) {
+            if (action->objectName() == name)
+                action->setText(text);
+        }
+    }
 }
 
 void MushafMode::setHiding(bool on)

@@ -43,6 +43,8 @@ public:
     // Opens the verse's page in the mushaf with the verse marked.
     void showVerse(qint32 ayahRef);
 
+    // Every text of its menu items in the language now applied.
+    void retranslate();
     QAction* modeAction() const { return m_modeAction; }
     QAction* hideTextAction() const { return m_hideAction; }
     // "Hide the text" in the verse table.

@@ -174,6 +174,7 @@ void ReadingComfort::install(QMenuBar* menuBar)
 {
     createViewMenu(menuBar);
     createBookmarksMenu(menuBar);
+    retranslate();
     // The verse's own menu: offered for a verse not bookmarked yet.
     m_window.verseMenu().add(
         {u"MnuBookmarkVerse"_s, QStringLiteral(QT_TRANSLATE_NOOP("VerseMenu", "&Bookmark this verse")),
@@ -186,13 +187,15 @@ void ReadingComfort::install(QMenuBar* menuBar)
 
 void ReadingComfort::createViewMenu(QMenuBar* menuBar)
 {
-    m_viewMenu = new QMenu(tr("&View"), menuBar);
+    m_viewMenu = new QMenu(menuBar);
     m_viewMenu->setObjectName(u"MnuView"_s);
 
-    QMenu* themes = m_viewMenu->addMenu(tr("&Theme"));
+    QMenu* themes = m_viewMenu->addMenu(QString());
+    m_themesMenu = themes;
     m_themeGroup = new QActionGroup(themes);
     for (const pages::Theme theme : pages::allThemes()) {
-        QAction* action = themes->addAction(themeTitle(theme));
+        QAction* action = themes->addAction(QString());
+        action->setData(static_cast<int>(theme));
         action->setObjectName(u"MnuTheme"_s + pages::themeName(theme));
         action->setCheckable(true);
         action->setChecked(theme == m_theme);
@@ -200,14 +203,14 @@ void ReadingComfort::createViewMenu(QMenuBar* menuBar)
         connect(action, &QAction::triggered, this, [this, theme] { setTheme(theme); });
     }
 
-    QMenu* fonts = m_viewMenu->addMenu(tr("Arabic &Font"));
+    QMenu* fonts = m_viewMenu->addMenu(QString());
+    m_fontsMenu = fonts;
     m_fontGroup = new QActionGroup(fonts);
     QStringList choices{QString()};
     choices += arabicFonts();
     for (const QString& family : choices) {
-        //: The Arabic font the text's own program names.
-        const QString text = family.isEmpty() ? tr("As the Text Defines") : menuText(family);
-        QAction* action = fonts->addAction(text);
+        // The first, the text's own font, is named in the reader's language.
+        QAction* action = fonts->addAction(family.isEmpty() ? QString() : menuText(family));
         action->setObjectName(u"MnuArabicFont_"_s + QString(family).remove(u' '));
         action->setCheckable(true);
         action->setChecked(family == m_arabicFont);
@@ -216,17 +219,17 @@ void ReadingComfort::createViewMenu(QMenuBar* menuBar)
     }
 
     m_viewMenu->addSeparator();
-    QAction* zoomIn = m_viewMenu->addAction(tr("Zoom &In"), this, [this] { zoomBy(1); });
+    QAction* zoomIn = m_zoomIn = m_viewMenu->addAction(QString(), this, [this] { zoomBy(1); });
     zoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    QAction* zoomOut = m_viewMenu->addAction(tr("Zoom &Out"), this, [this] { zoomBy(-1); });
+    QAction* zoomOut = m_zoomOut = m_viewMenu->addAction(QString(), this, [this] { zoomBy(-1); });
     zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    QAction* actualSize = m_viewMenu->addAction(tr("&Actual Size"), this, [this] { setZoom(1.0); });
+    QAction* actualSize = m_actualSize = m_viewMenu->addAction(QString(), this, [this] { setZoom(1.0); });
     actualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 
     m_viewMenu->addSeparator();
-    QAction* next = m_viewMenu->addAction(tr("&Next Match"), this, [this] { nextMatch(); });
+    QAction* next = m_nextMatch = m_viewMenu->addAction(QString(), this, [this] { nextMatch(); });
     next->setShortcut(QKeySequence(Qt::Key_F3));
-    QAction* previous = m_viewMenu->addAction(tr("&Previous Match"), this, [this] { previousMatch(); });
+    QAction* previous = m_previousMatch = m_viewMenu->addAction(QString(), this, [this] { previousMatch(); });
     previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
     for (QAction* action : {zoomIn, zoomOut, actualSize, next, previous})
         action->setShortcutContext(Qt::WindowShortcut);
@@ -236,9 +239,28 @@ void ReadingComfort::createViewMenu(QMenuBar* menuBar)
     menuBar->insertMenu(menuBar->actions().value(1), m_viewMenu);
 }
 
+void ReadingComfort::retranslate()
+{
+    m_viewMenu->setTitle(tr("&View"));
+    m_themesMenu->setTitle(tr("&Theme"));
+    for (QAction* action : m_themeGroup->actions())
+        action->setText(themeTitle(static_cast<pages::Theme>(action->data().toInt())));
+    m_fontsMenu->setTitle(tr("Arabic &Font"));
+    //: The Arabic font the text's own program names.
+    m_fontGroup->actions().constFirst()->setText(tr("As the Text Defines"));
+    m_zoomIn->setText(tr("Zoom &In"));
+    m_zoomOut->setText(tr("Zoom &Out"));
+    m_actualSize->setText(tr("&Actual Size"));
+    m_nextMatch->setText(tr("&Next Match"));
+    m_previousMatch->setText(tr("&Previous Match"));
+    m_bookmarksMenu->setTitle(tr("&Bookmarks"));
+    // The bookmarks name their chapters in the reader's language.
+    rebuildBookmarksMenu();
+}
+
 void ReadingComfort::createBookmarksMenu(QMenuBar* menuBar)
 {
-    m_bookmarksMenu = new QMenu(tr("&Bookmarks"), menuBar);
+    m_bookmarksMenu = new QMenu(menuBar);
     m_bookmarksMenu->setObjectName(u"MnuBookmarks"_s);
     menuBar->insertMenu(menuBar->actions().value(2), m_bookmarksMenu);
     rebuildBookmarksMenu();
@@ -250,12 +272,13 @@ void ReadingComfort::rebuildBookmarksMenu()
     // would stay on the window beside the old one, and the shortcut, then
     // held by two actions, would do nothing.
     if (!m_bookmarkTop) {
-        m_bookmarkTop = new QAction(tr("&Bookmark the Verse at the Top"), this);
+        m_bookmarkTop = new QAction(this);
         m_bookmarkTop->setObjectName(u"MnuBookmarkTop"_s);
         m_bookmarkTop->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
         connect(m_bookmarkTop, &QAction::triggered, this, [this] { bookmarkTopVerse(); });
         m_window.addAction(m_bookmarkTop);
     }
+    m_bookmarkTop->setText(tr("&Bookmark the Verse at the Top"));
     m_bookmarksMenu->clear();
     m_bookmarksMenu->addAction(m_bookmarkTop);
 

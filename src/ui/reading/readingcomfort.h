@@ -93,6 +93,8 @@ public:
     // The reader's own files: settings and bookmarks.
     static QString bookmarksPath();
 
+    // Every text of the menus in the language now applied.
+    void retranslate();
     QMenu* viewMenu() const { return m_viewMenu; }
     QMenu* bookmarksMenu() const { return m_bookmarksMenu; }
 
@@ -137,6 +139,13 @@ private:
     QAction* m_bookmarkTop = nullptr;
     QActionGroup* m_themeGroup = nullptr;
     QActionGroup* m_fontGroup = nullptr;
+    QMenu* m_themesMenu = nullptr;
+    QMenu* m_fontsMenu = nullptr;
+    QAction* m_zoomIn = nullptr;
+    QAction* m_zoomOut = nullptr;
+    QAction* m_actualSize = nullptr;
+    QAction* m_nextMatch = nullptr;
+    QAction* m_previousMatch = nullptr;
     QObject* m_wheelWatched = nullptr;
 };
 

@@ -113,20 +113,30 @@ QString clockText(qint64 milliseconds)
     const qint64 hours = seconds / 3600;
     const qint64 minutes = (seconds / 60) % 60;
     const qint64 rest = seconds % 60;
+    // In the digits of the window's language.
+    const QLocale locale;
+    const auto twoDigits
+        = [&locale](qint64 number) { return locale.toString(number).rightJustified(2, locale.zeroDigit().at(0)); };
     if (hours > 0)
-        return QStringLiteral("%1:%2:%3")
-            .arg(hours)
-            .arg(minutes, 2, 10, QLatin1Char('0'))
-            .arg(rest, 2, 10, QLatin1Char('0'));
-    return QStringLiteral("%1:%2").arg(minutes).arg(rest, 2, 10, QLatin1Char('0'));
+        return QStringLiteral("%1:%2:%3").arg(locale.toString(hours), twoDigits(minutes), twoDigits(rest));
+    return QStringLiteral("%1:%2").arg(locale.toString(minutes), twoDigits(rest));
 }
 
-QToolButton* stripButton(QWidget* parent, const QString& name, const QString& tip, Glyph glyph)
+// Right to left, the previous verse lies to the right and the next to the
+// left, as the text runs: their arrows point that way.
+Glyph shownGlyph(Glyph glyph, bool rightToLeft)
+{
+    if (rightToLeft && glyph == Glyph::Previous)
+        return Glyph::Next;
+    if (rightToLeft && glyph == Glyph::Next)
+        return Glyph::Previous;
+    return glyph;
+}
+
+QToolButton* stripButton(QWidget* parent, const QString& name, Glyph glyph)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
-    button->setToolTip(tip);
-    button->setAccessibleName(tip);
     button->setIcon(glyphIcon(glyph, parent->palette().color(QPalette::Window)));
     button->setIconSize(QSize(18, 18));
     button->setAutoRaise(true);
@@ -141,25 +151,21 @@ PlayerStrip::PlayerStrip(playback::VersePlayer* versePlayer, QWidget* parent)
 {
     setObjectName(QStringLiteral("WinMediaPlayer"));
 
-    m_playPause = stripButton(this, QStringLiteral("playPause"), tr("Play"), Glyph::Play);
-    m_stop = stripButton(this, QStringLiteral("stop"), tr("Stop"), Glyph::Stop);
+    m_playPause = stripButton(this, QStringLiteral("playPause"), Glyph::Play);
+    m_stop = stripButton(this, QStringLiteral("stop"), Glyph::Stop);
     m_elapsed = new QLabel(clockText(0), this);
     m_elapsed->setObjectName(QStringLiteral("elapsed"));
     m_position = new QSlider(Qt::Horizontal, this);
     m_position->setObjectName(QStringLiteral("position"));
-    m_position->setToolTip(tr("Position"));
-    m_position->setAccessibleName(tr("Position"));
     m_position->setRange(0, 0);
     m_position->setMinimumWidth(60);
     m_position->setSingleStep(1000);
     m_position->setPageStep(5000);
     m_total = new QLabel(clockText(0), this);
     m_total->setObjectName(QStringLiteral("total"));
-    m_mute = stripButton(this, QStringLiteral("mute"), tr("Mute"), Glyph::Volume);
+    m_mute = stripButton(this, QStringLiteral("mute"), Glyph::Volume);
     m_volume = new QSlider(Qt::Horizontal, this);
     m_volume->setObjectName(QStringLiteral("volume"));
-    m_volume->setToolTip(tr("Volume"));
-    m_volume->setAccessibleName(tr("Volume"));
     m_volume->setRange(0, 100);
     m_volume->setValue(80);
     // In a narrow window the volume gives up room before anything is cut.
@@ -227,12 +233,14 @@ PlayerStrip::PlayerStrip(playback::VersePlayer* versePlayer, QWidget* parent)
     connect(m_position, &QSlider::actionTriggered, this, &PlayerStrip::onSliderAction);
     connect(m_volume, &QSlider::valueChanged, this, &PlayerStrip::onVolumeChanged);
     connect(m_mute, &QToolButton::clicked, this, &PlayerStrip::onMuteClicked);
+    retranslateUi();
+    showGlyphs();
 }
 
 void PlayerStrip::createRecitationControls()
 {
-    m_previous = stripButton(this, QStringLiteral("previousVerse"), tr("Previous verse"), Glyph::Previous);
-    m_next = stripButton(this, QStringLiteral("nextVerse"), tr("Next verse"), Glyph::Next);
+    m_previous = stripButton(this, QStringLiteral("previousVerse"), Glyph::Previous);
+    m_next = stripButton(this, QStringLiteral("nextVerse"), Glyph::Next);
     connect(m_previous, &QToolButton::clicked, this, &PlayerStrip::previousVerseClicked);
     connect(m_next, &QToolButton::clicked, this, &PlayerStrip::nextVerseClicked);
 
@@ -240,29 +248,24 @@ void PlayerStrip::createRecitationControls()
     // form with them.
     m_repeat = new QToolButton(this);
     m_repeat->setObjectName(QStringLiteral("repeat"));
-    m_repeat->setToolTip(tr("Repeat: how often each verse and the whole range are recited, and the pause between"));
     m_repeat->setAutoRaise(true);
     auto* form = new QWidget(this);
     auto* fields = new QFormLayout(form);
     fields->setContentsMargins(8, 8, 8, 8);
-    const auto spin = [form](const QString& name, int lowest, int highest, int step, const QString& suffix) {
+    const auto spin = [form](const QString& name, int lowest, int highest, int step) {
         auto* box = new QSpinBox(form);
         box->setObjectName(name);
         box->setRange(lowest, highest);
         box->setSingleStep(step);
-        box->setSuffix(suffix);
         return box;
     };
-    //: After a spin box's number: how often a verse or a range is recited.
-    m_verseRepeat = spin(QStringLiteral("verseRepeat"), 1, 999, 1, tr(" times"));
-    m_rangeRepeat = spin(QStringLiteral("rangeRepeat"), 0, 999, 1, tr(" times"));
-    m_rangeRepeat->setSpecialValueText(tr("until stopped"));
+    m_verseRepeat = spin(QStringLiteral("verseRepeat"), 1, 999, 1);
+    m_rangeRepeat = spin(QStringLiteral("rangeRepeat"), 0, 999, 1);
     m_rangeRepeat->setValue(1);
-    //: After a spin box's number: milliseconds.
-    m_gap = spin(QStringLiteral("gap"), 0, 60000, 250, tr(" ms"));
-    fields->addRow(tr("Each verse:"), m_verseRepeat);
-    fields->addRow(tr("The whole range:"), m_rangeRepeat);
-    fields->addRow(tr("Pause between:"), m_gap);
+    m_gap = spin(QStringLiteral("gap"), 0, 60000, 250);
+    m_repeatFields = fields;
+    for (QSpinBox* box : {m_verseRepeat, m_rangeRepeat, m_gap})
+        fields->addRow(new QLabel(form), box);
     auto* menu = new QMenu(m_repeat);
     auto* formAction = new QWidgetAction(menu);
     formAction->setDefaultWidget(form);
@@ -278,11 +281,8 @@ void PlayerStrip::createRecitationControls()
 
     m_speed = new QComboBox(this);
     m_speed->setObjectName(QStringLiteral("speed"));
-    m_speed->setToolTip(tr("Speed"));
-    m_speed->setAccessibleName(tr("Speed"));
     for (const double rate : rates())
-        //: A playback speed, e.g. 1.5×.
-        m_speed->addItem(tr("%1\u00d7").arg(QLocale().toString(rate)), rate);
+        m_speed->addItem(QString(), rate);
     m_speed->setCurrentIndex(static_cast<int>(rates().indexOf(1.0)));
     connect(m_speed, &QComboBox::activated, this,
         [this](int index) { emit rateChosen(m_speed->itemData(index).toDouble()); });
@@ -335,16 +335,56 @@ void PlayerStrip::resizeEvent(QResizeEvent* event)
 void PlayerStrip::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    // Another theme: the glyphs are drawn again to stand out from it.
-    if (event->type() == QEvent::PaletteChange)
+    // Another theme: the glyphs are drawn again to stand out from it; right
+    // to left, the verse buttons point the other way.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::LayoutDirectionChange)
         showGlyphs();
+    else if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+}
+
+void PlayerStrip::retranslateUi()
+{
+    const auto name = [](QWidget* control, const QString& text) {
+        control->setToolTip(text);
+        control->setAccessibleName(text);
+    };
+    name(m_stop, tr("Stop"));
+    name(m_position, tr("Position"));
+    name(m_volume, tr("Volume"));
+    name(m_previous, tr("Previous verse"));
+    name(m_next, tr("Next verse"));
+    name(m_speed, tr("Speed"));
+    m_repeat->setToolTip(tr("Repeat: how often each verse and the whole range are recited, and the pause between"));
+    //: After a spin box's number: how often a verse or a range is recited.
+    m_verseRepeat->setSuffix(tr(" times"));
+    m_rangeRepeat->setSuffix(tr(" times"));
+    m_rangeRepeat->setSpecialValueText(tr("until stopped"));
+    //: After a spin box's number: milliseconds.
+    m_gap->setSuffix(tr(" ms"));
+    const QList<std::pair<QSpinBox*, QString>> labels{
+        {m_verseRepeat, tr("Each verse:")}, {m_rangeRepeat, tr("The whole range:")}, {m_gap, tr("Pause between:")}};
+    for (const auto& [box, text] : labels) {
+        if (auto* label = qobject_cast<QLabel*>(m_repeatFields->labelForField(box)))
+            label->setText(text);
+    }
+    const QLocale locale;
+    for (int index = 0; index < m_speed->count(); ++index)
+        //: A playback speed, e.g. 1.5×.
+        m_speed->setItemText(index, tr("%1\u00d7").arg(locale.toString(m_speed->itemData(index).toDouble())));
+    onPlaybackStateChanged(m_player->playbackState());
+    updateMuteIcon();
+    showRepeatCaption();
+    if (!m_total->toolTip().isEmpty())
+        m_total->setText(tr("error"));
+    showTimes(m_player->position(), m_player->duration());
 }
 
 void PlayerStrip::showGlyphs()
 {
     const QColor background = palette().color(QPalette::Window);
-    m_previous->setIcon(glyphIcon(Glyph::Previous, background));
-    m_next->setIcon(glyphIcon(Glyph::Next, background));
+    m_previous->setIcon(glyphIcon(shownGlyph(Glyph::Previous, isRightToLeft()), background));
+    m_next->setIcon(glyphIcon(shownGlyph(Glyph::Next, isRightToLeft()), background));
     m_stop->setIcon(glyphIcon(Glyph::Stop, background));
     const bool playing = m_player->playbackState() == AudioPlayer::State::Playing;
     m_playPause->setIcon(glyphIcon(playing ? Glyph::Pause : Glyph::Play, background));

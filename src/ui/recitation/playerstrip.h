@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QSpinBox;
 class QSlider;
@@ -79,6 +80,8 @@ private:
     void showTimes(qint64 position, qint64 duration);
     void updateMuteIcon();
     void showGlyphs();
+    // Every text of the strip in the language now applied.
+    void retranslateUi();
 
     void createRecitationControls();
     void showRepeatCaption();
@@ -86,6 +89,7 @@ private:
     playback::VersePlayer* m_versePlayer = nullptr;
     playback::AudioPlayer* m_player = nullptr;
 
+    QFormLayout* m_repeatFields = nullptr;
     QToolButton* m_previous = nullptr;
     QToolButton* m_next = nullptr;
     QToolButton* m_repeat = nullptr;

@@ -36,16 +36,21 @@ ChoiceMemory::ChoiceMemory(MainWindow& window, store::SharedState& state)
 {
 }
 
+void ChoiceMemory::retranslate()
+{
+    //: Whether the texts and the voice chosen in the control pane are chosen again at the next start.
+    m_remember->setText(tr("&Remember My Texts and Voice"));
+}
+
 void ChoiceMemory::install(QMenu* viewMenu)
 {
     viewMenu->addSeparator();
-    m_remember = viewMenu->addAction(
-        //: Whether the texts and the voice chosen in the control pane are chosen again at the next start.
-        tr("&Remember My Texts and Voice"));
+    m_remember = viewMenu->addAction(QString());
     m_remember->setObjectName(u"MnuRememberTexts"_s);
     m_remember->setCheckable(true);
     m_remember->setChecked(openUserSettings()->value(kRememberKey, true).toBool());
     connect(m_remember, &QAction::toggled, this, [](bool on) { openUserSettings()->setValue(kRememberKey, on); });
+    retranslate();
 }
 
 bool ChoiceMemory::remembers() const

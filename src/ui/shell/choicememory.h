@@ -29,6 +29,8 @@ public:
 
     // Adds the menu item to the View menu.
     void install(QMenu* viewMenu);
+    // The menu item's text in the language now applied.
+    void retranslate();
     bool remembers() const;
     // Chooses the texts and voice kept last time, when remembered.
     void restore();

@@ -20,6 +20,7 @@
 #include "ui/recitation/versefollower.h"
 #include "ui/shell/choicememory.h"
 #include "ui/shell/controlpanefollower.h"
+#include "ui/shell/languagemenu.h"
 #include "ui/shell/pickerfollower.h"
 #include "ui/shell/picturebutton.h"
 #include "ui/shell/qthost.h"
@@ -82,8 +83,6 @@ constexpr int kDividerStep = 16;
 MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow(parent), m_state(state)
 {
     setObjectName(QStringLiteral("FrmMain"));
-    //: The main window's title; %1 is the version, e.g. 2.08.09A.
-    setWindowTitle(tr(" .:: Tilvora (version %1) ::.").arg(shownVersion()));
     setWindowIcon(appIcon());
     QFont windowFont(QStringLiteral("Tahoma"));
     windowFont.setFamilies(
@@ -142,6 +141,8 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     statusBar()->setSizeGripEnabled(false);
     createFileMenu();
+    m_languageMenu = new LanguageMenu(m_comfort->viewMenu());
+    retranslateUi();
     applyLayout();
     centralWidget()->installEventFilter(this);
 
@@ -314,8 +315,6 @@ void MainWindow::saveWindowPlace(QSettings& settings) const
 
 void MainWindow::makeStripDrag()
 {
-    m_imgMain->setToolTip(tr("Drag to widen or narrow the control pane; double-click for the usual width"));
-    m_imgMain->setAccessibleDescription(tr("Left and Right move it; Space gives the panes their usual widths"));
     m_imgMain->installEventFilter(this);
     connect(m_imgMain, &QAbstractButton::clicked, this, [this] {
         if (m_layout.control(PaneControl::WebControl).visible && m_layout.setChosenControlShare(std::nullopt))
@@ -327,9 +326,12 @@ void MainWindow::moveDividerBy(int pixels)
 {
     if (!m_layout.control(PaneControl::WebControl).visible)
         return;
-    // As a drag to the divider's new left edge does.
-    const double paneWidth = m_layout.outerWidth() - m_layout.control(PaneControl::ImgMain).width
-        - (m_imgMain->x() + pixels) * twipsPerPixelHere();
+    // As a drag to the divider's new left edge does (right to left, its
+    // right edge: the layout counts from the window's right then).
+    const int stripLeft
+        = isRightToLeft() ? layoutX(m_imgMain->geometry().right() + 1) - pixels : m_imgMain->x() + pixels;
+    const double paneWidth
+        = m_layout.outerWidth() - m_layout.control(PaneControl::ImgMain).width - stripLeft * twipsPerPixelHere();
     if (m_layout.chooseControlPaneWidth(paneWidth))
         applyLayout();
 }
@@ -342,7 +344,9 @@ bool MainWindow::handleStripEvent(QEvent* event)
         // With the control pane hidden there is no divider to move.
         if (mouse->button() != Qt::LeftButton || !m_layout.control(PaneControl::WebControl).visible)
             return false;
-        m_stripGrip = qRound(mouse->position().x());
+        // Where the strip was taken, from its edge on the reading pane's side.
+        const int grip = qRound(mouse->position().x());
+        m_stripGrip = isRightToLeft() ? m_imgMain->width() - grip : grip;
         return true;
     }
     case QEvent::MouseMove: {
@@ -351,7 +355,7 @@ bool MainWindow::handleStripEvent(QEvent* event)
         // The strip's new left edge, in the client area; the control pane
         // takes what is right of the strip, as the layout places it.
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        const int stripLeft = m_imgMain->mapToParent(mouse->position().toPoint()).x() - *m_stripGrip;
+        const int stripLeft = layoutX(m_imgMain->mapToParent(mouse->position().toPoint()).x()) - *m_stripGrip;
         const double perPixel = twipsPerPixelHere();
         const double paneWidth
             = m_layout.outerWidth() - m_layout.control(PaneControl::ImgMain).width - stripLeft * perPixel;
@@ -417,8 +421,6 @@ void MainWindow::savePlayerSettings(QSettings& settings) const
 
 void MainWindow::makePicturesAnswer()
 {
-    m_image1->setToolTip(tr("Controls"));
-    m_picSearch->setToolTip(tr("Go to the search box"));
     for (PictureButton* picture : {m_image1, m_picSearch})
         picture->setCursor(Qt::PointingHandCursor);
     connect(m_image1, &QAbstractButton::clicked, this,
@@ -514,31 +516,27 @@ void MainWindow::createPictures()
 {
     QWidget* client = centralWidget();
     //: The label beside the search box before anything was shown.
-    m_lblSearch = new QLabel(tr("  Search Result(s):  "), client);
+    m_lblSearch = new QLabel(client);
     m_lblSearch->setObjectName(QStringLiteral("LblSearch"));
     m_lblSearch->setTextFormat(Qt::PlainText);
     m_lblSearch->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    m_picSearch = new PictureButton(QStringLiteral("PicSearch"), tr("Search"), client);
+    m_picSearch = new PictureButton(QStringLiteral("PicSearch"), QString(), client);
     m_picSearch->setPixmap(searchPixmap(devicePixelRatioF()));
     m_imgBanner = createPicture(QStringLiteral("ImgBanner"), client);
     m_imgBanner->setPixmap(bannerPixmap(devicePixelRatioF()));
     // The banner is the program's name in a picture.
-    m_imgBanner->setAccessibleName(tr("Tilvora"));
-    m_image1 = new PictureButton(QStringLiteral("Image1"), tr("Controls menu"), client);
+    m_image1 = new PictureButton(QStringLiteral("Image1"), QString(), client);
     m_image1->setPixmap(emblemPixmap(32, devicePixelRatioF()));
     // The strip is painted for the size it gets (see applyLayout).
-    m_imgMain = //: The strip between the reading pane and the control pane, which moves them apart when dragged.
-        new PictureButton(QStringLiteral("ImgMain"), tr("Pane divider"), client);
+    m_imgMain = new PictureButton(QStringLiteral("ImgMain"), QString(), client);
 }
 
 void MainWindow::createMenus()
 {
-    m_mnuControls = //: The menu of the control pane (the pane where the texts and the voice are chosen).
-        menuBar()->addMenu(tr("&Controls"));
+    m_mnuControls = menuBar()->addMenu(QString());
     m_mnuControls->setObjectName(QStringLiteral("MnuControls"));
-    m_mnuHidePane = //: Hides the control pane, or shows it again.
-        m_mnuControls->addAction(tr("&Hide/Un-Hide Pane"));
+    m_mnuHidePane = m_mnuControls->addAction(QString());
     m_mnuHidePane->setObjectName(QStringLiteral("MnuHidePane"));
     connect(m_mnuHidePane, &QAction::triggered, this, [this] {
         handleEvent([&] {
@@ -547,8 +545,7 @@ void MainWindow::createMenus()
         });
     });
 
-    m_mnuSetDataPath = //: The submenu that sets the folder where a voice's recordings are.
-        m_mnuControls->addMenu(tr("Set Data &Path"));
+    m_mnuSetDataPath = m_mnuControls->addMenu(QString());
     m_mnuSetDataPath->setObjectName(QStringLiteral("MnuSetDataPath"));
     for (int index = 0; index < kVoiceMenuItems; ++index) {
         QAction* item = m_mnuSetDataPath->addAction(tr("Voice %1").arg(index + 1));
@@ -564,14 +561,14 @@ void MainWindow::createMenus()
     m_mnuSetDataPath->menuAction()->setVisible(false);
     showOnlyVisibleVoiceItems();
 
-    m_mnuDownload = m_mnuControls->addAction(tr("&Download recitation..."));
+    m_mnuDownload = m_mnuControls->addAction(QString());
     m_mnuDownload->setObjectName(QStringLiteral("MnuDownload"));
     connect(m_mnuDownload, &QAction::triggered, this, [this] { handleEvent([&] { showDownloadDialog(); }); });
     m_mnuDownloadTexts = m_mnuControls->addAction(tr("Download &texts..."));
     m_mnuDownloadTexts->setObjectName(QStringLiteral("MnuDownloadTexts"));
     connect(m_mnuDownloadTexts, &QAction::triggered, this, [this] { handleEvent([&] { showTextDownloadDialog(); }); });
 
-    m_mnuAbout = menuBar()->addAction(tr("&About"));
+    m_mnuAbout = menuBar()->addAction(QString());
     m_mnuAbout->setObjectName(QStringLiteral("MnuAbt"));
     connect(m_mnuAbout, &QAction::triggered, this, [this] { handleEvent([&] { showAbout(); }); });
 }
@@ -588,15 +585,65 @@ void MainWindow::showOnlyVisibleVoiceItems()
 
 void MainWindow::createFileMenu()
 {
-    auto* file = new QMenu(tr("&File"), menuBar());
+    auto* file = new QMenu(menuBar());
     file->setObjectName(QStringLiteral("MnuFile"));
-    QAction* quit = file->addAction(tr("&Quit"), this, &QWidget::close);
+    m_mnuFile = file;
+    QAction* quit = file->addAction(QString(), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("MnuQuit"));
+    m_mnuQuit = quit;
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setShortcutContext(Qt::WindowShortcut);
     // The shortcut works while the menu bar is closed.
     addAction(quit);
     menuBar()->insertMenu(menuBar()->actions().value(0), file);
+}
+
+void MainWindow::retranslateUi()
+{
+    //: The main window's title; %1 is the version, e.g. 2.08.09A.
+    setWindowTitle(tr(" .:: Tilvora (version %1) ::.").arg(shownVersion()));
+    m_picSearch->setAccessibleName(tr("Search"));
+    m_picSearch->setToolTip(tr("Go to the search box"));
+    m_imgBanner->setAccessibleName(tr("Tilvora"));
+    m_image1->setAccessibleName(tr("Controls menu"));
+    m_image1->setToolTip(tr("Controls"));
+    //: The strip between the reading pane and the control pane, which moves them apart when dragged.
+    m_imgMain->setAccessibleName(tr("Pane divider"));
+    m_imgMain->setToolTip(tr("Drag to widen or narrow the control pane; double-click for the usual width"));
+    m_imgMain->setAccessibleDescription(tr("Left and Right move it; Space gives the panes their usual widths"));
+    if (!m_host->retranslateResultCaption())
+        //: The label beside the search box before anything was shown.
+        m_lblSearch->setText(tr("  Search Result(s):  "));
+    //: The menu of the control pane (the pane where the texts and the voice are chosen).
+    m_mnuControls->setTitle(tr("&Controls"));
+    //: Hides the control pane, or shows it again.
+    m_mnuHidePane->setText(tr("&Hide/Un-Hide Pane"));
+    //: The submenu that sets the folder where a voice's recordings are.
+    m_mnuSetDataPath->setTitle(tr("Set Data &Path"));
+    m_mnuDownload->setText(tr("&Download recitation..."));
+    m_mnuAbout->setText(tr("&About"));
+    m_mnuFile->setTitle(tr("&File"));
+    m_mnuQuit->setText(tr("&Quit"));
+    m_comfort->retranslate();
+    m_mushaf->retranslate();
+    m_choiceMemory->retranslate();
+    m_languageMenu->retranslate();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // The window is whole before the first of these can come (they are
+    // posted by the language's installation).
+    if (event->type() == QEvent::LanguageChange && m_languageMenu) {
+        handleEvent([&] {
+            retranslateUi();
+            // The control pane's entry that empties a row.
+            m_controlPaneFollower->showStored();
+        });
+    } else if (event->type() == QEvent::LayoutDirectionChange) {
+        handleEvent([&] { applyLayout(); });
+    }
 }
 
 void MainWindow::load()
@@ -695,6 +742,19 @@ void MainWindow::reportFailure(const QString& text)
     }
 }
 
+QRect MainWindow::placed(const ControlGeometry& geometry, double dpi) const
+{
+    QRect rect = pixelRect(geometry, dpi);
+    if (isRightToLeft())
+        rect.moveLeft(centralWidget()->width() - rect.x() - rect.width());
+    return rect;
+}
+
+int MainWindow::layoutX(int clientX) const
+{
+    return isRightToLeft() ? centralWidget()->width() - clientX : clientX;
+}
+
 double MainWindow::twipsPerPixelHere() const
 {
     return twipsPerPixel(logicalDpiX());
@@ -777,16 +837,23 @@ void MainWindow::applyLayout()
             PaneControl::WebControl, PaneControl::ImgBanner, PaneControl::Image1, PaneControl::WinMediaPlayer}) {
         QWidget* widget = controlWidget(control);
         const ControlGeometry& geometry = m_layout.control(control);
-        widget->setGeometry(pixelRect(geometry, dpi));
+        widget->setGeometry(placed(geometry, dpi));
         widget->setVisible(geometry.visible);
     }
     // The chapter, part and root picker takes the free room up to the small
     // emblem on its right, so that a chosen chapter's name is read whole
     // beside the part and root lists.
     QWidget* pickers = view(Pane::WebSurah);
-    const int room = m_image1->x() - 4 - pickers->x();
-    if (room > pickers->width())
-        pickers->resize(room, pickers->height());
+    if (isRightToLeft()) {
+        // Mirrored, the emblem is on the picker's left.
+        const int left = m_image1->geometry().right() + 1 + 4;
+        if (left < pickers->x())
+            pickers->setGeometry(left, pickers->y(), pickers->geometry().right() + 1 - left, pickers->height());
+    } else {
+        const int room = m_image1->x() - 4 - pickers->x();
+        if (room > pickers->width())
+            pickers->resize(room, pickers->height());
+    }
     // The strip is the divider while the control pane is shown.
     m_imgMain->setFocusPolicy(m_layout.control(PaneControl::WebControl).visible ? Qt::TabFocus : Qt::NoFocus);
     m_imgMain->setCursor(m_layout.control(PaneControl::WebControl).visible ? Qt::SplitHCursor : Qt::ArrowCursor);
@@ -804,14 +871,17 @@ QList<QWidget*> MainWindow::tabOrder() const
     // as drawn, the gear, the reading pane, the divider, the control pane,
     // then the strip's controls left to right.
     std::array<QWidget*, 3> pickers{view(Pane::WebSubject), view(Pane::WebWord), view(Pane::WebSurah)};
-    std::stable_sort(
-        pickers.begin(), pickers.end(), [](QWidget* a, QWidget* b) { return a->geometry().x() < b->geometry().x(); });
+    // As they are seen: left to right, or right to left in a mirrored window.
+    const bool mirrored = isRightToLeft();
+    const auto seenBefore = [mirrored](QWidget* a, QWidget* b) {
+        return mirrored ? a->geometry().x() > b->geometry().x() : a->geometry().x() < b->geometry().x();
+    };
+    std::stable_sort(pickers.begin(), pickers.end(), seenBefore);
     QList<QWidget*> order{view(Pane::WebSearch), m_picSearch, pickers[0], pickers[1], pickers[2], m_image1,
         view(Pane::WebMain), m_imgMain, view(Pane::WebControl)};
     QList<QWidget*> strip = m_player->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     strip.removeIf([](QWidget* control) { return !(control->focusPolicy() & Qt::TabFocus); });
-    std::stable_sort(
-        strip.begin(), strip.end(), [](QWidget* a, QWidget* b) { return a->geometry().x() < b->geometry().x(); });
+    std::stable_sort(strip.begin(), strip.end(), seenBefore);
     return order + strip;
 }
 

@@ -45,6 +45,7 @@ class PlayerStrip;
 class QtHost;
 class ReadingComfort;
 class ReadingPlace;
+class LanguageMenu;
 class MushafMode;
 class VerseFollower;
 
@@ -127,6 +128,7 @@ signals:
     void closed();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -185,6 +187,14 @@ private:
     // hidden items too.
     void showOnlyVisibleVoiceItems();
     void createFileMenu();
+    // Every text of the window in the language now applied.
+    void retranslateUi();
+    // A rectangle of the layout (twips) in the client area (pixels); right
+    // to left, the whole arrangement is mirrored.
+    QRect placed(const ControlGeometry& geometry, double dpi) const;
+    // A point of the client area as the layout counts it: from the left, or
+    // right to left from the right.
+    int layoutX(int clientX) const;
     void showDownloadDialog();
     void showTextDownloadDialog();
     // The next (step 1) or previous (-1) verse: within the running
@@ -222,6 +232,9 @@ private:
     QMenu* m_mnuSetDataPath = nullptr;
     std::array<QAction*, kVoiceMenuItems> m_mnuDPVoice{};
     QAction* m_mnuAbout = nullptr;
+    QMenu* m_mnuFile = nullptr;
+    QAction* m_mnuQuit = nullptr;
+    LanguageMenu* m_languageMenu = nullptr;
     QTimer* m_recitationGap = nullptr;
     qint32 m_markedVerse = 0;
     qint32 m_lastRecitedVerse = 0;

@@ -95,12 +95,23 @@ void QtHost::viewRendered(const host::RenderedView& view)
 {
     if (!view.name.startsWith(QLatin1String("Row")))
         m_searchFound = view.name == QLatin1String("Search") ? std::optional<qint32>(view.foundVerses) : std::nullopt;
+    m_shownVerses = view.shownVerses;
     QLabel* label = m_window.searchLabel();
     label->setText(resultCaption(view.shownVerses, m_searchFound));
     label->setToolTip(QString(label->text()).simplified());
     // Shown at once, while the rest of the page work goes on.
     label->repaint();
     m_window.pickerFollower().follow(view);
+}
+
+bool QtHost::retranslateResultCaption()
+{
+    if (!m_shownVerses)
+        return false;
+    QLabel* label = m_window.searchLabel();
+    label->setText(resultCaption(*m_shownVerses, m_searchFound));
+    label->setToolTip(QString(label->text()).simplified());
+    return true;
 }
 
 void QtHost::showMessage(host::MessageIcon icon, const QString& title, const QString& text)

@@ -57,6 +57,9 @@ public:
     // The result label's text: how many verses the page shows, or for a
     // search how many verses were found (and shown, when fewer).
     static QString resultCaption(qint32 shownVerses, std::optional<qint32> searchFound);
+    // The label of the view shown last, again in the language now applied;
+    // false before any view was shown.
+    bool retranslateResultCaption();
 
 private:
     QWidget* dialogParent() const;
@@ -65,6 +68,8 @@ private:
     // The verses the search shown last found; none when the page shown is
     // no search. A change of texts shows the same verses again.
     std::optional<qint32> m_searchFound;
+    // How many verses the view shown last shows (none before the first).
+    std::optional<qint32> m_shownVerses;
     // The voice the last verse left out of a recitation had no recording in.
     QString m_skippedVoice;
 };

@@ -1,0 +1,126 @@
+// The window in the reader's language: chosen in View > Language it applies
+// at once to the menus, the controls and the messages; Arabic lays the whole
+// window out right to left (the control pane on the other side, the strip's
+// verse buttons in reading order) and English comes back without a restart;
+// a left-to-right language keeps the layout; the choice is kept.
+
+#include "ui/support/windowfixture.h"
+
+#include "ui/recitation/playerstrip.h"
+#include "ui/shell/interfacelanguage.h"
+#include "ui/shell/mainwindow.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolButton>
+#include <QWebEngineView>
+
+namespace tilvora::ui::test {
+namespace {
+
+using host::Pane;
+
+using LanguageWindow = WindowTest;
+
+// Chooses the language as the reader does, in View > Language.
+void choose(MainWindow& window, const QString& code)
+{
+    auto* action = window.findChild<QAction*>(QStringLiteral("MnuLanguage_") + code);
+    ASSERT_TRUE(action) << code.toStdString();
+    action->trigger();
+}
+
+QStringList menuTitles(MainWindow& window)
+{
+    QStringList titles;
+    for (const QAction* menu : window.menuBar()->actions())
+        titles << menu->text();
+    return titles;
+}
+
+bool writtenIn(const QString& text, QChar::Script script)
+{
+    return std::any_of(text.cbegin(), text.cend(), [script](QChar c) { return c.isLetter() && c.script() == script; });
+}
+
+bool allWrittenIn(const QStringList& texts, QChar::Script script)
+{
+    return std::all_of(texts.cbegin(), texts.cend(), [script](const QString& text) { return writtenIn(text, script); });
+}
+
+int leftOf(QWidget* control, MainWindow& window)
+{
+    return control->mapTo(&window, QPoint(0, 0)).x();
+}
+
+TEST_F(LanguageWindow, ArabicMirrorsTheWholeWindowAndEnglishComesBackWithoutARestart)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    const QStringList english = menuTitles(window());
+    const int shown = evaluate(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length")).toInt();
+    auto* previous = window().player()->findChild<QToolButton*>(QStringLiteral("previousVerse"));
+    auto* next = window().player()->findChild<QToolButton*>(QStringLiteral("nextVerse"));
+    ASSERT_TRUE(previous && next);
+
+    choose(window(), QStringLiteral("ar"));
+    QTRY_VERIFY_WITH_TIMEOUT(allWrittenIn(menuTitles(window()), QChar::Script_Arabic), 5000);
+    EXPECT_TRUE(writtenIn(window().player()->findChild<QToolButton*>(QStringLiteral("playPause"))->toolTip(),
+        QChar::Script_Arabic));
+    // The count of verses shown, in words and digits of the language.
+    EXPECT_TRUE(writtenIn(window().searchLabel()->text(), QChar::Script_Arabic));
+    EXPECT_TRUE(window().searchLabel()->text().contains(QLocale(QLocale::Arabic).toString(shown)));
+    // Mirrored: the control pane left of the reading pane, the previous
+    // verse right of the next.
+    EXPECT_EQ(window().layoutDirection(), Qt::RightToLeft);
+    QTRY_VERIFY(leftOf(window().view(Pane::WebControl), window()) < leftOf(window().view(Pane::WebMain), window()));
+    EXPECT_GT(leftOf(previous, window()), leftOf(next, window()));
+    // A message box of the window speaks Arabic.
+    window().handleEvent([] { throw 0; });
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(writtenIn(messages().constFirst().text, QChar::Script_Arabic));
+    saveScreenshot(QStringLiteral("window-arabic"));
+
+    choose(window(), QStringLiteral("en"));
+    QTRY_COMPARE_WITH_TIMEOUT(menuTitles(window()), english, 5000);
+    EXPECT_EQ(window().layoutDirection(), Qt::LeftToRight);
+    QTRY_VERIFY(leftOf(window().view(Pane::WebControl), window()) > leftOf(window().view(Pane::WebMain), window()));
+    EXPECT_LT(leftOf(previous, window()), leftOf(next, window()));
+    EXPECT_FALSE(writtenIn(window().searchLabel()->text(), QChar::Script_Arabic));
+}
+
+TEST_F(LanguageWindow, ALeftToRightLanguageKeepsTheLayoutAndIsChosenAgainAtTheNextStart)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    const QString englishLabel = window().searchLabel()->text();
+    const QStringList english = menuTitles(window());
+
+    choose(window(), QStringLiteral("fr"));
+    // Every menu in the language as its translation says, none left as it was.
+    const auto translated = [this, &english] {
+        const QStringList titles = menuTitles(window());
+        for (qsizetype i = 0; i < titles.size(); ++i) {
+            if (i < english.size() && titles[i] == english[i])
+                return false;
+        }
+        return titles.size() == english.size();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(translated(), 5000);
+    EXPECT_NE(window().searchLabel()->text(), englishLabel);
+    EXPECT_EQ(window().layoutDirection(), Qt::LeftToRight);
+    EXPECT_GT(leftOf(window().view(Pane::WebControl), window()), leftOf(window().view(Pane::WebMain), window()));
+    const QStringList french = menuTitles(window());
+
+    closeProgram();
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_EQ(InterfaceLanguage::instance().choice(), QStringLiteral("fr"));
+    EXPECT_EQ(menuTitles(window()), french);
+    expectNoMessages();
+}
+
+} // namespace
+} // namespace tilvora::ui::test
