@@ -20,6 +20,7 @@
 import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
+import { surahNames } from 'quran-meta/i18n';
 import { searchable } from './lib/arabic.mjs';
 import {
   DEMO_VOICE, FOLDER_VOICES, TEXT_PROGRAMS, TRANSLATION_CODES, TYPES, chapterFileName, verseFileName,
@@ -30,13 +31,33 @@ import { buildPages } from './lib/pages.mjs';
 import {
   check, loadSources, CHAPTER_COUNT, PART_COUNT, VERSE_COUNT,
 } from './lib/sources.mjs';
-import { INDEXES, SCHEMA, SqlScript } from './lib/sql.mjs';
+import { CHAPTER_NAMES_TABLE, INDEXES, SCHEMA, SqlScript } from './lib/sql.mjs';
 import { buildSubjects } from './lib/subjects.mjs';
 import { buildWordIndex } from './lib/wordindex.mjs';
+
+// The interface's languages whose chapter names quran-meta carries; the
+// window writes the others' in Arabic (Arabic, Urdu) or in transliteration.
+const CHAPTER_NAME_LANGUAGES = ['fr', 'ru', 'tr'];
 
 const MASTER_COLUMNS = ['MasterID', 'MasterTypeID', 'Master', 'Description', 'Data', 'UserSelection',
   'DefaultSelection', 'SortOrderUser', 'SortOrderDef', 'TextDirection', 'FontName', 'FontSize', 'FontBold'];
 const DETAIL_COLUMNS = ['DetailID', 'MasterID', 'AyahRef', 'Data', 'DataSearchable', 'DataPos', 'DataRef'];
+
+/**
+ * The chapters' names in the interface languages that quran-meta names them
+ * in, as [SurahNo, Language, Name] in chapter and then language order.
+ */
+function chapterNamesInLanguages() {
+  const rows = [];
+  for (let no = 1; no <= 114; ++no) {
+    for (const language of CHAPTER_NAME_LANGUAGES) {
+      const names = surahNames[language];
+      if (!names || !names[no] || !names[no][0]) throw new Error(`quran-meta names no chapter ${no} in ${language}`);
+      rows.push([no, language, names[no][0]]);
+    }
+  }
+  return rows;
+}
 
 function escapeMarkup(text) {
   return text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
@@ -137,6 +158,9 @@ function buildScript(src, wordIndex, subjects, demoPositions, fold, mushaf) {
   sql.insert('MS_Line_TAB', ['PageNo', 'LineNo', 'Kind', 'SurahNo', 'Data', 'FirstAyahRef', 'LastAyahRef'],
     mushaf.lines.rows.map((r) => [r.page, r.line, r.kind, r.surah, r.text, r.from, r.to]));
   sql.insert('MS_Division_TAB', ['Division', 'No', 'AyahRef'], mushaf.divisions.map((d) => [d.kind, d.no, d.ref]));
+
+  sql.line(CHAPTER_NAMES_TABLE);
+  sql.insert('GN_SurahName_TAB', ['SurahNo', 'Language', 'Name'], chapterNamesInLanguages());
 
   for (const statement of INDEXES) sql.line(statement);
   sql.line('COMMIT;');

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ar_EG">
 <context>
     <name>Artwork</name>
@@ -26,6 +25,169 @@
     <message>
         <source>Tilvora</source>
         <translation>Tilvora</translation>
+    </message>
+</context>
+<context>
+    <name>LogicText</name>
+    <message>
+        <source>Media Files not found...</source>
+        <translation>لم يُعثر على ملفات التلاوة...</translation>
+    </message>
+    <message>
+        <source>Media File %1 is not present at the specified path...
+Current Path : %2
+
+Please Specify a valid path for Media Files (using the Controls Menu) and use this Application !</source>
+        <translation>الملف %1 غير موجود في المسار المحدد...
+المسار الحالي: %2
+
+يرجى تحديد مسار صالح لملفات التلاوة (من قائمة التحكم) ثم استعمال البرنامج.</translation>
+    </message>
+    <message>
+        <source>Tilvora - ProgramID : </source>
+        <translation>Tilvora - رقم البرنامج: </translation>
+    </message>
+    <message>
+        <source>No Data found in the Database for Current Voice in Programs registered...
+
+Invalid Programs / Speakers added to database without related Data !</source>
+        <translation>لا بيانات في قاعدة البيانات للقارئ الحالي بين البرامج المسجلة...
+
+أُضيفت برامج أو قرّاء إلى قاعدة البيانات بلا بيانات!</translation>
+    </message>
+    <message>
+        <source>Cannot Access the specified Media File
+Make sure that the Media Files folder exists in the same application folder !</source>
+        <translation>تعذّر الوصول إلى ملف التلاوة المحدد
+تأكد من وجود مجلد ملفات التلاوة في مجلد البرنامج نفسه!</translation>
+    </message>
+    <message>
+        <source>No recording of this verse</source>
+        <translation>لا تسجيل لهذه الآية</translation>
+    </message>
+    <message>
+        <source>The voice "%1" has no recording of %2.
+
+Choose another voice in the control pane, or set the folder of this voice's recordings with Controls &gt; Set Data Path.</source>
+        <translation>ليس للقارئ «%1» تسجيل للآية %2.
+
+اختر قارئًا آخر في لوحة التحكم، أو حدّد مجلد تسجيلات هذا القارئ من التحكم &gt; تحديد مسار التسجيلات.</translation>
+    </message>
+    <message>
+        <source>No verse was found for “%1”.</source>
+        <translation>لم يُعثر على آية لـ«%1».</translation>
+    </message>
+    <message>
+        <source>No verse to show for this choice.</source>
+        <translation>لا آية تُعرض لهذا الاختيار.</translation>
+    </message>
+    <message>
+        <source>%1
+Specified path is invalid and cannot be mapped properly...</source>
+        <translation>%1
+المسار المحدد غير صالح ولا يمكن الوصول إليه...</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>المجلد %1 غير موجود.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 ليس مجلدًا.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened: permission denied.</source>
+        <translation>لا يمكن فتح المجلد %1: الإذن مرفوض.</translation>
+    </message>
+    <message>
+        <source>There is no verse %1:%2.</source>
+        <translation>لا توجد آية %1:%2.</translation>
+    </message>
+    <message>
+        <source>The range %1 to %2 ends before it starts.</source>
+        <translation>المقطع من %1 إلى %2 ينتهي قبل أن يبدأ.</translation>
+    </message>
+    <message>
+        <source>The request could not be carried out: the content database refused it.
+%1</source>
+        <translation>تعذّر تنفيذ الطلب: رفضته قاعدة بيانات المحتوى.
+%1</translation>
+    </message>
+    <message>
+        <source>The request could not be carried out: %1</source>
+        <translation>تعذّر تنفيذ الطلب: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PaneTexts</name>
+    <message>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Whole Quran</source>
+        <translation>القرآن كله</translation>
+    </message>
+    <message>
+        <source>Arabic without vowel marks, or words of a translation</source>
+        <translation>عربي بلا تشكيل، أو كلمات من ترجمة</translation>
+    </message>
+    <message>
+        <source>Arabic is found without vowel marks; translations ignore letter case</source>
+        <translation>يُبحث في العربية بلا تشكيل؛ والترجمات بلا تفريق بين الأحرف الكبيرة والصغيرة</translation>
+    </message>
+    <message>
+        <source>Search every verse of every text; unticked, only the page shown is searched</source>
+        <translation>ابحث في كل آية من كل نص؛ وإن أزلت العلامة ففي الصفحة المعروضة وحدها</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <extracomment>The first entry of the list of chapters (surahs).</extracomment>
+        <translation>السورة</translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <extracomment>The first entry of the list of the thirty parts (juz).</extracomment>
+        <translation>الجزء</translation>
+    </message>
+    <message>
+        <source>Root (approx.)</source>
+        <extracomment>The first entry of the list of roots, which are found automatically.</extracomment>
+        <translation>الجذر (تقريبي)</translation>
+    </message>
+    <message>
+        <source>Subject · موضوع</source>
+        <extracomment>The first entry of the list of subjects, with the Arabic word.</extracomment>
+        <translation>موضوع</translation>
+    </message>
+    <message>
+        <source>كلمة · Word</source>
+        <extracomment>The first entry of the list of words, with the Arabic word.</extracomment>
+        <translation>كلمة</translation>
+    </message>
+    <message>
+        <source>Show a chapter (surah)</source>
+        <translation>اعرض سورة</translation>
+    </message>
+    <message>
+        <source>Show a part (juz)</source>
+        <translation>اعرض جزءًا</translation>
+    </message>
+    <message>
+        <source>Show the verses of a root (roots are found automatically and are approximate)</source>
+        <translation>اعرض آيات جذر (الجذور مستخرجة آليًا وتقريبية)</translation>
+    </message>
+    <message>
+        <source>Show the verses of a subject</source>
+        <translation>اعرض آيات موضوع</translation>
+    </message>
+    <message>
+        <source>Show the verses that hold a word (written without vowel marks)</source>
+        <translation>اعرض الآيات التي فيها كلمة (تُكتب بلا تشكيل)</translation>
+    </message>
+    <message>
+        <source>Part %1</source>
+        <translation>الجزء %1</translation>
     </message>
 </context>
 <context>
@@ -247,17 +409,17 @@
     </message>
     <message>
         <source>- 0.1 s</source>
-        <extracomment>Moves the verse&apos;s start a tenth of a second earlier.</extracomment>
+        <extracomment>Moves the verse's start a tenth of a second earlier.</extracomment>
         <translation>- 0.1 ث</translation>
     </message>
     <message>
         <source>+ 0.1 s</source>
-        <extracomment>Moves the verse&apos;s start a tenth of a second later.</extracomment>
+        <extracomment>Moves the verse's start a tenth of a second later.</extracomment>
         <translation>+ 0.1 ث</translation>
     </message>
     <message>
         <source>Play around it</source>
-        <extracomment>Plays the recording from a little before the verse&apos;s start.</extracomment>
+        <extracomment>Plays the recording from a little before the verse's start.</extracomment>
         <translation>شغّل ما حولها</translation>
     </message>
     <message>
@@ -312,7 +474,7 @@ If you keep them, those chapters are left as they are.</source>
         <translation>سورة %1</translation>
     </message>
     <message>
-        <source>The voice&apos;s own recordings were kept.</source>
+        <source>The voice's own recordings were kept.</source>
         <translation>أُبقيت تسجيلات القارئ الخاصة.</translation>
     </message>
     <message>
@@ -384,7 +546,7 @@ If you keep them, those chapters are left as they are.</source>
     <name>tilvora::ui::ControlPaneFollower</name>
     <message>
         <source>— None —</source>
-        <extracomment>The entry of a row&apos;s list of texts that empties the row.</extracomment>
+        <extracomment>The entry of a row's list of texts that empties the row.</extracomment>
         <translation>— لا شيء —</translation>
     </message>
 </context>
@@ -496,7 +658,7 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source>%1 of %2 files, %3, %4/s, about %5 left</source>
-        <extracomment>As before, and %5 the time left, e.g. &quot;3 min 20 s&quot;.</extracomment>
+        <extracomment>As before, and %5 the time left, e.g. "3 min 20 s".</extracomment>
         <translation>%1 من %2 ملف، %3، %4/ث، بقي نحو %5</translation>
     </message>
     <message>
@@ -516,7 +678,7 @@ If you keep them, those chapters are left as they are.</source>
 <context>
     <name>tilvora::ui::GstAudioPlayer</name>
     <message>
-        <source>The recording %1 cannot be played: GStreamer&apos;s playbin is not installed.</source>
+        <source>The recording %1 cannot be played: GStreamer's playbin is not installed.</source>
         <translation>لا يمكن تشغيل التسجيل %1: مكوّن playbin من GStreamer غير مثبّت.</translation>
     </message>
     <message>
@@ -536,7 +698,7 @@ If you keep them, those chapters are left as they are.</source>
     <name>tilvora::ui::LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <extracomment>The View menu&apos;s submenu that sets the language of the program&apos;s windows.</extracomment>
+        <extracomment>The View menu's submenu that sets the language of the program's windows.</extracomment>
         <translation>&amp;اللغة</translation>
     </message>
     <message>
@@ -549,7 +711,7 @@ If you keep them, those chapters are left as they are.</source>
     <name>tilvora::ui::MainWindow</name>
     <message>
         <source> .:: Tilvora (version %1) ::.</source>
-        <extracomment>The main window&apos;s title; %1 is the version, e.g. 2.08.09A.</extracomment>
+        <extracomment>The main window's title; %1 is the version, e.g. 2.08.09A.</extracomment>
         <translation>‏ .:: Tilvora (الإصدار %1) ::.</translation>
     </message>
     <message>
@@ -602,7 +764,7 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source>Set Data &amp;Path</source>
-        <extracomment>The submenu that sets the folder where a voice&apos;s recordings are.</extracomment>
+        <extracomment>The submenu that sets the folder where a voice's recordings are.</extracomment>
         <translation>تحديد &amp;مسار التسجيلات</translation>
     </message>
     <message>
@@ -638,12 +800,12 @@ If you keep them, those chapters are left as they are.</source>
     <name>tilvora::ui::MediaFolderDialog</name>
     <message>
         <source>Specify / Select a valid Path...</source>
-        <extracomment>The title of the dialog that sets the folder of a voice&apos;s recordings.</extracomment>
+        <extracomment>The title of the dialog that sets the folder of a voice's recordings.</extracomment>
         <translation>حدّد / اختر مسارًا صالحًا...</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <extracomment>%1 is the dialog&apos;s title, %2 the voice.</extracomment>
+        <extracomment>%1 is the dialog's title, %2 the voice.</extracomment>
         <translation>%1 — %2</translation>
     </message>
     <message>
@@ -672,7 +834,7 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source>Mapping Path exception...</source>
-        <extracomment>The title of the message that the voice&apos;s stored folder cannot be opened.</extracomment>
+        <extracomment>The title of the message that the voice's stored folder cannot be opened.</extracomment>
         <translation>خطأ في المسار...</translation>
     </message>
 </context>
@@ -680,7 +842,7 @@ If you keep them, those chapters are left as they are.</source>
     <name>tilvora::ui::MushafMode</name>
     <message>
         <source>&amp;Mushaf pages</source>
-        <extracomment>The reading pane&apos;s second mode: the pages of a printed copy of the Quran.</extracomment>
+        <extracomment>The reading pane's second mode: the pages of a printed copy of the Quran.</extracomment>
         <translation>&amp;صفحات المصحف</translation>
     </message>
     <message>
@@ -689,12 +851,12 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source>&amp;Hide the text</source>
-        <extracomment>Hides the text of the mushaf&apos;s page, for reciting from memory.</extracomment>
+        <extracomment>Hides the text of the mushaf's page, for reciting from memory.</extracomment>
         <translation>&amp;إخفاء النص</translation>
     </message>
     <message>
         <source>&amp;Reveal</source>
-        <extracomment>Shows hidden text of the mushaf&apos;s page again, step by step.</extracomment>
+        <extracomment>Shows hidden text of the mushaf's page again, step by step.</extracomment>
         <translation>&amp;كشف</translation>
     </message>
     <message>
@@ -727,7 +889,7 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source>Page of the mushaf (1 to %1):</source>
-        <extracomment>%1 is the number of the mushaf&apos;s last page.</extracomment>
+        <extracomment>%1 is the number of the mushaf's last page.</extracomment>
         <translation>صفحة المصحف (1 إلى %1):</translation>
     </message>
 </context>
@@ -767,7 +929,7 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source> times</source>
-        <extracomment>After a spin box&apos;s number: how often a verse or a range is recited.</extracomment>
+        <extracomment>After a spin box's number: how often a verse or a range is recited.</extracomment>
         <translation> مرات</translation>
     </message>
     <message>
@@ -776,7 +938,7 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source> ms</source>
-        <extracomment>After a spin box&apos;s number: milliseconds.</extracomment>
+        <extracomment>After a spin box's number: milliseconds.</extracomment>
         <translation> م.ث</translation>
     </message>
     <message>
@@ -802,12 +964,12 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source>%1× / %2 ▾</source>
-        <extracomment>The repeat button&apos;s counts: each verse %1 times, the range %2 times (∞: until stopped).</extracomment>
+        <extracomment>The repeat button's counts: each verse %1 times, the range %2 times (∞: until stopped).</extracomment>
         <translation>%1× / %2 ▾</translation>
     </message>
     <message>
         <source>Repeat %1</source>
-        <extracomment>The repeat button&apos;s caption; %1 are its counts.</extracomment>
+        <extracomment>The repeat button's caption; %1 are its counts.</extracomment>
         <translation>تكرار %1</translation>
     </message>
     <message>
@@ -847,7 +1009,7 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source>As the Text Defines</source>
-        <extracomment>The Arabic font the text&apos;s own program names.</extracomment>
+        <extracomment>The Arabic font the text's own program names.</extracomment>
         <translation>كما يحدده النص</translation>
     </message>
     <message>
@@ -903,7 +1065,7 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source>Light</source>
-        <extracomment>A colour theme: the pages&apos; own colours.</extracomment>
+        <extracomment>A colour theme: the pages' own colours.</extracomment>
         <translation>فاتح</translation>
     </message>
     <message>
@@ -916,7 +1078,7 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source>Bookmarked %1 (Bookmarks menu).</source>
-        <extracomment>%1 is the verse, e.g. &quot;Al-Fatihah 1:2&quot;.</extracomment>
+        <extracomment>%1 is the verse, e.g. "Al-Fatihah 1:2".</extracomment>
         <translation>وُضعت علامة على %1 (قائمة العلامات).</translation>
     </message>
     <message>
@@ -927,6 +1089,15 @@ If you keep them, those chapters are left as they are.</source>
         <source>The place where you stopped reading (%1) was not stored: %2.</source>
         <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
         <translation>لم يُحفظ الموضع الذي توقفت عنده القراءة (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>سورة %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A chapter's heading: %1 its number, %2 its name.</extracomment>
+        <translation>%2 %1</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,169 @@
     </message>
 </context>
 <context>
+    <name>LogicText</name>
+    <message>
+        <source>Media Files not found...</source>
+        <translation>অডিও ফাইল পাওয়া যায়নি...</translation>
+    </message>
+    <message>
+        <source>Media File %1 is not present at the specified path...
+Current Path : %2
+
+Please Specify a valid path for Media Files (using the Controls Menu) and use this Application !</source>
+        <translation>%1 ফাইলটি নির্দিষ্ট ফোল্ডারে নেই...
+বর্তমান ফোল্ডার: %2
+
+অনুগ্রহ করে কন্ট্রোল মেনু থেকে অডিও ফাইলের সঠিক ফোল্ডার দিন, তারপর প্রোগ্রামটি ব্যবহার করুন।</translation>
+    </message>
+    <message>
+        <source>Tilvora - ProgramID : </source>
+        <translation>Tilvora - প্রোগ্রাম নম্বর: </translation>
+    </message>
+    <message>
+        <source>No Data found in the Database for Current Voice in Programs registered...
+
+Invalid Programs / Speakers added to database without related Data !</source>
+        <translation>নিবন্ধিত প্রোগ্রামগুলোর মধ্যে বর্তমান কারীর কোনো ডেটা ডেটাবেসে নেই...
+
+ডেটা ছাড়াই প্রোগ্রাম বা কারী ডেটাবেসে যোগ করা হয়েছে!</translation>
+    </message>
+    <message>
+        <source>Cannot Access the specified Media File
+Make sure that the Media Files folder exists in the same application folder !</source>
+        <translation>নির্দিষ্ট অডিও ফাইলে পৌঁছানো যাচ্ছে না
+অডিও ফাইলের ফোল্ডার প্রোগ্রামের ফোল্ডারে আছে কিনা দেখুন!</translation>
+    </message>
+    <message>
+        <source>No recording of this verse</source>
+        <translation>এই আয়াতের রেকর্ডিং নেই</translation>
+    </message>
+    <message>
+        <source>The voice &quot;%1&quot; has no recording of %2.
+
+Choose another voice in the control pane, or set the folder of this voice&apos;s recordings with Controls &gt; Set Data Path.</source>
+        <translation>“%1” কারীর %2-এর রেকর্ডিং নেই।
+
+কন্ট্রোল প্যানে অন্য কারী বেছে নিন, অথবা কন্ট্রোল &gt; রেকর্ডিংয়ের ফোল্ডার ঠিক করুন দিয়ে এই কারীর ফোল্ডার দিন।</translation>
+    </message>
+    <message>
+        <source>No verse was found for “%1”.</source>
+        <translation>“%1”-এর জন্য কোনো আয়াত পাওয়া যায়নি।</translation>
+    </message>
+    <message>
+        <source>No verse to show for this choice.</source>
+        <translation>এই পছন্দে দেখানোর মতো কোনো আয়াত নেই।</translation>
+    </message>
+    <message>
+        <source>%1
+Specified path is invalid and cannot be mapped properly...</source>
+        <translation>%1
+নির্দিষ্ট ফোল্ডারটি সঠিক নয়, খোলা যাচ্ছে না...</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>%1 ফোল্ডারটি নেই।</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 কোনো ফোল্ডার নয়।</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened: permission denied.</source>
+        <translation>%1 ফোল্ডারটি খোলা যাচ্ছে না: অনুমতি নেই।</translation>
+    </message>
+    <message>
+        <source>There is no verse %1:%2.</source>
+        <translation>%1:%2 নামে কোনো আয়াত নেই।</translation>
+    </message>
+    <message>
+        <source>The range %1 to %2 ends before it starts.</source>
+        <translation>%1 থেকে %2 অংশটি শুরুর আগেই শেষ হয়।</translation>
+    </message>
+    <message>
+        <source>The request could not be carried out: the content database refused it.
+%1</source>
+        <translation>অনুরোধটি পূরণ করা যায়নি: কনটেন্ট ডেটাবেস তা গ্রহণ করেনি।
+%1</translation>
+    </message>
+    <message>
+        <source>The request could not be carried out: %1</source>
+        <translation>অনুরোধটি পূরণ করা যায়নি: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PaneTexts</name>
+    <message>
+        <source>Search</source>
+        <translation>খুঁজুন</translation>
+    </message>
+    <message>
+        <source>Whole Quran</source>
+        <translation>পুরো কুরআন</translation>
+    </message>
+    <message>
+        <source>Arabic without vowel marks, or words of a translation</source>
+        <translation>হরকত ছাড়া আরবি, বা কোনো অনুবাদের শব্দ</translation>
+    </message>
+    <message>
+        <source>Arabic is found without vowel marks; translations ignore letter case</source>
+        <translation>আরবি হরকত ছাড়া খোঁজা হয়; অনুবাদে বড়-ছোট হাতের অক্ষরের পার্থক্য ধরা হয় না</translation>
+    </message>
+    <message>
+        <source>Search every verse of every text; unticked, only the page shown is searched</source>
+        <translation>প্রতিটি পাঠের প্রতিটি আয়াতে খুঁজুন; টিক না থাকলে শুধু দেখানো পৃষ্ঠায়</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <extracomment>The first entry of the list of chapters (surahs).</extracomment>
+        <translation>সূরা</translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <extracomment>The first entry of the list of the thirty parts (juz).</extracomment>
+        <translation>পারা</translation>
+    </message>
+    <message>
+        <source>Root (approx.)</source>
+        <extracomment>The first entry of the list of roots, which are found automatically.</extracomment>
+        <translation>মূল শব্দ (আনুমানিক)</translation>
+    </message>
+    <message>
+        <source>Subject · موضوع</source>
+        <extracomment>The first entry of the list of subjects, with the Arabic word.</extracomment>
+        <translation>বিষয় · موضوع</translation>
+    </message>
+    <message>
+        <source>كلمة · Word</source>
+        <extracomment>The first entry of the list of words, with the Arabic word.</extracomment>
+        <translation>كلمة · শব্দ</translation>
+    </message>
+    <message>
+        <source>Show a chapter (surah)</source>
+        <translation>একটি সূরা দেখান</translation>
+    </message>
+    <message>
+        <source>Show a part (juz)</source>
+        <translation>একটি পারা দেখান</translation>
+    </message>
+    <message>
+        <source>Show the verses of a root (roots are found automatically and are approximate)</source>
+        <translation>একটি মূল শব্দের আয়াত দেখান (মূল শব্দগুলো স্বয়ংক্রিয়ভাবে পাওয়া ও আনুমানিক)</translation>
+    </message>
+    <message>
+        <source>Show the verses of a subject</source>
+        <translation>একটি বিষয়ের আয়াত দেখান</translation>
+    </message>
+    <message>
+        <source>Show the verses that hold a word (written without vowel marks)</source>
+        <translation>যে আয়াতে একটি শব্দ আছে তা দেখান (হরকত ছাড়া লেখা)</translation>
+    </message>
+    <message>
+        <source>Part %1</source>
+        <translation>পারা %1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>%1 KB</source>
@@ -887,6 +1050,15 @@ If you keep them, those chapters are left as they are.</source>
         <source>The place where you stopped reading (%1) was not stored: %2.</source>
         <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
         <translation>যেখানে আপনি পড়া থামিয়েছিলেন (%1) তা সংরক্ষিত হয়নি: %2।</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>সূরা %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A chapter&apos;s heading: %1 its number, %2 its name.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

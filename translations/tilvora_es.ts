@@ -29,6 +29,169 @@
     </message>
 </context>
 <context>
+    <name>LogicText</name>
+    <message>
+        <source>Media Files not found...</source>
+        <translation>No se encontraron los archivos de audio...</translation>
+    </message>
+    <message>
+        <source>Media File %1 is not present at the specified path...
+Current Path : %2
+
+Please Specify a valid path for Media Files (using the Controls Menu) and use this Application !</source>
+        <translation>El archivo %1 no está en la carpeta indicada...
+Carpeta actual: %2
+
+Indique una carpeta válida para los archivos de audio (menú Controles) y use después el programa.</translation>
+    </message>
+    <message>
+        <source>Tilvora - ProgramID : </source>
+        <translation>Tilvora - número de programa: </translation>
+    </message>
+    <message>
+        <source>No Data found in the Database for Current Voice in Programs registered...
+
+Invalid Programs / Speakers added to database without related Data !</source>
+        <translation>No hay datos en la base para la voz actual entre los programas registrados...
+
+¡Se añadieron programas o recitadores a la base sin sus datos!</translation>
+    </message>
+    <message>
+        <source>Cannot Access the specified Media File
+Make sure that the Media Files folder exists in the same application folder !</source>
+        <translation>No se puede acceder al archivo de audio indicado
+¡Compruebe que la carpeta de los archivos de audio existe en la carpeta del programa!</translation>
+    </message>
+    <message>
+        <source>No recording of this verse</source>
+        <translation>No hay grabación de esta aleya</translation>
+    </message>
+    <message>
+        <source>The voice &quot;%1&quot; has no recording of %2.
+
+Choose another voice in the control pane, or set the folder of this voice&apos;s recordings with Controls &gt; Set Data Path.</source>
+        <translation>La voz «%1» no tiene grabación de %2.
+
+Elija otra voz en el panel de control, o indique la carpeta de sus grabaciones con Controles &gt; Elegir la carpeta de grabaciones.</translation>
+    </message>
+    <message>
+        <source>No verse was found for “%1”.</source>
+        <translation>No se encontró ninguna aleya para «%1».</translation>
+    </message>
+    <message>
+        <source>No verse to show for this choice.</source>
+        <translation>No hay aleyas que mostrar para esta elección.</translation>
+    </message>
+    <message>
+        <source>%1
+Specified path is invalid and cannot be mapped properly...</source>
+        <translation>%1
+La carpeta indicada no es válida y no se puede abrir...</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened: permission denied.</source>
+        <translation>No se puede abrir la carpeta %1: permiso denegado.</translation>
+    </message>
+    <message>
+        <source>There is no verse %1:%2.</source>
+        <translation>No existe la aleya %1:%2.</translation>
+    </message>
+    <message>
+        <source>The range %1 to %2 ends before it starts.</source>
+        <translation>El pasaje de %1 a %2 termina antes de empezar.</translation>
+    </message>
+    <message>
+        <source>The request could not be carried out: the content database refused it.
+%1</source>
+        <translation>No se pudo realizar la petición: la base de contenido la rechazó.
+%1</translation>
+    </message>
+    <message>
+        <source>The request could not be carried out: %1</source>
+        <translation>No se pudo realizar la petición: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PaneTexts</name>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Whole Quran</source>
+        <translation>Todo el Corán</translation>
+    </message>
+    <message>
+        <source>Arabic without vowel marks, or words of a translation</source>
+        <translation>Árabe sin vocales, o palabras de una traducción</translation>
+    </message>
+    <message>
+        <source>Arabic is found without vowel marks; translations ignore letter case</source>
+        <translation>El árabe se busca sin vocales; las traducciones sin distinguir mayúsculas</translation>
+    </message>
+    <message>
+        <source>Search every verse of every text; unticked, only the page shown is searched</source>
+        <translation>Buscar en cada aleya de cada texto; sin marcar, solo en la página mostrada</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <extracomment>The first entry of the list of chapters (surahs).</extracomment>
+        <translation>Sura</translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <extracomment>The first entry of the list of the thirty parts (juz).</extracomment>
+        <translation>Yuz</translation>
+    </message>
+    <message>
+        <source>Root (approx.)</source>
+        <extracomment>The first entry of the list of roots, which are found automatically.</extracomment>
+        <translation>Raíz (aprox.)</translation>
+    </message>
+    <message>
+        <source>Subject · موضوع</source>
+        <extracomment>The first entry of the list of subjects, with the Arabic word.</extracomment>
+        <translation>Tema · موضوع</translation>
+    </message>
+    <message>
+        <source>كلمة · Word</source>
+        <extracomment>The first entry of the list of words, with the Arabic word.</extracomment>
+        <translation>كلمة · Palabra</translation>
+    </message>
+    <message>
+        <source>Show a chapter (surah)</source>
+        <translation>Mostrar una sura</translation>
+    </message>
+    <message>
+        <source>Show a part (juz)</source>
+        <translation>Mostrar un yuz</translation>
+    </message>
+    <message>
+        <source>Show the verses of a root (roots are found automatically and are approximate)</source>
+        <translation>Mostrar las aleyas de una raíz (halladas automáticamente, aproximadas)</translation>
+    </message>
+    <message>
+        <source>Show the verses of a subject</source>
+        <translation>Mostrar las aleyas de un tema</translation>
+    </message>
+    <message>
+        <source>Show the verses that hold a word (written without vowel marks)</source>
+        <translation>Mostrar las aleyas que contienen una palabra (escrita sin vocales)</translation>
+    </message>
+    <message>
+        <source>Part %1</source>
+        <translation>Yuz %1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>%1 KB</source>
@@ -887,6 +1050,15 @@ Si las conserva, esas suras quedan como están.</numerusform>
         <source>The place where you stopped reading (%1) was not stored: %2.</source>
         <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
         <translation>No se guardó el lugar donde dejó de leer (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>Sura %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A chapter&apos;s heading: %1 its number, %2 its name.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

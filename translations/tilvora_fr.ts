@@ -29,6 +29,169 @@
     </message>
 </context>
 <context>
+    <name>LogicText</name>
+    <message>
+        <source>Media Files not found...</source>
+        <translation>Fichiers audio introuvables...</translation>
+    </message>
+    <message>
+        <source>Media File %1 is not present at the specified path...
+Current Path : %2
+
+Please Specify a valid path for Media Files (using the Controls Menu) and use this Application !</source>
+        <translation>Le fichier %1 n’est pas dans le dossier indiqué...
+Dossier actuel : %2
+
+Indiquez un dossier valide pour les fichiers audio (menu Contrôles), puis utilisez le programme.</translation>
+    </message>
+    <message>
+        <source>Tilvora - ProgramID : </source>
+        <translation>Tilvora - numéro du programme : </translation>
+    </message>
+    <message>
+        <source>No Data found in the Database for Current Voice in Programs registered...
+
+Invalid Programs / Speakers added to database without related Data !</source>
+        <translation>Aucune donnée dans la base pour la voix choisie parmi les programmes enregistrés...
+
+Des programmes ou des récitants ont été ajoutés à la base sans leurs données !</translation>
+    </message>
+    <message>
+        <source>Cannot Access the specified Media File
+Make sure that the Media Files folder exists in the same application folder !</source>
+        <translation>Impossible d’accéder au fichier audio indiqué
+Vérifiez que le dossier des fichiers audio existe dans le dossier du programme !</translation>
+    </message>
+    <message>
+        <source>No recording of this verse</source>
+        <translation>Pas d’enregistrement de ce verset</translation>
+    </message>
+    <message>
+        <source>The voice &quot;%1&quot; has no recording of %2.
+
+Choose another voice in the control pane, or set the folder of this voice&apos;s recordings with Controls &gt; Set Data Path.</source>
+        <translation>La voix « %1 » n’a pas d’enregistrement de %2.
+
+Choisissez une autre voix dans le panneau de contrôle, ou indiquez le dossier de ses enregistrements avec Contrôles &gt; Choisir le dossier des enregistrements.</translation>
+    </message>
+    <message>
+        <source>No verse was found for “%1”.</source>
+        <translation>Aucun verset trouvé pour « %1 ».</translation>
+    </message>
+    <message>
+        <source>No verse to show for this choice.</source>
+        <translation>Aucun verset à afficher pour ce choix.</translation>
+    </message>
+    <message>
+        <source>%1
+Specified path is invalid and cannot be mapped properly...</source>
+        <translation>%1
+Le dossier indiqué n’est pas valide et ne peut pas être ouvert...</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Le dossier %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 n’est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened: permission denied.</source>
+        <translation>Le dossier %1 ne peut pas être ouvert : accès refusé.</translation>
+    </message>
+    <message>
+        <source>There is no verse %1:%2.</source>
+        <translation>Il n’y a pas de verset %1:%2.</translation>
+    </message>
+    <message>
+        <source>The range %1 to %2 ends before it starts.</source>
+        <translation>Le passage de %1 à %2 finit avant de commencer.</translation>
+    </message>
+    <message>
+        <source>The request could not be carried out: the content database refused it.
+%1</source>
+        <translation>La demande n’a pas pu aboutir : la base du contenu l’a refusée.
+%1</translation>
+    </message>
+    <message>
+        <source>The request could not be carried out: %1</source>
+        <translation>La demande n’a pas pu aboutir : %1</translation>
+    </message>
+</context>
+<context>
+    <name>PaneTexts</name>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Whole Quran</source>
+        <translation>Tout le Coran</translation>
+    </message>
+    <message>
+        <source>Arabic without vowel marks, or words of a translation</source>
+        <translation>Arabe sans voyelles, ou mots d’une traduction</translation>
+    </message>
+    <message>
+        <source>Arabic is found without vowel marks; translations ignore letter case</source>
+        <translation>L’arabe est cherché sans voyelles ; les traductions sans tenir compte des majuscules</translation>
+    </message>
+    <message>
+        <source>Search every verse of every text; unticked, only the page shown is searched</source>
+        <translation>Chercher dans chaque verset de chaque texte ; décoché, seulement dans la page affichée</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <extracomment>The first entry of the list of chapters (surahs).</extracomment>
+        <translation>Sourate</translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <extracomment>The first entry of the list of the thirty parts (juz).</extracomment>
+        <translation>Juz</translation>
+    </message>
+    <message>
+        <source>Root (approx.)</source>
+        <extracomment>The first entry of the list of roots, which are found automatically.</extracomment>
+        <translation>Racine (approx.)</translation>
+    </message>
+    <message>
+        <source>Subject · موضوع</source>
+        <extracomment>The first entry of the list of subjects, with the Arabic word.</extracomment>
+        <translation>Sujet · موضوع</translation>
+    </message>
+    <message>
+        <source>كلمة · Word</source>
+        <extracomment>The first entry of the list of words, with the Arabic word.</extracomment>
+        <translation>كلمة · Mot</translation>
+    </message>
+    <message>
+        <source>Show a chapter (surah)</source>
+        <translation>Afficher une sourate</translation>
+    </message>
+    <message>
+        <source>Show a part (juz)</source>
+        <translation>Afficher un juz</translation>
+    </message>
+    <message>
+        <source>Show the verses of a root (roots are found automatically and are approximate)</source>
+        <translation>Afficher les versets d’une racine (trouvées automatiquement, approximatives)</translation>
+    </message>
+    <message>
+        <source>Show the verses of a subject</source>
+        <translation>Afficher les versets d’un sujet</translation>
+    </message>
+    <message>
+        <source>Show the verses that hold a word (written without vowel marks)</source>
+        <translation>Afficher les versets qui contiennent un mot (écrit sans voyelles)</translation>
+    </message>
+    <message>
+        <source>Part %1</source>
+        <translation>Juz %1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>%1 KB</source>
@@ -887,6 +1050,15 @@ Si vous les gardez, ces sourates restent telles quelles.</numerusform>
         <source>The place where you stopped reading (%1) was not stored: %2.</source>
         <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
         <translation>L’endroit où vous avez arrêté votre lecture (%1) n’a pas été enregistré : %2.</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>Sourate %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A chapter&apos;s heading: %1 its number, %2 its name.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,169 @@
     </message>
 </context>
 <context>
+    <name>LogicText</name>
+    <message>
+        <source>Media Files not found...</source>
+        <translation>Berkas audio tidak ditemukan...</translation>
+    </message>
+    <message>
+        <source>Media File %1 is not present at the specified path...
+Current Path : %2
+
+Please Specify a valid path for Media Files (using the Controls Menu) and use this Application !</source>
+        <translation>Berkas %1 tidak ada di folder yang ditentukan...
+Folder sekarang: %2
+
+Silakan tentukan folder berkas audio yang benar (menu Kontrol), lalu gunakan program ini.</translation>
+    </message>
+    <message>
+        <source>Tilvora - ProgramID : </source>
+        <translation>Tilvora - nomor program: </translation>
+    </message>
+    <message>
+        <source>No Data found in the Database for Current Voice in Programs registered...
+
+Invalid Programs / Speakers added to database without related Data !</source>
+        <translation>Tidak ada data di basis data untuk qari ini di antara program yang terdaftar...
+
+Ada program atau qari yang ditambahkan ke basis data tanpa datanya!</translation>
+    </message>
+    <message>
+        <source>Cannot Access the specified Media File
+Make sure that the Media Files folder exists in the same application folder !</source>
+        <translation>Berkas audio yang ditentukan tidak dapat diakses
+Pastikan folder berkas audio ada di folder program!</translation>
+    </message>
+    <message>
+        <source>No recording of this verse</source>
+        <translation>Tidak ada rekaman ayat ini</translation>
+    </message>
+    <message>
+        <source>The voice &quot;%1&quot; has no recording of %2.
+
+Choose another voice in the control pane, or set the folder of this voice&apos;s recordings with Controls &gt; Set Data Path.</source>
+        <translation>Qari “%1” tidak punya rekaman %2.
+
+Pilih qari lain di panel kontrol, atau atur folder rekaman qari ini lewat Kontrol &gt; Atur folder rekaman.</translation>
+    </message>
+    <message>
+        <source>No verse was found for “%1”.</source>
+        <translation>Tidak ada ayat yang ditemukan untuk “%1”.</translation>
+    </message>
+    <message>
+        <source>No verse to show for this choice.</source>
+        <translation>Tidak ada ayat untuk ditampilkan bagi pilihan ini.</translation>
+    </message>
+    <message>
+        <source>%1
+Specified path is invalid and cannot be mapped properly...</source>
+        <translation>%1
+Folder yang ditentukan tidak valid dan tidak dapat dibuka...</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Folder %1 tidak ada.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 bukan folder.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened: permission denied.</source>
+        <translation>Folder %1 tidak dapat dibuka: izin ditolak.</translation>
+    </message>
+    <message>
+        <source>There is no verse %1:%2.</source>
+        <translation>Tidak ada ayat %1:%2.</translation>
+    </message>
+    <message>
+        <source>The range %1 to %2 ends before it starts.</source>
+        <translation>Rentang %1 sampai %2 berakhir sebelum dimulai.</translation>
+    </message>
+    <message>
+        <source>The request could not be carried out: the content database refused it.
+%1</source>
+        <translation>Permintaan tidak dapat dijalankan: basis data konten menolaknya.
+%1</translation>
+    </message>
+    <message>
+        <source>The request could not be carried out: %1</source>
+        <translation>Permintaan tidak dapat dijalankan: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PaneTexts</name>
+    <message>
+        <source>Search</source>
+        <translation>Cari</translation>
+    </message>
+    <message>
+        <source>Whole Quran</source>
+        <translation>Seluruh Al-Quran</translation>
+    </message>
+    <message>
+        <source>Arabic without vowel marks, or words of a translation</source>
+        <translation>Arab tanpa harakat, atau kata dari terjemahan</translation>
+    </message>
+    <message>
+        <source>Arabic is found without vowel marks; translations ignore letter case</source>
+        <translation>Arab dicari tanpa harakat; terjemahan tidak membedakan huruf besar dan kecil</translation>
+    </message>
+    <message>
+        <source>Search every verse of every text; unticked, only the page shown is searched</source>
+        <translation>Cari di setiap ayat setiap teks; jika tidak dicentang, hanya di halaman yang tampil</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <extracomment>The first entry of the list of chapters (surahs).</extracomment>
+        <translation>Surah</translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <extracomment>The first entry of the list of the thirty parts (juz).</extracomment>
+        <translation>Juz</translation>
+    </message>
+    <message>
+        <source>Root (approx.)</source>
+        <extracomment>The first entry of the list of roots, which are found automatically.</extracomment>
+        <translation>Akar kata (perkiraan)</translation>
+    </message>
+    <message>
+        <source>Subject · موضوع</source>
+        <extracomment>The first entry of the list of subjects, with the Arabic word.</extracomment>
+        <translation>Topik · موضوع</translation>
+    </message>
+    <message>
+        <source>كلمة · Word</source>
+        <extracomment>The first entry of the list of words, with the Arabic word.</extracomment>
+        <translation>كلمة · Kata</translation>
+    </message>
+    <message>
+        <source>Show a chapter (surah)</source>
+        <translation>Tampilkan surah</translation>
+    </message>
+    <message>
+        <source>Show a part (juz)</source>
+        <translation>Tampilkan juz</translation>
+    </message>
+    <message>
+        <source>Show the verses of a root (roots are found automatically and are approximate)</source>
+        <translation>Tampilkan ayat dari akar kata (akar ditemukan otomatis dan hanya perkiraan)</translation>
+    </message>
+    <message>
+        <source>Show the verses of a subject</source>
+        <translation>Tampilkan ayat dari topik</translation>
+    </message>
+    <message>
+        <source>Show the verses that hold a word (written without vowel marks)</source>
+        <translation>Tampilkan ayat yang memuat kata (ditulis tanpa harakat)</translation>
+    </message>
+    <message>
+        <source>Part %1</source>
+        <translation>Juz %1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>%1 KB</source>
@@ -877,6 +1040,15 @@ Jika dipertahankan, surah-surah itu dibiarkan apa adanya.</numerusform>
         <source>The place where you stopped reading (%1) was not stored: %2.</source>
         <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
         <translation>Tempat Anda berhenti membaca (%1) tidak disimpan: %2.</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>Surah %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A chapter&apos;s heading: %1 its number, %2 its name.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

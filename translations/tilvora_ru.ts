@@ -29,6 +29,169 @@
     </message>
 </context>
 <context>
+    <name>LogicText</name>
+    <message>
+        <source>Media Files not found...</source>
+        <translation>Аудиофайлы не найдены...</translation>
+    </message>
+    <message>
+        <source>Media File %1 is not present at the specified path...
+Current Path : %2
+
+Please Specify a valid path for Media Files (using the Controls Menu) and use this Application !</source>
+        <translation>Файла %1 нет в указанной папке...
+Текущая папка: %2
+
+Укажите существующую папку аудиофайлов (меню «Управление») и затем пользуйтесь программой.</translation>
+    </message>
+    <message>
+        <source>Tilvora - ProgramID : </source>
+        <translation>Tilvora — номер программы: </translation>
+    </message>
+    <message>
+        <source>No Data found in the Database for Current Voice in Programs registered...
+
+Invalid Programs / Speakers added to database without related Data !</source>
+        <translation>В базе нет данных для выбранного чтеца среди зарегистрированных программ...
+
+В базу добавлены программы или чтецы без данных!</translation>
+    </message>
+    <message>
+        <source>Cannot Access the specified Media File
+Make sure that the Media Files folder exists in the same application folder !</source>
+        <translation>Нет доступа к указанному аудиофайлу
+Убедитесь, что папка аудиофайлов есть в папке программы!</translation>
+    </message>
+    <message>
+        <source>No recording of this verse</source>
+        <translation>Нет записи этого аята</translation>
+    </message>
+    <message>
+        <source>The voice &quot;%1&quot; has no recording of %2.
+
+Choose another voice in the control pane, or set the folder of this voice&apos;s recordings with Controls &gt; Set Data Path.</source>
+        <translation>У чтеца «%1» нет записи %2.
+
+Выберите другого чтеца в панели управления или укажите папку его записей: Управление &gt; Указать папку записей.</translation>
+    </message>
+    <message>
+        <source>No verse was found for “%1”.</source>
+        <translation>Для «%1» аяты не найдены.</translation>
+    </message>
+    <message>
+        <source>No verse to show for this choice.</source>
+        <translation>Для этого выбора нет аятов.</translation>
+    </message>
+    <message>
+        <source>%1
+Specified path is invalid and cannot be mapped properly...</source>
+        <translation>%1
+Указанная папка недоступна и не может быть открыта...</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Папки %1 не существует.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 — не папка.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened: permission denied.</source>
+        <translation>Папку %1 нельзя открыть: доступ запрещён.</translation>
+    </message>
+    <message>
+        <source>There is no verse %1:%2.</source>
+        <translation>Аята %1:%2 не существует.</translation>
+    </message>
+    <message>
+        <source>The range %1 to %2 ends before it starts.</source>
+        <translation>Отрывок с %1 по %2 заканчивается раньше, чем начинается.</translation>
+    </message>
+    <message>
+        <source>The request could not be carried out: the content database refused it.
+%1</source>
+        <translation>Запрос не выполнен: база содержимого его отклонила.
+%1</translation>
+    </message>
+    <message>
+        <source>The request could not be carried out: %1</source>
+        <translation>Запрос не выполнен: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PaneTexts</name>
+    <message>
+        <source>Search</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>Whole Quran</source>
+        <translation>Весь Коран</translation>
+    </message>
+    <message>
+        <source>Arabic without vowel marks, or words of a translation</source>
+        <translation>Арабский без огласовок или слова перевода</translation>
+    </message>
+    <message>
+        <source>Arabic is found without vowel marks; translations ignore letter case</source>
+        <translation>Арабский ищется без огласовок; в переводах регистр букв не важен</translation>
+    </message>
+    <message>
+        <source>Search every verse of every text; unticked, only the page shown is searched</source>
+        <translation>Искать в каждом аяте каждого текста; без отметки — только на показанной странице</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <extracomment>The first entry of the list of chapters (surahs).</extracomment>
+        <translation>Сура</translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <extracomment>The first entry of the list of the thirty parts (juz).</extracomment>
+        <translation>Джуз</translation>
+    </message>
+    <message>
+        <source>Root (approx.)</source>
+        <extracomment>The first entry of the list of roots, which are found automatically.</extracomment>
+        <translation>Корень (прибл.)</translation>
+    </message>
+    <message>
+        <source>Subject · موضوع</source>
+        <extracomment>The first entry of the list of subjects, with the Arabic word.</extracomment>
+        <translation>Тема · موضوع</translation>
+    </message>
+    <message>
+        <source>كلمة · Word</source>
+        <extracomment>The first entry of the list of words, with the Arabic word.</extracomment>
+        <translation>كلمة · Слово</translation>
+    </message>
+    <message>
+        <source>Show a chapter (surah)</source>
+        <translation>Показать суру</translation>
+    </message>
+    <message>
+        <source>Show a part (juz)</source>
+        <translation>Показать джуз</translation>
+    </message>
+    <message>
+        <source>Show the verses of a root (roots are found automatically and are approximate)</source>
+        <translation>Показать аяты корня (корни найдены автоматически и приблизительны)</translation>
+    </message>
+    <message>
+        <source>Show the verses of a subject</source>
+        <translation>Показать аяты темы</translation>
+    </message>
+    <message>
+        <source>Show the verses that hold a word (written without vowel marks)</source>
+        <translation>Показать аяты, где есть слово (без огласовок)</translation>
+    </message>
+    <message>
+        <source>Part %1</source>
+        <translation>Джуз %1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>%1 KB</source>
@@ -897,6 +1060,15 @@ If you keep them, those chapters are left as they are.</source>
         <source>The place where you stopped reading (%1) was not stored: %2.</source>
         <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
         <translation>Место, где вы остановились (%1), не сохранено: %2.</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>Сура %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A chapter&apos;s heading: %1 its number, %2 its name.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,169 @@
     </message>
 </context>
 <context>
+    <name>LogicText</name>
+    <message>
+        <source>Media Files not found...</source>
+        <translation>Ses dosyaları bulunamadı...</translation>
+    </message>
+    <message>
+        <source>Media File %1 is not present at the specified path...
+Current Path : %2
+
+Please Specify a valid path for Media Files (using the Controls Menu) and use this Application !</source>
+        <translation>%1 dosyası belirtilen klasörde yok...
+Şu anki klasör: %2
+
+Lütfen ses dosyaları için geçerli bir klasör belirtin (Denetim menüsü) ve programı öyle kullanın.</translation>
+    </message>
+    <message>
+        <source>Tilvora - ProgramID : </source>
+        <translation>Tilvora - program numarası: </translation>
+    </message>
+    <message>
+        <source>No Data found in the Database for Current Voice in Programs registered...
+
+Invalid Programs / Speakers added to database without related Data !</source>
+        <translation>Kayıtlı programlar arasında bu kâri için veritabanında veri yok...
+
+Veritabanına verisi olmadan program ya da kâri eklenmiş!</translation>
+    </message>
+    <message>
+        <source>Cannot Access the specified Media File
+Make sure that the Media Files folder exists in the same application folder !</source>
+        <translation>Belirtilen ses dosyasına erişilemiyor
+Ses dosyaları klasörünün program klasöründe olduğundan emin olun!</translation>
+    </message>
+    <message>
+        <source>No recording of this verse</source>
+        <translation>Bu ayetin kaydı yok</translation>
+    </message>
+    <message>
+        <source>The voice &quot;%1&quot; has no recording of %2.
+
+Choose another voice in the control pane, or set the folder of this voice&apos;s recordings with Controls &gt; Set Data Path.</source>
+        <translation>“%1” kârisinin %2 kaydı yok.
+
+Denetim panelinde başka bir kâri seçin ya da Denetim &gt; Kayıt klasörünü belirle ile bu kârinin klasörünü belirleyin.</translation>
+    </message>
+    <message>
+        <source>No verse was found for “%1”.</source>
+        <translation>“%1” için ayet bulunamadı.</translation>
+    </message>
+    <message>
+        <source>No verse to show for this choice.</source>
+        <translation>Bu seçim için gösterilecek ayet yok.</translation>
+    </message>
+    <message>
+        <source>%1
+Specified path is invalid and cannot be mapped properly...</source>
+        <translation>%1
+Belirtilen klasör geçersiz, açılamıyor...</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>%1 klasörü yok.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 bir klasör değil.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened: permission denied.</source>
+        <translation>%1 klasörü açılamıyor: izin verilmedi.</translation>
+    </message>
+    <message>
+        <source>There is no verse %1:%2.</source>
+        <translation>%1:%2 diye bir ayet yok.</translation>
+    </message>
+    <message>
+        <source>The range %1 to %2 ends before it starts.</source>
+        <translation>%1 - %2 aralığı başlamadan bitiyor.</translation>
+    </message>
+    <message>
+        <source>The request could not be carried out: the content database refused it.
+%1</source>
+        <translation>İstek yerine getirilemedi: içerik veritabanı reddetti.
+%1</translation>
+    </message>
+    <message>
+        <source>The request could not be carried out: %1</source>
+        <translation>İstek yerine getirilemedi: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PaneTexts</name>
+    <message>
+        <source>Search</source>
+        <translation>Ara</translation>
+    </message>
+    <message>
+        <source>Whole Quran</source>
+        <translation>Bütün Kur’an</translation>
+    </message>
+    <message>
+        <source>Arabic without vowel marks, or words of a translation</source>
+        <translation>Harekesiz Arapça ya da bir mealden kelimeler</translation>
+    </message>
+    <message>
+        <source>Arabic is found without vowel marks; translations ignore letter case</source>
+        <translation>Arapça harekesiz aranır; meallerde büyük küçük harf ayrımı yapılmaz</translation>
+    </message>
+    <message>
+        <source>Search every verse of every text; unticked, only the page shown is searched</source>
+        <translation>Her metnin her ayetinde ara; işaretsizse yalnızca gösterilen sayfada</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <extracomment>The first entry of the list of chapters (surahs).</extracomment>
+        <translation>Sure</translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <extracomment>The first entry of the list of the thirty parts (juz).</extracomment>
+        <translation>Cüz</translation>
+    </message>
+    <message>
+        <source>Root (approx.)</source>
+        <extracomment>The first entry of the list of roots, which are found automatically.</extracomment>
+        <translation>Kök (yaklaşık)</translation>
+    </message>
+    <message>
+        <source>Subject · موضوع</source>
+        <extracomment>The first entry of the list of subjects, with the Arabic word.</extracomment>
+        <translation>Konu · موضوع</translation>
+    </message>
+    <message>
+        <source>كلمة · Word</source>
+        <extracomment>The first entry of the list of words, with the Arabic word.</extracomment>
+        <translation>كلمة · Kelime</translation>
+    </message>
+    <message>
+        <source>Show a chapter (surah)</source>
+        <translation>Bir sure göster</translation>
+    </message>
+    <message>
+        <source>Show a part (juz)</source>
+        <translation>Bir cüz göster</translation>
+    </message>
+    <message>
+        <source>Show the verses of a root (roots are found automatically and are approximate)</source>
+        <translation>Bir kökün ayetlerini göster (kökler kendiliğinden bulunur, yaklaşıktır)</translation>
+    </message>
+    <message>
+        <source>Show the verses of a subject</source>
+        <translation>Bir konunun ayetlerini göster</translation>
+    </message>
+    <message>
+        <source>Show the verses that hold a word (written without vowel marks)</source>
+        <translation>Bir kelimeyi içeren ayetleri göster (harekesiz yazılır)</translation>
+    </message>
+    <message>
+        <source>Part %1</source>
+        <translation>Cüz %1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>%1 KB</source>
@@ -877,6 +1040,15 @@ Korursanız bu sureler olduğu gibi kalır.</numerusform>
         <source>The place where you stopped reading (%1) was not stored: %2.</source>
         <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
         <translation>Okumayı bıraktığınız yer (%1) kaydedilmedi: %2.</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>Sure %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A chapter&apos;s heading: %1 its number, %2 its name.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

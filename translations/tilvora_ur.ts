@@ -29,6 +29,169 @@
     </message>
 </context>
 <context>
+    <name>LogicText</name>
+    <message>
+        <source>Media Files not found...</source>
+        <translation>آڈیو فائلیں نہیں ملیں...</translation>
+    </message>
+    <message>
+        <source>Media File %1 is not present at the specified path...
+Current Path : %2
+
+Please Specify a valid path for Media Files (using the Controls Menu) and use this Application !</source>
+        <translation>فائل %1 مقررہ فولڈر میں موجود نہیں...
+موجودہ فولڈر: %2
+
+براہ کرم کنٹرول مینو سے آڈیو فائلوں کا درست فولڈر مقرر کریں اور پھر پروگرام استعمال کریں۔</translation>
+    </message>
+    <message>
+        <source>Tilvora - ProgramID : </source>
+        <translation>Tilvora - پروگرام نمبر: </translation>
+    </message>
+    <message>
+        <source>No Data found in the Database for Current Voice in Programs registered...
+
+Invalid Programs / Speakers added to database without related Data !</source>
+        <translation>ڈیٹا بیس میں موجودہ قاری کا کوئی ڈیٹا نہیں ملا...
+
+ڈیٹا بیس میں بغیر ڈیٹا کے پروگرام یا قاری شامل کیے گئے ہیں!</translation>
+    </message>
+    <message>
+        <source>Cannot Access the specified Media File
+Make sure that the Media Files folder exists in the same application folder !</source>
+        <translation>مقررہ آڈیو فائل تک رسائی نہیں ہو سکی
+یقینی بنائیں کہ آڈیو فائلوں کا فولڈر پروگرام کے فولڈر میں موجود ہے!</translation>
+    </message>
+    <message>
+        <source>No recording of this verse</source>
+        <translation>اس آیت کی ریکارڈنگ نہیں</translation>
+    </message>
+    <message>
+        <source>The voice &quot;%1&quot; has no recording of %2.
+
+Choose another voice in the control pane, or set the folder of this voice&apos;s recordings with Controls &gt; Set Data Path.</source>
+        <translation>قاری «%1» کی %2 کی ریکارڈنگ نہیں۔
+
+کنٹرول پین میں کوئی اور قاری منتخب کریں، یا کنٹرول &gt; ریکارڈنگز کا فولڈر مقرر کریں سے اس قاری کا فولڈر مقرر کریں۔</translation>
+    </message>
+    <message>
+        <source>No verse was found for “%1”.</source>
+        <translation>«%1» کے لیے کوئی آیت نہیں ملی۔</translation>
+    </message>
+    <message>
+        <source>No verse to show for this choice.</source>
+        <translation>اس انتخاب کے لیے دکھانے کو کوئی آیت نہیں۔</translation>
+    </message>
+    <message>
+        <source>%1
+Specified path is invalid and cannot be mapped properly...</source>
+        <translation>%1
+مقررہ فولڈر درست نہیں اور کھولا نہیں جا سکتا...</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>فولڈر %1 موجود نہیں۔</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 فولڈر نہیں۔</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened: permission denied.</source>
+        <translation>فولڈر %1 کھل نہیں سکتا: اجازت نہیں۔</translation>
+    </message>
+    <message>
+        <source>There is no verse %1:%2.</source>
+        <translation>آیت %1:%2 موجود نہیں۔</translation>
+    </message>
+    <message>
+        <source>The range %1 to %2 ends before it starts.</source>
+        <translation>%1 سے %2 تک کا حصہ شروع ہونے سے پہلے ختم ہوتا ہے۔</translation>
+    </message>
+    <message>
+        <source>The request could not be carried out: the content database refused it.
+%1</source>
+        <translation>درخواست پوری نہیں ہو سکی: ڈیٹا بیس نے اسے رد کر دیا۔
+%1</translation>
+    </message>
+    <message>
+        <source>The request could not be carried out: %1</source>
+        <translation>درخواست پوری نہیں ہو سکی: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PaneTexts</name>
+    <message>
+        <source>Search</source>
+        <translation>تلاش</translation>
+    </message>
+    <message>
+        <source>Whole Quran</source>
+        <translation>پورا قرآن</translation>
+    </message>
+    <message>
+        <source>Arabic without vowel marks, or words of a translation</source>
+        <translation>اعراب کے بغیر عربی، یا کسی ترجمے کے الفاظ</translation>
+    </message>
+    <message>
+        <source>Arabic is found without vowel marks; translations ignore letter case</source>
+        <translation>عربی اعراب کے بغیر تلاش ہوتی ہے؛ تراجم میں چھوٹے بڑے حروف کا فرق نہیں</translation>
+    </message>
+    <message>
+        <source>Search every verse of every text; unticked, only the page shown is searched</source>
+        <translation>ہر متن کی ہر آیت میں تلاش کریں؛ نشان ہٹا دیں تو صرف دکھائے گئے صفحے میں</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <extracomment>The first entry of the list of chapters (surahs).</extracomment>
+        <translation>سورت</translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <extracomment>The first entry of the list of the thirty parts (juz).</extracomment>
+        <translation>پارہ</translation>
+    </message>
+    <message>
+        <source>Root (approx.)</source>
+        <extracomment>The first entry of the list of roots, which are found automatically.</extracomment>
+        <translation>مادہ (تقریبی)</translation>
+    </message>
+    <message>
+        <source>Subject · موضوع</source>
+        <extracomment>The first entry of the list of subjects, with the Arabic word.</extracomment>
+        <translation>موضوع</translation>
+    </message>
+    <message>
+        <source>كلمة · Word</source>
+        <extracomment>The first entry of the list of words, with the Arabic word.</extracomment>
+        <translation>لفظ · كلمة</translation>
+    </message>
+    <message>
+        <source>Show a chapter (surah)</source>
+        <translation>کوئی سورت دکھائیں</translation>
+    </message>
+    <message>
+        <source>Show a part (juz)</source>
+        <translation>کوئی پارہ دکھائیں</translation>
+    </message>
+    <message>
+        <source>Show the verses of a root (roots are found automatically and are approximate)</source>
+        <translation>کسی مادے کی آیات دکھائیں (مادے خودکار طور پر نکالے گئے اور تقریبی ہیں)</translation>
+    </message>
+    <message>
+        <source>Show the verses of a subject</source>
+        <translation>کسی موضوع کی آیات دکھائیں</translation>
+    </message>
+    <message>
+        <source>Show the verses that hold a word (written without vowel marks)</source>
+        <translation>وہ آیات دکھائیں جن میں کوئی لفظ ہو (اعراب کے بغیر لکھا)</translation>
+    </message>
+    <message>
+        <source>Part %1</source>
+        <translation>پارہ %1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>%1 KB</source>
@@ -887,6 +1050,15 @@ If you keep them, those chapters are left as they are.</source>
         <source>The place where you stopped reading (%1) was not stored: %2.</source>
         <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
         <translation>جہاں آپ نے پڑھنا روکا (%1) وہ جگہ محفوظ نہیں ہوئی: %2۔</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>سورت %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A chapter&apos;s heading: %1 its number, %2 its name.</extracomment>
+        <translation>%2 %1</translation>
     </message>
 </context>
 <context>

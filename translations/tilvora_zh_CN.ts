@@ -29,6 +29,169 @@
     </message>
 </context>
 <context>
+    <name>LogicText</name>
+    <message>
+        <source>Media Files not found...</source>
+        <translation>找不到音频文件...</translation>
+    </message>
+    <message>
+        <source>Media File %1 is not present at the specified path...
+Current Path : %2
+
+Please Specify a valid path for Media Files (using the Controls Menu) and use this Application !</source>
+        <translation>指定的文件夹中没有文件 %1...
+当前文件夹：%2
+
+请（通过控制菜单）为音频文件指定有效的文件夹，然后再使用本程序。</translation>
+    </message>
+    <message>
+        <source>Tilvora - ProgramID : </source>
+        <translation>Tilvora - 程序编号：</translation>
+    </message>
+    <message>
+        <source>No Data found in the Database for Current Voice in Programs registered...
+
+Invalid Programs / Speakers added to database without related Data !</source>
+        <translation>在已登记的程序中，数据库里没有当前诵读者的数据...
+
+有程序或诵读者被加入数据库却没有相应数据！</translation>
+    </message>
+    <message>
+        <source>Cannot Access the specified Media File
+Make sure that the Media Files folder exists in the same application folder !</source>
+        <translation>无法访问指定的音频文件
+请确认音频文件夹位于程序文件夹中！</translation>
+    </message>
+    <message>
+        <source>No recording of this verse</source>
+        <translation>此节没有录音</translation>
+    </message>
+    <message>
+        <source>The voice &quot;%1&quot; has no recording of %2.
+
+Choose another voice in the control pane, or set the folder of this voice&apos;s recordings with Controls &gt; Set Data Path.</source>
+        <translation>诵读者“%1”没有 %2 的录音。
+
+请在控制面板中选择其他诵读者，或通过“控制 &gt; 设置录音文件夹”设置此诵读者的录音文件夹。</translation>
+    </message>
+    <message>
+        <source>No verse was found for “%1”.</source>
+        <translation>未找到与“%1”相关的经节。</translation>
+    </message>
+    <message>
+        <source>No verse to show for this choice.</source>
+        <translation>此选择没有可显示的经节。</translation>
+    </message>
+    <message>
+        <source>%1
+Specified path is invalid and cannot be mapped properly...</source>
+        <translation>%1
+指定的文件夹无效，无法打开...</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>文件夹 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 不是文件夹。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened: permission denied.</source>
+        <translation>无法打开文件夹 %1：权限被拒绝。</translation>
+    </message>
+    <message>
+        <source>There is no verse %1:%2.</source>
+        <translation>没有第 %1:%2 节。</translation>
+    </message>
+    <message>
+        <source>The range %1 to %2 ends before it starts.</source>
+        <translation>从 %1 到 %2 的范围在开始之前就结束了。</translation>
+    </message>
+    <message>
+        <source>The request could not be carried out: the content database refused it.
+%1</source>
+        <translation>无法执行请求：内容数据库拒绝了它。
+%1</translation>
+    </message>
+    <message>
+        <source>The request could not be carried out: %1</source>
+        <translation>无法执行请求：%1</translation>
+    </message>
+</context>
+<context>
+    <name>PaneTexts</name>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Whole Quran</source>
+        <translation>整部古兰经</translation>
+    </message>
+    <message>
+        <source>Arabic without vowel marks, or words of a translation</source>
+        <translation>不带元音符号的阿拉伯文，或译文中的词</translation>
+    </message>
+    <message>
+        <source>Arabic is found without vowel marks; translations ignore letter case</source>
+        <translation>阿拉伯文按无元音符号搜索；译文不区分大小写</translation>
+    </message>
+    <message>
+        <source>Search every verse of every text; unticked, only the page shown is searched</source>
+        <translation>在每个文本的每一节中搜索；不勾选则只搜索当前页面</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <extracomment>The first entry of the list of chapters (surahs).</extracomment>
+        <translation>章</translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <extracomment>The first entry of the list of the thirty parts (juz).</extracomment>
+        <translation>卷</translation>
+    </message>
+    <message>
+        <source>Root (approx.)</source>
+        <extracomment>The first entry of the list of roots, which are found automatically.</extracomment>
+        <translation>词根（近似）</translation>
+    </message>
+    <message>
+        <source>Subject · موضوع</source>
+        <extracomment>The first entry of the list of subjects, with the Arabic word.</extracomment>
+        <translation>主题 · موضوع</translation>
+    </message>
+    <message>
+        <source>كلمة · Word</source>
+        <extracomment>The first entry of the list of words, with the Arabic word.</extracomment>
+        <translation>كلمة · 词</translation>
+    </message>
+    <message>
+        <source>Show a chapter (surah)</source>
+        <translation>显示一章</translation>
+    </message>
+    <message>
+        <source>Show a part (juz)</source>
+        <translation>显示一卷</translation>
+    </message>
+    <message>
+        <source>Show the verses of a root (roots are found automatically and are approximate)</source>
+        <translation>显示某词根的经节（词根自动得出，仅为近似）</translation>
+    </message>
+    <message>
+        <source>Show the verses of a subject</source>
+        <translation>显示某主题的经节</translation>
+    </message>
+    <message>
+        <source>Show the verses that hold a word (written without vowel marks)</source>
+        <translation>显示含有某词的经节（不带元音符号书写）</translation>
+    </message>
+    <message>
+        <source>Part %1</source>
+        <translation>第 %1 卷</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>%1 KB</source>
@@ -877,6 +1040,15 @@ If you keep them, those chapters are left as they are.</source>
         <source>The place where you stopped reading (%1) was not stored: %2.</source>
         <extracomment>%1 is a verse as chapter:verse, %2 the reason.</extracomment>
         <translation>您停止阅读的位置（%1）未保存：%2。</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>第 %1 章</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A chapter&apos;s heading: %1 its number, %2 its name.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,12 @@ export const SCHEMA = [
     + '  Revelation TEXT, AyahCount INTEGER);',
 ];
 
+// The chapters' names as readers of other languages write them, for the
+// window in those languages (Language: the interface's language code). Made
+// after every other table is filled, so that those stay as they were.
+export const CHAPTER_NAMES_TABLE =
+  'CREATE TABLE GN_SurahName_TAB (SurahNo INTEGER, Language TEXT, Name TEXT, PRIMARY KEY (SurahNo, Language));';
+
 export const INDEXES = [
   'CREATE INDEX AP_Detail_MasterAyah_IDX ON AP_Detail_TAB (MasterID, AyahRef);',
   'CREATE INDEX AP_Detail_Ayah_IDX ON AP_Detail_TAB (AyahRef);',

@@ -164,13 +164,13 @@ std::vector<PaneScripts::Module> PanePage::modulesOf(Pane pane)
     case Pane::WebWord:
     case Pane::WebSubject:
     case Pane::WebSurah:
-        return {Module::Channel, Module::Compat, Module::Comfort};
+        return {Module::Channel, Module::Compat, Module::Texts, Module::Comfort};
     case Pane::WebControl:
         return {Module::Compat, Module::Names, Module::Comfort};
     case Pane::WebSearch:
         break;
     }
-    return {Module::Compat, Module::Comfort};
+    return {Module::Compat, Module::Texts, Module::Comfort};
 }
 
 QJsonObject PanePage::compatSettings(Pane pane)

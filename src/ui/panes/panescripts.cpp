@@ -47,6 +47,8 @@ ModuleSource moduleSource(PaneScripts::Module module)
         return {"compat", ":/tilvora/panes/panecompat.js"};
     case Module::Names:
         return {"names", ":/tilvora/panes/panenames.js"};
+    case Module::Texts:
+        return {"texts", ":/tilvora/panes/panetexts.js"};
     case Module::Cursor:
         return {"cursor", ":/tilvora/panes/versecursor.js"};
     case Module::Comfort:

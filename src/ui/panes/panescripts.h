@@ -21,7 +21,7 @@ namespace tilvora::ui {
 class PaneScripts {
 public:
     // The modules, in the order they run.
-    enum class Module { Channel, Layout, Place, Recitation, Compat, Names, Cursor, Comfort, Hiding };
+    enum class Module { Channel, Layout, Place, Recitation, Compat, Names, Texts, Cursor, Comfort, Hiding };
 
     PaneScripts(QWebEnginePage* page, const std::vector<Module>& modules);
 

@@ -9,6 +9,7 @@
 #include "store/versename.h"
 #include "ui/art/artwork.h"
 #include "ui/panes/browserpane.h"
+#include "ui/reading/chapternames.h"
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/usersettings.h"
 
@@ -289,10 +290,10 @@ void ReadingComfort::rebuildBookmarksMenu()
     QMenu* remove = new QMenu(tr("&Remove Bookmark"), m_bookmarksMenu);
     remove->setObjectName(u"MnuRemoveBookmark"_s);
     for (const store::VersePlace& place : places) {
-        QString text = u"%1:%2"_s.arg(place.surah).arg(place.ayah);
+        QString text = verseNumber(place.surah, place.ayah);
         if (m_catalogue) {
-            if (const pages::ChapterEntry* chapter = m_catalogue->chapter(place.surah))
-                text = chapter->title() + u"  "_s + text;
+            if (m_catalogue->chapter(place.surah))
+                text = chapterTitle(place.surah) + u"  "_s + text;
             if (const auto ref = m_catalogue->refOf(place)) {
                 const QString words = pages::openingWords(m_state, *ref, 4);
                 if (!words.isEmpty())
@@ -321,8 +322,12 @@ QJsonObject ReadingComfort::settingsFor(Pane pane) const
         config.insert(u"css"_s, pages::readingPaneStyle(m_theme, m_arabicFont, pages::arabicTextOrders(m_state)));
         QJsonArray chapters;
         if (m_catalogue) {
-            for (const pages::ChapterEntry& chapter : m_catalogue->chapters())
-                chapters.append(QJsonArray{chapter.number, chapter.firstRef, chapter.arabicName, chapter.title()});
+            for (const pages::ChapterEntry& chapter : m_catalogue->chapters()) {
+                // The Arabic name beside the title, unless the title is in Arabic already.
+                const QString title = chapterTitle(chapter.number);
+                const QString arabic = title.contains(chapter.arabicName) ? QString() : chapter.arabicName;
+                chapters.append(QJsonArray{chapter.number, chapter.firstRef, arabic, title});
+            }
         }
         config.insert(u"chapters"_s, chapters);
         // Searched as the search itself looked for it: without its first "*", folded.
@@ -492,6 +497,26 @@ bool ReadingComfort::bookmarkVerse(int ayahRef)
     return true;
 }
 
+QString ReadingComfort::chapterName(int surah, const QString& fallback) const
+{
+    // Read again when the window's language changed.
+    if (m_chapterNamesLocale != QLocale().name() && m_state.gConnection) {
+        m_chapterNames = ChapterNames::all(*m_state.gConnection);
+        m_chapterNamesLocale = QLocale().name();
+    }
+    return m_chapterNames.value(surah, fallback);
+}
+
+QString ReadingComfort::chapterTitle(int surah) const
+{
+    const pages::ChapterEntry* chapter = m_catalogue ? m_catalogue->chapter(surah) : nullptr;
+    const QString name = chapterName(surah, chapter ? chapter->latinName : QString());
+    if (name.isEmpty())
+        return tr("Chapter %1").arg(QLocale().toString(surah));
+    //: A chapter's heading: %1 its number, %2 its name.
+    return tr("%1 %2").arg(QLocale().toString(surah), name);
+}
+
 QString ReadingComfort::themeTitle(pages::Theme theme)
 {
     switch (theme) {
@@ -536,7 +561,9 @@ void ReadingComfort::bookmarkVerseAtTop(int ref)
         return;
     }
     // The reader sees that it was done, and where to find it.
-    const QString verse = store::NameVerse(*m_state.gConnection, ref).citation();
+    store::VerseName name = store::NameVerse(*m_state.gConnection, ref);
+    name.chapter = chapterName(name.surah, name.chapter);
+    const QString verse = name.citation();
     if (bookmarkVerse(ref))
         //: %1 is the verse, e.g. "Al-Fatihah 1:2".
         m_window.showStatus(tr("Bookmarked %1 (Bookmarks menu).").arg(verse));

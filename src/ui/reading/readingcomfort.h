@@ -4,6 +4,7 @@
 #include "pages/readingtheme.h"
 #include "store/bookmarkstore.h"
 
+#include <QHash>
 #include <QJsonObject>
 #include <QObject>
 #include <QPalette>
@@ -95,6 +96,9 @@ public:
 
     // Every text of the menus in the language now applied.
     void retranslate();
+    // A chapter's name in the reader's language (`fallback` when the content
+    // does not name it).
+    QString chapterName(int surah, const QString& fallback) const;
     QMenu* viewMenu() const { return m_viewMenu; }
     QMenu* bookmarksMenu() const { return m_bookmarksMenu; }
 
@@ -118,11 +122,13 @@ private:
     QJsonObject settingsFor(host::Pane pane) const;
     void runInReadingPane(const QString& script);
     // Tells the reader, once, that `what` ("Your bookmark of 2:255 was not
-    // stored") and why.
-    // `what` is the whole sentence, with %1 where the reason goes.
+    // stored: %1.") happened and why: `what` is the whole sentence, with %1
+    // where the reason goes.
     void tellNotStored(const QString& what);
     // A theme's name in the reader's language.
     static QString themeTitle(pages::Theme theme);
+    // A chapter's number and name as headings show them.
+    QString chapterTitle(int surah) const;
 
     MainWindow& m_window;
     store::SharedState& m_state;
@@ -139,6 +145,9 @@ private:
     QAction* m_bookmarkTop = nullptr;
     QActionGroup* m_themeGroup = nullptr;
     QActionGroup* m_fontGroup = nullptr;
+    // The chapters' names in the language of m_chapterNamesLocale.
+    mutable QHash<int, QString> m_chapterNames;
+    mutable QString m_chapterNamesLocale;
     QMenu* m_themesMenu = nullptr;
     QMenu* m_fontsMenu = nullptr;
     QAction* m_zoomIn = nullptr;

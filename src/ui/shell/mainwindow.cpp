@@ -12,6 +12,8 @@
 #include "ui/dialogs/textdownloaddialog.h"
 #include "ui/mushaf/mushafmode.h"
 #include "ui/panes/browserpane.h"
+#include "ui/panes/panescripts.h"
+#include "ui/panes/panetexts.h"
 #include "ui/reading/readingcomfort.h"
 #include "ui/reading/readingplace.h"
 #include "ui/recitation/gstaudioplayer.h"
@@ -32,6 +34,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QJsonDocument>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -461,6 +464,9 @@ VerseUnderPointer MainWindow::verseOf(
     if (isNumber && ayahRef > 0 && m_state.gConnection) {
         verse.ayahRef = ayahRef;
         verse.name = store::NameVerse(*m_state.gConnection, ayahRef);
+        // The chapter named in the reader's language (copied text too); the
+        // verse's reference stays in the digits it always has.
+        verse.name.chapter = m_comfort->chapterName(verse.name.surah, verse.name.chapter);
         verse.texts = VerseMenu::shownTexts(texts);
     }
     return verse;
@@ -624,6 +630,13 @@ void MainWindow::retranslateUi()
     m_mnuAbout->setText(tr("&About"));
     m_mnuFile->setTitle(tr("&File"));
     m_mnuQuit->setText(tr("&Quit"));
+    // The search and picker pages' own texts, shown in the language too.
+    const QJsonObject paneTexts = PaneTexts::table();
+    for (const Pane pane : {Pane::WebSearch, Pane::WebSurah, Pane::WebWord, Pane::WebSubject}) {
+        page(pane)->paneScripts().configure(PaneScripts::Module::Texts, paneTexts);
+        page(pane)->runScript(QStringLiteral("if (window.tilvoraTexts) window.tilvoraTexts.apply(%1);")
+                                  .arg(QString::fromUtf8(QJsonDocument(paneTexts).toJson(QJsonDocument::Compact))));
+    }
     m_comfort->retranslate();
     m_mushaf->retranslate();
     m_choiceMemory->retranslate();

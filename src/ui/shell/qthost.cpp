@@ -6,6 +6,7 @@
 #include "ui/panes/browserpane.h"
 #include "ui/reading/readingplace.h"
 #include "ui/recitation/playerstrip.h"
+#include "ui/shell/logictext.h"
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/pickerfollower.h"
 
@@ -60,7 +61,9 @@ void QtHost::navigate(Pane pane, const QString& target)
 
 void QtHost::prepareReadingPage(const host::ReadingPageView& view)
 {
-    m_window.readingPlace().prepare(view);
+    host::ReadingPageView shown = view;
+    shown.emptyPageText = LogicText::translated(view.emptyPageText);
+    m_window.readingPlace().prepare(shown);
 }
 
 void QtHost::setSearchLabel(const QString& caption)
@@ -116,15 +119,16 @@ bool QtHost::retranslateResultCaption()
 
 void QtHost::showMessage(host::MessageIcon icon, const QString& title, const QString& text)
 {
-    QMessageBox box(icon == host::MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title,
-        displayText(text), QMessageBox::Ok, dialogParent());
+    QMessageBox box(icon == host::MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+        LogicText::translated(title), displayText(LogicText::translated(text)), QMessageBox::Ok, dialogParent());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 void QtHost::reportError(const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, errorTitle(), displayText(text), QMessageBox::Ok, dialogParent());
+    QMessageBox box(
+        QMessageBox::Critical, errorTitle(), displayText(LogicText::translated(text)), QMessageBox::Ok, dialogParent());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -222,7 +226,9 @@ void QtHost::setDataPathMenuVisible(bool visible)
 
 host::MediaFolderDialogAnswer QtHost::showMediaFolderDialog(const host::MediaFolderDialogRequest& request)
 {
-    MediaFolderDialog dialog(request, dialogParent());
+    host::MediaFolderDialogRequest shown = request;
+    shown.mappingMessageText = LogicText::translated(request.mappingMessageText);
+    MediaFolderDialog dialog(shown, dialogParent());
     dialog.exec();
     return dialog.answer();
 }

@@ -6,6 +6,8 @@
 
 #include "ui/support/windowfixture.h"
 
+#include "navigation/mainwindowlogic.h"
+#include "ui/reading/readingcomfort.h"
 #include "ui/recitation/playerstrip.h"
 #include "ui/shell/interfacelanguage.h"
 #include "ui/shell/mainwindow.h"
@@ -13,6 +15,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 #include <QWebEngineView>
@@ -67,8 +70,8 @@ TEST_F(LanguageWindow, ArabicMirrorsTheWholeWindowAndEnglishComesBackWithoutARes
 
     choose(window(), QStringLiteral("ar"));
     QTRY_VERIFY_WITH_TIMEOUT(allWrittenIn(menuTitles(window()), QChar::Script_Arabic), 5000);
-    EXPECT_TRUE(writtenIn(window().player()->findChild<QToolButton*>(QStringLiteral("playPause"))->toolTip(),
-        QChar::Script_Arabic));
+    EXPECT_TRUE(writtenIn(
+        window().player()->findChild<QToolButton*>(QStringLiteral("playPause"))->toolTip(), QChar::Script_Arabic));
     // The count of verses shown, in words and digits of the language.
     EXPECT_TRUE(writtenIn(window().searchLabel()->text(), QChar::Script_Arabic));
     EXPECT_TRUE(window().searchLabel()->text().contains(QLocale(QLocale::Arabic).toString(shown)));
@@ -81,7 +84,24 @@ TEST_F(LanguageWindow, ArabicMirrorsTheWholeWindowAndEnglishComesBackWithoutARes
     window().handleEvent([] { throw 0; });
     ASSERT_EQ(messages().size(), 1);
     EXPECT_TRUE(writtenIn(messages().constFirst().text, QChar::Script_Arabic));
+    // The chapter named in Arabic where the window names it, and the search
+    // pane's own texts in Arabic too.
+    const QString arabicName
+        = queryValue(QStringLiteral("SELECT SurahName FROM GN_Surah_TAB WHERE SurahNo = 1")).toString();
+    window().comfort().bookmarkTopVerse();
+    QTRY_VERIFY(window().statusBar()->currentMessage().contains(arabicName));
+    EXPECT_TRUE(waitUntil(Pane::WebSearch,
+        QStringLiteral("/\\p{Script=Arabic}/u.test("
+                       "document.getElementById('cmdSearch').textContent)")));
     saveScreenshot(QStringLiteral("window-arabic"));
+    // A line the program's logic words is in Arabic too, with what was
+    // searched for in its place.
+    window().logic().executeCommand(QStringLiteral("__Search = *qqxzz"));
+    ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("!!document.getElementById('tilvoraEmptyPage')")));
+    const QString empty
+        = evaluate(Pane::WebMain, QStringLiteral("document.getElementById('tilvoraEmptyPage').textContent")).toString();
+    EXPECT_TRUE(writtenIn(empty, QChar::Script_Arabic)) << empty.toStdString();
+    EXPECT_TRUE(empty.contains(QStringLiteral("qqxzz"))) << empty.toStdString();
 
     choose(window(), QStringLiteral("en"));
     QTRY_COMPARE_WITH_TIMEOUT(menuTitles(window()), english, 5000);
@@ -113,6 +133,12 @@ TEST_F(LanguageWindow, ALeftToRightLanguageKeepsTheLayoutAndIsChosenAgainAtTheNe
     EXPECT_EQ(window().layoutDirection(), Qt::LeftToRight);
     EXPECT_GT(leftOf(window().view(Pane::WebControl), window()), leftOf(window().view(Pane::WebMain), window()));
     const QStringList french = menuTitles(window());
+    // The chapters by the names French readers give them.
+    const QString frenchName
+        = queryValue(QStringLiteral("SELECT Name FROM GN_SurahName_TAB WHERE SurahNo = 1 AND Language = 'fr'"))
+              .toString();
+    window().comfort().bookmarkTopVerse();
+    QTRY_VERIFY(window().statusBar()->currentMessage().contains(frenchName));
 
     closeProgram();
     startProgram();

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace tilvora::ui {
+
+// The messages the program's logic words (the text host prints them exactly
+// as they are) in the reader's language in the window. Each message is
+// known here by its English pattern, %1, %2 standing where the logic puts a
+// name, a number or a folder; a text no pattern matches is shown as it is.
+class LogicText {
+    Q_DECLARE_TR_FUNCTIONS(LogicText)
+
+public:
+    static QString translated(const QString& text);
+};
+
+} // namespace tilvora::ui
