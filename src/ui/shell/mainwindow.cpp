@@ -570,7 +570,7 @@ void MainWindow::createMenus()
     m_mnuDownload = m_mnuControls->addAction(QString());
     m_mnuDownload->setObjectName(QStringLiteral("MnuDownload"));
     connect(m_mnuDownload, &QAction::triggered, this, [this] { handleEvent([&] { showDownloadDialog(); }); });
-    m_mnuDownloadTexts = m_mnuControls->addAction(tr("Download &texts..."));
+    m_mnuDownloadTexts = m_mnuControls->addAction(QString());
     m_mnuDownloadTexts->setObjectName(QStringLiteral("MnuDownloadTexts"));
     connect(m_mnuDownloadTexts, &QAction::triggered, this, [this] { handleEvent([&] { showTextDownloadDialog(); }); });
 
@@ -627,6 +627,7 @@ void MainWindow::retranslateUi()
     //: The submenu that sets the folder where a voice's recordings are.
     m_mnuSetDataPath->setTitle(tr("Set Data &Path"));
     m_mnuDownload->setText(tr("&Download recitation..."));
+    m_mnuDownloadTexts->setText(tr("Download &texts..."));
     m_mnuAbout->setText(tr("&About"));
     m_mnuFile->setTitle(tr("&File"));
     m_mnuQuit->setText(tr("&Quit"));
