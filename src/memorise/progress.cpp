@@ -1,7 +1,5 @@
 #include "progress.h"
 
-#include <QLocale>
-
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -133,7 +131,7 @@ QString progressSvg(const Progress& progress, const ChartColours& colours, QDate
         svg += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"middle\">%3</text>")
                    .arg(x + kBarWidth / 2)
                    .arg(base + 16)
-                   .arg(svgText(QLocale().toString(today.addDays(day), QStringLiteral("d MMM"))));
+                   .arg(today.addDays(day).day());
     }
     svg += QStringLiteral("<line x1=\"0\" x2=\"%1\" y1=\"%2\" y2=\"%2\" stroke=\"%3\"/>")
                .arg(width)

@@ -50,7 +50,8 @@ struct ChartColours {
 
 // The progress as one SVG picture: the 30 parts in a grid of 6 by 5, each
 // shaded by its share and labelled with its number and percentage, and the
-// next 14 days as bars with their counts; each under its heading.
+// next 14 days as bars with their counts (each day by its day of the
+// month); each under its heading.
 QString progressSvg(const Progress& progress, const ChartColours& colours, QDate today, const QString& partsHeading,
     const QString& daysHeading);
 

@@ -73,6 +73,8 @@ public:
     void previousMatch();
 
     store::BookmarkStore& bookmarks() { return *m_bookmarks; }
+    // Shows the bookmarks the file holds now (after an import).
+    void refreshBookmarks() { rebuildBookmarksMenu(); }
     // Bookmarks the verse (AyahRef); false when it is no verse or bookmarked already.
     bool bookmarkVerse(int ayahRef);
     bool isBookmarked(int ayahRef) const;

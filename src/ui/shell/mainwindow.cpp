@@ -10,6 +10,7 @@
 #include "ui/dialogs/aboutwindow.h"
 #include "ui/dialogs/downloaddialog.h"
 #include "ui/dialogs/textdownloaddialog.h"
+#include "ui/memorise/memorisedesk.h"
 #include "ui/mushaf/mushafmode.h"
 #include "ui/panes/browserpane.h"
 #include "ui/panes/panescripts.h"
@@ -144,6 +145,7 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     statusBar()->setSizeGripEnabled(false);
     createFileMenu();
+    m_memorise = new MemoriseDesk(*this);
     m_languageMenu = new LanguageMenu(m_comfort->viewMenu());
     retranslateUi();
     applyLayout();

@@ -47,6 +47,7 @@ class ReadingComfort;
 class ReadingPlace;
 class LanguageMenu;
 class MushafMode;
+class MemoriseDesk;
 class VerseFollower;
 
 // FrmMain: six browser panes, the search-result label, the pictures, the
@@ -120,6 +121,8 @@ public:
     void handleEvent(const std::function<void()>& work);
     // The reading pane's second mode, the mushaf's pages.
     MushafMode& mushaf() const { return *m_mushaf; }
+    // Memorising, notes and the reader's data carried out and in.
+    MemoriseDesk& memorise() const { return *m_memorise; }
 
 signals:
     // The verse marked as recited or heard changed (AyahRef 0: the mark went away).
@@ -253,6 +256,7 @@ private:
     VerseMenu m_verseMenu;
     std::unique_ptr<ReadingPlace> m_readingPlace;
     MushafMode* m_mushaf = nullptr;
+    MemoriseDesk* m_memorise = nullptr;
 };
 
 } // namespace tilvora::ui
