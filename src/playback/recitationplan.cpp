@@ -5,11 +5,20 @@
 #include "playback/voicefolder.h"
 #include "store/dberror.h"
 
+#include <QElapsedTimer>
 #include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <utility>
 
 namespace tilvora::playback {
 
 namespace {
+
+// The longest time to say a verse back: five minutes.
+constexpr double kLongestEchoMs = 5 * 60 * 1000;
 
 // Narrows the program list to the selected voice for as long as it lives.
 class SelectedVoice {
@@ -67,7 +76,14 @@ bool IsPlaybackRate(double rate)
 }
 
 RecitationPlan::RecitationPlan(store::SharedState& state, host::Host& host, FailureReporter reportFailure)
-    : m_state(state), m_host(host), m_reportFailure(std::move(reportFailure))
+    : m_state(state),
+      m_host(host),
+      m_clock([timer = std::make_shared<QElapsedTimer>()] {
+          if (!timer->isValid())
+              timer->start();
+          return timer->elapsed();
+      }),
+      m_reportFailure(std::move(reportFailure))
 {
     if (!m_reportFailure)
         m_reportFailure = [this](const std::exception_ptr& failure) {
@@ -154,14 +170,19 @@ void RecitationPlan::start(const RecitationRequest& request)
 {
     if (request.verseRepeat < 1 || request.verseRepeat > RecitationRequest::kMaxRepeat || request.rangeRepeat < 0
         || request.rangeRepeat > RecitationRequest::kMaxRepeat || request.gapMs < 0
-        || request.gapMs > RecitationRequest::kMaxGapMs)
-        throw store::RefusedValue(QStringLiteral("The repeat counts or the gap are out of range."));
+        || request.gapMs > RecitationRequest::kMaxGapMs
+        || (request.echoFactor != 0
+            && (request.echoFactor < RecitationRequest::kMinEchoFactor
+                || request.echoFactor > RecitationRequest::kMaxEchoFactor)))
+        throw store::RefusedValue(QStringLiteral("The repeat counts, the gap or the time to repeat are out of range."));
     std::vector<Verse> verses = versesOf(request);
     stop();
     m_verses = std::move(verses);
     m_verseRepeat = request.verseRepeat;
     m_rangeRepeat = request.rangeRepeat;
     m_gapMs = request.gapMs;
+    m_echoFactor = request.echoFactor;
+    m_finishAfterWait = false;
     m_verseIndex = 0;
     m_repeat = 0;
     m_round = 0;
@@ -185,6 +206,7 @@ void RecitationPlan::end()
     m_running = false;
     m_waiting = false;
     m_finder.cancel();
+    m_finishAfterWait = false;
 }
 
 void RecitationPlan::finish()
@@ -210,13 +232,22 @@ void RecitationPlan::verseEnded()
 {
     if (!m_running || m_waiting)
         return;
+    // Listen and repeat: as long as the verse took, times the factor.
+    const qint64 took = m_clock ? m_clock() - m_stepStarted : 0;
+    const int echoMs = m_echoFactor > 0 && took > 0
+        ? static_cast<int>(std::round(std::min(static_cast<double>(took) * m_echoFactor, kLongestEchoMs)))
+        : 0;
     if (!advance()) {
-        finish();
-        return;
+        if (echoMs == 0) {
+            finish();
+            return;
+        }
+        m_finishAfterWait = true;
     }
-    if (m_gapMs > 0) {
+    const int waitMs = (m_finishAfterWait ? 0 : m_gapMs) + echoMs;
+    if (waitMs > 0) {
         m_waiting = true;
-        m_host.recitationWait(m_gapMs);
+        m_host.recitationWait(waitMs);
         return;
     }
     playStep();
@@ -227,6 +258,10 @@ void RecitationPlan::gapElapsed()
     if (!m_running || !m_waiting)
         return;
     m_waiting = false;
+    if (std::exchange(m_finishAfterWait, false)) {
+        finish();
+        return;
+    }
     playStep();
 }
 
@@ -344,6 +379,8 @@ void RecitationPlan::play(const Verse& verse, const QString& path, const StoredR
     if (stored.end)
         m_host.playerSetEnd(*stored.end);
     m_host.playerPlay();
+    if (m_clock)
+        m_stepStarted = m_clock();
 }
 
 bool RecitationPlan::skipVerse(const Verse& verse)

@@ -17,16 +17,21 @@ namespace tilvora::playback {
 // What a reader asks to recite: the verses FROM..TO ("S:A", possibly across
 // chapters), each verse `verseRepeat` times, the whole range `rangeRepeat`
 // times (0: until stopped), with `gapMs` of silence between repeats and
-// between verses.
+// between verses. Listen and repeat: with an `echoFactor` (1.0 to 2.0; 0 is
+// off), after each verse the plan also waits as long as the verse took times
+// the factor, for the reader to say it back.
 struct RecitationRequest {
     QString from;
     QString to;
     int verseRepeat = 1;
     int rangeRepeat = 1;
     int gapMs = 0;
+    double echoFactor = 0;
 
     static constexpr int kMaxRepeat = 999;
     static constexpr int kMaxGapMs = 60000;
+    static constexpr double kMinEchoFactor = 1.0;
+    static constexpr double kMaxEchoFactor = 2.0;
 
     // The request from the texts a reader or the text host gives; a count or
     // gap that is not a whole number in its range is refused
@@ -96,6 +101,10 @@ public:
     void nextVerse();
     void previousVerse();
 
+    // The clock (milliseconds) that times a verse for listen and repeat; a
+    // steady clock unless a test gives its own.
+    void setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
+
     bool isRunning() const { return m_running; }
     bool isWaiting() const { return m_waiting; }
     // The reference ("S:A") of the verse being recited; empty when none.
@@ -140,6 +149,12 @@ private:
     int m_verseRepeat = 1;
     int m_rangeRepeat = 1;
     int m_gapMs = 0;
+    double m_echoFactor = 0;
+    std::function<qint64()> m_clock;
+    // When the current verse began to play (m_clock's time).
+    qint64 m_stepStarted = 0;
+    // The last verse's time to say it back runs; the plan then ends.
+    bool m_finishAfterWait = false;
 
     bool m_running = false;
     bool m_waiting = false;

@@ -39,6 +39,9 @@ public:
         int verseRepeat = 1;
         int rangeRepeat = 1;
         int gapMs = 0;
+        // Listen and repeat: the time to say each verse back, as a multiple
+        // of the time it took (0: off). Chosen for one recitation, not kept.
+        double echoFactor = 0;
     };
     RepeatSettings repeatSettings() const;
     void setRepeatSettings(const RepeatSettings& settings);

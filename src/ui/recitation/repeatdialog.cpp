@@ -1,11 +1,15 @@
 #include "ui/recitation/repeatdialog.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
+
+#include <algorithm>
 
 namespace tilvora::ui {
 
@@ -52,6 +56,14 @@ RepeatDialog::RepeatDialog(
     else
         m_rangeRepeat->setVisible(false);
     form->addRow(tr("Pause between:"), m_gap);
+    m_echo = new QComboBox(this);
+    m_echo->setObjectName(QStringLiteral("echo"));
+    m_echo->addItem(tr("No"), 0.0);
+    for (const double factor : {1.0, 1.25, 1.5, 1.75, 2.0})
+        //: Listen and repeat: wait this many times as long as the verse took.
+        m_echo->addItem(tr("As long as the verse took, times %1").arg(QLocale().toString(factor)), factor);
+    m_echo->setCurrentIndex(std::max(0, m_echo->findData(settings.echoFactor)));
+    form->addRow(tr("Time to say each verse back:"), m_echo);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("Recite"));
@@ -86,7 +98,8 @@ QString RepeatDialog::toVerse() const
 PlayerStrip::RepeatSettings RepeatDialog::settings() const
 {
     // A single verse is one range, recited once, its count being the verse's.
-    return {m_verseRepeat->value(), m_to ? m_rangeRepeat->value() : 1, m_gap->value()};
+    return {
+        m_verseRepeat->value(), m_to ? m_rangeRepeat->value() : 1, m_gap->value(), m_echo->currentData().toDouble()};
 }
 
 } // namespace tilvora::ui

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
@@ -14,7 +15,8 @@ namespace tilvora::ui {
 
 // "Repeat this verse..." and "Repeat from here to...": the verse to end at
 // (for a range), how often each verse and the whole range are recited, and
-// the pause between.
+// the pause between, and whether to wait after each verse for the reader to
+// say it back (listen and repeat).
 class RepeatDialog : public QDialog {
     Q_OBJECT
 public:
@@ -33,6 +35,7 @@ public:
     QLineEdit* toVerseEdit() const { return m_to; }
     QSpinBox* verseRepeatBox() const { return m_verseRepeat; }
     QLabel* problemLabel() const { return m_problem; }
+    QComboBox* echoBox() const { return m_echo; }
 
     void accept() override;
 
@@ -42,6 +45,7 @@ private:
     QSpinBox* m_verseRepeat = nullptr;
     QSpinBox* m_rangeRepeat = nullptr;
     QSpinBox* m_gap = nullptr;
+    QComboBox* m_echo = nullptr;
     QLabel* m_problem = nullptr;
     std::function<QString(const QString&)> m_check;
 };

@@ -267,6 +267,11 @@ void MainWindow::addRecitationActions()
     m_verseMenu.add({QStringLiteral("MnuRepeatRange"),
         QStringLiteral(QT_TRANSLATE_NOOP("VerseMenu", "Repeat from here &to...")), {},
         [this](const VerseUnderPointer& clicked) { reciteFromVerse(clicked.ayahRef, RecitationChoice::RepeatRange); }});
+    m_verseMenu.add({QStringLiteral("MnuListenRepeat"),
+        QStringLiteral(QT_TRANSLATE_NOOP("VerseMenu", "&Listen and repeat from here...")), {},
+        [this](const VerseUnderPointer& clicked) {
+            reciteFromVerse(clicked.ayahRef, RecitationChoice::ListenAndRepeat);
+        }});
 }
 
 void MainWindow::reciteFromVerse(qint32 ayahRef, RecitationChoice choice)
@@ -278,9 +283,14 @@ void MainWindow::reciteFromVerse(qint32 ayahRef, RecitationChoice choice)
             return;
         const QString chapterEnd = playback::RecitationPlan::LastVerseOfChapter(connection, ayahRef);
         PlayerStrip::RepeatSettings settings = m_player->repeatSettings();
+        // Listen and repeat: to the chapter's end, with as long as each
+        // verse took to say it back.
+        if (choice == RecitationChoice::ListenAndRepeat)
+            settings.echoFactor = 1.0;
         QString to = chapterEnd;
         if (choice != RecitationChoice::ToChapterEnd) {
-            RepeatDialog dialog(from, choice == RecitationChoice::RepeatRange ? chapterEnd : QString(), settings, this);
+            const bool range = choice == RecitationChoice::RepeatRange || choice == RecitationChoice::ListenAndRepeat;
+            RepeatDialog dialog(from, range ? chapterEnd : QString(), settings, this);
             // A verse that does not exist is said in the dialog, which stays.
             dialog.setToVerseCheck([this, &from](const QString& toVerse) {
                 return m_logic->recitation().versesProblem(playback::RecitationRequest{from, toVerse});
@@ -291,8 +301,9 @@ void MainWindow::reciteFromVerse(qint32 ayahRef, RecitationChoice choice)
             settings = dialog.settings();
             m_player->setRepeatSettings(settings);
         }
-        m_logic->recite(
-            playback::RecitationRequest{from, to, settings.verseRepeat, settings.rangeRepeat, settings.gapMs});
+        playback::RecitationRequest request{from, to, settings.verseRepeat, settings.rangeRepeat, settings.gapMs};
+        request.echoFactor = settings.echoFactor;
+        m_logic->recite(request);
     });
 }
 

@@ -171,7 +171,7 @@ private:
     // "Recite from here", "Repeat this verse..." and "Repeat from here to..."
     // in the reading pane's verse menu.
     void addRecitationActions();
-    enum class RecitationChoice { ToChapterEnd, RepeatVerse, RepeatRange };
+    enum class RecitationChoice { ToChapterEnd, RepeatVerse, RepeatRange, ListenAndRepeat };
     void reciteFromVerse(qint32 ayahRef, RecitationChoice choice);
     void showVerseMenu(const QString& verseTableId, const QStringList& texts, const QString& selectedText,
         std::optional<QPoint> at = std::nullopt);
