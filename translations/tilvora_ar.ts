@@ -342,6 +342,14 @@ Specified path is invalid and cannot be mapped properly...</source>
         <source>Repeat from here &amp;to...</source>
         <translation>تكرار من هنا &amp;إلى...</translation>
     </message>
+    <message>
+        <source>&amp;Note...</source>
+        <translation>&amp;ملاحظة...</translation>
+    </message>
+    <message>
+        <source>&amp;Listen and repeat from here...</source>
+        <translation>ا&amp;ستمع وردّد من هنا...</translation>
+    </message>
 </context>
 <context>
     <name>tilvora::ui::AboutWindow</name>
@@ -839,6 +847,139 @@ If you keep them, those chapters are left as they are.</source>
     </message>
 </context>
 <context>
+    <name>tilvora::ui::MemoriseDesk</name>
+    <message>
+        <source>&amp;Memorise</source>
+        <translation>ال&amp;حفظ</translation>
+    </message>
+    <message>
+        <source>&amp;Learn this page / verse range / chapter...</source>
+        <translation>ا&amp;حفظ هذه الصفحة / هذه الآيات / هذه السورة...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;review</source>
+        <translation>م&amp;راجعة اليوم</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>ال&amp;تقدم</translation>
+    </message>
+    <message>
+        <source>&amp;Forget...</source>
+        <translation>ان&amp;سَ...</translation>
+    </message>
+    <message>
+        <source>Daily &amp;limit...</source>
+        <translation>ال&amp;حد اليومي...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;review (%1)</source>
+        <extracomment>%1 is how many pages are due today.</extracomment>
+        <translation>م&amp;راجعة اليوم (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Export my data...</source>
+        <translation>&amp;تصدير بياناتي...</translation>
+    </message>
+    <message>
+        <source>&amp;Import my data...</source>
+        <translation>ا&amp;ستيراد بياناتي...</translation>
+    </message>
+    <message>
+        <source>&amp;Notes...</source>
+        <translation>الم&amp;لاحظات...</translation>
+    </message>
+    <message>
+        <source>Memorise</source>
+        <translation>الحفظ</translation>
+    </message>
+    <message>
+        <source>Nothing is due for review today. Take up a page with Memorise, Learn.</source>
+        <translation>لا شيء للمراجعة اليوم. اختر صفحة من الحفظ، احفظ.</translation>
+    </message>
+    <message>
+        <source>The grade of page %1 could not be stored in your file.</source>
+        <translation>تعذر حفظ تقدير الصفحة %1 في ملفك.</translation>
+    </message>
+    <message>
+        <source>The verses to learn could not be stored in your file.</source>
+        <translation>تعذر حفظ الآيات المراد حفظها في ملفك.</translation>
+    </message>
+    <message>
+        <source>The verses could not be taken out: your file could not be changed.</source>
+        <translation>تعذر إخراج الآيات: لم يمكن تغيير ملفك.</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>انسَ</translation>
+    </message>
+    <message>
+        <source>Learn</source>
+        <translation>احفظ</translation>
+    </message>
+    <message>
+        <source>&amp;Forget</source>
+        <translation>ان&amp;سَ</translation>
+    </message>
+    <message>
+        <source>&amp;Learn</source>
+        <translation>ا&amp;حفظ</translation>
+    </message>
+    <message>
+        <source>You are learning %1 now; it is due for review today.</source>
+        <translation>أنت تحفظ %1 الآن؛ وموعد مراجعته اليوم.</translation>
+    </message>
+    <message>
+        <source>Take %1 out of what you are learning? Its review schedule goes; the history of its reviews stays.</source>
+        <translation>إخراج %1 مما تحفظه؟ يزول جدول مراجعته ويبقى سجل مراجعاته.</translation>
+    </message>
+    <message>
+        <source>%1 is taken out of what you are learning.</source>
+        <translation>أُخرج %1 مما تحفظه.</translation>
+    </message>
+    <message>
+        <source>Daily limit</source>
+        <translation>الحد اليومي</translation>
+    </message>
+    <message>
+        <source>Pages to review a day at most (1 to %1):</source>
+        <translation>أقصى عدد من الصفحات للمراجعة في اليوم (1 إلى %1):</translation>
+    </message>
+    <message>
+        <source>The daily limit could not be stored in your file.</source>
+        <translation>تعذر حفظ الحد اليومي في ملفك.</translation>
+    </message>
+    <message>
+        <source>The note could not be stored in your file.</source>
+        <translation>تعذر حفظ الملاحظة في ملفك.</translation>
+    </message>
+    <message>
+        <source>Your data is written to %1: %2 bookmarks, %3 notes, %4 verses being learnt.</source>
+        <extracomment>After the export: how many of each were written.</extracomment>
+        <translation>كُتبت بياناتك في %1: %2 علامات، %3 ملاحظات، %4 آيات قيد الحفظ.</translation>
+    </message>
+    <message>
+        <source>Taken in from %1: %2 bookmarks, %3 notes, %4 verses being learnt, joined with yours; nothing of yours was lost.</source>
+        <translation>أُخذ من %1: %2 علامات، %3 ملاحظات، %4 آيات قيد الحفظ، ضُمّت إلى بياناتك؛ ولم يضع شيء منها.</translation>
+    </message>
+    <message>
+        <source>Export my data</source>
+        <translation>تصدير بياناتي</translation>
+    </message>
+    <message>
+        <source>Tilvora data (*.json)</source>
+        <translation>بيانات Tilvora (*.json)</translation>
+    </message>
+    <message>
+        <source>Import my data</source>
+        <translation>استيراد بياناتي</translation>
+    </message>
+    <message>
+        <source>Tilvora data (*.json);;All files (*)</source>
+        <translation>بيانات Tilvora (*.json);;كل الملفات (*)</translation>
+    </message>
+</context>
+<context>
     <name>tilvora::ui::MushafMode</name>
     <message>
         <source>&amp;Mushaf pages</source>
@@ -891,6 +1032,57 @@ If you keep them, those chapters are left as they are.</source>
         <source>Page of the mushaf (1 to %1):</source>
         <extracomment>%1 is the number of the mushaf's last page.</extracomment>
         <translation>صفحة المصحف (1 إلى %1):</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::NoteDialog</name>
+    <message>
+        <source>Note on %1</source>
+        <extracomment>%1 names the verse, as Al-Baqarah 2:255.</extracomment>
+        <translation>ملاحظة على %1</translation>
+    </message>
+    <message>
+        <source>Your note</source>
+        <translation>ملاحظتك</translation>
+    </message>
+    <message>
+        <source>Saved as you typed it. An empty note is removed.</source>
+        <translation>تُحفظ كما كتبتها. الملاحظة الفارغة تُحذف.</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::NotesDialog</name>
+    <message>
+        <source>Your notes</source>
+        <translation>ملاحظاتك</translation>
+    </message>
+    <message>
+        <source>Search in your notes</source>
+        <translation>ابحث في ملاحظاتك</translation>
+    </message>
+    <message>
+        <source>Verse</source>
+        <translation>الآية</translation>
+    </message>
+    <message>
+        <source>First line</source>
+        <translation>السطر الأول</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>عُدّلت</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;فتح</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;تحرير...</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>ا&amp;بحث:</translation>
     </message>
 </context>
 <context>
@@ -991,6 +1183,97 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>Unmute</source>
         <translation>إلغاء الكتم</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>التقدم</translation>
+    </message>
+    <message>
+        <source>Verses learnt: %1 (and %2 being learnt).
+Pages learnt whole: %3.
+Days in a row with a review: %4.</source>
+        <translation>آيات محفوظة: %1 (و%2 قيد الحفظ).
+صفحات محفوظة كاملة: %3.
+أيام متتالية فيها مراجعة: %4.</translation>
+    </message>
+    <message>
+        <source>Share of each part taken up, and pages due on each of the next 14 days</source>
+        <translation>نسبة ما يُحفظ من كل جزء، والصفحات المستحقة للمراجعة في كل يوم من الأيام الأربعة عشر القادمة</translation>
+    </message>
+    <message>
+        <source>Each part: the share of its verses you are learning</source>
+        <translation>كل جزء: نسبة آياته التي تحفظها</translation>
+    </message>
+    <message>
+        <source>Pages due on each of the next 14 days</source>
+        <translation>الصفحات المستحقة للمراجعة في كل يوم من الأيام الأربعة عشر القادمة</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::RangeDialog</name>
+    <message>
+        <source>A page of the mushaf</source>
+        <translation>صفحة من المصحف</translation>
+    </message>
+    <message>
+        <source>A range of verses</source>
+        <translation>مجموعة آيات</translation>
+    </message>
+    <message>
+        <source>A chapter</source>
+        <translation>سورة</translation>
+    </message>
+    <message>
+        <source>A part (juz)</source>
+        <translation>جزء</translation>
+    </message>
+    <message>
+        <source>chapter:verse</source>
+        <extracomment>A verse is written chapter:verse, as 2:255.</extracomment>
+        <translation>سورة:آية</translation>
+    </message>
+    <message>
+        <source>&amp;What:</source>
+        <translation>&amp;ماذا:</translation>
+    </message>
+    <message>
+        <source>&amp;Number:</source>
+        <translation>ال&amp;رقم:</translation>
+    </message>
+    <message>
+        <source>&amp;From verse:</source>
+        <translation>&amp;من الآية:</translation>
+    </message>
+    <message>
+        <source>&amp;To verse:</source>
+        <translation>إ&amp;لى الآية:</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>الصفحة %1</translation>
+    </message>
+    <message>
+        <source>chapter %1</source>
+        <translation>السورة %1</translation>
+    </message>
+    <message>
+        <source>part %1</source>
+        <translation>الجزء %1</translation>
+    </message>
+    <message>
+        <source>the verses %1 to %2</source>
+        <translation>الآيات من %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>No verse begins on this page.</source>
+        <translation>لا تبدأ أي آية في هذه الصفحة.</translation>
+    </message>
+    <message>
+        <source>The verses run from %1 to a later verse.</source>
+        <translation>تمتد الآيات من %1 إلى آية بعدها.</translation>
     </message>
 </context>
 <context>
@@ -1149,6 +1432,111 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>Recite</source>
         <translation>تلاوة</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>As long as the verse took, times %1</source>
+        <extracomment>Listen and repeat: wait this many times as long as the verse took.</extracomment>
+        <translation>قدر مدة الآية مضروبة في %1</translation>
+    </message>
+    <message>
+        <source>Time to say each verse back:</source>
+        <translation>وقت لترديد كل آية:</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ReviewWindow</name>
+    <message>
+        <source>Today&apos;s review</source>
+        <translation>مراجعة اليوم</translation>
+    </message>
+    <message>
+        <source>Recite the page from memory, then reveal it and grade how well you knew it.</source>
+        <translation>اقرأ الصفحة من حفظك، ثم اكشفها وقدّر مدى إتقانك لها.</translation>
+    </message>
+    <message>
+        <source>Next word</source>
+        <translation>الكلمة التالية</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>مسافة</translation>
+    </message>
+    <message>
+        <source>Rest of the line</source>
+        <translation>بقية السطر</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>إدخال</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>الكل</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter</source>
+        <translation>Ctrl+إدخال</translation>
+    </message>
+    <message>
+        <source>Hide a word again</source>
+        <translation>إخفاء كلمة من جديد</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>مسح للخلف</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>من جديد</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>صعب</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>جيد</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>سهل</translation>
+    </message>
+    <message>
+        <source>Listen to the page</source>
+        <translation>استمع إلى الصفحة</translation>
+    </message>
+    <message>
+        <source>How well did you know it?</source>
+        <translation>ما مدى إتقانك لها؟</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A button&apos;s text and, in brackets, the key that presses it.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Page %1 (%2 of %3)</source>
+        <translation>الصفحة %1 (%2 من %3)</translation>
+    </message>
+    <message>
+        <source>Nothing is due for review today.</source>
+        <translation>لا شيء للمراجعة اليوم.</translation>
+    </message>
+    <message>
+        <source>Review done. Pages graded: %1.</source>
+        <translation>انتهت المراجعة. صفحات مقدّرة: %1.</translation>
+    </message>
+    <message>
+        <source>Again %1, hard %2, good %3, easy %4.</source>
+        <translation>من جديد %1، صعب %2، جيد %3، سهل %4.</translation>
     </message>
 </context>
 <context>

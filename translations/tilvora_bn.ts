@@ -327,6 +327,14 @@ Specified path is invalid and cannot be mapped properly...</source>
         <source>Repeat from here &amp;to...</source>
         <translation>এখান থেকে &amp;পর্যন্ত পুনরাবৃত্তি...</translation>
     </message>
+    <message>
+        <source>&amp;Note...</source>
+        <translation>&amp;নোট...</translation>
+    </message>
+    <message>
+        <source>&amp;Listen and repeat from here...</source>
+        <translation>এখান থেকে &amp;শুনুন ও পুনরাবৃত্তি করুন...</translation>
+    </message>
 </context>
 <context>
     <name>tilvora::ui::AboutWindow</name>
@@ -800,6 +808,139 @@ If you keep them, those chapters are left as they are.</source>
     </message>
 </context>
 <context>
+    <name>tilvora::ui::MemoriseDesk</name>
+    <message>
+        <source>&amp;Memorise</source>
+        <translation>&amp;মুখস্থ</translation>
+    </message>
+    <message>
+        <source>&amp;Learn this page / verse range / chapter...</source>
+        <translation>এই পৃষ্ঠা / আয়াতগুলো / সূরা &amp;মুখস্থ করুন...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;review</source>
+        <translation>আজকের &amp;পুনরালোচনা</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;অগ্রগতি</translation>
+    </message>
+    <message>
+        <source>&amp;Forget...</source>
+        <translation>&amp;ভুলে যান...</translation>
+    </message>
+    <message>
+        <source>Daily &amp;limit...</source>
+        <translation>দৈনিক &amp;সীমা...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;review (%1)</source>
+        <extracomment>%1 is how many pages are due today.</extracomment>
+        <translation>আজকের &amp;পুনরালোচনা (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Export my data...</source>
+        <translation>আমার তথ্য &amp;রপ্তানি...</translation>
+    </message>
+    <message>
+        <source>&amp;Import my data...</source>
+        <translation>আমার তথ্য &amp;আমদানি...</translation>
+    </message>
+    <message>
+        <source>&amp;Notes...</source>
+        <translation>&amp;নোটসমূহ...</translation>
+    </message>
+    <message>
+        <source>Memorise</source>
+        <translation>মুখস্থ</translation>
+    </message>
+    <message>
+        <source>Nothing is due for review today. Take up a page with Memorise, Learn.</source>
+        <translation>আজ পুনরালোচনার কিছু নেই। মুখস্থ, মুখস্থ করুন দিয়ে একটি পৃষ্ঠা নিন।</translation>
+    </message>
+    <message>
+        <source>The grade of page %1 could not be stored in your file.</source>
+        <translation>পৃষ্ঠা %1-এর মূল্যায়ন আপনার ফাইলে রাখা যায়নি।</translation>
+    </message>
+    <message>
+        <source>The verses to learn could not be stored in your file.</source>
+        <translation>মুখস্থের আয়াতগুলো আপনার ফাইলে রাখা যায়নি।</translation>
+    </message>
+    <message>
+        <source>The verses could not be taken out: your file could not be changed.</source>
+        <translation>আয়াতগুলো সরানো যায়নি: আপনার ফাইল বদলানো যায়নি।</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>ভুলে যান</translation>
+    </message>
+    <message>
+        <source>Learn</source>
+        <translation>মুখস্থ করুন</translation>
+    </message>
+    <message>
+        <source>&amp;Forget</source>
+        <translation>&amp;ভুলে যান</translation>
+    </message>
+    <message>
+        <source>&amp;Learn</source>
+        <translation>&amp;মুখস্থ করুন</translation>
+    </message>
+    <message>
+        <source>You are learning %1 now; it is due for review today.</source>
+        <translation>আপনি এখন %1 মুখস্থ করছেন; আজই এর পুনরালোচনা।</translation>
+    </message>
+    <message>
+        <source>Take %1 out of what you are learning? Its review schedule goes; the history of its reviews stays.</source>
+        <translation>আপনার মুখস্থ থেকে %1 সরাবেন? এর পুনরালোচনার সূচি চলে যাবে; পুনরালোচনার ইতিহাস থাকবে।</translation>
+    </message>
+    <message>
+        <source>%1 is taken out of what you are learning.</source>
+        <translation>%1 আপনার মুখস্থ থেকে সরানো হয়েছে।</translation>
+    </message>
+    <message>
+        <source>Daily limit</source>
+        <translation>দৈনিক সীমা</translation>
+    </message>
+    <message>
+        <source>Pages to review a day at most (1 to %1):</source>
+        <translation>দিনে সর্বোচ্চ পুনরালোচনার পৃষ্ঠা (1 থেকে %1):</translation>
+    </message>
+    <message>
+        <source>The daily limit could not be stored in your file.</source>
+        <translation>দৈনিক সীমা আপনার ফাইলে রাখা যায়নি।</translation>
+    </message>
+    <message>
+        <source>The note could not be stored in your file.</source>
+        <translation>নোটটি আপনার ফাইলে রাখা যায়নি।</translation>
+    </message>
+    <message>
+        <source>Your data is written to %1: %2 bookmarks, %3 notes, %4 verses being learnt.</source>
+        <extracomment>After the export: how many of each were written.</extracomment>
+        <translation>আপনার তথ্য %1-এ লেখা হয়েছে: %2টি বুকমার্ক, %3টি নোট, মুখস্থাধীন %4টি আয়াত।</translation>
+    </message>
+    <message>
+        <source>Taken in from %1: %2 bookmarks, %3 notes, %4 verses being learnt, joined with yours; nothing of yours was lost.</source>
+        <translation>%1 থেকে নেওয়া হয়েছে: %2টি বুকমার্ক, %3টি নোট, মুখস্থাধীন %4টি আয়াত, আপনার তথ্যের সাথে যুক্ত; আপনার কিছুই হারায়নি।</translation>
+    </message>
+    <message>
+        <source>Export my data</source>
+        <translation>আমার তথ্য রপ্তানি</translation>
+    </message>
+    <message>
+        <source>Tilvora data (*.json)</source>
+        <translation>Tilvora তথ্য (*.json)</translation>
+    </message>
+    <message>
+        <source>Import my data</source>
+        <translation>আমার তথ্য আমদানি</translation>
+    </message>
+    <message>
+        <source>Tilvora data (*.json);;All files (*)</source>
+        <translation>Tilvora তথ্য (*.json);;সব ফাইল (*)</translation>
+    </message>
+</context>
+<context>
     <name>tilvora::ui::MushafMode</name>
     <message>
         <source>&amp;Mushaf pages</source>
@@ -852,6 +993,57 @@ If you keep them, those chapters are left as they are.</source>
         <source>Page of the mushaf (1 to %1):</source>
         <extracomment>%1 is the number of the mushaf&apos;s last page.</extracomment>
         <translation>মুসহাফের পৃষ্ঠা (1 থেকে %1):</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::NoteDialog</name>
+    <message>
+        <source>Note on %1</source>
+        <extracomment>%1 names the verse, as Al-Baqarah 2:255.</extracomment>
+        <translation>%1-এর উপর নোট</translation>
+    </message>
+    <message>
+        <source>Your note</source>
+        <translation>আপনার নোট</translation>
+    </message>
+    <message>
+        <source>Saved as you typed it. An empty note is removed.</source>
+        <translation>যেমন লিখেছেন তেমনই রাখা হয়। খালি নোট মুছে ফেলা হয়।</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::NotesDialog</name>
+    <message>
+        <source>Your notes</source>
+        <translation>আপনার নোটসমূহ</translation>
+    </message>
+    <message>
+        <source>Search in your notes</source>
+        <translation>আপনার নোটে খুঁজুন</translation>
+    </message>
+    <message>
+        <source>Verse</source>
+        <translation>আয়াত</translation>
+    </message>
+    <message>
+        <source>First line</source>
+        <translation>প্রথম লাইন</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>পরিবর্তিত</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;খুলুন</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;সম্পাদনা...</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;খুঁজুন:</translation>
     </message>
 </context>
 <context>
@@ -952,6 +1144,97 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>Unmute</source>
         <translation>শব্দ চালু</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>অগ্রগতি</translation>
+    </message>
+    <message>
+        <source>Verses learnt: %1 (and %2 being learnt).
+Pages learnt whole: %3.
+Days in a row with a review: %4.</source>
+        <translation>মুখস্থ আয়াত: %1 (এবং %2টি মুখস্থাধীন)।
+পুরো মুখস্থ পৃষ্ঠা: %3।
+টানা পুনরালোচনার দিন: %4।</translation>
+    </message>
+    <message>
+        <source>Share of each part taken up, and pages due on each of the next 14 days</source>
+        <translation>প্রতিটি পারার মুখস্থাধীন অংশ, এবং আগামী 14 দিনের প্রতিদিন পুনরালোচনার পৃষ্ঠা</translation>
+    </message>
+    <message>
+        <source>Each part: the share of its verses you are learning</source>
+        <translation>প্রতিটি পারা: এর আয়াতের যে অংশ আপনি মুখস্থ করছেন</translation>
+    </message>
+    <message>
+        <source>Pages due on each of the next 14 days</source>
+        <translation>আগামী 14 দিনের প্রতিদিন পুনরালোচনার পৃষ্ঠা</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::RangeDialog</name>
+    <message>
+        <source>A page of the mushaf</source>
+        <translation>মুসহাফের একটি পৃষ্ঠা</translation>
+    </message>
+    <message>
+        <source>A range of verses</source>
+        <translation>কয়েকটি আয়াত</translation>
+    </message>
+    <message>
+        <source>A chapter</source>
+        <translation>একটি সূরা</translation>
+    </message>
+    <message>
+        <source>A part (juz)</source>
+        <translation>একটি পারা</translation>
+    </message>
+    <message>
+        <source>chapter:verse</source>
+        <extracomment>A verse is written chapter:verse, as 2:255.</extracomment>
+        <translation>সূরা:আয়াত</translation>
+    </message>
+    <message>
+        <source>&amp;What:</source>
+        <translation>&amp;কী:</translation>
+    </message>
+    <message>
+        <source>&amp;Number:</source>
+        <translation>&amp;নম্বর:</translation>
+    </message>
+    <message>
+        <source>&amp;From verse:</source>
+        <translation>আয়াত &amp;থেকে:</translation>
+    </message>
+    <message>
+        <source>&amp;To verse:</source>
+        <translation>আয়াত &amp;পর্যন্ত:</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>পৃষ্ঠা %1</translation>
+    </message>
+    <message>
+        <source>chapter %1</source>
+        <translation>সূরা %1</translation>
+    </message>
+    <message>
+        <source>part %1</source>
+        <translation>পারা %1</translation>
+    </message>
+    <message>
+        <source>the verses %1 to %2</source>
+        <translation>আয়াত %1 থেকে %2</translation>
+    </message>
+    <message>
+        <source>No verse begins on this page.</source>
+        <translation>এই পৃষ্ঠায় কোনো আয়াত শুরু হয় না।</translation>
+    </message>
+    <message>
+        <source>The verses run from %1 to a later verse.</source>
+        <translation>আয়াতগুলো %1 থেকে পরের কোনো আয়াত পর্যন্ত হয়।</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1393,111 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>Recite</source>
         <translation>তিলাওয়াত</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>না</translation>
+    </message>
+    <message>
+        <source>As long as the verse took, times %1</source>
+        <extracomment>Listen and repeat: wait this many times as long as the verse took.</extracomment>
+        <translation>আয়াতটি যত সময় নিয়েছে তার %1 গুণ</translation>
+    </message>
+    <message>
+        <source>Time to say each verse back:</source>
+        <translation>প্রতিটি আয়াত বলার সময়:</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ReviewWindow</name>
+    <message>
+        <source>Today&apos;s review</source>
+        <translation>আজকের পুনরালোচনা</translation>
+    </message>
+    <message>
+        <source>Recite the page from memory, then reveal it and grade how well you knew it.</source>
+        <translation>পৃষ্ঠাটি মুখস্থ থেকে পড়ুন, তারপর খুলে দেখুন এবং কতটা জানতেন তা মূল্যায়ন করুন।</translation>
+    </message>
+    <message>
+        <source>Next word</source>
+        <translation>পরের শব্দ</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>স্পেস</translation>
+    </message>
+    <message>
+        <source>Rest of the line</source>
+        <translation>লাইনের বাকি</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>এন্টার</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>সব</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter</source>
+        <translation>Ctrl+এন্টার</translation>
+    </message>
+    <message>
+        <source>Hide a word again</source>
+        <translation>একটি শব্দ আবার লুকান</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>ব্যাকস্পেস</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>আবার</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>কঠিন</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>ভালো</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>সহজ</translation>
+    </message>
+    <message>
+        <source>Listen to the page</source>
+        <translation>পৃষ্ঠাটি শুনুন</translation>
+    </message>
+    <message>
+        <source>How well did you know it?</source>
+        <translation>কতটা জানতেন?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>বন্ধ করুন</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A button&apos;s text and, in brackets, the key that presses it.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Page %1 (%2 of %3)</source>
+        <translation>পৃষ্ঠা %1 (%3টির মধ্যে %2)</translation>
+    </message>
+    <message>
+        <source>Nothing is due for review today.</source>
+        <translation>আজ পুনরালোচনার কিছু নেই।</translation>
+    </message>
+    <message>
+        <source>Review done. Pages graded: %1.</source>
+        <translation>পুনরালোচনা শেষ। মূল্যায়িত পৃষ্ঠা: %1।</translation>
+    </message>
+    <message>
+        <source>Again %1, hard %2, good %3, easy %4.</source>
+        <translation>আবার %1, কঠিন %2, ভালো %3, সহজ %4।</translation>
     </message>
 </context>
 <context>

@@ -327,6 +327,14 @@ La carpeta indicada no es válida y no se puede abrir...</translation>
         <source>Repeat from here &amp;to...</source>
         <translation>Repetir desde aquí &amp;hasta...</translation>
     </message>
+    <message>
+        <source>&amp;Note...</source>
+        <translation>&amp;Nota...</translation>
+    </message>
+    <message>
+        <source>&amp;Listen and repeat from here...</source>
+        <translation>&amp;Escuchar y repetir desde aquí...</translation>
+    </message>
 </context>
 <context>
     <name>tilvora::ui::AboutWindow</name>
@@ -800,6 +808,139 @@ Si las conserva, esas suras quedan como están.</numerusform>
     </message>
 </context>
 <context>
+    <name>tilvora::ui::MemoriseDesk</name>
+    <message>
+        <source>&amp;Memorise</source>
+        <translation>&amp;Memorizar</translation>
+    </message>
+    <message>
+        <source>&amp;Learn this page / verse range / chapter...</source>
+        <translation>&amp;Aprender esta página / estas aleyas / esta sura...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;review</source>
+        <translation>&amp;Repaso de hoy</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Progreso</translation>
+    </message>
+    <message>
+        <source>&amp;Forget...</source>
+        <translation>&amp;Olvidar...</translation>
+    </message>
+    <message>
+        <source>Daily &amp;limit...</source>
+        <translation>&amp;Límite diario...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;review (%1)</source>
+        <extracomment>%1 is how many pages are due today.</extracomment>
+        <translation>&amp;Repaso de hoy (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Export my data...</source>
+        <translation>&amp;Exportar mis datos...</translation>
+    </message>
+    <message>
+        <source>&amp;Import my data...</source>
+        <translation>&amp;Importar mis datos...</translation>
+    </message>
+    <message>
+        <source>&amp;Notes...</source>
+        <translation>&amp;Notas...</translation>
+    </message>
+    <message>
+        <source>Memorise</source>
+        <translation>Memorizar</translation>
+    </message>
+    <message>
+        <source>Nothing is due for review today. Take up a page with Memorise, Learn.</source>
+        <translation>Hoy no hay nada que repasar. Tome una página con Memorizar, Aprender.</translation>
+    </message>
+    <message>
+        <source>The grade of page %1 could not be stored in your file.</source>
+        <translation>La nota de la página %1 no se pudo guardar en su archivo.</translation>
+    </message>
+    <message>
+        <source>The verses to learn could not be stored in your file.</source>
+        <translation>Las aleyas que aprender no se pudieron guardar en su archivo.</translation>
+    </message>
+    <message>
+        <source>The verses could not be taken out: your file could not be changed.</source>
+        <translation>Las aleyas no se pudieron quitar: su archivo no se pudo cambiar.</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>Olvidar</translation>
+    </message>
+    <message>
+        <source>Learn</source>
+        <translation>Aprender</translation>
+    </message>
+    <message>
+        <source>&amp;Forget</source>
+        <translation>&amp;Olvidar</translation>
+    </message>
+    <message>
+        <source>&amp;Learn</source>
+        <translation>&amp;Aprender</translation>
+    </message>
+    <message>
+        <source>You are learning %1 now; it is due for review today.</source>
+        <translation>Ahora está aprendiendo %1; toca repasarlo hoy.</translation>
+    </message>
+    <message>
+        <source>Take %1 out of what you are learning? Its review schedule goes; the history of its reviews stays.</source>
+        <translation>¿Quitar %1 de lo que está aprendiendo? Su calendario de repaso se va; el historial de sus repasos se queda.</translation>
+    </message>
+    <message>
+        <source>%1 is taken out of what you are learning.</source>
+        <translation>%1 se ha quitado de lo que está aprendiendo.</translation>
+    </message>
+    <message>
+        <source>Daily limit</source>
+        <translation>Límite diario</translation>
+    </message>
+    <message>
+        <source>Pages to review a day at most (1 to %1):</source>
+        <translation>Páginas que repasar al día como máximo (1 a %1):</translation>
+    </message>
+    <message>
+        <source>The daily limit could not be stored in your file.</source>
+        <translation>El límite diario no se pudo guardar en su archivo.</translation>
+    </message>
+    <message>
+        <source>The note could not be stored in your file.</source>
+        <translation>La nota no se pudo guardar en su archivo.</translation>
+    </message>
+    <message>
+        <source>Your data is written to %1: %2 bookmarks, %3 notes, %4 verses being learnt.</source>
+        <extracomment>After the export: how many of each were written.</extracomment>
+        <translation>Sus datos se han escrito en %1: %2 marcadores, %3 notas, %4 aleyas en aprendizaje.</translation>
+    </message>
+    <message>
+        <source>Taken in from %1: %2 bookmarks, %3 notes, %4 verses being learnt, joined with yours; nothing of yours was lost.</source>
+        <translation>Tomado de %1: %2 marcadores, %3 notas, %4 aleyas en aprendizaje, unidos a los suyos; no se ha perdido nada suyo.</translation>
+    </message>
+    <message>
+        <source>Export my data</source>
+        <translation>Exportar mis datos</translation>
+    </message>
+    <message>
+        <source>Tilvora data (*.json)</source>
+        <translation>Datos de Tilvora (*.json)</translation>
+    </message>
+    <message>
+        <source>Import my data</source>
+        <translation>Importar mis datos</translation>
+    </message>
+    <message>
+        <source>Tilvora data (*.json);;All files (*)</source>
+        <translation>Datos de Tilvora (*.json);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
     <name>tilvora::ui::MushafMode</name>
     <message>
         <source>&amp;Mushaf pages</source>
@@ -852,6 +993,57 @@ Si las conserva, esas suras quedan como están.</numerusform>
         <source>Page of the mushaf (1 to %1):</source>
         <extracomment>%1 is the number of the mushaf&apos;s last page.</extracomment>
         <translation>Página del mushaf (1 a %1):</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::NoteDialog</name>
+    <message>
+        <source>Note on %1</source>
+        <extracomment>%1 names the verse, as Al-Baqarah 2:255.</extracomment>
+        <translation>Nota sobre %1</translation>
+    </message>
+    <message>
+        <source>Your note</source>
+        <translation>Su nota</translation>
+    </message>
+    <message>
+        <source>Saved as you typed it. An empty note is removed.</source>
+        <translation>Se guarda tal como la escribió. Una nota vacía se elimina.</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::NotesDialog</name>
+    <message>
+        <source>Your notes</source>
+        <translation>Sus notas</translation>
+    </message>
+    <message>
+        <source>Search in your notes</source>
+        <translation>Buscar en sus notas</translation>
+    </message>
+    <message>
+        <source>Verse</source>
+        <translation>Aleya</translation>
+    </message>
+    <message>
+        <source>First line</source>
+        <translation>Primera línea</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Cambiada</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Buscar:</translation>
     </message>
 </context>
 <context>
@@ -952,6 +1144,97 @@ Si las conserva, esas suras quedan como están.</numerusform>
     <message>
         <source>Unmute</source>
         <translation>Activar sonido</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Verses learnt: %1 (and %2 being learnt).
+Pages learnt whole: %3.
+Days in a row with a review: %4.</source>
+        <translation>Aleyas aprendidas: %1 (y %2 en aprendizaje).
+Páginas aprendidas enteras: %3.
+Días seguidos con un repaso: %4.</translation>
+    </message>
+    <message>
+        <source>Share of each part taken up, and pages due on each of the next 14 days</source>
+        <translation>Parte de cada yuz en aprendizaje, y páginas que repasar cada uno de los próximos 14 días</translation>
+    </message>
+    <message>
+        <source>Each part: the share of its verses you are learning</source>
+        <translation>Cada yuz: la parte de sus aleyas que está aprendiendo</translation>
+    </message>
+    <message>
+        <source>Pages due on each of the next 14 days</source>
+        <translation>Páginas que repasar cada uno de los próximos 14 días</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::RangeDialog</name>
+    <message>
+        <source>A page of the mushaf</source>
+        <translation>Una página del mushaf</translation>
+    </message>
+    <message>
+        <source>A range of verses</source>
+        <translation>Una serie de aleyas</translation>
+    </message>
+    <message>
+        <source>A chapter</source>
+        <translation>Una sura</translation>
+    </message>
+    <message>
+        <source>A part (juz)</source>
+        <translation>Un yuz</translation>
+    </message>
+    <message>
+        <source>chapter:verse</source>
+        <extracomment>A verse is written chapter:verse, as 2:255.</extracomment>
+        <translation>sura:aleya</translation>
+    </message>
+    <message>
+        <source>&amp;What:</source>
+        <translation>&amp;Qué:</translation>
+    </message>
+    <message>
+        <source>&amp;Number:</source>
+        <translation>&amp;Número:</translation>
+    </message>
+    <message>
+        <source>&amp;From verse:</source>
+        <translation>&amp;Desde la aleya:</translation>
+    </message>
+    <message>
+        <source>&amp;To verse:</source>
+        <translation>&amp;Hasta la aleya:</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>la página %1</translation>
+    </message>
+    <message>
+        <source>chapter %1</source>
+        <translation>la sura %1</translation>
+    </message>
+    <message>
+        <source>part %1</source>
+        <translation>el yuz %1</translation>
+    </message>
+    <message>
+        <source>the verses %1 to %2</source>
+        <translation>las aleyas %1 a %2</translation>
+    </message>
+    <message>
+        <source>No verse begins on this page.</source>
+        <translation>Ninguna aleya empieza en esta página.</translation>
+    </message>
+    <message>
+        <source>The verses run from %1 to a later verse.</source>
+        <translation>Las aleyas van de %1 a una aleya posterior.</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1393,111 @@ Si las conserva, esas suras quedan como están.</numerusform>
     <message>
         <source>Recite</source>
         <translation>Recitar</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>As long as the verse took, times %1</source>
+        <extracomment>Listen and repeat: wait this many times as long as the verse took.</extracomment>
+        <translation>Tanto como duró la aleya, por %1</translation>
+    </message>
+    <message>
+        <source>Time to say each verse back:</source>
+        <translation>Tiempo para repetir cada aleya:</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ReviewWindow</name>
+    <message>
+        <source>Today&apos;s review</source>
+        <translation>Repaso de hoy</translation>
+    </message>
+    <message>
+        <source>Recite the page from memory, then reveal it and grade how well you knew it.</source>
+        <translation>Recite la página de memoria, luego descúbrala y califique lo bien que la sabía.</translation>
+    </message>
+    <message>
+        <source>Next word</source>
+        <translation>Palabra siguiente</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>Rest of the line</source>
+        <translation>Resto de la línea</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>Todo</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter</source>
+        <translation>Ctrl+Intro</translation>
+    </message>
+    <message>
+        <source>Hide a word again</source>
+        <translation>Ocultar de nuevo una palabra</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retroceso</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>Otra vez</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Bien</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Listen to the page</source>
+        <translation>Escuchar la página</translation>
+    </message>
+    <message>
+        <source>How well did you know it?</source>
+        <translation>¿Qué tan bien la sabía?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A button&apos;s text and, in brackets, the key that presses it.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Page %1 (%2 of %3)</source>
+        <translation>Página %1 (%2 de %3)</translation>
+    </message>
+    <message>
+        <source>Nothing is due for review today.</source>
+        <translation>Hoy no hay nada que repasar.</translation>
+    </message>
+    <message>
+        <source>Review done. Pages graded: %1.</source>
+        <translation>Repaso terminado. Páginas calificadas: %1.</translation>
+    </message>
+    <message>
+        <source>Again %1, hard %2, good %3, easy %4.</source>
+        <translation>Otra vez %1, difícil %2, bien %3, fácil %4.</translation>
     </message>
 </context>
 <context>

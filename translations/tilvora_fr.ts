@@ -327,6 +327,14 @@ Le dossier indiqué n’est pas valide et ne peut pas être ouvert...</translati
         <source>Repeat from here &amp;to...</source>
         <translation>Répéter d’ici &amp;jusqu’à...</translation>
     </message>
+    <message>
+        <source>&amp;Note...</source>
+        <translation>&amp;Note...</translation>
+    </message>
+    <message>
+        <source>&amp;Listen and repeat from here...</source>
+        <translation>É&amp;couter et répéter à partir d’ici...</translation>
+    </message>
 </context>
 <context>
     <name>tilvora::ui::AboutWindow</name>
@@ -800,6 +808,139 @@ Si vous les gardez, ces sourates restent telles quelles.</numerusform>
     </message>
 </context>
 <context>
+    <name>tilvora::ui::MemoriseDesk</name>
+    <message>
+        <source>&amp;Memorise</source>
+        <translation>&amp;Mémoriser</translation>
+    </message>
+    <message>
+        <source>&amp;Learn this page / verse range / chapter...</source>
+        <translation>&amp;Apprendre cette page / ces versets / cette sourate...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;review</source>
+        <translation>&amp;Révision du jour</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Progrès</translation>
+    </message>
+    <message>
+        <source>&amp;Forget...</source>
+        <translation>&amp;Oublier...</translation>
+    </message>
+    <message>
+        <source>Daily &amp;limit...</source>
+        <translation>&amp;Limite quotidienne...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;review (%1)</source>
+        <extracomment>%1 is how many pages are due today.</extracomment>
+        <translation>&amp;Révision du jour (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Export my data...</source>
+        <translation>&amp;Exporter mes données...</translation>
+    </message>
+    <message>
+        <source>&amp;Import my data...</source>
+        <translation>&amp;Importer mes données...</translation>
+    </message>
+    <message>
+        <source>&amp;Notes...</source>
+        <translation>&amp;Notes...</translation>
+    </message>
+    <message>
+        <source>Memorise</source>
+        <translation>Mémoriser</translation>
+    </message>
+    <message>
+        <source>Nothing is due for review today. Take up a page with Memorise, Learn.</source>
+        <translation>Rien n’est à réviser aujourd’hui. Prenez une page avec Mémoriser, Apprendre.</translation>
+    </message>
+    <message>
+        <source>The grade of page %1 could not be stored in your file.</source>
+        <translation>La note de la page %1 n’a pas pu être enregistrée dans votre fichier.</translation>
+    </message>
+    <message>
+        <source>The verses to learn could not be stored in your file.</source>
+        <translation>Les versets à apprendre n’ont pas pu être enregistrés dans votre fichier.</translation>
+    </message>
+    <message>
+        <source>The verses could not be taken out: your file could not be changed.</source>
+        <translation>Les versets n’ont pas pu être retirés : votre fichier n’a pas pu être modifié.</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>Oublier</translation>
+    </message>
+    <message>
+        <source>Learn</source>
+        <translation>Apprendre</translation>
+    </message>
+    <message>
+        <source>&amp;Forget</source>
+        <translation>&amp;Oublier</translation>
+    </message>
+    <message>
+        <source>&amp;Learn</source>
+        <translation>&amp;Apprendre</translation>
+    </message>
+    <message>
+        <source>You are learning %1 now; it is due for review today.</source>
+        <translation>Vous apprenez maintenant %1 ; à réviser dès aujourd’hui.</translation>
+    </message>
+    <message>
+        <source>Take %1 out of what you are learning? Its review schedule goes; the history of its reviews stays.</source>
+        <translation>Retirer %1 de ce que vous apprenez ? Son calendrier de révision disparaît ; l’historique de ses révisions reste.</translation>
+    </message>
+    <message>
+        <source>%1 is taken out of what you are learning.</source>
+        <translation>%1 est retiré de ce que vous apprenez.</translation>
+    </message>
+    <message>
+        <source>Daily limit</source>
+        <translation>Limite quotidienne</translation>
+    </message>
+    <message>
+        <source>Pages to review a day at most (1 to %1):</source>
+        <translation>Pages à réviser par jour au plus (1 à %1) :</translation>
+    </message>
+    <message>
+        <source>The daily limit could not be stored in your file.</source>
+        <translation>La limite quotidienne n’a pas pu être enregistrée dans votre fichier.</translation>
+    </message>
+    <message>
+        <source>The note could not be stored in your file.</source>
+        <translation>La note n’a pas pu être enregistrée dans votre fichier.</translation>
+    </message>
+    <message>
+        <source>Your data is written to %1: %2 bookmarks, %3 notes, %4 verses being learnt.</source>
+        <extracomment>After the export: how many of each were written.</extracomment>
+        <translation>Vos données sont écrites dans %1 : %2 signets, %3 notes, %4 versets en cours d’apprentissage.</translation>
+    </message>
+    <message>
+        <source>Taken in from %1: %2 bookmarks, %3 notes, %4 verses being learnt, joined with yours; nothing of yours was lost.</source>
+        <translation>Repris de %1 : %2 signets, %3 notes, %4 versets en cours d’apprentissage, joints aux vôtres ; rien des vôtres n’a été perdu.</translation>
+    </message>
+    <message>
+        <source>Export my data</source>
+        <translation>Exporter mes données</translation>
+    </message>
+    <message>
+        <source>Tilvora data (*.json)</source>
+        <translation>Données Tilvora (*.json)</translation>
+    </message>
+    <message>
+        <source>Import my data</source>
+        <translation>Importer mes données</translation>
+    </message>
+    <message>
+        <source>Tilvora data (*.json);;All files (*)</source>
+        <translation>Données Tilvora (*.json);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
     <name>tilvora::ui::MushafMode</name>
     <message>
         <source>&amp;Mushaf pages</source>
@@ -852,6 +993,57 @@ Si vous les gardez, ces sourates restent telles quelles.</numerusform>
         <source>Page of the mushaf (1 to %1):</source>
         <extracomment>%1 is the number of the mushaf&apos;s last page.</extracomment>
         <translation>Page du mushaf (1 à %1) :</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::NoteDialog</name>
+    <message>
+        <source>Note on %1</source>
+        <extracomment>%1 names the verse, as Al-Baqarah 2:255.</extracomment>
+        <translation>Note sur %1</translation>
+    </message>
+    <message>
+        <source>Your note</source>
+        <translation>Votre note</translation>
+    </message>
+    <message>
+        <source>Saved as you typed it. An empty note is removed.</source>
+        <translation>Enregistrée telle que vous l’avez tapée. Une note vide est supprimée.</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::NotesDialog</name>
+    <message>
+        <source>Your notes</source>
+        <translation>Vos notes</translation>
+    </message>
+    <message>
+        <source>Search in your notes</source>
+        <translation>Chercher dans vos notes</translation>
+    </message>
+    <message>
+        <source>Verse</source>
+        <translation>Verset</translation>
+    </message>
+    <message>
+        <source>First line</source>
+        <translation>Première ligne</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Modifiée</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Chercher :</translation>
     </message>
 </context>
 <context>
@@ -952,6 +1144,97 @@ Si vous les gardez, ces sourates restent telles quelles.</numerusform>
     <message>
         <source>Unmute</source>
         <translation>Rétablir le son</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progrès</translation>
+    </message>
+    <message>
+        <source>Verses learnt: %1 (and %2 being learnt).
+Pages learnt whole: %3.
+Days in a row with a review: %4.</source>
+        <translation>Versets appris : %1 (et %2 en cours).
+Pages apprises entières : %3.
+Jours d’affilée avec une révision : %4.</translation>
+    </message>
+    <message>
+        <source>Share of each part taken up, and pages due on each of the next 14 days</source>
+        <translation>Part de chaque juz en cours d’apprentissage, et pages à réviser chacun des 14 prochains jours</translation>
+    </message>
+    <message>
+        <source>Each part: the share of its verses you are learning</source>
+        <translation>Chaque juz : la part de ses versets que vous apprenez</translation>
+    </message>
+    <message>
+        <source>Pages due on each of the next 14 days</source>
+        <translation>Pages à réviser chacun des 14 prochains jours</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::RangeDialog</name>
+    <message>
+        <source>A page of the mushaf</source>
+        <translation>Une page du mushaf</translation>
+    </message>
+    <message>
+        <source>A range of verses</source>
+        <translation>Une suite de versets</translation>
+    </message>
+    <message>
+        <source>A chapter</source>
+        <translation>Une sourate</translation>
+    </message>
+    <message>
+        <source>A part (juz)</source>
+        <translation>Un juz</translation>
+    </message>
+    <message>
+        <source>chapter:verse</source>
+        <extracomment>A verse is written chapter:verse, as 2:255.</extracomment>
+        <translation>sourate:verset</translation>
+    </message>
+    <message>
+        <source>&amp;What:</source>
+        <translation>&amp;Quoi :</translation>
+    </message>
+    <message>
+        <source>&amp;Number:</source>
+        <translation>&amp;Numéro :</translation>
+    </message>
+    <message>
+        <source>&amp;From verse:</source>
+        <translation>&amp;Du verset :</translation>
+    </message>
+    <message>
+        <source>&amp;To verse:</source>
+        <translation>&amp;Au verset :</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>la page %1</translation>
+    </message>
+    <message>
+        <source>chapter %1</source>
+        <translation>la sourate %1</translation>
+    </message>
+    <message>
+        <source>part %1</source>
+        <translation>le juz %1</translation>
+    </message>
+    <message>
+        <source>the verses %1 to %2</source>
+        <translation>les versets %1 à %2</translation>
+    </message>
+    <message>
+        <source>No verse begins on this page.</source>
+        <translation>Aucun verset ne commence sur cette page.</translation>
+    </message>
+    <message>
+        <source>The verses run from %1 to a later verse.</source>
+        <translation>Les versets vont de %1 à un verset suivant.</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1393,111 @@ Si vous les gardez, ces sourates restent telles quelles.</numerusform>
     <message>
         <source>Recite</source>
         <translation>Réciter</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>As long as the verse took, times %1</source>
+        <extracomment>Listen and repeat: wait this many times as long as the verse took.</extracomment>
+        <translation>Aussi longtemps que le verset, fois %1</translation>
+    </message>
+    <message>
+        <source>Time to say each verse back:</source>
+        <translation>Temps pour redire chaque verset :</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ReviewWindow</name>
+    <message>
+        <source>Today&apos;s review</source>
+        <translation>Révision du jour</translation>
+    </message>
+    <message>
+        <source>Recite the page from memory, then reveal it and grade how well you knew it.</source>
+        <translation>Récitez la page de mémoire, puis dévoilez-la et notez à quel point vous la saviez.</translation>
+    </message>
+    <message>
+        <source>Next word</source>
+        <translation>Mot suivant</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Rest of the line</source>
+        <translation>Reste de la ligne</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter</source>
+        <translation>Ctrl+Entrée</translation>
+    </message>
+    <message>
+        <source>Hide a word again</source>
+        <translation>Recacher un mot</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>À revoir</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Bien</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Listen to the page</source>
+        <translation>Écouter la page</translation>
+    </message>
+    <message>
+        <source>How well did you know it?</source>
+        <translation>Comment la saviez-vous ?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A button&apos;s text and, in brackets, the key that presses it.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Page %1 (%2 of %3)</source>
+        <translation>Page %1 (%2 sur %3)</translation>
+    </message>
+    <message>
+        <source>Nothing is due for review today.</source>
+        <translation>Rien n’est à réviser aujourd’hui.</translation>
+    </message>
+    <message>
+        <source>Review done. Pages graded: %1.</source>
+        <translation>Révision terminée. Pages notées : %1.</translation>
+    </message>
+    <message>
+        <source>Again %1, hard %2, good %3, easy %4.</source>
+        <translation>À revoir %1, difficile %2, bien %3, facile %4.</translation>
     </message>
 </context>
 <context>

@@ -323,6 +323,14 @@ Folder yang ditentukan tidak valid dan tidak dapat dibuka...</translation>
         <source>Repeat from here &amp;to...</source>
         <translation>Ulangi dari sini &amp;sampai...</translation>
     </message>
+    <message>
+        <source>&amp;Note...</source>
+        <translation>&amp;Catatan...</translation>
+    </message>
+    <message>
+        <source>&amp;Listen and repeat from here...</source>
+        <translation>&amp;Dengar dan ulangi dari sini...</translation>
+    </message>
 </context>
 <context>
     <name>tilvora::ui::AboutWindow</name>
@@ -790,6 +798,139 @@ Jika dipertahankan, surah-surah itu dibiarkan apa adanya.</numerusform>
     </message>
 </context>
 <context>
+    <name>tilvora::ui::MemoriseDesk</name>
+    <message>
+        <source>&amp;Memorise</source>
+        <translation>&amp;Hafalan</translation>
+    </message>
+    <message>
+        <source>&amp;Learn this page / verse range / chapter...</source>
+        <translation>&amp;Hafalkan halaman / ayat / surah ini...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;review</source>
+        <translation>&amp;Murajaah hari ini</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Kemajuan</translation>
+    </message>
+    <message>
+        <source>&amp;Forget...</source>
+        <translation>&amp;Lupakan...</translation>
+    </message>
+    <message>
+        <source>Daily &amp;limit...</source>
+        <translation>&amp;Batas harian...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;review (%1)</source>
+        <extracomment>%1 is how many pages are due today.</extracomment>
+        <translation>&amp;Murajaah hari ini (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Export my data...</source>
+        <translation>&amp;Ekspor data saya...</translation>
+    </message>
+    <message>
+        <source>&amp;Import my data...</source>
+        <translation>&amp;Impor data saya...</translation>
+    </message>
+    <message>
+        <source>&amp;Notes...</source>
+        <translation>&amp;Catatan-catatan...</translation>
+    </message>
+    <message>
+        <source>Memorise</source>
+        <translation>Hafalan</translation>
+    </message>
+    <message>
+        <source>Nothing is due for review today. Take up a page with Memorise, Learn.</source>
+        <translation>Tidak ada yang perlu dimurajaah hari ini. Ambil satu halaman dengan Hafalan, Hafalkan.</translation>
+    </message>
+    <message>
+        <source>The grade of page %1 could not be stored in your file.</source>
+        <translation>Nilai halaman %1 tidak dapat disimpan di berkas Anda.</translation>
+    </message>
+    <message>
+        <source>The verses to learn could not be stored in your file.</source>
+        <translation>Ayat yang akan dihafal tidak dapat disimpan di berkas Anda.</translation>
+    </message>
+    <message>
+        <source>The verses could not be taken out: your file could not be changed.</source>
+        <translation>Ayat tidak dapat dikeluarkan: berkas Anda tidak dapat diubah.</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>Lupakan</translation>
+    </message>
+    <message>
+        <source>Learn</source>
+        <translation>Hafalkan</translation>
+    </message>
+    <message>
+        <source>&amp;Forget</source>
+        <translation>&amp;Lupakan</translation>
+    </message>
+    <message>
+        <source>&amp;Learn</source>
+        <translation>&amp;Hafalkan</translation>
+    </message>
+    <message>
+        <source>You are learning %1 now; it is due for review today.</source>
+        <translation>Anda sekarang menghafal %1; jatuh tempo murajaah hari ini.</translation>
+    </message>
+    <message>
+        <source>Take %1 out of what you are learning? Its review schedule goes; the history of its reviews stays.</source>
+        <translation>Keluarkan %1 dari hafalan Anda? Jadwal murajaahnya hilang; riwayat murajaahnya tetap.</translation>
+    </message>
+    <message>
+        <source>%1 is taken out of what you are learning.</source>
+        <translation>%1 dikeluarkan dari hafalan Anda.</translation>
+    </message>
+    <message>
+        <source>Daily limit</source>
+        <translation>Batas harian</translation>
+    </message>
+    <message>
+        <source>Pages to review a day at most (1 to %1):</source>
+        <translation>Halaman yang dimurajaah sehari paling banyak (1 sampai %1):</translation>
+    </message>
+    <message>
+        <source>The daily limit could not be stored in your file.</source>
+        <translation>Batas harian tidak dapat disimpan di berkas Anda.</translation>
+    </message>
+    <message>
+        <source>The note could not be stored in your file.</source>
+        <translation>Catatan tidak dapat disimpan di berkas Anda.</translation>
+    </message>
+    <message>
+        <source>Your data is written to %1: %2 bookmarks, %3 notes, %4 verses being learnt.</source>
+        <extracomment>After the export: how many of each were written.</extracomment>
+        <translation>Data Anda ditulis ke %1: %2 penanda, %3 catatan, %4 ayat sedang dihafal.</translation>
+    </message>
+    <message>
+        <source>Taken in from %1: %2 bookmarks, %3 notes, %4 verses being learnt, joined with yours; nothing of yours was lost.</source>
+        <translation>Diambil dari %1: %2 penanda, %3 catatan, %4 ayat sedang dihafal, digabung dengan milik Anda; tidak ada milik Anda yang hilang.</translation>
+    </message>
+    <message>
+        <source>Export my data</source>
+        <translation>Ekspor data saya</translation>
+    </message>
+    <message>
+        <source>Tilvora data (*.json)</source>
+        <translation>Data Tilvora (*.json)</translation>
+    </message>
+    <message>
+        <source>Import my data</source>
+        <translation>Impor data saya</translation>
+    </message>
+    <message>
+        <source>Tilvora data (*.json);;All files (*)</source>
+        <translation>Data Tilvora (*.json);;Semua berkas (*)</translation>
+    </message>
+</context>
+<context>
     <name>tilvora::ui::MushafMode</name>
     <message>
         <source>&amp;Mushaf pages</source>
@@ -842,6 +983,57 @@ Jika dipertahankan, surah-surah itu dibiarkan apa adanya.</numerusform>
         <source>Page of the mushaf (1 to %1):</source>
         <extracomment>%1 is the number of the mushaf&apos;s last page.</extracomment>
         <translation>Halaman mushaf (1 sampai %1):</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::NoteDialog</name>
+    <message>
+        <source>Note on %1</source>
+        <extracomment>%1 names the verse, as Al-Baqarah 2:255.</extracomment>
+        <translation>Catatan pada %1</translation>
+    </message>
+    <message>
+        <source>Your note</source>
+        <translation>Catatan Anda</translation>
+    </message>
+    <message>
+        <source>Saved as you typed it. An empty note is removed.</source>
+        <translation>Disimpan seperti yang Anda ketik. Catatan kosong dihapus.</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::NotesDialog</name>
+    <message>
+        <source>Your notes</source>
+        <translation>Catatan Anda</translation>
+    </message>
+    <message>
+        <source>Search in your notes</source>
+        <translation>Cari di catatan Anda</translation>
+    </message>
+    <message>
+        <source>Verse</source>
+        <translation>Ayat</translation>
+    </message>
+    <message>
+        <source>First line</source>
+        <translation>Baris pertama</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Diubah</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Buka</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Sunting...</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Cari:</translation>
     </message>
 </context>
 <context>
@@ -942,6 +1134,97 @@ Jika dipertahankan, surah-surah itu dibiarkan apa adanya.</numerusform>
     <message>
         <source>Unmute</source>
         <translation>Bunyikan</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Kemajuan</translation>
+    </message>
+    <message>
+        <source>Verses learnt: %1 (and %2 being learnt).
+Pages learnt whole: %3.
+Days in a row with a review: %4.</source>
+        <translation>Ayat yang dihafal: %1 (dan %2 sedang dihafal).
+Halaman yang dihafal utuh: %3.
+Hari berturut-turut dengan murajaah: %4.</translation>
+    </message>
+    <message>
+        <source>Share of each part taken up, and pages due on each of the next 14 days</source>
+        <translation>Bagian tiap juz yang sedang dihafal, dan halaman jatuh tempo tiap hari selama 14 hari ke depan</translation>
+    </message>
+    <message>
+        <source>Each part: the share of its verses you are learning</source>
+        <translation>Tiap juz: bagian ayatnya yang sedang Anda hafal</translation>
+    </message>
+    <message>
+        <source>Pages due on each of the next 14 days</source>
+        <translation>Halaman jatuh tempo tiap hari selama 14 hari ke depan</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::RangeDialog</name>
+    <message>
+        <source>A page of the mushaf</source>
+        <translation>Satu halaman mushaf</translation>
+    </message>
+    <message>
+        <source>A range of verses</source>
+        <translation>Rangkaian ayat</translation>
+    </message>
+    <message>
+        <source>A chapter</source>
+        <translation>Satu surah</translation>
+    </message>
+    <message>
+        <source>A part (juz)</source>
+        <translation>Satu juz</translation>
+    </message>
+    <message>
+        <source>chapter:verse</source>
+        <extracomment>A verse is written chapter:verse, as 2:255.</extracomment>
+        <translation>surah:ayat</translation>
+    </message>
+    <message>
+        <source>&amp;What:</source>
+        <translation>&amp;Apa:</translation>
+    </message>
+    <message>
+        <source>&amp;Number:</source>
+        <translation>&amp;Nomor:</translation>
+    </message>
+    <message>
+        <source>&amp;From verse:</source>
+        <translation>&amp;Dari ayat:</translation>
+    </message>
+    <message>
+        <source>&amp;To verse:</source>
+        <translation>&amp;Sampai ayat:</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>halaman %1</translation>
+    </message>
+    <message>
+        <source>chapter %1</source>
+        <translation>surah %1</translation>
+    </message>
+    <message>
+        <source>part %1</source>
+        <translation>juz %1</translation>
+    </message>
+    <message>
+        <source>the verses %1 to %2</source>
+        <translation>ayat %1 sampai %2</translation>
+    </message>
+    <message>
+        <source>No verse begins on this page.</source>
+        <translation>Tidak ada ayat yang dimulai di halaman ini.</translation>
+    </message>
+    <message>
+        <source>The verses run from %1 to a later verse.</source>
+        <translation>Ayat berjalan dari %1 ke ayat sesudahnya.</translation>
     </message>
 </context>
 <context>
@@ -1100,6 +1383,111 @@ Jika dipertahankan, surah-surah itu dibiarkan apa adanya.</numerusform>
     <message>
         <source>Recite</source>
         <translation>Baca</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Tidak</translation>
+    </message>
+    <message>
+        <source>As long as the verse took, times %1</source>
+        <extracomment>Listen and repeat: wait this many times as long as the verse took.</extracomment>
+        <translation>Selama ayat itu dibaca, dikali %1</translation>
+    </message>
+    <message>
+        <source>Time to say each verse back:</source>
+        <translation>Waktu untuk mengulang tiap ayat:</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ReviewWindow</name>
+    <message>
+        <source>Today&apos;s review</source>
+        <translation>Murajaah hari ini</translation>
+    </message>
+    <message>
+        <source>Recite the page from memory, then reveal it and grade how well you knew it.</source>
+        <translation>Bacalah halaman dari hafalan, lalu buka dan nilai seberapa baik Anda menghafalnya.</translation>
+    </message>
+    <message>
+        <source>Next word</source>
+        <translation>Kata berikutnya</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spasi</translation>
+    </message>
+    <message>
+        <source>Rest of the line</source>
+        <translation>Sisa baris</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>Semua</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter</source>
+        <translation>Ctrl+Enter</translation>
+    </message>
+    <message>
+        <source>Hide a word again</source>
+        <translation>Sembunyikan lagi satu kata</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>Ulangi</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Sulit</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Baik</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Mudah</translation>
+    </message>
+    <message>
+        <source>Listen to the page</source>
+        <translation>Dengarkan halaman</translation>
+    </message>
+    <message>
+        <source>How well did you know it?</source>
+        <translation>Seberapa baik Anda menghafalnya?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A button&apos;s text and, in brackets, the key that presses it.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Page %1 (%2 of %3)</source>
+        <translation>Halaman %1 (%2 dari %3)</translation>
+    </message>
+    <message>
+        <source>Nothing is due for review today.</source>
+        <translation>Tidak ada yang perlu dimurajaah hari ini.</translation>
+    </message>
+    <message>
+        <source>Review done. Pages graded: %1.</source>
+        <translation>Murajaah selesai. Halaman dinilai: %1.</translation>
+    </message>
+    <message>
+        <source>Again %1, hard %2, good %3, easy %4.</source>
+        <translation>Ulangi %1, sulit %2, baik %3, mudah %4.</translation>
     </message>
 </context>
 <context>

@@ -331,6 +331,14 @@ Specified path is invalid and cannot be mapped properly...</source>
         <source>Repeat from here &amp;to...</source>
         <translation>Повторять отсюда &amp;до...</translation>
     </message>
+    <message>
+        <source>&amp;Note...</source>
+        <translation>&amp;Заметка...</translation>
+    </message>
+    <message>
+        <source>&amp;Listen and repeat from here...</source>
+        <translation>&amp;Слушать и повторять отсюда...</translation>
+    </message>
 </context>
 <context>
     <name>tilvora::ui::AboutWindow</name>
@@ -810,6 +818,139 @@ If you keep them, those chapters are left as they are.</source>
     </message>
 </context>
 <context>
+    <name>tilvora::ui::MemoriseDesk</name>
+    <message>
+        <source>&amp;Memorise</source>
+        <translation>&amp;Заучивание</translation>
+    </message>
+    <message>
+        <source>&amp;Learn this page / verse range / chapter...</source>
+        <translation>&amp;Выучить эту страницу / аяты / суру...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;review</source>
+        <translation>&amp;Повторение на сегодня</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Успехи</translation>
+    </message>
+    <message>
+        <source>&amp;Forget...</source>
+        <translation>&amp;Забыть...</translation>
+    </message>
+    <message>
+        <source>Daily &amp;limit...</source>
+        <translation>Дневной &amp;лимит...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;review (%1)</source>
+        <extracomment>%1 is how many pages are due today.</extracomment>
+        <translation>&amp;Повторение на сегодня (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Export my data...</source>
+        <translation>&amp;Экспорт моих данных...</translation>
+    </message>
+    <message>
+        <source>&amp;Import my data...</source>
+        <translation>&amp;Импорт моих данных...</translation>
+    </message>
+    <message>
+        <source>&amp;Notes...</source>
+        <translation>&amp;Заметки...</translation>
+    </message>
+    <message>
+        <source>Memorise</source>
+        <translation>Заучивание</translation>
+    </message>
+    <message>
+        <source>Nothing is due for review today. Take up a page with Memorise, Learn.</source>
+        <translation>Сегодня повторять нечего. Возьмите страницу через Заучивание, Выучить.</translation>
+    </message>
+    <message>
+        <source>The grade of page %1 could not be stored in your file.</source>
+        <translation>Оценку страницы %1 не удалось сохранить в вашем файле.</translation>
+    </message>
+    <message>
+        <source>The verses to learn could not be stored in your file.</source>
+        <translation>Аяты для заучивания не удалось сохранить в вашем файле.</translation>
+    </message>
+    <message>
+        <source>The verses could not be taken out: your file could not be changed.</source>
+        <translation>Аяты не удалось убрать: ваш файл не удалось изменить.</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>Забыть</translation>
+    </message>
+    <message>
+        <source>Learn</source>
+        <translation>Выучить</translation>
+    </message>
+    <message>
+        <source>&amp;Forget</source>
+        <translation>&amp;Забыть</translation>
+    </message>
+    <message>
+        <source>&amp;Learn</source>
+        <translation>&amp;Выучить</translation>
+    </message>
+    <message>
+        <source>You are learning %1 now; it is due for review today.</source>
+        <translation>Теперь вы учите %1; повторение — сегодня.</translation>
+    </message>
+    <message>
+        <source>Take %1 out of what you are learning? Its review schedule goes; the history of its reviews stays.</source>
+        <translation>Убрать %1 из того, что вы учите? Его расписание повторений исчезнет; история повторений останется.</translation>
+    </message>
+    <message>
+        <source>%1 is taken out of what you are learning.</source>
+        <translation>%1 убрано из того, что вы учите.</translation>
+    </message>
+    <message>
+        <source>Daily limit</source>
+        <translation>Дневной лимит</translation>
+    </message>
+    <message>
+        <source>Pages to review a day at most (1 to %1):</source>
+        <translation>Страниц для повторения в день, не больше (1–%1):</translation>
+    </message>
+    <message>
+        <source>The daily limit could not be stored in your file.</source>
+        <translation>Дневной лимит не удалось сохранить в вашем файле.</translation>
+    </message>
+    <message>
+        <source>The note could not be stored in your file.</source>
+        <translation>Заметку не удалось сохранить в вашем файле.</translation>
+    </message>
+    <message>
+        <source>Your data is written to %1: %2 bookmarks, %3 notes, %4 verses being learnt.</source>
+        <extracomment>After the export: how many of each were written.</extracomment>
+        <translation>Ваши данные записаны в %1: закладок %2, заметок %3, заучиваемых аятов %4.</translation>
+    </message>
+    <message>
+        <source>Taken in from %1: %2 bookmarks, %3 notes, %4 verses being learnt, joined with yours; nothing of yours was lost.</source>
+        <translation>Взято из %1: закладок %2, заметок %3, заучиваемых аятов %4, объединено с вашими; ничего вашего не потеряно.</translation>
+    </message>
+    <message>
+        <source>Export my data</source>
+        <translation>Экспорт моих данных</translation>
+    </message>
+    <message>
+        <source>Tilvora data (*.json)</source>
+        <translation>Данные Tilvora (*.json)</translation>
+    </message>
+    <message>
+        <source>Import my data</source>
+        <translation>Импорт моих данных</translation>
+    </message>
+    <message>
+        <source>Tilvora data (*.json);;All files (*)</source>
+        <translation>Данные Tilvora (*.json);;Все файлы (*)</translation>
+    </message>
+</context>
+<context>
     <name>tilvora::ui::MushafMode</name>
     <message>
         <source>&amp;Mushaf pages</source>
@@ -862,6 +1003,57 @@ If you keep them, those chapters are left as they are.</source>
         <source>Page of the mushaf (1 to %1):</source>
         <extracomment>%1 is the number of the mushaf&apos;s last page.</extracomment>
         <translation>Страница мусхафа (1–%1):</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::NoteDialog</name>
+    <message>
+        <source>Note on %1</source>
+        <extracomment>%1 names the verse, as Al-Baqarah 2:255.</extracomment>
+        <translation>Заметка к %1</translation>
+    </message>
+    <message>
+        <source>Your note</source>
+        <translation>Ваша заметка</translation>
+    </message>
+    <message>
+        <source>Saved as you typed it. An empty note is removed.</source>
+        <translation>Сохраняется так, как вы её набрали. Пустая заметка удаляется.</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::NotesDialog</name>
+    <message>
+        <source>Your notes</source>
+        <translation>Ваши заметки</translation>
+    </message>
+    <message>
+        <source>Search in your notes</source>
+        <translation>Поиск в ваших заметках</translation>
+    </message>
+    <message>
+        <source>Verse</source>
+        <translation>Аят</translation>
+    </message>
+    <message>
+        <source>First line</source>
+        <translation>Первая строка</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Изменена</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Открыть</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Изменить...</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Поиск:</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1154,97 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>Unmute</source>
         <translation>Включить звук</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Успехи</translation>
+    </message>
+    <message>
+        <source>Verses learnt: %1 (and %2 being learnt).
+Pages learnt whole: %3.
+Days in a row with a review: %4.</source>
+        <translation>Выучено аятов: %1 (и ещё %2 в заучивании).
+Страниц выучено целиком: %3.
+Дней подряд с повторением: %4.</translation>
+    </message>
+    <message>
+        <source>Share of each part taken up, and pages due on each of the next 14 days</source>
+        <translation>Доля каждого джуза в заучивании и страницы к повторению на каждый из следующих 14 дней</translation>
+    </message>
+    <message>
+        <source>Each part: the share of its verses you are learning</source>
+        <translation>Каждый джуз: доля его аятов, которые вы учите</translation>
+    </message>
+    <message>
+        <source>Pages due on each of the next 14 days</source>
+        <translation>Страницы к повторению на каждый из следующих 14 дней</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::RangeDialog</name>
+    <message>
+        <source>A page of the mushaf</source>
+        <translation>Страница мусхафа</translation>
+    </message>
+    <message>
+        <source>A range of verses</source>
+        <translation>Ряд аятов</translation>
+    </message>
+    <message>
+        <source>A chapter</source>
+        <translation>Сура</translation>
+    </message>
+    <message>
+        <source>A part (juz)</source>
+        <translation>Джуз</translation>
+    </message>
+    <message>
+        <source>chapter:verse</source>
+        <extracomment>A verse is written chapter:verse, as 2:255.</extracomment>
+        <translation>сура:аят</translation>
+    </message>
+    <message>
+        <source>&amp;What:</source>
+        <translation>&amp;Что:</translation>
+    </message>
+    <message>
+        <source>&amp;Number:</source>
+        <translation>&amp;Номер:</translation>
+    </message>
+    <message>
+        <source>&amp;From verse:</source>
+        <translation>&amp;С аята:</translation>
+    </message>
+    <message>
+        <source>&amp;To verse:</source>
+        <translation>&amp;По аят:</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>страницу %1</translation>
+    </message>
+    <message>
+        <source>chapter %1</source>
+        <translation>суру %1</translation>
+    </message>
+    <message>
+        <source>part %1</source>
+        <translation>джуз %1</translation>
+    </message>
+    <message>
+        <source>the verses %1 to %2</source>
+        <translation>аяты с %1 по %2</translation>
+    </message>
+    <message>
+        <source>No verse begins on this page.</source>
+        <translation>На этой странице не начинается ни один аят.</translation>
+    </message>
+    <message>
+        <source>The verses run from %1 to a later verse.</source>
+        <translation>Аяты идут от %1 к более позднему аяту.</translation>
     </message>
 </context>
 <context>
@@ -1120,6 +1403,111 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>Recite</source>
         <translation>Читать</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>As long as the verse took, times %1</source>
+        <extracomment>Listen and repeat: wait this many times as long as the verse took.</extracomment>
+        <translation>Столько, сколько длился аят, умноженное на %1</translation>
+    </message>
+    <message>
+        <source>Time to say each verse back:</source>
+        <translation>Время, чтобы повторить каждый аят:</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ReviewWindow</name>
+    <message>
+        <source>Today&apos;s review</source>
+        <translation>Повторение на сегодня</translation>
+    </message>
+    <message>
+        <source>Recite the page from memory, then reveal it and grade how well you knew it.</source>
+        <translation>Прочитайте страницу по памяти, затем откройте её и оцените, насколько хорошо вы её знали.</translation>
+    </message>
+    <message>
+        <source>Next word</source>
+        <translation>Следующее слово</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Пробел</translation>
+    </message>
+    <message>
+        <source>Rest of the line</source>
+        <translation>Остаток строки</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>Всё</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter</source>
+        <translation>Ctrl+Enter</translation>
+    </message>
+    <message>
+        <source>Hide a word again</source>
+        <translation>Снова скрыть слово</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>Снова</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Трудно</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Хорошо</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Легко</translation>
+    </message>
+    <message>
+        <source>Listen to the page</source>
+        <translation>Прослушать страницу</translation>
+    </message>
+    <message>
+        <source>How well did you know it?</source>
+        <translation>Насколько хорошо вы её знали?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A button&apos;s text and, in brackets, the key that presses it.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Page %1 (%2 of %3)</source>
+        <translation>Страница %1 (%2 из %3)</translation>
+    </message>
+    <message>
+        <source>Nothing is due for review today.</source>
+        <translation>Сегодня повторять нечего.</translation>
+    </message>
+    <message>
+        <source>Review done. Pages graded: %1.</source>
+        <translation>Повторение окончено. Оценено страниц: %1.</translation>
+    </message>
+    <message>
+        <source>Again %1, hard %2, good %3, easy %4.</source>
+        <translation>Снова %1, трудно %2, хорошо %3, легко %4.</translation>
     </message>
 </context>
 <context>

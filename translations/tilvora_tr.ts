@@ -323,6 +323,14 @@ Belirtilen klasör geçersiz, açılamıyor...</translation>
         <source>Repeat from here &amp;to...</source>
         <translation>Buradan &amp;şuraya kadar tekrarla...</translation>
     </message>
+    <message>
+        <source>&amp;Note...</source>
+        <translation>&amp;Not...</translation>
+    </message>
+    <message>
+        <source>&amp;Listen and repeat from here...</source>
+        <translation>Buradan &amp;dinle ve tekrarla...</translation>
+    </message>
 </context>
 <context>
     <name>tilvora::ui::AboutWindow</name>
@@ -790,6 +798,139 @@ Korursanız bu sureler olduğu gibi kalır.</numerusform>
     </message>
 </context>
 <context>
+    <name>tilvora::ui::MemoriseDesk</name>
+    <message>
+        <source>&amp;Memorise</source>
+        <translation>&amp;Ezber</translation>
+    </message>
+    <message>
+        <source>&amp;Learn this page / verse range / chapter...</source>
+        <translation>Bu sayfayı / ayetleri / sureyi &amp;ezberle...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;review</source>
+        <translation>Bugünün &amp;tekrarı</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;İlerleme</translation>
+    </message>
+    <message>
+        <source>&amp;Forget...</source>
+        <translation>&amp;Unut...</translation>
+    </message>
+    <message>
+        <source>Daily &amp;limit...</source>
+        <translation>Günlük &amp;sınır...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;review (%1)</source>
+        <extracomment>%1 is how many pages are due today.</extracomment>
+        <translation>Bugünün &amp;tekrarı (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Export my data...</source>
+        <translation>Verilerimi &amp;dışa aktar...</translation>
+    </message>
+    <message>
+        <source>&amp;Import my data...</source>
+        <translation>Verilerimi &amp;içe aktar...</translation>
+    </message>
+    <message>
+        <source>&amp;Notes...</source>
+        <translation>&amp;Notlar...</translation>
+    </message>
+    <message>
+        <source>Memorise</source>
+        <translation>Ezber</translation>
+    </message>
+    <message>
+        <source>Nothing is due for review today. Take up a page with Memorise, Learn.</source>
+        <translation>Bugün tekrar edilecek bir şey yok. Ezber, Ezberle ile bir sayfa alın.</translation>
+    </message>
+    <message>
+        <source>The grade of page %1 could not be stored in your file.</source>
+        <translation>%1. sayfanın notu dosyanıza kaydedilemedi.</translation>
+    </message>
+    <message>
+        <source>The verses to learn could not be stored in your file.</source>
+        <translation>Ezberlenecek ayetler dosyanıza kaydedilemedi.</translation>
+    </message>
+    <message>
+        <source>The verses could not be taken out: your file could not be changed.</source>
+        <translation>Ayetler çıkarılamadı: dosyanız değiştirilemedi.</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>Unut</translation>
+    </message>
+    <message>
+        <source>Learn</source>
+        <translation>Ezberle</translation>
+    </message>
+    <message>
+        <source>&amp;Forget</source>
+        <translation>&amp;Unut</translation>
+    </message>
+    <message>
+        <source>&amp;Learn</source>
+        <translation>&amp;Ezberle</translation>
+    </message>
+    <message>
+        <source>You are learning %1 now; it is due for review today.</source>
+        <translation>Artık %1 ezberliyorsunuz; bugün tekrar zamanı.</translation>
+    </message>
+    <message>
+        <source>Take %1 out of what you are learning? Its review schedule goes; the history of its reviews stays.</source>
+        <translation>%1 ezberlediklerinizden çıkarılsın mı? Tekrar takvimi gider; tekrarlarının geçmişi kalır.</translation>
+    </message>
+    <message>
+        <source>%1 is taken out of what you are learning.</source>
+        <translation>%1 ezberlediklerinizden çıkarıldı.</translation>
+    </message>
+    <message>
+        <source>Daily limit</source>
+        <translation>Günlük sınır</translation>
+    </message>
+    <message>
+        <source>Pages to review a day at most (1 to %1):</source>
+        <translation>Günde en çok tekrar edilecek sayfa (1 - %1):</translation>
+    </message>
+    <message>
+        <source>The daily limit could not be stored in your file.</source>
+        <translation>Günlük sınır dosyanıza kaydedilemedi.</translation>
+    </message>
+    <message>
+        <source>The note could not be stored in your file.</source>
+        <translation>Not dosyanıza kaydedilemedi.</translation>
+    </message>
+    <message>
+        <source>Your data is written to %1: %2 bookmarks, %3 notes, %4 verses being learnt.</source>
+        <extracomment>After the export: how many of each were written.</extracomment>
+        <translation>Verileriniz %1 dosyasına yazıldı: %2 yer imi, %3 not, ezberlenmekte olan %4 ayet.</translation>
+    </message>
+    <message>
+        <source>Taken in from %1: %2 bookmarks, %3 notes, %4 verses being learnt, joined with yours; nothing of yours was lost.</source>
+        <translation>%1 dosyasından alındı: %2 yer imi, %3 not, ezberlenmekte olan %4 ayet, sizinkilerle birleştirildi; sizin hiçbir şeyiniz kaybolmadı.</translation>
+    </message>
+    <message>
+        <source>Export my data</source>
+        <translation>Verilerimi dışa aktar</translation>
+    </message>
+    <message>
+        <source>Tilvora data (*.json)</source>
+        <translation>Tilvora verileri (*.json)</translation>
+    </message>
+    <message>
+        <source>Import my data</source>
+        <translation>Verilerimi içe aktar</translation>
+    </message>
+    <message>
+        <source>Tilvora data (*.json);;All files (*)</source>
+        <translation>Tilvora verileri (*.json);;Tüm dosyalar (*)</translation>
+    </message>
+</context>
+<context>
     <name>tilvora::ui::MushafMode</name>
     <message>
         <source>&amp;Mushaf pages</source>
@@ -842,6 +983,57 @@ Korursanız bu sureler olduğu gibi kalır.</numerusform>
         <source>Page of the mushaf (1 to %1):</source>
         <extracomment>%1 is the number of the mushaf&apos;s last page.</extracomment>
         <translation>Mushaf sayfası (1 - %1):</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::NoteDialog</name>
+    <message>
+        <source>Note on %1</source>
+        <extracomment>%1 names the verse, as Al-Baqarah 2:255.</extracomment>
+        <translation>%1 üzerine not</translation>
+    </message>
+    <message>
+        <source>Your note</source>
+        <translation>Notunuz</translation>
+    </message>
+    <message>
+        <source>Saved as you typed it. An empty note is removed.</source>
+        <translation>Yazdığınız gibi kaydedilir. Boş bir not silinir.</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::NotesDialog</name>
+    <message>
+        <source>Your notes</source>
+        <translation>Notlarınız</translation>
+    </message>
+    <message>
+        <source>Search in your notes</source>
+        <translation>Notlarınızda arayın</translation>
+    </message>
+    <message>
+        <source>Verse</source>
+        <translation>Ayet</translation>
+    </message>
+    <message>
+        <source>First line</source>
+        <translation>İlk satır</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Değişti</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Aç</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Düzenle...</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Ara:</translation>
     </message>
 </context>
 <context>
@@ -942,6 +1134,97 @@ Korursanız bu sureler olduğu gibi kalır.</numerusform>
     <message>
         <source>Unmute</source>
         <translation>Sesi aç</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>İlerleme</translation>
+    </message>
+    <message>
+        <source>Verses learnt: %1 (and %2 being learnt).
+Pages learnt whole: %3.
+Days in a row with a review: %4.</source>
+        <translation>Ezberlenen ayetler: %1 (ve ezberlenmekte olan %2).
+Tamamı ezberlenen sayfalar: %3.
+Art arda tekrar yapılan günler: %4.</translation>
+    </message>
+    <message>
+        <source>Share of each part taken up, and pages due on each of the next 14 days</source>
+        <translation>Her cüzün ezberlenen payı ve önümüzdeki 14 günün her birinde tekrar zamanı gelen sayfalar</translation>
+    </message>
+    <message>
+        <source>Each part: the share of its verses you are learning</source>
+        <translation>Her cüz: ayetlerinden ezberlediğiniz pay</translation>
+    </message>
+    <message>
+        <source>Pages due on each of the next 14 days</source>
+        <translation>Önümüzdeki 14 günün her birinde tekrar zamanı gelen sayfalar</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::RangeDialog</name>
+    <message>
+        <source>A page of the mushaf</source>
+        <translation>Mushaftan bir sayfa</translation>
+    </message>
+    <message>
+        <source>A range of verses</source>
+        <translation>Bir ayet aralığı</translation>
+    </message>
+    <message>
+        <source>A chapter</source>
+        <translation>Bir sure</translation>
+    </message>
+    <message>
+        <source>A part (juz)</source>
+        <translation>Bir cüz</translation>
+    </message>
+    <message>
+        <source>chapter:verse</source>
+        <extracomment>A verse is written chapter:verse, as 2:255.</extracomment>
+        <translation>sure:ayet</translation>
+    </message>
+    <message>
+        <source>&amp;What:</source>
+        <translation>&amp;Ne:</translation>
+    </message>
+    <message>
+        <source>&amp;Number:</source>
+        <translation>&amp;Numara:</translation>
+    </message>
+    <message>
+        <source>&amp;From verse:</source>
+        <translation>&amp;Başlangıç ayeti:</translation>
+    </message>
+    <message>
+        <source>&amp;To verse:</source>
+        <translation>&amp;Bitiş ayeti:</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>%1. sayfa</translation>
+    </message>
+    <message>
+        <source>chapter %1</source>
+        <translation>%1. sure</translation>
+    </message>
+    <message>
+        <source>part %1</source>
+        <translation>%1. cüz</translation>
+    </message>
+    <message>
+        <source>the verses %1 to %2</source>
+        <translation>%1 ile %2 arasındaki ayetler</translation>
+    </message>
+    <message>
+        <source>No verse begins on this page.</source>
+        <translation>Bu sayfada başlayan ayet yok.</translation>
+    </message>
+    <message>
+        <source>The verses run from %1 to a later verse.</source>
+        <translation>Ayetler %1 ile daha sonraki bir ayet arasında olmalı.</translation>
     </message>
 </context>
 <context>
@@ -1100,6 +1383,111 @@ Korursanız bu sureler olduğu gibi kalır.</numerusform>
     <message>
         <source>Recite</source>
         <translation>Oku</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Hayır</translation>
+    </message>
+    <message>
+        <source>As long as the verse took, times %1</source>
+        <extracomment>Listen and repeat: wait this many times as long as the verse took.</extracomment>
+        <translation>Ayetin sürdüğü kadar, %1 katı</translation>
+    </message>
+    <message>
+        <source>Time to say each verse back:</source>
+        <translation>Her ayeti geri söyleme süresi:</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ReviewWindow</name>
+    <message>
+        <source>Today&apos;s review</source>
+        <translation>Bugünün tekrarı</translation>
+    </message>
+    <message>
+        <source>Recite the page from memory, then reveal it and grade how well you knew it.</source>
+        <translation>Sayfayı ezberden okuyun, sonra açın ve ne kadar iyi bildiğinizi notlayın.</translation>
+    </message>
+    <message>
+        <source>Next word</source>
+        <translation>Sonraki kelime</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Boşluk</translation>
+    </message>
+    <message>
+        <source>Rest of the line</source>
+        <translation>Satırın kalanı</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>Tümü</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter</source>
+        <translation>Ctrl+Enter</translation>
+    </message>
+    <message>
+        <source>Hide a word again</source>
+        <translation>Bir kelimeyi yeniden gizle</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Geri silme</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>Yeniden</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Zor</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>İyi</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Kolay</translation>
+    </message>
+    <message>
+        <source>Listen to the page</source>
+        <translation>Sayfayı dinle</translation>
+    </message>
+    <message>
+        <source>How well did you know it?</source>
+        <translation>Ne kadar iyi biliyordunuz?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A button&apos;s text and, in brackets, the key that presses it.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Page %1 (%2 of %3)</source>
+        <translation>Sayfa %1 (%2 / %3)</translation>
+    </message>
+    <message>
+        <source>Nothing is due for review today.</source>
+        <translation>Bugün tekrar edilecek bir şey yok.</translation>
+    </message>
+    <message>
+        <source>Review done. Pages graded: %1.</source>
+        <translation>Tekrar bitti. Notlanan sayfalar: %1.</translation>
+    </message>
+    <message>
+        <source>Again %1, hard %2, good %3, easy %4.</source>
+        <translation>Yeniden %1, zor %2, iyi %3, kolay %4.</translation>
     </message>
 </context>
 <context>

@@ -327,6 +327,14 @@ Specified path is invalid and cannot be mapped properly...</source>
         <source>Repeat from here &amp;to...</source>
         <translation>یہاں سے &amp;تک دہرائیں...</translation>
     </message>
+    <message>
+        <source>&amp;Note...</source>
+        <translation>&amp;نوٹ...</translation>
+    </message>
+    <message>
+        <source>&amp;Listen and repeat from here...</source>
+        <translation>یہاں سے &amp;سنیں اور دہرائیں...</translation>
+    </message>
 </context>
 <context>
     <name>tilvora::ui::AboutWindow</name>
@@ -800,6 +808,139 @@ If you keep them, those chapters are left as they are.</source>
     </message>
 </context>
 <context>
+    <name>tilvora::ui::MemoriseDesk</name>
+    <message>
+        <source>&amp;Memorise</source>
+        <translation>&amp;حفظ</translation>
+    </message>
+    <message>
+        <source>&amp;Learn this page / verse range / chapter...</source>
+        <translation>یہ صفحہ / آیات / سورت &amp;حفظ کریں...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;review</source>
+        <translation>آج کی &amp;دہرائی</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;پیش رفت</translation>
+    </message>
+    <message>
+        <source>&amp;Forget...</source>
+        <translation>&amp;بھلا دیں...</translation>
+    </message>
+    <message>
+        <source>Daily &amp;limit...</source>
+        <translation>روزانہ &amp;حد...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;review (%1)</source>
+        <extracomment>%1 is how many pages are due today.</extracomment>
+        <translation>آج کی &amp;دہرائی (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Export my data...</source>
+        <translation>اپنا ڈیٹا &amp;برآمد کریں...</translation>
+    </message>
+    <message>
+        <source>&amp;Import my data...</source>
+        <translation>اپنا ڈیٹا &amp;درآمد کریں...</translation>
+    </message>
+    <message>
+        <source>&amp;Notes...</source>
+        <translation>&amp;نوٹس...</translation>
+    </message>
+    <message>
+        <source>Memorise</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Nothing is due for review today. Take up a page with Memorise, Learn.</source>
+        <translation>آج دہرانے کو کچھ نہیں۔ حفظ، حفظ کریں سے ایک صفحہ لیں۔</translation>
+    </message>
+    <message>
+        <source>The grade of page %1 could not be stored in your file.</source>
+        <translation>صفحہ %1 کا درجہ آپ کی فائل میں محفوظ نہ ہو سکا۔</translation>
+    </message>
+    <message>
+        <source>The verses to learn could not be stored in your file.</source>
+        <translation>حفظ کی آیات آپ کی فائل میں محفوظ نہ ہو سکیں۔</translation>
+    </message>
+    <message>
+        <source>The verses could not be taken out: your file could not be changed.</source>
+        <translation>آیات نکالی نہ جا سکیں: آپ کی فائل بدلی نہ جا سکی۔</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>بھلا دیں</translation>
+    </message>
+    <message>
+        <source>Learn</source>
+        <translation>حفظ کریں</translation>
+    </message>
+    <message>
+        <source>&amp;Forget</source>
+        <translation>&amp;بھلا دیں</translation>
+    </message>
+    <message>
+        <source>&amp;Learn</source>
+        <translation>&amp;حفظ کریں</translation>
+    </message>
+    <message>
+        <source>You are learning %1 now; it is due for review today.</source>
+        <translation>اب آپ %1 حفظ کر رہے ہیں؛ اس کی دہرائی آج ہے۔</translation>
+    </message>
+    <message>
+        <source>Take %1 out of what you are learning? Its review schedule goes; the history of its reviews stays.</source>
+        <translation>%1 کو حفظ سے نکال دیں؟ اس کی دہرائی کا نظام الاوقات ختم ہوگا؛ دہرائیوں کی تاریخ باقی رہے گی۔</translation>
+    </message>
+    <message>
+        <source>%1 is taken out of what you are learning.</source>
+        <translation>%1 حفظ سے نکال دیا گیا۔</translation>
+    </message>
+    <message>
+        <source>Daily limit</source>
+        <translation>روزانہ حد</translation>
+    </message>
+    <message>
+        <source>Pages to review a day at most (1 to %1):</source>
+        <translation>ایک دن میں زیادہ سے زیادہ دہرائے جانے والے صفحات (1 تا %1):</translation>
+    </message>
+    <message>
+        <source>The daily limit could not be stored in your file.</source>
+        <translation>روزانہ حد آپ کی فائل میں محفوظ نہ ہو سکی۔</translation>
+    </message>
+    <message>
+        <source>The note could not be stored in your file.</source>
+        <translation>نوٹ آپ کی فائل میں محفوظ نہ ہو سکا۔</translation>
+    </message>
+    <message>
+        <source>Your data is written to %1: %2 bookmarks, %3 notes, %4 verses being learnt.</source>
+        <extracomment>After the export: how many of each were written.</extracomment>
+        <translation>آپ کا ڈیٹا %1 میں لکھ دیا گیا: %2 نشانات، %3 نوٹس، زیر حفظ %4 آیات۔</translation>
+    </message>
+    <message>
+        <source>Taken in from %1: %2 bookmarks, %3 notes, %4 verses being learnt, joined with yours; nothing of yours was lost.</source>
+        <translation>%1 سے لیا گیا: %2 نشانات، %3 نوٹس، زیر حفظ %4 آیات، آپ کے ڈیٹا میں شامل؛ آپ کا کچھ ضائع نہیں ہوا۔</translation>
+    </message>
+    <message>
+        <source>Export my data</source>
+        <translation>اپنا ڈیٹا برآمد کریں</translation>
+    </message>
+    <message>
+        <source>Tilvora data (*.json)</source>
+        <translation>Tilvora ڈیٹا (*.json)</translation>
+    </message>
+    <message>
+        <source>Import my data</source>
+        <translation>اپنا ڈیٹا درآمد کریں</translation>
+    </message>
+    <message>
+        <source>Tilvora data (*.json);;All files (*)</source>
+        <translation>Tilvora ڈیٹا (*.json);;تمام فائلیں (*)</translation>
+    </message>
+</context>
+<context>
     <name>tilvora::ui::MushafMode</name>
     <message>
         <source>&amp;Mushaf pages</source>
@@ -852,6 +993,57 @@ If you keep them, those chapters are left as they are.</source>
         <source>Page of the mushaf (1 to %1):</source>
         <extracomment>%1 is the number of the mushaf&apos;s last page.</extracomment>
         <translation>مصحف کا صفحہ (1 تا %1):</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::NoteDialog</name>
+    <message>
+        <source>Note on %1</source>
+        <extracomment>%1 names the verse, as Al-Baqarah 2:255.</extracomment>
+        <translation>%1 پر نوٹ</translation>
+    </message>
+    <message>
+        <source>Your note</source>
+        <translation>آپ کا نوٹ</translation>
+    </message>
+    <message>
+        <source>Saved as you typed it. An empty note is removed.</source>
+        <translation>جیسا آپ نے لکھا ویسا محفوظ ہوتا ہے۔ خالی نوٹ حذف ہو جاتا ہے۔</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::NotesDialog</name>
+    <message>
+        <source>Your notes</source>
+        <translation>آپ کے نوٹس</translation>
+    </message>
+    <message>
+        <source>Search in your notes</source>
+        <translation>اپنے نوٹس میں تلاش کریں</translation>
+    </message>
+    <message>
+        <source>Verse</source>
+        <translation>آیت</translation>
+    </message>
+    <message>
+        <source>First line</source>
+        <translation>پہلی سطر</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>تبدیل</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;کھولیں</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;ترمیم...</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;تلاش:</translation>
     </message>
 </context>
 <context>
@@ -952,6 +1144,97 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>Unmute</source>
         <translation>آواز کھولیں</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>پیش رفت</translation>
+    </message>
+    <message>
+        <source>Verses learnt: %1 (and %2 being learnt).
+Pages learnt whole: %3.
+Days in a row with a review: %4.</source>
+        <translation>حفظ شدہ آیات: %1 (اور %2 زیر حفظ)۔
+مکمل حفظ شدہ صفحات: %3۔
+مسلسل دہرائی والے دن: %4۔</translation>
+    </message>
+    <message>
+        <source>Share of each part taken up, and pages due on each of the next 14 days</source>
+        <translation>ہر پارے کا زیر حفظ حصہ، اور اگلے 14 دنوں میں ہر دن دہرانے کے صفحات</translation>
+    </message>
+    <message>
+        <source>Each part: the share of its verses you are learning</source>
+        <translation>ہر پارہ: اس کی آیات کا وہ حصہ جو آپ حفظ کر رہے ہیں</translation>
+    </message>
+    <message>
+        <source>Pages due on each of the next 14 days</source>
+        <translation>اگلے 14 دنوں میں ہر دن دہرانے کے صفحات</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::RangeDialog</name>
+    <message>
+        <source>A page of the mushaf</source>
+        <translation>مصحف کا ایک صفحہ</translation>
+    </message>
+    <message>
+        <source>A range of verses</source>
+        <translation>آیات کا سلسلہ</translation>
+    </message>
+    <message>
+        <source>A chapter</source>
+        <translation>ایک سورت</translation>
+    </message>
+    <message>
+        <source>A part (juz)</source>
+        <translation>ایک پارہ</translation>
+    </message>
+    <message>
+        <source>chapter:verse</source>
+        <extracomment>A verse is written chapter:verse, as 2:255.</extracomment>
+        <translation>سورت:آیت</translation>
+    </message>
+    <message>
+        <source>&amp;What:</source>
+        <translation>&amp;کیا:</translation>
+    </message>
+    <message>
+        <source>&amp;Number:</source>
+        <translation>&amp;نمبر:</translation>
+    </message>
+    <message>
+        <source>&amp;From verse:</source>
+        <translation>&amp;آیت سے:</translation>
+    </message>
+    <message>
+        <source>&amp;To verse:</source>
+        <translation>آیت &amp;تک:</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>صفحہ %1</translation>
+    </message>
+    <message>
+        <source>chapter %1</source>
+        <translation>سورت %1</translation>
+    </message>
+    <message>
+        <source>part %1</source>
+        <translation>پارہ %1</translation>
+    </message>
+    <message>
+        <source>the verses %1 to %2</source>
+        <translation>آیات %1 تا %2</translation>
+    </message>
+    <message>
+        <source>No verse begins on this page.</source>
+        <translation>اس صفحے پر کوئی آیت شروع نہیں ہوتی۔</translation>
+    </message>
+    <message>
+        <source>The verses run from %1 to a later verse.</source>
+        <translation>آیات %1 سے بعد والی آیت تک ہوتی ہیں۔</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1393,111 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>Recite</source>
         <translation>تلاوت کریں</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>نہیں</translation>
+    </message>
+    <message>
+        <source>As long as the verse took, times %1</source>
+        <extracomment>Listen and repeat: wait this many times as long as the verse took.</extracomment>
+        <translation>آیت کے دورانیے کا %1 گنا</translation>
+    </message>
+    <message>
+        <source>Time to say each verse back:</source>
+        <translation>ہر آیت دہرانے کا وقت:</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ReviewWindow</name>
+    <message>
+        <source>Today&apos;s review</source>
+        <translation>آج کی دہرائی</translation>
+    </message>
+    <message>
+        <source>Recite the page from memory, then reveal it and grade how well you knew it.</source>
+        <translation>صفحہ زبانی پڑھیں، پھر اسے کھولیں اور بتائیں کہ آپ کو کتنا یاد تھا۔</translation>
+    </message>
+    <message>
+        <source>Next word</source>
+        <translation>اگلا لفظ</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>اسپیس</translation>
+    </message>
+    <message>
+        <source>Rest of the line</source>
+        <translation>سطر کا باقی</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>انٹر</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>سب</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter</source>
+        <translation>Ctrl+انٹر</translation>
+    </message>
+    <message>
+        <source>Hide a word again</source>
+        <translation>ایک لفظ پھر چھپائیں</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>بیک اسپیس</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>دوبارہ</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>مشکل</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>اچھا</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>آسان</translation>
+    </message>
+    <message>
+        <source>Listen to the page</source>
+        <translation>صفحہ سنیں</translation>
+    </message>
+    <message>
+        <source>How well did you know it?</source>
+        <translation>آپ کو کتنا یاد تھا؟</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بند کریں</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A button&apos;s text and, in brackets, the key that presses it.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Page %1 (%2 of %3)</source>
+        <translation>صفحہ %1 (%3 میں سے %2)</translation>
+    </message>
+    <message>
+        <source>Nothing is due for review today.</source>
+        <translation>آج دہرانے کو کچھ نہیں۔</translation>
+    </message>
+    <message>
+        <source>Review done. Pages graded: %1.</source>
+        <translation>دہرائی مکمل۔ درجہ دیے گئے صفحات: %1۔</translation>
+    </message>
+    <message>
+        <source>Again %1, hard %2, good %3, easy %4.</source>
+        <translation>دوبارہ %1، مشکل %2، اچھا %3، آسان %4۔</translation>
     </message>
 </context>
 <context>

@@ -323,6 +323,14 @@ Specified path is invalid and cannot be mapped properly...</source>
         <source>Repeat from here &amp;to...</source>
         <translation>从此处重复到(&amp;T)...</translation>
     </message>
+    <message>
+        <source>&amp;Note...</source>
+        <translation>笔记(&amp;N)...</translation>
+    </message>
+    <message>
+        <source>&amp;Listen and repeat from here...</source>
+        <translation>从此处听读并跟读(&amp;L)...</translation>
+    </message>
 </context>
 <context>
     <name>tilvora::ui::AboutWindow</name>
@@ -790,6 +798,139 @@ If you keep them, those chapters are left as they are.</source>
     </message>
 </context>
 <context>
+    <name>tilvora::ui::MemoriseDesk</name>
+    <message>
+        <source>&amp;Memorise</source>
+        <translation>背诵(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Learn this page / verse range / chapter...</source>
+        <translation>背诵本页 / 经文范围 / 章(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;review</source>
+        <translation>今日复习(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>进度(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Forget...</source>
+        <translation>忘记(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Daily &amp;limit...</source>
+        <translation>每日上限(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;review (%1)</source>
+        <extracomment>%1 is how many pages are due today.</extracomment>
+        <translation>今日复习（%1）(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Export my data...</source>
+        <translation>导出我的数据(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Import my data...</source>
+        <translation>导入我的数据(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>&amp;Notes...</source>
+        <translation>全部笔记(&amp;N)...</translation>
+    </message>
+    <message>
+        <source>Memorise</source>
+        <translation>背诵</translation>
+    </message>
+    <message>
+        <source>Nothing is due for review today. Take up a page with Memorise, Learn.</source>
+        <translation>今天没有需要复习的内容。请通过“背诵 › 背诵”选取一页。</translation>
+    </message>
+    <message>
+        <source>The grade of page %1 could not be stored in your file.</source>
+        <translation>第 %1 页的评分无法保存到您的文件中。</translation>
+    </message>
+    <message>
+        <source>The verses to learn could not be stored in your file.</source>
+        <translation>要背诵的经文无法保存到您的文件中。</translation>
+    </message>
+    <message>
+        <source>The verses could not be taken out: your file could not be changed.</source>
+        <translation>无法移除这些经文：您的文件无法更改。</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>忘记</translation>
+    </message>
+    <message>
+        <source>Learn</source>
+        <translation>背诵</translation>
+    </message>
+    <message>
+        <source>&amp;Forget</source>
+        <translation>忘记(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Learn</source>
+        <translation>背诵(&amp;L)</translation>
+    </message>
+    <message>
+        <source>You are learning %1 now; it is due for review today.</source>
+        <translation>您现在正在背诵%1；今天即需复习。</translation>
+    </message>
+    <message>
+        <source>Take %1 out of what you are learning? Its review schedule goes; the history of its reviews stays.</source>
+        <translation>将%1从背诵内容中移除吗？其复习计划将删除；复习历史保留。</translation>
+    </message>
+    <message>
+        <source>%1 is taken out of what you are learning.</source>
+        <translation>%1已从背诵内容中移除。</translation>
+    </message>
+    <message>
+        <source>Daily limit</source>
+        <translation>每日上限</translation>
+    </message>
+    <message>
+        <source>Pages to review a day at most (1 to %1):</source>
+        <translation>每天最多复习的页数（1 至 %1）：</translation>
+    </message>
+    <message>
+        <source>The daily limit could not be stored in your file.</source>
+        <translation>每日上限无法保存到您的文件中。</translation>
+    </message>
+    <message>
+        <source>The note could not be stored in your file.</source>
+        <translation>笔记无法保存到您的文件中。</translation>
+    </message>
+    <message>
+        <source>Your data is written to %1: %2 bookmarks, %3 notes, %4 verses being learnt.</source>
+        <extracomment>After the export: how many of each were written.</extracomment>
+        <translation>您的数据已写入 %1：%2 个书签，%3 条笔记，%4 节正在背诵的经文。</translation>
+    </message>
+    <message>
+        <source>Taken in from %1: %2 bookmarks, %3 notes, %4 verses being learnt, joined with yours; nothing of yours was lost.</source>
+        <translation>已从 %1 导入：%2 个书签，%3 条笔记，%4 节正在背诵的经文，已与您的数据合并；您的数据没有丢失。</translation>
+    </message>
+    <message>
+        <source>Export my data</source>
+        <translation>导出我的数据</translation>
+    </message>
+    <message>
+        <source>Tilvora data (*.json)</source>
+        <translation>Tilvora 数据 (*.json)</translation>
+    </message>
+    <message>
+        <source>Import my data</source>
+        <translation>导入我的数据</translation>
+    </message>
+    <message>
+        <source>Tilvora data (*.json);;All files (*)</source>
+        <translation>Tilvora 数据 (*.json);;所有文件 (*)</translation>
+    </message>
+</context>
+<context>
     <name>tilvora::ui::MushafMode</name>
     <message>
         <source>&amp;Mushaf pages</source>
@@ -842,6 +983,57 @@ If you keep them, those chapters are left as they are.</source>
         <source>Page of the mushaf (1 to %1):</source>
         <extracomment>%1 is the number of the mushaf&apos;s last page.</extracomment>
         <translation>古兰经页码（1 至 %1）：</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::NoteDialog</name>
+    <message>
+        <source>Note on %1</source>
+        <extracomment>%1 names the verse, as Al-Baqarah 2:255.</extracomment>
+        <translation>关于 %1 的笔记</translation>
+    </message>
+    <message>
+        <source>Your note</source>
+        <translation>您的笔记</translation>
+    </message>
+    <message>
+        <source>Saved as you typed it. An empty note is removed.</source>
+        <translation>按您输入的内容保存。空笔记将被删除。</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::NotesDialog</name>
+    <message>
+        <source>Your notes</source>
+        <translation>您的笔记</translation>
+    </message>
+    <message>
+        <source>Search in your notes</source>
+        <translation>在笔记中搜索</translation>
+    </message>
+    <message>
+        <source>Verse</source>
+        <translation>经文</translation>
+    </message>
+    <message>
+        <source>First line</source>
+        <translation>第一行</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>修改日期</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>编辑(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>搜索(&amp;S)：</translation>
     </message>
 </context>
 <context>
@@ -942,6 +1134,97 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>Unmute</source>
         <translation>取消静音</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>Verses learnt: %1 (and %2 being learnt).
+Pages learnt whole: %3.
+Days in a row with a review: %4.</source>
+        <translation>已背会经文：%1（另有 %2 节正在背诵）。
+整页背会：%3 页。
+连续复习天数：%4。</translation>
+    </message>
+    <message>
+        <source>Share of each part taken up, and pages due on each of the next 14 days</source>
+        <translation>各卷正在背诵的比例，以及未来 14 天每天需复习的页数</translation>
+    </message>
+    <message>
+        <source>Each part: the share of its verses you are learning</source>
+        <translation>各卷：您正在背诵的经文比例</translation>
+    </message>
+    <message>
+        <source>Pages due on each of the next 14 days</source>
+        <translation>未来 14 天每天需复习的页数</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::RangeDialog</name>
+    <message>
+        <source>A page of the mushaf</source>
+        <translation>古兰经的一页</translation>
+    </message>
+    <message>
+        <source>A range of verses</source>
+        <translation>一段经文</translation>
+    </message>
+    <message>
+        <source>A chapter</source>
+        <translation>一章</translation>
+    </message>
+    <message>
+        <source>A part (juz)</source>
+        <translation>一卷</translation>
+    </message>
+    <message>
+        <source>chapter:verse</source>
+        <extracomment>A verse is written chapter:verse, as 2:255.</extracomment>
+        <translation>章:节</translation>
+    </message>
+    <message>
+        <source>&amp;What:</source>
+        <translation>内容(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>&amp;Number:</source>
+        <translation>编号(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>&amp;From verse:</source>
+        <translation>起始经文(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>&amp;To verse:</source>
+        <translation>结束经文(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>第 %1 页</translation>
+    </message>
+    <message>
+        <source>chapter %1</source>
+        <translation>第 %1 章</translation>
+    </message>
+    <message>
+        <source>part %1</source>
+        <translation>第 %1 卷</translation>
+    </message>
+    <message>
+        <source>the verses %1 to %2</source>
+        <translation>经文 %1 至 %2</translation>
+    </message>
+    <message>
+        <source>No verse begins on this page.</source>
+        <translation>没有经文从此页开始。</translation>
+    </message>
+    <message>
+        <source>The verses run from %1 to a later verse.</source>
+        <translation>经文应从 %1 到其后的一节。</translation>
     </message>
 </context>
 <context>
@@ -1100,6 +1383,111 @@ If you keep them, those chapters are left as they are.</source>
     <message>
         <source>Recite</source>
         <translation>诵读</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>As long as the verse took, times %1</source>
+        <extracomment>Listen and repeat: wait this many times as long as the verse took.</extracomment>
+        <translation>经文时长的 %1 倍</translation>
+    </message>
+    <message>
+        <source>Time to say each verse back:</source>
+        <translation>每节经文的跟读时间：</translation>
+    </message>
+</context>
+<context>
+    <name>tilvora::ui::ReviewWindow</name>
+    <message>
+        <source>Today&apos;s review</source>
+        <translation>今日复习</translation>
+    </message>
+    <message>
+        <source>Recite the page from memory, then reveal it and grade how well you knew it.</source>
+        <translation>请凭记忆诵读本页，然后揭示经文，并评价您记得的程度。</translation>
+    </message>
+    <message>
+        <source>Next word</source>
+        <translation>下一个词</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>空格</translation>
+    </message>
+    <message>
+        <source>Rest of the line</source>
+        <translation>本行其余</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>回车</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter</source>
+        <translation>Ctrl+回车</translation>
+    </message>
+    <message>
+        <source>Hide a word again</source>
+        <translation>再次隐藏一个词</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>退格</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>重来</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>困难</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>良好</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>容易</translation>
+    </message>
+    <message>
+        <source>Listen to the page</source>
+        <translation>收听本页</translation>
+    </message>
+    <message>
+        <source>How well did you know it?</source>
+        <translation>您记得怎么样？</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A button&apos;s text and, in brackets, the key that presses it.</extracomment>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>Page %1 (%2 of %3)</source>
+        <translation>第 %1 页（第 %2 / %3 页）</translation>
+    </message>
+    <message>
+        <source>Nothing is due for review today.</source>
+        <translation>今天没有需要复习的内容。</translation>
+    </message>
+    <message>
+        <source>Review done. Pages graded: %1.</source>
+        <translation>复习完成。已评分页数：%1。</translation>
+    </message>
+    <message>
+        <source>Again %1, hard %2, good %3, easy %4.</source>
+        <translation>重来 %1，困难 %2，良好 %3，容易 %4。</translation>
     </message>
 </context>
 <context>

@@ -162,7 +162,7 @@ void MemoriseDesk::addFileActions()
 
 void MemoriseDesk::addVerseActions()
 {
-    m_window.verseMenu().add({QStringLiteral("MnuNote"), tr("&Note..."), {},
+    m_window.verseMenu().add({QStringLiteral("MnuNote"), QStringLiteral(QT_TRANSLATE_NOOP("VerseMenu", "&Note...")), {},
         [this](const VerseUnderPointer& clicked) { editNote(clicked.ayahRef); }});
     // The Bookmarks menu is made afresh as bookmarks change: the entry is put
     // back each time it opens.
