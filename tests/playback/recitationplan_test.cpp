@@ -199,23 +199,20 @@ TEST_F(RecitationPlanTest, AVerseWithoutARecordingIsLeftOutAndAPlanWithNoneStops
 
 TEST_F(RecitationPlanTest, ListenAndRepeatWaitsAsLongAsTheVerseTookTimesTheFactor)
 {
-    for (int ref = 1; ref <= 2; ++ref) {
-        const QString name = QStringLiteral("%1.mp3").arg(ref);
-        detail(ref, name, u"0"_s);
-        mediaFile(name);
-    }
-    load();
+    perVerseFiles(2);
     RecitationPlan plan(state, host);
     qint64 now = 0;
     plan.setClock([&now] { return now; });
     RecitationRequest listen = request(u"1:1"_s, u"1:2"_s, 1, 1, 500);
     listen.echoFactor = 1.5;
     plan.start(listen);
+    settle();
     now += 2000;
     host.lines.clear();
     plan.verseEnded();
     EXPECT_EQ(host.lines, QStringList{u"wait\t3500"_s}); // the gap, then 1.5 times the 2 s the verse took
     plan.gapElapsed();
+    settle();
     now += 1000;
     host.lines.clear();
     plan.verseEnded();
@@ -224,6 +221,7 @@ TEST_F(RecitationPlanTest, ListenAndRepeatWaitsAsLongAsTheVerseTookTimesTheFacto
     EXPECT_TRUE(plan.isRunning());
     host.lines.clear();
     plan.gapElapsed();
+    settle();
     EXPECT_EQ(host.lines, (QStringList{u"highlight\t"_s, u"recited"_s}));
     listen.echoFactor = 2.5;
     EXPECT_THROW(plan.start(listen), tilvora::store::RefusedValue);

@@ -95,18 +95,21 @@ std::vector<store::VersePlace> MemoriseDesk::placesOf(qint32 first, qint32 last)
     return places;
 }
 
-std::pair<int, QString> MemoriseDesk::currentPlace()
+void MemoriseDesk::askCurrentPlace(const std::function<void(int page, const QString& verse)>& answer)
 {
     if (!index())
-        return {1, QStringLiteral("1:1")};
+        return;
+    const auto placeOfVerse = [this, answer](qint32 verse) {
+        const int page = m_index->placeOf(verse).page;
+        answer(page != 0 ? page : 1, verse != 0 ? m_index->reference(verse) : QStringLiteral("1:1"));
+    };
     MushafMode& mushaf = m_window.mushaf();
-    qint32 verse = 0;
-    if (mushaf.isShown() && mushaf.view())
-        verse = mushaf.view()->selectedVerse() != 0 ? mushaf.view()->selectedVerse() : mushaf.view()->firstShownVerse();
-    else
-        verse = m_window.comfort().topVerse();
-    const int page = m_index->placeOf(verse).page;
-    return {page != 0 ? page : 1, verse != 0 ? m_index->reference(verse) : QStringLiteral("1:1")};
+    if (mushaf.isShown() && mushaf.view()) {
+        const MushafView& view = *mushaf.view();
+        placeOfVerse(view.selectedVerse() != 0 ? view.selectedVerse() : view.firstShownVerse());
+        return;
+    }
+    m_window.comfort().askTopVerse([placeOfVerse](int verse) { placeOfVerse(verse); });
 }
 
 void MemoriseDesk::createMenu()
@@ -223,8 +226,7 @@ void MemoriseDesk::showPageHidden(int page)
         m_hidingForReview = true;
         mushaf.hideTextAction()->setChecked(true);
     }
-    if (mushaf.setShown(true)) {
-        mushaf.view()->showPage(page);
+    if (mushaf.openPage(page)) {
         placeReview();
         return;
     }
@@ -302,9 +304,11 @@ bool MemoriseDesk::forgetVerses(qint32 first, qint32 last)
 
 void MemoriseDesk::learnOrForget(bool forget)
 {
-    if (!index())
-        return;
-    const auto [page, verse] = currentPlace();
+    askCurrentPlace([this, forget](int page, const QString& verse) { chooseVerses(forget, page, verse); });
+}
+
+void MemoriseDesk::chooseVerses(bool forget, int page, const QString& verse)
+{
     RangeDialog dialog(
         *m_index, forget ? tr("Forget") : tr("Learn"), forget ? tr("&Forget") : tr("&Learn"), page, verse, &m_window);
     if (dialog.exec() != QDialog::Accepted)

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -69,12 +70,14 @@ private:
     store::VersePlace placeOf(qint32 ayahRef);
     int pageOf(store::VersePlace place);
     std::vector<store::VersePlace> placesOf(qint32 first, qint32 last);
-    // The page and the verse (S:A) the reader is at.
-    std::pair<int, QString> currentPlace();
+    // Gives the page and the verse (S:A) the reader is at, once the reading
+    // pane has answered.
+    void askCurrentPlace(const std::function<void(int page, const QString& verse)>& answer);
     void createMenu();
     void addFileActions();
     void addVerseActions();
     void learnOrForget(bool forget);
+    void chooseVerses(bool forget, int page, const QString& verse);
     void chooseDailyLimit();
     void exportData();
     void importData();

@@ -256,6 +256,18 @@ void MushafMode::showPage(int page)
     m_view->webView()->setFocus();
 }
 
+bool MushafMode::openPage(int page)
+{
+    // Shown at once on that page, whatever the table shows.
+    ++m_topVerseAsks;
+    if (!m_shown && ensureView())
+        m_restoredPage = page;
+    if (!setShown(true))
+        return false;
+    m_view->showPage(page);
+    return true;
+}
+
 void MushafMode::showVerse(qint32 ayahRef)
 {
     // Shown at once on the verse's page, whatever the table shows.

@@ -40,6 +40,9 @@ public:
     bool setShown(bool shown);
     // The view, once the mushaf was first shown; null before.
     MushafView* view() const { return m_view.data(); }
+    // Opens the page in the mushaf; false (with a message) when the content
+    // has no mushaf.
+    bool openPage(int page);
     // Opens the verse's page in the mushaf with the verse marked.
     void showVerse(qint32 ayahRef);
 
