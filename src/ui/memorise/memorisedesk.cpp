@@ -54,6 +54,7 @@ MemoriseDesk::MemoriseDesk(MainWindow& window)
     createMenu();
     addFileActions();
     addVerseActions();
+    retranslate();
     connect(window.page(host::Pane::WebMain), &QWebEnginePage::loadFinished, this, [this](bool ok) {
         if (ok)
             showNoteMarks();
@@ -114,7 +115,7 @@ void MemoriseDesk::askCurrentPlace(const std::function<void(int page, const QStr
 
 void MemoriseDesk::createMenu()
 {
-    m_menu = new QMenu(tr("&Memorise"), m_window.menuBar());
+    m_menu = new QMenu(m_window.menuBar());
     m_menu->setObjectName(QStringLiteral("MnuMemorise"));
     QAction* about = nullptr;
     for (QAction* action : m_window.menuBar()->actions()) {
@@ -123,20 +124,20 @@ void MemoriseDesk::createMenu()
     }
     m_window.menuBar()->insertMenu(about, m_menu);
 
-    QAction* learn = m_menu->addAction(tr("&Learn this page / verse range / chapter..."));
+    QAction* learn = m_learnAction = m_menu->addAction(QString());
     learn->setObjectName(QStringLiteral("MnuLearn"));
     connect(learn, &QAction::triggered, this, [this] { learnOrForget(false); });
-    m_reviewAction = m_menu->addAction(tr("Today's &review"));
+    m_reviewAction = m_menu->addAction(QString());
     m_reviewAction->setObjectName(QStringLiteral("MnuReview"));
     connect(m_reviewAction, &QAction::triggered, this, &MemoriseDesk::startReview);
-    QAction* progress = m_menu->addAction(tr("&Progress"));
+    QAction* progress = m_progressAction = m_menu->addAction(QString());
     progress->setObjectName(QStringLiteral("MnuProgress"));
     connect(progress, &QAction::triggered, this, &MemoriseDesk::showProgress);
-    QAction* forget = m_menu->addAction(tr("&Forget..."));
+    QAction* forget = m_forgetAction = m_menu->addAction(QString());
     forget->setObjectName(QStringLiteral("MnuForget"));
     connect(forget, &QAction::triggered, this, [this] { learnOrForget(true); });
     m_menu->addSeparator();
-    QAction* limit = m_menu->addAction(tr("Daily &limit..."));
+    QAction* limit = m_limitAction = m_menu->addAction(QString());
     limit->setObjectName(QStringLiteral("MnuDailyLimit"));
     connect(limit, &QAction::triggered, this, &MemoriseDesk::chooseDailyLimit);
     // The count of pages due is worked out when the menu opens.
@@ -152,10 +153,10 @@ void MemoriseDesk::addFileActions()
     if (!file)
         return;
     QAction* quit = file->actions().value(0);
-    auto* exportAction = new QAction(tr("&Export my data..."), file);
+    auto* exportAction = m_exportAction = new QAction(file);
     exportAction->setObjectName(QStringLiteral("MnuExportData"));
     connect(exportAction, &QAction::triggered, this, &MemoriseDesk::exportData);
-    auto* importAction = new QAction(tr("&Import my data..."), file);
+    auto* importAction = m_importAction = new QAction(file);
     importAction->setObjectName(QStringLiteral("MnuImportData"));
     connect(importAction, &QAction::triggered, this, &MemoriseDesk::importData);
     file->insertAction(quit, exportAction);
@@ -169,7 +170,7 @@ void MemoriseDesk::addVerseActions()
         [this](const VerseUnderPointer& clicked) { editNote(clicked.ayahRef); }});
     // The Bookmarks menu is made afresh as bookmarks change: the entry is put
     // back each time it opens.
-    m_notesAction = new QAction(tr("&Notes..."), this);
+    m_notesAction = new QAction(this);
     m_notesAction->setObjectName(QStringLiteral("MnuNotes"));
     connect(m_notesAction, &QAction::triggered, this, &MemoriseDesk::showNotes);
     QMenu* bookmarks = m_window.comfort().bookmarksMenu();
@@ -179,6 +180,21 @@ void MemoriseDesk::addVerseActions()
             bookmarks->addAction(m_notesAction);
         }
     });
+}
+
+void MemoriseDesk::retranslate()
+{
+    m_menu->setTitle(tr("&Memorise"));
+    m_learnAction->setText(tr("&Learn this page / verse range / chapter..."));
+    m_reviewAction->setText(tr("Today's &review"));
+    m_progressAction->setText(tr("&Progress"));
+    m_forgetAction->setText(tr("&Forget..."));
+    m_limitAction->setText(tr("Daily &limit..."));
+    if (m_exportAction)
+        m_exportAction->setText(tr("&Export my data..."));
+    if (m_importAction)
+        m_importAction->setText(tr("&Import my data..."));
+    m_notesAction->setText(tr("&Notes..."));
 }
 
 void MemoriseDesk::tell(const QString& text, bool problem)

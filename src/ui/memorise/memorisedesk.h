@@ -40,6 +40,8 @@ public:
     QDate today() const { return m_today.isValid() ? m_today : QDate::currentDate(); }
     void setToday(QDate day) { m_today = day; }
     QMenu* menu() const { return m_menu; }
+    // Puts the menus' texts in the language chosen.
+    void retranslate();
 
     // The day's review, at most the daily limit of pages.
     std::vector<memorise::PageReview> dayReview();
@@ -93,7 +95,13 @@ private:
     bool m_indexTried = false;
     QDate m_today;
     QMenu* m_menu = nullptr;
+    QAction* m_learnAction = nullptr;
     QAction* m_reviewAction = nullptr;
+    QAction* m_progressAction = nullptr;
+    QAction* m_forgetAction = nullptr;
+    QAction* m_limitAction = nullptr;
+    QAction* m_exportAction = nullptr;
+    QAction* m_importAction = nullptr;
     QAction* m_notesAction = nullptr;
     QPointer<ReviewWindow> m_review;
     QPointer<QObject> m_watchedMushaf;

@@ -653,6 +653,7 @@ void MainWindow::retranslateUi()
     }
     m_comfort->retranslate();
     m_mushaf->retranslate();
+    m_memorise->retranslate();
     m_choiceMemory->retranslate();
     m_languageMenu->retranslate();
 }
