@@ -38,7 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     const host::Pane pane = kPanes[data[0] % kPanes.size()];
     session.fixture.host().lines.clear();
-    session.fixture.host().yields = 0;
     session.logic->beforeNavigate(pane, fuzz::textOf(data + 1, size - 1));
     return 0;
 }
