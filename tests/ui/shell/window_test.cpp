@@ -575,8 +575,18 @@ TEST_F(DesktopWindow, TheReaderCopiesVersesTheirReferencesAndSelectedText)
     EXPECT_EQ(clipboard->text(), QStringLiteral("Al-Fatihah 1:7"));
 
     // Text selected by dragging across a verse's translation, copied with
-    // Ctrl+C and from the menu.
+    // Ctrl+C and from the menu. The page may still be settling its scroll
+    // after the menu closed: the cell is measured once it holds still.
     const QString cell = verse2 + QStringLiteral(".rows[1].cells[0]");
+    double scrolledTo = -1;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const double now = evaluate(Pane::WebMain, QStringLiteral("window.scrollY")).toDouble();
+            const bool held = now == scrolledTo;
+            scrolledTo = now;
+            return held;
+        },
+        5000));
     const QVariantList box = evaluate(Pane::WebMain,
         QStringLiteral("(function () { var r = %1.getBoundingClientRect();"
                        " return [r.left, r.right, r.top + r.height / 2]; })()")
