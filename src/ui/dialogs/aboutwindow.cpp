@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -167,10 +168,16 @@ AboutWindow::~AboutWindow() = default;
 
 QString AboutWindow::creditsText()
 {
-    QFile file(QStringLiteral(":/tilvora/about.md"));
-    if (!file.open(QIODevice::ReadOnly))
-        return tr("Tilvora shows the Quran with its translations and recites it.");
-    return QString::fromUtf8(file.readAll());
+    // The text in the windows' language ("zh_CN", then "zh"), English when
+    // that language has none.
+    const QString language = QLocale().name();
+    for (const QString& name : {QStringLiteral("about_") + language,
+             QStringLiteral("about_") + language.section(QLatin1Char('_'), 0, 0), QStringLiteral("about")}) {
+        QFile file(QStringLiteral(":/tilvora/%1.md").arg(name));
+        if (file.open(QIODevice::ReadOnly))
+            return QString::fromUtf8(file.readAll());
+    }
+    return tr("Tilvora shows the Quran with its translations and recites it.");
 }
 
 void AboutWindow::showEvent(QShowEvent* event)

@@ -76,6 +76,31 @@ TEST(AboutWindowTest, CarriesTheVersionAndTheContentsSourcesAndLicences)
         EXPECT_FALSE(credits.contains(QLatin1String(builder), Qt::CaseInsensitive)) << builder;
 }
 
+TEST(AboutWindowTest, SpeaksTheWindowsLanguageAndEnglishForALanguageWithoutItsText)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English));
+    const QString english = AboutWindow::creditsText();
+    // Each shipped language's text, in its own script, keeping the sources'
+    // addresses and licences as they are written.
+    const std::pair<const char*, QChar::Script> languages[]{{"ar", QChar::Script_Arabic}, {"ur", QChar::Script_Arabic},
+        {"id", QChar::Script_Latin}, {"tr", QChar::Script_Latin}, {"fr", QChar::Script_Latin},
+        {"bn", QChar::Script_Bengali}, {"ru", QChar::Script_Cyrillic}, {"es", QChar::Script_Latin},
+        {"zh_CN", QChar::Script_Han}};
+    for (const auto& [code, script] : languages) {
+        QLocale::setDefault(QLocale(QLatin1String(code)));
+        const QString text = AboutWindow::creditsText();
+        EXPECT_NE(text, english) << code;
+        EXPECT_TRUE(std::any_of(text.cbegin(), text.cend(), [script](QChar c) { return c.script() == script; }))
+            << code;
+        for (const char* kept : {"https://tanzil.net", "https://quranenc.com", "CC BY-SA 4.0", "SIL Open Font License"})
+            EXPECT_TRUE(text.contains(QLatin1String(kept))) << code << " " << kept;
+    }
+    QLocale::setDefault(QLocale(QLocale::German));
+    EXPECT_EQ(AboutWindow::creditsText(), english);
+    QLocale::setDefault(before);
+}
+
 TEST(AboutWindowTest, IsModalAndClosesWithItsCloseButton)
 {
     QWidget owner;
