@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ar_EG">
 <context>
     <name>Artwork</name>
@@ -66,9 +67,9 @@ Make sure that the Media Files folder exists in the same application folder !</s
         <translation>لا تسجيل لهذه الآية</translation>
     </message>
     <message>
-        <source>The voice "%1" has no recording of %2.
+        <source>The voice &quot;%1&quot; has no recording of %2.
 
-Choose another voice in the control pane, or set the folder of this voice's recordings with Controls &gt; Set Data Path.</source>
+Choose another voice in the control pane, or set the folder of this voice&apos;s recordings with Controls &gt; Set Data Path.</source>
         <translation>ليس للقارئ «%1» تسجيل للآية %2.
 
 اختر قارئًا آخر في لوحة التحكم، أو حدّد مجلد تسجيلات هذا القارئ من التحكم &gt; تحديد مسار التسجيلات.</translation>
@@ -116,6 +117,162 @@ Specified path is invalid and cannot be mapped properly...</source>
     <message>
         <source>The request could not be carried out: %1</source>
         <translation>تعذّر تنفيذ الطلب: %1</translation>
+    </message>
+    <message>
+        <source>The verse has no start position in the current voice.</source>
+        <translation>ليس للآية موضع بداية في الصوت الحالي.</translation>
+    </message>
+    <message>
+        <source>The start position &quot;%1&quot; of the verse is not a number of seconds.</source>
+        <translation>موضع بداية الآية «%1» ليس عددًا من الثواني.</translation>
+    </message>
+    <message>
+        <source>An unknown failure stopped the recitation.</source>
+        <translation>أوقف خطأ غير معروف التلاوة.</translation>
+    </message>
+    <message>
+        <source>The recitation stopped for an unknown reason.</source>
+        <translation>توقفت التلاوة لسبب غير معروف.</translation>
+    </message>
+    <message>
+        <source>The speed must be a number from %1 to %2.</source>
+        <translation>يجب أن تكون السرعة عددًا من %1 إلى %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not the id of a voice.</source>
+        <translation>«%1» ليس معرّف صوت.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3, not &quot;%4&quot;.</source>
+        <translation>%1: يجب أن يكون عددًا صحيحًا من %2 إلى %3، لا «%4».</translation>
+    </message>
+    <message>
+        <source>The verse repeat count</source>
+        <translation>عدد تكرار الآية</translation>
+    </message>
+    <message>
+        <source>The range repeat count</source>
+        <translation>عدد تكرار المقطع</translation>
+    </message>
+    <message>
+        <source>The gap in milliseconds</source>
+        <translation>الفاصل بالملّي ثانية</translation>
+    </message>
+    <message>
+        <source>The first verse &quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>الآية الأولى «%1» ليست مرجع آية مثل 2:255.</translation>
+    </message>
+    <message>
+        <source>The last verse &quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>الآية الأخيرة «%1» ليست مرجع آية مثل 2:255.</translation>
+    </message>
+    <message>
+        <source>The repeat counts, the gap or the time to repeat are out of range.</source>
+        <translation>أعداد التكرار أو الفاصل أو وقت الترديد خارج الحدود المسموح بها.</translation>
+    </message>
+    <message>
+        <source>This content database holds no mushaf pages.</source>
+        <translation>لا تحوي قاعدة بيانات المحتوى هذه صفحات مصحف.</translation>
+    </message>
+    <message>
+        <source>There is no page &quot;%1&quot; in the mushaf: its pages are numbered 1 to %2.</source>
+        <translation>لا توجد صفحة «%1» في المصحف: صفحاته مرقّمة من 1 إلى %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>«%1» ليس مرجع آية مثل 2:255.</translation>
+    </message>
+    <message>
+        <source>There is no page %1 in the mushaf.</source>
+        <translation>لا توجد صفحة %1 في المصحف.</translation>
+    </message>
+    <message>
+        <source>The mushaf pages of this content database are not numbered 1 to %1.</source>
+        <translation>صفحات المصحف في قاعدة بيانات المحتوى هذه غير مرقّمة من 1 إلى %1.</translation>
+    </message>
+    <message>
+        <source>The main window could not be prepared. %1</source>
+        <translation>تعذّر تجهيز النافذة الرئيسية. %1</translation>
+    </message>
+    <message>
+        <source>The content database %1 was not found. Tilvora needs its content database DIC.DAT in the application folder %2.</source>
+        <translation>لم يُعثر على قاعدة بيانات المحتوى %1. يحتاج تيلفورا إلى قاعدة بيانات محتواه DIC.DAT في مجلد البرنامج %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Tilvora content database (%2).</source>
+        <translation>الملف %1 ليس قاعدة بيانات محتوى لتيلفورا (%2).</translation>
+    </message>
+    <message>
+        <source>The content database %1 cannot be opened: %2</source>
+        <translation>تعذّر فتح قاعدة بيانات المحتوى %1: %2</translation>
+    </message>
+    <message>
+        <source>The content database %1 cannot be written (%2). Tilvora stores your choices in it; make sure no other program holds it and that it is writable, then start again.</source>
+        <translation>تعذّرت الكتابة في قاعدة بيانات المحتوى %1 (%2). يحفظ تيلفورا اختياراتك فيها؛ تأكد من أن أي برنامج آخر لا يستخدمها وأنها قابلة للكتابة، ثم ابدأ من جديد.</translation>
+    </message>
+    <message>
+        <source>The content database %1 lacks a table or column that Tilvora needs (%2).</source>
+        <translation>تفتقد قاعدة بيانات المحتوى %1 جدولًا أو عمودًا يحتاجه تيلفورا (%2).</translation>
+    </message>
+    <message>
+        <source>The content file %1 is damaged (%2), so Tilvora cannot read its texts. Reinstall Tilvora to get a whole copy of it. When Tilvora runs from your own folder, deleting %3 is enough: the next start copies it again.</source>
+        <translation>ملف المحتوى %1 تالف (%2)، لذا لا يستطيع تيلفورا قراءة نصوصه. أعد تثبيت تيلفورا لتحصل على نسخة سليمة منه. وإذا كان تيلفورا يعمل من مجلدك الخاص فيكفي حذف %3: سيُنسخ من جديد عند البدء التالي.</translation>
+    </message>
+    <message>
+        <source>The content file %1 is empty, so Tilvora has no texts to show. Reinstall Tilvora to get a whole copy of it. When Tilvora runs from your own folder, deleting %2 is enough: the next start copies it again.</source>
+        <translation>ملف المحتوى %1 فارغ، لذا ليس لدى تيلفورا نصوص يعرضها. أعد تثبيت تيلفورا لتحصل على نسخة سليمة منه. وإذا كان تيلفورا يعمل من مجلدك الخاص فيكفي حذف %2: سيُنسخ من جديد عند البدء التالي.</translation>
+    </message>
+    <message>
+        <source>The database file %1 does not exist.</source>
+        <translation>ملف قاعدة البيانات %1 غير موجود.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database file.</source>
+        <translation>%1 ليس ملف قاعدة بيانات.</translation>
+    </message>
+    <message>
+        <source>The database file %1 cannot be opened: %2</source>
+        <translation>تعذّر فتح ملف قاعدة البيانات %1: %2</translation>
+    </message>
+    <message>
+        <source>Your Tilvora folder %1 could not be brought up to date with the installed content, so Tilvora uses it as it was. %2</source>
+        <translation>تعذّر تحديث مجلد تيلفورا الخاص بك %1 بالمحتوى المثبّت، لذا يستخدمه تيلفورا كما كان. %2</translation>
+    </message>
+    <message>
+        <source>Tilvora could not make your own folder %1. %2</source>
+        <translation>تعذّر على تيلفورا إنشاء مجلدك الخاص %1. %2</translation>
+    </message>
+    <message>
+        <source>The installed folder %1 holds no content database (DIC.DAT).</source>
+        <translation>لا يحوي المجلد المثبّت %1 قاعدة بيانات المحتوى (DIC.DAT).</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>تعذّر إنشاء المجلد %1.</translation>
+    </message>
+    <message>
+        <source>Another Tilvora is updating %1; it was waited for a minute.</source>
+        <translation>نسخة أخرى من تيلفورا تحدّث %1؛ وقد انتُظرت دقيقة.</translation>
+    </message>
+    <message>
+        <source>A new folder beside %1 cannot be made: %2</source>
+        <translation>تعذّر إنشاء مجلد جديد بجانب %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>تعذّرت الكتابة في الملف %1: %2</translation>
+    </message>
+    <message>
+        <source>The link %1 to the installed recordings cannot be made: %2</source>
+        <translation>تعذّر إنشاء الرابط %1 إلى التلاوات المثبّتة: %2</translation>
+    </message>
+    <message>
+        <source>The voice folders of %1 cannot be carried into the new content: %2</source>
+        <translation>تعذّر نقل مجلدات الأصوات من %1 إلى المحتوى الجديد: %2</translation>
+    </message>
+    <message>
+        <source>The new folder cannot take the place of %1: %2</source>
+        <translation>تعذّر أن يحلّ المجلد الجديد محل %1: %2</translation>
     </message>
 </context>
 <context>
@@ -188,6 +345,16 @@ Specified path is invalid and cannot be mapped properly...</source>
     <message>
         <source>Part %1</source>
         <translation>الجزء %1</translation>
+    </message>
+    <message>
+        <source>Text in row %1</source>
+        <extracomment>A screen reader&apos;s name of the list that chooses the text shown in a row of the reading pane; %1 is the row&apos;s number (1 to 4).</extracomment>
+        <translation>النص في الصف %1</translation>
+    </message>
+    <message>
+        <source>Media folder of %1</source>
+        <extracomment>A screen reader&apos;s name of the link beside a voice that sets the folder of its recordings; %1 is the voice&apos;s name.</extracomment>
+        <translation>مجلد تسجيلات %1</translation>
     </message>
 </context>
 <context>
@@ -417,17 +584,17 @@ Specified path is invalid and cannot be mapped properly...</source>
     </message>
     <message>
         <source>- 0.1 s</source>
-        <extracomment>Moves the verse's start a tenth of a second earlier.</extracomment>
+        <extracomment>Moves the verse&apos;s start a tenth of a second earlier.</extracomment>
         <translation>- 0.1 ث</translation>
     </message>
     <message>
         <source>+ 0.1 s</source>
-        <extracomment>Moves the verse's start a tenth of a second later.</extracomment>
+        <extracomment>Moves the verse&apos;s start a tenth of a second later.</extracomment>
         <translation>+ 0.1 ث</translation>
     </message>
     <message>
         <source>Play around it</source>
-        <extracomment>Plays the recording from a little before the verse's start.</extracomment>
+        <extracomment>Plays the recording from a little before the verse&apos;s start.</extracomment>
         <translation>شغّل ما حولها</translation>
     </message>
     <message>
@@ -482,7 +649,7 @@ If you keep them, those chapters are left as they are.</source>
         <translation>سورة %1</translation>
     </message>
     <message>
-        <source>The voice's own recordings were kept.</source>
+        <source>The voice&apos;s own recordings were kept.</source>
         <translation>أُبقيت تسجيلات القارئ الخاصة.</translation>
     </message>
     <message>
@@ -554,7 +721,7 @@ If you keep them, those chapters are left as they are.</source>
     <name>tilvora::ui::ControlPaneFollower</name>
     <message>
         <source>— None —</source>
-        <extracomment>The entry of a row's list of texts that empties the row.</extracomment>
+        <extracomment>The entry of a row&apos;s list of texts that empties the row.</extracomment>
         <translation>— لا شيء —</translation>
     </message>
 </context>
@@ -666,7 +833,7 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source>%1 of %2 files, %3, %4/s, about %5 left</source>
-        <extracomment>As before, and %5 the time left, e.g. "3 min 20 s".</extracomment>
+        <extracomment>As before, and %5 the time left, e.g. &quot;3 min 20 s&quot;.</extracomment>
         <translation>%1 من %2 ملف، %3، %4/ث، بقي نحو %5</translation>
     </message>
     <message>
@@ -686,7 +853,7 @@ If you keep them, those chapters are left as they are.</source>
 <context>
     <name>tilvora::ui::GstAudioPlayer</name>
     <message>
-        <source>The recording %1 cannot be played: GStreamer's playbin is not installed.</source>
+        <source>The recording %1 cannot be played: GStreamer&apos;s playbin is not installed.</source>
         <translation>لا يمكن تشغيل التسجيل %1: مكوّن playbin من GStreamer غير مثبّت.</translation>
     </message>
     <message>
@@ -706,7 +873,7 @@ If you keep them, those chapters are left as they are.</source>
     <name>tilvora::ui::LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <extracomment>The View menu's submenu that sets the language of the program's windows.</extracomment>
+        <extracomment>The View menu&apos;s submenu that sets the language of the program&apos;s windows.</extracomment>
         <translation>&amp;اللغة</translation>
     </message>
     <message>
@@ -719,7 +886,7 @@ If you keep them, those chapters are left as they are.</source>
     <name>tilvora::ui::MainWindow</name>
     <message>
         <source> .:: Tilvora (version %1) ::.</source>
-        <extracomment>The main window's title; %1 is the version, e.g. 2.08.09A.</extracomment>
+        <extracomment>The main window&apos;s title; %1 is the version, e.g. 2.08.09A.</extracomment>
         <translation>‏ .:: Tilvora (الإصدار %1) ::.</translation>
     </message>
     <message>
@@ -772,7 +939,7 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source>Set Data &amp;Path</source>
-        <extracomment>The submenu that sets the folder where a voice's recordings are.</extracomment>
+        <extracomment>The submenu that sets the folder where a voice&apos;s recordings are.</extracomment>
         <translation>تحديد &amp;مسار التسجيلات</translation>
     </message>
     <message>
@@ -808,12 +975,12 @@ If you keep them, those chapters are left as they are.</source>
     <name>tilvora::ui::MediaFolderDialog</name>
     <message>
         <source>Specify / Select a valid Path...</source>
-        <extracomment>The title of the dialog that sets the folder of a voice's recordings.</extracomment>
+        <extracomment>The title of the dialog that sets the folder of a voice&apos;s recordings.</extracomment>
         <translation>حدّد / اختر مسارًا صالحًا...</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <extracomment>%1 is the dialog's title, %2 the voice.</extracomment>
+        <extracomment>%1 is the dialog&apos;s title, %2 the voice.</extracomment>
         <translation>%1 — %2</translation>
     </message>
     <message>
@@ -842,7 +1009,7 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source>Mapping Path exception...</source>
-        <extracomment>The title of the message that the voice's stored folder cannot be opened.</extracomment>
+        <extracomment>The title of the message that the voice&apos;s stored folder cannot be opened.</extracomment>
         <translation>خطأ في المسار...</translation>
     </message>
 </context>
@@ -983,7 +1150,7 @@ If you keep them, those chapters are left as they are.</source>
     <name>tilvora::ui::MushafMode</name>
     <message>
         <source>&amp;Mushaf pages</source>
-        <extracomment>The reading pane's second mode: the pages of a printed copy of the Quran.</extracomment>
+        <extracomment>The reading pane&apos;s second mode: the pages of a printed copy of the Quran.</extracomment>
         <translation>&amp;صفحات المصحف</translation>
     </message>
     <message>
@@ -992,12 +1159,12 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source>&amp;Hide the text</source>
-        <extracomment>Hides the text of the mushaf's page, for reciting from memory.</extracomment>
+        <extracomment>Hides the text of the mushaf&apos;s page, for reciting from memory.</extracomment>
         <translation>&amp;إخفاء النص</translation>
     </message>
     <message>
         <source>&amp;Reveal</source>
-        <extracomment>Shows hidden text of the mushaf's page again, step by step.</extracomment>
+        <extracomment>Shows hidden text of the mushaf&apos;s page again, step by step.</extracomment>
         <translation>&amp;كشف</translation>
     </message>
     <message>
@@ -1030,7 +1197,7 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source>Page of the mushaf (1 to %1):</source>
-        <extracomment>%1 is the number of the mushaf's last page.</extracomment>
+        <extracomment>%1 is the number of the mushaf&apos;s last page.</extracomment>
         <translation>صفحة المصحف (1 إلى %1):</translation>
     </message>
 </context>
@@ -1121,7 +1288,7 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source> times</source>
-        <extracomment>After a spin box's number: how often a verse or a range is recited.</extracomment>
+        <extracomment>After a spin box&apos;s number: how often a verse or a range is recited.</extracomment>
         <translation> مرات</translation>
     </message>
     <message>
@@ -1130,7 +1297,7 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source> ms</source>
-        <extracomment>After a spin box's number: milliseconds.</extracomment>
+        <extracomment>After a spin box&apos;s number: milliseconds.</extracomment>
         <translation> م.ث</translation>
     </message>
     <message>
@@ -1156,12 +1323,12 @@ If you keep them, those chapters are left as they are.</source>
     </message>
     <message>
         <source>%1× / %2 ▾</source>
-        <extracomment>The repeat button's counts: each verse %1 times, the range %2 times (∞: until stopped).</extracomment>
+        <extracomment>The repeat button&apos;s counts: each verse %1 times, the range %2 times (∞: until stopped).</extracomment>
         <translation>%1× / %2 ▾</translation>
     </message>
     <message>
         <source>Repeat %1</source>
-        <extracomment>The repeat button's caption; %1 are its counts.</extracomment>
+        <extracomment>The repeat button&apos;s caption; %1 are its counts.</extracomment>
         <translation>تكرار %1</translation>
     </message>
     <message>
@@ -1292,7 +1459,7 @@ Days in a row with a review: %4.</source>
     </message>
     <message>
         <source>As the Text Defines</source>
-        <extracomment>The Arabic font the text's own program names.</extracomment>
+        <extracomment>The Arabic font the text&apos;s own program names.</extracomment>
         <translation>كما يحدده النص</translation>
     </message>
     <message>
@@ -1348,7 +1515,7 @@ Days in a row with a review: %4.</source>
     </message>
     <message>
         <source>Light</source>
-        <extracomment>A colour theme: the pages' own colours.</extracomment>
+        <extracomment>A colour theme: the pages&apos; own colours.</extracomment>
         <translation>فاتح</translation>
     </message>
     <message>
@@ -1361,7 +1528,7 @@ Days in a row with a review: %4.</source>
     </message>
     <message>
         <source>Bookmarked %1 (Bookmarks menu).</source>
-        <extracomment>%1 is the verse, e.g. "Al-Fatihah 1:2".</extracomment>
+        <extracomment>%1 is the verse, e.g. &quot;Al-Fatihah 1:2&quot;.</extracomment>
         <translation>وُضعت علامة على %1 (قائمة العلامات).</translation>
     </message>
     <message>
@@ -1379,7 +1546,7 @@ Days in a row with a review: %4.</source>
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>A chapter's heading: %1 its number, %2 its name.</extracomment>
+        <extracomment>A chapter&apos;s heading: %1 its number, %2 its name.</extracomment>
         <translation>%2 %1</translation>
     </message>
 </context>

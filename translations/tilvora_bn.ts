@@ -118,6 +118,162 @@ Specified path is invalid and cannot be mapped properly...</source>
         <source>The request could not be carried out: %1</source>
         <translation>অনুরোধটি পূরণ করা যায়নি: %1</translation>
     </message>
+    <message>
+        <source>The verse has no start position in the current voice.</source>
+        <translation>বর্তমান কণ্ঠে আয়াতটির কোনো শুরুর অবস্থান নেই।</translation>
+    </message>
+    <message>
+        <source>The start position &quot;%1&quot; of the verse is not a number of seconds.</source>
+        <translation>আয়াতের শুরুর অবস্থান &quot;%1&quot; সেকেন্ডের কোনো সংখ্যা নয়।</translation>
+    </message>
+    <message>
+        <source>An unknown failure stopped the recitation.</source>
+        <translation>একটি অজানা ত্রুটিতে তিলাওয়াত থেমে গেছে।</translation>
+    </message>
+    <message>
+        <source>The recitation stopped for an unknown reason.</source>
+        <translation>অজানা কারণে তিলাওয়াত থেমে গেছে।</translation>
+    </message>
+    <message>
+        <source>The speed must be a number from %1 to %2.</source>
+        <translation>গতি %1 থেকে %2 পর্যন্ত একটি সংখ্যা হতে হবে।</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not the id of a voice.</source>
+        <translation>&quot;%1&quot; কোনো কণ্ঠের আইডি নয়।</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3, not &quot;%4&quot;.</source>
+        <translation>%1 অবশ্যই %2 থেকে %3 পর্যন্ত একটি পূর্ণ সংখ্যা হতে হবে, &quot;%4&quot; নয়।</translation>
+    </message>
+    <message>
+        <source>The verse repeat count</source>
+        <translation>আয়াতের পুনরাবৃত্তির সংখ্যা</translation>
+    </message>
+    <message>
+        <source>The range repeat count</source>
+        <translation>অংশের পুনরাবৃত্তির সংখ্যা</translation>
+    </message>
+    <message>
+        <source>The gap in milliseconds</source>
+        <translation>মিলিসেকেন্ডে বিরতি</translation>
+    </message>
+    <message>
+        <source>The first verse &quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>প্রথম আয়াত &quot;%1&quot; 2:255-এর মতো কোনো আয়াত নির্দেশক নয়।</translation>
+    </message>
+    <message>
+        <source>The last verse &quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>শেষ আয়াত &quot;%1&quot; 2:255-এর মতো কোনো আয়াত নির্দেশক নয়।</translation>
+    </message>
+    <message>
+        <source>The repeat counts, the gap or the time to repeat are out of range.</source>
+        <translation>পুনরাবৃত্তির সংখ্যা, বিরতি বা পুনরায় বলার সময় সীমার বাইরে।</translation>
+    </message>
+    <message>
+        <source>This content database holds no mushaf pages.</source>
+        <translation>এই কনটেন্ট ডেটাবেসে মুসহাফের কোনো পৃষ্ঠা নেই।</translation>
+    </message>
+    <message>
+        <source>There is no page &quot;%1&quot; in the mushaf: its pages are numbered 1 to %2.</source>
+        <translation>মুসহাফে &quot;%1&quot; নামে কোনো পৃষ্ঠা নেই: এর পৃষ্ঠাগুলো 1 থেকে %2 পর্যন্ত।</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>&quot;%1&quot; 2:255-এর মতো কোনো আয়াত নির্দেশক নয়।</translation>
+    </message>
+    <message>
+        <source>There is no page %1 in the mushaf.</source>
+        <translation>মুসহাফে %1 নম্বর পৃষ্ঠা নেই।</translation>
+    </message>
+    <message>
+        <source>The mushaf pages of this content database are not numbered 1 to %1.</source>
+        <translation>এই কনটেন্ট ডেটাবেসের মুসহাফের পৃষ্ঠাগুলো 1 থেকে %1 পর্যন্ত নম্বরযুক্ত নয়।</translation>
+    </message>
+    <message>
+        <source>The main window could not be prepared. %1</source>
+        <translation>প্রধান উইন্ডো প্রস্তুত করা যায়নি। %1</translation>
+    </message>
+    <message>
+        <source>The content database %1 was not found. Tilvora needs its content database DIC.DAT in the application folder %2.</source>
+        <translation>কনটেন্ট ডেটাবেস %1 পাওয়া যায়নি। টিলভোরার অ্যাপ্লিকেশন ফোল্ডার %2-এ তার কনটেন্ট ডেটাবেস DIC.DAT দরকার।</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Tilvora content database (%2).</source>
+        <translation>ফাইল %1 টিলভোরার কনটেন্ট ডেটাবেস নয় (%2)।</translation>
+    </message>
+    <message>
+        <source>The content database %1 cannot be opened: %2</source>
+        <translation>কনটেন্ট ডেটাবেস %1 খোলা যাচ্ছে না: %2</translation>
+    </message>
+    <message>
+        <source>The content database %1 cannot be written (%2). Tilvora stores your choices in it; make sure no other program holds it and that it is writable, then start again.</source>
+        <translation>কনটেন্ট ডেটাবেস %1-এ লেখা যাচ্ছে না (%2)। টিলভোরা আপনার পছন্দগুলো এতে রাখে; নিশ্চিত করুন অন্য কোনো প্রোগ্রাম এটি ধরে রাখেনি এবং এতে লেখা যায়, তারপর আবার চালু করুন।</translation>
+    </message>
+    <message>
+        <source>The content database %1 lacks a table or column that Tilvora needs (%2).</source>
+        <translation>কনটেন্ট ডেটাবেস %1-এ টিলভোরার দরকারি একটি টেবিল বা কলাম নেই (%2)।</translation>
+    </message>
+    <message>
+        <source>The content file %1 is damaged (%2), so Tilvora cannot read its texts. Reinstall Tilvora to get a whole copy of it. When Tilvora runs from your own folder, deleting %3 is enough: the next start copies it again.</source>
+        <translation>কনটেন্ট ফাইল %1 ক্ষতিগ্রস্ত (%2), তাই টিলভোরা এর পাঠ পড়তে পারছে না। একটি সম্পূর্ণ কপি পেতে টিলভোরা আবার ইনস্টল করুন। টিলভোরা আপনার নিজের ফোল্ডার থেকে চললে %3 মুছে ফেলাই যথেষ্ট: পরের বার চালু হলে এটি আবার কপি হবে।</translation>
+    </message>
+    <message>
+        <source>The content file %1 is empty, so Tilvora has no texts to show. Reinstall Tilvora to get a whole copy of it. When Tilvora runs from your own folder, deleting %2 is enough: the next start copies it again.</source>
+        <translation>কনটেন্ট ফাইল %1 খালি, তাই টিলভোরার দেখানোর মতো কোনো পাঠ নেই। একটি সম্পূর্ণ কপি পেতে টিলভোরা আবার ইনস্টল করুন। টিলভোরা আপনার নিজের ফোল্ডার থেকে চললে %2 মুছে ফেলাই যথেষ্ট: পরের বার চালু হলে এটি আবার কপি হবে।</translation>
+    </message>
+    <message>
+        <source>The database file %1 does not exist.</source>
+        <translation>ডেটাবেস ফাইল %1 নেই।</translation>
+    </message>
+    <message>
+        <source>%1 is not a database file.</source>
+        <translation>%1 কোনো ডেটাবেস ফাইল নয়।</translation>
+    </message>
+    <message>
+        <source>The database file %1 cannot be opened: %2</source>
+        <translation>ডেটাবেস ফাইল %1 খোলা যাচ্ছে না: %2</translation>
+    </message>
+    <message>
+        <source>Your Tilvora folder %1 could not be brought up to date with the installed content, so Tilvora uses it as it was. %2</source>
+        <translation>আপনার টিলভোরা ফোল্ডার %1 ইনস্টল করা কনটেন্ট দিয়ে হালনাগাদ করা যায়নি, তাই টিলভোরা এটি আগের মতোই ব্যবহার করছে। %2</translation>
+    </message>
+    <message>
+        <source>Tilvora could not make your own folder %1. %2</source>
+        <translation>টিলভোরা আপনার নিজের ফোল্ডার %1 তৈরি করতে পারেনি। %2</translation>
+    </message>
+    <message>
+        <source>The installed folder %1 holds no content database (DIC.DAT).</source>
+        <translation>ইনস্টল করা ফোল্ডার %1-এ কোনো কনটেন্ট ডেটাবেস (DIC.DAT) নেই।</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>%1 ফোল্ডারটি তৈরি করা যাচ্ছে না।</translation>
+    </message>
+    <message>
+        <source>Another Tilvora is updating %1; it was waited for a minute.</source>
+        <translation>আরেকটি টিলভোরা %1 হালনাগাদ করছে; এক মিনিট অপেক্ষা করা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>A new folder beside %1 cannot be made: %2</source>
+        <translation>%1-এর পাশে নতুন ফোল্ডার তৈরি করা যাচ্ছে না: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>%1 ফাইলে লেখা যাচ্ছে না: %2</translation>
+    </message>
+    <message>
+        <source>The link %1 to the installed recordings cannot be made: %2</source>
+        <translation>ইনস্টল করা রেকর্ডিংয়ের লিংক %1 তৈরি করা যাচ্ছে না: %2</translation>
+    </message>
+    <message>
+        <source>The voice folders of %1 cannot be carried into the new content: %2</source>
+        <translation>%1-এর কণ্ঠের ফোল্ডারগুলো নতুন কনটেন্টে নেওয়া যাচ্ছে না: %2</translation>
+    </message>
+    <message>
+        <source>The new folder cannot take the place of %1: %2</source>
+        <translation>নতুন ফোল্ডারটি %1-এর জায়গা নিতে পারছে না: %2</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>
@@ -189,6 +345,16 @@ Specified path is invalid and cannot be mapped properly...</source>
     <message>
         <source>Part %1</source>
         <translation>পারা %1</translation>
+    </message>
+    <message>
+        <source>Text in row %1</source>
+        <extracomment>A screen reader&apos;s name of the list that chooses the text shown in a row of the reading pane; %1 is the row&apos;s number (1 to 4).</extracomment>
+        <translation>%1 নম্বর সারির পাঠ</translation>
+    </message>
+    <message>
+        <source>Media folder of %1</source>
+        <extracomment>A screen reader&apos;s name of the link beside a voice that sets the folder of its recordings; %1 is the voice&apos;s name.</extracomment>
+        <translation>%1-এর রেকর্ডিংয়ের ফোল্ডার</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,162 @@ La carpeta indicada no es válida y no se puede abrir...</translation>
         <source>The request could not be carried out: %1</source>
         <translation>No se pudo realizar la petición: %1</translation>
     </message>
+    <message>
+        <source>The verse has no start position in the current voice.</source>
+        <translation>La aleya no tiene posición de inicio en la voz actual.</translation>
+    </message>
+    <message>
+        <source>The start position &quot;%1&quot; of the verse is not a number of seconds.</source>
+        <translation>La posición de inicio «%1» de la aleya no es un número de segundos.</translation>
+    </message>
+    <message>
+        <source>An unknown failure stopped the recitation.</source>
+        <translation>Un fallo desconocido detuvo la recitación.</translation>
+    </message>
+    <message>
+        <source>The recitation stopped for an unknown reason.</source>
+        <translation>La recitación se detuvo por un motivo desconocido.</translation>
+    </message>
+    <message>
+        <source>The speed must be a number from %1 to %2.</source>
+        <translation>La velocidad debe ser un número de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not the id of a voice.</source>
+        <translation>«%1» no es el identificador de una voz.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3, not &quot;%4&quot;.</source>
+        <translation>%1 debe ser un número entero de %2 a %3, no «%4».</translation>
+    </message>
+    <message>
+        <source>The verse repeat count</source>
+        <translation>El número de repeticiones de la aleya</translation>
+    </message>
+    <message>
+        <source>The range repeat count</source>
+        <translation>El número de repeticiones del tramo</translation>
+    </message>
+    <message>
+        <source>The gap in milliseconds</source>
+        <translation>La pausa en milisegundos</translation>
+    </message>
+    <message>
+        <source>The first verse &quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>La primera aleya «%1» no es una referencia de aleya como 2:255.</translation>
+    </message>
+    <message>
+        <source>The last verse &quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>La última aleya «%1» no es una referencia de aleya como 2:255.</translation>
+    </message>
+    <message>
+        <source>The repeat counts, the gap or the time to repeat are out of range.</source>
+        <translation>Los números de repeticiones, la pausa o el tiempo para repetir están fuera de rango.</translation>
+    </message>
+    <message>
+        <source>This content database holds no mushaf pages.</source>
+        <translation>Esta base de contenido no tiene páginas del mushaf.</translation>
+    </message>
+    <message>
+        <source>There is no page &quot;%1&quot; in the mushaf: its pages are numbered 1 to %2.</source>
+        <translation>No hay página «%1» en el mushaf: sus páginas van de 1 a %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>«%1» no es una referencia de aleya como 2:255.</translation>
+    </message>
+    <message>
+        <source>There is no page %1 in the mushaf.</source>
+        <translation>No hay página %1 en el mushaf.</translation>
+    </message>
+    <message>
+        <source>The mushaf pages of this content database are not numbered 1 to %1.</source>
+        <translation>Las páginas del mushaf de esta base de contenido no están numeradas de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>The main window could not be prepared. %1</source>
+        <translation>No se pudo preparar la ventana principal. %1</translation>
+    </message>
+    <message>
+        <source>The content database %1 was not found. Tilvora needs its content database DIC.DAT in the application folder %2.</source>
+        <translation>No se encontró la base de contenido %1. Tilvora necesita su base de contenido DIC.DAT en la carpeta de la aplicación %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Tilvora content database (%2).</source>
+        <translation>El archivo %1 no es una base de contenido de Tilvora (%2).</translation>
+    </message>
+    <message>
+        <source>The content database %1 cannot be opened: %2</source>
+        <translation>No se puede abrir la base de contenido %1: %2</translation>
+    </message>
+    <message>
+        <source>The content database %1 cannot be written (%2). Tilvora stores your choices in it; make sure no other program holds it and that it is writable, then start again.</source>
+        <translation>No se puede escribir en la base de contenido %1 (%2). Tilvora guarda en ella sus elecciones; asegúrese de que ningún otro programa la tenga abierta y de que se pueda escribir en ella, y vuelva a empezar.</translation>
+    </message>
+    <message>
+        <source>The content database %1 lacks a table or column that Tilvora needs (%2).</source>
+        <translation>A la base de contenido %1 le falta una tabla o columna que Tilvora necesita (%2).</translation>
+    </message>
+    <message>
+        <source>The content file %1 is damaged (%2), so Tilvora cannot read its texts. Reinstall Tilvora to get a whole copy of it. When Tilvora runs from your own folder, deleting %3 is enough: the next start copies it again.</source>
+        <translation>El archivo de contenido %1 está dañado (%2), así que Tilvora no puede leer sus textos. Reinstale Tilvora para obtener una copia entera. Cuando Tilvora se ejecuta desde su propia carpeta, basta con borrar %3: el próximo inicio lo vuelve a copiar.</translation>
+    </message>
+    <message>
+        <source>The content file %1 is empty, so Tilvora has no texts to show. Reinstall Tilvora to get a whole copy of it. When Tilvora runs from your own folder, deleting %2 is enough: the next start copies it again.</source>
+        <translation>El archivo de contenido %1 está vacío, así que Tilvora no tiene textos que mostrar. Reinstale Tilvora para obtener una copia entera. Cuando Tilvora se ejecuta desde su propia carpeta, basta con borrar %2: el próximo inicio lo vuelve a copiar.</translation>
+    </message>
+    <message>
+        <source>The database file %1 does not exist.</source>
+        <translation>El archivo de base de datos %1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database file.</source>
+        <translation>%1 no es un archivo de base de datos.</translation>
+    </message>
+    <message>
+        <source>The database file %1 cannot be opened: %2</source>
+        <translation>No se puede abrir el archivo de base de datos %1: %2</translation>
+    </message>
+    <message>
+        <source>Your Tilvora folder %1 could not be brought up to date with the installed content, so Tilvora uses it as it was. %2</source>
+        <translation>Su carpeta de Tilvora %1 no se pudo poner al día con el contenido instalado, así que Tilvora la usa tal como estaba. %2</translation>
+    </message>
+    <message>
+        <source>Tilvora could not make your own folder %1. %2</source>
+        <translation>Tilvora no pudo crear su propia carpeta %1. %2</translation>
+    </message>
+    <message>
+        <source>The installed folder %1 holds no content database (DIC.DAT).</source>
+        <translation>La carpeta instalada %1 no tiene base de contenido (DIC.DAT).</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Another Tilvora is updating %1; it was waited for a minute.</source>
+        <translation>Otro Tilvora está actualizando %1; se le esperó un minuto.</translation>
+    </message>
+    <message>
+        <source>A new folder beside %1 cannot be made: %2</source>
+        <translation>No se puede crear una carpeta nueva junto a %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>No se puede escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>The link %1 to the installed recordings cannot be made: %2</source>
+        <translation>No se puede crear el enlace %1 a las grabaciones instaladas: %2</translation>
+    </message>
+    <message>
+        <source>The voice folders of %1 cannot be carried into the new content: %2</source>
+        <translation>Las carpetas de voces de %1 no se pueden llevar al nuevo contenido: %2</translation>
+    </message>
+    <message>
+        <source>The new folder cannot take the place of %1: %2</source>
+        <translation>La carpeta nueva no puede ocupar el lugar de %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>
@@ -189,6 +345,16 @@ La carpeta indicada no es válida y no se puede abrir...</translation>
     <message>
         <source>Part %1</source>
         <translation>Yuz %1</translation>
+    </message>
+    <message>
+        <source>Text in row %1</source>
+        <extracomment>A screen reader&apos;s name of the list that chooses the text shown in a row of the reading pane; %1 is the row&apos;s number (1 to 4).</extracomment>
+        <translation>Texto de la fila %1</translation>
+    </message>
+    <message>
+        <source>Media folder of %1</source>
+        <extracomment>A screen reader&apos;s name of the link beside a voice that sets the folder of its recordings; %1 is the voice&apos;s name.</extracomment>
+        <translation>Carpeta de grabaciones de %1</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,162 @@ Le dossier indiqué n’est pas valide et ne peut pas être ouvert...</translati
         <source>The request could not be carried out: %1</source>
         <translation>La demande n’a pas pu aboutir : %1</translation>
     </message>
+    <message>
+        <source>The verse has no start position in the current voice.</source>
+        <translation>Le verset n’a pas de position de début dans la voix actuelle.</translation>
+    </message>
+    <message>
+        <source>The start position &quot;%1&quot; of the verse is not a number of seconds.</source>
+        <translation>La position de début « %1 » du verset n’est pas un nombre de secondes.</translation>
+    </message>
+    <message>
+        <source>An unknown failure stopped the recitation.</source>
+        <translation>Une erreur inconnue a arrêté la récitation.</translation>
+    </message>
+    <message>
+        <source>The recitation stopped for an unknown reason.</source>
+        <translation>La récitation s’est arrêtée pour une raison inconnue.</translation>
+    </message>
+    <message>
+        <source>The speed must be a number from %1 to %2.</source>
+        <translation>La vitesse doit être un nombre de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not the id of a voice.</source>
+        <translation>« %1 » n’est pas l’identifiant d’une voix.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3, not &quot;%4&quot;.</source>
+        <translation>%1 doit être un nombre entier de %2 à %3, et non « %4 ».</translation>
+    </message>
+    <message>
+        <source>The verse repeat count</source>
+        <translation>Le nombre de répétitions du verset</translation>
+    </message>
+    <message>
+        <source>The range repeat count</source>
+        <translation>Le nombre de répétitions de la suite</translation>
+    </message>
+    <message>
+        <source>The gap in milliseconds</source>
+        <translation>La pause en millisecondes</translation>
+    </message>
+    <message>
+        <source>The first verse &quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>Le premier verset « %1 » n’est pas une référence de verset comme 2:255.</translation>
+    </message>
+    <message>
+        <source>The last verse &quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>Le dernier verset « %1 » n’est pas une référence de verset comme 2:255.</translation>
+    </message>
+    <message>
+        <source>The repeat counts, the gap or the time to repeat are out of range.</source>
+        <translation>Les nombres de répétitions, la pause ou le temps pour répéter sont hors limites.</translation>
+    </message>
+    <message>
+        <source>This content database holds no mushaf pages.</source>
+        <translation>Cette base du contenu ne contient aucune page de mushaf.</translation>
+    </message>
+    <message>
+        <source>There is no page &quot;%1&quot; in the mushaf: its pages are numbered 1 to %2.</source>
+        <translation>Il n’y a pas de page « %1 » dans le mushaf : ses pages vont de 1 à %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>« %1 » n’est pas une référence de verset comme 2:255.</translation>
+    </message>
+    <message>
+        <source>There is no page %1 in the mushaf.</source>
+        <translation>Il n’y a pas de page %1 dans le mushaf.</translation>
+    </message>
+    <message>
+        <source>The mushaf pages of this content database are not numbered 1 to %1.</source>
+        <translation>Les pages du mushaf de cette base du contenu ne sont pas numérotées de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>The main window could not be prepared. %1</source>
+        <translation>La fenêtre principale n’a pas pu être préparée. %1</translation>
+    </message>
+    <message>
+        <source>The content database %1 was not found. Tilvora needs its content database DIC.DAT in the application folder %2.</source>
+        <translation>La base du contenu %1 est introuvable. Tilvora a besoin de sa base du contenu DIC.DAT dans le dossier de l’application %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Tilvora content database (%2).</source>
+        <translation>Le fichier %1 n’est pas une base du contenu de Tilvora (%2).</translation>
+    </message>
+    <message>
+        <source>The content database %1 cannot be opened: %2</source>
+        <translation>La base du contenu %1 ne peut pas être ouverte : %2</translation>
+    </message>
+    <message>
+        <source>The content database %1 cannot be written (%2). Tilvora stores your choices in it; make sure no other program holds it and that it is writable, then start again.</source>
+        <translation>La base du contenu %1 ne peut pas être écrite (%2). Tilvora y garde vos choix ; vérifiez qu’aucun autre programme ne la tient et qu’elle est accessible en écriture, puis relancez.</translation>
+    </message>
+    <message>
+        <source>The content database %1 lacks a table or column that Tilvora needs (%2).</source>
+        <translation>Il manque à la base du contenu %1 une table ou une colonne dont Tilvora a besoin (%2).</translation>
+    </message>
+    <message>
+        <source>The content file %1 is damaged (%2), so Tilvora cannot read its texts. Reinstall Tilvora to get a whole copy of it. When Tilvora runs from your own folder, deleting %3 is enough: the next start copies it again.</source>
+        <translation>Le fichier du contenu %1 est endommagé (%2), Tilvora ne peut donc pas lire ses textes. Réinstallez Tilvora pour en obtenir une copie entière. Quand Tilvora s’exécute depuis votre propre dossier, il suffit de supprimer %3 : le prochain démarrage le recopie.</translation>
+    </message>
+    <message>
+        <source>The content file %1 is empty, so Tilvora has no texts to show. Reinstall Tilvora to get a whole copy of it. When Tilvora runs from your own folder, deleting %2 is enough: the next start copies it again.</source>
+        <translation>Le fichier du contenu %1 est vide, Tilvora n’a donc aucun texte à afficher. Réinstallez Tilvora pour en obtenir une copie entière. Quand Tilvora s’exécute depuis votre propre dossier, il suffit de supprimer %2 : le prochain démarrage le recopie.</translation>
+    </message>
+    <message>
+        <source>The database file %1 does not exist.</source>
+        <translation>Le fichier de base de données %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database file.</source>
+        <translation>%1 n’est pas un fichier de base de données.</translation>
+    </message>
+    <message>
+        <source>The database file %1 cannot be opened: %2</source>
+        <translation>Le fichier de base de données %1 ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>Your Tilvora folder %1 could not be brought up to date with the installed content, so Tilvora uses it as it was. %2</source>
+        <translation>Votre dossier Tilvora %1 n’a pas pu être mis à jour avec le contenu installé ; Tilvora l’utilise donc tel qu’il était. %2</translation>
+    </message>
+    <message>
+        <source>Tilvora could not make your own folder %1. %2</source>
+        <translation>Tilvora n’a pas pu créer votre propre dossier %1. %2</translation>
+    </message>
+    <message>
+        <source>The installed folder %1 holds no content database (DIC.DAT).</source>
+        <translation>Le dossier installé %1 ne contient pas de base du contenu (DIC.DAT).</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>Another Tilvora is updating %1; it was waited for a minute.</source>
+        <translation>Un autre Tilvora met à jour %1 ; il a été attendu une minute.</translation>
+    </message>
+    <message>
+        <source>A new folder beside %1 cannot be made: %2</source>
+        <translation>Un nouveau dossier à côté de %1 ne peut pas être créé : %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Le fichier %1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <source>The link %1 to the installed recordings cannot be made: %2</source>
+        <translation>Le lien %1 vers les enregistrements installés ne peut pas être créé : %2</translation>
+    </message>
+    <message>
+        <source>The voice folders of %1 cannot be carried into the new content: %2</source>
+        <translation>Les dossiers des voix de %1 ne peuvent pas être repris dans le nouveau contenu : %2</translation>
+    </message>
+    <message>
+        <source>The new folder cannot take the place of %1: %2</source>
+        <translation>Le nouveau dossier ne peut pas prendre la place de %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>
@@ -189,6 +345,16 @@ Le dossier indiqué n’est pas valide et ne peut pas être ouvert...</translati
     <message>
         <source>Part %1</source>
         <translation>Juz %1</translation>
+    </message>
+    <message>
+        <source>Text in row %1</source>
+        <extracomment>A screen reader&apos;s name of the list that chooses the text shown in a row of the reading pane; %1 is the row&apos;s number (1 to 4).</extracomment>
+        <translation>Texte de la rangée %1</translation>
+    </message>
+    <message>
+        <source>Media folder of %1</source>
+        <extracomment>A screen reader&apos;s name of the link beside a voice that sets the folder of its recordings; %1 is the voice&apos;s name.</extracomment>
+        <translation>Dossier des enregistrements de %1</translation>
     </message>
 </context>
 <context>

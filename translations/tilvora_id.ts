@@ -118,6 +118,162 @@ Folder yang ditentukan tidak valid dan tidak dapat dibuka...</translation>
         <source>The request could not be carried out: %1</source>
         <translation>Permintaan tidak dapat dijalankan: %1</translation>
     </message>
+    <message>
+        <source>The verse has no start position in the current voice.</source>
+        <translation>Ayat ini tidak memiliki posisi awal dalam suara yang dipilih.</translation>
+    </message>
+    <message>
+        <source>The start position &quot;%1&quot; of the verse is not a number of seconds.</source>
+        <translation>Posisi awal ayat &quot;%1&quot; bukan bilangan detik.</translation>
+    </message>
+    <message>
+        <source>An unknown failure stopped the recitation.</source>
+        <translation>Kegagalan yang tidak diketahui menghentikan tilawah.</translation>
+    </message>
+    <message>
+        <source>The recitation stopped for an unknown reason.</source>
+        <translation>Tilawah berhenti karena alasan yang tidak diketahui.</translation>
+    </message>
+    <message>
+        <source>The speed must be a number from %1 to %2.</source>
+        <translation>Kecepatan harus berupa angka dari %1 sampai %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not the id of a voice.</source>
+        <translation>&quot;%1&quot; bukan id suatu suara.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3, not &quot;%4&quot;.</source>
+        <translation>%1 harus berupa bilangan bulat dari %2 sampai %3, bukan &quot;%4&quot;.</translation>
+    </message>
+    <message>
+        <source>The verse repeat count</source>
+        <translation>Jumlah pengulangan ayat</translation>
+    </message>
+    <message>
+        <source>The range repeat count</source>
+        <translation>Jumlah pengulangan rentang</translation>
+    </message>
+    <message>
+        <source>The gap in milliseconds</source>
+        <translation>Jeda dalam milidetik</translation>
+    </message>
+    <message>
+        <source>The first verse &quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>Ayat pertama &quot;%1&quot; bukan rujukan ayat seperti 2:255.</translation>
+    </message>
+    <message>
+        <source>The last verse &quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>Ayat terakhir &quot;%1&quot; bukan rujukan ayat seperti 2:255.</translation>
+    </message>
+    <message>
+        <source>The repeat counts, the gap or the time to repeat are out of range.</source>
+        <translation>Jumlah pengulangan, jeda, atau waktu untuk mengulang berada di luar batas.</translation>
+    </message>
+    <message>
+        <source>This content database holds no mushaf pages.</source>
+        <translation>Basis data konten ini tidak memuat halaman mushaf.</translation>
+    </message>
+    <message>
+        <source>There is no page &quot;%1&quot; in the mushaf: its pages are numbered 1 to %2.</source>
+        <translation>Tidak ada halaman &quot;%1&quot; dalam mushaf: halamannya bernomor 1 sampai %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>&quot;%1&quot; bukan rujukan ayat seperti 2:255.</translation>
+    </message>
+    <message>
+        <source>There is no page %1 in the mushaf.</source>
+        <translation>Tidak ada halaman %1 dalam mushaf.</translation>
+    </message>
+    <message>
+        <source>The mushaf pages of this content database are not numbered 1 to %1.</source>
+        <translation>Halaman mushaf dalam basis data konten ini tidak bernomor 1 sampai %1.</translation>
+    </message>
+    <message>
+        <source>The main window could not be prepared. %1</source>
+        <translation>Jendela utama tidak dapat disiapkan. %1</translation>
+    </message>
+    <message>
+        <source>The content database %1 was not found. Tilvora needs its content database DIC.DAT in the application folder %2.</source>
+        <translation>Basis data konten %1 tidak ditemukan. Tilvora memerlukan basis data kontennya, DIC.DAT, di folder aplikasi %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Tilvora content database (%2).</source>
+        <translation>Berkas %1 bukan basis data konten Tilvora (%2).</translation>
+    </message>
+    <message>
+        <source>The content database %1 cannot be opened: %2</source>
+        <translation>Basis data konten %1 tidak dapat dibuka: %2</translation>
+    </message>
+    <message>
+        <source>The content database %1 cannot be written (%2). Tilvora stores your choices in it; make sure no other program holds it and that it is writable, then start again.</source>
+        <translation>Basis data konten %1 tidak dapat ditulisi (%2). Tilvora menyimpan pilihan Anda di dalamnya; pastikan tidak ada program lain yang memakainya dan basis data itu dapat ditulisi, lalu mulai lagi.</translation>
+    </message>
+    <message>
+        <source>The content database %1 lacks a table or column that Tilvora needs (%2).</source>
+        <translation>Basis data konten %1 tidak memiliki tabel atau kolom yang diperlukan Tilvora (%2).</translation>
+    </message>
+    <message>
+        <source>The content file %1 is damaged (%2), so Tilvora cannot read its texts. Reinstall Tilvora to get a whole copy of it. When Tilvora runs from your own folder, deleting %3 is enough: the next start copies it again.</source>
+        <translation>Berkas konten %1 rusak (%2), sehingga Tilvora tidak dapat membaca teks-teksnya. Pasang ulang Tilvora untuk mendapatkan salinan utuhnya. Jika Tilvora berjalan dari folder Anda sendiri, cukup hapus %3: saat dimulai berikutnya berkas itu disalin lagi.</translation>
+    </message>
+    <message>
+        <source>The content file %1 is empty, so Tilvora has no texts to show. Reinstall Tilvora to get a whole copy of it. When Tilvora runs from your own folder, deleting %2 is enough: the next start copies it again.</source>
+        <translation>Berkas konten %1 kosong, sehingga Tilvora tidak memiliki teks untuk ditampilkan. Pasang ulang Tilvora untuk mendapatkan salinan utuhnya. Jika Tilvora berjalan dari folder Anda sendiri, cukup hapus %2: saat dimulai berikutnya berkas itu disalin lagi.</translation>
+    </message>
+    <message>
+        <source>The database file %1 does not exist.</source>
+        <translation>Berkas basis data %1 tidak ada.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database file.</source>
+        <translation>%1 bukan berkas basis data.</translation>
+    </message>
+    <message>
+        <source>The database file %1 cannot be opened: %2</source>
+        <translation>Berkas basis data %1 tidak dapat dibuka: %2</translation>
+    </message>
+    <message>
+        <source>Your Tilvora folder %1 could not be brought up to date with the installed content, so Tilvora uses it as it was. %2</source>
+        <translation>Folder Tilvora Anda %1 tidak dapat diperbarui dengan konten yang terpasang, sehingga Tilvora memakainya seperti sebelumnya. %2</translation>
+    </message>
+    <message>
+        <source>Tilvora could not make your own folder %1. %2</source>
+        <translation>Tilvora tidak dapat membuat folder Anda sendiri %1. %2</translation>
+    </message>
+    <message>
+        <source>The installed folder %1 holds no content database (DIC.DAT).</source>
+        <translation>Folder terpasang %1 tidak memuat basis data konten (DIC.DAT).</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Folder %1 tidak dapat dibuat.</translation>
+    </message>
+    <message>
+        <source>Another Tilvora is updating %1; it was waited for a minute.</source>
+        <translation>Tilvora lain sedang memperbarui %1; sudah ditunggu selama satu menit.</translation>
+    </message>
+    <message>
+        <source>A new folder beside %1 cannot be made: %2</source>
+        <translation>Folder baru di samping %1 tidak dapat dibuat: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Berkas %1 tidak dapat ditulisi: %2</translation>
+    </message>
+    <message>
+        <source>The link %1 to the installed recordings cannot be made: %2</source>
+        <translation>Tautan %1 ke rekaman yang terpasang tidak dapat dibuat: %2</translation>
+    </message>
+    <message>
+        <source>The voice folders of %1 cannot be carried into the new content: %2</source>
+        <translation>Folder suara dari %1 tidak dapat dibawa ke konten baru: %2</translation>
+    </message>
+    <message>
+        <source>The new folder cannot take the place of %1: %2</source>
+        <translation>Folder baru tidak dapat menggantikan %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>
@@ -189,6 +345,16 @@ Folder yang ditentukan tidak valid dan tidak dapat dibuka...</translation>
     <message>
         <source>Part %1</source>
         <translation>Juz %1</translation>
+    </message>
+    <message>
+        <source>Text in row %1</source>
+        <extracomment>A screen reader&apos;s name of the list that chooses the text shown in a row of the reading pane; %1 is the row&apos;s number (1 to 4).</extracomment>
+        <translation>Teks di baris %1</translation>
+    </message>
+    <message>
+        <source>Media folder of %1</source>
+        <extracomment>A screen reader&apos;s name of the link beside a voice that sets the folder of its recordings; %1 is the voice&apos;s name.</extracomment>
+        <translation>Folder rekaman %1</translation>
     </message>
 </context>
 <context>

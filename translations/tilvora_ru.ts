@@ -118,6 +118,162 @@ Specified path is invalid and cannot be mapped properly...</source>
         <source>The request could not be carried out: %1</source>
         <translation>Запрос не выполнен: %1</translation>
     </message>
+    <message>
+        <source>The verse has no start position in the current voice.</source>
+        <translation>У аята нет начальной позиции в текущем голосе.</translation>
+    </message>
+    <message>
+        <source>The start position &quot;%1&quot; of the verse is not a number of seconds.</source>
+        <translation>Начальная позиция аята «%1» не является числом секунд.</translation>
+    </message>
+    <message>
+        <source>An unknown failure stopped the recitation.</source>
+        <translation>Неизвестная ошибка остановила чтение.</translation>
+    </message>
+    <message>
+        <source>The recitation stopped for an unknown reason.</source>
+        <translation>Чтение остановилось по неизвестной причине.</translation>
+    </message>
+    <message>
+        <source>The speed must be a number from %1 to %2.</source>
+        <translation>Скорость должна быть числом от %1 до %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not the id of a voice.</source>
+        <translation>«%1» — не идентификатор голоса.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3, not &quot;%4&quot;.</source>
+        <translation>%1: нужно целое число от %2 до %3, а не «%4».</translation>
+    </message>
+    <message>
+        <source>The verse repeat count</source>
+        <translation>Число повторов аята</translation>
+    </message>
+    <message>
+        <source>The range repeat count</source>
+        <translation>Число повторов отрывка</translation>
+    </message>
+    <message>
+        <source>The gap in milliseconds</source>
+        <translation>Пауза в миллисекундах</translation>
+    </message>
+    <message>
+        <source>The first verse &quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>Первый аят «%1» — не ссылка на аят вида 2:255.</translation>
+    </message>
+    <message>
+        <source>The last verse &quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>Последний аят «%1» — не ссылка на аят вида 2:255.</translation>
+    </message>
+    <message>
+        <source>The repeat counts, the gap or the time to repeat are out of range.</source>
+        <translation>Число повторов, пауза или время для повторения вне допустимых пределов.</translation>
+    </message>
+    <message>
+        <source>This content database holds no mushaf pages.</source>
+        <translation>В этой базе содержимого нет страниц мусхафа.</translation>
+    </message>
+    <message>
+        <source>There is no page &quot;%1&quot; in the mushaf: its pages are numbered 1 to %2.</source>
+        <translation>В мусхафе нет страницы «%1»: его страницы пронумерованы от 1 до %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>«%1» — не ссылка на аят вида 2:255.</translation>
+    </message>
+    <message>
+        <source>There is no page %1 in the mushaf.</source>
+        <translation>В мусхафе нет страницы %1.</translation>
+    </message>
+    <message>
+        <source>The mushaf pages of this content database are not numbered 1 to %1.</source>
+        <translation>Страницы мусхафа в этой базе содержимого не пронумерованы от 1 до %1.</translation>
+    </message>
+    <message>
+        <source>The main window could not be prepared. %1</source>
+        <translation>Не удалось подготовить главное окно. %1</translation>
+    </message>
+    <message>
+        <source>The content database %1 was not found. Tilvora needs its content database DIC.DAT in the application folder %2.</source>
+        <translation>База содержимого %1 не найдена. Tilvora нужна база содержимого DIC.DAT в папке программы %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Tilvora content database (%2).</source>
+        <translation>Файл %1 — не база содержимого Tilvora (%2).</translation>
+    </message>
+    <message>
+        <source>The content database %1 cannot be opened: %2</source>
+        <translation>Не удаётся открыть базу содержимого %1: %2</translation>
+    </message>
+    <message>
+        <source>The content database %1 cannot be written (%2). Tilvora stores your choices in it; make sure no other program holds it and that it is writable, then start again.</source>
+        <translation>Не удаётся записать в базу содержимого %1 (%2). Tilvora хранит в ней ваш выбор; убедитесь, что её не держит другая программа и что она доступна для записи, затем запустите снова.</translation>
+    </message>
+    <message>
+        <source>The content database %1 lacks a table or column that Tilvora needs (%2).</source>
+        <translation>В базе содержимого %1 нет нужной Tilvora таблицы или столбца (%2).</translation>
+    </message>
+    <message>
+        <source>The content file %1 is damaged (%2), so Tilvora cannot read its texts. Reinstall Tilvora to get a whole copy of it. When Tilvora runs from your own folder, deleting %3 is enough: the next start copies it again.</source>
+        <translation>Файл содержимого %1 повреждён (%2), поэтому Tilvora не может прочитать тексты. Переустановите Tilvora, чтобы получить целую копию. Если Tilvora работает из вашей собственной папки, достаточно удалить %3: при следующем запуске он будет скопирован заново.</translation>
+    </message>
+    <message>
+        <source>The content file %1 is empty, so Tilvora has no texts to show. Reinstall Tilvora to get a whole copy of it. When Tilvora runs from your own folder, deleting %2 is enough: the next start copies it again.</source>
+        <translation>Файл содержимого %1 пуст, поэтому Tilvora нечего показать. Переустановите Tilvora, чтобы получить целую копию. Если Tilvora работает из вашей собственной папки, достаточно удалить %2: при следующем запуске он будет скопирован заново.</translation>
+    </message>
+    <message>
+        <source>The database file %1 does not exist.</source>
+        <translation>Файла базы данных %1 не существует.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database file.</source>
+        <translation>%1 — не файл базы данных.</translation>
+    </message>
+    <message>
+        <source>The database file %1 cannot be opened: %2</source>
+        <translation>Не удаётся открыть файл базы данных %1: %2</translation>
+    </message>
+    <message>
+        <source>Your Tilvora folder %1 could not be brought up to date with the installed content, so Tilvora uses it as it was. %2</source>
+        <translation>Вашу папку Tilvora %1 не удалось обновить установленным содержимым, поэтому Tilvora использует её как есть. %2</translation>
+    </message>
+    <message>
+        <source>Tilvora could not make your own folder %1. %2</source>
+        <translation>Tilvora не удалось создать вашу собственную папку %1. %2</translation>
+    </message>
+    <message>
+        <source>The installed folder %1 holds no content database (DIC.DAT).</source>
+        <translation>В установленной папке %1 нет базы содержимого (DIC.DAT).</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Не удаётся создать папку %1.</translation>
+    </message>
+    <message>
+        <source>Another Tilvora is updating %1; it was waited for a minute.</source>
+        <translation>Другая копия Tilvora обновляет %1; её ждали минуту.</translation>
+    </message>
+    <message>
+        <source>A new folder beside %1 cannot be made: %2</source>
+        <translation>Не удаётся создать новую папку рядом с %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Не удаётся записать файл %1: %2</translation>
+    </message>
+    <message>
+        <source>The link %1 to the installed recordings cannot be made: %2</source>
+        <translation>Не удаётся создать ссылку %1 на установленные записи: %2</translation>
+    </message>
+    <message>
+        <source>The voice folders of %1 cannot be carried into the new content: %2</source>
+        <translation>Папки голосов из %1 не удаётся перенести в новое содержимое: %2</translation>
+    </message>
+    <message>
+        <source>The new folder cannot take the place of %1: %2</source>
+        <translation>Новая папка не может занять место %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>
@@ -189,6 +345,16 @@ Specified path is invalid and cannot be mapped properly...</source>
     <message>
         <source>Part %1</source>
         <translation>Джуз %1</translation>
+    </message>
+    <message>
+        <source>Text in row %1</source>
+        <extracomment>A screen reader&apos;s name of the list that chooses the text shown in a row of the reading pane; %1 is the row&apos;s number (1 to 4).</extracomment>
+        <translation>Текст в ряду %1</translation>
+    </message>
+    <message>
+        <source>Media folder of %1</source>
+        <extracomment>A screen reader&apos;s name of the link beside a voice that sets the folder of its recordings; %1 is the voice&apos;s name.</extracomment>
+        <translation>Папка записей: %1</translation>
     </message>
 </context>
 <context>

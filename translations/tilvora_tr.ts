@@ -118,6 +118,162 @@ Belirtilen klasör geçersiz, açılamıyor...</translation>
         <source>The request could not be carried out: %1</source>
         <translation>İstek yerine getirilemedi: %1</translation>
     </message>
+    <message>
+        <source>The verse has no start position in the current voice.</source>
+        <translation>Bu ayetin geçerli seste bir başlangıç konumu yok.</translation>
+    </message>
+    <message>
+        <source>The start position &quot;%1&quot; of the verse is not a number of seconds.</source>
+        <translation>Ayetin başlangıç konumu &quot;%1&quot; bir saniye sayısı değil.</translation>
+    </message>
+    <message>
+        <source>An unknown failure stopped the recitation.</source>
+        <translation>Bilinmeyen bir hata tilaveti durdurdu.</translation>
+    </message>
+    <message>
+        <source>The recitation stopped for an unknown reason.</source>
+        <translation>Tilavet bilinmeyen bir nedenle durdu.</translation>
+    </message>
+    <message>
+        <source>The speed must be a number from %1 to %2.</source>
+        <translation>Hız %1 ile %2 arasında bir sayı olmalı.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not the id of a voice.</source>
+        <translation>&quot;%1&quot; bir sesin kimliği değil.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3, not &quot;%4&quot;.</source>
+        <translation>%1, %2 ile %3 arasında bir tam sayı olmalı, &quot;%4&quot; değil.</translation>
+    </message>
+    <message>
+        <source>The verse repeat count</source>
+        <translation>Ayet tekrar sayısı</translation>
+    </message>
+    <message>
+        <source>The range repeat count</source>
+        <translation>Aralık tekrar sayısı</translation>
+    </message>
+    <message>
+        <source>The gap in milliseconds</source>
+        <translation>Milisaniye cinsinden ara</translation>
+    </message>
+    <message>
+        <source>The first verse &quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>İlk ayet &quot;%1&quot;, 2:255 gibi bir ayet numarası değil.</translation>
+    </message>
+    <message>
+        <source>The last verse &quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>Son ayet &quot;%1&quot;, 2:255 gibi bir ayet numarası değil.</translation>
+    </message>
+    <message>
+        <source>The repeat counts, the gap or the time to repeat are out of range.</source>
+        <translation>Tekrar sayıları, ara ya da tekrarlama süresi sınırların dışında.</translation>
+    </message>
+    <message>
+        <source>This content database holds no mushaf pages.</source>
+        <translation>Bu içerik veritabanında mushaf sayfası yok.</translation>
+    </message>
+    <message>
+        <source>There is no page &quot;%1&quot; in the mushaf: its pages are numbered 1 to %2.</source>
+        <translation>Mushafta &quot;%1&quot; diye bir sayfa yok: sayfaları 1’den %2’ye kadar numaralı.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>&quot;%1&quot;, 2:255 gibi bir ayet numarası değil.</translation>
+    </message>
+    <message>
+        <source>There is no page %1 in the mushaf.</source>
+        <translation>Mushafta %1. sayfa yok.</translation>
+    </message>
+    <message>
+        <source>The mushaf pages of this content database are not numbered 1 to %1.</source>
+        <translation>Bu içerik veritabanındaki mushaf sayfaları 1’den %1’e kadar numaralı değil.</translation>
+    </message>
+    <message>
+        <source>The main window could not be prepared. %1</source>
+        <translation>Ana pencere hazırlanamadı. %1</translation>
+    </message>
+    <message>
+        <source>The content database %1 was not found. Tilvora needs its content database DIC.DAT in the application folder %2.</source>
+        <translation>%1 içerik veritabanı bulunamadı. Tilvora, DIC.DAT içerik veritabanına %2 uygulama klasöründe ihtiyaç duyar.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Tilvora content database (%2).</source>
+        <translation>%1 dosyası bir Tilvora içerik veritabanı değil (%2).</translation>
+    </message>
+    <message>
+        <source>The content database %1 cannot be opened: %2</source>
+        <translation>%1 içerik veritabanı açılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>The content database %1 cannot be written (%2). Tilvora stores your choices in it; make sure no other program holds it and that it is writable, then start again.</source>
+        <translation>%1 içerik veritabanına yazılamıyor (%2). Tilvora seçimlerinizi orada saklar; başka bir programın onu tutmadığından ve yazılabilir olduğundan emin olun, sonra yeniden başlatın.</translation>
+    </message>
+    <message>
+        <source>The content database %1 lacks a table or column that Tilvora needs (%2).</source>
+        <translation>%1 içerik veritabanında Tilvora’nın ihtiyaç duyduğu bir tablo ya da sütun eksik (%2).</translation>
+    </message>
+    <message>
+        <source>The content file %1 is damaged (%2), so Tilvora cannot read its texts. Reinstall Tilvora to get a whole copy of it. When Tilvora runs from your own folder, deleting %3 is enough: the next start copies it again.</source>
+        <translation>%1 içerik dosyası bozuk (%2), bu yüzden Tilvora metinlerini okuyamıyor. Sağlam bir kopyası için Tilvora’yı yeniden kurun. Tilvora kendi klasörünüzden çalışıyorsa %3 dosyasını silmek yeterli: bir sonraki başlangıçta yeniden kopyalanır.</translation>
+    </message>
+    <message>
+        <source>The content file %1 is empty, so Tilvora has no texts to show. Reinstall Tilvora to get a whole copy of it. When Tilvora runs from your own folder, deleting %2 is enough: the next start copies it again.</source>
+        <translation>%1 içerik dosyası boş, bu yüzden Tilvora’nın gösterecek metni yok. Sağlam bir kopyası için Tilvora’yı yeniden kurun. Tilvora kendi klasörünüzden çalışıyorsa %2 dosyasını silmek yeterli: bir sonraki başlangıçta yeniden kopyalanır.</translation>
+    </message>
+    <message>
+        <source>The database file %1 does not exist.</source>
+        <translation>%1 veritabanı dosyası yok.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database file.</source>
+        <translation>%1 bir veritabanı dosyası değil.</translation>
+    </message>
+    <message>
+        <source>The database file %1 cannot be opened: %2</source>
+        <translation>%1 veritabanı dosyası açılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>Your Tilvora folder %1 could not be brought up to date with the installed content, so Tilvora uses it as it was. %2</source>
+        <translation>Tilvora klasörünüz %1 kurulu içerikle güncellenemedi, bu yüzden Tilvora onu olduğu gibi kullanıyor. %2</translation>
+    </message>
+    <message>
+        <source>Tilvora could not make your own folder %1. %2</source>
+        <translation>Tilvora kendi klasörünüzü (%1) oluşturamadı. %2</translation>
+    </message>
+    <message>
+        <source>The installed folder %1 holds no content database (DIC.DAT).</source>
+        <translation>Kurulu %1 klasöründe içerik veritabanı (DIC.DAT) yok.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>%1 klasörü oluşturulamıyor.</translation>
+    </message>
+    <message>
+        <source>Another Tilvora is updating %1; it was waited for a minute.</source>
+        <translation>Başka bir Tilvora %1 klasörünü güncelliyor; bir dakika beklendi.</translation>
+    </message>
+    <message>
+        <source>A new folder beside %1 cannot be made: %2</source>
+        <translation>%1 yanında yeni bir klasör oluşturulamıyor: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>%1 dosyasına yazılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>The link %1 to the installed recordings cannot be made: %2</source>
+        <translation>Kurulu kayıtlara giden %1 bağlantısı oluşturulamıyor: %2</translation>
+    </message>
+    <message>
+        <source>The voice folders of %1 cannot be carried into the new content: %2</source>
+        <translation>%1 içindeki ses klasörleri yeni içeriğe aktarılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>The new folder cannot take the place of %1: %2</source>
+        <translation>Yeni klasör %1 klasörünün yerini alamıyor: %2</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>
@@ -189,6 +345,16 @@ Belirtilen klasör geçersiz, açılamıyor...</translation>
     <message>
         <source>Part %1</source>
         <translation>Cüz %1</translation>
+    </message>
+    <message>
+        <source>Text in row %1</source>
+        <extracomment>A screen reader&apos;s name of the list that chooses the text shown in a row of the reading pane; %1 is the row&apos;s number (1 to 4).</extracomment>
+        <translation>%1. satırdaki metin</translation>
+    </message>
+    <message>
+        <source>Media folder of %1</source>
+        <extracomment>A screen reader&apos;s name of the link beside a voice that sets the folder of its recordings; %1 is the voice&apos;s name.</extracomment>
+        <translation>%1 kayıt klasörü</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,162 @@ Specified path is invalid and cannot be mapped properly...</source>
         <source>The request could not be carried out: %1</source>
         <translation>درخواست پوری نہیں ہو سکی: %1</translation>
     </message>
+    <message>
+        <source>The verse has no start position in the current voice.</source>
+        <translation>موجودہ آواز میں اس آیت کا آغاز درج نہیں۔</translation>
+    </message>
+    <message>
+        <source>The start position &quot;%1&quot; of the verse is not a number of seconds.</source>
+        <translation>آیت کا آغاز «%1» سیکنڈوں کا عدد نہیں۔</translation>
+    </message>
+    <message>
+        <source>An unknown failure stopped the recitation.</source>
+        <translation>ایک نامعلوم خرابی نے تلاوت روک دی۔</translation>
+    </message>
+    <message>
+        <source>The recitation stopped for an unknown reason.</source>
+        <translation>تلاوت کسی نامعلوم وجہ سے رک گئی۔</translation>
+    </message>
+    <message>
+        <source>The speed must be a number from %1 to %2.</source>
+        <translation>رفتار %1 سے %2 تک کا کوئی عدد ہونی چاہیے۔</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not the id of a voice.</source>
+        <translation>«%1» کسی آواز کی شناخت نہیں۔</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3, not &quot;%4&quot;.</source>
+        <translation>%1: %2 سے %3 تک کا کوئی پورا عدد ہونا چاہیے، «%4» نہیں۔</translation>
+    </message>
+    <message>
+        <source>The verse repeat count</source>
+        <translation>آیت کی تکرار کی تعداد</translation>
+    </message>
+    <message>
+        <source>The range repeat count</source>
+        <translation>حصے کی تکرار کی تعداد</translation>
+    </message>
+    <message>
+        <source>The gap in milliseconds</source>
+        <translation>وقفہ ملی سیکنڈ میں</translation>
+    </message>
+    <message>
+        <source>The first verse &quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>پہلی آیت «%1» آیت کا حوالہ نہیں، جیسے 2:255۔</translation>
+    </message>
+    <message>
+        <source>The last verse &quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>آخری آیت «%1» آیت کا حوالہ نہیں، جیسے 2:255۔</translation>
+    </message>
+    <message>
+        <source>The repeat counts, the gap or the time to repeat are out of range.</source>
+        <translation>تکرار کی تعداد، وقفہ یا دہرانے کا وقت حد سے باہر ہے۔</translation>
+    </message>
+    <message>
+        <source>This content database holds no mushaf pages.</source>
+        <translation>اس مواد کے ڈیٹا بیس میں مصحف کے صفحات نہیں۔</translation>
+    </message>
+    <message>
+        <source>There is no page &quot;%1&quot; in the mushaf: its pages are numbered 1 to %2.</source>
+        <translation>مصحف میں صفحہ «%1» نہیں: اس کے صفحات 1 سے %2 تک ہیں۔</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>«%1» آیت کا حوالہ نہیں، جیسے 2:255۔</translation>
+    </message>
+    <message>
+        <source>There is no page %1 in the mushaf.</source>
+        <translation>مصحف میں صفحہ %1 نہیں۔</translation>
+    </message>
+    <message>
+        <source>The mushaf pages of this content database are not numbered 1 to %1.</source>
+        <translation>اس مواد کے ڈیٹا بیس میں مصحف کے صفحات 1 سے %1 تک نمبر شدہ نہیں۔</translation>
+    </message>
+    <message>
+        <source>The main window could not be prepared. %1</source>
+        <translation>مرکزی ونڈو تیار نہیں ہو سکی۔ %1</translation>
+    </message>
+    <message>
+        <source>The content database %1 was not found. Tilvora needs its content database DIC.DAT in the application folder %2.</source>
+        <translation>مواد کا ڈیٹا بیس %1 نہیں ملا۔ تیلفورا کو اپنے مواد کا ڈیٹا بیس DIC.DAT پروگرام کے فولڈر %2 میں درکار ہے۔</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Tilvora content database (%2).</source>
+        <translation>فائل %1 تیلفورا کا مواد کا ڈیٹا بیس نہیں (%2)۔</translation>
+    </message>
+    <message>
+        <source>The content database %1 cannot be opened: %2</source>
+        <translation>مواد کا ڈیٹا بیس %1 کھولا نہیں جا سکتا: %2</translation>
+    </message>
+    <message>
+        <source>The content database %1 cannot be written (%2). Tilvora stores your choices in it; make sure no other program holds it and that it is writable, then start again.</source>
+        <translation>مواد کے ڈیٹا بیس %1 میں لکھا نہیں جا سکتا (%2)۔ تیلفورا آپ کے انتخاب اسی میں محفوظ کرتا ہے؛ یقینی بنائیں کہ کوئی اور پروگرام اسے استعمال نہیں کر رہا اور اس میں لکھا جا سکتا ہے، پھر دوبارہ شروع کریں۔</translation>
+    </message>
+    <message>
+        <source>The content database %1 lacks a table or column that Tilvora needs (%2).</source>
+        <translation>مواد کے ڈیٹا بیس %1 میں کوئی ایسا جدول یا کالم نہیں جو تیلفورا کو درکار ہے (%2)۔</translation>
+    </message>
+    <message>
+        <source>The content file %1 is damaged (%2), so Tilvora cannot read its texts. Reinstall Tilvora to get a whole copy of it. When Tilvora runs from your own folder, deleting %3 is enough: the next start copies it again.</source>
+        <translation>مواد کی فائل %1 خراب ہے (%2)، اس لیے تیلفورا اس کے متون نہیں پڑھ سکتا۔ مکمل نسخہ پانے کے لیے تیلفورا دوبارہ انسٹال کریں۔ جب تیلفورا آپ کے اپنے فولڈر سے چلتا ہو تو %3 کو حذف کرنا کافی ہے: اگلی بار شروع ہونے پر یہ دوبارہ نقل ہو جائے گی۔</translation>
+    </message>
+    <message>
+        <source>The content file %1 is empty, so Tilvora has no texts to show. Reinstall Tilvora to get a whole copy of it. When Tilvora runs from your own folder, deleting %2 is enough: the next start copies it again.</source>
+        <translation>مواد کی فائل %1 خالی ہے، اس لیے تیلفورا کے پاس دکھانے کو متون نہیں۔ مکمل نسخہ پانے کے لیے تیلفورا دوبارہ انسٹال کریں۔ جب تیلفورا آپ کے اپنے فولڈر سے چلتا ہو تو %2 کو حذف کرنا کافی ہے: اگلی بار شروع ہونے پر یہ دوبارہ نقل ہو جائے گی۔</translation>
+    </message>
+    <message>
+        <source>The database file %1 does not exist.</source>
+        <translation>ڈیٹا بیس کی فائل %1 موجود نہیں۔</translation>
+    </message>
+    <message>
+        <source>%1 is not a database file.</source>
+        <translation>%1 ڈیٹا بیس کی فائل نہیں۔</translation>
+    </message>
+    <message>
+        <source>The database file %1 cannot be opened: %2</source>
+        <translation>ڈیٹا بیس کی فائل %1 کھولی نہیں جا سکتی: %2</translation>
+    </message>
+    <message>
+        <source>Your Tilvora folder %1 could not be brought up to date with the installed content, so Tilvora uses it as it was. %2</source>
+        <translation>آپ کا تیلفورا فولڈر %1 انسٹال شدہ مواد کے مطابق تازہ نہیں ہو سکا، اس لیے تیلفورا اسے ویسے ہی استعمال کرتا ہے جیسا وہ تھا۔ %2</translation>
+    </message>
+    <message>
+        <source>Tilvora could not make your own folder %1. %2</source>
+        <translation>تیلفورا آپ کا اپنا فولڈر %1 نہیں بنا سکا۔ %2</translation>
+    </message>
+    <message>
+        <source>The installed folder %1 holds no content database (DIC.DAT).</source>
+        <translation>انسٹال شدہ فولڈر %1 میں مواد کا ڈیٹا بیس (DIC.DAT) نہیں۔</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>فولڈر %1 بنایا نہیں جا سکتا۔</translation>
+    </message>
+    <message>
+        <source>Another Tilvora is updating %1; it was waited for a minute.</source>
+        <translation>ایک اور تیلفورا %1 کو تازہ کر رہا ہے؛ ایک منٹ انتظار کیا گیا۔</translation>
+    </message>
+    <message>
+        <source>A new folder beside %1 cannot be made: %2</source>
+        <translation>%1 کے ساتھ نیا فولڈر بنایا نہیں جا سکتا: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>فائل %1 میں لکھا نہیں جا سکتا: %2</translation>
+    </message>
+    <message>
+        <source>The link %1 to the installed recordings cannot be made: %2</source>
+        <translation>انسٹال شدہ ریکارڈنگز کا لنک %1 بنایا نہیں جا سکتا: %2</translation>
+    </message>
+    <message>
+        <source>The voice folders of %1 cannot be carried into the new content: %2</source>
+        <translation>%1 کے آوازوں کے فولڈر نئے مواد میں منتقل نہیں ہو سکتے: %2</translation>
+    </message>
+    <message>
+        <source>The new folder cannot take the place of %1: %2</source>
+        <translation>نیا فولڈر %1 کی جگہ نہیں لے سکتا: %2</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>
@@ -189,6 +345,16 @@ Specified path is invalid and cannot be mapped properly...</source>
     <message>
         <source>Part %1</source>
         <translation>پارہ %1</translation>
+    </message>
+    <message>
+        <source>Text in row %1</source>
+        <extracomment>A screen reader&apos;s name of the list that chooses the text shown in a row of the reading pane; %1 is the row&apos;s number (1 to 4).</extracomment>
+        <translation>صف %1 کا متن</translation>
+    </message>
+    <message>
+        <source>Media folder of %1</source>
+        <extracomment>A screen reader&apos;s name of the link beside a voice that sets the folder of its recordings; %1 is the voice&apos;s name.</extracomment>
+        <translation>%1 کی ریکارڈنگز کا فولڈر</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,162 @@ Specified path is invalid and cannot be mapped properly...</source>
         <source>The request could not be carried out: %1</source>
         <translation>无法执行请求：%1</translation>
     </message>
+    <message>
+        <source>The verse has no start position in the current voice.</source>
+        <translation>该节经文在当前声音中没有起始位置。</translation>
+    </message>
+    <message>
+        <source>The start position &quot;%1&quot; of the verse is not a number of seconds.</source>
+        <translation>该节经文的起始位置“%1”不是秒数。</translation>
+    </message>
+    <message>
+        <source>An unknown failure stopped the recitation.</source>
+        <translation>未知故障使诵读停止。</translation>
+    </message>
+    <message>
+        <source>The recitation stopped for an unknown reason.</source>
+        <translation>诵读因未知原因停止。</translation>
+    </message>
+    <message>
+        <source>The speed must be a number from %1 to %2.</source>
+        <translation>速度必须是 %1 到 %2 之间的数。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not the id of a voice.</source>
+        <translation>“%1”不是声音的编号。</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3, not &quot;%4&quot;.</source>
+        <translation>%1必须是 %2 到 %3 之间的整数，而不是“%4”。</translation>
+    </message>
+    <message>
+        <source>The verse repeat count</source>
+        <translation>经文重复次数</translation>
+    </message>
+    <message>
+        <source>The range repeat count</source>
+        <translation>段落重复次数</translation>
+    </message>
+    <message>
+        <source>The gap in milliseconds</source>
+        <translation>以毫秒计的间隔</translation>
+    </message>
+    <message>
+        <source>The first verse &quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>起始经文“%1”不是 2:255 这样的经文编号。</translation>
+    </message>
+    <message>
+        <source>The last verse &quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>结束经文“%1”不是 2:255 这样的经文编号。</translation>
+    </message>
+    <message>
+        <source>The repeat counts, the gap or the time to repeat are out of range.</source>
+        <translation>重复次数、间隔或跟读时间超出范围。</translation>
+    </message>
+    <message>
+        <source>This content database holds no mushaf pages.</source>
+        <translation>此内容数据库没有古兰经页面。</translation>
+    </message>
+    <message>
+        <source>There is no page &quot;%1&quot; in the mushaf: its pages are numbered 1 to %2.</source>
+        <translation>古兰经页面中没有第“%1”页：页码从 1 到 %2。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a verse reference such as 2:255.</source>
+        <translation>“%1”不是 2:255 这样的经文编号。</translation>
+    </message>
+    <message>
+        <source>There is no page %1 in the mushaf.</source>
+        <translation>古兰经页面中没有第 %1 页。</translation>
+    </message>
+    <message>
+        <source>The mushaf pages of this content database are not numbered 1 to %1.</source>
+        <translation>此内容数据库的古兰经页面不是从 1 到 %1 编号的。</translation>
+    </message>
+    <message>
+        <source>The main window could not be prepared. %1</source>
+        <translation>无法准备主窗口。%1</translation>
+    </message>
+    <message>
+        <source>The content database %1 was not found. Tilvora needs its content database DIC.DAT in the application folder %2.</source>
+        <translation>找不到内容数据库 %1。Tilvora 需要应用程序文件夹 %2 中的内容数据库 DIC.DAT。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Tilvora content database (%2).</source>
+        <translation>文件 %1 不是 Tilvora 的内容数据库（%2）。</translation>
+    </message>
+    <message>
+        <source>The content database %1 cannot be opened: %2</source>
+        <translation>无法打开内容数据库 %1：%2</translation>
+    </message>
+    <message>
+        <source>The content database %1 cannot be written (%2). Tilvora stores your choices in it; make sure no other program holds it and that it is writable, then start again.</source>
+        <translation>无法写入内容数据库 %1（%2）。Tilvora 在其中保存您的选择；请确认没有其他程序占用它并且它可写，然后重新启动。</translation>
+    </message>
+    <message>
+        <source>The content database %1 lacks a table or column that Tilvora needs (%2).</source>
+        <translation>内容数据库 %1 缺少 Tilvora 需要的表或列（%2）。</translation>
+    </message>
+    <message>
+        <source>The content file %1 is damaged (%2), so Tilvora cannot read its texts. Reinstall Tilvora to get a whole copy of it. When Tilvora runs from your own folder, deleting %3 is enough: the next start copies it again.</source>
+        <translation>内容文件 %1 已损坏（%2），Tilvora 无法读取其中的文本。请重新安装 Tilvora 以获得完整的副本。若 Tilvora 从您自己的文件夹运行，删除 %3 即可：下次启动时会重新复制。</translation>
+    </message>
+    <message>
+        <source>The content file %1 is empty, so Tilvora has no texts to show. Reinstall Tilvora to get a whole copy of it. When Tilvora runs from your own folder, deleting %2 is enough: the next start copies it again.</source>
+        <translation>内容文件 %1 是空的，Tilvora 没有可显示的文本。请重新安装 Tilvora 以获得完整的副本。若 Tilvora 从您自己的文件夹运行，删除 %2 即可：下次启动时会重新复制。</translation>
+    </message>
+    <message>
+        <source>The database file %1 does not exist.</source>
+        <translation>数据库文件 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is not a database file.</source>
+        <translation>%1 不是数据库文件。</translation>
+    </message>
+    <message>
+        <source>The database file %1 cannot be opened: %2</source>
+        <translation>无法打开数据库文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>Your Tilvora folder %1 could not be brought up to date with the installed content, so Tilvora uses it as it was. %2</source>
+        <translation>无法用已安装的内容更新您的 Tilvora 文件夹 %1，因此 Tilvora 按原样使用它。%2</translation>
+    </message>
+    <message>
+        <source>Tilvora could not make your own folder %1. %2</source>
+        <translation>Tilvora 无法创建您自己的文件夹 %1。%2</translation>
+    </message>
+    <message>
+        <source>The installed folder %1 holds no content database (DIC.DAT).</source>
+        <translation>已安装的文件夹 %1 中没有内容数据库（DIC.DAT）。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>无法创建文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>Another Tilvora is updating %1; it was waited for a minute.</source>
+        <translation>另一个 Tilvora 正在更新 %1；已等待一分钟。</translation>
+    </message>
+    <message>
+        <source>A new folder beside %1 cannot be made: %2</source>
+        <translation>无法在 %1 旁边创建新文件夹：%2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>无法写入文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>The link %1 to the installed recordings cannot be made: %2</source>
+        <translation>无法创建指向已安装录音的链接 %1：%2</translation>
+    </message>
+    <message>
+        <source>The voice folders of %1 cannot be carried into the new content: %2</source>
+        <translation>无法将 %1 的声音文件夹带入新内容：%2</translation>
+    </message>
+    <message>
+        <source>The new folder cannot take the place of %1: %2</source>
+        <translation>新文件夹无法取代 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>
@@ -189,6 +345,16 @@ Specified path is invalid and cannot be mapped properly...</source>
     <message>
         <source>Part %1</source>
         <translation>第 %1 卷</translation>
+    </message>
+    <message>
+        <source>Text in row %1</source>
+        <extracomment>A screen reader&apos;s name of the list that chooses the text shown in a row of the reading pane; %1 is the row&apos;s number (1 to 4).</extracomment>
+        <translation>第 %1 行的文本</translation>
+    </message>
+    <message>
+        <source>Media folder of %1</source>
+        <extracomment>A screen reader&apos;s name of the link beside a voice that sets the folder of its recordings; %1 is the voice&apos;s name.</extracomment>
+        <translation>%1 的录音文件夹</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,8 @@
 #include "ui/panes/browserpane.h"
 #include "ui/shell/desktopsession.h"
 #include "ui/shell/interfacelanguage.h"
+#include "ui/shell/logictext.h"
+#include "ui/shell/menushortcutstyle.h"
 #include "version.h"
 
 #include <QApplication>
@@ -21,6 +23,8 @@ int main(int argc, char* argv[])
     // The installed desktop entry, which gives the windows their icon and
     // name in the desktop's task list.
     QGuiApplication::setDesktopFileName(QStringLiteral("tilvora"));
+    // Menu shortcuts that read as typed in right-to-left menus too.
+    QApplication::setStyle(new tilvora::ui::MenuShortcutStyle);
 
     // The application folder is the program's own folder, or for an
     // installed program the reader's own folder.
@@ -30,6 +34,7 @@ int main(int argc, char* argv[])
     QString problem;
     const QString appFolder = tilvora::store::applicationFolderFor(QCoreApplication::applicationDirPath(), &problem);
     if (!problem.isEmpty()) {
+        problem = tilvora::ui::LogicText::translated(problem);
         QMessageBox box(appFolder.isEmpty() ? QMessageBox::Critical : QMessageBox::Warning,
             tilvora::ui::DesktopSession::startupFailureTitle(),
             appFolder.isEmpty() ? tilvora::ui::DesktopSession::tr("Tilvora cannot start.\n\n%1").arg(problem) : problem,

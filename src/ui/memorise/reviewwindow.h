@@ -34,11 +34,27 @@ public:
 signals:
     void pageGraded(int page, memorise::Grade grade);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
-    QPushButton* addButton(
-        QWidget* parent, const QString& name, const QString& text, const QKeySequence& key, const QString& keyName);
+    // A button's text and the name of its key, as written in the sources:
+    // the window words them in the language shown, now and after a change.
+    struct ButtonText {
+        QPushButton* button;
+        const char* text;
+        const char* keyName;
+        // A key's name a language words its own way ("Space"), or not ("1").
+        bool translatedKey;
+    };
+
+    QPushButton* addButton(QWidget* parent, const QString& name, const char* text, const QKeySequence& key,
+        const char* keyName, bool translatedKey);
+    void retranslateUi();
     void showCurrent();
     void showSummary();
+    void writeHeading();
+    void writeSummary();
 
     MemoriseDesk& m_desk;
     std::vector<int> m_pages;
@@ -48,6 +64,10 @@ private:
     QStackedWidget* m_stack = nullptr;
     QLabel* m_heading = nullptr;
     QLabel* m_summary = nullptr;
+    QLabel* m_hint = nullptr;
+    QLabel* m_question = nullptr;
+    QPushButton* m_close = nullptr;
+    std::vector<ButtonText> m_buttonTexts;
 };
 
 } // namespace tilvora::ui

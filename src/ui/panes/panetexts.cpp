@@ -36,4 +36,14 @@ QJsonObject PaneTexts::table()
     return {{QStringLiteral("texts"), texts}, {QStringLiteral("part"), tr("Part %1")}};
 }
 
+QJsonObject PaneTexts::controlNames()
+{
+    //: A screen reader's name of the list that chooses the text shown in a row of the reading pane; %1 is the
+    //: row's number (1 to 4).
+    return {{QStringLiteral("row"), tr("Text in row %1")},
+        //: A screen reader's name of the link beside a voice that sets the folder of its recordings; %1 is the
+        //: voice's name.
+        {QStringLiteral("mediaFolder"), tr("Media folder of %1")}};
+}
+
 } // namespace tilvora::ui

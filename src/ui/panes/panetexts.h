@@ -14,6 +14,10 @@ class PaneTexts {
 
 public:
     static QJsonObject table();
+    // The names the control pane's script (panenames.js) gives its controls
+    // for a screen reader: { row: "Text in row %1", mediaFolder: "Media
+    // folder of %1" } in the reader's language.
+    static QJsonObject controlNames();
 };
 
 } // namespace tilvora::ui

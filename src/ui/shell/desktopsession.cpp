@@ -5,6 +5,7 @@
 #include "ui/reading/readingcomfort.h"
 #include "ui/shell/choicememory.h"
 #include "ui/shell/interfacelanguage.h"
+#include "ui/shell/logictext.h"
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/usersettings.h"
 
@@ -18,7 +19,7 @@ void reportStartupFailure(const QString& message)
 {
     QMessageBox box(QMessageBox::Critical, DesktopSession::startupFailureTitle(),
         //: %1 is the reason, in a paragraph of its own.
-        DesktopSession::tr("Tilvora cannot start.\n\n%1").arg(message), QMessageBox::Ok);
+        DesktopSession::tr("Tilvora cannot start.\n\n%1").arg(LogicText::translated(message)), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

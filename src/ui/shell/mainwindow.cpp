@@ -651,6 +651,12 @@ void MainWindow::retranslateUi()
         page(pane)->runScript(QStringLiteral("if (window.tilvoraTexts) window.tilvoraTexts.apply(%1);")
                                   .arg(QString::fromUtf8(QJsonDocument(paneTexts).toJson(QJsonDocument::Compact))));
     }
+    // The control pane's names for a screen reader, in the language too.
+    const QJsonObject controlNames = PaneTexts::controlNames();
+    page(Pane::WebControl)->paneScripts().configure(PaneScripts::Module::Names, controlNames);
+    page(Pane::WebControl)
+        ->runScript(QStringLiteral("if (window.tilvoraNames) window.tilvoraNames.apply(%1);")
+                        .arg(QString::fromUtf8(QJsonDocument(controlNames).toJson(QJsonDocument::Compact))));
     m_comfort->retranslate();
     m_mushaf->retranslate();
     m_memorise->retranslate();

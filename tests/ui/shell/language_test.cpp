@@ -6,7 +6,11 @@
 
 #include "ui/support/windowfixture.h"
 
+#include "host/texthost.h"
 #include "navigation/mainwindowlogic.h"
+#include "playback/recitationplan.h"
+#include "ui/memorise/memorisedesk.h"
+#include "ui/memorise/reviewwindow.h"
 #include "ui/reading/readingcomfort.h"
 #include "ui/recitation/playerstrip.h"
 #include "ui/shell/interfacelanguage.h"
@@ -15,6 +19,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
@@ -146,6 +151,68 @@ TEST_F(LanguageWindow, ALeftToRightLanguageKeepsTheLayoutAndIsChosenAgainAtTheNe
     EXPECT_EQ(InterfaceLanguage::instance().choice(), QStringLiteral("fr"));
     EXPECT_EQ(menuTitles(window()), french);
     expectNoMessages();
+}
+
+TEST_F(LanguageWindow, TheLogicsMessagesAndTheControlPanesNamesAreShownInTheLanguageTheTextHostKeepsItsEnglish)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    choose(window(), QStringLiteral("ru"));
+    QTRY_VERIFY_WITH_TIMEOUT(allWrittenIn(menuTitles(window()), QChar::Script_Cyrillic), 5000);
+
+    // A range whose end is not a verse: the window's message in Russian,
+    // with what was typed in its place.
+    playback::RecitationRequest wrong;
+    wrong.from = QStringLiteral("2:1");
+    wrong.to = QStringLiteral("2:x");
+    window().logic().recite(wrong);
+    ASSERT_EQ(messages().size(), 1);
+    const QString shown = messages().constFirst().text;
+    EXPECT_TRUE(writtenIn(shown, QChar::Script_Cyrillic)) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("2:x"))) << shown.toStdString();
+    // The text host's line for the same request stays in the logic's words.
+    QString lines;
+    QTextStream out(&lines);
+    host::TextHost textHost(out);
+    navigation::MainWindowLogic logic(window().state(), textHost);
+    logic.recite(wrong);
+    out.flush();
+    EXPECT_TRUE(lines.startsWith(QStringLiteral("error\t"))) << lines.toStdString();
+    EXPECT_TRUE(lines.contains(QStringLiteral("2:x")));
+    EXPECT_FALSE(writtenIn(lines, QChar::Script_Cyrillic)) << lines.toStdString();
+
+    // The control pane's lists named for a screen reader in Russian too.
+    EXPECT_TRUE(waitUntil(Pane::WebControl,
+        QStringLiteral("/\\p{Script=Cyrillic}/u.test("
+                       "document.querySelector('select').getAttribute('aria-label') || '')")));
+}
+
+TEST_F(LanguageWindow, AReviewOpenBesideTheWindowTakesTheLanguageChosenWhileItIsOpen)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    MemoriseDesk& desk = window().memorise();
+    ASSERT_TRUE(desk.learnVerses(13, 31));
+    desk.startReview();
+    ReviewWindow* review = desk.reviewWindow();
+    ASSERT_NE(review, nullptr);
+    auto* grade = review->findChild<QPushButton*>(QStringLiteral("ReviewGrade1"));
+    ASSERT_TRUE(grade);
+    const QString title = review->windowTitle();
+    const QString heading = review->heading()->text();
+    const QString button = grade->text();
+
+    choose(window(), QStringLiteral("ru"));
+    QTRY_VERIFY_WITH_TIMEOUT(writtenIn(review->windowTitle(), QChar::Script_Cyrillic), 5000);
+    EXPECT_TRUE(writtenIn(review->heading()->text(), QChar::Script_Cyrillic))
+        << review->heading()->text().toStdString();
+    EXPECT_TRUE(writtenIn(grade->text(), QChar::Script_Cyrillic)) << grade->text().toStdString();
+    // And back, as it was.
+    choose(window(), QStringLiteral("en"));
+    QTRY_COMPARE_WITH_TIMEOUT(review->windowTitle(), title, 5000);
+    EXPECT_EQ(review->heading()->text(), heading);
+    EXPECT_EQ(grade->text(), button);
+    review->close();
 }
 
 } // namespace
