@@ -274,6 +274,142 @@ Specified path is invalid and cannot be mapped properly...</source>
         <source>The new folder cannot take the place of %1: %2</source>
         <translation>تعذّر أن يحلّ المجلد الجديد محل %1: %2</translation>
     </message>
+    <message>
+        <source>There is no voice %1.</source>
+        <translation>لا يوجد صوت %1.</translation>
+    </message>
+    <message>
+        <source>The voice %1 has no media folder.</source>
+        <translation>ليس للصوت %1 مجلد تسجيلات.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no recording of chapter %2 (%3 or %4).</source>
+        <translation>لا يحوي المجلد %1 تسجيلًا للسورة %2 (%3 أو %4).</translation>
+    </message>
+    <message>
+        <source>There is no chapter %1.</source>
+        <translation>لا توجد سورة %1.</translation>
+    </message>
+    <message>
+        <source>The voice %1 has recordings of its own for chapter %2 (files other than %3, for %4 of its verses); the starts found were not stored over them.</source>
+        <translation>للصوت %1 تسجيلات خاصة به للسورة %2 (ملفات غير %3، لـ %4 من آياتها)؛ فلم تُحفظ البدايات التي وُجدت مكانها.</translation>
+    </message>
+    <message>
+        <source>No recitation found in %1: it holds only silence or steady noise.</source>
+        <translation>لم يُعثر على تلاوة في %1: لا يحوي إلا صمتًا أو ضجيجًا ثابتًا.</translation>
+    </message>
+    <message>
+        <source>No recitation found in %1: it pauses %2 times, where a recitation of the chapter&apos;s %3 verses pauses at least %4 times (a reciter pauses at the end of most verses).</source>
+        <translation>لم يُعثر على تلاوة في %1: يتوقف %2 مرة، بينما تتوقف تلاوة آيات السورة الـ %3 على الأقل %4 مرة (يقف القارئ عند نهاية أكثر الآيات).</translation>
+    </message>
+    <message>
+        <source>The recording %1 cannot be read.</source>
+        <translation>تعذّرت قراءة التسجيل %1.</translation>
+    </message>
+    <message>
+        <source>The audio decoder gst-launch-1.0 could not be started; it comes with the package gstreamer1.0-tools.</source>
+        <translation>تعذّر تشغيل مفكك الصوت gst-launch-1.0؛ وهو يأتي مع الحزمة gstreamer1.0-tools.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an audio file.</source>
+        <translation>الملف %1 ليس ملفًا صوتيًا.</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be decoded: %2</source>
+        <translation>تعذّر فك ترميز التسجيل %1: %2</translation>
+    </message>
+    <message>
+        <source>The recording %1 holds no sound.</source>
+        <translation>لا يحوي التسجيل %1 أي صوت.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address to download from (it must start with http:// or https://).</source>
+        <translation>«%1» ليس عنوان ويب للتنزيل منه (يجب أن يبدأ بـ http:// أو https://).</translation>
+    </message>
+    <message>
+        <source>The chapters to download must run from 1 to 114, first to last, not %1 to %2.</source>
+        <translation>يجب أن تكون السور المراد تنزيلها من 1 إلى 114، من الأولى إلى الأخيرة، لا من %1 إلى %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>تعذّر إنشاء المجلد %1.</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>لا توجد مساحة متبقية على القرص</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>ردّ الخادم بـ %1</translation>
+    </message>
+    <message>
+        <source>the server sent a page (%1), not a recording</source>
+        <translation>أرسل الخادم صفحة (%1) لا تسجيلًا</translation>
+    </message>
+    <message>
+        <source>the server announced %1 bytes, more than the %2 a verse&apos;s recording may take</source>
+        <translation>أعلن الخادم %1 بايت، أكثر من %2 المسموح بها لتسجيل آية</translation>
+    </message>
+    <message>
+        <source>the server resumed the file at the wrong place</source>
+        <translation>استأنف الخادم الملف من موضع خاطئ</translation>
+    </message>
+    <message>
+        <source>it is larger than the %1 a verse&apos;s recording may take</source>
+        <translation>حجمه أكبر من %1 المسموح بها لتسجيل آية</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>انتهت المهلة</translation>
+    </message>
+    <message>
+        <source>the server refused to resume the file</source>
+        <translation>رفض الخادم استئناف الملف</translation>
+    </message>
+    <message>
+        <source>it arrived with %1 of %2 bytes</source>
+        <translation>وصل منه %1 من %2 بايت</translation>
+    </message>
+    <message>
+        <source>the server sent the download to an address that is not http or https</source>
+        <translation>أحال الخادم التنزيل إلى عنوان ليس http أو https</translation>
+    </message>
+    <message>
+        <source>the server sent the download elsewhere too many times</source>
+        <translation>أحال الخادم التنزيل إلى مكان آخر مرات كثيرة جدًا</translation>
+    </message>
+    <message>
+        <source>the server stopped answering</source>
+        <translation>توقف الخادم عن الرد</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>تعذّر الوصول إلى الخادم</translation>
+    </message>
+    <message>
+        <source>the server is too slow</source>
+        <translation>الخادم بطيء جدًا</translation>
+    </message>
+    <message>
+        <source>it arrived cut short (its last audio frame is incomplete)</source>
+        <translation>وصل مبتورًا (آخر إطار صوتي فيه ناقص)</translation>
+    </message>
+    <message>
+        <source>what arrived is not an MP3 recording</source>
+        <translation>ما وصل ليس تسجيل MP3</translation>
+    </message>
+    <message>
+        <source>it could not be put in place: %1</source>
+        <translation>تعذّر وضعه في مكانه: %1</translation>
+    </message>
+    <message>
+        <source>it is larger than the %1 MB a chapter may take</source>
+        <translation>حجمه أكبر من %1 ميغابايت المسموح بها للسورة</translation>
+    </message>
+    <message>
+        <source>chapter %1: %2</source>
+        <translation>السورة %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>
@@ -848,6 +984,10 @@ If you keep them, those chapters are left as they are.</source>
         <source>%1 stored, %2 already there, %3 failed.</source>
         <extracomment>Files stored, files that were there already, files that failed.</extracomment>
         <translation>حُفظ %1، وكان %2 موجودًا من قبل، وفشل %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

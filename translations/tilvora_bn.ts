@@ -274,6 +274,142 @@ Specified path is invalid and cannot be mapped properly...</source>
         <source>The new folder cannot take the place of %1: %2</source>
         <translation>নতুন ফোল্ডারটি %1-এর জায়গা নিতে পারছে না: %2</translation>
     </message>
+    <message>
+        <source>There is no voice %1.</source>
+        <translation>%1 নামে কোনো কণ্ঠ নেই।</translation>
+    </message>
+    <message>
+        <source>The voice %1 has no media folder.</source>
+        <translation>কণ্ঠ %1-এর কোনো রেকর্ডিং ফোল্ডার নেই।</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no recording of chapter %2 (%3 or %4).</source>
+        <translation>%1 ফোল্ডারে সূরা %2-এর কোনো রেকর্ডিং নেই (%3 বা %4)।</translation>
+    </message>
+    <message>
+        <source>There is no chapter %1.</source>
+        <translation>সূরা %1 নেই।</translation>
+    </message>
+    <message>
+        <source>The voice %1 has recordings of its own for chapter %2 (files other than %3, for %4 of its verses); the starts found were not stored over them.</source>
+        <translation>কণ্ঠ %1-এর সূরা %2-এর জন্য নিজস্ব রেকর্ডিং আছে (%3 ছাড়া অন্য ফাইল, এর %4টি আয়াতের জন্য); পাওয়া শুরুগুলো সেগুলোর ওপর সংরক্ষণ করা হয়নি।</translation>
+    </message>
+    <message>
+        <source>No recitation found in %1: it holds only silence or steady noise.</source>
+        <translation>%1-এ কোনো তিলাওয়াত পাওয়া যায়নি: এতে কেবল নীরবতা বা একটানা শব্দ আছে।</translation>
+    </message>
+    <message>
+        <source>No recitation found in %1: it pauses %2 times, where a recitation of the chapter&apos;s %3 verses pauses at least %4 times (a reciter pauses at the end of most verses).</source>
+        <translation>%1-এ কোনো তিলাওয়াত পাওয়া যায়নি: এতে %2 বার বিরতি আছে, অথচ সূরার %3টি আয়াতের তিলাওয়াতে অন্তত %4 বার বিরতি থাকে (কারী বেশিরভাগ আয়াতের শেষে থামেন)।</translation>
+    </message>
+    <message>
+        <source>The recording %1 cannot be read.</source>
+        <translation>রেকর্ডিং %1 পড়া যাচ্ছে না।</translation>
+    </message>
+    <message>
+        <source>The audio decoder gst-launch-1.0 could not be started; it comes with the package gstreamer1.0-tools.</source>
+        <translation>অডিও ডিকোডার gst-launch-1.0 চালু করা যায়নি; এটি gstreamer1.0-tools প্যাকেজের সঙ্গে আসে।</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an audio file.</source>
+        <translation>ফাইল %1 কোনো অডিও ফাইল নয়।</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be decoded: %2</source>
+        <translation>রেকর্ডিং %1 ডিকোড করা যায়নি: %2</translation>
+    </message>
+    <message>
+        <source>The recording %1 holds no sound.</source>
+        <translation>রেকর্ডিং %1-এ কোনো শব্দ নেই।</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address to download from (it must start with http:// or https://).</source>
+        <translation>&quot;%1&quot; ডাউনলোডের জন্য কোনো ওয়েব ঠিকানা নয় (এটি http:// বা https:// দিয়ে শুরু হতে হবে)।</translation>
+    </message>
+    <message>
+        <source>The chapters to download must run from 1 to 114, first to last, not %1 to %2.</source>
+        <translation>ডাউনলোডের সূরাগুলো 1 থেকে 114-এর মধ্যে, প্রথম থেকে শেষ ক্রমে হতে হবে, %1 থেকে %2 নয়।</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>%1 ফোল্ডারটি তৈরি করা যায়নি।</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>ডিস্কে আর জায়গা নেই</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>সার্ভারের উত্তর: %1</translation>
+    </message>
+    <message>
+        <source>the server sent a page (%1), not a recording</source>
+        <translation>সার্ভার রেকর্ডিং নয়, একটি পৃষ্ঠা (%1) পাঠিয়েছে</translation>
+    </message>
+    <message>
+        <source>the server announced %1 bytes, more than the %2 a verse&apos;s recording may take</source>
+        <translation>সার্ভার %1 বাইট জানিয়েছে, যা একটি আয়াতের রেকর্ডিংয়ের সীমা %2-এর বেশি</translation>
+    </message>
+    <message>
+        <source>the server resumed the file at the wrong place</source>
+        <translation>সার্ভার ভুল জায়গা থেকে ফাইলটি আবার শুরু করেছে</translation>
+    </message>
+    <message>
+        <source>it is larger than the %1 a verse&apos;s recording may take</source>
+        <translation>এটি একটি আয়াতের রেকর্ডিংয়ের সীমা %1-এর চেয়ে বড়</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>সময় শেষ হয়ে গেছে</translation>
+    </message>
+    <message>
+        <source>the server refused to resume the file</source>
+        <translation>সার্ভার ফাইলটি আবার শুরু করতে রাজি হয়নি</translation>
+    </message>
+    <message>
+        <source>it arrived with %1 of %2 bytes</source>
+        <translation>%2 বাইটের মধ্যে %1 বাইট এসেছে</translation>
+    </message>
+    <message>
+        <source>the server sent the download to an address that is not http or https</source>
+        <translation>সার্ভার ডাউনলোডটি এমন ঠিকানায় পাঠিয়েছে যা http বা https নয়</translation>
+    </message>
+    <message>
+        <source>the server sent the download elsewhere too many times</source>
+        <translation>সার্ভার ডাউনলোডটি অনেকবার অন্য জায়গায় পাঠিয়েছে</translation>
+    </message>
+    <message>
+        <source>the server stopped answering</source>
+        <translation>সার্ভার সাড়া দেওয়া বন্ধ করেছে</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>সার্ভারে পৌঁছানো যাচ্ছে না</translation>
+    </message>
+    <message>
+        <source>the server is too slow</source>
+        <translation>সার্ভার খুব ধীর</translation>
+    </message>
+    <message>
+        <source>it arrived cut short (its last audio frame is incomplete)</source>
+        <translation>এটি অসম্পূর্ণ এসেছে (শেষ অডিও ফ্রেমটি অসম্পূর্ণ)</translation>
+    </message>
+    <message>
+        <source>what arrived is not an MP3 recording</source>
+        <translation>যা এসেছে তা MP3 রেকর্ডিং নয়</translation>
+    </message>
+    <message>
+        <source>it could not be put in place: %1</source>
+        <translation>এটি জায়গামতো রাখা যায়নি: %1</translation>
+    </message>
+    <message>
+        <source>it is larger than the %1 MB a chapter may take</source>
+        <translation>এটি একটি সূরার সীমা %1 MB-এর চেয়ে বড়</translation>
+    </message>
+    <message>
+        <source>chapter %1: %2</source>
+        <translation>সূরা %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>
@@ -808,6 +944,10 @@ If you keep them, those chapters are left as they are.</source>
         <source>%1 stored, %2 already there, %3 failed.</source>
         <extracomment>Files stored, files that were there already, files that failed.</extracomment>
         <translation>%1 টি সংরক্ষিত, %2 টি আগে থেকেই ছিল, %3 টি ব্যর্থ।</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

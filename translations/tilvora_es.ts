@@ -274,6 +274,142 @@ La carpeta indicada no es válida y no se puede abrir...</translation>
         <source>The new folder cannot take the place of %1: %2</source>
         <translation>La carpeta nueva no puede ocupar el lugar de %1: %2</translation>
     </message>
+    <message>
+        <source>There is no voice %1.</source>
+        <translation>No existe la voz %1.</translation>
+    </message>
+    <message>
+        <source>The voice %1 has no media folder.</source>
+        <translation>La voz %1 no tiene carpeta de grabaciones.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no recording of chapter %2 (%3 or %4).</source>
+        <translation>La carpeta %1 no tiene grabación de la sura %2 (%3 o %4).</translation>
+    </message>
+    <message>
+        <source>There is no chapter %1.</source>
+        <translation>No existe la sura %1.</translation>
+    </message>
+    <message>
+        <source>The voice %1 has recordings of its own for chapter %2 (files other than %3, for %4 of its verses); the starts found were not stored over them.</source>
+        <translation>La voz %1 tiene grabaciones propias de la sura %2 (archivos distintos de %3, para %4 de sus aleyas); los inicios hallados no se guardaron encima de ellas.</translation>
+    </message>
+    <message>
+        <source>No recitation found in %1: it holds only silence or steady noise.</source>
+        <translation>No se encontró recitación en %1: solo contiene silencio o ruido constante.</translation>
+    </message>
+    <message>
+        <source>No recitation found in %1: it pauses %2 times, where a recitation of the chapter&apos;s %3 verses pauses at least %4 times (a reciter pauses at the end of most verses).</source>
+        <translation>No se encontró recitación en %1: hace %2 pausas, cuando una recitación de las %3 aleyas de la sura hace al menos %4 (un recitador se detiene al final de la mayoría de las aleyas).</translation>
+    </message>
+    <message>
+        <source>The recording %1 cannot be read.</source>
+        <translation>No se puede leer la grabación %1.</translation>
+    </message>
+    <message>
+        <source>The audio decoder gst-launch-1.0 could not be started; it comes with the package gstreamer1.0-tools.</source>
+        <translation>No se pudo iniciar el decodificador de audio gst-launch-1.0; viene con el paquete gstreamer1.0-tools.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an audio file.</source>
+        <translation>El archivo %1 no es un archivo de audio.</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be decoded: %2</source>
+        <translation>No se pudo decodificar la grabación %1: %2</translation>
+    </message>
+    <message>
+        <source>The recording %1 holds no sound.</source>
+        <translation>La grabación %1 no contiene sonido.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address to download from (it must start with http:// or https://).</source>
+        <translation>«%1» no es una dirección web desde la que descargar (debe empezar por http:// o https://).</translation>
+    </message>
+    <message>
+        <source>The chapters to download must run from 1 to 114, first to last, not %1 to %2.</source>
+        <translation>Las suras que descargar deben ir de 1 a 114, de la primera a la última, no de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>No se pudo crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>no queda espacio en el disco</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>el servidor respondió %1</translation>
+    </message>
+    <message>
+        <source>the server sent a page (%1), not a recording</source>
+        <translation>el servidor envió una página (%1), no una grabación</translation>
+    </message>
+    <message>
+        <source>the server announced %1 bytes, more than the %2 a verse&apos;s recording may take</source>
+        <translation>el servidor anunció %1 bytes, más de los %2 que puede ocupar la grabación de una aleya</translation>
+    </message>
+    <message>
+        <source>the server resumed the file at the wrong place</source>
+        <translation>el servidor reanudó el archivo en un lugar equivocado</translation>
+    </message>
+    <message>
+        <source>it is larger than the %1 a verse&apos;s recording may take</source>
+        <translation>es mayor que los %1 que puede ocupar la grabación de una aleya</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>se agotó el tiempo</translation>
+    </message>
+    <message>
+        <source>the server refused to resume the file</source>
+        <translation>el servidor se negó a reanudar el archivo</translation>
+    </message>
+    <message>
+        <source>it arrived with %1 of %2 bytes</source>
+        <translation>llegó con %1 de %2 bytes</translation>
+    </message>
+    <message>
+        <source>the server sent the download to an address that is not http or https</source>
+        <translation>el servidor envió la descarga a una dirección que no es http ni https</translation>
+    </message>
+    <message>
+        <source>the server sent the download elsewhere too many times</source>
+        <translation>el servidor envió la descarga a otro lugar demasiadas veces</translation>
+    </message>
+    <message>
+        <source>the server stopped answering</source>
+        <translation>el servidor dejó de responder</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>no se puede llegar al servidor</translation>
+    </message>
+    <message>
+        <source>the server is too slow</source>
+        <translation>el servidor es demasiado lento</translation>
+    </message>
+    <message>
+        <source>it arrived cut short (its last audio frame is incomplete)</source>
+        <translation>llegó cortado (su último cuadro de audio está incompleto)</translation>
+    </message>
+    <message>
+        <source>what arrived is not an MP3 recording</source>
+        <translation>lo que llegó no es una grabación MP3</translation>
+    </message>
+    <message>
+        <source>it could not be put in place: %1</source>
+        <translation>no se pudo colocar en su sitio: %1</translation>
+    </message>
+    <message>
+        <source>it is larger than the %1 MB a chapter may take</source>
+        <translation>es mayor que los %1 MB que puede ocupar una sura</translation>
+    </message>
+    <message>
+        <source>chapter %1: %2</source>
+        <translation>sura %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>
@@ -808,6 +944,10 @@ Si las conserva, esas suras quedan como están.</numerusform>
         <source>%1 stored, %2 already there, %3 failed.</source>
         <extracomment>Files stored, files that were there already, files that failed.</extracomment>
         <translation>%1 guardados, %2 ya estaban, %3 fallaron.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

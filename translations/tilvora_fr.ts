@@ -274,6 +274,142 @@ Le dossier indiqué n’est pas valide et ne peut pas être ouvert...</translati
         <source>The new folder cannot take the place of %1: %2</source>
         <translation>Le nouveau dossier ne peut pas prendre la place de %1 : %2</translation>
     </message>
+    <message>
+        <source>There is no voice %1.</source>
+        <translation>Il n’y a pas de voix %1.</translation>
+    </message>
+    <message>
+        <source>The voice %1 has no media folder.</source>
+        <translation>La voix %1 n’a pas de dossier d’enregistrements.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no recording of chapter %2 (%3 or %4).</source>
+        <translation>Le dossier %1 ne contient pas d’enregistrement de la sourate %2 (%3 ou %4).</translation>
+    </message>
+    <message>
+        <source>There is no chapter %1.</source>
+        <translation>Il n’y a pas de sourate %1.</translation>
+    </message>
+    <message>
+        <source>The voice %1 has recordings of its own for chapter %2 (files other than %3, for %4 of its verses); the starts found were not stored over them.</source>
+        <translation>La voix %1 a ses propres enregistrements de la sourate %2 (des fichiers autres que %3, pour %4 de ses versets) ; les débuts trouvés n’ont pas été enregistrés par-dessus.</translation>
+    </message>
+    <message>
+        <source>No recitation found in %1: it holds only silence or steady noise.</source>
+        <translation>Aucune récitation trouvée dans %1 : il ne contient que du silence ou un bruit constant.</translation>
+    </message>
+    <message>
+        <source>No recitation found in %1: it pauses %2 times, where a recitation of the chapter&apos;s %3 verses pauses at least %4 times (a reciter pauses at the end of most verses).</source>
+        <translation>Aucune récitation trouvée dans %1 : il marque %2 pauses, alors qu’une récitation des %3 versets de la sourate en marque au moins %4 (un récitateur s’arrête à la fin de la plupart des versets).</translation>
+    </message>
+    <message>
+        <source>The recording %1 cannot be read.</source>
+        <translation>L’enregistrement %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The audio decoder gst-launch-1.0 could not be started; it comes with the package gstreamer1.0-tools.</source>
+        <translation>Le décodeur audio gst-launch-1.0 n’a pas pu être lancé ; il est fourni par le paquet gstreamer1.0-tools.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an audio file.</source>
+        <translation>Le fichier %1 n’est pas un fichier audio.</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be decoded: %2</source>
+        <translation>L’enregistrement %1 n’a pas pu être décodé : %2</translation>
+    </message>
+    <message>
+        <source>The recording %1 holds no sound.</source>
+        <translation>L’enregistrement %1 ne contient aucun son.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address to download from (it must start with http:// or https://).</source>
+        <translation>« %1 » n’est pas une adresse web d’où télécharger (elle doit commencer par http:// ou https://).</translation>
+    </message>
+    <message>
+        <source>The chapters to download must run from 1 to 114, first to last, not %1 to %2.</source>
+        <translation>Les sourates à télécharger doivent aller de 1 à 114, de la première à la dernière, et non de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>Le dossier %1 n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>plus de place sur le disque</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>le serveur a répondu %1</translation>
+    </message>
+    <message>
+        <source>the server sent a page (%1), not a recording</source>
+        <translation>le serveur a envoyé une page (%1), pas un enregistrement</translation>
+    </message>
+    <message>
+        <source>the server announced %1 bytes, more than the %2 a verse&apos;s recording may take</source>
+        <translation>le serveur a annoncé %1 octets, plus que les %2 que peut prendre l’enregistrement d’un verset</translation>
+    </message>
+    <message>
+        <source>the server resumed the file at the wrong place</source>
+        <translation>le serveur a repris le fichier au mauvais endroit</translation>
+    </message>
+    <message>
+        <source>it is larger than the %1 a verse&apos;s recording may take</source>
+        <translation>il dépasse les %1 que peut prendre l’enregistrement d’un verset</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>délai dépassé</translation>
+    </message>
+    <message>
+        <source>the server refused to resume the file</source>
+        <translation>le serveur a refusé de reprendre le fichier</translation>
+    </message>
+    <message>
+        <source>it arrived with %1 of %2 bytes</source>
+        <translation>il est arrivé avec %1 octets sur %2</translation>
+    </message>
+    <message>
+        <source>the server sent the download to an address that is not http or https</source>
+        <translation>le serveur a renvoyé le téléchargement vers une adresse qui n’est ni http ni https</translation>
+    </message>
+    <message>
+        <source>the server sent the download elsewhere too many times</source>
+        <translation>le serveur a renvoyé le téléchargement ailleurs trop de fois</translation>
+    </message>
+    <message>
+        <source>the server stopped answering</source>
+        <translation>le serveur a cessé de répondre</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>le serveur est injoignable</translation>
+    </message>
+    <message>
+        <source>the server is too slow</source>
+        <translation>le serveur est trop lent</translation>
+    </message>
+    <message>
+        <source>it arrived cut short (its last audio frame is incomplete)</source>
+        <translation>il est arrivé tronqué (sa dernière trame audio est incomplète)</translation>
+    </message>
+    <message>
+        <source>what arrived is not an MP3 recording</source>
+        <translation>ce qui est arrivé n’est pas un enregistrement MP3</translation>
+    </message>
+    <message>
+        <source>it could not be put in place: %1</source>
+        <translation>il n’a pas pu être mis en place : %1</translation>
+    </message>
+    <message>
+        <source>it is larger than the %1 MB a chapter may take</source>
+        <translation>il dépasse les %1 Mo que peut prendre une sourate</translation>
+    </message>
+    <message>
+        <source>chapter %1: %2</source>
+        <translation>sourate %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>
@@ -808,6 +944,10 @@ Si vous les gardez, ces sourates restent telles quelles.</numerusform>
         <source>%1 stored, %2 already there, %3 failed.</source>
         <extracomment>Files stored, files that were there already, files that failed.</extracomment>
         <translation>%1 enregistrés, %2 déjà présents, %3 en échec.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>

@@ -274,6 +274,142 @@ Folder yang ditentukan tidak valid dan tidak dapat dibuka...</translation>
         <source>The new folder cannot take the place of %1: %2</source>
         <translation>Folder baru tidak dapat menggantikan %1: %2</translation>
     </message>
+    <message>
+        <source>There is no voice %1.</source>
+        <translation>Tidak ada suara %1.</translation>
+    </message>
+    <message>
+        <source>The voice %1 has no media folder.</source>
+        <translation>Suara %1 tidak memiliki folder rekaman.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no recording of chapter %2 (%3 or %4).</source>
+        <translation>Folder %1 tidak memuat rekaman surah %2 (%3 atau %4).</translation>
+    </message>
+    <message>
+        <source>There is no chapter %1.</source>
+        <translation>Tidak ada surah %1.</translation>
+    </message>
+    <message>
+        <source>The voice %1 has recordings of its own for chapter %2 (files other than %3, for %4 of its verses); the starts found were not stored over them.</source>
+        <translation>Suara %1 memiliki rekaman sendiri untuk surah %2 (berkas selain %3, untuk %4 ayatnya); awal yang ditemukan tidak disimpan menimpanya.</translation>
+    </message>
+    <message>
+        <source>No recitation found in %1: it holds only silence or steady noise.</source>
+        <translation>Tidak ditemukan tilawah dalam %1: isinya hanya hening atau derau tetap.</translation>
+    </message>
+    <message>
+        <source>No recitation found in %1: it pauses %2 times, where a recitation of the chapter&apos;s %3 verses pauses at least %4 times (a reciter pauses at the end of most verses).</source>
+        <translation>Tidak ditemukan tilawah dalam %1: ada %2 jeda, padahal tilawah %3 ayat surah ini berhenti sedikitnya %4 kali (qari berhenti di akhir sebagian besar ayat).</translation>
+    </message>
+    <message>
+        <source>The recording %1 cannot be read.</source>
+        <translation>Rekaman %1 tidak dapat dibaca.</translation>
+    </message>
+    <message>
+        <source>The audio decoder gst-launch-1.0 could not be started; it comes with the package gstreamer1.0-tools.</source>
+        <translation>Pengurai audio gst-launch-1.0 tidak dapat dijalankan; ia tersedia dalam paket gstreamer1.0-tools.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an audio file.</source>
+        <translation>Berkas %1 bukan berkas audio.</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be decoded: %2</source>
+        <translation>Rekaman %1 tidak dapat diurai: %2</translation>
+    </message>
+    <message>
+        <source>The recording %1 holds no sound.</source>
+        <translation>Rekaman %1 tidak berisi suara.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address to download from (it must start with http:// or https://).</source>
+        <translation>&quot;%1&quot; bukan alamat web untuk mengunduh (harus diawali http:// atau https://).</translation>
+    </message>
+    <message>
+        <source>The chapters to download must run from 1 to 114, first to last, not %1 to %2.</source>
+        <translation>Surah yang diunduh harus dari 1 sampai 114, dari awal ke akhir, bukan %1 sampai %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>Folder %1 tidak dapat dibuat.</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>ruang disk habis</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>server menjawab %1</translation>
+    </message>
+    <message>
+        <source>the server sent a page (%1), not a recording</source>
+        <translation>server mengirim halaman (%1), bukan rekaman</translation>
+    </message>
+    <message>
+        <source>the server announced %1 bytes, more than the %2 a verse&apos;s recording may take</source>
+        <translation>server menyebut %1 bita, lebih dari %2 yang boleh dipakai rekaman satu ayat</translation>
+    </message>
+    <message>
+        <source>the server resumed the file at the wrong place</source>
+        <translation>server melanjutkan berkas dari tempat yang salah</translation>
+    </message>
+    <message>
+        <source>it is larger than the %1 a verse&apos;s recording may take</source>
+        <translation>ukurannya melebihi %1 yang boleh dipakai rekaman satu ayat</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>waktu habis</translation>
+    </message>
+    <message>
+        <source>the server refused to resume the file</source>
+        <translation>server menolak melanjutkan berkas</translation>
+    </message>
+    <message>
+        <source>it arrived with %1 of %2 bytes</source>
+        <translation>yang tiba hanya %1 dari %2 bita</translation>
+    </message>
+    <message>
+        <source>the server sent the download to an address that is not http or https</source>
+        <translation>server mengalihkan unduhan ke alamat yang bukan http atau https</translation>
+    </message>
+    <message>
+        <source>the server sent the download elsewhere too many times</source>
+        <translation>server terlalu sering mengalihkan unduhan ke tempat lain</translation>
+    </message>
+    <message>
+        <source>the server stopped answering</source>
+        <translation>server berhenti menjawab</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>server tidak dapat dijangkau</translation>
+    </message>
+    <message>
+        <source>the server is too slow</source>
+        <translation>server terlalu lambat</translation>
+    </message>
+    <message>
+        <source>it arrived cut short (its last audio frame is incomplete)</source>
+        <translation>tiba terpotong (bingkai audio terakhirnya tidak lengkap)</translation>
+    </message>
+    <message>
+        <source>what arrived is not an MP3 recording</source>
+        <translation>yang tiba bukan rekaman MP3</translation>
+    </message>
+    <message>
+        <source>it could not be put in place: %1</source>
+        <translation>berkas tidak dapat ditaruh di tempatnya: %1</translation>
+    </message>
+    <message>
+        <source>it is larger than the %1 MB a chapter may take</source>
+        <translation>ukurannya melebihi %1 MB yang boleh dipakai satu surah</translation>
+    </message>
+    <message>
+        <source>chapter %1: %2</source>
+        <translation>surah %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>
@@ -798,6 +934,10 @@ Jika dipertahankan, surah-surah itu dibiarkan apa adanya.</numerusform>
         <source>%1 stored, %2 already there, %3 failed.</source>
         <extracomment>Files stored, files that were there already, files that failed.</extracomment>
         <translation>%1 disimpan, %2 sudah ada, %3 gagal.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

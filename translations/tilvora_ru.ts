@@ -274,6 +274,142 @@ Specified path is invalid and cannot be mapped properly...</source>
         <source>The new folder cannot take the place of %1: %2</source>
         <translation>Новая папка не может занять место %1: %2</translation>
     </message>
+    <message>
+        <source>There is no voice %1.</source>
+        <translation>Голоса %1 не существует.</translation>
+    </message>
+    <message>
+        <source>The voice %1 has no media folder.</source>
+        <translation>У голоса %1 нет папки записей.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no recording of chapter %2 (%3 or %4).</source>
+        <translation>В папке %1 нет записи суры %2 (%3 или %4).</translation>
+    </message>
+    <message>
+        <source>There is no chapter %1.</source>
+        <translation>Суры %1 не существует.</translation>
+    </message>
+    <message>
+        <source>The voice %1 has recordings of its own for chapter %2 (files other than %3, for %4 of its verses); the starts found were not stored over them.</source>
+        <translation>У голоса %1 есть собственные записи суры %2 (файлы, отличные от %3, для %4 её аятов); найденные начала не записаны поверх них.</translation>
+    </message>
+    <message>
+        <source>No recitation found in %1: it holds only silence or steady noise.</source>
+        <translation>В %1 не найдено чтения: в нём только тишина или ровный шум.</translation>
+    </message>
+    <message>
+        <source>No recitation found in %1: it pauses %2 times, where a recitation of the chapter&apos;s %3 verses pauses at least %4 times (a reciter pauses at the end of most verses).</source>
+        <translation>В %1 не найдено чтения: в нём %2 пауз, а в чтении %3 аятов суры их не меньше %4 (чтец делает паузу в конце большинства аятов).</translation>
+    </message>
+    <message>
+        <source>The recording %1 cannot be read.</source>
+        <translation>Не удаётся прочитать запись %1.</translation>
+    </message>
+    <message>
+        <source>The audio decoder gst-launch-1.0 could not be started; it comes with the package gstreamer1.0-tools.</source>
+        <translation>Не удалось запустить аудиодекодер gst-launch-1.0; он входит в пакет gstreamer1.0-tools.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an audio file.</source>
+        <translation>Файл %1 — не аудиофайл.</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be decoded: %2</source>
+        <translation>Не удалось декодировать запись %1: %2</translation>
+    </message>
+    <message>
+        <source>The recording %1 holds no sound.</source>
+        <translation>В записи %1 нет звука.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address to download from (it must start with http:// or https://).</source>
+        <translation>«%1» — не веб-адрес для загрузки (он должен начинаться с http:// или https://).</translation>
+    </message>
+    <message>
+        <source>The chapters to download must run from 1 to 114, first to last, not %1 to %2.</source>
+        <translation>Загружаемые суры должны идти от 1 до 114, от первой к последней, а не от %1 до %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>Не удалось создать папку %1.</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>на диске не осталось места</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>сервер ответил %1</translation>
+    </message>
+    <message>
+        <source>the server sent a page (%1), not a recording</source>
+        <translation>сервер прислал страницу (%1), а не запись</translation>
+    </message>
+    <message>
+        <source>the server announced %1 bytes, more than the %2 a verse&apos;s recording may take</source>
+        <translation>сервер сообщил о %1 байтах — больше %2, допустимых для записи аята</translation>
+    </message>
+    <message>
+        <source>the server resumed the file at the wrong place</source>
+        <translation>сервер продолжил файл не с того места</translation>
+    </message>
+    <message>
+        <source>it is larger than the %1 a verse&apos;s recording may take</source>
+        <translation>он больше %1, допустимых для записи аята</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>время ожидания истекло</translation>
+    </message>
+    <message>
+        <source>the server refused to resume the file</source>
+        <translation>сервер отказался продолжить файл</translation>
+    </message>
+    <message>
+        <source>it arrived with %1 of %2 bytes</source>
+        <translation>пришло %1 из %2 байт</translation>
+    </message>
+    <message>
+        <source>the server sent the download to an address that is not http or https</source>
+        <translation>сервер перенаправил загрузку на адрес не http и не https</translation>
+    </message>
+    <message>
+        <source>the server sent the download elsewhere too many times</source>
+        <translation>сервер слишком много раз перенаправил загрузку</translation>
+    </message>
+    <message>
+        <source>the server stopped answering</source>
+        <translation>сервер перестал отвечать</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>сервер недоступен</translation>
+    </message>
+    <message>
+        <source>the server is too slow</source>
+        <translation>сервер слишком медленный</translation>
+    </message>
+    <message>
+        <source>it arrived cut short (its last audio frame is incomplete)</source>
+        <translation>он пришёл обрезанным (последний аудиокадр неполон)</translation>
+    </message>
+    <message>
+        <source>what arrived is not an MP3 recording</source>
+        <translation>пришедшее — не запись MP3</translation>
+    </message>
+    <message>
+        <source>it could not be put in place: %1</source>
+        <translation>его не удалось поставить на место: %1</translation>
+    </message>
+    <message>
+        <source>it is larger than the %1 MB a chapter may take</source>
+        <translation>он больше %1 МБ, допустимых для суры</translation>
+    </message>
+    <message>
+        <source>chapter %1: %2</source>
+        <translation>сура %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>
@@ -818,6 +954,10 @@ If you keep them, those chapters are left as they are.</source>
         <source>%1 stored, %2 already there, %3 failed.</source>
         <extracomment>Files stored, files that were there already, files that failed.</extracomment>
         <translation>Сохранено: %1, уже были: %2, с ошибкой: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -274,6 +274,142 @@ Belirtilen klasör geçersiz, açılamıyor...</translation>
         <source>The new folder cannot take the place of %1: %2</source>
         <translation>Yeni klasör %1 klasörünün yerini alamıyor: %2</translation>
     </message>
+    <message>
+        <source>There is no voice %1.</source>
+        <translation>%1 diye bir ses yok.</translation>
+    </message>
+    <message>
+        <source>The voice %1 has no media folder.</source>
+        <translation>%1 sesinin kayıt klasörü yok.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no recording of chapter %2 (%3 or %4).</source>
+        <translation>%1 klasöründe %2. surenin kaydı yok (%3 veya %4).</translation>
+    </message>
+    <message>
+        <source>There is no chapter %1.</source>
+        <translation>%1. sure yok.</translation>
+    </message>
+    <message>
+        <source>The voice %1 has recordings of its own for chapter %2 (files other than %3, for %4 of its verses); the starts found were not stored over them.</source>
+        <translation>%1 sesinin %2. sure için kendi kayıtları var (%3 dışındaki dosyalar, %4 ayeti için); bulunan başlangıçlar onların üzerine kaydedilmedi.</translation>
+    </message>
+    <message>
+        <source>No recitation found in %1: it holds only silence or steady noise.</source>
+        <translation>%1 içinde tilavet bulunamadı: yalnızca sessizlik ya da sabit gürültü var.</translation>
+    </message>
+    <message>
+        <source>No recitation found in %1: it pauses %2 times, where a recitation of the chapter&apos;s %3 verses pauses at least %4 times (a reciter pauses at the end of most verses).</source>
+        <translation>%1 içinde tilavet bulunamadı: %2 kez duraklıyor, oysa surenin %3 ayetinin tilaveti en az %4 kez duraklar (kâri çoğu ayetin sonunda durur).</translation>
+    </message>
+    <message>
+        <source>The recording %1 cannot be read.</source>
+        <translation>%1 kaydı okunamıyor.</translation>
+    </message>
+    <message>
+        <source>The audio decoder gst-launch-1.0 could not be started; it comes with the package gstreamer1.0-tools.</source>
+        <translation>Ses çözücü gst-launch-1.0 başlatılamadı; gstreamer1.0-tools paketiyle gelir.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an audio file.</source>
+        <translation>%1 dosyası bir ses dosyası değil.</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be decoded: %2</source>
+        <translation>%1 kaydı çözülemedi: %2</translation>
+    </message>
+    <message>
+        <source>The recording %1 holds no sound.</source>
+        <translation>%1 kaydında ses yok.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address to download from (it must start with http:// or https://).</source>
+        <translation>&quot;%1&quot; indirme yapılacak bir web adresi değil (http:// ya da https:// ile başlamalı).</translation>
+    </message>
+    <message>
+        <source>The chapters to download must run from 1 to 114, first to last, not %1 to %2.</source>
+        <translation>İndirilecek sureler 1 ile 114 arasında, baştan sona olmalı; %1 ile %2 değil.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>%1 klasörü oluşturulamadı.</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>diskte yer kalmadı</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>sunucu %1 yanıtını verdi</translation>
+    </message>
+    <message>
+        <source>the server sent a page (%1), not a recording</source>
+        <translation>sunucu kayıt yerine bir sayfa (%1) gönderdi</translation>
+    </message>
+    <message>
+        <source>the server announced %1 bytes, more than the %2 a verse&apos;s recording may take</source>
+        <translation>sunucu %1 bayt bildirdi; bir ayet kaydının alabileceği %2 sınırından fazla</translation>
+    </message>
+    <message>
+        <source>the server resumed the file at the wrong place</source>
+        <translation>sunucu dosyayı yanlış yerden sürdürdü</translation>
+    </message>
+    <message>
+        <source>it is larger than the %1 a verse&apos;s recording may take</source>
+        <translation>bir ayet kaydının alabileceği %1 sınırından büyük</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>zaman aşımı</translation>
+    </message>
+    <message>
+        <source>the server refused to resume the file</source>
+        <translation>sunucu dosyayı sürdürmeyi reddetti</translation>
+    </message>
+    <message>
+        <source>it arrived with %1 of %2 bytes</source>
+        <translation>%2 baytın %1 baytı geldi</translation>
+    </message>
+    <message>
+        <source>the server sent the download to an address that is not http or https</source>
+        <translation>sunucu indirmeyi http ya da https olmayan bir adrese yönlendirdi</translation>
+    </message>
+    <message>
+        <source>the server sent the download elsewhere too many times</source>
+        <translation>sunucu indirmeyi çok fazla kez başka yere yönlendirdi</translation>
+    </message>
+    <message>
+        <source>the server stopped answering</source>
+        <translation>sunucu yanıt vermeyi bıraktı</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>sunucuya ulaşılamıyor</translation>
+    </message>
+    <message>
+        <source>the server is too slow</source>
+        <translation>sunucu çok yavaş</translation>
+    </message>
+    <message>
+        <source>it arrived cut short (its last audio frame is incomplete)</source>
+        <translation>eksik geldi (son ses çerçevesi tamamlanmamış)</translation>
+    </message>
+    <message>
+        <source>what arrived is not an MP3 recording</source>
+        <translation>gelen şey bir MP3 kaydı değil</translation>
+    </message>
+    <message>
+        <source>it could not be put in place: %1</source>
+        <translation>yerine konamadı: %1</translation>
+    </message>
+    <message>
+        <source>it is larger than the %1 MB a chapter may take</source>
+        <translation>bir surenin alabileceği %1 MB sınırından büyük</translation>
+    </message>
+    <message>
+        <source>chapter %1: %2</source>
+        <translation>%1. sure: %2</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>
@@ -798,6 +934,10 @@ Korursanız bu sureler olduğu gibi kalır.</numerusform>
         <source>%1 stored, %2 already there, %3 failed.</source>
         <extracomment>Files stored, files that were there already, files that failed.</extracomment>
         <translation>%1 kaydedildi, %2 zaten vardı, %3 başarısız.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -274,6 +274,142 @@ Specified path is invalid and cannot be mapped properly...</source>
         <source>The new folder cannot take the place of %1: %2</source>
         <translation>نیا فولڈر %1 کی جگہ نہیں لے سکتا: %2</translation>
     </message>
+    <message>
+        <source>There is no voice %1.</source>
+        <translation>آواز %1 موجود نہیں۔</translation>
+    </message>
+    <message>
+        <source>The voice %1 has no media folder.</source>
+        <translation>آواز %1 کا کوئی ریکارڈنگ فولڈر نہیں۔</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no recording of chapter %2 (%3 or %4).</source>
+        <translation>فولڈر %1 میں سورت %2 کی کوئی ریکارڈنگ نہیں (%3 یا %4)۔</translation>
+    </message>
+    <message>
+        <source>There is no chapter %1.</source>
+        <translation>سورت %1 موجود نہیں۔</translation>
+    </message>
+    <message>
+        <source>The voice %1 has recordings of its own for chapter %2 (files other than %3, for %4 of its verses); the starts found were not stored over them.</source>
+        <translation>آواز %1 کی سورت %2 کے لیے اپنی ریکارڈنگز ہیں (%3 کے علاوہ فائلیں، اس کی %4 آیات کے لیے)؛ ملنے والے آغاز ان کی جگہ محفوظ نہیں کیے گئے۔</translation>
+    </message>
+    <message>
+        <source>No recitation found in %1: it holds only silence or steady noise.</source>
+        <translation>%1 میں کوئی تلاوت نہیں ملی: اس میں صرف خاموشی یا یکساں شور ہے۔</translation>
+    </message>
+    <message>
+        <source>No recitation found in %1: it pauses %2 times, where a recitation of the chapter&apos;s %3 verses pauses at least %4 times (a reciter pauses at the end of most verses).</source>
+        <translation>%1 میں کوئی تلاوت نہیں ملی: اس میں %2 وقفے ہیں، جبکہ سورت کی %3 آیات کی تلاوت میں کم از کم %4 وقفے ہوتے ہیں (قاری اکثر آیات کے آخر پر رکتا ہے)۔</translation>
+    </message>
+    <message>
+        <source>The recording %1 cannot be read.</source>
+        <translation>ریکارڈنگ %1 پڑھی نہیں جا سکتی۔</translation>
+    </message>
+    <message>
+        <source>The audio decoder gst-launch-1.0 could not be started; it comes with the package gstreamer1.0-tools.</source>
+        <translation>آڈیو ڈیکوڈر gst-launch-1.0 شروع نہیں ہو سکا؛ یہ پیکیج gstreamer1.0-tools کے ساتھ آتا ہے۔</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an audio file.</source>
+        <translation>فائل %1 آڈیو فائل نہیں۔</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be decoded: %2</source>
+        <translation>ریکارڈنگ %1 ڈیکوڈ نہیں ہو سکی: %2</translation>
+    </message>
+    <message>
+        <source>The recording %1 holds no sound.</source>
+        <translation>ریکارڈنگ %1 میں کوئی آواز نہیں۔</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address to download from (it must start with http:// or https://).</source>
+        <translation>«%1» ڈاؤن لوڈ کے لیے ویب پتہ نہیں (اسے http:// یا https:// سے شروع ہونا چاہیے)۔</translation>
+    </message>
+    <message>
+        <source>The chapters to download must run from 1 to 114, first to last, not %1 to %2.</source>
+        <translation>ڈاؤن لوڈ کی جانے والی سورتیں 1 سے 114 تک، پہلی سے آخری تک ہونی چاہییں، %1 سے %2 تک نہیں۔</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>فولڈر %1 بنایا نہیں جا سکا۔</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>ڈسک پر جگہ باقی نہیں</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>سرور کا جواب: %1</translation>
+    </message>
+    <message>
+        <source>the server sent a page (%1), not a recording</source>
+        <translation>سرور نے ریکارڈنگ کے بجائے صفحہ (%1) بھیجا</translation>
+    </message>
+    <message>
+        <source>the server announced %1 bytes, more than the %2 a verse&apos;s recording may take</source>
+        <translation>سرور نے %1 بائٹ بتائے، جو ایک آیت کی ریکارڈنگ کی حد %2 سے زیادہ ہیں</translation>
+    </message>
+    <message>
+        <source>the server resumed the file at the wrong place</source>
+        <translation>سرور نے فائل غلط جگہ سے دوبارہ شروع کی</translation>
+    </message>
+    <message>
+        <source>it is larger than the %1 a verse&apos;s recording may take</source>
+        <translation>یہ ایک آیت کی ریکارڈنگ کی حد %1 سے بڑی ہے</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>وقت ختم ہو گیا</translation>
+    </message>
+    <message>
+        <source>the server refused to resume the file</source>
+        <translation>سرور نے فائل دوبارہ شروع کرنے سے انکار کیا</translation>
+    </message>
+    <message>
+        <source>it arrived with %1 of %2 bytes</source>
+        <translation>اس کے %2 میں سے %1 بائٹ پہنچے</translation>
+    </message>
+    <message>
+        <source>the server sent the download to an address that is not http or https</source>
+        <translation>سرور نے ڈاؤن لوڈ ایسے پتے پر بھیجا جو http یا https نہیں</translation>
+    </message>
+    <message>
+        <source>the server sent the download elsewhere too many times</source>
+        <translation>سرور نے ڈاؤن لوڈ بہت زیادہ بار کہیں اور بھیجا</translation>
+    </message>
+    <message>
+        <source>the server stopped answering</source>
+        <translation>سرور نے جواب دینا بند کر دیا</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>سرور تک رسائی نہیں ہو سکتی</translation>
+    </message>
+    <message>
+        <source>the server is too slow</source>
+        <translation>سرور بہت سست ہے</translation>
+    </message>
+    <message>
+        <source>it arrived cut short (its last audio frame is incomplete)</source>
+        <translation>یہ ادھورا پہنچا (اس کا آخری آڈیو فریم نامکمل ہے)</translation>
+    </message>
+    <message>
+        <source>what arrived is not an MP3 recording</source>
+        <translation>جو پہنچا وہ MP3 ریکارڈنگ نہیں</translation>
+    </message>
+    <message>
+        <source>it could not be put in place: %1</source>
+        <translation>اسے اپنی جگہ رکھا نہیں جا سکا: %1</translation>
+    </message>
+    <message>
+        <source>it is larger than the %1 MB a chapter may take</source>
+        <translation>یہ ایک سورت کی حد %1 MB سے بڑی ہے</translation>
+    </message>
+    <message>
+        <source>chapter %1: %2</source>
+        <translation>سورت %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>
@@ -808,6 +944,10 @@ If you keep them, those chapters are left as they are.</source>
         <source>%1 stored, %2 already there, %3 failed.</source>
         <extracomment>Files stored, files that were there already, files that failed.</extracomment>
         <translation>%1 محفوظ ہوئیں، %2 پہلے سے موجود تھیں، %3 ناکام رہیں۔</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

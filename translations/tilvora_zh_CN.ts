@@ -274,6 +274,142 @@ Specified path is invalid and cannot be mapped properly...</source>
         <source>The new folder cannot take the place of %1: %2</source>
         <translation>新文件夹无法取代 %1：%2</translation>
     </message>
+    <message>
+        <source>There is no voice %1.</source>
+        <translation>没有声音 %1。</translation>
+    </message>
+    <message>
+        <source>The voice %1 has no media folder.</source>
+        <translation>声音 %1 没有录音文件夹。</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no recording of chapter %2 (%3 or %4).</source>
+        <translation>文件夹 %1 中没有第 %2 章的录音（%3 或 %4）。</translation>
+    </message>
+    <message>
+        <source>There is no chapter %1.</source>
+        <translation>没有第 %1 章。</translation>
+    </message>
+    <message>
+        <source>The voice %1 has recordings of its own for chapter %2 (files other than %3, for %4 of its verses); the starts found were not stored over them.</source>
+        <translation>声音 %1 有第 %2 章自己的录音（%3 以外的文件，对应其中 %4 节经文）；找到的起点没有覆盖保存。</translation>
+    </message>
+    <message>
+        <source>No recitation found in %1: it holds only silence or steady noise.</source>
+        <translation>在 %1 中没有找到诵读：其中只有静音或稳定的噪音。</translation>
+    </message>
+    <message>
+        <source>No recitation found in %1: it pauses %2 times, where a recitation of the chapter&apos;s %3 verses pauses at least %4 times (a reciter pauses at the end of most verses).</source>
+        <translation>在 %1 中没有找到诵读：其中有 %2 次停顿，而该章 %3 节经文的诵读至少停顿 %4 次（诵读者在多数经文末尾停顿）。</translation>
+    </message>
+    <message>
+        <source>The recording %1 cannot be read.</source>
+        <translation>无法读取录音 %1。</translation>
+    </message>
+    <message>
+        <source>The audio decoder gst-launch-1.0 could not be started; it comes with the package gstreamer1.0-tools.</source>
+        <translation>无法启动音频解码器 gst-launch-1.0；它随软件包 gstreamer1.0-tools 提供。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an audio file.</source>
+        <translation>文件 %1 不是音频文件。</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be decoded: %2</source>
+        <translation>无法解码录音 %1：%2</translation>
+    </message>
+    <message>
+        <source>The recording %1 holds no sound.</source>
+        <translation>录音 %1 中没有声音。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address to download from (it must start with http:// or https://).</source>
+        <translation>“%1”不是可供下载的网址（必须以 http:// 或 https:// 开头）。</translation>
+    </message>
+    <message>
+        <source>The chapters to download must run from 1 to 114, first to last, not %1 to %2.</source>
+        <translation>要下载的章必须在 1 到 114 之间、从前到后，而不是从 %1 到 %2。</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>无法创建文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>磁盘空间不足</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>服务器返回 %1</translation>
+    </message>
+    <message>
+        <source>the server sent a page (%1), not a recording</source>
+        <translation>服务器发送的是网页（%1），不是录音</translation>
+    </message>
+    <message>
+        <source>the server announced %1 bytes, more than the %2 a verse&apos;s recording may take</source>
+        <translation>服务器声明 %1 字节，超过一节经文录音允许的 %2</translation>
+    </message>
+    <message>
+        <source>the server resumed the file at the wrong place</source>
+        <translation>服务器从错误的位置续传文件</translation>
+    </message>
+    <message>
+        <source>it is larger than the %1 a verse&apos;s recording may take</source>
+        <translation>它超过一节经文录音允许的 %1</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>超时</translation>
+    </message>
+    <message>
+        <source>the server refused to resume the file</source>
+        <translation>服务器拒绝续传文件</translation>
+    </message>
+    <message>
+        <source>it arrived with %1 of %2 bytes</source>
+        <translation>只收到 %2 字节中的 %1 字节</translation>
+    </message>
+    <message>
+        <source>the server sent the download to an address that is not http or https</source>
+        <translation>服务器把下载转到了非 http 或 https 的地址</translation>
+    </message>
+    <message>
+        <source>the server sent the download elsewhere too many times</source>
+        <translation>服务器转向其他地址的次数太多</translation>
+    </message>
+    <message>
+        <source>the server stopped answering</source>
+        <translation>服务器停止响应</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>无法连接服务器</translation>
+    </message>
+    <message>
+        <source>the server is too slow</source>
+        <translation>服务器太慢</translation>
+    </message>
+    <message>
+        <source>it arrived cut short (its last audio frame is incomplete)</source>
+        <translation>收到的文件不完整（最后一个音频帧残缺）</translation>
+    </message>
+    <message>
+        <source>what arrived is not an MP3 recording</source>
+        <translation>收到的不是 MP3 录音</translation>
+    </message>
+    <message>
+        <source>it could not be put in place: %1</source>
+        <translation>无法放到位：%1</translation>
+    </message>
+    <message>
+        <source>it is larger than the %1 MB a chapter may take</source>
+        <translation>它超过一章允许的 %1 MB</translation>
+    </message>
+    <message>
+        <source>chapter %1: %2</source>
+        <translation>第 %1 章：%2</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>
@@ -798,6 +934,10 @@ If you keep them, those chapters are left as they are.</source>
         <source>%1 stored, %2 already there, %3 failed.</source>
         <extracomment>Files stored, files that were there already, files that failed.</extracomment>
         <translation>已保存 %1 个，已有 %2 个，失败 %3 个。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>

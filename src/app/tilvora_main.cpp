@@ -1,10 +1,10 @@
 // The desktop program: Tilvora's main window with its browser panes.
 
 #include "store/userfolder.h"
+#include "ui/dialogs/logictext.h"
 #include "ui/panes/browserpane.h"
 #include "ui/shell/desktopsession.h"
 #include "ui/shell/interfacelanguage.h"
-#include "ui/shell/logictext.h"
 #include "ui/shell/menushortcutstyle.h"
 #include "version.h"
 

@@ -3,6 +3,7 @@
 #include "align/alignfailure.h"
 #include "store/dberror.h"
 #include "store/sharedstate.h"
+#include "ui/dialogs/logictext.h"
 #include "ui/recitation/gstaudioplayer.h"
 
 #include <QDoubleSpinBox>
@@ -254,7 +255,8 @@ void ChapterAlignmentDialog::chaptersFound(const std::shared_ptr<Found>& found)
     if (m_chapters.empty()) {
         m_status->setText(
             //: %1 is the reason the first chapter file could not be used.
-            tr("No chapter file was found (001.mp3 ... 114.mp3, or .wma). %1").arg(found->firstReason));
+            tr("No chapter file was found (001.mp3 ... 114.mp3, or .wma). %1")
+                .arg(LogicText::translated(found->firstReason)));
         m_progress->setRange(0, 1);
         workDone(false);
         return;
@@ -360,8 +362,8 @@ void ChapterAlignmentDialog::chapterAligned(std::size_t index, const std::vector
 
 void ChapterAlignmentDialog::chapterFailed(std::size_t index, const QString& message)
 {
-    auto* item = new QTreeWidgetItem(
-        m_list, {tr("Chapter %1").arg(QLocale().toString(m_chapters[index]->chapter())), message});
+    auto* item = new QTreeWidgetItem(m_list,
+        {tr("Chapter %1").arg(QLocale().toString(m_chapters[index]->chapter())), LogicText::translated(message)});
     item->setData(0, Qt::UserRole, -1);
     item->setFirstColumnSpanned(false);
     m_progress->setValue(++m_done);
@@ -444,7 +446,7 @@ void ChapterAlignmentDialog::storeCorrection()
         chapter.storeStart(m_state, listed->verse, seconds);
     } catch (const store::DbError& failure) {
         //: %1 is the reason.
-        m_status->setText(tr("The start could not be stored: %1").arg(failure.description()));
+        m_status->setText(tr("The start could not be stored: %1").arg(LogicText::translated(failure.description())));
         return;
     }
     m_listed[std::size_t(m_list->currentItem()->data(0, Qt::UserRole).toInt())].seconds = seconds;

@@ -1,5 +1,7 @@
 #include "ui/dialogs/downloaddialog.h"
 
+#include "ui/dialogs/logictext.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -41,6 +43,21 @@ QString durationText(qint64 seconds)
         return DownloadDialog::tr("%1 min %2 s").arg(locale.toString(seconds / 60), locale.toString(seconds % 60));
     //: A time left: hours and minutes.
     return DownloadDialog::tr("%1 h %2 min").arg(locale.toString(seconds / 3600), locale.toString((seconds / 60) % 60));
+}
+
+// Each failure as the file's name and why it failed ("002001.mp3: timed
+// out"), the why in the reader's language.
+QStringList failureLines(const QStringList& failures)
+{
+    QStringList lines;
+    for (const QString& failure : failures) {
+        const qsizetype colon = failure.indexOf(QLatin1String(": "));
+        lines << (colon < 0
+                ? LogicText::translated(failure)
+                //: A recording's file name and why it could not be downloaded.
+                : DownloadDialog::tr("%1: %2").arg(failure.left(colon), LogicText::translated(failure.mid(colon + 2))));
+    }
+    return lines;
 }
 
 } // namespace
@@ -188,7 +205,7 @@ void DownloadDialog::start()
             : QUrl(m_base->text().trimmed()).adjusted(QUrl::StripTrailingSlash).fileName();
         folder = m_folderForVoice(m_voice->currentData().toInt(), reciter);
     } catch (const std::exception& refused) {
-        m_status->setText(QString::fromUtf8(refused.what()));
+        m_status->setText(LogicText::translated(QString::fromUtf8(refused.what())));
         return;
     }
     m_voiceId = m_voice->currentData().toInt();
@@ -243,7 +260,7 @@ void DownloadDialog::showSummary(const playback::DownloadSummary& summary)
     showProgress();
     QString text = summary.cancelled ? tr("Cancelled. ") : QString();
     if (!summary.stopReason.isEmpty())
-        text += tr("The download stopped: %1. ").arg(summary.stopReason);
+        text += tr("The download stopped: %1. ").arg(LogicText::translated(summary.stopReason));
     const QLocale locale;
     //: Files stored, files that were there already, files that failed.
     text
@@ -251,7 +268,7 @@ void DownloadDialog::showSummary(const playback::DownloadSummary& summary)
                .arg(locale.toString(summary.stored), locale.toString(summary.skipped), locale.toString(summary.failed));
     m_status->setText(text);
     if (!summary.failures.isEmpty()) {
-        m_failures->setPlainText(summary.failures.join(QLatin1Char('\n')));
+        m_failures->setPlainText(failureLines(summary.failures).join(QLatin1Char('\n')));
         m_failures->setVisible(true);
     }
 }
@@ -261,7 +278,7 @@ void DownloadDialog::keepFolder()
     try {
         m_keepFolder(m_voiceId, m_downloadFolder);
     } catch (const std::exception& refused) {
-        m_status->setText(QString::fromUtf8(refused.what()));
+        m_status->setText(LogicText::translated(QString::fromUtf8(refused.what())));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "ui/dialogs/textdownloaddialog.h"
 
 #include "store/dberror.h"
+#include "ui/dialogs/logictext.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -276,7 +277,7 @@ void TextDownloadDialog::startDownload()
         m_textDownload->start(m_base->text(), *edition);
     } catch (const store::Error& refused) {
         setRunning(false);
-        m_status->setText(refused.message());
+        m_status->setText(LogicText::translated(refused.message()));
         return;
     }
     m_chaptersAtStart = m_textDownload->chaptersDone();
@@ -345,11 +346,14 @@ void TextDownloadDialog::showSummary(const texts::TextDownloadSummary& summary)
                   .arg(chapters.join(u", "_s));
         // Why it stopped, as a sentence of its own before.
         if (!summary.stopReason.isEmpty())
-            text = tr("The download stopped: %1.").arg(summary.stopReason) + u' ' + text;
+            text = tr("The download stopped: %1.").arg(LogicText::translated(summary.stopReason)) + u' ' + text;
     }
     m_status->setText(text);
     if (!summary.failures.isEmpty()) {
-        m_failures->setPlainText(summary.failures.join(u'\n'));
+        QStringList failures = summary.failures;
+        for (QString& failure : failures)
+            failure = LogicText::translated(failure);
+        m_failures->setPlainText(failures.join(u'\n'));
         m_failures->setVisible(true);
     }
     fillList();

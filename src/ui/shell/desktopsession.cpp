@@ -1,11 +1,11 @@
 #include "ui/shell/desktopsession.h"
 
 #include "store/storestartup.h"
+#include "ui/dialogs/logictext.h"
 #include "ui/dialogs/splashwindow.h"
 #include "ui/reading/readingcomfort.h"
 #include "ui/shell/choicememory.h"
 #include "ui/shell/interfacelanguage.h"
-#include "ui/shell/logictext.h"
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/usersettings.h"
 

@@ -2,11 +2,11 @@
 
 #include "playback/verseplayer.h"
 #include "ui/dialogs/chapteralignmentdialog.h"
+#include "ui/dialogs/logictext.h"
 #include "ui/dialogs/mediafolderdialog.h"
 #include "ui/panes/browserpane.h"
 #include "ui/reading/readingplace.h"
 #include "ui/recitation/playerstrip.h"
-#include "ui/shell/logictext.h"
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/pickerfollower.h"
 

@@ -1,4 +1,4 @@
-#include "ui/shell/logictext.h"
+#include "ui/dialogs/logictext.h"
 
 #include <QList>
 #include <QRegularExpression>
@@ -83,6 +83,46 @@ constexpr std::array kPatterns{
     QT_TRANSLATE_NOOP("LogicText", "The link %1 to the installed recordings cannot be made: %2"),
     QT_TRANSLATE_NOOP("LogicText", "The voice folders of %1 cannot be carried into the new content: %2"),
     QT_TRANSLATE_NOOP("LogicText", "The new folder cannot take the place of %1: %2"),
+    QT_TRANSLATE_NOOP("LogicText", "There is no voice %1."),
+    QT_TRANSLATE_NOOP("LogicText", "The voice %1 has no media folder."),
+    QT_TRANSLATE_NOOP("LogicText", "The folder %1 holds no recording of chapter %2 (%3 or %4)."),
+    QT_TRANSLATE_NOOP("LogicText", "There is no chapter %1."),
+    QT_TRANSLATE_NOOP("LogicText",
+        "The voice %1 has recordings of its own for chapter %2 (files other than %3, for %4 of its verses); the starts "
+        "found were not stored over them."),
+    QT_TRANSLATE_NOOP("LogicText", "No recitation found in %1: it holds only silence or steady noise."),
+    QT_TRANSLATE_NOOP("LogicText",
+        "No recitation found in %1: it pauses %2 times, where a recitation of the chapter's %3 verses pauses at least "
+        "%4 times (a reciter pauses at the end of most verses)."),
+    QT_TRANSLATE_NOOP("LogicText", "The recording %1 cannot be read."),
+    QT_TRANSLATE_NOOP("LogicText",
+        "The audio decoder gst-launch-1.0 could not be started; it comes with the package gstreamer1.0-tools."),
+    QT_TRANSLATE_NOOP("LogicText", "The file %1 is not an audio file."),
+    QT_TRANSLATE_NOOP("LogicText", "The recording %1 could not be decoded: %2"),
+    QT_TRANSLATE_NOOP("LogicText", "The recording %1 holds no sound."),
+    QT_TRANSLATE_NOOP(
+        "LogicText", "\"%1\" is not a web address to download from (it must start with http:// or https://)."),
+    QT_TRANSLATE_NOOP("LogicText", "The chapters to download must run from 1 to 114, first to last, not %1 to %2."),
+    QT_TRANSLATE_NOOP("LogicText", "The folder %1 could not be made."),
+    QT_TRANSLATE_NOOP("LogicText", "no space left on the disk"),
+    QT_TRANSLATE_NOOP("LogicText", "the server answered %1"),
+    QT_TRANSLATE_NOOP("LogicText", "the server sent a page (%1), not a recording"),
+    QT_TRANSLATE_NOOP("LogicText", "the server announced %1 bytes, more than the %2 a verse's recording may take"),
+    QT_TRANSLATE_NOOP("LogicText", "the server resumed the file at the wrong place"),
+    QT_TRANSLATE_NOOP("LogicText", "it is larger than the %1 a verse's recording may take"),
+    QT_TRANSLATE_NOOP("LogicText", "timed out"),
+    QT_TRANSLATE_NOOP("LogicText", "the server refused to resume the file"),
+    QT_TRANSLATE_NOOP("LogicText", "it arrived with %1 of %2 bytes"),
+    QT_TRANSLATE_NOOP("LogicText", "the server sent the download to an address that is not http or https"),
+    QT_TRANSLATE_NOOP("LogicText", "the server sent the download elsewhere too many times"),
+    QT_TRANSLATE_NOOP("LogicText", "the server stopped answering"),
+    QT_TRANSLATE_NOOP("LogicText", "the server cannot be reached"),
+    QT_TRANSLATE_NOOP("LogicText", "the server is too slow"),
+    QT_TRANSLATE_NOOP("LogicText", "it arrived cut short (its last audio frame is incomplete)"),
+    QT_TRANSLATE_NOOP("LogicText", "what arrived is not an MP3 recording"),
+    QT_TRANSLATE_NOOP("LogicText", "it could not be put in place: %1"),
+    QT_TRANSLATE_NOOP("LogicText", "it is larger than the %1 MB a chapter may take"),
+    QT_TRANSLATE_NOOP("LogicText", "chapter %1: %2"),
     QT_TRANSLATE_NOOP("LogicText", "The request could not be carried out: the content database refused it.\n%1"),
     QT_TRANSLATE_NOOP("LogicText", "The request could not be carried out: %1"),
 };
