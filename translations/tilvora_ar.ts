@@ -410,6 +410,98 @@ Specified path is invalid and cannot be mapped properly...</source>
         <source>chapter %1: %2</source>
         <translation>السورة %1: %2</translation>
     </message>
+    <message>
+        <source>the server sent a web page, not the text</source>
+        <translation>أرسل الخادم صفحة ويب لا النص</translation>
+    </message>
+    <message>
+        <source>what arrived is not the service&apos;s data</source>
+        <translation>ما وصل ليس بيانات الخدمة</translation>
+    </message>
+    <message>
+        <source>the service answered %1</source>
+        <translation>ردّت الخدمة بـ %1</translation>
+    </message>
+    <message>
+        <source>the service&apos;s answer holds no list of texts</source>
+        <translation>لا يحوي ردّ الخدمة قائمة نصوص</translation>
+    </message>
+    <message>
+        <source>the service sent chapter %1 instead</source>
+        <translation>أرسلت الخدمة السورة %1 بدلًا منها</translation>
+    </message>
+    <message>
+        <source>it has %1 verses, the chapter has %2</source>
+        <translation>فيه %1 آية، والسورة فيها %2</translation>
+    </message>
+    <message>
+        <source>its verse numbers are not 1 to %1, each once</source>
+        <translation>أرقام آياته ليست من 1 إلى %1 كلٌّ مرة واحدة</translation>
+    </message>
+    <message>
+        <source>verse %1 has no text</source>
+        <translation>الآية %1 بلا نص</translation>
+    </message>
+    <message>
+        <source>the service did not answer in time</source>
+        <translation>لم تردّ الخدمة في الوقت المناسب</translation>
+    </message>
+    <message>
+        <source>the service cannot be reached (%1)</source>
+        <translation>تعذّر الوصول إلى الخدمة (%1)</translation>
+    </message>
+    <message>
+        <source>Your data could not be written to %1: %2.</source>
+        <translation>تعذّرت كتابة بياناتك في %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>تعذّرت قراءة الملف %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file of your Tilvora data (one written by File, Export my data). Nothing was changed.</source>
+        <translation>%1 ليس ملفًا لبياناتك في تيلفورا (من النوع الذي يكتبه ملف، تصدير بياناتي). لم يتغير شيء.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Tilvora, whose data this one cannot read. Nothing was changed.</source>
+        <translation>كُتب %1 بإصدار أحدث من تيلفورا، لا يستطيع هذا الإصدار قراءة بياناته. لم يتغير شيء.</translation>
+    </message>
+    <message>
+        <source>your own file %1 cannot be used</source>
+        <translation>لا يمكن استخدام ملفك الخاص %1</translation>
+    </message>
+    <message>
+        <source>your own file cannot be changed now</source>
+        <translation>لا يمكن تغيير ملفك الخاص الآن</translation>
+    </message>
+    <message>
+        <source>your own file could not be changed</source>
+        <translation>تعذّر تغيير ملفك الخاص</translation>
+    </message>
+    <message>
+        <source>%1 could not be imported: %2. Nothing was changed.</source>
+        <translation>تعذّر استيراد %1: %2. لم يتغير شيء.</translation>
+    </message>
+    <message>
+        <source>What you learn and your notes cannot be kept: the file %1 cannot be used. They last until Tilvora closes.</source>
+        <translation>لا يمكن حفظ ما تحفظه وملاحظاتك: تعذّر استخدام الملف %1. ستبقى حتى يُغلق تيلفورا.</translation>
+    </message>
+    <message>
+        <source>Your bookmarks cannot be kept: the file %1 cannot be written. Bookmarks made now last until Tilvora closes.</source>
+        <translation>لا يمكن حفظ علاماتك: تعذّرت الكتابة في الملف %1. العلامات التي تضعها الآن تبقى حتى يُغلق تيلفورا.</translation>
+    </message>
+    <message>
+        <source>Your bookmarks file could not be read. It was set aside as %1, and Tilvora starts with no bookmarks.</source>
+        <translation>تعذّرت قراءة ملف علاماتك. نُحّي جانبًا باسم %1، ويبدأ تيلفورا بلا علامات.</translation>
+    </message>
+    <message>
+        <source>the text could not be stored: %1</source>
+        <translation>تعذّر حفظ النص: %1</translation>
+    </message>
+    <message>
+        <source>the text could not be installed: %1</source>
+        <translation>تعذّر تثبيت النص: %1</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>

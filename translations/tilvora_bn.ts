@@ -410,6 +410,98 @@ Specified path is invalid and cannot be mapped properly...</source>
         <source>chapter %1: %2</source>
         <translation>সূরা %1: %2</translation>
     </message>
+    <message>
+        <source>the server sent a web page, not the text</source>
+        <translation>সার্ভার পাঠ নয়, একটি ওয়েব পৃষ্ঠা পাঠিয়েছে</translation>
+    </message>
+    <message>
+        <source>what arrived is not the service&apos;s data</source>
+        <translation>যা এসেছে তা সেবার তথ্য নয়</translation>
+    </message>
+    <message>
+        <source>the service answered %1</source>
+        <translation>সেবার উত্তর: %1</translation>
+    </message>
+    <message>
+        <source>the service&apos;s answer holds no list of texts</source>
+        <translation>সেবার উত্তরে পাঠের কোনো তালিকা নেই</translation>
+    </message>
+    <message>
+        <source>the service sent chapter %1 instead</source>
+        <translation>সেবা এর বদলে সূরা %1 পাঠিয়েছে</translation>
+    </message>
+    <message>
+        <source>it has %1 verses, the chapter has %2</source>
+        <translation>এতে %1টি আয়াত, সূরায় আছে %2টি</translation>
+    </message>
+    <message>
+        <source>its verse numbers are not 1 to %1, each once</source>
+        <translation>এর আয়াত নম্বরগুলো 1 থেকে %1, প্রতিটি একবার করে নয়</translation>
+    </message>
+    <message>
+        <source>verse %1 has no text</source>
+        <translation>আয়াত %1-এর কোনো পাঠ নেই</translation>
+    </message>
+    <message>
+        <source>the service did not answer in time</source>
+        <translation>সেবা সময়মতো সাড়া দেয়নি</translation>
+    </message>
+    <message>
+        <source>the service cannot be reached (%1)</source>
+        <translation>সেবায় পৌঁছানো যাচ্ছে না (%1)</translation>
+    </message>
+    <message>
+        <source>Your data could not be written to %1: %2.</source>
+        <translation>আপনার তথ্য %1-এ লেখা যায়নি: %2।</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>ফাইল %1 পড়া যাচ্ছে না: %2।</translation>
+    </message>
+    <message>
+        <source>%1 is not a file of your Tilvora data (one written by File, Export my data). Nothing was changed.</source>
+        <translation>%1 আপনার টিলভোরা তথ্যের ফাইল নয় (যা ফাইল, আমার তথ্য রপ্তানি দিয়ে লেখা হয়)। কিছুই বদলানো হয়নি।</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Tilvora, whose data this one cannot read. Nothing was changed.</source>
+        <translation>%1 টিলভোরার নতুনতর সংস্করণে লেখা, যার তথ্য এই সংস্করণ পড়তে পারে না। কিছুই বদলানো হয়নি।</translation>
+    </message>
+    <message>
+        <source>your own file %1 cannot be used</source>
+        <translation>আপনার নিজের ফাইল %1 ব্যবহার করা যাচ্ছে না</translation>
+    </message>
+    <message>
+        <source>your own file cannot be changed now</source>
+        <translation>আপনার নিজের ফাইল এখন বদলানো যাচ্ছে না</translation>
+    </message>
+    <message>
+        <source>your own file could not be changed</source>
+        <translation>আপনার নিজের ফাইল বদলানো যায়নি</translation>
+    </message>
+    <message>
+        <source>%1 could not be imported: %2. Nothing was changed.</source>
+        <translation>%1 আমদানি করা যায়নি: %2। কিছুই বদলানো হয়নি।</translation>
+    </message>
+    <message>
+        <source>What you learn and your notes cannot be kept: the file %1 cannot be used. They last until Tilvora closes.</source>
+        <translation>আপনি যা মুখস্থ করেন এবং আপনার নোট রাখা যাচ্ছে না: ফাইল %1 ব্যবহার করা যাচ্ছে না। টিলভোরা বন্ধ হওয়া পর্যন্ত সেগুলো থাকবে।</translation>
+    </message>
+    <message>
+        <source>Your bookmarks cannot be kept: the file %1 cannot be written. Bookmarks made now last until Tilvora closes.</source>
+        <translation>আপনার বুকমার্ক রাখা যাচ্ছে না: ফাইল %1-এ লেখা যাচ্ছে না। এখন তৈরি বুকমার্ক টিলভোরা বন্ধ হওয়া পর্যন্ত থাকবে।</translation>
+    </message>
+    <message>
+        <source>Your bookmarks file could not be read. It was set aside as %1, and Tilvora starts with no bookmarks.</source>
+        <translation>আপনার বুকমার্ক ফাইল পড়া যায়নি। এটি %1 নামে সরিয়ে রাখা হয়েছে, এবং টিলভোরা কোনো বুকমার্ক ছাড়াই শুরু হচ্ছে।</translation>
+    </message>
+    <message>
+        <source>the text could not be stored: %1</source>
+        <translation>পাঠটি সংরক্ষণ করা যায়নি: %1</translation>
+    </message>
+    <message>
+        <source>the text could not be installed: %1</source>
+        <translation>পাঠটি ইনস্টল করা যায়নি: %1</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>

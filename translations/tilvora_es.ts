@@ -410,6 +410,98 @@ La carpeta indicada no es válida y no se puede abrir...</translation>
         <source>chapter %1: %2</source>
         <translation>sura %1: %2</translation>
     </message>
+    <message>
+        <source>the server sent a web page, not the text</source>
+        <translation>el servidor envió una página web, no el texto</translation>
+    </message>
+    <message>
+        <source>what arrived is not the service&apos;s data</source>
+        <translation>lo que llegó no son datos del servicio</translation>
+    </message>
+    <message>
+        <source>the service answered %1</source>
+        <translation>el servicio respondió %1</translation>
+    </message>
+    <message>
+        <source>the service&apos;s answer holds no list of texts</source>
+        <translation>la respuesta del servicio no contiene una lista de textos</translation>
+    </message>
+    <message>
+        <source>the service sent chapter %1 instead</source>
+        <translation>el servicio envió en su lugar la sura %1</translation>
+    </message>
+    <message>
+        <source>it has %1 verses, the chapter has %2</source>
+        <translation>tiene %1 aleyas y la sura tiene %2</translation>
+    </message>
+    <message>
+        <source>its verse numbers are not 1 to %1, each once</source>
+        <translation>sus números de aleya no van de 1 a %1, cada uno una vez</translation>
+    </message>
+    <message>
+        <source>verse %1 has no text</source>
+        <translation>la aleya %1 no tiene texto</translation>
+    </message>
+    <message>
+        <source>the service did not answer in time</source>
+        <translation>el servicio no respondió a tiempo</translation>
+    </message>
+    <message>
+        <source>the service cannot be reached (%1)</source>
+        <translation>no se puede llegar al servicio (%1)</translation>
+    </message>
+    <message>
+        <source>Your data could not be written to %1: %2.</source>
+        <translation>No se pudieron escribir sus datos en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>No se puede leer el archivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file of your Tilvora data (one written by File, Export my data). Nothing was changed.</source>
+        <translation>%1 no es un archivo de sus datos de Tilvora (de los que escribe Archivo, Exportar mis datos). No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Tilvora, whose data this one cannot read. Nothing was changed.</source>
+        <translation>%1 fue escrito por un Tilvora más nuevo, cuyos datos este no puede leer. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>your own file %1 cannot be used</source>
+        <translation>no se puede usar su propio archivo %1</translation>
+    </message>
+    <message>
+        <source>your own file cannot be changed now</source>
+        <translation>su propio archivo no se puede cambiar ahora</translation>
+    </message>
+    <message>
+        <source>your own file could not be changed</source>
+        <translation>no se pudo cambiar su propio archivo</translation>
+    </message>
+    <message>
+        <source>%1 could not be imported: %2. Nothing was changed.</source>
+        <translation>No se pudo importar %1: %2. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>What you learn and your notes cannot be kept: the file %1 cannot be used. They last until Tilvora closes.</source>
+        <translation>Lo que aprende y sus notas no se pueden guardar: no se puede usar el archivo %1. Duran hasta que Tilvora se cierre.</translation>
+    </message>
+    <message>
+        <source>Your bookmarks cannot be kept: the file %1 cannot be written. Bookmarks made now last until Tilvora closes.</source>
+        <translation>Sus marcadores no se pueden guardar: no se puede escribir el archivo %1. Los marcadores que ponga ahora duran hasta que Tilvora se cierre.</translation>
+    </message>
+    <message>
+        <source>Your bookmarks file could not be read. It was set aside as %1, and Tilvora starts with no bookmarks.</source>
+        <translation>No se pudo leer su archivo de marcadores. Se apartó como %1, y Tilvora empieza sin marcadores.</translation>
+    </message>
+    <message>
+        <source>the text could not be stored: %1</source>
+        <translation>no se pudo guardar el texto: %1</translation>
+    </message>
+    <message>
+        <source>the text could not be installed: %1</source>
+        <translation>no se pudo instalar el texto: %1</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>

@@ -410,6 +410,98 @@ Le dossier indiqué n’est pas valide et ne peut pas être ouvert...</translati
         <source>chapter %1: %2</source>
         <translation>sourate %1 : %2</translation>
     </message>
+    <message>
+        <source>the server sent a web page, not the text</source>
+        <translation>le serveur a envoyé une page web, pas le texte</translation>
+    </message>
+    <message>
+        <source>what arrived is not the service&apos;s data</source>
+        <translation>ce qui est arrivé n’est pas une donnée du service</translation>
+    </message>
+    <message>
+        <source>the service answered %1</source>
+        <translation>le service a répondu %1</translation>
+    </message>
+    <message>
+        <source>the service&apos;s answer holds no list of texts</source>
+        <translation>la réponse du service ne contient pas de liste de textes</translation>
+    </message>
+    <message>
+        <source>the service sent chapter %1 instead</source>
+        <translation>le service a envoyé la sourate %1 à la place</translation>
+    </message>
+    <message>
+        <source>it has %1 verses, the chapter has %2</source>
+        <translation>il a %1 versets, la sourate en a %2</translation>
+    </message>
+    <message>
+        <source>its verse numbers are not 1 to %1, each once</source>
+        <translation>ses numéros de versets ne vont pas de 1 à %1, chacun une fois</translation>
+    </message>
+    <message>
+        <source>verse %1 has no text</source>
+        <translation>le verset %1 n’a pas de texte</translation>
+    </message>
+    <message>
+        <source>the service did not answer in time</source>
+        <translation>le service n’a pas répondu à temps</translation>
+    </message>
+    <message>
+        <source>the service cannot be reached (%1)</source>
+        <translation>le service est injoignable (%1)</translation>
+    </message>
+    <message>
+        <source>Your data could not be written to %1: %2.</source>
+        <translation>Vos données n’ont pas pu être écrites dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Le fichier %1 ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file of your Tilvora data (one written by File, Export my data). Nothing was changed.</source>
+        <translation>%1 n’est pas un fichier de vos données Tilvora (comme en écrit Fichier, Exporter mes données). Rien n’a été changé.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Tilvora, whose data this one cannot read. Nothing was changed.</source>
+        <translation>%1 a été écrit par un Tilvora plus récent, dont celui-ci ne peut pas lire les données. Rien n’a été changé.</translation>
+    </message>
+    <message>
+        <source>your own file %1 cannot be used</source>
+        <translation>votre propre fichier %1 ne peut pas être utilisé</translation>
+    </message>
+    <message>
+        <source>your own file cannot be changed now</source>
+        <translation>votre propre fichier ne peut pas être modifié maintenant</translation>
+    </message>
+    <message>
+        <source>your own file could not be changed</source>
+        <translation>votre propre fichier n’a pas pu être modifié</translation>
+    </message>
+    <message>
+        <source>%1 could not be imported: %2. Nothing was changed.</source>
+        <translation>%1 n’a pas pu être importé : %2. Rien n’a été changé.</translation>
+    </message>
+    <message>
+        <source>What you learn and your notes cannot be kept: the file %1 cannot be used. They last until Tilvora closes.</source>
+        <translation>Ce que vous apprenez et vos notes ne peuvent pas être gardés : le fichier %1 ne peut pas être utilisé. Ils durent jusqu’à la fermeture de Tilvora.</translation>
+    </message>
+    <message>
+        <source>Your bookmarks cannot be kept: the file %1 cannot be written. Bookmarks made now last until Tilvora closes.</source>
+        <translation>Vos signets ne peuvent pas être gardés : le fichier %1 ne peut pas être écrit. Les signets posés maintenant durent jusqu’à la fermeture de Tilvora.</translation>
+    </message>
+    <message>
+        <source>Your bookmarks file could not be read. It was set aside as %1, and Tilvora starts with no bookmarks.</source>
+        <translation>Votre fichier de signets n’a pas pu être lu. Il a été mis de côté sous le nom %1, et Tilvora démarre sans signets.</translation>
+    </message>
+    <message>
+        <source>the text could not be stored: %1</source>
+        <translation>le texte n’a pas pu être enregistré : %1</translation>
+    </message>
+    <message>
+        <source>the text could not be installed: %1</source>
+        <translation>le texte n’a pas pu être installé : %1</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>

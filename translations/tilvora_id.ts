@@ -410,6 +410,98 @@ Folder yang ditentukan tidak valid dan tidak dapat dibuka...</translation>
         <source>chapter %1: %2</source>
         <translation>surah %1: %2</translation>
     </message>
+    <message>
+        <source>the server sent a web page, not the text</source>
+        <translation>server mengirim halaman web, bukan teksnya</translation>
+    </message>
+    <message>
+        <source>what arrived is not the service&apos;s data</source>
+        <translation>yang tiba bukan data layanan</translation>
+    </message>
+    <message>
+        <source>the service answered %1</source>
+        <translation>layanan menjawab %1</translation>
+    </message>
+    <message>
+        <source>the service&apos;s answer holds no list of texts</source>
+        <translation>jawaban layanan tidak memuat daftar teks</translation>
+    </message>
+    <message>
+        <source>the service sent chapter %1 instead</source>
+        <translation>layanan malah mengirim surah %1</translation>
+    </message>
+    <message>
+        <source>it has %1 verses, the chapter has %2</source>
+        <translation>isinya %1 ayat, surahnya %2 ayat</translation>
+    </message>
+    <message>
+        <source>its verse numbers are not 1 to %1, each once</source>
+        <translation>nomor ayatnya bukan 1 sampai %1, masing-masing sekali</translation>
+    </message>
+    <message>
+        <source>verse %1 has no text</source>
+        <translation>ayat %1 tidak berisi teks</translation>
+    </message>
+    <message>
+        <source>the service did not answer in time</source>
+        <translation>layanan tidak menjawab tepat waktu</translation>
+    </message>
+    <message>
+        <source>the service cannot be reached (%1)</source>
+        <translation>layanan tidak dapat dijangkau (%1)</translation>
+    </message>
+    <message>
+        <source>Your data could not be written to %1: %2.</source>
+        <translation>Data Anda tidak dapat ditulis ke %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Berkas %1 tidak dapat dibaca: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file of your Tilvora data (one written by File, Export my data). Nothing was changed.</source>
+        <translation>%1 bukan berkas data Tilvora Anda (yang ditulis oleh Berkas, Ekspor data saya). Tidak ada yang diubah.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Tilvora, whose data this one cannot read. Nothing was changed.</source>
+        <translation>%1 ditulis oleh Tilvora yang lebih baru, yang datanya tidak dapat dibaca versi ini. Tidak ada yang diubah.</translation>
+    </message>
+    <message>
+        <source>your own file %1 cannot be used</source>
+        <translation>berkas Anda sendiri %1 tidak dapat dipakai</translation>
+    </message>
+    <message>
+        <source>your own file cannot be changed now</source>
+        <translation>berkas Anda sendiri tidak dapat diubah sekarang</translation>
+    </message>
+    <message>
+        <source>your own file could not be changed</source>
+        <translation>berkas Anda sendiri tidak dapat diubah</translation>
+    </message>
+    <message>
+        <source>%1 could not be imported: %2. Nothing was changed.</source>
+        <translation>%1 tidak dapat diimpor: %2. Tidak ada yang diubah.</translation>
+    </message>
+    <message>
+        <source>What you learn and your notes cannot be kept: the file %1 cannot be used. They last until Tilvora closes.</source>
+        <translation>Hafalan dan catatan Anda tidak dapat disimpan: berkas %1 tidak dapat dipakai. Semuanya bertahan sampai Tilvora ditutup.</translation>
+    </message>
+    <message>
+        <source>Your bookmarks cannot be kept: the file %1 cannot be written. Bookmarks made now last until Tilvora closes.</source>
+        <translation>Penanda Anda tidak dapat disimpan: berkas %1 tidak dapat ditulisi. Penanda yang dibuat sekarang bertahan sampai Tilvora ditutup.</translation>
+    </message>
+    <message>
+        <source>Your bookmarks file could not be read. It was set aside as %1, and Tilvora starts with no bookmarks.</source>
+        <translation>Berkas penanda Anda tidak dapat dibaca. Berkas itu disisihkan sebagai %1, dan Tilvora dimulai tanpa penanda.</translation>
+    </message>
+    <message>
+        <source>the text could not be stored: %1</source>
+        <translation>teks tidak dapat disimpan: %1</translation>
+    </message>
+    <message>
+        <source>the text could not be installed: %1</source>
+        <translation>teks tidak dapat dipasang: %1</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>

@@ -410,6 +410,98 @@ Specified path is invalid and cannot be mapped properly...</source>
         <source>chapter %1: %2</source>
         <translation>сура %1: %2</translation>
     </message>
+    <message>
+        <source>the server sent a web page, not the text</source>
+        <translation>сервер прислал веб-страницу, а не текст</translation>
+    </message>
+    <message>
+        <source>what arrived is not the service&apos;s data</source>
+        <translation>пришедшее — не данные сервиса</translation>
+    </message>
+    <message>
+        <source>the service answered %1</source>
+        <translation>сервис ответил %1</translation>
+    </message>
+    <message>
+        <source>the service&apos;s answer holds no list of texts</source>
+        <translation>в ответе сервиса нет списка текстов</translation>
+    </message>
+    <message>
+        <source>the service sent chapter %1 instead</source>
+        <translation>сервис прислал вместо неё суру %1</translation>
+    </message>
+    <message>
+        <source>it has %1 verses, the chapter has %2</source>
+        <translation>в нём %1 аятов, а в суре %2</translation>
+    </message>
+    <message>
+        <source>its verse numbers are not 1 to %1, each once</source>
+        <translation>номера его аятов не от 1 до %1, каждый по разу</translation>
+    </message>
+    <message>
+        <source>verse %1 has no text</source>
+        <translation>у аята %1 нет текста</translation>
+    </message>
+    <message>
+        <source>the service did not answer in time</source>
+        <translation>сервис не ответил вовремя</translation>
+    </message>
+    <message>
+        <source>the service cannot be reached (%1)</source>
+        <translation>сервис недоступен (%1)</translation>
+    </message>
+    <message>
+        <source>Your data could not be written to %1: %2.</source>
+        <translation>Не удалось записать ваши данные в %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Не удаётся прочитать файл %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file of your Tilvora data (one written by File, Export my data). Nothing was changed.</source>
+        <translation>%1 — не файл ваших данных Tilvora (такой пишет «Файл», «Экспорт моих данных»). Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Tilvora, whose data this one cannot read. Nothing was changed.</source>
+        <translation>%1 записан более новой версией Tilvora, данные которой эта версия прочитать не может. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>your own file %1 cannot be used</source>
+        <translation>ваш собственный файл %1 нельзя использовать</translation>
+    </message>
+    <message>
+        <source>your own file cannot be changed now</source>
+        <translation>ваш собственный файл сейчас нельзя изменить</translation>
+    </message>
+    <message>
+        <source>your own file could not be changed</source>
+        <translation>не удалось изменить ваш собственный файл</translation>
+    </message>
+    <message>
+        <source>%1 could not be imported: %2. Nothing was changed.</source>
+        <translation>Не удалось импортировать %1: %2. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>What you learn and your notes cannot be kept: the file %1 cannot be used. They last until Tilvora closes.</source>
+        <translation>Выученное и ваши заметки нельзя сохранить: файл %1 нельзя использовать. Они сохранятся до закрытия Tilvora.</translation>
+    </message>
+    <message>
+        <source>Your bookmarks cannot be kept: the file %1 cannot be written. Bookmarks made now last until Tilvora closes.</source>
+        <translation>Ваши закладки нельзя сохранить: не удаётся записать файл %1. Закладки, сделанные сейчас, сохранятся до закрытия Tilvora.</translation>
+    </message>
+    <message>
+        <source>Your bookmarks file could not be read. It was set aside as %1, and Tilvora starts with no bookmarks.</source>
+        <translation>Не удалось прочитать файл закладок. Он отложен как %1, и Tilvora запускается без закладок.</translation>
+    </message>
+    <message>
+        <source>the text could not be stored: %1</source>
+        <translation>не удалось сохранить текст: %1</translation>
+    </message>
+    <message>
+        <source>the text could not be installed: %1</source>
+        <translation>не удалось установить текст: %1</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>

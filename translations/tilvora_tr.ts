@@ -410,6 +410,98 @@ Belirtilen klasör geçersiz, açılamıyor...</translation>
         <source>chapter %1: %2</source>
         <translation>%1. sure: %2</translation>
     </message>
+    <message>
+        <source>the server sent a web page, not the text</source>
+        <translation>sunucu metin yerine bir web sayfası gönderdi</translation>
+    </message>
+    <message>
+        <source>what arrived is not the service&apos;s data</source>
+        <translation>gelen şey hizmetin verisi değil</translation>
+    </message>
+    <message>
+        <source>the service answered %1</source>
+        <translation>hizmet %1 yanıtını verdi</translation>
+    </message>
+    <message>
+        <source>the service&apos;s answer holds no list of texts</source>
+        <translation>hizmetin yanıtında metin listesi yok</translation>
+    </message>
+    <message>
+        <source>the service sent chapter %1 instead</source>
+        <translation>hizmet onun yerine %1. sureyi gönderdi</translation>
+    </message>
+    <message>
+        <source>it has %1 verses, the chapter has %2</source>
+        <translation>%1 ayeti var, surenin %2 ayeti var</translation>
+    </message>
+    <message>
+        <source>its verse numbers are not 1 to %1, each once</source>
+        <translation>ayet numaraları 1’den %1’e kadar, her biri bir kez değil</translation>
+    </message>
+    <message>
+        <source>verse %1 has no text</source>
+        <translation>%1. ayetin metni yok</translation>
+    </message>
+    <message>
+        <source>the service did not answer in time</source>
+        <translation>hizmet zamanında yanıt vermedi</translation>
+    </message>
+    <message>
+        <source>the service cannot be reached (%1)</source>
+        <translation>hizmete ulaşılamıyor (%1)</translation>
+    </message>
+    <message>
+        <source>Your data could not be written to %1: %2.</source>
+        <translation>Verileriniz %1 dosyasına yazılamadı: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>%1 dosyası okunamıyor: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file of your Tilvora data (one written by File, Export my data). Nothing was changed.</source>
+        <translation>%1 Tilvora verilerinizin dosyası değil (Dosya, Verilerimi dışa aktar ile yazılan türden). Hiçbir şey değişmedi.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Tilvora, whose data this one cannot read. Nothing was changed.</source>
+        <translation>%1 daha yeni bir Tilvora ile yazılmış; bu sürüm onun verilerini okuyamaz. Hiçbir şey değişmedi.</translation>
+    </message>
+    <message>
+        <source>your own file %1 cannot be used</source>
+        <translation>kendi dosyanız %1 kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>your own file cannot be changed now</source>
+        <translation>kendi dosyanız şu anda değiştirilemiyor</translation>
+    </message>
+    <message>
+        <source>your own file could not be changed</source>
+        <translation>kendi dosyanız değiştirilemedi</translation>
+    </message>
+    <message>
+        <source>%1 could not be imported: %2. Nothing was changed.</source>
+        <translation>%1 içe aktarılamadı: %2. Hiçbir şey değişmedi.</translation>
+    </message>
+    <message>
+        <source>What you learn and your notes cannot be kept: the file %1 cannot be used. They last until Tilvora closes.</source>
+        <translation>Ezberledikleriniz ve notlarınız saklanamıyor: %1 dosyası kullanılamıyor. Tilvora kapanana kadar kalırlar.</translation>
+    </message>
+    <message>
+        <source>Your bookmarks cannot be kept: the file %1 cannot be written. Bookmarks made now last until Tilvora closes.</source>
+        <translation>Yer imleriniz saklanamıyor: %1 dosyasına yazılamıyor. Şimdi eklenen yer imleri Tilvora kapanana kadar kalır.</translation>
+    </message>
+    <message>
+        <source>Your bookmarks file could not be read. It was set aside as %1, and Tilvora starts with no bookmarks.</source>
+        <translation>Yer imi dosyanız okunamadı. %1 adıyla kenara kondu ve Tilvora yer imi olmadan başlıyor.</translation>
+    </message>
+    <message>
+        <source>the text could not be stored: %1</source>
+        <translation>metin kaydedilemedi: %1</translation>
+    </message>
+    <message>
+        <source>the text could not be installed: %1</source>
+        <translation>metin kurulamadı: %1</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>

@@ -410,6 +410,98 @@ Specified path is invalid and cannot be mapped properly...</source>
         <source>chapter %1: %2</source>
         <translation>سورت %1: %2</translation>
     </message>
+    <message>
+        <source>the server sent a web page, not the text</source>
+        <translation>سرور نے متن کے بجائے ویب صفحہ بھیجا</translation>
+    </message>
+    <message>
+        <source>what arrived is not the service&apos;s data</source>
+        <translation>جو پہنچا وہ سروس کا ڈیٹا نہیں</translation>
+    </message>
+    <message>
+        <source>the service answered %1</source>
+        <translation>سروس کا جواب: %1</translation>
+    </message>
+    <message>
+        <source>the service&apos;s answer holds no list of texts</source>
+        <translation>سروس کے جواب میں متون کی فہرست نہیں</translation>
+    </message>
+    <message>
+        <source>the service sent chapter %1 instead</source>
+        <translation>سروس نے اس کے بجائے سورت %1 بھیجی</translation>
+    </message>
+    <message>
+        <source>it has %1 verses, the chapter has %2</source>
+        <translation>اس میں %1 آیات ہیں، سورت میں %2 ہیں</translation>
+    </message>
+    <message>
+        <source>its verse numbers are not 1 to %1, each once</source>
+        <translation>اس کی آیات کے نمبر 1 سے %1 تک، ہر ایک ایک بار، نہیں</translation>
+    </message>
+    <message>
+        <source>verse %1 has no text</source>
+        <translation>آیت %1 کا کوئی متن نہیں</translation>
+    </message>
+    <message>
+        <source>the service did not answer in time</source>
+        <translation>سروس نے وقت پر جواب نہیں دیا</translation>
+    </message>
+    <message>
+        <source>the service cannot be reached (%1)</source>
+        <translation>سروس تک رسائی نہیں ہو سکتی (%1)</translation>
+    </message>
+    <message>
+        <source>Your data could not be written to %1: %2.</source>
+        <translation>آپ کا ڈیٹا %1 میں لکھا نہیں جا سکا: %2۔</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>فائل %1 پڑھی نہیں جا سکتی: %2۔</translation>
+    </message>
+    <message>
+        <source>%1 is not a file of your Tilvora data (one written by File, Export my data). Nothing was changed.</source>
+        <translation>%1 آپ کے تیلفورا ڈیٹا کی فائل نہیں (جو فائل، اپنا ڈیٹا برآمد کریں سے لکھی جاتی ہے)۔ کچھ نہیں بدلا۔</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Tilvora, whose data this one cannot read. Nothing was changed.</source>
+        <translation>%1 تیلفورا کے نئے ورژن نے لکھی ہے، جس کا ڈیٹا یہ ورژن نہیں پڑھ سکتا۔ کچھ نہیں بدلا۔</translation>
+    </message>
+    <message>
+        <source>your own file %1 cannot be used</source>
+        <translation>آپ کی اپنی فائل %1 استعمال نہیں ہو سکتی</translation>
+    </message>
+    <message>
+        <source>your own file cannot be changed now</source>
+        <translation>آپ کی اپنی فائل ابھی بدلی نہیں جا سکتی</translation>
+    </message>
+    <message>
+        <source>your own file could not be changed</source>
+        <translation>آپ کی اپنی فائل بدلی نہیں جا سکی</translation>
+    </message>
+    <message>
+        <source>%1 could not be imported: %2. Nothing was changed.</source>
+        <translation>%1 درآمد نہیں ہو سکی: %2۔ کچھ نہیں بدلا۔</translation>
+    </message>
+    <message>
+        <source>What you learn and your notes cannot be kept: the file %1 cannot be used. They last until Tilvora closes.</source>
+        <translation>آپ جو یاد کرتے ہیں اور آپ کے نوٹس محفوظ نہیں رہ سکتے: فائل %1 استعمال نہیں ہو سکتی۔ وہ تیلفورا بند ہونے تک رہیں گے۔</translation>
+    </message>
+    <message>
+        <source>Your bookmarks cannot be kept: the file %1 cannot be written. Bookmarks made now last until Tilvora closes.</source>
+        <translation>آپ کے نشانات محفوظ نہیں رہ سکتے: فائل %1 میں لکھا نہیں جا سکتا۔ اب لگائے گئے نشانات تیلفورا بند ہونے تک رہیں گے۔</translation>
+    </message>
+    <message>
+        <source>Your bookmarks file could not be read. It was set aside as %1, and Tilvora starts with no bookmarks.</source>
+        <translation>آپ کے نشانات کی فائل پڑھی نہیں جا سکی۔ اسے %1 کے نام سے الگ رکھ دیا گیا، اور تیلفورا بغیر نشانات کے شروع ہوتا ہے۔</translation>
+    </message>
+    <message>
+        <source>the text could not be stored: %1</source>
+        <translation>متن محفوظ نہیں ہو سکا: %1</translation>
+    </message>
+    <message>
+        <source>the text could not be installed: %1</source>
+        <translation>متن انسٹال نہیں ہو سکا: %1</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>

@@ -410,6 +410,98 @@ Specified path is invalid and cannot be mapped properly...</source>
         <source>chapter %1: %2</source>
         <translation>第 %1 章：%2</translation>
     </message>
+    <message>
+        <source>the server sent a web page, not the text</source>
+        <translation>服务器发送的是网页，不是文本</translation>
+    </message>
+    <message>
+        <source>what arrived is not the service&apos;s data</source>
+        <translation>收到的不是该服务的数据</translation>
+    </message>
+    <message>
+        <source>the service answered %1</source>
+        <translation>服务返回 %1</translation>
+    </message>
+    <message>
+        <source>the service&apos;s answer holds no list of texts</source>
+        <translation>服务的回答中没有文本列表</translation>
+    </message>
+    <message>
+        <source>the service sent chapter %1 instead</source>
+        <translation>服务发来的是第 %1 章</translation>
+    </message>
+    <message>
+        <source>it has %1 verses, the chapter has %2</source>
+        <translation>它有 %1 节，而该章有 %2 节</translation>
+    </message>
+    <message>
+        <source>its verse numbers are not 1 to %1, each once</source>
+        <translation>其经文编号不是 1 到 %1 各一次</translation>
+    </message>
+    <message>
+        <source>verse %1 has no text</source>
+        <translation>第 %1 节没有文本</translation>
+    </message>
+    <message>
+        <source>the service did not answer in time</source>
+        <translation>服务未能及时响应</translation>
+    </message>
+    <message>
+        <source>the service cannot be reached (%1)</source>
+        <translation>无法连接服务（%1）</translation>
+    </message>
+    <message>
+        <source>Your data could not be written to %1: %2.</source>
+        <translation>无法把您的数据写入 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>无法读取文件 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is not a file of your Tilvora data (one written by File, Export my data). Nothing was changed.</source>
+        <translation>%1 不是您的 Tilvora 数据文件（由“文件”、“导出我的数据”写出的那种）。没有做任何更改。</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Tilvora, whose data this one cannot read. Nothing was changed.</source>
+        <translation>%1 由较新版本的 Tilvora 写出，此版本无法读取其数据。没有做任何更改。</translation>
+    </message>
+    <message>
+        <source>your own file %1 cannot be used</source>
+        <translation>无法使用您自己的文件 %1</translation>
+    </message>
+    <message>
+        <source>your own file cannot be changed now</source>
+        <translation>现在无法更改您自己的文件</translation>
+    </message>
+    <message>
+        <source>your own file could not be changed</source>
+        <translation>无法更改您自己的文件</translation>
+    </message>
+    <message>
+        <source>%1 could not be imported: %2. Nothing was changed.</source>
+        <translation>无法导入 %1：%2。没有做任何更改。</translation>
+    </message>
+    <message>
+        <source>What you learn and your notes cannot be kept: the file %1 cannot be used. They last until Tilvora closes.</source>
+        <translation>无法保存您背诵的内容和笔记：无法使用文件 %1。它们保留到 Tilvora 关闭为止。</translation>
+    </message>
+    <message>
+        <source>Your bookmarks cannot be kept: the file %1 cannot be written. Bookmarks made now last until Tilvora closes.</source>
+        <translation>无法保存您的书签：无法写入文件 %1。现在添加的书签保留到 Tilvora 关闭为止。</translation>
+    </message>
+    <message>
+        <source>Your bookmarks file could not be read. It was set aside as %1, and Tilvora starts with no bookmarks.</source>
+        <translation>无法读取您的书签文件。它已另存为 %1，Tilvora 将在没有书签的情况下启动。</translation>
+    </message>
+    <message>
+        <source>the text could not be stored: %1</source>
+        <translation>无法保存文本：%1</translation>
+    </message>
+    <message>
+        <source>the text could not be installed: %1</source>
+        <translation>无法安装文本：%1</translation>
+    </message>
 </context>
 <context>
     <name>PaneTexts</name>

@@ -183,7 +183,7 @@ void TextDownloadDialog::showCatalogue(const QList<texts::TextEdition>& editions
         m_editions = texts::builtInEditions();
         m_catalogueState->setText(tr("The list of texts could not be fetched: %1. Shown instead: texts Tilvora "
                                      "knows by name, which download from the address above when it answers.")
-                                      .arg(problem));
+                                      .arg(LogicText::translated(problem)));
     }
     // Texts installed from elsewhere (another mirror) stay listed, so they
     // can be removed.

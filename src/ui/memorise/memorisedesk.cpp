@@ -8,6 +8,7 @@
 #include "store/dberror.h"
 #include "store/sharedstate.h"
 #include "store/versename.h"
+#include "ui/dialogs/logictext.h"
 #include "ui/memorise/notedialog.h"
 #include "ui/memorise/notesdialog.h"
 #include "ui/memorise/progressdialog.h"
@@ -458,7 +459,7 @@ bool MemoriseDesk::exportTo(const QString& path)
     memorise::ReaderData data(ReadingComfort::bookmarksPath());
     const std::optional<memorise::DataCounts> counts = data.exportTo(path);
     if (!counts) {
-        tell(data.problem(), true);
+        tell(LogicText::translated(data.problem()), true);
         return false;
     }
     //: After the export: how many of each were written.
@@ -475,7 +476,7 @@ bool MemoriseDesk::importFrom(const QString& path)
     memorise::ReaderData data(ReadingComfort::bookmarksPath());
     const std::optional<memorise::DataCounts> counts = data.importFrom(path);
     if (!counts) {
-        tell(data.problem(), true);
+        tell(LogicText::translated(data.problem()), true);
         return false;
     }
     m_window.comfort().refreshBookmarks();

@@ -8,6 +8,7 @@
 #include "store/userfolder.h"
 #include "store/versename.h"
 #include "ui/art/artwork.h"
+#include "ui/dialogs/logictext.h"
 #include "ui/panes/browserpane.h"
 #include "ui/reading/chapternames.h"
 #include "ui/shell/mainwindow.h"
@@ -589,7 +590,8 @@ void ReadingComfort::restoreLastPlace()
 {
     keepUserSettings(*m_settings, &m_window);
     if (!m_bookmarks->problem().isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, tr("Tilvora"), m_bookmarks->problem(), QMessageBox::Ok, &m_window);
+        QMessageBox box(QMessageBox::Warning, tr("Tilvora"), LogicText::translated(m_bookmarks->problem()),
+            QMessageBox::Ok, &m_window);
         box.setTextFormat(Qt::PlainText);
         box.exec();
     }
