@@ -97,13 +97,13 @@ std::map<int, std::vector<Verse>> chapterTexts(store::Connection& db, const QLis
     QStringList list;
     for (int chapter : chapters)
         list << QString::number(chapter);
-    store::RecordSet rows = db.Open(
+    store::RecordSet rows = db.openRecordSet(
         QStringLiteral("SELECT MD_Ayah_TAB.AyahRef, SurahNo, Data FROM AP_Detail_TAB INNER JOIN MD_Ayah_TAB"
                        " ON MD_Ayah_TAB.AyahRef = AP_Detail_TAB.AyahRef WHERE MasterID = 2 AND SurahNo IN (%1)"
                        " ORDER BY MD_Ayah_TAB.AyahRef")
             .arg(list.join(QLatin1Char(','))));
     std::map<int, std::vector<Verse>> out;
-    for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext())
         out[rows.value(1).toInt()].push_back({rows.value(0).toInt(), rows.value(1).toInt(), rows.text(2)});
     return out;
 }
@@ -287,7 +287,7 @@ MadeChapter makeChapter(Speaker& speaker, const std::vector<Verse>& verses, cons
 
 void setVoiceFolder(store::Connection& db, const QString& folder)
 {
-    db.Execute(QStringLiteral("UPDATE AP_Master_TAB SET Data = '%1' WHERE MasterID = %2").arg(folder).arg(kDemoVoice));
+    db.execute(QStringLiteral("UPDATE AP_Master_TAB SET Data = '%1' WHERE MasterID = %2").arg(folder).arg(kDemoVoice));
 }
 
 std::vector<align::VerseStart> alignChapter(store::SharedState& state, int chapter, double* processor)
@@ -335,12 +335,13 @@ int main(int argc, char** argv)
     try {
         // The demo voice, against the starts the content build measured.
         Score demo;
-        store::RecordSet truth = db.Open(QStringLiteral("SELECT SurahNo, DataPos FROM AP_Detail_TAB INNER JOIN "
-                                                        "MD_Ayah_TAB ON MD_Ayah_TAB.AyahRef = AP_Detail_TAB.AyahRef"
-                                                        " WHERE MasterID = %1 ORDER BY AP_Detail_TAB.AyahRef")
-                                             .arg(kDemoVoice));
+        store::RecordSet truth
+            = db.openRecordSet(QStringLiteral("SELECT SurahNo, DataPos FROM AP_Detail_TAB INNER JOIN "
+                                              "MD_Ayah_TAB ON MD_Ayah_TAB.AyahRef = AP_Detail_TAB.AyahRef"
+                                              " WHERE MasterID = %1 ORDER BY AP_Detail_TAB.AyahRef")
+                                   .arg(kDemoVoice));
         std::map<int, std::vector<double>> demoStarts;
-        for (truth.MoveFirst(); !truth.Eof(); truth.MoveNext())
+        for (truth.moveFirst(); !truth.eof(); truth.moveNext())
             demoStarts[truth.value(0).toInt()].push_back(truth.value(1).toDouble());
         for (const auto& [chapter, starts] : demoStarts) {
             const std::vector<align::VerseStart> found = alignChapter(state, chapter, nullptr);

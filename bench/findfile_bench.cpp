@@ -95,7 +95,7 @@ int main()
     QElapsedTimer timer;
     for (int round = 0; round <= kRounds; ++round) { // round 0 warms the caches
         timer.start();
-        const QString ours = tilvora::playback::FindFile(tree, name, yieldToEvents);
+        const QString ours = tilvora::playback::findFile(tree, name, yieldToEvents);
         const double oursMs = timer.nsecsElapsed() / 1e6;
         timer.start();
         const QString theirs = runFind(tree, name);

@@ -133,9 +133,9 @@ int renderOnce(const QString& folder, const QString& viewName, const QString& vi
 {
     store::SharedState state;
     testing::RecordingHost host;
-    store::StartStore(state, folder);
-    store::SelectedProgramIds(state);
-    pages::WritePageFile(state, pages::RenderReadingPage(state, host, viewName, viewValue), u"Main.htm"_s);
+    store::startStore(state, folder);
+    store::selectedProgramIds(state);
+    pages::writePageFile(state, pages::renderReadingPage(state, host, viewName, viewValue), u"Main.htm"_s);
     return 0;
 }
 
@@ -143,8 +143,8 @@ int renderOnce(const QString& folder, const QString& viewName, const QString& vi
 int openStoreOnly(const QString& folder)
 {
     store::SharedState state;
-    store::StartStore(state, folder);
-    store::SelectedProgramIds(state);
+    store::startStore(state, folder);
+    store::selectedProgramIds(state);
     return 0;
 }
 
@@ -155,17 +155,17 @@ public:
     {
         // The statements the views run, as the program builds them after
         // its start-up (which selects the programs shown).
-        store::StartStore(m_state, m_folder);
-        store::SelectedProgramIds(m_state);
+        store::startStore(m_state, m_folder);
+        store::selectedProgramIds(m_state);
     }
 
     ViewResult measure(const View& view, int runs)
     {
         qint32 count = 0;
-        const QString finalSelect = pages::BuildViewQuery(m_state, view.name, view.value, count);
-        const QString lookup = view.name == u"Search"_s ? pages::SearchLookupStatement(view.value) : QString();
+        const QString finalSelect = pages::buildViewQuery(m_state, view.name, view.value, count);
+        const QString lookup = view.name == u"Search"_s ? pages::searchLookupStatement(view.value) : QString();
         ViewResult result;
-        result.rows = m_state.gConnection->Open(finalSelect).RecordCount();
+        result.rows = m_state.gConnection->openRecordSet(finalSelect).recordCount();
 
         const QString noInput = m_scratch + u"/empty.in"_s;
         writeFile(noInput, QString());

@@ -45,11 +45,11 @@ void buildDatabase(const QString& path, int programs)
     QFile::remove(path);
     QFile(path).open(QIODevice::WriteOnly);
     auto connection = Connection::open(path);
-    connection->Execute(
+    connection->execute(
         QStringLiteral("CREATE TABLE AP_Detail_TAB (DetailID INTEGER PRIMARY KEY, MasterID INTEGER, AyahRef INTEGER, "
                        "Data TEXT, DataSearchable TEXT, DataPos TEXT, DataRef TEXT)"));
     Connection::Transaction transaction(*connection);
-    connection->Execute(QStringLiteral(
+    connection->execute(QStringLiteral(
         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
         "INSERT INTO AP_Detail_TAB (MasterID, AyahRef, Data, DataSearchable) SELECT (i - 1) / 6236 + 1, (i - 1) % 6236 "
         "+ 1, "
@@ -67,9 +67,9 @@ double recordSetMilliseconds(const QString& path)
     QElapsedTimer timer;
     timer.start();
     auto connection = Connection::open(path);
-    RecordSet records = connection->Open(kDetailsOfOneProgram);
+    RecordSet records = connection->openRecordSet(kDetailsOfOneProgram);
     qint64 characters = 0;
-    for (records.MoveFirst(); !records.Eof(); records.MoveNext())
+    for (records.moveFirst(); !records.eof(); records.moveNext())
         characters += records.text(1).size() + records.text(0).size();
     if (characters == 0)
         std::fprintf(stderr, "no rows read\n");
@@ -124,11 +124,11 @@ int main(int argc, char* argv[])
     buildDatabase(big, 9);
     auto connection = Connection::open(big);
     const long before = peakKilobytes();
-    RecordSet records
-        = connection->Open(QStringLiteral("SELECT * FROM AP_Detail_TAB WHERE DetailID <= 50000 ORDER BY DetailID"));
+    RecordSet records = connection->openRecordSet(
+        QStringLiteral("SELECT * FROM AP_Detail_TAB WHERE DetailID <= 50000 ORDER BY DetailID"));
     const long after = peakKilobytes();
     const double megabytes = (after - before) / 1024.0;
     std::printf("record set over %d detail rows: peak memory grew %.1f MB, %.2f MB per 10,000 rows\n",
-        records.RecordCount(), megabytes, megabytes / (records.RecordCount() / 10000.0));
+        records.recordCount(), megabytes, megabytes / (records.recordCount() / 10000.0));
     return 0;
 }

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     store::RecordSet& programs = fixture.state().gPrograms;
     try {
         programs.setFilter(text);
-        for (programs.MoveFirst(); !programs.Eof(); programs.MoveNext())
+        for (programs.moveFirst(); !programs.eof(); programs.moveNext())
             programs.value(QStringLiteral("MasterID"));
     } catch (const store::DbError&) {
     }

@@ -42,7 +42,7 @@ void FuzzFixture::fill()
 void FuzzFixture::reopen()
 {
     m_state = store::SharedState();
-    store::StartStore(m_state, m_db.folder());
+    store::startStore(m_state, m_db.folder());
 }
 
 QString textOf(const uint8_t* data, size_t size)

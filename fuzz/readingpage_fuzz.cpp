@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     try {
         fixture.reopen();
         fixture.host().lines.clear();
-        pages::RenderReadingPage(fixture.state(), fixture.host(), view, value);
+        pages::renderReadingPage(fixture.state(), fixture.host(), view, value);
     } catch (const store::Error&) {
     }
     return 0;

@@ -84,7 +84,7 @@ private:
 
 } // namespace
 
-EnergyEnvelope DecodeEnvelope(const QString& path, const std::atomic_bool* cancelled)
+EnergyEnvelope decodeEnvelope(const QString& path, const std::atomic_bool* cancelled)
 {
     const QFileInfo file(path);
     if (!file.isFile() || !file.isReadable())

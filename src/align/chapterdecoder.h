@@ -16,6 +16,6 @@ namespace tilvora::align {
 //
 // Fails with AlignFailure when the file cannot be read or decoded, or holds
 // no sound; with AlignCancelled as soon as `cancelled` becomes true.
-EnergyEnvelope DecodeEnvelope(const QString& path, const std::atomic_bool* cancelled = nullptr);
+EnergyEnvelope decodeEnvelope(const QString& path, const std::atomic_bool* cancelled = nullptr);
 
 } // namespace tilvora::align

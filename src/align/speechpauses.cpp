@@ -88,12 +88,12 @@ void addDips(const std::vector<float>& decibels, SpeechPauses& result)
 
 } // namespace
 
-int MinimumPauses(std::size_t verses)
+int minimumPauses(std::size_t verses)
 {
     return verses < 2 ? 0 : int((verses - 1 + 3) / 4);
 }
 
-SpeechPauses FindSpeechPauses(const std::vector<float>& decibels)
+SpeechPauses findSpeechPauses(const std::vector<float>& decibels)
 {
     SpeechPauses result;
     if (decibels.empty())

@@ -34,7 +34,7 @@ inline constexpr float kNoSpeechDecibels = -60;
 // least: a reciter pauses at the end of most verses (the aligner also finds
 // verses run together, but not most of them), so fewer than one pause per
 // four verse ends means the recording is not a recitation of those verses.
-int MinimumPauses(std::size_t verses);
+int minimumPauses(std::size_t verses);
 
 // Finds the pauses of an energy envelope (decibels per 10 ms frame). The
 // quiet level is measured from the recording itself, so a pause in steady
@@ -42,6 +42,6 @@ int MinimumPauses(std::size_t verses);
 // 0.1 s is no pause. Within stretches of speech, the moments quieter than
 // everything 0.2 s around them (and 0.5 s from a pause) are added as weaker
 // candidates, for verses that are run together.
-SpeechPauses FindSpeechPauses(const std::vector<float>& decibels);
+SpeechPauses findSpeechPauses(const std::vector<float>& decibels);
 
 } // namespace tilvora::align

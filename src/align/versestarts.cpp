@@ -260,7 +260,7 @@ private:
 
 } // namespace
 
-std::vector<VerseStart> ChooseVerseStarts(
+std::vector<VerseStart> chooseVerseStarts(
     const SpeechPauses& speech, const std::vector<double>& verseWeights, double frameSeconds)
 {
     if (verseWeights.empty())

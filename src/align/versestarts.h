@@ -24,7 +24,7 @@ struct VerseStart {
 // itself. Speech before the first verse (an opening such as the basmala or a
 // seeking of refuge) is allowed for, at a small cost, when it fits the length
 // of such an opening. A start is placed shortly before speech resumes.
-std::vector<VerseStart> ChooseVerseStarts(
+std::vector<VerseStart> chooseVerseStarts(
     const SpeechPauses& speech, const std::vector<double>& verseWeights, double frameSeconds);
 
 } // namespace tilvora::align

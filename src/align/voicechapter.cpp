@@ -28,18 +28,18 @@ int wholeNumber(const QString& text, const QString& what)
 
 QString voiceFolder(store::SharedState& state, int voiceId)
 {
-    store::RecordSet voice = state.gConnection->Open(
+    store::RecordSet voice = state.gConnection->openRecordSet(
         QStringLiteral("SELECT AP_Master_TAB.Data FROM AP_Master_TAB INNER JOIN AP_TypesMaster_TAB"
                        " ON AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID"
                        " WHERE AP_Master_TAB.MasterID = %1 AND AP_TypesMaster_TAB.SysTerm = 'VOICE'")
             .arg(voiceId));
-    if (voice.RecordCount() == 0)
+    if (voice.recordCount() == 0)
         throw AlignFailure{QStringLiteral("There is no voice %1.").arg(voiceId)};
-    voice.MoveFirst();
+    voice.moveFirst();
     const QString folder = voice.text(QStringLiteral("Data")).trimmed();
     if (folder.isEmpty())
         throw AlignFailure{QStringLiteral("The voice %1 has no media folder.").arg(voiceId)};
-    return playback::ResolveVoiceFolder(state.gAppFolder, folder);
+    return playback::resolveVoiceFolder(state.gAppFolder, folder);
 }
 
 QString chapterRecording(const QString& folder, int chapter)
@@ -47,14 +47,14 @@ QString chapterRecording(const QString& folder, int chapter)
     const QString number = QStringLiteral("%1").arg(chapter, 3, 10, QLatin1Char('0'));
     const QStringList names{number + QStringLiteral(".mp3"), number + QStringLiteral(".wma")};
     for (const QString& name : names) {
-        QString direct = playback::ExistingFilePath(folder + QLatin1Char('/') + name);
+        QString direct = playback::existingFilePath(folder + QLatin1Char('/') + name);
         if (!direct.isEmpty())
             return direct;
     }
     for (const QString& name : names) {
-        const QString below = playback::FindFile(folder, name);
+        const QString below = playback::findFile(folder, name);
         if (!below.isEmpty())
-            return playback::ExistingFilePath(below + name);
+            return playback::existingFilePath(below + name);
     }
     throw AlignFailure{QStringLiteral("The folder %1 holds no recording of chapter %2 (%3 or %4).")
                            .arg(QDir::toNativeSeparators(folder))
@@ -65,12 +65,12 @@ QString chapterRecording(const QString& folder, int chapter)
 // The chapter's verses (AyahRef) in order.
 std::vector<int> chapterVerseRefs(store::SharedState& state, int chapter)
 {
-    store::RecordSet refs = state.gConnection->Open(
+    store::RecordSet refs = state.gConnection->openRecordSet(
         QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = %1 ORDER BY AyahNo").arg(chapter));
-    if (refs.RecordCount() == 0)
+    if (refs.recordCount() == 0)
         throw AlignFailure{QStringLiteral("There is no chapter %1.").arg(chapter)};
     std::vector<int> verses;
-    for (refs.MoveFirst(); !refs.Eof(); refs.MoveNext())
+    for (refs.moveFirst(); !refs.eof(); refs.moveNext())
         verses.push_back(refs.value(0).toInt());
     return verses;
 }
@@ -80,7 +80,7 @@ std::vector<int> chapterVerseRefs(store::SharedState& state, int chapter)
 // through every edition's rows.
 std::map<int, QString> chapterTexts(store::SharedState& state, int chapter)
 {
-    store::RecordSet texts = state.gConnection->Open(
+    store::RecordSet texts = state.gConnection->openRecordSet(
         QStringLiteral("SELECT AP_Detail_TAB.AyahRef, AP_Detail_TAB.Data FROM ((AP_Detail_TAB"
                        " INNER JOIN AP_Master_TAB ON AP_Detail_TAB.MasterID = AP_Master_TAB.MasterID)"
                        " INNER JOIN AP_TypesMaster_TAB ON AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID)"
@@ -89,8 +89,8 @@ std::map<int, QString> chapterTexts(store::SharedState& state, int chapter)
                        " ORDER BY AP_Master_TAB.MasterID, AP_Detail_TAB.DetailID")
             .arg(chapter));
     std::map<int, QString> textOf;
-    if (texts.RecordCount() > 0) {
-        for (texts.MoveFirst(); !texts.Eof(); texts.MoveNext())
+    if (texts.recordCount() > 0) {
+        for (texts.moveFirst(); !texts.eof(); texts.moveNext())
             textOf.emplace(texts.value(0).toInt(), texts.text(1));
     }
     return textOf;
@@ -98,7 +98,7 @@ std::map<int, QString> chapterTexts(store::SharedState& state, int chapter)
 
 } // namespace
 
-QString StartText(double seconds)
+QString startText(double seconds)
 {
     return QString::number(seconds, 'f', 2);
 }
@@ -114,7 +114,7 @@ VoiceChapter::VoiceChapter(store::SharedState& state, const QString& voiceId, co
     std::vector<double> known;
     for (const int ref : m_verseRefs) {
         const auto text = texts.find(ref);
-        m_weights.push_back(text == texts.end() || text->second.isEmpty() ? 0.0 : VerseWeight(text->second));
+        m_weights.push_back(text == texts.end() || text->second.isEmpty() ? 0.0 : verseWeight(text->second));
         if (m_weights.back() > 0)
             known.push_back(m_weights.back());
     }
@@ -134,20 +134,20 @@ QString VoiceChapter::fileName() const
 
 std::vector<VerseStart> VoiceChapter::align(const std::atomic_bool* cancelled) const
 {
-    return AlignRecording(m_recordingPath, m_weights, cancelled);
+    return alignRecording(m_recordingPath, m_weights, cancelled);
 }
 
 int VoiceChapter::rowsOfAnotherKind(store::SharedState& state) const
 {
-    store::RecordSet rows
-        = state.gConnection->Open(QStringLiteral("SELECT COUNT(*) FROM AP_Detail_TAB INNER JOIN MD_Ayah_TAB"
-                                                 " ON MD_Ayah_TAB.AyahRef = AP_Detail_TAB.AyahRef"
-                                                 " WHERE AP_Detail_TAB.MasterID = %1 AND MD_Ayah_TAB.SurahNo = %2"
-                                                 " AND COALESCE(AP_Detail_TAB.Data, '') <> '%3'")
-                                      .arg(m_voiceId)
-                                      .arg(m_chapter)
-                                      .arg(store::sqlText(fileName())));
-    rows.MoveFirst();
+    store::RecordSet rows = state.gConnection->openRecordSet(
+        QStringLiteral("SELECT COUNT(*) FROM AP_Detail_TAB INNER JOIN MD_Ayah_TAB"
+                       " ON MD_Ayah_TAB.AyahRef = AP_Detail_TAB.AyahRef"
+                       " WHERE AP_Detail_TAB.MasterID = %1 AND MD_Ayah_TAB.SurahNo = %2"
+                       " AND COALESCE(AP_Detail_TAB.Data, '') <> '%3'")
+            .arg(m_voiceId)
+            .arg(m_chapter)
+            .arg(store::sqlText(fileName())));
+    rows.moveFirst();
     return rows.value(0).toInt();
 }
 
@@ -190,11 +190,11 @@ void VoiceChapter::writeRow(store::SharedState& state, std::size_t index, double
     const QString where
         = QStringLiteral(" WHERE MasterID = %1 AND AyahRef = %2").arg(m_voiceId).arg(m_verseRefs[index]);
     const QString name = QLatin1Char('\'') + store::sqlText(fileName()) + QLatin1Char('\'');
-    const QString start = QLatin1Char('\'') + StartText(seconds) + QLatin1Char('\'');
-    if (connection.Open(QStringLiteral("SELECT DetailID FROM AP_Detail_TAB") + where).RecordCount() > 0)
-        connection.Execute(QStringLiteral("UPDATE AP_Detail_TAB SET Data = %1, DataPos = %2").arg(name, start) + where);
+    const QString start = QLatin1Char('\'') + startText(seconds) + QLatin1Char('\'');
+    if (connection.openRecordSet(QStringLiteral("SELECT DetailID FROM AP_Detail_TAB") + where).recordCount() > 0)
+        connection.execute(QStringLiteral("UPDATE AP_Detail_TAB SET Data = %1, DataPos = %2").arg(name, start) + where);
     else
-        connection.Execute(
+        connection.execute(
             QStringLiteral("INSERT INTO AP_Detail_TAB (MasterID, AyahRef, Data, DataPos) VALUES (%1, %2, %3, %4)")
                 .arg(m_voiceId)
                 .arg(m_verseRefs[index])
@@ -203,10 +203,10 @@ void VoiceChapter::writeRow(store::SharedState& state, std::size_t index, double
 
 void VoiceChapter::rereadIfSelected(store::SharedState& state) const
 {
-    store::RecordSet voice = state.gConnection->Open(
+    store::RecordSet voice = state.gConnection->openRecordSet(
         QStringLiteral("SELECT UserSelection FROM AP_Master_TAB WHERE MasterID = %1").arg(m_voiceId));
-    if (voice.RecordCount() > 0 && (voice.MoveFirst(), voice.value(0).toBool()))
-        store::OpenProgramDetails(state, QString::number(m_voiceId));
+    if (voice.recordCount() > 0 && (voice.moveFirst(), voice.value(0).toBool()))
+        store::openProgramDetails(state, QString::number(m_voiceId));
 }
 
 } // namespace tilvora::align

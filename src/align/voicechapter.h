@@ -67,6 +67,6 @@ private:
 
 // A start as the text host prints it and the detail rows hold it: seconds
 // with two decimals.
-QString StartText(double seconds);
+QString startText(double seconds);
 
 } // namespace tilvora::align

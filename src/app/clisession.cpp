@@ -87,7 +87,7 @@ CliSession::~CliSession() = default;
 int CliSession::run(const QString& appFolder)
 {
     try {
-        store::StartStore(m_state, appFolder);
+        store::startStore(m_state, appFolder);
         m_memorise.setFolder(appFolder);
         m_logic = std::make_unique<navigation::MainWindowLogic>(m_state, m_host);
         m_logic->load();
@@ -97,11 +97,11 @@ int CliSession::run(const QString& appFolder)
     }
     // Each event is finished, file searches included, before the next is
     // read, so the lines come out in the order of the events.
-    playback::MediaFileFinder::FinishAll();
+    playback::MediaFileFinder::finishAll();
     QString line;
     while (m_in.readLineInto(&line)) {
         handleLine(line);
-        playback::MediaFileFinder::FinishAll();
+        playback::MediaFileFinder::finishAll();
     }
     return 0;
 }
@@ -234,7 +234,7 @@ void CliSession::handleDownload(const QStringList& fields)
     playback::DownloadLayout layout;
     int fromChapter = 0;
     int toChapter = 0;
-    if (!playback::DownloadLayoutFromName(fields.value(3), &layout)) {
+    if (!playback::downloadLayoutFromName(fields.value(3), &layout)) {
         m_host.reportError(
             QStringLiteral("A download's layout is sssaaa or number, not \"%1\".").arg(shown(fields.value(3))));
         return;
@@ -247,9 +247,9 @@ void CliSession::handleDownload(const QStringList& fields)
     QString folder;
     try {
         const QString base = fields.value(2);
-        files = playback::DownloadFiles(*m_state.gConnection, base, layout, fromChapter, toChapter);
+        files = playback::downloadFiles(*m_state.gConnection, base, layout, fromChapter, toChapter);
         const QString reciter = QUrl(base.trimmed()).adjusted(QUrl::StripTrailingSlash).fileName();
-        folder = m_logic->downloadFolderFor(fields.value(1), playback::DefaultRecitationFolder(reciter));
+        folder = m_logic->downloadFolderFor(fields.value(1), playback::defaultRecitationFolder(reciter));
     } catch (const store::RefusedValue& refused) {
         m_host.reportError(refused.message());
         return;
@@ -321,7 +321,7 @@ void CliSession::handleAlign(const QStringList& fields)
             chapter.store(m_state, starts, replace);
         QStringList texts;
         for (const align::VerseStart& start : starts)
-            texts << align::StartText(start.seconds);
+            texts << align::startText(start.seconds);
         m_host.writeLine({QStringLiteral("aligned"), QString::number(chapter.chapter()), texts.join(QLatin1Char(','))});
     } catch (const align::AlignFailure& failure) {
         m_host.reportError(failure.message);

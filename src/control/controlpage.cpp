@@ -43,7 +43,7 @@ const QStringList kHeadLines = {
 // the class name of the changed list or button and the active element's value
 // as a control command.
 const QStringList kScriptLines = QStringList{u"<SCRIPT LANGUAGE=VBScript>"_s, u"<!--"_s}
-    + pages::RefreshKeyHandlerLines()
+    + pages::refreshKeyHandlerLines()
     + QStringList{
         u"Sub s(n)"_s,
         u"dim xxx"_s,
@@ -82,19 +82,19 @@ bool isSelected(const RecordSet& programs)
 
 QString optionLine(const RecordSet& programs)
 {
-    return u"<option  value=\""_s + EscapeHtml(programs.text(u"MasterID"_s)) + u"\" >"_s
-        + EscapeHtml(programs.text(u"Master"_s)) + u"</option>"_s;
+    return u"<option  value=\""_s + escapeHtml(programs.text(u"MasterID"_s)) + u"\" >"_s
+        + escapeHtml(programs.text(u"Master"_s)) + u"</option>"_s;
 }
 
 QString voiceLine(const RecordSet& programs)
 {
-    const QString id = EscapeHtml(programs.text(u"MasterID"_s));
+    const QString id = escapeHtml(programs.text(u"MasterID"_s));
     const bool selected = isSelected(programs);
     return u"<input type=\"radio\" value=\""_s + id
         + (selected ? u"\" class=\"Voice\" name=\"R\" onclick=\"s(this.className)\" checked=yes >"_s
                     : u"\" class=\"Voice\" name=\"R\" onclick=\"s(this.className)\" >"_s)
-        + EscapeHtml(programs.text(u"Master"_s)) + (selected ? u" <a title='"_s : u" <a  title='"_s)
-        + EscapeHtml(programs.text(u"Data"_s)) + u"' href=\"_Control.htm__SetV = "_s + id + u"\">..."_s
+        + escapeHtml(programs.text(u"Master"_s)) + (selected ? u" <a title='"_s : u" <a  title='"_s)
+        + escapeHtml(programs.text(u"Data"_s)) + u"' href=\"_Control.htm__SetV = "_s + id + u"\">..."_s
         + u" </a><br> "_s;
 }
 
@@ -112,16 +112,16 @@ void addMatanList(SharedState& state, QStringList& page)
     page << u"<p>"_s << kMatanSelect;
     programs.setFilter(typeFilter(u"MATAN"_s));
     QStringList ids;
-    if (programs.RecordCount() > 0) {
+    if (programs.recordCount() > 0) {
         // The first selected matan heads the list; no option is marked
         // selected, so the one-line list shows it as the current choice.
-        programs.MoveFirst();
-        programs.Find(u"UserSelection='"_s + kTrue + u"'"_s);
-        if (!programs.Eof())
+        programs.moveFirst();
+        programs.find(u"UserSelection='"_s + kTrue + u"'"_s);
+        if (!programs.eof())
             page << optionLine(programs);
         // Every selected matan is left out below, so a second selected one is
         // not offered at all.
-        for (programs.MoveFirst(); !programs.Eof(); programs.MoveNext()) {
+        for (programs.moveFirst(); !programs.eof(); programs.moveNext()) {
             ids << programs.text(u"MasterID"_s);
             if (!isSelected(programs))
                 page << optionLine(programs);
@@ -138,17 +138,17 @@ void addRowLists(SharedState& state, QStringList& page)
     programs.setFilter(u"(SysTerm_MasterTypeID='"_s + u"TAFSEER"_s + u"' OR "_s + u"SysTerm_MasterTypeID='"_s
         + u"TRANSLATION"_s + u"')"_s);
     QStringList ids;
-    const bool any = programs.RecordCount() > 0;
+    const bool any = programs.recordCount() > 0;
     for (int n = 1; n <= 3; ++n) {
         page << rowSelect(n);
         if (any) {
             // The first program at position n heads list n; any other program
             // at n is left out of it.
-            programs.MoveFirst();
-            programs.Find(u"SortOrderUser='"_s + QString::number(n) + u"'"_s);
-            if (!programs.Eof())
+            programs.moveFirst();
+            programs.find(u"SortOrderUser='"_s + QString::number(n) + u"'"_s);
+            if (!programs.eof())
                 page << optionLine(programs);
-            for (programs.MoveFirst(); !programs.Eof(); programs.MoveNext()) {
+            for (programs.moveFirst(); !programs.eof(); programs.moveNext()) {
                 if (n == 1)
                     ids << programs.text(u"MasterID"_s);
                 if (!atPosition(programs, n))
@@ -168,15 +168,15 @@ void addVoiceLines(SharedState& state, QStringList& page)
     page << u"<p ID=\"CSS1\">"_s;
     programs.setFilter(typeFilter(u"VOICE"_s));
     QStringList ids;
-    if (programs.RecordCount() > 0) {
-        for (programs.MoveFirst(); !programs.Eof(); programs.MoveNext()) {
+    if (programs.recordCount() > 0) {
+        for (programs.moveFirst(); !programs.eof(); programs.moveNext()) {
             const QString id = programs.text(u"MasterID"_s);
             ids << id;
             page << voiceLine(programs);
             // Playback reads the selected voice's details from gDetails; with
             // two voices selected the later one's stay open.
             if (isSelected(programs))
-                store::OpenProgramDetails(state, id);
+                store::openProgramDetails(state, id);
         }
     }
     state.gVoiceIds = ids.join(u',');
@@ -186,14 +186,14 @@ void addVoiceLines(SharedState& state, QStringList& page)
 
 } // namespace
 
-QString ComposeControlPage(SharedState& state)
+QString composeControlPage(SharedState& state)
 {
     RecordSet& programs = state.gPrograms;
     FilterClearer clearer(programs);
     programs.setFilter(QString());
 
     QStringList page = kHeadLines;
-    if (programs.RecordCount() > 0) {
+    if (programs.recordCount() > 0) {
         addMatanList(state, page);
         addRowLists(state, page);
         addVoiceLines(state, page);
@@ -202,10 +202,10 @@ QString ComposeControlPage(SharedState& state)
     return page.join(u"\r\n"_s);
 }
 
-QString BuildControlPage(SharedState& state)
+QString buildControlPage(SharedState& state)
 {
-    const QString content = ComposeControlPage(state);
-    return pages::WritePageFile(state, content, u"Control.htm"_s);
+    const QString content = composeControlPage(state);
+    return pages::writePageFile(state, content, u"Control.htm"_s);
 }
 
 } // namespace tilvora::control

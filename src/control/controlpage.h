@@ -23,11 +23,11 @@ namespace tilvora::control {
 // missing (no matan selected, nothing at position n) has no heading option,
 // and a type without programs gives its list no options and the voice
 // paragraph no lines.
-QString ComposeControlPage(store::SharedState& state);
+QString composeControlPage(store::SharedState& state);
 
 // Composes the control page and writes it as "Control.htm" in the application
 // folder; returns the file's path. Fails with pages::PageFileError when the
 // file cannot be written.
-QString BuildControlPage(store::SharedState& state);
+QString buildControlPage(store::SharedState& state);
 
 } // namespace tilvora::control

@@ -4,7 +4,7 @@ namespace tilvora::control {
 
 using namespace Qt::Literals::StringLiterals;
 
-QString EscapeHtml(const QString& text)
+QString escapeHtml(const QString& text)
 {
     QString escaped;
     escaped.reserve(text.size());

@@ -8,6 +8,6 @@ namespace tilvora::control {
 // attribute quoted with either kind of quote: & < > " ' become &amp; &lt;
 // &gt; &quot; &#39;. (QString::toHtmlEscaped leaves the apostrophe alone,
 // which would cut an attribute written between apostrophes.)
-QString EscapeHtml(const QString& text);
+QString escapeHtml(const QString& text);
 
 } // namespace tilvora::control

@@ -47,7 +47,7 @@ QString checkedRowPosition(const QString& name)
 
 } // namespace
 
-void ApplyControlSelection(SharedState& state, const QString& source, const QString& name, const QString& value,
+void applyControlSelection(SharedState& state, const QString& source, const QString& name, const QString& value,
     const std::function<void(qint32)>& playVoice)
 {
     Statements statements;
@@ -89,28 +89,28 @@ void ApplyControlSelection(SharedState& state, const QString& source, const QStr
         // Both or neither: a refused second statement must not leave the
         // previous choice cleared with nothing chosen in its place.
         store::Connection::Transaction transaction(*state.gConnection);
-        state.gConnection->Execute(statements.clearPrevious);
+        state.gConnection->execute(statements.clearPrevious);
         if (!statements.setChosen.isEmpty())
-            state.gConnection->Execute(statements.setChosen);
+            state.gConnection->execute(statements.setChosen);
         transaction.commit();
     }
 
     if (voiceChoice)
-        store::OpenProgramDetails(state, id);
-    store::SelectedProgramIds(state);
+        store::openProgramDetails(state, id);
+    store::selectedProgramIds(state);
     if (voiceChoice && playVoice)
         playVoice(state.gLastAyahRef);
 }
 
-StoredChoices StoredControlChoices(const SharedState& state)
+StoredChoices storedControlChoices(const SharedState& state)
 {
     StoredChoices choices;
-    store::RecordSet programs = state.gPrograms.Clone();
+    store::RecordSet programs = state.gPrograms.clone();
     // The first program of the type that `holds` says is there.
     const auto first = [&programs](const QString& filter, const std::function<bool()>& holds) {
         programs.setFilter(filter);
-        if (programs.RecordCount() > 0) {
-            for (programs.MoveFirst(); !programs.Eof(); programs.MoveNext()) {
+        if (programs.recordCount() > 0) {
+            for (programs.moveFirst(); !programs.eof(); programs.moveNext()) {
                 if (holds())
                     return programs.text(u"MasterID"_s);
             }
@@ -129,25 +129,25 @@ StoredChoices StoredControlChoices(const SharedState& state)
     return choices;
 }
 
-void SetProgramData(SharedState& state, const QString& masterId)
+void setProgramData(SharedState& state, const QString& masterId)
 {
     if (state.gMediaPathResult != kCancel) {
         const QString id = checkedProgramId(masterId);
         if (store::holdsControlCharacter(state.gMediaPathResult))
             throw store::RefusedValue(u"The media folder holds a control character"_s + kNothingChanged + u'.');
-        state.gConnection->Execute(u"UPDATE   AP_Master_TAB   SET Data = '"_s + store::sqlText(state.gMediaPathResult)
+        state.gConnection->execute(u"UPDATE   AP_Master_TAB   SET Data = '"_s + store::sqlText(state.gMediaPathResult)
             + u"'    WHERE     (MasterID = "_s + id + u")"_s);
     }
-    store::SelectedProgramIds(state);
+    store::selectedProgramIds(state);
 
     // Playback takes the folder of the first selected voice in the program
     // list; its details must be that voice's too, whichever voice's folder
     // was just set.
-    store::RecordSet voices = state.gPrograms.Clone();
+    store::RecordSet voices = state.gPrograms.clone();
     voices.setFilter(u"(SysTerm_MasterTypeID='"_s + u"VOICE"_s + u"' AND UserSelection ='"_s + u"True"_s + u"')"_s);
-    if (voices.RecordCount() > 0) {
-        voices.MoveFirst();
-        store::OpenProgramDetails(state, voices.text(u"MasterID"_s));
+    if (voices.recordCount() > 0) {
+        voices.moveFirst();
+        store::openProgramDetails(state, voices.text(u"MasterID"_s));
     }
 }
 

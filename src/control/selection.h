@@ -27,7 +27,7 @@ namespace tilvora::control {
 //
 // A value that is not a whole number fails with store::RefusedValue before any
 // statement runs. A statement the database refuses fails with store::DbError.
-void ApplyControlSelection(store::SharedState& state, const QString& source, const QString& name, const QString& value,
+void applyControlSelection(store::SharedState& state, const QString& source, const QString& name, const QString& value,
     const std::function<void(qint32)>& playVoice);
 
 // What the control page's choices store: the program shown at each display
@@ -37,7 +37,7 @@ struct StoredChoices {
     std::array<QString, 4> rows;
     QString voice;
 };
-StoredChoices StoredControlChoices(const store::SharedState& state);
+StoredChoices storedControlChoices(const store::SharedState& state);
 
 // Stores the media folder dialog's answer (gMediaPathResult) as the folder of
 // the voice masterId, unless it is "CANCEL", exactly as chosen (apostrophes
@@ -49,6 +49,6 @@ StoredChoices StoredControlChoices(const store::SharedState& state);
 //
 // A masterId that is not a whole number fails with store::RefusedValue before
 // anything is stored.
-void SetProgramData(store::SharedState& state, const QString& masterId);
+void setProgramData(store::SharedState& state, const QString& masterId);
 
 } // namespace tilvora::control

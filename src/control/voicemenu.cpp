@@ -41,7 +41,7 @@ VoiceMenu::VoiceMenu()
     }
 }
 
-void VoiceMenu::SetupMenu(SharedState& state, host::Host& host)
+void VoiceMenu::setupMenu(SharedState& state, host::Host& host)
 {
     m_dataPathVisible = false;
     std::vector<std::pair<int, Item>> set;
@@ -49,8 +49,8 @@ void VoiceMenu::SetupMenu(SharedState& state, host::Host& host)
         RecordSet& programs = state.gPrograms;
         FilterClearer clearer(programs);
         programs.setFilter(kVoiceFilter);
-        if (programs.RecordCount() > 0) {
-            for (programs.MoveFirst(); !programs.Eof(); programs.MoveNext()) {
+        if (programs.recordCount() > 0) {
+            for (programs.moveFirst(); !programs.eof(); programs.moveNext()) {
                 const int index = itemIndexOf(programs.value(u"SortOrderUser"_s));
                 if (index < 0)
                     continue;
@@ -68,7 +68,7 @@ void VoiceMenu::SetupMenu(SharedState& state, host::Host& host)
     host.setDataPathMenuVisible(m_dataPathVisible);
 }
 
-void VoiceMenu::MnuDPVoice_Click(SharedState& state, host::Host& host, int index, const MediaFolderDialog& showDialog)
+void VoiceMenu::mnuDPVoiceClick(SharedState& state, host::Host& host, int index, const MediaFolderDialog& showDialog)
 {
     if (index < 0 || index >= kItemCount) {
         host.reportError(
@@ -89,27 +89,27 @@ void VoiceMenu::MnuDPVoice_Click(SharedState& state, host::Host& host, int index
     const bool accepted = answer.outcome == host::MediaFolderDialogAnswer::Outcome::Accepted;
     if (accepted) {
         state.gMediaPathResult = answer.folder;
-        SetupMenu(state, host);
+        setupMenu(state, host);
     } else {
         state.gMediaPathResult = u"CANCEL"_s;
     }
 
-    SetProgramData(state, tag);
+    setProgramData(state, tag);
     // The refill above ran before the folder was stored; this one shows it.
     if (accepted)
-        SetupMenu(state, host);
+        setupMenu(state, host);
     if (accepted && answer.oneFilePerChapter)
         host.alignChapterFiles(tag);
 }
 
-int VoiceMenuIndexOf(SharedState& state, const QString& masterId)
+int voiceMenuIndexOf(SharedState& state, const QString& masterId)
 {
     const QString id = QString::number(
         store::requireWholeNumber(masterId, u"voice id"_s, u", so no media folder can be set for it"_s));
 
     QVariant sortOrderUser;
     try {
-        sortOrderUser = store::LookupField(state.gPrograms, u"MasterID"_s, id, u"SortOrderUser"_s);
+        sortOrderUser = store::lookupField(state.gPrograms, u"MasterID"_s, id, u"SortOrderUser"_s);
     } catch (const store::DbError& error) {
         if (error.number() != store::DbError::NoCurrentRecord)
             throw;

@@ -46,7 +46,7 @@ public:
     // got an item. At its end it reports to the host each item it set, in the
     // order set, then the visibility of "Set Data &Path". Leaves gPrograms
     // without a filter.
-    void SetupMenu(store::SharedState& state, host::Host& host);
+    void setupMenu(store::SharedState& state, host::Host& host);
 
     // The click on item index: shows the media folder dialog for the item's
     // voice and stores the folder the user accepted (SetProgramData).
@@ -56,7 +56,7 @@ public:
     // it, so the captions show the new folder. An index outside 0..19 or an
     // item that no voice claims shows no dialog and changes nothing; the user
     // is told through host.reportError.
-    void MnuDPVoice_Click(store::SharedState& state, host::Host& host, int index, const MediaFolderDialog& showDialog);
+    void mnuDPVoiceClick(store::SharedState& state, host::Host& host, int index, const MediaFolderDialog& showDialog);
 
 private:
     std::array<Item, kItemCount> m_items;
@@ -68,6 +68,6 @@ private:
 // store::RefusedValue, in plain words, when masterId is not a whole number,
 // when no program has that id, when the program is not a voice, or when its
 // SortOrderUser names no menu item (Null, negative, or above 19).
-int VoiceMenuIndexOf(store::SharedState& state, const QString& masterId);
+int voiceMenuIndexOf(store::SharedState& state, const QString& masterId);
 
 } // namespace tilvora::control

@@ -25,17 +25,17 @@ LineKind kindOf(const QString& text)
 MushafIndex MushafIndex::load(store::Connection& connection)
 {
     MushafIndex index;
-    store::RecordSet tables = connection.Open(QStringLiteral(
+    store::RecordSet tables = connection.openRecordSet(QStringLiteral(
         "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN ('MS_Line_TAB', 'MS_Division_TAB')"));
-    tables.MoveFirst();
+    tables.moveFirst();
     if (tables.value(0).toInt() != 2)
         throw store::RefusedValue(QStringLiteral("This content database holds no mushaf pages."));
 
-    store::RecordSet lines = connection.Open(QStringLiteral(
+    store::RecordSet lines = connection.openRecordSet(QStringLiteral(
         "SELECT PageNo, LineNo, Kind, SurahNo, FirstAyahRef, LastAyahRef FROM MS_Line_TAB ORDER BY PageNo, LineNo"));
-    index.m_lines.reserve(static_cast<std::size_t>(lines.RecordCount()));
+    index.m_lines.reserve(static_cast<std::size_t>(lines.recordCount()));
     // A new record set stands on its first row.
-    for (; !lines.Eof(); lines.MoveNext()) {
+    for (; !lines.eof(); lines.moveNext()) {
         const LineEntry entry{lines.value(0).toInt(), lines.value(1).toInt(), kindOf(lines.text(2)),
             lines.value(3).toInt(), lines.value(4).toInt(), lines.value(5).toInt()};
         if (index.m_pageStart.empty() || index.m_lines.back().page != entry.page)
@@ -53,14 +53,14 @@ MushafIndex MushafIndex::load(store::Connection& connection)
                                       .arg(index.m_pageCount));
 
     store::RecordSet verses
-        = connection.Open(QStringLiteral("SELECT AyahRef, SurahNo, AyahNo FROM MD_Ayah_TAB ORDER BY AyahRef"));
-    index.m_verses.reserve(static_cast<std::size_t>(verses.RecordCount()));
-    for (; !verses.Eof(); verses.MoveNext())
+        = connection.openRecordSet(QStringLiteral("SELECT AyahRef, SurahNo, AyahNo FROM MD_Ayah_TAB ORDER BY AyahRef"));
+    index.m_verses.reserve(static_cast<std::size_t>(verses.recordCount()));
+    for (; !verses.eof(); verses.moveNext())
         index.m_verses.push_back({verses.value(0).toInt(), verses.value(1).toInt(), verses.value(2).toInt()});
 
-    store::RecordSet divisions
-        = connection.Open(QStringLiteral("SELECT Division, AyahRef FROM MS_Division_TAB ORDER BY Division, No"));
-    for (; !divisions.Eof(); divisions.MoveNext()) {
+    store::RecordSet divisions = connection.openRecordSet(
+        QStringLiteral("SELECT Division, AyahRef FROM MS_Division_TAB ORDER BY Division, No"));
+    for (; !divisions.eof(); divisions.moveNext()) {
         const QString name = divisions.text(0);
         if (index.m_divisions.empty() || index.m_divisions.back().first != name)
             index.m_divisions.push_back({name, {}});

@@ -58,13 +58,14 @@ std::vector<Word> MushafPage::splitWords(const QString& text, qint32 first)
 
 QString MushafPage::verseText(store::Connection& connection, qint32 ayahRef)
 {
-    store::RecordSet lines = connection.Open(QStringLiteral("SELECT Data, FirstAyahRef FROM MS_Line_TAB WHERE Kind = "
-                                                            "'text' AND FirstAyahRef <= %1 AND LastAyahRef >= %1 "
-                                                            "ORDER BY PageNo, LineNo")
-                                                 .arg(ayahRef));
+    store::RecordSet lines
+        = connection.openRecordSet(QStringLiteral("SELECT Data, FirstAyahRef FROM MS_Line_TAB WHERE Kind = "
+                                                  "'text' AND FirstAyahRef <= %1 AND LastAyahRef >= %1 "
+                                                  "ORDER BY PageNo, LineNo")
+                                       .arg(ayahRef));
     QStringList words;
     // A new record set stands on its first row.
-    for (; !lines.Eof(); lines.MoveNext()) {
+    for (; !lines.eof(); lines.moveNext()) {
         for (const Word& word : splitWords(lines.text(0), lines.value(1).toInt())) {
             if (word.kind == Word::Kind::Letters && word.ayahRef == ayahRef)
                 words << word.text;
@@ -79,11 +80,11 @@ MushafPage MushafPage::load(store::Connection& connection, const MushafIndex& in
         throw store::RefusedValue(QStringLiteral("There is no page %1 in the mushaf.").arg(page));
     MushafPage result;
     result.page = page;
-    store::RecordSet texts = connection.Open(
+    store::RecordSet texts = connection.openRecordSet(
         QStringLiteral("SELECT LineNo, Data FROM MS_Line_TAB WHERE PageNo = %1 ORDER BY LineNo").arg(page));
     std::size_t k = 0;
     const std::span<const LineEntry> entries = index.linesOf(page);
-    for (; !texts.Eof() && k < entries.size(); texts.MoveNext(), ++k) {
+    for (; !texts.eof() && k < entries.size(); texts.moveNext(), ++k) {
         const LineEntry& entry = entries[k];
         PageLine line{entry.line, entry.kind, entry.surah, texts.text(1), {}};
         if (entry.kind == LineKind::Text)

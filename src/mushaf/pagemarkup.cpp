@@ -8,11 +8,11 @@ namespace {
 QString markText(const DivisionMark& mark)
 {
     if (mark.division == QLatin1String("part"))
-        return QStringLiteral("الجزء ") + ArabicDigits(mark.number);
+        return QStringLiteral("الجزء ") + arabicDigits(mark.number);
     if (mark.division == QLatin1String("quarter")) {
         static const QString kShares[] = {QString(), QStringLiteral("¼ "), QStringLiteral("½ "), QStringLiteral("¾ ")};
         const int hizb = (mark.number + 3) / 4;
-        return kShares[(mark.number - 1) % 4] + QStringLiteral("الحزب ") + ArabicDigits(hizb);
+        return kShares[(mark.number - 1) % 4] + QStringLiteral("الحزب ") + arabicDigits(hizb);
     }
     if (mark.division == QLatin1String("sajda"))
         return QStringLiteral("۩");
@@ -83,12 +83,12 @@ void markPage(const MushafPage& page, const MushafIndex& index, SpreadMarkup& sp
         html += marksOf(divisions, line.number);
         html += QStringLiteral("</div>");
     }
-    html += QStringLiteral("</div><div class=\"number\">%1</div></div>").arg(ArabicDigits(page.page));
+    html += QStringLiteral("</div><div class=\"number\">%1</div></div>").arg(arabicDigits(page.page));
 }
 
 } // namespace
 
-QString ArabicDigits(int number)
+QString arabicDigits(int number)
 {
     QString text = QString::number(number);
     for (QChar& c : text)
@@ -96,7 +96,7 @@ QString ArabicDigits(int number)
     return text;
 }
 
-SpreadMarkup MarkSpread(const std::vector<MushafPage>& pages, const MushafIndex& index)
+SpreadMarkup markSpread(const std::vector<MushafPage>& pages, const MushafIndex& index)
 {
     SpreadMarkup spread;
     spread.html = QStringLiteral("<div class=\"spread\">");

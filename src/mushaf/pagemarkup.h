@@ -21,9 +21,9 @@ struct SpreadMarkup {
 };
 
 // `pages` in reading order: the right-hand page first.
-SpreadMarkup MarkSpread(const std::vector<MushafPage>& pages, const MushafIndex& index);
+SpreadMarkup markSpread(const std::vector<MushafPage>& pages, const MushafIndex& index);
 
 // The number in Arabic-Indic digits, as the print writes page numbers.
-QString ArabicDigits(int number);
+QString arabicDigits(int number);
 
 } // namespace tilvora::mushaf

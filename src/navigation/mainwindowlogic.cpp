@@ -120,12 +120,12 @@ void MainWindowLogic::load()
 {
     try {
         // Pages a killed run left half written go before any page is written.
-        pages::RemoveUnfinishedPageFiles(m_state.gAppFolder);
+        pages::removeUnfinishedPageFiles(m_state.gAppFolder);
         // The voice menu comes from the program list as it stood before the
         // defaults were restored; everything after it from the fresh list.
-        m_voiceMenu->SetupMenu(m_state, m_host);
-        store::SelectedProgramIds(m_state);
-        m_host.navigate(Pane::WebControl, control::BuildControlPage(m_state));
+        m_voiceMenu->setupMenu(m_state, m_host);
+        store::selectedProgramIds(m_state);
+        m_host.navigate(Pane::WebControl, control::buildControlPage(m_state));
         for (const auto& [pane, page] : kPickerPages)
             m_host.navigate(pane, inAppFolder(m_state.gAppFolder, QString::fromLatin1(page)));
         dispatch(kFirstPageCommand);
@@ -217,10 +217,10 @@ void MainWindowLogic::dispatch(const QString& commandText)
         if (name == QLatin1String("Voice"))
             m_recitation->stop();
         if (name == QLatin1String("SetV")) {
-            clickVoiceItem(control::VoiceMenuIndexOf(m_state, command->value));
+            clickVoiceItem(control::voiceMenuIndexOf(m_state, command->value));
         } else {
-            control::ApplyControlSelection(m_state, QStringLiteral("CONTROL"), name, command->value,
-                [this](qint32 ayahRef) { playback::PlayVoice(m_state, m_host, *m_voiceFinder, ayahRef); });
+            control::applyControlSelection(m_state, QStringLiteral("CONTROL"), name, command->value,
+                [this](qint32 ayahRef) { playback::playVoice(m_state, m_host, *m_voiceFinder, ayahRef); });
         }
     }
     if (name == QLatin1String("SetV") || name == QLatin1String("Voice"))
@@ -230,8 +230,8 @@ void MainWindowLogic::dispatch(const QString& commandText)
 
 void MainWindowLogic::showReadingPage(const PaneCommand& command)
 {
-    const QString page = pages::RenderReadingPage(m_state, m_host, command.name, command.value);
-    const QString path = pages::WritePageFile(m_state, page, kReadingPageFile);
+    const QString page = pages::renderReadingPage(m_state, m_host, command.name, command.value);
+    const QString path = pages::writePageFile(m_state, page, kReadingPageFile);
     m_host.prepareReadingPage(readingPageView(command, page.isEmpty()));
     m_host.navigate(Pane::WebMain, path);
 }
@@ -239,8 +239,8 @@ void MainWindowLogic::showReadingPage(const PaneCommand& command)
 void MainWindowLogic::textsChanged()
 {
     reportFailures([&] {
-        store::SelectedProgramIds(m_state);
-        m_host.navigate(Pane::WebControl, control::BuildControlPage(m_state));
+        store::selectedProgramIds(m_state);
+        m_host.navigate(Pane::WebControl, control::buildControlPage(m_state));
         // The same verses again, as a choice of texts in a row shows them.
         showReadingPage(PaneCommand{QStringLiteral("Row1"), QString(), true});
     });
@@ -275,7 +275,7 @@ void MainWindowLogic::readingPageDoubleClick(const QString& verseTableId)
         verseTableId.trimmed().toInt(&isVerse);
         if (isVerse)
             m_recitation->stop();
-        playback::ReadingPageDoubleClick(m_state, m_host, *m_voiceFinder, verseTableId);
+        playback::readingPageDoubleClick(m_state, m_host, *m_voiceFinder, verseTableId);
     });
 }
 
@@ -324,7 +324,7 @@ void MainWindowLogic::recitePreviousVerse()
 void MainWindowLogic::setPlaybackRate(double rate)
 {
     reportFailures([&] {
-        if (!playback::IsPlaybackRate(rate))
+        if (!playback::isPlaybackRate(rate))
             throw store::RefusedValue(QStringLiteral("The speed must be a number from %1 to %2.")
                                           .arg(playback::kMinRate)
                                           .arg(playback::kMaxRate));
@@ -355,20 +355,20 @@ void MainWindowLogic::keepDownloadFolder(const QString& voiceId, const QString& 
         return;
     // As the media folder dialog's Accept stores a folder.
     m_state.gMediaPathResult = folder;
-    m_voiceMenu->SetupMenu(m_state, m_host);
-    control::SetProgramData(m_state, voice.text(QStringLiteral("MasterID")));
-    m_voiceMenu->SetupMenu(m_state, m_host);
+    m_voiceMenu->setupMenu(m_state, m_host);
+    control::setProgramData(m_state, voice.text(QStringLiteral("MasterID")));
+    m_voiceMenu->setupMenu(m_state, m_host);
 }
 
 store::RecordSet MainWindowLogic::voiceRow(const QString& voiceId)
 {
-    store::RecordSet voice = m_state.gPrograms.Clone();
+    store::RecordSet voice = m_state.gPrograms.clone();
     const std::optional<qint32> id = store::readWholeNumber(voiceId).value;
     if (id)
         voice.setFilter(QStringLiteral("(SysTerm_MasterTypeID='VOICE' AND MasterID='%1')").arg(*id));
-    if (!id || voice.RecordCount() <= 0)
+    if (!id || voice.recordCount() <= 0)
         throw store::RefusedValue(QStringLiteral("\"%1\" is not the id of a voice.").arg(voiceId));
-    voice.MoveFirst();
+    voice.moveFirst();
     return voice;
 }
 
@@ -379,8 +379,8 @@ void MainWindowLogic::voiceMenuClick(int index)
 
 void MainWindowLogic::clickVoiceItem(int index)
 {
-    m_voiceMenu->MnuDPVoice_Click(m_state, m_host, index,
-        [this](const QString& tag) { return playback::RunMediaFolderDialog(m_state, m_host, tag); });
+    m_voiceMenu->mnuDPVoiceClick(m_state, m_host, index,
+        [this](const QString& tag) { return playback::runMediaFolderDialog(m_state, m_host, tag); });
 }
 
 } // namespace tilvora::navigation

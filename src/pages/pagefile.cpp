@@ -21,7 +21,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace tilvora::pages {
 
-QString PageFilePath(const QString& appFolder, const QString& fileName)
+QString pageFilePath(const QString& appFolder, const QString& fileName)
 {
     const QString name = fileName == store::kDef ? u"Default.htm"_s : fileName;
     if (appFolder.endsWith(u'/'))
@@ -177,9 +177,9 @@ void writeInPlace(const QString& path, const QByteArray& target, const QString& 
 
 } // namespace
 
-QString WritePageFile(const store::SharedState& state, const QString& content, const QString& fileName)
+QString writePageFile(const store::SharedState& state, const QString& content, const QString& fileName)
 {
-    QString path = PageFilePath(state.gAppFolder, fileName);
+    QString path = pageFilePath(state.gAppFolder, fileName);
     const QByteArray target = QFile::encodeName(path);
 
     // The page is written whole beside its place and then renamed over it,
@@ -205,7 +205,7 @@ QString WritePageFile(const store::SharedState& state, const QString& content, c
     return path;
 }
 
-int RemoveUnfinishedPageFiles(const QString& appFolder)
+int removeUnfinishedPageFiles(const QString& appFolder)
 {
     const QDateTime settled = QDateTime::currentDateTimeUtc().addSecs(-60);
     int removed = 0;

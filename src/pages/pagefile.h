@@ -17,13 +17,13 @@ public:
 
 // The path of a page file in the application folder; kDef stands for
 // "Default.htm". The root folder, which keeps its "/", gets no second one.
-QString PageFilePath(const QString& appFolder, const QString& fileName);
+QString pageFilePath(const QString& appFolder, const QString& fileName);
 
 // Writes a generated page into the application folder as UTF-16 little-endian
 // text with a byte order mark, exactly the given text with no line break
 // added, and returns the file's path. An existing file is replaced whole; a
 // write that fails leaves the previous file as it was and throws PageFileError.
-QString WritePageFile(const store::SharedState& state, const QString& content, const QString& fileName = store::kDef);
+QString writePageFile(const store::SharedState& state, const QString& content, const QString& fileName = store::kDef);
 
 // Removes what page writes cut short (the program killed, the computer
 // stopped) left in the application folder: files named as WritePageFile
@@ -31,6 +31,6 @@ QString WritePageFile(const store::SharedState& state, const QString& content, c
 // and last written more than a minute ago, so that a write in progress in
 // another run is left alone. No other file is touched. Returns how many were
 // removed.
-int RemoveUnfinishedPageFiles(const QString& appFolder);
+int removeUnfinishedPageFiles(const QString& appFolder);
 
 } // namespace tilvora::pages

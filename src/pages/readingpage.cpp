@@ -179,14 +179,14 @@ private:
 qsizetype estimatePageSize(store::RecordSet& rows, int dataColumn)
 {
     qsizetype size = 0;
-    for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext())
         size += rows.cell(dataColumn).bytes().size() + kRowOverhead;
     return size;
 }
 
 } // namespace
 
-QString WriteAyahRows(const QString& detailId, const QString& text, const QString& verseRef, const QString& className,
+QString writeAyahRows(const QString& detailId, const QString& text, const QString& verseRef, const QString& className,
     int order, bool first)
 {
     QString rows;
@@ -194,12 +194,12 @@ QString WriteAyahRows(const QString& detailId, const QString& text, const QStrin
     return rows;
 }
 
-void CloseTable(QString& body)
+void closeTable(QString& body)
 {
     body += kCloseLastVerse;
 }
 
-QString RenderReadingPage(
+QString renderReadingPage(
     store::SharedState& state, host::Host& host, const QString& viewName, const QString& viewValue)
 {
     // The view query comes first, so that a refused value leaves everything,
@@ -207,19 +207,19 @@ QString RenderReadingPage(
     // program list, which the view query does not touch.
     qint32 resultCount = 0;
     qint32 shownCount = 0;
-    const QString statement = BuildViewQuery(state, viewName, viewValue, resultCount);
-    const QString head = PageHead(state);
+    const QString statement = buildViewQuery(state, viewName, viewValue, resultCount);
+    const QString head = pageHead(state);
 
     // The previous page's rows are let go before the new ones are read.
     state.gPageRecords = store::RecordSet();
-    state.gPageRecords = state.gConnection->Open(statement);
+    state.gPageRecords = state.gConnection->openRecordSet(statement);
     store::RecordSet& rows = state.gPageRecords;
 
     QString page;
-    if (rows.RecordCount() > 0) {
+    if (rows.recordCount() > 0) {
         using Kind = store::RowTable::Cell::Kind;
         const ViewColumns column(rows);
-        const QString tail = PageTail();
+        const QString tail = pageTail();
         PageBuffer out(head.size() + estimatePageSize(rows, column.data) + kCloseLastVerse.size() + tail.size());
         out += head;
         const qsizetype bodyStart = out.size();
@@ -227,7 +227,7 @@ QString RenderReadingPage(
         // Reused from row to row, so that they keep their room.
         QString label;
         QString className = u"CSS"_s;
-        for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext()) {
+        for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
             const FieldText order(rows.cell(column.sortOrderUser));
             // The program in order 0 opens each verse. Its rows are the ones
             // shown, counted as the filter (SortOrderUser='0') counts them:

@@ -17,16 +17,16 @@ namespace tilvora::pages {
 // A failure (a refused value, a statement the database refuses) propagates
 // before the label is touched. A refused value changes nothing at all; a
 // statement that fails after the view query leaves gPageRecords closed.
-QString RenderReadingPage(
+QString renderReadingPage(
     store::SharedState& state, host::Host& host, const QString& viewName, const QString& viewValue);
 
 // The HTML of one row of a view: when order is 0 the verse's anchor and table
 // start (closing the previous table unless first), then, when text is not
 // empty, the row's cell with id detailId and class className.
-QString WriteAyahRows(const QString& detailId, const QString& text, const QString& verseRef, const QString& className,
+QString writeAyahRows(const QString& detailId, const QString& text, const QString& verseRef, const QString& className,
     int order, bool first);
 
 // Closes the last verse table of a page body.
-void CloseTable(QString& body);
+void closeTable(QString& body);
 
 } // namespace tilvora::pages

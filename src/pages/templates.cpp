@@ -40,7 +40,7 @@ bool isTextProgramType(const QString& sysTerm)
 
 } // namespace
 
-QString PageStyle(store::SharedState& state)
+QString pageStyle(store::SharedState& state)
 {
     std::array<QString, 4> rest = kRestBase;
     std::array<QString, 4> focus = kFocusBase;
@@ -55,10 +55,10 @@ QString PageStyle(store::SharedState& state)
           u"topmargin: 0px; leftmargin: 0px; rightmargin: 0px;}"_s;
 
     store::RecordSet& programs = state.gPrograms;
-    if (programs.RecordCount() > 0) {
-        programs.MoveFirst();
+    if (programs.recordCount() > 0) {
+        programs.moveFirst();
         programs.setFilter(u"UserSelection = 'True'"_s);
-        while (!programs.Eof()) {
+        while (!programs.eof()) {
             if (isTextProgramType(programs.text(u"SysTerm_MasterTypeID"_s))) {
                 bool isNumber = false;
                 const int slot = programs.value(u"SortOrderUser"_s).toInt(&isNumber);
@@ -72,7 +72,7 @@ QString PageStyle(store::SharedState& state)
                     focus[slot] += suffix;
                 }
             }
-            programs.MoveNext();
+            programs.moveNext();
         }
         programs.setFilter(QString());
     }
@@ -83,7 +83,7 @@ QString PageStyle(store::SharedState& state)
     return style;
 }
 
-QString PageHead(store::SharedState& state)
+QString pageHead(store::SharedState& state)
 {
     QString head = u"<html dir=\"rtl\" > "_s;
     head += kCrLf + u"<head>"_s;
@@ -92,11 +92,11 @@ QString PageHead(store::SharedState& state)
     head += kCrLf + u"</head>"_s;
     head += kCrLf + u"<SCRIPT FOR=document EVENT=oncontextmenu DEFER>return false;</SCRIPT>"_s;
     head += kCrLf + u"<SCRIPT FOR=document EVENT=onselectstart DEFER>return false;</SCRIPT>"_s;
-    head += PageStyle(state);
+    head += pageStyle(state);
     return head;
 }
 
-const QStringList& RefreshKeyHandlerLines()
+const QStringList& refreshKeyHandlerLines()
 {
     static const QStringList lines = {
         u"Sub f(n)"_s,
@@ -112,9 +112,9 @@ const QStringList& RefreshKeyHandlerLines()
     return lines;
 }
 
-QString PageTail()
+QString pageTail()
 {
-    const QStringList lines = QStringList{u"<SCRIPT LANGUAGE=VBScript>"_s, u"<!--"_s} + RefreshKeyHandlerLines()
+    const QStringList lines = QStringList{u"<SCRIPT LANGUAGE=VBScript>"_s, u"<!--"_s} + refreshKeyHandlerLines()
         + QStringList{u"-->"_s, u"</SCRIPT>"_s, u"</BODY></HTML>"_s};
     QString tail;
     for (const QString& line : lines)

@@ -15,16 +15,16 @@ inline const QString kCrLf = QStringLiteral("\r\n");
 // TRANSLATION, TAFSEER) adds its direction and font to the class pair
 // CSSk / CSSk_Sel of its display order k (0..3); a program whose order lies
 // outside 0..3 adds nothing. Leaves gPrograms unfiltered, its cursor moved.
-QString PageStyle(store::SharedState& state);
+QString pageStyle(store::SharedState& state);
 
 // The head of the reading page, ending with the style sheet.
-QString PageHead(store::SharedState& state);
+QString pageHead(store::SharedState& state);
 
 // The tail of the reading page: the F5 key handler and the closing tags.
-QString PageTail();
+QString pageTail();
 
 // The script procedure f that both generated pages carry: for the refresh key
 // (key code 116, F5) it cancels the key, so a pane cannot be reloaded.
-const QStringList& RefreshKeyHandlerLines();
+const QStringList& refreshKeyHandlerLines();
 
 } // namespace tilvora::pages

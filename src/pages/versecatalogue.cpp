@@ -19,13 +19,14 @@ QString ChapterEntry::title() const
 
 VerseCatalogue::VerseCatalogue(store::Connection& connection) : m_connection(connection)
 {
-    store::RecordSet starts = connection.Open(
+    store::RecordSet starts = connection.openRecordSet(
         u"SELECT SurahNo, MIN(AyahRef) AS FirstRef FROM MD_Ayah_TAB GROUP BY SurahNo ORDER BY SurahNo"_s);
-    for (starts.MoveFirst(); !starts.Eof(); starts.MoveNext())
+    for (starts.moveFirst(); !starts.eof(); starts.moveNext())
         m_chapters.append({starts.value(0).toInt(), starts.value(1).toInt(), {}, {}});
     try {
-        store::RecordSet names = connection.Open(u"SELECT SurahNo, SurahName, Transliteration FROM GN_Surah_TAB"_s);
-        for (names.MoveFirst(); !names.Eof(); names.MoveNext()) {
+        store::RecordSet names
+            = connection.openRecordSet(u"SELECT SurahNo, SurahName, Transliteration FROM GN_Surah_TAB"_s);
+        for (names.moveFirst(); !names.eof(); names.moveNext()) {
             for (ChapterEntry& entry : m_chapters) {
                 if (entry.number == names.value(0).toInt()) {
                     entry.arabicName = names.text(1);
@@ -50,30 +51,30 @@ const ChapterEntry* VerseCatalogue::chapter(int number) const
 std::optional<store::VersePlace> VerseCatalogue::placeOf(int ayahRef) const
 {
     store::RecordSet row
-        = m_connection.Open(u"SELECT SurahNo, AyahNo FROM MD_Ayah_TAB WHERE AyahRef = %1"_s.arg(ayahRef));
-    if (row.RecordCount() == 0)
+        = m_connection.openRecordSet(u"SELECT SurahNo, AyahNo FROM MD_Ayah_TAB WHERE AyahRef = %1"_s.arg(ayahRef));
+    if (row.recordCount() == 0)
         return std::nullopt;
-    row.MoveFirst();
+    row.moveFirst();
     return store::VersePlace{row.value(0).toInt(), row.value(1).toInt()};
 }
 
 std::optional<int> VerseCatalogue::refOf(store::VersePlace place) const
 {
-    store::RecordSet row = m_connection.Open(
+    store::RecordSet row = m_connection.openRecordSet(
         u"SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = %1 AND AyahNo = %2"_s.arg(place.surah).arg(place.ayah));
-    if (row.RecordCount() == 0)
+    if (row.recordCount() == 0)
         return std::nullopt;
-    row.MoveFirst();
+    row.moveFirst();
     return row.value(0).toInt();
 }
 
 QList<int> arabicTextOrders(store::SharedState& state)
 {
     QList<int> orders;
-    store::RecordSet programs = state.gPrograms.Clone();
-    if (programs.RecordCount() == 0)
+    store::RecordSet programs = state.gPrograms.clone();
+    if (programs.recordCount() == 0)
         return orders;
-    for (programs.MoveFirst(); !programs.Eof(); programs.MoveNext()) {
+    for (programs.moveFirst(); !programs.eof(); programs.moveNext()) {
         if (programs.text(u"SysTerm_MasterTypeID"_s) != u"MATAN"_s || !programs.value(u"UserSelection"_s).toBool())
             continue;
         bool isNumber = false;
@@ -87,13 +88,13 @@ QList<int> arabicTextOrders(store::SharedState& state)
 QString openingWords(store::SharedState& state, int ayahRef, int count)
 {
     // The selected Quran text first, then any other.
-    store::RecordSet rows = state.gConnection->Open(
+    store::RecordSet rows = state.gConnection->openRecordSet(
         u"SELECT d.Data FROM (AP_Detail_TAB d INNER JOIN AP_Master_TAB m ON d.MasterID = m.MasterID) INNER JOIN "
         u"AP_TypesMaster_TAB t ON m.MasterTypeID = t.MasterTypeID WHERE t.SysTerm = 'MATAN' AND d.AyahRef = %1 "
         u"ORDER BY m.UserSelection DESC, m.SortOrderUser, m.MasterID"_s.arg(ayahRef));
-    if (rows.RecordCount() == 0)
+    if (rows.recordCount() == 0)
         return {};
-    rows.MoveFirst();
+    rows.moveFirst();
     static const QRegularExpression markup(u"<[^>]*>"_s);
     static const QRegularExpression blanks(u"\\s+"_s, QRegularExpression::UseUnicodePropertiesOption);
     QString text = rows.text(0);

@@ -51,9 +51,9 @@ QString referenceCondition(const QString& refs, const QString& selectedIds)
 // Runs a verse lookup into gVerseRefs and returns its references as a comma list.
 QString lookUpVerses(store::SharedState& state, const QString& statement, qint32& resultCount)
 {
-    state.gVerseRefs = state.gConnection->Open(statement);
-    QString refs = store::JoinFieldValues(state.gVerseRefs, store::kDef, store::kDef);
-    resultCount = state.gVerseRefs.RecordCount();
+    state.gVerseRefs = state.gConnection->openRecordSet(statement);
+    QString refs = store::joinFieldValues(state.gVerseRefs, store::kDef, store::kDef);
+    resultCount = state.gVerseRefs.recordCount();
     return refs;
 }
 
@@ -84,7 +84,7 @@ void requirePlainText(const QString& viewName, const QString& value)
 
 } // namespace
 
-QString SearchLookupStatement(const QString& viewValue)
+QString searchLookupStatement(const QString& viewValue)
 {
     // Arabic is searched in its folded form, as the searchable texts are
     // stored; a text without Arabic letters is searched as typed.
@@ -101,7 +101,7 @@ QString SearchLookupStatement(const QString& viewValue)
         + u"%')) ORDER By AP_Detail_TAB.AyahRef"_s;
 }
 
-QString BuildViewQuery(
+QString buildViewQuery(
     store::SharedState& state, const QString& viewName, const QString& viewValue, qint32& resultCount)
 {
     QString number;
@@ -136,7 +136,7 @@ QString BuildViewQuery(
             u"SELECT AyahRef FROM RF_Subject_TAB WHERE SubjectID = "_s + number + u" ORDER By AyahRef"_s, resultCount);
         condition = referenceCondition(refs, selectedIds);
     } else if (viewName == u"Search"_s) {
-        const QString lookup = SearchLookupStatement(viewValue);
+        const QString lookup = searchLookupStatement(viewValue);
         QString refs;
         if (!lookup.isEmpty()) {
             refs = lookUpVerses(state, lookup, resultCount);
@@ -144,7 +144,7 @@ QString BuildViewQuery(
             // Only the page shown last, matched in memory: nothing is spliced
             // into a statement here but the references found. Every text is
             // a search text here, the letters _DEF too.
-            refs = store::JoinMatchingVerses(state.gPageRecords, store::searchFormOf(viewValue));
+            refs = store::joinMatchingVerses(state.gPageRecords, store::searchFormOf(viewValue));
             resultCount = refs == u"0"_s ? 0 : static_cast<qint32>(refs.count(u',')) + 1;
         }
         condition = referenceCondition(refs, selectedIds);
@@ -153,9 +153,9 @@ QString BuildViewQuery(
     // The control page asks for the verses shown last again after a change of
     // the program selection ("Row0", "Row1", ...).
     if (viewName.startsWith(u"Row"_s)) {
-        const QString refs = store::JoinFieldValues(state.gPageRecords, store::kDef, u"AyahRef"_s);
+        const QString refs = store::joinFieldValues(state.gPageRecords, store::kDef, u"AyahRef"_s);
         condition = referenceCondition(refs, selectedIds);
-        resultCount = state.gPageRecords.RecordCount();
+        resultCount = state.gPageRecords.recordCount();
     }
 
     QString statement;

@@ -23,11 +23,11 @@ namespace tilvora::pages {
 // Texts spliced into the statement have their apostrophes doubled. A chapter,
 // part or subject value that is not a whole number throws store::RefusedValue
 // before anything is run or replaced.
-QString BuildViewQuery(
+QString buildViewQuery(
     store::SharedState& state, const QString& viewName, const QString& viewValue, qint32& resultCount);
 
 // The statement that a search over the whole database (a value with a "*")
 // runs first to find its verses; the empty text for a search without one.
-QString SearchLookupStatement(const QString& viewValue);
+QString searchLookupStatement(const QString& viewValue);
 
 } // namespace tilvora::pages

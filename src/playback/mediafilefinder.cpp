@@ -24,7 +24,7 @@ int g_searching = 0;
 void locate(QPromise<LocatedFile>& promise, const QString& storedFolder, const QString& name)
 {
     try {
-        promise.addResult(LocateMediaFile(storedFolder, name, [&promise] {
+        promise.addResult(locateMediaFile(storedFolder, name, [&promise] {
             if (promise.isCanceled())
                 throw Dropped{};
         }));
@@ -77,7 +77,7 @@ void MediaFileFinder::handOver(QFutureWatcher<LocatedFile>* watcher, const Done&
     done(found);
 }
 
-void MediaFileFinder::FinishAll()
+void MediaFileFinder::finishAll()
 {
     while (g_searching > 0) {
         searchPool().waitForDone();

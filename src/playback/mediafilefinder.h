@@ -34,7 +34,7 @@ public:
     // Returns once every search started on any finder has handed over its
     // result, the searches those callbacks started included. For a host that
     // reads its events one at a time and finishes each before the next.
-    static void FinishAll();
+    static void finishAll();
 
 private:
     void handOver(QFutureWatcher<LocatedFile>* watcher, const Done& done);

@@ -34,22 +34,22 @@ QString folderProblem(const QString& path)
 
 } // namespace
 
-host::MediaFolderDialogAnswer RunMediaFolderDialog(store::SharedState& state, host::Host& host, const QString& tag)
+host::MediaFolderDialogAnswer runMediaFolderDialog(store::SharedState& state, host::Host& host, const QString& tag)
 {
     host::MediaFolderDialogRequest request;
     request.tag = tag;
     request.openFolder = QDir::currentPath();
     try {
         request.voiceDescription = store::variantText(
-            store::LookupField(state.gPrograms, QStringLiteral("MasterID"), tag, QStringLiteral("Description")));
+            store::lookupField(state.gPrograms, QStringLiteral("MasterID"), tag, QStringLiteral("Description")));
     } catch (const std::exception&) {
         // An unknown voice: the title names none, and the mapping message below says why.
     }
     try {
         request.initialPath = store::variantText(
-            store::LookupField(state.gPrograms, QStringLiteral("MasterID"), tag, QStringLiteral("Data")));
+            store::lookupField(state.gPrograms, QStringLiteral("MasterID"), tag, QStringLiteral("Data")));
         if (!request.initialPath.trimmed().isEmpty()) {
-            const QString folder = ResolveVoiceFolder(state.gAppFolder, request.initialPath);
+            const QString folder = resolveVoiceFolder(state.gAppFolder, request.initialPath);
             const QString problem = folderProblem(folder);
             if (problem.isEmpty())
                 request.openFolder = folder;

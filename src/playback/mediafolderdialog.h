@@ -17,6 +17,6 @@ namespace tilvora::playback {
 // unknown tag) or opened, the request carries the mapping message's text: the
 // reason in plain words, a line break, and the fixed sentence that the path
 // cannot be mapped. An empty (or blank) stored folder is no failure.
-host::MediaFolderDialogAnswer RunMediaFolderDialog(store::SharedState& state, host::Host& host, const QString& tag);
+host::MediaFolderDialogAnswer runMediaFolderDialog(store::SharedState& state, host::Host& host, const QString& tag);
 
 } // namespace tilvora::playback

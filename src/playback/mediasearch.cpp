@@ -300,12 +300,12 @@ struct Search {
 
 } // namespace
 
-bool FileExists(const QString& path)
+bool fileExists(const QString& path)
 {
-    return !ExistingFilePath(path).isEmpty();
+    return !existingFilePath(path).isEmpty();
 }
 
-QString ExistingFilePath(const QString& path)
+QString existingFilePath(const QString& path)
 {
     const qsizetype slash = path.lastIndexOf(u'/');
     const QString folder = path.left(slash + 1);
@@ -318,7 +318,7 @@ QString ExistingFilePath(const QString& path)
     return folder + QFile::decodeName(spelling);
 }
 
-QString FindFile(const QString& startFolder, const QString& fileName, const std::function<void()>& yieldToEvents)
+QString findFile(const QString& startFolder, const QString& fileName, const std::function<void()>& yieldToEvents)
 {
     // A bare name only: a name with a folder in it is not a file of a folder.
     if (fileName.isEmpty() || startFolder.isEmpty() || fileName.contains(u'/'))

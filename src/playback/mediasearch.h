@@ -14,12 +14,12 @@ namespace tilvora::playback {
 // be opened for reading right now. The last path component matches a name on
 // disk whatever its letter case; the folders before it must be spelt exactly.
 // Never fails: anything that cannot be opened counts as absent.
-bool FileExists(const QString& path);
+bool fileExists(const QString& path);
 
 // `path` with its last component spelt as it is on disk, or empty when
-// FileExists(path) is false. An exact spelling is preferred over other
+// fileExists(path) is false. An exact spelling is preferred over other
 // spellings of the same name.
-QString ExistingFilePath(const QString& path);
+QString existingFilePath(const QString& path);
 
 // The first folder below `startFolder` (itself included) that holds a file
 // named `fileName` (any letter case), ending with "/"; empty when none does.
@@ -36,6 +36,6 @@ QString ExistingFilePath(const QString& path);
 // Folder links are followed, except into a folder that this search covers
 // anyway (the start folder's tree, or a link target already searched), so a
 // link loop is never entered.
-QString FindFile(const QString& startFolder, const QString& fileName, const std::function<void()>& yieldToEvents = {});
+QString findFile(const QString& startFolder, const QString& fileName, const std::function<void()>& yieldToEvents = {});
 
 } // namespace tilvora::playback

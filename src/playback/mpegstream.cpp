@@ -112,7 +112,7 @@ qint64 announcedFrames(const uchar* frame, const FrameHeader& header)
 
 } // namespace
 
-MpegStreamEnd CheckMpegStream(const uchar* data, qint64 size)
+MpegStreamEnd checkMpegStream(const uchar* data, qint64 size)
 {
     qint64 at = audioStart(data, size);
     if (at < 0)

@@ -21,6 +21,6 @@ enum class MpegStreamEnd {
 // start is skipped), each frame's length taken from its header: version,
 // layer, bitrate, sample rate and padding. Every frame must keep the first
 // frame's version, layer and sample rate.
-MpegStreamEnd CheckMpegStream(const uchar* data, qint64 size);
+MpegStreamEnd checkMpegStream(const uchar* data, qint64 size);
 
 } // namespace tilvora::playback

@@ -45,7 +45,7 @@ struct SelectedVoice {
 SelectedVoice selectedVoice(store::RecordSet& programs)
 {
     const FilterClearer clearer(programs);
-    programs.MoveFirst();
+    programs.moveFirst();
     programs.setFilter(QStringLiteral("(SysTerm_MasterTypeID='") + QStringLiteral("VOICE")
         + QStringLiteral("' AND UserSelection ='") + QStringLiteral("True") + QStringLiteral("')"));
     const QString folder = programs.text(QStringLiteral("Data"));
@@ -60,7 +60,7 @@ double startPosition(const QString& position)
         throw store::DbError(
             store::DbError::NoData, QStringLiteral("The verse has no start position in the current voice."));
     double seconds = 0;
-    if (!ParseStartPosition(position, &seconds))
+    if (!parseStartPosition(position, &seconds))
         throw PlaybackFailure{
             QStringLiteral("The start position \"%1\" of the verse is not a number of seconds.").arg(position)};
     return seconds;
@@ -132,23 +132,23 @@ void playVerse(store::SharedState& state, host::Host& host, MediaFileFinder& fin
     const SelectedVoice voice = selectedVoice(state.gPrograms);
 
     // A copy of the cursor, so that gDetails stays where it is.
-    store::RecordSet verse = state.gDetails.Clone();
-    if (verse.RecordCount() > 0) {
-        verse.MoveFirst();
-        verse.Find(QStringLiteral("AyahRef='") + QString::number(ayahRef) + QStringLiteral("'"));
+    store::RecordSet verse = state.gDetails.clone();
+    if (verse.recordCount() > 0) {
+        verse.moveFirst();
+        verse.find(QStringLiteral("AyahRef='") + QString::number(ayahRef) + QStringLiteral("'"));
     }
-    if (verse.Eof() || verse.RecordCount() <= 0) {
+    if (verse.eof() || verse.recordCount() <= 0) {
         // A voice chosen before any verse was double-clicked has no verse to
         // tell of.
         if (ayahRef != 0)
-            ShowNoRecording(state, host, voice.name, ayahRef);
+            showNoRecording(state, host, voice.name, ayahRef);
         return;
     }
 
     // The files are looked for in the folder the stored one names (a relative
     // one inside the application folder); messages show it as stored.
     const QString position = verse.text(QStringLiteral("DataPos")).trimmed();
-    finder.find(ResolveVoiceFolder(state.gAppFolder, voice.folder), verse.text(QStringLiteral("Data")).trimmed(),
+    finder.find(resolveVoiceFolder(state.gAppFolder, voice.folder), verse.text(QStringLiteral("Data")).trimmed(),
         [&host, storedFolder = voice.folder, position](
             const LocatedFile& found) { tellFailures(host, [&] { playFound(host, found, storedFolder, position); }); });
 }
@@ -157,9 +157,9 @@ void playVerse(store::SharedState& state, host::Host& host, MediaFileFinder& fin
 
 // The voice has no detail record for the verse: the reader is told which
 // voice and verse, and what to do.
-void ShowNoRecording(store::SharedState& state, host::Host& host, const QString& voice, qint32 ayahRef)
+void showNoRecording(store::SharedState& state, host::Host& host, const QString& voice, qint32 ayahRef)
 {
-    const store::VerseName verse = store::NameVerse(*state.gConnection, ayahRef);
+    const store::VerseName verse = store::nameVerse(*state.gConnection, ayahRef);
     // A reference that names no verse (-1, or past the last verse) is no
     // verse the reader asked for: it is ignored, as an id that is no number.
     if (verse.surah <= 0)
@@ -171,14 +171,14 @@ void ShowNoRecording(store::SharedState& state, host::Host& host, const QString&
                              "recordings with Controls > Set Data Path."));
 }
 
-void PlayVoice(store::SharedState& state, host::Host& host, MediaFileFinder& finder, qint32 ayahRef)
+void playVoice(store::SharedState& state, host::Host& host, MediaFileFinder& finder, qint32 ayahRef)
 {
     // The newest request wins: what an older one is still looking for is dropped.
     finder.cancel();
     tellFailures(host, [&] { playVerse(state, host, finder, ayahRef); });
 }
 
-void ReadingPageDoubleClick(
+void readingPageDoubleClick(
     store::SharedState& state, host::Host& host, MediaFileFinder& finder, const QString& verseTableId)
 {
     bool ok = false;
@@ -186,7 +186,7 @@ void ReadingPageDoubleClick(
     if (!ok)
         return;
     state.gLastAyahRef = ayahRef;
-    PlayVoice(state, host, finder, state.gLastAyahRef);
+    playVoice(state, host, finder, state.gLastAyahRef);
 }
 
 } // namespace tilvora::playback

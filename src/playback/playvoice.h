@@ -33,18 +33,18 @@ class MediaFileFinder;
 // player starts (or the reader is told) when it has been found. The newest
 // request wins: one that was still searching is dropped quietly, and whatever
 // the newest one found (or reported) stands.
-void PlayVoice(store::SharedState& state, host::Host& host, MediaFileFinder& finder, qint32 ayahRef);
+void playVoice(store::SharedState& state, host::Host& host, MediaFileFinder& finder, qint32 ayahRef);
 
 // Tells the reader that the voice named `voice` has no recording of the verse
 // `ayahRef`, naming both and saying what to do (an information box). A
 // reference that names no verse of the content is not told of.
-void ShowNoRecording(store::SharedState& state, host::Host& host, const QString& voice, qint32 ayahRef);
+void showNoRecording(store::SharedState& state, host::Host& host, const QString& voice, qint32 ayahRef);
 
 // A double-click in the reading page, with the id of the verse table around
 // the clicked cell (empty outside any verse table). An id that is a whole
 // number (32-bit) becomes gLastAyahRef and is recited; any other id does
 // nothing and keeps gLastAyahRef.
-void ReadingPageDoubleClick(
+void readingPageDoubleClick(
     store::SharedState& state, host::Host& host, MediaFileFinder& finder, const QString& verseTableId);
 
 } // namespace tilvora::playback

@@ -86,7 +86,7 @@ void abortSoon(QNetworkReply* reply)
 
 } // namespace
 
-bool DownloadLayoutFromName(const QString& name, DownloadLayout* layout)
+bool downloadLayoutFromName(const QString& name, DownloadLayout* layout)
 {
     if (name.compare(QLatin1String("sssaaa"), Qt::CaseInsensitive) == 0)
         *layout = DownloadLayout::ChapterVerse;
@@ -97,7 +97,7 @@ bool DownloadLayoutFromName(const QString& name, DownloadLayout* layout)
     return true;
 }
 
-std::vector<DownloadFile> DownloadFiles(
+std::vector<DownloadFile> downloadFiles(
     store::Connection& connection, const QString& base, DownloadLayout layout, int fromChapter, int toChapter)
 {
     QString address = base.trimmed();
@@ -115,15 +115,15 @@ std::vector<DownloadFile> DownloadFiles(
                 .arg(fromChapter)
                 .arg(toChapter));
 
-    store::RecordSet verses = connection.Open(QStringLiteral(
+    store::RecordSet verses = connection.openRecordSet(QStringLiteral(
         "SELECT AyahRef, SurahNo, AyahNo FROM MD_Ayah_TAB WHERE SurahNo >= %1 AND SurahNo <= %2 ORDER BY AyahRef")
-                                                  .arg(fromChapter)
-                                                  .arg(toChapter));
+                                                           .arg(fromChapter)
+                                                           .arg(toChapter));
     std::vector<DownloadFile> files;
-    files.reserve(static_cast<std::size_t>(verses.RecordCount()));
-    if (verses.RecordCount() <= 0)
+    files.reserve(static_cast<std::size_t>(verses.recordCount()));
+    if (verses.recordCount() <= 0)
         return files;
-    for (verses.MoveFirst(); !verses.Eof(); verses.MoveNext()) {
+    for (verses.moveFirst(); !verses.eof(); verses.moveNext()) {
         const QString name = verseFileName(verses.value(1).toInt(), verses.value(2).toInt());
         const QString remote = layout == DownloadLayout::ChapterVerse
             ? name
@@ -133,7 +133,7 @@ std::vector<DownloadFile> DownloadFiles(
     return files;
 }
 
-std::vector<CatalogueEntry> ReadCatalogue(const QByteArray& json)
+std::vector<CatalogueEntry> readCatalogue(const QByteArray& json)
 {
     std::vector<CatalogueEntry> entries;
     const QJsonArray items = QJsonDocument::fromJson(json).array();
@@ -143,29 +143,29 @@ std::vector<CatalogueEntry> ReadCatalogue(const QByteArray& json)
             object.value(QLatin1String("base")).toString().trimmed(), DownloadLayout::ChapterVerse,
             object.value(QLatin1String("bitrate")).toInt()};
         if (entry.name.isEmpty() || entry.base.isEmpty()
-            || !DownloadLayoutFromName(object.value(QLatin1String("layout")).toString(), &entry.layout))
+            || !downloadLayoutFromName(object.value(QLatin1String("layout")).toString(), &entry.layout))
             continue;
         entries.push_back(entry);
     }
     return entries;
 }
 
-std::vector<FolderVoice> ReciterFolderVoices(store::Connection& connection)
+std::vector<FolderVoice> reciterFolderVoices(store::Connection& connection)
 {
-    store::RecordSet rows = connection.Open(QStringLiteral(
+    store::RecordSet rows = connection.openRecordSet(QStringLiteral(
         "SELECT m.MasterID, m.Master, m.Data FROM AP_Master_TAB m INNER JOIN AP_TypesMaster_TAB t ON t.MasterTypeID = "
         "m.MasterTypeID "
         "WHERE t.SysTerm = 'VOICE' AND EXISTS (SELECT 1 FROM AP_Detail_TAB d WHERE d.MasterID = m.MasterID "
         "AND d.AyahRef = 1 AND d.Data = '001001.mp3') ORDER BY m.SortOrderDef, m.MasterID"));
     std::vector<FolderVoice> voices;
-    if (rows.RecordCount() <= 0)
+    if (rows.recordCount() <= 0)
         return voices;
-    for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext())
         voices.push_back({rows.value(0).toInt(), rows.text(1), rows.text(2)});
     return voices;
 }
 
-QString DefaultRecitationFolder(const QString& reciter)
+QString defaultRecitationFolder(const QString& reciter)
 {
     QString name;
     for (const QChar c : reciter) {
@@ -605,7 +605,7 @@ void RecitationDownload::checkAudioEnd(Transfer& transfer)
     MpegStreamEnd end = MpegStreamEnd::Cut;
     if (read.open(QIODevice::ReadOnly) && read.size() > 0) {
         const uchar* data = read.map(0, read.size());
-        end = data != nullptr ? CheckMpegStream(data, read.size()) : MpegStreamEnd::NotMpeg;
+        end = data != nullptr ? checkMpegStream(data, read.size()) : MpegStreamEnd::NotMpeg;
     }
     read.close();
     if (end == MpegStreamEnd::Whole) {

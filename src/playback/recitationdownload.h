@@ -29,7 +29,7 @@ enum class DownloadLayout {
 
 // "sssaaa" and "number", the names the catalogue and the text host use;
 // false for any other text.
-bool DownloadLayoutFromName(const QString& name, DownloadLayout* layout);
+bool downloadLayoutFromName(const QString& name, DownloadLayout* layout);
 
 // One verse file to fetch: where from, and its name in the voice's folder
 // (always SSSAAA.mp3, which the reciter voices' detail rows name).
@@ -41,7 +41,7 @@ struct DownloadFile {
 // The verse files of chapters fromChapter..toChapter at a base address. The
 // base must be an http or https address; a "/" is added when it lacks one.
 // A bad base or chapter range is refused (store::RefusedValue).
-std::vector<DownloadFile> DownloadFiles(
+std::vector<DownloadFile> downloadFiles(
     store::Connection& connection, const QString& base, DownloadLayout layout, int fromChapter, int toChapter);
 
 // A reciter of the catalogue the program ships.
@@ -55,7 +55,7 @@ struct CatalogueEntry {
 // The catalogue from its JSON text: an array of objects with "name", "base",
 // "layout" ("sssaaa" or "number") and "bitrate". Entries without a name, a
 // base or a known layout are left out.
-std::vector<CatalogueEntry> ReadCatalogue(const QByteArray& json);
+std::vector<CatalogueEntry> readCatalogue(const QByteArray& json);
 
 // A voice whose recordings are one file per verse named SSSAAA.mp3, the kind
 // a download fills.
@@ -64,13 +64,13 @@ struct FolderVoice {
     QString name;
     QString folder;
 };
-std::vector<FolderVoice> ReciterFolderVoices(store::Connection& connection);
+std::vector<FolderVoice> reciterFolderVoices(store::Connection& connection);
 
 // The folder a voice without a folder of its own downloads into: the
 // recitations folder of the user's data folder, one folder per reciter. The
 // reciter's name (often taken from an address) loses control and direction
 // characters and is kept short enough for any file system.
-QString DefaultRecitationFolder(const QString& reciter);
+QString defaultRecitationFolder(const QString& reciter);
 
 // What a download ended with.
 struct DownloadSummary {

@@ -25,14 +25,14 @@ class SelectedVoice {
 public:
     explicit SelectedVoice(store::RecordSet& programs) : m_programs(programs)
     {
-        m_programs.MoveFirst();
+        m_programs.moveFirst();
         m_programs.setFilter(QStringLiteral("(SysTerm_MasterTypeID='VOICE' AND UserSelection ='True')"));
     }
     ~SelectedVoice() { m_programs.setFilter(QString()); }
     SelectedVoice(const SelectedVoice&) = delete;
     SelectedVoice& operator=(const SelectedVoice&) = delete;
 
-    QString text(const QString& field) const { return m_programs.Eof() ? QString() : m_programs.text(field); }
+    QString text(const QString& field) const { return m_programs.eof() ? QString() : m_programs.text(field); }
 
 private:
     store::RecordSet& m_programs;
@@ -70,7 +70,7 @@ RecitationRequest RecitationRequest::fromText(const QString& from, const QString
     return request;
 }
 
-bool IsPlaybackRate(double rate)
+bool isPlaybackRate(double rate)
 {
     return rate >= kMinRate && rate <= kMaxRate;
 }
@@ -107,34 +107,34 @@ qint32 RecitationPlan::ayahRefOf(const QString& reference, const QString& which)
         throw store::RefusedValue(
             QStringLiteral("The %1 verse \"%2\" is not a verse reference such as 2:255.").arg(which, reference));
     store::RecordSet verse
-        = m_state.gConnection->Open(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = ")
+        = m_state.gConnection->openRecordSet(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = ")
             + match.captured(1) + QStringLiteral(" AND AyahNo = ") + match.captured(2));
-    if (verse.RecordCount() <= 0)
+    if (verse.recordCount() <= 0)
         throw store::RefusedValue(
             QStringLiteral("There is no verse %1:%2.").arg(match.captured(1).toInt()).arg(match.captured(2).toInt()));
-    verse.MoveFirst();
+    verse.moveFirst();
     return verse.value(0).toInt();
 }
 
-QString RecitationPlan::ReferenceOf(store::Connection& connection, qint32 ayahRef)
+QString RecitationPlan::referenceOf(store::Connection& connection, qint32 ayahRef)
 {
-    store::RecordSet verse
-        = connection.Open(QStringLiteral("SELECT SurahNo, AyahNo FROM MD_Ayah_TAB WHERE AyahRef = %1").arg(ayahRef));
-    if (verse.RecordCount() <= 0)
+    store::RecordSet verse = connection.openRecordSet(
+        QStringLiteral("SELECT SurahNo, AyahNo FROM MD_Ayah_TAB WHERE AyahRef = %1").arg(ayahRef));
+    if (verse.recordCount() <= 0)
         return {};
-    verse.MoveFirst();
+    verse.moveFirst();
     return verse.text(0) + QLatin1Char(':') + verse.text(1);
 }
 
-QString RecitationPlan::LastVerseOfChapter(store::Connection& connection, qint32 ayahRef)
+QString RecitationPlan::lastVerseOfChapter(store::Connection& connection, qint32 ayahRef)
 {
-    store::RecordSet verse
-        = connection.Open(QStringLiteral("SELECT SurahNo, MAX(AyahNo) FROM MD_Ayah_TAB WHERE SurahNo = "
-                                         "(SELECT SurahNo FROM MD_Ayah_TAB WHERE AyahRef = %1) GROUP BY SurahNo")
-                              .arg(ayahRef));
-    if (verse.RecordCount() <= 0)
+    store::RecordSet verse = connection.openRecordSet(
+        QStringLiteral("SELECT SurahNo, MAX(AyahNo) FROM MD_Ayah_TAB WHERE SurahNo = "
+                       "(SELECT SurahNo FROM MD_Ayah_TAB WHERE AyahRef = %1) GROUP BY SurahNo")
+            .arg(ayahRef));
+    if (verse.recordCount() <= 0)
         return {};
-    verse.MoveFirst();
+    verse.moveFirst();
     return verse.text(0) + QLatin1Char(':') + verse.text(1);
 }
 
@@ -155,13 +155,13 @@ std::vector<RecitationPlan::Verse> RecitationPlan::versesOf(const RecitationRequ
     if (first > last)
         throw store::RefusedValue(QStringLiteral("The range %1 to %2 ends before it starts.")
                                       .arg(request.from.trimmed(), request.to.trimmed()));
-    store::RecordSet rows = m_state.gConnection->Open(QStringLiteral(
+    store::RecordSet rows = m_state.gConnection->openRecordSet(QStringLiteral(
         "SELECT AyahRef, SurahNo, AyahNo FROM MD_Ayah_TAB WHERE AyahRef >= %1 AND AyahRef <= %2 ORDER BY AyahRef")
-                                                          .arg(first)
-                                                          .arg(last));
+                                                                   .arg(first)
+                                                                   .arg(last));
     std::vector<Verse> verses;
-    verses.reserve(static_cast<std::size_t>(rows.RecordCount()));
-    for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
+    verses.reserve(static_cast<std::size_t>(rows.recordCount()));
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext())
         verses.push_back({rows.value(0).toInt(), rows.text(1) + QLatin1Char(':') + rows.text(2)});
     return verses;
 }
@@ -305,30 +305,30 @@ QString RecitationPlan::selectedVoiceName()
     return voice.text(QStringLiteral("Master"));
 }
 
-std::optional<StoredRecording> RecitationPlan::StoredRecordingOf(store::SharedState& state, qint32 ayahRef)
+std::optional<StoredRecording> RecitationPlan::storedRecordingOf(store::SharedState& state, qint32 ayahRef)
 {
     StoredRecording stored;
     {
         const SelectedVoice voice(state.gPrograms);
-        stored.folder = ResolveVoiceFolder(state.gAppFolder, voice.text(QStringLiteral("Data")));
+        stored.folder = resolveVoiceFolder(state.gAppFolder, voice.text(QStringLiteral("Data")));
     }
     // A copy of the cursor over the voice's rows: gDetails stays where it is.
-    store::RecordSet rows = state.gDetails.Clone();
-    if (rows.RecordCount() <= 0)
+    store::RecordSet rows = state.gDetails.clone();
+    if (rows.recordCount() <= 0)
         return std::nullopt;
-    rows.MoveFirst();
-    rows.Find(QStringLiteral("AyahRef='") + QString::number(ayahRef) + QStringLiteral("'"));
-    if (rows.Eof())
+    rows.moveFirst();
+    rows.find(QStringLiteral("AyahRef='") + QString::number(ayahRef) + QStringLiteral("'"));
+    if (rows.eof())
         return std::nullopt;
     stored.name = rows.text(QStringLiteral("Data")).trimmed();
-    if (!ParseStartPosition(rows.text(QStringLiteral("DataPos")).trimmed(), &stored.start))
+    if (!parseStartPosition(rows.text(QStringLiteral("DataPos")).trimmed(), &stored.start))
         return std::nullopt;
 
     // The verse ends where the next verse of the same file starts.
-    for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext()) {
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
         double start = 0;
         if (sameFileName(rows.text(QStringLiteral("Data")).trimmed(), stored.name)
-            && ParseStartPosition(rows.text(QStringLiteral("DataPos")).trimmed(), &start) && start > stored.start
+            && parseStartPosition(rows.text(QStringLiteral("DataPos")).trimmed(), &start) && start > stored.start
             && (!stored.end || start < *stored.end))
             stored.end = start;
     }
@@ -342,7 +342,7 @@ void RecitationPlan::playStep()
         const Verse verse = m_verses[m_verseIndex];
         std::optional<StoredRecording> stored;
         try {
-            stored = StoredRecordingOf(m_state, verse.ayahRef);
+            stored = storedRecordingOf(m_state, verse.ayahRef);
         } catch (...) {
             stop();
             throw;
@@ -392,7 +392,7 @@ bool RecitationPlan::skipVerse(const Verse& verse)
     if (m_skipped.size() >= static_cast<qsizetype>(m_verses.size())) {
         const qint32 first = m_verses.front().ayahRef;
         stop();
-        ShowNoRecording(m_state, m_host, voice, first);
+        showNoRecording(m_state, m_host, voice, first);
         return false;
     }
     m_host.recitationSkipped(verse.reference, voice, m_skipped);

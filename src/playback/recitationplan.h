@@ -43,7 +43,7 @@ struct RecitationRequest {
 // The lowest and highest playback rates, and whether a rate lies between.
 constexpr double kMinRate = 0.5;
 constexpr double kMaxRate = 2.0;
-bool IsPlaybackRate(double rate);
+bool isPlaybackRate(double rate);
 
 // One verse of the recording as the voice's rows store it: the file's name,
 // the folder to look for it in, and where the verse lies in it.
@@ -111,14 +111,14 @@ public:
     QString currentVerse() const;
 
     // The reference "S:A" of a verse; empty when there is no such verse.
-    static QString ReferenceOf(store::Connection& connection, qint32 ayahRef);
+    static QString referenceOf(store::Connection& connection, qint32 ayahRef);
     // The reference of the last verse of the chapter that holds `ayahRef`;
     // empty when there is no such verse.
-    static QString LastVerseOfChapter(store::Connection& connection, qint32 ayahRef);
+    static QString lastVerseOfChapter(store::Connection& connection, qint32 ayahRef);
 
     // Where the selected voice's rows put the verse, or nothing when the
     // voice has no row for it or no start position in it.
-    static std::optional<StoredRecording> StoredRecordingOf(store::SharedState& state, qint32 ayahRef);
+    static std::optional<StoredRecording> storedRecordingOf(store::SharedState& state, qint32 ayahRef);
 
 private:
     struct Verse {

@@ -17,27 +17,27 @@ QString baseName(const QString& file)
 
 } // namespace
 
-RecordingVerses RecordingVerses::Of(store::SharedState& state, qint32 ayahRef)
+RecordingVerses RecordingVerses::of(store::SharedState& state, qint32 ayahRef)
 {
     // A copy of the cursor over the voice's rows, so that gDetails stays
     // where it is.
-    store::RecordSet rows = state.gDetails.Clone();
+    store::RecordSet rows = state.gDetails.clone();
     RecordingVerses verses;
-    if (rows.RecordCount() <= 0)
+    if (rows.recordCount() <= 0)
         return verses;
-    rows.MoveFirst();
-    rows.Find(QStringLiteral("AyahRef='") + QString::number(ayahRef) + QStringLiteral("'"));
-    if (rows.Eof())
+    rows.moveFirst();
+    rows.find(QStringLiteral("AyahRef='") + QString::number(ayahRef) + QStringLiteral("'"));
+    if (rows.eof())
         return verses;
     const QString name = rows.text(QStringLiteral("Data")).trimmed();
     double ignored = 0;
-    if (name.isEmpty() || !ParseStartPosition(rows.text(QStringLiteral("DataPos")).trimmed(), &ignored))
+    if (name.isEmpty() || !parseStartPosition(rows.text(QStringLiteral("DataPos")).trimmed(), &ignored))
         return verses;
     verses.m_fileName = name;
-    for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext()) {
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
         Start start;
         if (rows.text(QStringLiteral("Data")).trimmed().compare(name, Qt::CaseInsensitive) == 0
-            && ParseStartPosition(rows.text(QStringLiteral("DataPos")).trimmed(), &start.seconds)) {
+            && parseStartPosition(rows.text(QStringLiteral("DataPos")).trimmed(), &start.seconds)) {
             start.ayahRef = rows.value(QStringLiteral("AyahRef")).toInt();
             verses.m_starts.push_back(start);
         }

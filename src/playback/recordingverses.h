@@ -23,7 +23,7 @@ public:
     // Those of the file that holds `ayahRef` in the selected voice's rows
     // (gDetails, which stays where it is); none when the voice has no row
     // for the verse or no start position for it.
-    static RecordingVerses Of(store::SharedState& state, qint32 ayahRef);
+    static RecordingVerses of(store::SharedState& state, qint32 ayahRef);
 
     // The file's name as the rows give it.
     QString fileName() const { return m_fileName; }

@@ -16,7 +16,7 @@ QString presentFile(const QString& folder, const QString& name)
 {
     if (folder.isEmpty() || name.isEmpty())
         return {};
-    return ExistingFilePath(folder + QLatin1Char('/') + name);
+    return existingFilePath(folder + QLatin1Char('/') + name);
 }
 
 // The name with its file type swapped (MP3 for WMA and back), cut at the first
@@ -34,13 +34,13 @@ QString otherTypeName(const QString& name)
 
 } // namespace
 
-LocatedFile LocateMediaFile(
+LocatedFile locateMediaFile(
     const QString& storedFolder, const QString& name, const std::function<void()>& yieldToEvents)
 {
     LocatedFile found{presentFile(storedFolder, name), name};
     QString folder = storedFolder;
     if (found.path.isEmpty()) {
-        folder = FindFile(folder, name, yieldToEvents);
+        folder = findFile(folder, name, yieldToEvents);
         found.path = presentFile(folder, name);
     }
     if (!found.path.isEmpty())
@@ -51,13 +51,13 @@ LocatedFile LocateMediaFile(
     }
     found.path = presentFile(folder, found.lastName);
     if (found.path.isEmpty()) {
-        folder = FindFile(folder, found.lastName, yieldToEvents);
+        folder = findFile(folder, found.lastName, yieldToEvents);
         found.path = presentFile(folder, found.lastName);
     }
     return found;
 }
 
-bool ParseStartPosition(const QString& text, double* seconds)
+bool parseStartPosition(const QString& text, double* seconds)
 {
     QLocale numbers = QLocale::c();
     numbers.setNumberOptions(QLocale::RejectGroupSeparator);

@@ -21,11 +21,11 @@ struct LocatedFile {
 // the name with a separator even though it ends with one. An empty folder
 // names no folder (no search starts from the root), a blank name no file.
 // `yieldToEvents` is called once per folder entry searched.
-LocatedFile LocateMediaFile(
+LocatedFile locateMediaFile(
     const QString& storedFolder, const QString& name, const std::function<void()>& yieldToEvents);
 
 // A verse's start position in seconds, read as a number in the C locale.
 // Returns false for a text that is not a finite number from 0 on.
-bool ParseStartPosition(const QString& text, double* seconds);
+bool parseStartPosition(const QString& text, double* seconds);
 
 } // namespace tilvora::playback

@@ -4,7 +4,7 @@
 
 namespace tilvora::playback {
 
-QString ResolveVoiceFolder(const QString& appFolder, const QString& storedFolder)
+QString resolveVoiceFolder(const QString& appFolder, const QString& storedFolder)
 {
     if (storedFolder.trimmed().isEmpty() || QDir::isAbsolutePath(storedFolder))
         return storedFolder;

@@ -9,6 +9,6 @@ namespace tilvora::playback {
 // copied, moved or installed application folder reads its own recordings; an
 // absolute folder is taken as it is, and an empty or blank one stays as
 // stored (it names no folder).
-QString ResolveVoiceFolder(const QString& appFolder, const QString& storedFolder);
+QString resolveVoiceFolder(const QString& appFolder, const QString& storedFolder);
 
 } // namespace tilvora::playback

@@ -92,14 +92,14 @@ void appendValue(RowTable& table, sqlite3_stmt* query, int column)
 
 } // namespace
 
-QString DamagedContentMessage(const QString& databasePath, const QString& why)
+QString damagedContentMessage(const QString& databasePath, const QString& why)
 {
     return QStringLiteral("The content file %1 is damaged (%2), so Tilvora cannot read its texts. ")
                .arg(QFileInfo(databasePath).fileName(), why)
         + repairAdvice(databasePath);
 }
 
-QString EmptyContentMessage(const QString& databasePath)
+QString emptyContentMessage(const QString& databasePath)
 {
     return QStringLiteral("The content file %1 is empty, so Tilvora has no texts to show. ")
                .arg(QFileInfo(databasePath).fileName())
@@ -109,7 +109,7 @@ QString EmptyContentMessage(const QString& databasePath)
 DbError Connection::failure(int sqliteCode, const QString& why) const
 {
     if (isDamage(sqliteCode))
-        return DbError(DbError::Damaged, DamagedContentMessage(m_path, why));
+        return DbError(DbError::Damaged, damagedContentMessage(m_path, why));
     return DbError(DbError::StatementRefused, why);
 }
 
@@ -164,7 +164,7 @@ QSqlDatabase Connection::database() const
     return QSqlDatabase::database(m_connectionName, false);
 }
 
-RecordSet Connection::Open(const QString& statement)
+RecordSet Connection::openRecordSet(const QString& statement)
 {
     // Rows are read through SQLite directly: the texts arrive as UTF-8 and
     // are kept so, in a compact table, which keeps a page of the whole book
@@ -193,7 +193,7 @@ RecordSet Connection::Open(const QString& statement)
     return RecordSet(std::move(table));
 }
 
-void Connection::Execute(const QString& statement)
+void Connection::execute(const QString& statement)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     QSqlQuery query(db);

@@ -14,8 +14,8 @@ namespace tilvora::store {
 
 // What the reader is told when the content file `databasePath` is damaged
 // (`why`: SQLite's words), or empty: what it is and what to do.
-QString DamagedContentMessage(const QString& databasePath, const QString& why);
-QString EmptyContentMessage(const QString& databasePath);
+QString damagedContentMessage(const QString& databasePath, const QString& why);
+QString emptyContentMessage(const QString& databasePath);
 
 // The open connection to the content database. Every record set and statement
 // of the program runs on it. LIKE in its statements ignores letter case in
@@ -31,11 +31,11 @@ public:
 
     // Runs a query and returns a client-side copy of its rows. A statement the
     // database refuses fails with DbError::StatementRefused; one that finds
-    // the file damaged, with DbError::Damaged (as Execute and transactions do).
-    RecordSet Open(const QString& statement);
+    // the file damaged, with DbError::Damaged (as execute() and transactions do).
+    RecordSet openRecordSet(const QString& statement);
     // Runs a statement that returns no rows; applied at once unless a
     // Transaction is in progress.
-    void Execute(const QString& statement);
+    void execute(const QString& statement);
 
     const QString& databasePath() const { return m_path; }
     // The connection itself, for statements whose values are bound rather

@@ -16,19 +16,19 @@ const QString kSelectedTextProgramsQuery = QStringLiteral(
 
 } // namespace
 
-void SelectedProgramIds(SharedState& state)
+void selectedProgramIds(SharedState& state)
 {
     RecordSet selected
-        = state.gConnection->Open(kSelectedTextProgramsQuery + QStringLiteral("True") + QStringLiteral(")"));
-    state.gSelectedIds = JoinFieldValues(selected, kDef, kDef);
-    state.gPrograms = state.gConnection->Open(kProgramListQuery);
+        = state.gConnection->openRecordSet(kSelectedTextProgramsQuery + QStringLiteral("True") + QStringLiteral(")"));
+    state.gSelectedIds = joinFieldValues(selected, kDef, kDef);
+    state.gPrograms = state.gConnection->openRecordSet(kProgramListQuery);
 }
 
-void OpenProgramDetails(SharedState& state, const QString& masterId)
+void openProgramDetails(SharedState& state, const QString& masterId)
 {
     const qint32 id = requireWholeNumber(masterId, QStringLiteral("program id"));
     state.gDetails = RecordSet();
-    state.gDetails = state.gConnection->Open(
+    state.gDetails = state.gConnection->openRecordSet(
         QStringLiteral("SELECT     AyahRef, Data, DataPos, DataRef From AP_Detail_TAB  Where (MasterID = ")
         + QString::number(id) + QStringLiteral(")   ORDER BY AyahRef"));
 }
@@ -52,30 +52,30 @@ QString withoutLeadingCommas(const QString& list)
 
 } // namespace
 
-QString JoinFieldValues(RecordSet& records, const QString& searchText, const QString& fieldName)
+QString joinFieldValues(RecordSet& records, const QString& searchText, const QString& fieldName)
 {
     if (searchText != kDef)
-        return JoinMatchingVerses(records, searchText);
+        return joinMatchingVerses(records, searchText);
     QString list = QStringLiteral(",");
-    if (records.RecordCount() > 0) {
+    if (records.recordCount() > 0) {
         const int field = fieldName != kDef ? requireField(records, fieldName) : 0;
-        for (records.MoveFirst(); !records.Eof(); records.MoveNext())
+        for (records.moveFirst(); !records.eof(); records.moveNext())
             list += QLatin1Char(',') + records.text(field);
     }
     return withoutLeadingCommas(list);
 }
 
-QString JoinMatchingVerses(RecordSet& records, const QString& searchText)
+QString joinMatchingVerses(RecordSet& records, const QString& searchText)
 {
     QString list = QStringLiteral(",");
-    if (records.RecordCount() > 0) {
+    if (records.recordCount() > 0) {
         const int dataField = requireField(records, QStringLiteral("Data"));
         const int searchableField = requireField(records, QStringLiteral("DataSearchable"));
         const int refField = requireField(records, QStringLiteral("AyahRef"));
         // A reference is listed once: compared as a whole value, so 23 is
         // still listed after 123.
         QSet<QString> listed;
-        for (records.MoveFirst(); !records.Eof(); records.MoveNext()) {
+        for (records.moveFirst(); !records.eof(); records.moveNext()) {
             const QVariant data = records.value(dataField);
             if (data.isNull())
                 continue;
@@ -92,11 +92,11 @@ QString JoinMatchingVerses(RecordSet& records, const QString& searchText)
     return withoutLeadingCommas(list);
 }
 
-QVariant LookupField(RecordSet& records, const QString& keyColumn, const QString& keyValue, const QString& resultColumn)
+QVariant lookupField(RecordSet& records, const QString& keyColumn, const QString& keyValue, const QString& resultColumn)
 {
-    if (records.RecordCount() > 0)
-        records.MoveFirst();
-    records.Find(keyColumn + QStringLiteral("='") + sqlText(keyValue) + QStringLiteral("'"));
+    if (records.recordCount() > 0)
+        records.moveFirst();
+    records.find(keyColumn + QStringLiteral("='") + sqlText(keyValue) + QStringLiteral("'"));
     return records.value(resultColumn);
 }
 

@@ -29,7 +29,7 @@ void RecordSet::showAllRows()
     m_position = 0;
 }
 
-void RecordSet::MoveFirst()
+void RecordSet::moveFirst()
 {
     if (m_visible.empty())
         throw DbError(
@@ -37,9 +37,9 @@ void RecordSet::MoveFirst()
     m_position = 0;
 }
 
-void RecordSet::MoveNext()
+void RecordSet::moveNext()
 {
-    if (Eof())
+    if (eof())
         throw DbError(
             DbError::NoCurrentRecord, QStringLiteral("There is no next record: the record set is past its end."));
     ++m_position;
@@ -64,14 +64,14 @@ void RecordSet::setFilter(const QString& criterionText)
     m_filterText = criterionText;
 }
 
-void RecordSet::Find(const QString& criterionText)
+void RecordSet::find(const QString& criterionText)
 {
     const Criterion criterion = Criterion::parse(criterionText);
-    while (!Eof() && !rowMatches(m_visible[m_position], criterion))
+    while (!eof() && !rowMatches(m_visible[m_position], criterion))
         ++m_position;
 }
 
-RecordSet RecordSet::Clone() const
+RecordSet RecordSet::clone() const
 {
     return RecordSet(m_table);
 }
@@ -111,7 +111,7 @@ int RecordSet::requireField(const QString& name) const
 
 void RecordSet::requireCurrentRow() const
 {
-    if (Eof())
+    if (eof())
         throw DbError(DbError::NoCurrentRecord,
             QStringLiteral("There is no current record: the record set is empty or past its end."));
 }

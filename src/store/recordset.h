@@ -15,7 +15,7 @@ class Criterion;
 
 // A client-side copy of a statement's rows with a cursor: the rows are taken
 // when the statement runs and later statements do not change them. A filter
-// narrows the rows that the cursor walks and counts; Clone gives a second
+// narrows the rows that the cursor walks and counts; clone() gives a second
 // cursor over the same rows. Fields are found by name (letter case ignored)
 // or by position; a Null value is a null QVariant. Values of BOOLEAN columns
 // are presented as bool.
@@ -34,13 +34,13 @@ public:
     bool isOpen() const { return m_table != nullptr; }
 
     // Rows passing the filter in force.
-    int RecordCount() const { return static_cast<int>(m_visible.size()); }
+    int recordCount() const { return static_cast<int>(m_visible.size()); }
     // Fails with NoCurrentRecord when no row passes the filter.
-    void MoveFirst();
+    void moveFirst();
     // Fails with NoCurrentRecord when already past the end.
-    void MoveNext();
+    void moveNext();
     // True past the last row (the record-set EOF).
-    bool Eof() const { return m_position >= m_visible.size(); }
+    bool eof() const { return m_position >= m_visible.size(); }
 
     // The criterion forms of a record-set filter: Field = 'value' with the
     // value compared by value against number and Boolean columns, joined by
@@ -51,10 +51,10 @@ public:
 
     // Moves forward from the current row (skipping none) to the first row that
     // satisfies the criterion; past the end when none does.
-    void Find(const QString& criterion);
+    void find(const QString& criterion);
 
     // A second cursor over the same rows, positioned at the first row, with no filter.
-    RecordSet Clone() const;
+    RecordSet clone() const;
 
     int fieldCount() const;
     QString fieldName(int position) const;

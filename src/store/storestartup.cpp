@@ -46,20 +46,20 @@ bool isOtherKindOfFile(const QString& path)
 // that SQLite itself cannot finish fails with DbError::Damaged.
 void checkContentFile(Connection& connection, const QString& databasePath)
 {
-    RecordSet result = connection.Open(QStringLiteral("PRAGMA quick_check"));
-    result.MoveFirst();
+    RecordSet result = connection.openRecordSet(QStringLiteral("PRAGMA quick_check"));
+    result.moveFirst();
     if (result.text(0) != QLatin1String("ok")) {
         QStringList faults;
-        for (; !result.Eof() && faults.size() < 3; result.MoveNext()) {
+        for (; !result.eof() && faults.size() < 3; result.moveNext()) {
             if (!result.text(0).startsWith(QLatin1String("***")))
                 faults << result.text(0).trimmed();
         }
-        throw StartupError(DamagedContentMessage(databasePath, faults.join(QStringLiteral("; "))));
+        throw StartupError(damagedContentMessage(databasePath, faults.join(QStringLiteral("; "))));
     }
-    RecordSet tables = connection.Open(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"));
-    tables.MoveFirst();
+    RecordSet tables = connection.openRecordSet(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"));
+    tables.moveFirst();
     if (tables.value(0).toInt() == 0)
-        throw StartupError(EmptyContentMessage(databasePath));
+        throw StartupError(emptyContentMessage(databasePath));
 }
 } // namespace
 
@@ -71,7 +71,7 @@ QString normalizedAppFolder(const QString& folder)
     return path;
 }
 
-void StartStore(SharedState& state, const QString& appFolder)
+void startStore(SharedState& state, const QString& appFolder)
 {
     state.gAppFolder = normalizedAppFolder(appFolder);
     state.gPrograms = RecordSet();
@@ -84,7 +84,7 @@ void StartStore(SharedState& state, const QString& appFolder)
                                           "DIC.DAT in the application folder %2.")
                                .arg(databasePath, state.gAppFolder));
     if (QFileInfo(databasePath).size() == 0)
-        throw StartupError(EmptyContentMessage(databasePath));
+        throw StartupError(emptyContentMessage(databasePath));
     if (QFileInfo(databasePath).isFile() && isOtherKindOfFile(databasePath))
         throw StartupError(QStringLiteral("The file %1 is not a Tilvora content database (file is not a database).")
                                .arg(databasePath));
@@ -112,8 +112,8 @@ void StartStore(SharedState& state, const QString& appFolder)
     };
     try {
         checkContentFile(*state.gConnection, databasePath);
-        state.gPrograms = state.gConnection->Open(kProgramListQuery);
-        state.gConnection->Execute(kRestoreDefaultsStatement);
+        state.gPrograms = state.gConnection->openRecordSet(kProgramListQuery);
+        state.gConnection->execute(kRestoreDefaultsStatement);
     } catch (const DbError& error) {
         throw failure(error);
     }

@@ -17,7 +17,7 @@ public:
 // DIC.DAT in it, opens the program list (a copy taken before the defaults are
 // restored, which the voice menu is built from) and restores every program's
 // selection and order from its defaults.
-void StartStore(SharedState& state, const QString& appFolder);
+void startStore(SharedState& state, const QString& appFolder);
 
 // The application folder as the program uses it: absolute, cleaned, without a
 // trailing "/" except for the root folder.

@@ -19,23 +19,23 @@ QString VerseName::citation() const
     return chapter + QLatin1Char(' ') + reference();
 }
 
-VerseName NameVerse(Connection& connection, qint32 ayahRef)
+VerseName nameVerse(Connection& connection, qint32 ayahRef)
 {
     VerseName name;
     name.ayahRef = ayahRef;
-    RecordSet verse
-        = connection.Open(QStringLiteral("SELECT SurahNo, AyahNo FROM MD_Ayah_TAB WHERE AyahRef = %1").arg(ayahRef));
-    if (verse.RecordCount() <= 0)
+    RecordSet verse = connection.openRecordSet(
+        QStringLiteral("SELECT SurahNo, AyahNo FROM MD_Ayah_TAB WHERE AyahRef = %1").arg(ayahRef));
+    if (verse.recordCount() <= 0)
         return name;
-    verse.MoveFirst();
+    verse.moveFirst();
     name.surah = verse.value(QStringLiteral("SurahNo")).toInt();
     name.ayah = verse.value(QStringLiteral("AyahNo")).toInt();
     name.chapter = QStringLiteral("Chapter %1").arg(name.surah);
     try {
-        RecordSet chapter = connection.Open(
+        RecordSet chapter = connection.openRecordSet(
             QStringLiteral("SELECT Transliteration FROM GN_Surah_TAB WHERE SurahNo = %1").arg(name.surah));
-        if (chapter.RecordCount() > 0) {
-            chapter.MoveFirst();
+        if (chapter.recordCount() > 0) {
+            chapter.moveFirst();
             const QString transliteration = chapter.text(QStringLiteral("Transliteration")).trimmed();
             if (!transliteration.isEmpty())
                 name.chapter = transliteration;

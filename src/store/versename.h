@@ -26,6 +26,6 @@ struct VerseName {
 // table that the built-in content carries (GN_Surah_TAB) when the database
 // has it. A verse the database does not hold is named by its reference
 // number alone (surah and ayah 0). Fails only as the connection fails.
-VerseName NameVerse(Connection& connection, qint32 ayahRef);
+VerseName nameVerse(Connection& connection, qint32 ayahRef);
 
 } // namespace tilvora::store

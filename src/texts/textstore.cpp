@@ -245,7 +245,7 @@ bool TextStore::remove(const QString& identifier)
 
 QString TextStore::pageText(const QString& text)
 {
-    QString page = control::EscapeHtml(text.trimmed());
+    QString page = control::escapeHtml(text.trimmed());
     page.replace(u"\r\n"_s, u"\n"_s);
     page.replace(u'\n', u"<br>"_s);
     return page;
@@ -253,7 +253,7 @@ QString TextStore::pageText(const QString& text)
 
 QString TextStore::searchText(const QString& text)
 {
-    QString plain = control::EscapeHtml(text.simplified()).toLower();
+    QString plain = control::escapeHtml(text.simplified()).toLower();
     return store::foldArabic(plain);
 }
 

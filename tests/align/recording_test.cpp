@@ -22,7 +22,7 @@ namespace {
 QString failureOf(const QString& path)
 {
     try {
-        DecodeEnvelope(path);
+        decodeEnvelope(path);
     } catch (const AlignFailure& failure) {
         return failure.message;
     }
@@ -39,11 +39,11 @@ TEST(Recordings, AnMp3ChapterWithAnOpeningIsAlignedThroughTheDecoder)
     const QString path = dir.filePath(QStringLiteral("112.mp3"));
     ASSERT_TRUE(audio.writeMp3(path)) << "lame could not encode the made recording";
 
-    const EnergyEnvelope envelope = DecodeEnvelope(path);
+    const EnergyEnvelope envelope = decodeEnvelope(path);
     // The decoded length matches the made one (MP3 adds some padding).
     EXPECT_NEAR(double(envelope.decibels().size()) * EnergyEnvelope::kFrameSeconds, audio.seconds(), 0.1);
 
-    const std::vector<VerseStart> found = AlignRecording(path, weights);
+    const std::vector<VerseStart> found = alignRecording(path, weights);
     ASSERT_EQ(found.size(), weights.size());
     for (std::size_t i = 0; i < weights.size(); ++i)
         EXPECT_NEAR(found[i].seconds, audio.starts[i], 0.25) << "verse " << i + 1;
@@ -75,7 +75,7 @@ TEST(Recordings, FilesThatCannotBeDecodedOrAStopRequestEndTheWorkInPlainWords)
     const QString wav = dir.filePath(QStringLiteral("003.wav"));
     ASSERT_TRUE(audio.writeWav(wav));
     const std::atomic_bool stop{true};
-    EXPECT_THROW(DecodeEnvelope(wav, &stop), AlignCancelled);
+    EXPECT_THROW(decodeEnvelope(wav, &stop), AlignCancelled);
 }
 
 TEST(Recordings, SilenceNoiseAndTooFewPausesAreNoRecitationAndGetNoStarts)
@@ -95,7 +95,7 @@ TEST(Recordings, SilenceNoiseAndTooFewPausesAreNoRecitationAndGetNoStarts)
         const QString path = dir.filePath(QString::fromLatin1(name));
         ASSERT_TRUE(audio.writeMp3(path));
         try {
-            AlignRecording(path, weights);
+            alignRecording(path, weights);
             ADD_FAILURE() << name << " got starts";
         } catch (const AlignFailure& failure) {
             EXPECT_TRUE(failure.message.startsWith(QStringLiteral("No recitation found in %1: ").arg(path)))
@@ -104,5 +104,5 @@ TEST(Recordings, SilenceNoiseAndTooFewPausesAreNoRecitationAndGetNoStarts)
         }
     }
     // The same three verses, asked for as three, are aligned.
-    EXPECT_EQ(AlignRecording(dir.filePath(QStringLiteral("three.mp3")), {30, 30, 30}).size(), 3u);
+    EXPECT_EQ(alignRecording(dir.filePath(QStringLiteral("three.mp3")), {30, 30, 30}).size(), 3u);
 }

@@ -19,7 +19,7 @@ std::vector<VerseStart> startsOf(const MadeAudio& audio, const std::vector<doubl
     EnergyEnvelope envelope(MadeAudio::kRate);
     envelope.addSamples(audio.samples.data(), audio.samples.size());
     envelope.finish();
-    return ChooseVerseStarts(FindSpeechPauses(envelope.decibels()), weights, EnergyEnvelope::kFrameSeconds);
+    return chooseVerseStarts(findSpeechPauses(envelope.decibels()), weights, EnergyEnvelope::kFrameSeconds);
 }
 
 void expectStartsNear(const std::vector<VerseStart>& found, const std::vector<double>& truth)

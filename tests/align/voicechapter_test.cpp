@@ -59,7 +59,7 @@ protected:
     void load()
     {
         m_store.open(m_state);
-        store::OpenProgramDetails(m_state, QString::number(kVoice));
+        store::openProgramDetails(m_state, QString::number(kVoice));
     }
 
     QString failureOf(const QString& voiceId, const QString& chapter)
@@ -75,11 +75,11 @@ protected:
     // "Data|DataPos" of the voice's rows, by AyahRef.
     QStringList rowsOf(int voiceId)
     {
-        store::RecordSet rows = m_state.gConnection->Open(QStringLiteral(
+        store::RecordSet rows = m_state.gConnection->openRecordSet(QStringLiteral(
             "SELECT AyahRef, Data, DataPos FROM AP_Detail_TAB WHERE MasterID = %1 ORDER BY AyahRef, DetailID")
-                                                              .arg(voiceId));
+                                                                       .arg(voiceId));
         QStringList out;
-        for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
+        for (rows.moveFirst(); !rows.eof(); rows.moveNext())
             out << rows.text(0) + QLatin1Char(':') + rows.text(1) + QLatin1Char('|') + rows.text(2);
         return out;
     }
@@ -124,7 +124,7 @@ TEST_F(VoiceChapterTest, StoringWritesOneRowPerVerseOfTheChapterOverTheVoicesOwn
             QStringLiteral("4:002.MP3|3.46"), QStringLiteral("5:002.MP3|12.50")}));
     EXPECT_EQ(rowsOf(kOtherVoice), QStringList{QStringLiteral("3:002001.mp3|0")});
     // The selected voice's details in memory are the stored ones.
-    m_state.gDetails.Find(QStringLiteral("AyahRef='5'"));
+    m_state.gDetails.find(QStringLiteral("AyahRef='5'"));
     EXPECT_EQ(m_state.gDetails.text(QStringLiteral("DataPos")), QStringLiteral("12.50"));
 }
 

@@ -42,10 +42,11 @@ TEST_F(WholeBookLike, EverySearchFindsTheRowsTheGeneralRuleFinds)
                 || (!row.searchableNull && store::caseFoldingLike(literal, row.searchable)))
                 expected << row.id;
         }
-        store::RecordSet found = connection->Open(u"SELECT DetailID FROM AP_Detail_TAB WHERE Data LIKE '%1' "
-                                                  "OR DataSearchable LIKE '%1' ORDER BY DetailID"_s.arg(pattern));
+        store::RecordSet found
+            = connection->openRecordSet(u"SELECT DetailID FROM AP_Detail_TAB WHERE Data LIKE '%1' "
+                                        "OR DataSearchable LIKE '%1' ORDER BY DetailID"_s.arg(pattern));
         QStringList actual;
-        for (int i = 0; i < found.RecordCount(); ++i, found.MoveNext())
+        for (int i = 0; i < found.recordCount(); ++i, found.moveNext())
             actual << found.text(0);
         EXPECT_EQ(actual.size(), expected.size()) << pattern.toStdString();
         EXPECT_TRUE(actual == expected) << pattern.toStdString();

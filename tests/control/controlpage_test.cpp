@@ -4,8 +4,8 @@
 #include "support/files.h"
 
 using namespace Qt::Literals::StringLiterals;
-using tilvora::control::BuildControlPage;
-using tilvora::control::ComposeControlPage;
+using tilvora::control::buildControlPage;
+using tilvora::control::composeControlPage;
 using tilvora::testing::readPageFile;
 
 namespace {
@@ -107,7 +107,7 @@ TEST_F(ControlPageTest, WholePageForATypicalProgramTable)
     addDetails(31, {7});
     loadPrograms();
 
-    const QString path = BuildControlPage(m_state);
+    const QString path = buildControlPage(m_state);
 
     EXPECT_EQ(path, m_db.folder() + u"/Control.htm"_s);
     const QString expected = page({
@@ -155,7 +155,7 @@ TEST_F(ControlPageTest, WholePageForATypicalProgramTable)
     EXPECT_EQ(m_state.gVoiceIds, u"30,31"_s);
     EXPECT_EQ(detailRefs(), u"1,2,3"_s);
     EXPECT_TRUE(m_state.gPrograms.filter().isEmpty());
-    EXPECT_EQ(m_state.gPrograms.RecordCount(), 8);
+    EXPECT_EQ(m_state.gPrograms.recordCount(), 8);
 }
 
 TEST_F(ControlPageTest, EmptyProgramTableGivesHeadAndScriptOnly)
@@ -163,7 +163,7 @@ TEST_F(ControlPageTest, EmptyProgramTableGivesHeadAndScriptOnly)
     loadPrograms();
     m_state.gMatanIds = u"earlier"_s;
 
-    const QString path = BuildControlPage(m_state);
+    const QString path = buildControlPage(m_state);
 
     EXPECT_EQ(readPageFile(path), page({}));
     EXPECT_EQ(m_state.gMatanIds, u"earlier"_s);
@@ -185,7 +185,7 @@ TEST_F(ControlPageTest, ListOrderEdgeCases)
     loadPrograms();
     m_state.gPrograms.setFilter(u"(SysTerm_MasterTypeID='VOICE')"_s);
 
-    const QList<QStringList> lists = listValues(ComposeControlPage(m_state));
+    const QList<QStringList> lists = listValues(composeControlPage(m_state));
 
     ASSERT_EQ(lists.size(), 4);
     // The first selected matan heads; the other selected one is not offered.
@@ -199,7 +199,7 @@ TEST_F(ControlPageTest, ListOrderEdgeCases)
     EXPECT_EQ(m_state.gTranslationTafseerIds, u"10,11,12,13,14"_s);
     // A filter left on the program list is ignored and cleared.
     EXPECT_TRUE(m_state.gPrograms.filter().isEmpty());
-    EXPECT_EQ(m_state.gPrograms.RecordCount(), 8);
+    EXPECT_EQ(m_state.gPrograms.recordCount(), 8);
 }
 
 TEST_F(ControlPageTest, SelectedVoicesAreCheckedAndTheLastOnesDetailsStayOpen)
@@ -212,7 +212,7 @@ TEST_F(ControlPageTest, SelectedVoicesAreCheckedAndTheLastOnesDetailsStayOpen)
     addDetails(32, {5, 6});
     loadPrograms();
 
-    const QStringList lines = voiceLines(ComposeControlPage(m_state));
+    const QStringList lines = voiceLines(composeControlPage(m_state));
 
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines[0].contains(u"checked=yes >A <a title="_s));
@@ -223,7 +223,7 @@ TEST_F(ControlPageTest, SelectedVoicesAreCheckedAndTheLastOnesDetailsStayOpen)
     execute(u"UPDATE AP_Master_TAB SET UserSelection = 0"_s);
     loadPrograms();
     m_state.gDetails = {};
-    EXPECT_FALSE(ComposeControlPage(m_state).contains(u"checked=yes"_s));
+    EXPECT_FALSE(composeControlPage(m_state).contains(u"checked=yes"_s));
     EXPECT_FALSE(m_state.gDetails.isOpen());
 }
 
@@ -234,7 +234,7 @@ TEST_F(ControlPageTest, MissingPartsGiveListsWithoutThoseOptions)
     add({.id = 10, .type = kTranslation, .master = u"T"_s, .selected = true, .order = 2});
     loadPrograms();
 
-    QString text = ComposeControlPage(m_state);
+    QString text = composeControlPage(m_state);
 
     EXPECT_EQ(listValues(text), (QList<QStringList>{{u"1"_s}, {u"10"_s}, {u"10"_s}, {u"10"_s}}));
     EXPECT_TRUE(text.contains(u"<p ID=\"CSS1\">\r\n</p>\r\n<SCRIPT LANGUAGE=VBScript>"_s));
@@ -244,7 +244,7 @@ TEST_F(ControlPageTest, MissingPartsGiveListsWithoutThoseOptions)
     execute(u"DELETE FROM AP_Master_TAB"_s);
     add({.id = 30, .type = kVoice, .master = u"V"_s, .order = 0});
     loadPrograms();
-    text = ComposeControlPage(m_state);
+    text = composeControlPage(m_state);
     EXPECT_TRUE(text.contains(
         u"<p>\r\n"_s + kMatanSelect + u"\r\n</select>\r\n<br>\r\n"_s + rowSelect(1) + u"\r\n</select>\r\n<br>\r\n"_s));
     EXPECT_TRUE(text.contains(rowSelect(3) + u"\r\n</select>\r\n<br>\r\n</p>\r\n<p ID=\"CSS1\">\r\n<input"_s));
@@ -264,7 +264,7 @@ TEST_F(ControlPageTest, NamesAndFoldersAreHtmlEscaped)
         .data = u"/media/Qari's <new> & \"old\""_s});
     loadPrograms();
 
-    const QString text = ComposeControlPage(m_state);
+    const QString text = composeControlPage(m_state);
 
     EXPECT_TRUE(text.contains(option(u"1"_s, u"&lt;b&gt;A &amp; &quot;B&quot;&lt;/b&gt;"_s)));
     EXPECT_TRUE(text.contains(u">Qari&#39;s <a title='/media/Qari&#39;s &lt;new&gt; &amp; &quot;old&quot;' "

@@ -9,10 +9,10 @@
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
-using tilvora::control::ApplyControlSelection;
-using tilvora::control::ComposeControlPage;
-using tilvora::control::SetProgramData;
-using tilvora::control::StoredControlChoices;
+using tilvora::control::applyControlSelection;
+using tilvora::control::composeControlPage;
+using tilvora::control::setProgramData;
+using tilvora::control::storedControlChoices;
 using tilvora::store::DbError;
 using tilvora::store::RefusedValue;
 
@@ -37,13 +37,13 @@ protected:
         addDetails(30, {1, 2});
         addDetails(31, {3});
         loadPrograms();
-        ComposeControlPage(m_state);
-        tilvora::store::SelectedProgramIds(m_state);
+        composeControlPage(m_state);
+        tilvora::store::selectedProgramIds(m_state);
     }
 
     void choose(const QString& name, const QString& value)
     {
-        ApplyControlSelection(m_state, u"CONTROL"_s, name, value, [this](qint32 ref) { m_played.push_back(ref); });
+        applyControlSelection(m_state, u"CONTROL"_s, name, value, [this](qint32 ref) { m_played.push_back(ref); });
     }
 
     // A trigger that refuses to select the given program, so that the second
@@ -94,7 +94,7 @@ TEST_F(SelectionTest, ChoosingAPositionsHolderOrMovingIt)
         u"1:True:0 2:False:0 3:False:5 10:False:0 11:True:1 12:False:0 20:True:3 30:True:0 31:False:1"_s);
     EXPECT_EQ(m_state.gSelectedIds, u"1,11,20"_s);
     m_state.gPrograms.setFilter(u"(SortOrderUser='2')"_s);
-    EXPECT_EQ(m_state.gPrograms.RecordCount(), 0);
+    EXPECT_EQ(m_state.gPrograms.recordCount(), 0);
 }
 
 TEST_F(SelectionTest, VoiceChoiceChangesSelectionOnlyOpensItsDetailsAndReplays)
@@ -179,19 +179,19 @@ TEST_F(SelectionTest, ValueThatIsNotAWholeNumberIsRefusedBeforeAnyStatement)
 TEST_F(SelectionTest, AnEmptyChoiceEmptiesARowOfTextsAndTheStoredChoicesSayWhatIsWhere)
 {
     using Rows = std::array<QString, 4>;
-    EXPECT_EQ(StoredControlChoices(m_state).rows, (Rows{u"1"_s, u"10"_s, u"11"_s, u"20"_s}));
+    EXPECT_EQ(storedControlChoices(m_state).rows, (Rows{u"1"_s, u"10"_s, u"11"_s, u"20"_s}));
     choose(u"Row2"_s, QString());
     EXPECT_EQ(selectionTable(),
         u"1:True:0 2:False:0 3:False:5 10:True:1 11:False:0 12:False:0 20:True:3 30:True:0 31:False:1"_s);
     EXPECT_EQ(m_state.gSelectedIds, u"1,10,20"_s);
-    EXPECT_EQ(StoredControlChoices(m_state).rows, (Rows{u"1"_s, u"10"_s, QString(), u"20"_s}));
-    EXPECT_EQ(StoredControlChoices(m_state).voice, u"30"_s);
+    EXPECT_EQ(storedControlChoices(m_state).rows, (Rows{u"1"_s, u"10"_s, QString(), u"20"_s}));
+    EXPECT_EQ(storedControlChoices(m_state).voice, u"30"_s);
 }
 
 TEST_F(SelectionTest, OtherSourcesAndUnknownNamesStoreNothing)
 {
-    ApplyControlSelection(m_state, u"control"_s, u"Row0"_s, u"2"_s, {});
-    ApplyControlSelection(m_state, u"MENU"_s, u"Voice"_s, u"31"_s, {});
+    applyControlSelection(m_state, u"control"_s, u"Row0"_s, u"2"_s, {});
+    applyControlSelection(m_state, u"MENU"_s, u"Voice"_s, u"31"_s, {});
     choose(u"Colour"_s, u"not a number"_s);
     choose(u"voice"_s, u"31"_s);
 
@@ -206,12 +206,12 @@ TEST_F(ProgramDataTest, AcceptedFolderIsStoredExactlyAsChosen)
     const QString folder = u"/media/Qari's \"best\" 100% _x_ \u0627\u0644\u062D"_s;
     m_state.gMediaPathResult = folder;
 
-    SetProgramData(m_state, u"31"_s);
+    setProgramData(m_state, u"31"_s);
 
     EXPECT_EQ(column(31, u"Data"_s), folder);
     EXPECT_EQ(column(30, u"Data"_s), u"/a"_s);
     // The refreshed program list already holds the new folder.
-    tilvora::store::LookupField(m_state.gPrograms, u"MasterID"_s, u"31"_s, u"Data"_s);
+    tilvora::store::lookupField(m_state.gPrograms, u"MasterID"_s, u"31"_s, u"Data"_s);
     EXPECT_EQ(m_state.gPrograms.text(u"Data"_s), folder);
 }
 
@@ -219,25 +219,25 @@ TEST_F(ProgramDataTest, CancelInCapitalsStoresNothingButRefreshesTheSelection)
 {
     execute(u"UPDATE AP_Master_TAB SET UserSelection = 0 WHERE MasterID = 11"_s);
     m_state.gMediaPathResult = u"CANCEL"_s;
-    SetProgramData(m_state, u"31"_s);
+    setProgramData(m_state, u"31"_s);
     EXPECT_EQ(column(31, u"Data"_s), u"/b"_s);
     EXPECT_EQ(m_state.gSelectedIds, u"1,10,20"_s);
 
     m_state.gMediaPathResult = u"Cancel"_s;
-    SetProgramData(m_state, u"31"_s);
+    setProgramData(m_state, u"31"_s);
     EXPECT_EQ(column(31, u"Data"_s), u"Cancel"_s);
 }
 
 TEST_F(ProgramDataTest, DetailsStayThoseOfTheSelectedVoice)
 {
     m_state.gMediaPathResult = u"/c"_s;
-    SetProgramData(m_state, u"31"_s);
+    setProgramData(m_state, u"31"_s);
     EXPECT_EQ(detailRefs(), u"1,2"_s);
 
     // With no voice selected they are left as they are.
     execute(u"UPDATE AP_Master_TAB SET UserSelection = 0 WHERE MasterID IN (30, 31)"_s);
-    tilvora::store::OpenProgramDetails(m_state, u"31"_s);
-    SetProgramData(m_state, u"30"_s);
+    tilvora::store::openProgramDetails(m_state, u"31"_s);
+    setProgramData(m_state, u"30"_s);
     EXPECT_EQ(column(30, u"Data"_s), u"/c"_s);
     EXPECT_EQ(detailRefs(), u"3"_s);
 }
@@ -246,10 +246,10 @@ TEST_F(ProgramDataTest, IdThatIsNotAWholeNumberIsRefused)
 {
     m_state.gMediaPathResult = u"/c"_s;
 
-    EXPECT_THROW(SetProgramData(m_state, u"31 OR 1=1"_s), RefusedValue);
+    EXPECT_THROW(setProgramData(m_state, u"31 OR 1=1"_s), RefusedValue);
     // A NUL would cut the statement short after the folder's first part.
     m_state.gMediaPathResult = u"/c"_s + QChar(0) + u"/d"_s;
-    EXPECT_THROW(SetProgramData(m_state, u"31"_s), RefusedValue);
+    EXPECT_THROW(setProgramData(m_state, u"31"_s), RefusedValue);
 
     EXPECT_EQ(column(30, u"Data"_s), u"/a"_s);
     EXPECT_EQ(column(31, u"Data"_s), u"/b"_s);

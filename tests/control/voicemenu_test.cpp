@@ -6,7 +6,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using tilvora::control::VoiceMenu;
-using tilvora::control::VoiceMenuIndexOf;
+using tilvora::control::voiceMenuIndexOf;
 using tilvora::host::MediaFolderDialogAnswer;
 using tilvora::store::RefusedValue;
 using Outcome = tilvora::host::MediaFolderDialogAnswer::Outcome;
@@ -49,7 +49,7 @@ TEST_F(VoiceMenuTest, WithoutVoicesTheMenuKeepsItsDesignStateAndStaysHidden)
     add({.id = 1, .type = kMatan, .master = u"M"_s, .selected = true, .order = 0});
     loadPrograms();
 
-    m_menu.SetupMenu(m_state, m_host);
+    m_menu.setupMenu(m_state, m_host);
 
     EXPECT_EQ(m_host.lines, QStringList{u"menu\tsetdatapath\t0"_s});
     EXPECT_FALSE(m_menu.dataPathVisible());
@@ -70,7 +70,7 @@ TEST_F(VoiceMenuTest, VoicesFillTheItemsTheirOrderNames)
     loadPrograms();
     m_state.gPrograms.setFilter(u"(SysTerm_MasterTypeID='MATAN')"_s);
 
-    m_menu.SetupMenu(m_state, m_host);
+    m_menu.setupMenu(m_state, m_host);
 
     EXPECT_EQ(m_host.lines,
         (QStringList{u"menu\t1\t1\tReader A []\t41"_s, u"menu\t2\t1\tReader B [/m/b]\t40"_s,
@@ -106,15 +106,15 @@ protected:
         addDetails(40, {1});
         addDetails(41, {2});
         loadPrograms();
-        tilvora::store::OpenProgramDetails(m_state, u"40"_s);
-        m_menu.SetupMenu(m_state, m_host);
+        tilvora::store::openProgramDetails(m_state, u"40"_s);
+        m_menu.setupMenu(m_state, m_host);
         m_host.lines.clear();
     }
 };
 
 TEST_F(VoiceMenuClickTest, AcceptStoresTheFolderAndRefillsTheMenuBeforeAndAfter)
 {
-    m_menu.MnuDPVoice_Click(m_state, m_host, 1, dialog(Outcome::Accepted, u"/new/b"_s));
+    m_menu.mnuDPVoiceClick(m_state, m_host, 1, dialog(Outcome::Accepted, u"/new/b"_s));
 
     EXPECT_EQ(column(41, u"Data"_s), u"/new/b"_s);
     EXPECT_EQ(m_host.lines,
@@ -136,18 +136,18 @@ TEST_F(VoiceMenuClickTest, AcceptStoresTheFolderAndRefillsTheMenuBeforeAndAfter)
 
 TEST_F(VoiceMenuClickTest, AFolderOfChapterFilesIsAlignedOnceItIsStoredAndOnlyOnAccept)
 {
-    m_menu.MnuDPVoice_Click(m_state, m_host, 1, dialog(Outcome::Cancelled, QString(), true));
-    m_menu.MnuDPVoice_Click(m_state, m_host, 1, dialog(Outcome::Accepted, u"/chapters"_s, false));
+    m_menu.mnuDPVoiceClick(m_state, m_host, 1, dialog(Outcome::Cancelled, QString(), true));
+    m_menu.mnuDPVoiceClick(m_state, m_host, 1, dialog(Outcome::Accepted, u"/chapters"_s, false));
     EXPECT_TRUE(m_host.linesOf(u"align"_s).isEmpty());
 
-    m_menu.MnuDPVoice_Click(m_state, m_host, 1, dialog(Outcome::Accepted, u"/chapters/b"_s, true));
+    m_menu.mnuDPVoiceClick(m_state, m_host, 1, dialog(Outcome::Accepted, u"/chapters/b"_s, true));
     EXPECT_EQ(m_host.lines.last(), u"align\t41"_s);
     EXPECT_EQ(m_host.lines[m_host.lines.size() - 3], u"menu\t1\t1\tReader B [/chapters/b]\t41"_s);
 }
 
 TEST_F(VoiceMenuClickTest, FolderWithAnApostropheIsStoredExactly)
 {
-    m_menu.MnuDPVoice_Click(m_state, m_host, 0, dialog(Outcome::Accepted, u"/media/Qari's 'voice'"_s));
+    m_menu.mnuDPVoiceClick(m_state, m_host, 0, dialog(Outcome::Accepted, u"/media/Qari's 'voice'"_s));
 
     EXPECT_EQ(column(40, u"Data"_s), u"/media/Qari's 'voice'"_s);
     EXPECT_EQ(m_menu.item(0).caption, u"Reader A [/media/Qari's 'voice']"_s);
@@ -155,7 +155,7 @@ TEST_F(VoiceMenuClickTest, FolderWithAnApostropheIsStoredExactly)
 
 TEST_F(VoiceMenuClickTest, CancelLeavesTheFolder)
 {
-    m_menu.MnuDPVoice_Click(m_state, m_host, 1, dialog(Outcome::Cancelled));
+    m_menu.mnuDPVoiceClick(m_state, m_host, 1, dialog(Outcome::Cancelled));
 
     EXPECT_EQ(column(41, u"Data"_s), u"/old/b"_s);
     EXPECT_EQ(m_host.lines, QStringList{u"dialog\t41"_s});
@@ -164,10 +164,10 @@ TEST_F(VoiceMenuClickTest, CancelLeavesTheFolder)
 
 TEST_F(VoiceMenuClickTest, DialogClosedByTheTitleBarStoresNothingEvenAfterAnEarlierAnswer)
 {
-    m_menu.MnuDPVoice_Click(m_state, m_host, 1, dialog(Outcome::Accepted, u"/first/answer"_s));
+    m_menu.mnuDPVoiceClick(m_state, m_host, 1, dialog(Outcome::Accepted, u"/first/answer"_s));
     execute(u"UPDATE AP_Master_TAB SET Data = '/old/a' WHERE MasterID = 40"_s);
 
-    m_menu.MnuDPVoice_Click(m_state, m_host, 0, dialog(Outcome::Closed, u"/ignored"_s));
+    m_menu.mnuDPVoiceClick(m_state, m_host, 0, dialog(Outcome::Closed, u"/ignored"_s));
 
     EXPECT_EQ(column(40, u"Data"_s), u"/old/a"_s);
     EXPECT_EQ(column(41, u"Data"_s), u"/first/answer"_s);
@@ -178,7 +178,7 @@ TEST_F(VoiceMenuClickTest, ItemWithoutAVoiceOrOutsideTheMenuShowsNoDialogAndTell
     for (const int index : {2, 19, 20, -1}) {
         SCOPED_TRACE(index);
         m_host.lines.clear();
-        m_menu.MnuDPVoice_Click(m_state, m_host, index, dialog(Outcome::Accepted, u"/x"_s));
+        m_menu.mnuDPVoiceClick(m_state, m_host, index, dialog(Outcome::Accepted, u"/x"_s));
         ASSERT_EQ(m_host.lines.size(), 1);
         EXPECT_TRUE(m_host.lines[0].startsWith(u"error\t"_s));
     }
@@ -195,15 +195,15 @@ TEST_F(VoiceMenuTest, IndexOfAVoiceIsItsSortOrderUserOrARefusal)
     add({.id = 43, .type = kVoice, .master = u"D"_s, .order = QVariant()});
     loadPrograms();
 
-    EXPECT_EQ(VoiceMenuIndexOf(m_state, u"40"_s), 3);
-    EXPECT_EQ(VoiceMenuIndexOf(m_state, u" 40 "_s), 3);
+    EXPECT_EQ(voiceMenuIndexOf(m_state, u"40"_s), 3);
+    EXPECT_EQ(voiceMenuIndexOf(m_state, u" 40 "_s), 3);
     for (const QString& id : {u"41"_s, u"42"_s, u"43"_s, u"1"_s, u"99"_s, u"abc"_s, u"40 OR 1=1"_s, QString()}) {
         SCOPED_TRACE(id.toStdString());
-        EXPECT_THROW(VoiceMenuIndexOf(m_state, id), RefusedValue);
+        EXPECT_THROW(voiceMenuIndexOf(m_state, id), RefusedValue);
     }
     execute(u"DELETE FROM AP_Master_TAB"_s);
     loadPrograms();
-    EXPECT_THROW(VoiceMenuIndexOf(m_state, u"40"_s), RefusedValue);
+    EXPECT_THROW(voiceMenuIndexOf(m_state, u"40"_s), RefusedValue);
 }
 
 } // namespace

@@ -24,13 +24,13 @@ protected:
     QStringList storedStarts(int voice, int chapter) const
     {
         const auto db = tilvora::store::Connection::open(folder + QStringLiteral("/DIC.DAT"));
-        tilvora::store::RecordSet rows = db->Open(QStringLiteral(
+        tilvora::store::RecordSet rows = db->openRecordSet(QStringLiteral(
             "SELECT DataPos FROM AP_Detail_TAB INNER JOIN MD_Ayah_TAB ON MD_Ayah_TAB.AyahRef = AP_Detail_TAB.AyahRef"
             " WHERE MasterID = %1 AND SurahNo = %2 ORDER BY AyahNo")
-                                                      .arg(voice)
-                                                      .arg(chapter));
+                                                               .arg(voice)
+                                                               .arg(chapter));
         QStringList starts;
-        for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
+        for (rows.moveFirst(); !rows.eof(); rows.moveNext())
             starts << rows.text(0);
         return starts;
     }

@@ -26,7 +26,7 @@ protected:
             QStringLiteral("INSERT INTO MD_Ayah_TAB VALUES (1, 1, 1, 1), (2, 1, 2, 1)"),
             QStringLiteral("INSERT INTO AP_Detail_TAB (DetailID, MasterID, AyahRef, Data) VALUES (1, 1, 1, 'one'), (2, "
                            "1, 2, 'two')")});
-        store::StartStore(state, db.folder());
+        store::startStore(state, db.folder());
         logic = std::make_unique<navigation::MainWindowLogic>(state, host);
         logic->load();
         host.lines.clear();
@@ -48,7 +48,7 @@ TEST_F(MainWindowLogicTest, LoadShowsControlPagePickerPagesAndChapterOne)
 {
     RecordingHost fresh;
     store::SharedState otherState;
-    store::StartStore(otherState, db.folder());
+    store::startStore(otherState, db.folder());
     navigation::MainWindowLogic other(otherState, fresh);
     other.load();
     const QString folder = db.folder();

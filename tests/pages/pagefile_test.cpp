@@ -13,8 +13,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 using tilvora::pages::PageFileError;
-using tilvora::pages::PageFilePath;
-using tilvora::pages::WritePageFile;
+using tilvora::pages::pageFilePath;
+using tilvora::pages::writePageFile;
 using tilvora::store::SharedState;
 
 namespace {
@@ -56,7 +56,7 @@ TEST(PageFile, WritesLittleEndianUtf16WithByteOrderMark)
     SharedState state;
     state.gAppFolder = dir.path();
 
-    const QString path = WritePageFile(state, u"abc"_s, u"Main.htm"_s);
+    const QString path = writePageFile(state, u"abc"_s, u"Main.htm"_s);
     EXPECT_EQ(path, dir.path() + u"/Main.htm"_s);
     EXPECT_EQ(readAll(path),
         QByteArray("\xFF\xFE"
@@ -65,7 +65,7 @@ TEST(PageFile, WritesLittleEndianUtf16WithByteOrderMark)
 
     // Arabic and a character beyond the basic plane, no line break added.
     const QString text = u"\u0628\r\n"_s + QString::fromUcs4(U"\U0001F600");
-    EXPECT_EQ(readAll(WritePageFile(state, text, u"Main.htm"_s)),
+    EXPECT_EQ(readAll(writePageFile(state, text, u"Main.htm"_s)),
         QByteArray("\xFF\xFE"
                    "\x28\x06"
                    "\r\0\n\0"
@@ -73,7 +73,7 @@ TEST(PageFile, WritesLittleEndianUtf16WithByteOrderMark)
             12));
 
     // Without a name the page goes to Default.htm; an empty page is the mark alone.
-    EXPECT_EQ(readAll(WritePageFile(state, QString())), QByteArray("\xFF\xFE"));
+    EXPECT_EQ(readAll(writePageFile(state, QString())), QByteArray("\xFF\xFE"));
     EXPECT_TRUE(QFile::exists(dir.path() + u"/Default.htm"_s));
 }
 
@@ -82,8 +82,8 @@ TEST(PageFile, SecondWriteReplacesTheFirstWhole)
     QTemporaryDir dir;
     SharedState state;
     state.gAppFolder = dir.path();
-    WritePageFile(state, QString(5000, u'x'), u"Main.htm"_s);
-    const QString path = WritePageFile(state, u"abc"_s, u"Main.htm"_s);
+    writePageFile(state, QString(5000, u'x'), u"Main.htm"_s);
+    const QString path = writePageFile(state, u"abc"_s, u"Main.htm"_s);
     EXPECT_EQ(readAll(path).size(), 8);
     // Nothing is left beside it.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"Main.htm"_s});
@@ -98,7 +98,7 @@ TEST(PageFile, AFileThatCannotBeWrittenIsReportedByPath)
     // The page's path is taken by a folder.
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"Main.htm"_s));
     try {
-        WritePageFile(state, u"abc"_s, u"Main.htm"_s);
+        writePageFile(state, u"abc"_s, u"Main.htm"_s);
         FAIL() << "no error";
     } catch (const PageFileError& error) {
         EXPECT_TRUE(error.message().contains(dir.path() + u"/Main.htm"_s)) << error.what();
@@ -108,7 +108,7 @@ TEST(PageFile, AFileThatCannotBeWrittenIsReportedByPath)
     // The application folder is a regular file.
     QFile(dir.path() + u"/plain"_s).open(QIODevice::WriteOnly);
     state.gAppFolder = dir.path() + u"/plain"_s;
-    EXPECT_THROW(WritePageFile(state, u"abc"_s, u"Main.htm"_s), PageFileError);
+    EXPECT_THROW(writePageFile(state, u"abc"_s, u"Main.htm"_s), PageFileError);
 }
 
 TEST(PageFile, APageThatCannotBeWrittenWholeLeavesThePreviousOneAndSaysWhy)
@@ -116,14 +116,14 @@ TEST(PageFile, APageThatCannotBeWrittenWholeLeavesThePreviousOneAndSaysWhy)
     QTemporaryDir dir;
     SharedState state;
     state.gAppFolder = dir.path();
-    const QString path = WritePageFile(state, u"previous"_s, u"Main.htm"_s);
+    const QString path = writePageFile(state, u"previous"_s, u"Main.htm"_s);
     const QByteArray previous = readAll(path);
 
     QString reason;
     {
         const FileSizeLimit limit(4096);
         try {
-            WritePageFile(state, QString(5000, u'x'), u"Main.htm"_s);
+            writePageFile(state, QString(5000, u'x'), u"Main.htm"_s);
         } catch (const PageFileError& error) {
             reason = error.message();
         }
@@ -138,7 +138,7 @@ TEST(PageFile, APageThatCannotBeWrittenWholeLeavesThePreviousOneAndSaysWhy)
 
 TEST(PageFile, PathJoinsFolderAndNameWithOneSlash)
 {
-    EXPECT_EQ(PageFilePath(u"/opt/t"_s, u"Control.htm"_s), u"/opt/t/Control.htm"_s);
-    EXPECT_EQ(PageFilePath(u"/opt/t"_s, tilvora::store::kDef), u"/opt/t/Default.htm"_s);
-    EXPECT_EQ(PageFilePath(u"/"_s, u"Main.htm"_s), u"/Main.htm"_s);
+    EXPECT_EQ(pageFilePath(u"/opt/t"_s, u"Control.htm"_s), u"/opt/t/Control.htm"_s);
+    EXPECT_EQ(pageFilePath(u"/opt/t"_s, tilvora::store::kDef), u"/opt/t/Default.htm"_s);
+    EXPECT_EQ(pageFilePath(u"/"_s, u"Main.htm"_s), u"/Main.htm"_s);
 }

@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
-using tilvora::pages::PageHead;
-using tilvora::pages::PageTail;
-using tilvora::pages::RenderReadingPage;
+using tilvora::pages::pageHead;
+using tilvora::pages::pageTail;
+using tilvora::pages::renderReadingPage;
 using tilvora::store::SharedState;
 using tilvora::testing::FixtureDb;
 using tilvora::testing::RecordingHost;
@@ -53,9 +53,9 @@ protected:
     }
     QString render(const QString& view, const QString& value)
     {
-        return RenderReadingPage(state(), m_host, view, value);
+        return renderReadingPage(state(), m_host, view, value);
     }
-    QString page(const QString& body) { return PageHead(state()) + body + u"</TABLE>"_s + PageTail(); }
+    QString page(const QString& body) { return pageHead(state()) + body + u"</TABLE>"_s + pageTail(); }
 
     FixtureDb m_db;
     SharedState m_state;
@@ -82,8 +82,8 @@ TEST_F(ReadingPage, TwoProgramsTwoVerses)
             + cell(12, 0, u"TA2 {1:2}"_s) + cell(22, 1, u"TB2"_s)));
     EXPECT_EQ(m_host.linesOf(u"label"_s), QStringList{label(0, 2)});
     // The rows stay for the next view, unfiltered and past the end.
-    EXPECT_EQ(m_state.gPageRecords.RecordCount(), 4);
-    EXPECT_TRUE(m_state.gPageRecords.Eof());
+    EXPECT_EQ(m_state.gPageRecords.recordCount(), 4);
+    EXPECT_TRUE(m_state.gPageRecords.eof());
 }
 
 TEST_F(ReadingPage, MissingAndEmptyTexts)
@@ -133,11 +133,11 @@ TEST_F(ReadingPage, FailuresLeaveTheLabelAlone)
     // A refused value changes nothing: the rows and lookup of the last page stay.
     EXPECT_THROW(render(u"Surah"_s, u"1;"_s), tilvora::store::RefusedValue);
     EXPECT_EQ(m_host.linesOf(u"label"_s).size(), 1);
-    EXPECT_EQ(m_state.gPageRecords.RecordCount(), 1);
-    EXPECT_EQ(m_state.gVerseRefs.RecordCount(), 1);
+    EXPECT_EQ(m_state.gPageRecords.recordCount(), 1);
+    EXPECT_EQ(m_state.gVerseRefs.recordCount(), 1);
 
     // A statement the database refuses passes up as a DbError.
-    m_db.writer().Execute(u"DROP TABLE MD_Ayah_TAB"_s);
+    m_db.writer().execute(u"DROP TABLE MD_Ayah_TAB"_s);
     EXPECT_THROW(render(u"Surah"_s, u"1"_s), tilvora::store::DbError);
     EXPECT_EQ(m_host.linesOf(u"label"_s).size(), 1);
 }

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
-using tilvora::pages::PageHead;
-using tilvora::pages::PageStyle;
-using tilvora::pages::PageTail;
+using tilvora::pages::pageHead;
+using tilvora::pages::pageStyle;
+using tilvora::pages::pageTail;
 using tilvora::store::SharedState;
 using tilvora::testing::FixtureDb;
 
@@ -42,7 +42,7 @@ QString styleOf(FixtureDb& db)
 {
     SharedState state;
     db.open(state);
-    QString style = PageStyle(state);
+    QString style = pageStyle(state);
     EXPECT_EQ(state.gPrograms.filter(), QString()); // left unfiltered for the next reader
     return style;
 }
@@ -52,7 +52,7 @@ QString styleOf(FixtureDb& db)
 TEST(PageTemplates, HeadAndTailAreTheFixedTexts)
 {
     SharedState noPrograms; // a closed program list: every slot keeps its base text
-    EXPECT_EQ(PageHead(noPrograms),
+    EXPECT_EQ(pageHead(noPrograms),
         u"<html dir=\"rtl\" > "
         u"\r\n<head>"
         u"\r\n<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
@@ -61,14 +61,14 @@ TEST(PageTemplates, HeadAndTailAreTheFixedTexts)
         u"\r\n<SCRIPT FOR=document EVENT=oncontextmenu DEFER>return false;</SCRIPT>"
         u"\r\n<SCRIPT FOR=document EVENT=onselectstart DEFER>return false;</SCRIPT>"_s
             + styleSheet({}));
-    EXPECT_EQ(PageTail(),
+    EXPECT_EQ(pageTail(),
         u"\r\n<SCRIPT LANGUAGE=VBScript>\r\n<!--\r\nSub f(n)\r\nkeyascii2 = n.keyCode"
         u"\r\nIf keyascii2 = 116 Then\r\nwindow.event.returnValue = False"
         u"\r\nwindow.event.cancelBubble = True\r\nwindow.event.keyCode = 0\r\nElse\r\nEnd If"
         u"\r\nEnd Sub\r\n-->\r\n</SCRIPT>\r\n</BODY></HTML>"_s);
 
     // The blanks differ from slot to slot; the line lengths pin them down.
-    const QStringList lines = PageStyle(noPrograms).split(u"\r\n"_s);
+    const QStringList lines = pageStyle(noPrograms).split(u"\r\n"_s);
     const int lengths[] = {0, 21, 117, 134, 163, 164, 164, 165, 164, 163, 164, 165, 8};
     ASSERT_EQ(lines.size(), 13);
     for (int i = 0; i < 13; ++i)

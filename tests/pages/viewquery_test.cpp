@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
-using tilvora::pages::BuildViewQuery;
+using tilvora::pages::buildViewQuery;
 using tilvora::store::SharedState;
 using tilvora::testing::FixtureDb;
 
@@ -64,7 +64,7 @@ protected:
     void showPage(const QString& viewName, const QString& value)
     {
         qint32 count = 0;
-        m_state.gPageRecords = m_state.gConnection->Open(BuildViewQuery(m_state, viewName, value, count));
+        m_state.gPageRecords = m_state.gConnection->openRecordSet(buildViewQuery(m_state, viewName, value, count));
     }
 
     FixtureDb m_db;
@@ -102,13 +102,13 @@ TEST_F(ViewQuery, EachViewGivesItsStatementAndCount)
     };
     for (const ViewCase& c : cases) {
         qint32 count = untouched;
-        EXPECT_EQ(BuildViewQuery(m_state, c.name, c.value, count), statementWith(c.condition))
+        EXPECT_EQ(buildViewQuery(m_state, c.name, c.value, count), statementWith(c.condition))
             << c.name.toStdString() << " " << c.value.toStdString();
         EXPECT_EQ(count, c.count) << c.name.toStdString() << " " << c.value.toStdString();
     }
     // Three blanks stand before ORDER BY when there is no condition.
     qint32 count = 0;
-    EXPECT_TRUE(BuildViewQuery(m_state, u"Other"_s, {}, count).contains(u"TypesMaster_TAB.MasterTypeID   ORDER BY"_s));
+    EXPECT_TRUE(buildViewQuery(m_state, u"Other"_s, {}, count).contains(u"TypesMaster_TAB.MasterTypeID   ORDER BY"_s));
 }
 
 TEST_F(ViewQuery, ASearchForEveryTextFindsWhatAnyTextMatchingEverythingFinds)
@@ -123,8 +123,8 @@ TEST_F(ViewQuery, ASearchForEveryTextFindsWhatAnyTextMatchingEverythingFinds)
     m_db.detail(20, 3, 10, u"verse not in the table"_s);
     const auto both = [&] {
         qint32 everyText = 0, matchingEverything = 0;
-        const QString statement = BuildViewQuery(m_state, u"Search"_s, u"*"_s, everyText);
-        EXPECT_EQ(statement, BuildViewQuery(m_state, u"Search"_s, u"*%"_s, matchingEverything));
+        const QString statement = buildViewQuery(m_state, u"Search"_s, u"*"_s, everyText);
+        EXPECT_EQ(statement, buildViewQuery(m_state, u"Search"_s, u"*%"_s, matchingEverything));
         EXPECT_EQ(everyText, matchingEverything);
         return statement;
     };
@@ -138,10 +138,10 @@ TEST_F(ViewQuery, ASearchForEveryTextFindsWhatAnyTextMatchingEverythingFinds)
 TEST_F(ViewQuery, LookupsAreKeptUntilTheNextCall)
 {
     qint32 count = 0;
-    BuildViewQuery(m_state, u"Root"_s, u"rhm"_s, count);
+    buildViewQuery(m_state, u"Root"_s, u"rhm"_s, count);
     EXPECT_TRUE(m_state.gVerseRefs.isOpen());
-    EXPECT_EQ(m_state.gVerseRefs.RecordCount(), 3);
-    BuildViewQuery(m_state, u"Surah"_s, u"1"_s, count);
+    EXPECT_EQ(m_state.gVerseRefs.recordCount(), 3);
+    buildViewQuery(m_state, u"Surah"_s, u"1"_s, count);
     EXPECT_FALSE(m_state.gVerseRefs.isOpen());
 }
 
@@ -149,7 +149,7 @@ TEST_F(ViewQuery, RowViewsAndPlainSearchesUseThePageShownLast)
 {
     qint32 count = 7;
     // Before any page there is nothing to repeat.
-    EXPECT_EQ(BuildViewQuery(m_state, u"Row0"_s, {}, count), statementWith(referenceCondition(u"0"_s)));
+    EXPECT_EQ(buildViewQuery(m_state, u"Row0"_s, {}, count), statementWith(referenceCondition(u"0"_s)));
     EXPECT_EQ(count, 0);
 
     showPage(u"Surah"_s, u"1"_s); // four rows: verses 1 and 2, two programs each
@@ -165,7 +165,7 @@ TEST_F(ViewQuery, RowViewsAndPlainSearchesUseThePageShownLast)
         {u"Search"_s, u"_DEF"_s, referenceCondition(u"0"_s), 0},
     };
     for (const ViewCase& c : cases) {
-        EXPECT_EQ(BuildViewQuery(m_state, c.name, c.value, count), statementWith(c.condition))
+        EXPECT_EQ(buildViewQuery(m_state, c.name, c.value, count), statementWith(c.condition))
             << c.name.toStdString() << " " << c.value.toStdString();
         EXPECT_EQ(count, c.count) << c.name.toStdString() << " " << c.value.toStdString();
     }
@@ -174,7 +174,7 @@ TEST_F(ViewQuery, RowViewsAndPlainSearchesUseThePageShownLast)
 TEST_F(ViewQuery, ANumberThatIsNotWholeIsRefusedBeforeAnythingRuns)
 {
     qint32 count = 0;
-    BuildViewQuery(m_state, u"Word"_s, u"rahman"_s, count);
+    buildViewQuery(m_state, u"Word"_s, u"rahman"_s, count);
     const ViewCase cases[] = {
         {u"Surah"_s, u"abc"_s, u"The chapter number \"abc\" is not a whole number."_s, 0},
         {u"Parah"_s, u"1.5"_s, u"The part number \"1.5\" is not a whole number."_s, 0},
@@ -189,12 +189,12 @@ TEST_F(ViewQuery, ANumberThatIsNotWholeIsRefusedBeforeAnythingRuns)
     for (const ViewCase& c : cases) {
         count = 42;
         try {
-            BuildViewQuery(m_state, c.name, c.value, count);
+            buildViewQuery(m_state, c.name, c.value, count);
             ADD_FAILURE() << "accepted " << c.value.toStdString();
         } catch (const tilvora::store::RefusedValue& refused) {
             EXPECT_EQ(refused.message(), c.condition);
         }
         EXPECT_EQ(count, 42);
-        EXPECT_EQ(m_state.gVerseRefs.RecordCount(), 2); // the previous lookup is still there
+        EXPECT_EQ(m_state.gVerseRefs.recordCount(), 2); // the previous lookup is still there
     }
 }

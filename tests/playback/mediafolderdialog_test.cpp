@@ -3,7 +3,7 @@
 #include "playbackfixture.h"
 
 using tilvora::host::MediaFolderDialogAnswer;
-using tilvora::playback::RunMediaFolderDialog;
+using tilvora::playback::runMediaFolderDialog;
 using tilvora::playback::testing::PlaybackTest;
 
 namespace {
@@ -25,7 +25,7 @@ protected:
 
     const tilvora::host::MediaFolderDialogRequest& show(const QString& tag)
     {
-        RunMediaFolderDialog(state, host, tag);
+        runMediaFolderDialog(state, host, tag);
         return host.dialogRequests.back();
     }
 };
@@ -33,7 +33,7 @@ protected:
 TEST_F(MediaFolderDialogTest, StoredFolderThatExistsIsOpenedWithoutMessage)
 {
     host.dialogAnswers.push_back({MediaFolderDialogAnswer::Outcome::Accepted, QStringLiteral("/chosen")});
-    const MediaFolderDialogAnswer answer = RunMediaFolderDialog(state, host, QStringLiteral("10"));
+    const MediaFolderDialogAnswer answer = runMediaFolderDialog(state, host, QStringLiteral("10"));
     EXPECT_EQ(answer.outcome, MediaFolderDialogAnswer::Outcome::Accepted);
     EXPECT_EQ(answer.folder, QStringLiteral("/chosen"));
 
@@ -45,9 +45,9 @@ TEST_F(MediaFolderDialogTest, StoredFolderThatExistsIsOpenedWithoutMessage)
 
     host.dialogAnswers.push_back({MediaFolderDialogAnswer::Outcome::Cancelled, QString()});
     EXPECT_EQ(
-        RunMediaFolderDialog(state, host, QStringLiteral("10")).outcome, MediaFolderDialogAnswer::Outcome::Cancelled);
+        runMediaFolderDialog(state, host, QStringLiteral("10")).outcome, MediaFolderDialogAnswer::Outcome::Cancelled);
     EXPECT_EQ(
-        RunMediaFolderDialog(state, host, QStringLiteral("10")).outcome, MediaFolderDialogAnswer::Outcome::Closed);
+        runMediaFolderDialog(state, host, QStringLiteral("10")).outcome, MediaFolderDialogAnswer::Outcome::Closed);
 }
 
 TEST_F(MediaFolderDialogTest, StoredFolderThatCannotBeOpenedGivesTheMappingMessage)

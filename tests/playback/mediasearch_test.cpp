@@ -9,9 +9,9 @@
 #include <sys/stat.h>
 #include <sys/time.h>
 
-using tilvora::playback::ExistingFilePath;
-using tilvora::playback::FileExists;
-using tilvora::playback::FindFile;
+using tilvora::playback::existingFilePath;
+using tilvora::playback::fileExists;
+using tilvora::playback::findFile;
 
 namespace {
 
@@ -46,15 +46,15 @@ TEST_F(MediaTree, FileExistsTakesOnlyReadablePlainFilesInAnyCase)
     folder(QStringLiteral("M/002001.mp3"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(path(QStringLiteral("M/pipe.mp3"))).constData(), 0600), 0);
 
-    EXPECT_TRUE(FileExists(path(QStringLiteral("M/001001.MP3"))));
-    EXPECT_TRUE(FileExists(path(QStringLiteral("M/001001.mp3"))));
-    EXPECT_EQ(ExistingFilePath(path(QStringLiteral("M/001001.mp3"))), path(QStringLiteral("M/001001.MP3")));
-    EXPECT_FALSE(FileExists(path(QStringLiteral("M/002001.mp3")))); // a folder
-    EXPECT_FALSE(FileExists(path(QStringLiteral("M/pipe.mp3")))); // must not block either
-    EXPECT_FALSE(FileExists(path(QStringLiteral("M/missing.mp3"))));
-    EXPECT_FALSE(FileExists(path(QStringLiteral("M/"))));
-    EXPECT_FALSE(FileExists(QString()));
-    EXPECT_EQ(ExistingFilePath(path(QStringLiteral("nofolder/001001.mp3"))), QString());
+    EXPECT_TRUE(fileExists(path(QStringLiteral("M/001001.MP3"))));
+    EXPECT_TRUE(fileExists(path(QStringLiteral("M/001001.mp3"))));
+    EXPECT_EQ(existingFilePath(path(QStringLiteral("M/001001.mp3"))), path(QStringLiteral("M/001001.MP3")));
+    EXPECT_FALSE(fileExists(path(QStringLiteral("M/002001.mp3")))); // a folder
+    EXPECT_FALSE(fileExists(path(QStringLiteral("M/pipe.mp3")))); // must not block either
+    EXPECT_FALSE(fileExists(path(QStringLiteral("M/missing.mp3"))));
+    EXPECT_FALSE(fileExists(path(QStringLiteral("M/"))));
+    EXPECT_FALSE(fileExists(QString()));
+    EXPECT_EQ(existingFilePath(path(QStringLiteral("nofolder/001001.mp3"))), QString());
 }
 
 TEST_F(MediaTree, ExactSpellingWinsAndOtherAlphabetsFoldToo)
@@ -62,9 +62,9 @@ TEST_F(MediaTree, ExactSpellingWinsAndOtherAlphabetsFoldToo)
     file(QStringLiteral("M/a.mp3"));
     file(QStringLiteral("M/A.MP3"));
     file(QStringLiteral("M/Ärger.mp3"));
-    EXPECT_EQ(ExistingFilePath(path(QStringLiteral("M/a.mp3"))), path(QStringLiteral("M/a.mp3")));
-    EXPECT_EQ(ExistingFilePath(path(QStringLiteral("M/A.MP3"))), path(QStringLiteral("M/A.MP3")));
-    EXPECT_EQ(ExistingFilePath(path(QStringLiteral("M/äRGER.MP3"))), path(QStringLiteral("M/Ärger.mp3")));
+    EXPECT_EQ(existingFilePath(path(QStringLiteral("M/a.mp3"))), path(QStringLiteral("M/a.mp3")));
+    EXPECT_EQ(existingFilePath(path(QStringLiteral("M/A.MP3"))), path(QStringLiteral("M/A.MP3")));
+    EXPECT_EQ(existingFilePath(path(QStringLiteral("M/äRGER.MP3"))), path(QStringLiteral("M/Ärger.mp3")));
 }
 
 TEST_F(MediaTree, StartFolderIsCheckedBeforeAnySubfolder)
@@ -72,7 +72,7 @@ TEST_F(MediaTree, StartFolderIsCheckedBeforeAnySubfolder)
     file(QStringLiteral("M/A/") + kName);
     file(QStringLiteral("M/") + kName);
     int yields = 0;
-    EXPECT_EQ(FindFile(path(QStringLiteral("M")), kName, [&] { ++yields; }), path(QStringLiteral("M/")));
+    EXPECT_EQ(findFile(path(QStringLiteral("M")), kName, [&] { ++yields; }), path(QStringLiteral("M/")));
     EXPECT_EQ(yields, 0);
 }
 
@@ -84,7 +84,7 @@ TEST_F(MediaTree, FirstListedSubfolderIsSearchedCompletelyFirst)
     ASSERT_EQ(order.size(), 2);
     file(QStringLiteral("M/") + order[0] + QStringLiteral("/deep/er/") + kName);
     file(QStringLiteral("M/") + order[1] + u'/' + kName);
-    EXPECT_EQ(FindFile(path(QStringLiteral("M")), kName),
+    EXPECT_EQ(findFile(path(QStringLiteral("M")), kName),
         path(QStringLiteral("M/") + order[0] + QStringLiteral("/deep/er/")));
 }
 
@@ -94,8 +94,8 @@ TEST_F(MediaTree, HitInANestedSubfolderInAnyCase)
     file(QStringLiteral("M/A/other.mp3"));
     file(QStringLiteral("M/B/X/001002.MP3"));
     const QString expected = path(QStringLiteral("M/B/X/"));
-    EXPECT_EQ(FindFile(path(QStringLiteral("M")), kName), expected);
-    EXPECT_EQ(FindFile(path(QStringLiteral("M/")), kName), expected);
+    EXPECT_EQ(findFile(path(QStringLiteral("M")), kName), expected);
+    EXPECT_EQ(findFile(path(QStringLiteral("M/")), kName), expected);
 }
 
 TEST_F(MediaTree, FindsNothingForBadArgumentsOrHiddenOrFolderOnlyNames)
@@ -105,14 +105,14 @@ TEST_F(MediaTree, FindsNothingForBadArgumentsOrHiddenOrFolderOnlyNames)
     file(QStringLiteral("M/A/sub/") + kName);
     int yields = 0;
     const auto count = [&] { ++yields; };
-    EXPECT_EQ(FindFile(path(QStringLiteral("M")), QString(), count), QString());
-    EXPECT_EQ(FindFile(QString(), kName, count), QString()); // not a search of "/"
+    EXPECT_EQ(findFile(path(QStringLiteral("M")), QString(), count), QString());
+    EXPECT_EQ(findFile(QString(), kName, count), QString()); // not a search of "/"
     EXPECT_EQ(yields, 0);
-    EXPECT_EQ(FindFile(path(QStringLiteral("missing")), kName), QString());
-    EXPECT_EQ(FindFile(path(QStringLiteral("M/A/sub/")) + kName, kName), QString()); // a file
-    EXPECT_EQ(FindFile(path(QStringLiteral("M")), QStringLiteral("sub/") + kName), QString());
+    EXPECT_EQ(findFile(path(QStringLiteral("missing")), kName), QString());
+    EXPECT_EQ(findFile(path(QStringLiteral("M/A/sub/")) + kName, kName), QString()); // a file
+    EXPECT_EQ(findFile(path(QStringLiteral("M")), QStringLiteral("sub/") + kName), QString());
     // The hidden folder is skipped, and A holds the name only as a folder.
-    EXPECT_EQ(FindFile(path(QStringLiteral("M")), kName), path(QStringLiteral("M/A/sub/")));
+    EXPECT_EQ(findFile(path(QStringLiteral("M")), kName), path(QStringLiteral("M/A/sub/")));
 }
 
 TEST_F(MediaTree, YieldsOncePerVisibleEntry)
@@ -122,7 +122,7 @@ TEST_F(MediaTree, YieldsOncePerVisibleEntry)
     file(QStringLiteral("M/.f3"));
     file(QStringLiteral("M/A/f4"));
     int yields = 0;
-    EXPECT_EQ(FindFile(path(QStringLiteral("M")), kName, [&] { ++yields; }), QString());
+    EXPECT_EQ(findFile(path(QStringLiteral("M")), kName, [&] { ++yields; }), QString());
     EXPECT_EQ(yields, 4); // f1, f2, A, f4
 }
 
@@ -135,13 +135,13 @@ TEST_F(MediaTree, FolderLinksAreFollowedButNeverIntoALoop)
     ASSERT_TRUE(QFile::link(path(QStringLiteral("Ext")), path(QStringLiteral("Ext/In/self"))));
     ASSERT_TRUE(QFile::link(path(QStringLiteral("M")), path(QStringLiteral("Ext/In/back"))));
     int yields = 0;
-    EXPECT_EQ(FindFile(path(QStringLiteral("M")), kName, [&] { ++yields; }), QString());
+    EXPECT_EQ(findFile(path(QStringLiteral("M")), kName, [&] { ++yields; }), QString());
     EXPECT_LT(yields, 20);
 
     file(QStringLiteral("Ext/In/") + kName);
-    EXPECT_EQ(FindFile(path(QStringLiteral("M")), kName), path(QStringLiteral("M/A/ext/In/")));
+    EXPECT_EQ(findFile(path(QStringLiteral("M")), kName), path(QStringLiteral("M/A/ext/In/")));
     // A start folder given through a link is searched like any other.
-    EXPECT_EQ(FindFile(path(QStringLiteral("M/A/ext")), kName), path(QStringLiteral("M/A/ext/In/")));
+    EXPECT_EQ(findFile(path(QStringLiteral("M/A/ext")), kName), path(QStringLiteral("M/A/ext/In/")));
 }
 
 TEST_F(MediaTree, FileThatAppearsDuringTheSearchIsFound)
@@ -153,7 +153,7 @@ TEST_F(MediaTree, FileThatAppearsDuringTheSearchIsFound)
     const timeval hourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
     ASSERT_EQ(::utimes(QFile::encodeName(path(QStringLiteral("M"))).constData(), hourAgo), 0);
     int yields = 0;
-    const QString found = FindFile(path(QStringLiteral("M")), kName, [&] {
+    const QString found = findFile(path(QStringLiteral("M")), kName, [&] {
         if (++yields == 1)
             file(QStringLiteral("M/001002.Mp3"));
     });
@@ -167,10 +167,10 @@ TEST_F(MediaTree, SearchStartedWhileAnotherYieldsIsIndependent)
     file(QStringLiteral("M/B/C/") + kName);
     file(QStringLiteral("N/X/") + kName);
     QStringList inner;
-    const QString outer = FindFile(path(QStringLiteral("M")), kName, [&] {
+    const QString outer = findFile(path(QStringLiteral("M")), kName, [&] {
         if (inner.size() < 2) {
-            inner << FindFile(path(QStringLiteral("N")), kName, [] {});
-            inner << FindFile(path(QStringLiteral("M")), kName);
+            inner << findFile(path(QStringLiteral("N")), kName, [] {});
+            inner << findFile(path(QStringLiteral("M")), kName);
         }
     });
     EXPECT_EQ(outer, path(QStringLiteral("M/B/C/")));

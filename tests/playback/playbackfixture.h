@@ -60,12 +60,12 @@ protected:
     void load(int detailsOf = kVoice)
     {
         state.gConnection = m_store.connect();
-        store::SelectedProgramIds(state);
-        store::OpenProgramDetails(state, QString::number(detailsOf));
+        store::selectedProgramIds(state);
+        store::openProgramDetails(state, QString::number(detailsOf));
     }
 
     // Hands over what the file searches found, as the window's event loop would.
-    static void settle() { MediaFileFinder::FinishAll(); }
+    static void settle() { MediaFileFinder::finishAll(); }
 
     // Every path leaves the program list unfiltered.
     void TearDown() override

@@ -3,8 +3,8 @@
 #include "playbackfixture.h"
 #include "store/dberror.h"
 
-using tilvora::playback::PlayVoice;
-using tilvora::playback::ReadingPageDoubleClick;
+using tilvora::playback::playVoice;
+using tilvora::playback::readingPageDoubleClick;
 using tilvora::playback::testing::PlaybackTest;
 
 namespace {
@@ -34,12 +34,12 @@ protected:
     // A request, and what it leads to once its file search has ended.
     void play(qint32 ayahRef)
     {
-        PlayVoice(state, host, finder, ayahRef);
+        playVoice(state, host, finder, ayahRef);
         settle();
     }
     void doubleClick(const QString& verseTableId)
     {
-        ReadingPageDoubleClick(state, host, finder, verseTableId);
+        readingPageDoubleClick(state, host, finder, verseTableId);
         settle();
     }
 
@@ -165,7 +165,7 @@ TEST_F(PlayVoiceTest, BlankOrMissingPositionGivesTheNoDataBox)
     play(2);
 
     // Details without the position column: the store's "no such item" failure.
-    state.gDetails = state.gConnection->Open(QStringLiteral("SELECT AyahRef, Data FROM AP_Detail_TAB"));
+    state.gDetails = state.gConnection->openRecordSet(QStringLiteral("SELECT AyahRef, Data FROM AP_Detail_TAB"));
     play(1);
     EXPECT_EQ(host.lines, QStringList({kNoData, kNoData, kNoData}));
 }
@@ -196,9 +196,9 @@ TEST_F(PlayVoiceTest, NoSelectedVoiceGivesTheCannotAccessBoxTitledWithTheFailure
     detail(1, QStringLiteral("001001.mp3"), QStringLiteral("1"));
     mediaFile(QStringLiteral("001001.mp3"));
     state.gConnection = m_store.connect();
-    tilvora::store::OpenProgramDetails(state, QStringLiteral("10"));
+    tilvora::store::openProgramDetails(state, QStringLiteral("10"));
     play(1); // no program list at all yet
-    tilvora::store::SelectedProgramIds(state);
+    tilvora::store::selectedProgramIds(state);
     play(1);
 
     const QString noRecord = QStringLiteral("There is no current record: the record set is empty or past its end.");
@@ -243,8 +243,8 @@ TEST_F(PlayVoiceTest, DetailsStayWhereTheyWere)
         detail(verse, QStringLiteral("00100%1.mp3").arg(verse), QStringLiteral("0"));
     mediaFile(QStringLiteral("001003.mp3"));
     load();
-    state.gDetails.MoveFirst();
-    state.gDetails.MoveNext();
+    state.gDetails.moveFirst();
+    state.gDetails.moveNext();
 
     play(3);
     EXPECT_EQ(host.lines, played(media(QStringLiteral("001003.mp3")), QStringLiteral("0")));
@@ -274,7 +274,7 @@ TEST_F(PlayVoiceTest, NewerRequestDuringASearchWins)
 
     // A double-click on verse 2 while verse 1 is searched: verse 2 plays,
     // and the older request ends quietly instead of playing verse 1 after it.
-    PlayVoice(state, host, finder, 1);
+    playVoice(state, host, finder, 1);
     doubleClick(QStringLiteral("2"));
     EXPECT_EQ(host.lines, played(media(QStringLiteral("001002.mp3")), QStringLiteral("2")));
     EXPECT_EQ(state.gLastAyahRef, 2);
@@ -282,7 +282,7 @@ TEST_F(PlayVoiceTest, NewerRequestDuringASearchWins)
     // A newer request that finds nothing also decides: nothing plays, and
     // only its own answer is shown.
     host.lines.clear();
-    PlayVoice(state, host, finder, 1);
+    playVoice(state, host, finder, 1);
     play(4);
     ASSERT_EQ(host.lines.size(), 1) << host.lines.join(u'\n').toStdString();
     EXPECT_TRUE(host.lines[0].contains(QStringLiteral("has no recording of Chapter 1 1:4.")))
@@ -290,7 +290,7 @@ TEST_F(PlayVoiceTest, NewerRequestDuringASearchWins)
 
     // A newer request that itself searches.
     host.lines.clear();
-    PlayVoice(state, host, finder, 3);
+    playVoice(state, host, finder, 3);
     play(1);
     EXPECT_EQ(host.lines, played(media(QStringLiteral("A/B//001001.mp3")), QStringLiteral("1")));
 

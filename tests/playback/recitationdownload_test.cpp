@@ -19,7 +19,7 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
-using tilvora::playback::DownloadFiles;
+using tilvora::playback::downloadFiles;
 using tilvora::playback::DownloadLayout;
 using tilvora::playback::DownloadLimits;
 using tilvora::playback::DownloadSummary;
@@ -79,7 +79,7 @@ protected:
             loop.quit();
         });
         QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-        download.start(DownloadFiles(*connection, baseAddress, layout, 1, 2), folder);
+        download.start(downloadFiles(*connection, baseAddress, layout, 1, 2), folder);
         if (!done)
             loop.exec();
         EXPECT_TRUE(done) << "the download did not end within 20 s";
@@ -143,9 +143,9 @@ TEST_F(DownloadTest, BothLayoutsStoreEveryVerseUnderItsChapterAndVerseName)
 
     // A base that is no web address, or chapters out of order or range.
     for (const QString& bad : {u"ftp://127.0.0.1/r/"_s, u""_s, u"127.0.0.1/r/"_s})
-        EXPECT_THROW(DownloadFiles(*connection, bad, DownloadLayout::ChapterVerse, 1, 2), tilvora::store::RefusedValue);
+        EXPECT_THROW(downloadFiles(*connection, bad, DownloadLayout::ChapterVerse, 1, 2), tilvora::store::RefusedValue);
     for (const auto& [from, to] : {std::pair{0, 2}, {2, 1}, {1, 115}})
-        EXPECT_THROW(DownloadFiles(*connection, base(u"r"_s), DownloadLayout::ChapterVerse, from, to),
+        EXPECT_THROW(downloadFiles(*connection, base(u"r"_s), DownloadLayout::ChapterVerse, from, to),
             tilvora::store::RefusedValue);
 }
 
@@ -364,7 +364,7 @@ TEST_F(DownloadTest, AServerThatCannotBeReachedStopsTheDownloadAfterAFewFilesAnd
 TEST(DownloadFolder, ANameFromAnAddressLosesDirectionAndControlCharactersAndStaysShort)
 {
     const QString name
-        = QFileInfo(tilvora::playback::DefaultRecitationFolder(u"Qari\u202Egnp.exe\u0007\u200F"_s + QString(300, u'x')))
+        = QFileInfo(tilvora::playback::defaultRecitationFolder(u"Qari\u202Egnp.exe\u0007\u200F"_s + QString(300, u'x')))
               .fileName();
     EXPECT_TRUE(name.startsWith(u"Qarignp.exexxx"_s)) << name.toStdString();
     EXPECT_LE(name.toUtf8().size(), 120);

@@ -15,7 +15,8 @@ namespace {
 
 RecordSet detailRows(Connection& connection)
 {
-    return connection.Open(QStringLiteral("SELECT AyahRef, Data, DataSearchable FROM AP_Detail_TAB ORDER BY DetailID"));
+    return connection.openRecordSet(
+        QStringLiteral("SELECT AyahRef, Data, DataSearchable FROM AP_Detail_TAB ORDER BY DetailID"));
 }
 
 class JoinFieldValuesTest : public ::testing::Test {
@@ -37,20 +38,20 @@ protected:
 TEST_F(JoinFieldValuesTest, AnEmptyRecordSetGivesZero)
 {
     insertDetails(QStringLiteral("(1, 1, 'x', NULL)"));
-    RecordSet none = connection->Open(QStringLiteral("SELECT AyahRef FROM AP_Detail_TAB WHERE 0"));
-    EXPECT_EQ(JoinFieldValues(none, kDef, kDef), QStringLiteral("0"));
-    EXPECT_EQ(JoinFieldValues(records, QStringLiteral("absent"), kDef), QStringLiteral("0"));
+    RecordSet none = connection->openRecordSet(QStringLiteral("SELECT AyahRef FROM AP_Detail_TAB WHERE 0"));
+    EXPECT_EQ(joinFieldValues(none, kDef, kDef), QStringLiteral("0"));
+    EXPECT_EQ(joinFieldValues(records, QStringLiteral("absent"), kDef), QStringLiteral("0"));
 }
 
 TEST_F(JoinFieldValuesTest, ListsAColumnInRecordOrderWithRepeats)
 {
     insertDetails(QStringLiteral("(1, 7, 'a', NULL), (2, 3, 'b', NULL), (3, 7, 'c', NULL)"));
-    EXPECT_EQ(JoinFieldValues(records, kDef, kDef), QStringLiteral("7,3,7"));
-    EXPECT_TRUE(records.Eof());
-    EXPECT_EQ(JoinFieldValues(records, kDef, QStringLiteral("data")), QStringLiteral("a,b,c"));
+    EXPECT_EQ(joinFieldValues(records, kDef, kDef), QStringLiteral("7,3,7"));
+    EXPECT_TRUE(records.eof());
+    EXPECT_EQ(joinFieldValues(records, kDef, QStringLiteral("data")), QStringLiteral("a,b,c"));
     // The marker as a search text is no search text.
-    EXPECT_EQ(JoinFieldValues(records, QStringLiteral("_DEF"), kDef), QStringLiteral("7,3,7"));
-    EXPECT_THROW(JoinFieldValues(records, kDef, QStringLiteral("Nope")), DbError);
+    EXPECT_EQ(joinFieldValues(records, QStringLiteral("_DEF"), kDef), QStringLiteral("7,3,7"));
+    EXPECT_THROW(joinFieldValues(records, kDef, QStringLiteral("Nope")), DbError);
 }
 
 TEST_F(JoinFieldValuesTest, SearchModeListsEachMatchingVerseOnceCaseSensitively)
@@ -58,21 +59,21 @@ TEST_F(JoinFieldValuesTest, SearchModeListsEachMatchingVerseOnceCaseSensitively)
     insertDetails(
         QStringLiteral("(1, 1, 'In the Name', 'in the name'), (2, 1, 'Name again', NULL), (3, 2, 'nothing', NULL), "
                        "(4, 3, 'NAME', 'name'), (5, 4, NULL, 'Name')"));
-    EXPECT_EQ(JoinFieldValues(records, QStringLiteral("Name"), kDef), QStringLiteral("1"));
-    EXPECT_EQ(JoinFieldValues(records, QStringLiteral("name"), QStringLiteral("Data")), QStringLiteral("1,3"));
-    EXPECT_EQ(JoinFieldValues(records, QStringLiteral("NAMe"), kDef), QStringLiteral("0"));
+    EXPECT_EQ(joinFieldValues(records, QStringLiteral("Name"), kDef), QStringLiteral("1"));
+    EXPECT_EQ(joinFieldValues(records, QStringLiteral("name"), QStringLiteral("Data")), QStringLiteral("1,3"));
+    EXPECT_EQ(joinFieldValues(records, QStringLiteral("NAMe"), kDef), QStringLiteral("0"));
     // Across the joint of Data, the comma and DataSearchable.
-    EXPECT_EQ(JoinFieldValues(records, QStringLiteral("NAME,na"), kDef), QStringLiteral("3"));
+    EXPECT_EQ(joinFieldValues(records, QStringLiteral("NAME,na"), kDef), QStringLiteral("3"));
     // A Null DataSearchable is searched as Data + "," alone; a Null Data never matches.
-    EXPECT_EQ(JoinFieldValues(records, QStringLiteral("again,"), kDef), QStringLiteral("1"));
-    EXPECT_EQ(JoinFieldValues(records, QStringLiteral(""), kDef), QStringLiteral("1,2,3"));
+    EXPECT_EQ(joinFieldValues(records, QStringLiteral("again,"), kDef), QStringLiteral("1"));
+    EXPECT_EQ(joinFieldValues(records, QStringLiteral(""), kDef), QStringLiteral("1,2,3"));
 }
 
 TEST_F(JoinFieldValuesTest, SearchModeComparesReferencesAsWholeValues)
 {
     insertDetails(
         QStringLiteral("(1, 123, 'word', NULL), (2, 23, 'word', NULL), (3, 2, 'word', NULL), (4, 123, 'word', NULL)"));
-    EXPECT_EQ(JoinFieldValues(records, QStringLiteral("word"), kDef), QStringLiteral("123,23,2"));
+    EXPECT_EQ(joinFieldValues(records, QStringLiteral("word"), kDef), QStringLiteral("123,23,2"));
 }
 
 TEST(QueryHelpers, SelectedProgramIdsListsSelectedTextProgramsOrZero)
@@ -80,19 +81,19 @@ TEST(QueryHelpers, SelectedProgramIdsListsSelectedTextProgramsOrZero)
     FixtureDb db;
     SharedState state;
     state.gConnection = db.connect();
-    SelectedProgramIds(state);
+    selectedProgramIds(state);
     EXPECT_EQ(state.gSelectedIds, QStringLiteral("0"));
-    EXPECT_EQ(state.gPrograms.RecordCount(), 0);
+    EXPECT_EQ(state.gPrograms.recordCount(), 0);
 
-    state.gConnection->Execute(
+    state.gConnection->execute(
         QStringLiteral("INSERT INTO AP_Master_TAB (MasterID, MasterTypeID, UserSelection, SortOrderUser) VALUES "
                        "(7, 2, 1, 1), (9, 4, 1, 0), (3, 1, 0, 0)"));
-    SelectedProgramIds(state);
+    selectedProgramIds(state);
     EXPECT_EQ(state.gSelectedIds, QStringLiteral("7")); // the selected voice is no text program
-    EXPECT_EQ(state.gPrograms.RecordCount(), 3);
+    EXPECT_EQ(state.gPrograms.recordCount(), 3);
 
-    state.gConnection->Execute(QStringLiteral("UPDATE AP_Master_TAB SET UserSelection = 1"));
-    SelectedProgramIds(state);
+    state.gConnection->execute(QStringLiteral("UPDATE AP_Master_TAB SET UserSelection = 1"));
+    selectedProgramIds(state);
     const QStringList ids = state.gSelectedIds.split(QLatin1Char(','));
     EXPECT_EQ(QSet<QString>(ids.begin(), ids.end()), (QSet<QString>{QStringLiteral("3"), QStringLiteral("7")}));
 }
@@ -106,28 +107,28 @@ TEST(QueryHelpers, OpenProgramDetailsAndLookupField)
                        "(1, 12, 5, '001005.mp3', '0'), (2, 12, 1, '001001.mp3', '2.5'), (3, 2, 1, 'x', NULL)")});
     SharedState state;
     state.gConnection = db.connect();
-    SelectedProgramIds(state);
+    selectedProgramIds(state);
 
-    OpenProgramDetails(state, QStringLiteral("12"));
-    EXPECT_EQ(JoinFieldValues(state.gDetails, kDef, kDef), QStringLiteral("1,5"));
+    openProgramDetails(state, QStringLiteral("12"));
+    EXPECT_EQ(joinFieldValues(state.gDetails, kDef, kDef), QStringLiteral("1,5"));
     EXPECT_EQ(state.gDetails.fieldName(3), QStringLiteral("DataRef"));
 
     EXPECT_EQ(
-        LookupField(state.gPrograms, QStringLiteral("MasterID"), QStringLiteral("12"), QStringLiteral("SortOrderUser"))
+        lookupField(state.gPrograms, QStringLiteral("MasterID"), QStringLiteral("12"), QStringLiteral("SortOrderUser"))
             .toInt(),
         3);
-    EXPECT_EQ(LookupField(state.gPrograms, QStringLiteral("MasterID"), QStringLiteral("2"), QStringLiteral("Data"))
+    EXPECT_EQ(lookupField(state.gPrograms, QStringLiteral("MasterID"), QStringLiteral("2"), QStringLiteral("Data"))
                   .toString(),
         QString());
     try {
-        LookupField(state.gPrograms, QStringLiteral("MasterID"), QStringLiteral("99"), QStringLiteral("Data"));
+        lookupField(state.gPrograms, QStringLiteral("MasterID"), QStringLiteral("99"), QStringLiteral("Data"));
         FAIL() << "a key that no row holds must fail";
     } catch (const DbError& error) {
         EXPECT_EQ(error.number(), DbError::NoCurrentRecord);
     }
     // An id that is not a whole number runs no statement.
-    EXPECT_THROW(OpenProgramDetails(state, QStringLiteral("abc)")), RefusedValue);
-    EXPECT_THROW(OpenProgramDetails(state, QStringLiteral("12\v")), RefusedValue);
+    EXPECT_THROW(openProgramDetails(state, QStringLiteral("abc)")), RefusedValue);
+    EXPECT_THROW(openProgramDetails(state, QStringLiteral("12\v")), RefusedValue);
 }
 
 TEST(Statements, SqlTextDoublesApostrophesAndWholeNumbersAreChecked)

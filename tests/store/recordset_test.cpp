@@ -21,7 +21,7 @@ protected:
             "(1, 1, 'Matan A', NULL, 1, 0), (2, 2, 'English', NULL, 1, 1), (3, 2, 'French', NULL, 0, 0), "
             "(12, 4, 'Voice', '/media/v', 1, 0), (20, 3, 'Notes', NULL, 0, NULL)")});
         connection = db.connect();
-        records = connection->Open(QStringLiteral(
+        records = connection->openRecordSet(QStringLiteral(
             "SELECT AP_Master_TAB.*, AP_TypesMaster_TAB.SysTerm AS SysTerm_MasterTypeID FROM AP_Master_TAB INNER JOIN "
             "AP_TypesMaster_TAB ON AP_Master_TAB.MasterTypeID = AP_TypesMaster_TAB.MasterTypeID ORDER BY "
             "AP_Master_TAB.MasterID"));
@@ -31,7 +31,7 @@ protected:
     {
         records.setFilter(filter);
         QStringList ids;
-        for (; !records.Eof(); records.MoveNext())
+        for (; !records.eof(); records.moveNext())
             ids << records.text(QStringLiteral("MasterID"));
         return ids;
     }
@@ -83,36 +83,36 @@ TEST_F(RecordSetTest, FiltersCombineWithAndOrAndParenthesesAndClear)
     EXPECT_EQ(
         idsUnderFilter(QStringLiteral("(MasterID='1' OR SysTerm_MasterTypeID='TRANSLATION') AND UserSelection='True'")),
         (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
-    EXPECT_EQ(records.RecordCount(), 2);
+    EXPECT_EQ(records.recordCount(), 2);
     records.setFilter(QString());
-    EXPECT_EQ(records.RecordCount(), 5);
+    EXPECT_EQ(records.recordCount(), 5);
     EXPECT_EQ(records.text(QStringLiteral("MasterID")), QStringLiteral("1"));
     EXPECT_EQ(errorNumberOf([&] { records.setFilter(QStringLiteral("MasterID='1")); }), DbError::BadCriterion);
 }
 
 TEST_F(RecordSetTest, FindMovesForwardFromTheCurrentRowAndCloneHasItsOwnPosition)
 {
-    records.MoveFirst();
-    records.MoveNext(); // on 2
-    records.Find(QStringLiteral("UserSelection='True'"));
+    records.moveFirst();
+    records.moveNext(); // on 2
+    records.find(QStringLiteral("UserSelection='True'"));
     EXPECT_EQ(records.text(QStringLiteral("MasterID")), QStringLiteral("2")); // the current row counts
-    records.MoveNext();
-    records.Find(QStringLiteral("UserSelection='True'"));
+    records.moveNext();
+    records.find(QStringLiteral("UserSelection='True'"));
     EXPECT_EQ(records.text(QStringLiteral("MasterID")), QStringLiteral("12"));
-    records.Find(QStringLiteral("MasterID='1'")); // behind the cursor: not found
-    EXPECT_TRUE(records.Eof());
+    records.find(QStringLiteral("MasterID='1'")); // behind the cursor: not found
+    EXPECT_TRUE(records.eof());
 
     records.setFilter(QStringLiteral("(SysTerm_MasterTypeID='VOICE')"));
-    RecordSet clone = records.Clone();
-    EXPECT_EQ(clone.RecordCount(), 5); // the clone does not inherit the filter
-    clone.Find(QStringLiteral("MasterID='3'"));
+    RecordSet clone = records.clone();
+    EXPECT_EQ(clone.recordCount(), 5); // the clone does not inherit the filter
+    clone.find(QStringLiteral("MasterID='3'"));
     EXPECT_EQ(clone.text(QStringLiteral("Master")), QStringLiteral("French"));
     EXPECT_EQ(records.text(QStringLiteral("Master")), QStringLiteral("Voice"));
 }
 
 TEST_F(RecordSetTest, FieldsByNameIgnoreCaseAndKeepNullAndBooleans)
 {
-    records.MoveFirst();
+    records.moveFirst();
     EXPECT_EQ(records.value(QStringLiteral("masterid")).toInt(), 1);
     EXPECT_EQ(records.value(0).toInt(), 1);
     EXPECT_TRUE(records.value(QStringLiteral("DATA")).isNull());
@@ -124,9 +124,9 @@ TEST_F(RecordSetTest, FieldsByNameIgnoreCaseAndKeepNullAndBooleans)
 
 TEST_F(RecordSetTest, EachKindOfValueReadsAsItsVariant)
 {
-    RecordSet values = connection->Open(QStringLiteral(
+    RecordSet values = connection->openRecordSet(QStringLiteral(
         "SELECT 7, 2.5, 'text', '', X'0102', X'', NULL, UserSelection FROM AP_Master_TAB WHERE MasterID = 1"));
-    ASSERT_EQ(values.RecordCount(), 1);
+    ASSERT_EQ(values.recordCount(), 1);
     EXPECT_EQ(values.value(0), QVariant(qint64(7)));
     EXPECT_EQ(values.value(1), QVariant(2.5));
     EXPECT_EQ(values.value(2), QVariant(QStringLiteral("text")));
@@ -139,18 +139,18 @@ TEST_F(RecordSetTest, EachKindOfValueReadsAsItsVariant)
     EXPECT_EQ(values.text(1), QStringLiteral("2.5"));
     // Many rows keep their texts whole, whatever their length.
     const QString longText(100000, u'\u0627');
-    connection->Execute(QStringLiteral("UPDATE AP_Master_TAB SET Description = '%1'").arg(longText));
+    connection->execute(QStringLiteral("UPDATE AP_Master_TAB SET Description = '%1'").arg(longText));
     RecordSet rows
-        = connection->Open(QStringLiteral("SELECT Description, Master FROM AP_Master_TAB ORDER BY MasterID"));
-    for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
+        = connection->openRecordSet(QStringLiteral("SELECT Description, Master FROM AP_Master_TAB ORDER BY MasterID"));
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext())
         EXPECT_EQ(rows.text(0), longText);
     // Rows of many more values than one allocation holds read back in place.
-    RecordSet many = connection->Open(
+    RecordSet many = connection->openRecordSet(
         QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5000) "
                        "SELECT i, 'v' || i, CASE WHEN i % 2 = 1 THEN NULL ELSE i * 0.5 END FROM n"));
-    ASSERT_EQ(many.RecordCount(), 5000);
+    ASSERT_EQ(many.recordCount(), 5000);
     qint64 expected = 0;
-    for (many.MoveFirst(); !many.Eof(); many.MoveNext()) {
+    for (many.moveFirst(); !many.eof(); many.moveNext()) {
         ++expected;
         ASSERT_EQ(many.value(0), QVariant(expected));
         ASSERT_EQ(many.text(1), QStringLiteral("v%1").arg(expected));
@@ -160,25 +160,25 @@ TEST_F(RecordSetTest, EachKindOfValueReadsAsItsVariant)
 
 TEST_F(RecordSetTest, FailuresCarryTheirNumbers)
 {
-    records.MoveFirst();
+    records.moveFirst();
     EXPECT_EQ(errorNumberOf([&] { records.value(QStringLiteral("NoSuchColumn")); }), DbError::ItemNotFound);
-    while (!records.Eof())
-        records.MoveNext();
+    while (!records.eof())
+        records.moveNext();
     EXPECT_EQ(errorNumberOf([&] { records.value(QStringLiteral("MasterID")); }), DbError::NoCurrentRecord);
-    EXPECT_EQ(errorNumberOf([&] { records.MoveNext(); }), DbError::NoCurrentRecord);
+    EXPECT_EQ(errorNumberOf([&] { records.moveNext(); }), DbError::NoCurrentRecord);
     records.setFilter(QStringLiteral("MasterID='99'"));
-    EXPECT_EQ(records.RecordCount(), 0);
-    EXPECT_EQ(errorNumberOf([&] { records.MoveFirst(); }), DbError::NoCurrentRecord);
-    EXPECT_EQ(errorNumberOf([&] { connection->Open(QStringLiteral("SELECT * FROM NoSuchTable")); }),
+    EXPECT_EQ(records.recordCount(), 0);
+    EXPECT_EQ(errorNumberOf([&] { records.moveFirst(); }), DbError::NoCurrentRecord);
+    EXPECT_EQ(errorNumberOf([&] { connection->openRecordSet(QStringLiteral("SELECT * FROM NoSuchTable")); }),
         DbError::StatementRefused);
-    EXPECT_EQ(errorNumberOf([&] { connection->Execute(QStringLiteral("UPDATE AP_Master_TAB SET Data = 'it's'")); }),
+    EXPECT_EQ(errorNumberOf([&] { connection->execute(QStringLiteral("UPDATE AP_Master_TAB SET Data = 'it's'")); }),
         DbError::StatementRefused);
 }
 
 TEST_F(RecordSetTest, RowsAreACopyTakenWhenOpened)
 {
-    connection->Execute(QStringLiteral("UPDATE AP_Master_TAB SET Master = 'Changed'"));
-    records.MoveFirst();
+    connection->execute(QStringLiteral("UPDATE AP_Master_TAB SET Master = 'Changed'"));
+    records.moveFirst();
     EXPECT_EQ(records.text(QStringLiteral("Master")), QStringLiteral("Matan A"));
 }
 
@@ -190,9 +190,9 @@ TEST(CaseFoldingLike, IgnoresLetterCaseInEveryAlphabet)
     auto connection = db.connect();
     const auto count = [&](const QString& pattern) {
         return connection
-            ->Open(
+            ->openRecordSet(
                 QStringLiteral("SELECT DetailID FROM AP_Detail_TAB WHERE Data LIKE '") + pattern + QStringLiteral("'"))
-            .RecordCount();
+            .recordCount();
     };
     EXPECT_EQ(count(QStringLiteral("%ärger%")), 1);
     EXPECT_EQ(count(QStringLiteral("%σοφια")), 1);
@@ -243,10 +243,10 @@ TEST(CaseFoldingLike, ASearchForALiteralMatchesAsTheGeneralRuleDoes)
             if (caseFoldingLike(pattern, QString::fromUtf8(malformed[i])))
                 expected << QString::number(101 + i);
         }
-        RecordSet found = connection->Open(
+        RecordSet found = connection->openRecordSet(
             QStringLiteral("SELECT DetailID FROM AP_Detail_TAB WHERE Data LIKE '%1' ORDER BY DetailID").arg(pattern));
         QStringList actual;
-        for (int i = 0; i < found.RecordCount(); ++i, found.MoveNext())
+        for (int i = 0; i < found.recordCount(); ++i, found.moveNext())
             actual << found.text(0);
         EXPECT_EQ(actual, expected) << pattern.toStdString();
     }
@@ -290,10 +290,10 @@ TEST(CaseFoldingLike, ALiteralIsFoundWhereverItLiesInTextsOfEveryLength)
             if (caseFoldingLike(pattern, texts[i]))
                 expected << QString::number(i);
         }
-        RecordSet found = connection->Open(
+        RecordSet found = connection->openRecordSet(
             QStringLiteral("SELECT DetailID FROM AP_Detail_TAB WHERE Data LIKE '%1' ORDER BY DetailID").arg(pattern));
         QStringList actual;
-        for (; !found.Eof(); found.MoveNext())
+        for (; !found.eof(); found.moveNext())
             actual << found.text(0);
         EXPECT_EQ(actual, expected) << pattern.toStdString();
     }

@@ -20,7 +20,7 @@ QString startupFailure(const QString& folder)
 {
     SharedState state;
     try {
-        StartStore(state, folder);
+        startStore(state, folder);
     } catch (const StartupError& error) {
         return error.message();
     }
@@ -36,14 +36,14 @@ TEST(StoreStartup, RestoresSelectionAndOrderButKeepsAVoicesFolder)
         "INSERT INTO AP_Master_TAB (MasterID, MasterTypeID, Data, UserSelection, DefaultSelection, "
         "SortOrderUser, SortOrderDef) VALUES (1, 2, NULL, 0, 1, 3, 1), (5, 4, '/my/voice', 1, 0, 7, 2)")});
     SharedState state;
-    StartStore(state, db.folder() + QStringLiteral("/"));
+    startStore(state, db.folder() + QStringLiteral("/"));
     EXPECT_EQ(state.gAppFolder, db.folder());
 
     // The program list is the copy taken before the defaults were restored.
     state.gPrograms.setFilter(QStringLiteral("MasterID='5'"));
     EXPECT_EQ(state.gPrograms.value(QStringLiteral("SortOrderUser")).toInt(), 7);
 
-    SelectedProgramIds(state);
+    selectedProgramIds(state);
     state.gPrograms.setFilter(QStringLiteral("MasterID='5'"));
     EXPECT_EQ(state.gPrograms.value(QStringLiteral("SortOrderUser")).toInt(), 2);
     EXPECT_EQ(state.gPrograms.text(QStringLiteral("UserSelection")), QStringLiteral("False"));
@@ -94,12 +94,13 @@ TEST(StoreStartup, DamageFoundWhileRunningIsToldAsAtStart)
 {
     FixtureDb db;
     SharedState state;
-    StartStore(state, db.folder());
+    startStore(state, db.folder());
     // A connection whose cache holds none of the table meets its first page
     // damaged on the disk.
     const auto connection = Connection::open(db.path());
-    RecordSet root = connection->Open(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = 'MD_Ayah_TAB'"));
-    root.MoveFirst();
+    RecordSet root
+        = connection->openRecordSet(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = 'MD_Ayah_TAB'"));
+    root.moveFirst();
     const int page = root.value(0).toInt();
     {
         QFile file(db.path());
@@ -108,7 +109,7 @@ TEST(StoreStartup, DamageFoundWhileRunningIsToldAsAtStart)
         file.write(QByteArray(8, '\xff'));
     }
     try {
-        connection->Open(QStringLiteral("SELECT * FROM MD_Ayah_TAB"));
+        connection->openRecordSet(QStringLiteral("SELECT * FROM MD_Ayah_TAB"));
         ADD_FAILURE() << "the damage went unseen";
     } catch (const DbError& error) {
         EXPECT_EQ(error.number(), DbError::Damaged);

@@ -113,7 +113,7 @@ protected:
     void setVoiceFolder(int masterId, const QString& data)
     {
         auto connection = Connection::open(own(QStringLiteral("DIC.DAT")));
-        connection->Execute(QStringLiteral("UPDATE AP_Master_TAB SET Data = '%1' WHERE MasterID = %2")
+        connection->execute(QStringLiteral("UPDATE AP_Master_TAB SET Data = '%1' WHERE MasterID = %2")
                                 .arg(sqlText(data))
                                 .arg(masterId));
     }
@@ -153,7 +153,7 @@ TEST_F(UserFolderTest, FirstStartCopiesTheContentAndLinksTheRecordings)
         << "media/demo resolves in the reader's folder";
     EXPECT_FALSE(QFileInfo::exists(own(QStringLiteral("tilvora-cli")))) << "programs run from where they are installed";
     SharedState state;
-    StartStore(state, ownFolder());
+    startStore(state, ownFolder());
     EXPECT_EQ(state.gAppFolder, ownFolder());
 
     // The same content again: the reader's copy stays as it is.

@@ -41,9 +41,9 @@ FixtureDb::FixtureDb()
     QFile(m_path).open(QIODevice::WriteOnly); // SQLite takes an empty file as an empty database
     m_writer = store::Connection::open(m_path);
     // A test's database lives for one run: no need to wait for the disk.
-    m_writer->Execute(QStringLiteral("PRAGMA synchronous = OFF"));
+    m_writer->execute(QStringLiteral("PRAGMA synchronous = OFF"));
     for (const char* statement : kSchema)
-        m_writer->Execute(QString::fromLatin1(statement));
+        m_writer->execute(QString::fromLatin1(statement));
 }
 
 FixtureDb::~FixtureDb() = default;
@@ -56,7 +56,7 @@ std::unique_ptr<store::Connection> FixtureDb::connect() const
 void FixtureDb::execute(const QStringList& statements) const
 {
     for (const QString& statement : statements)
-        m_writer->Execute(statement);
+        m_writer->execute(statement);
 }
 
 void FixtureDb::program(const Program& program) const
@@ -113,7 +113,7 @@ void FixtureDb::open(store::SharedState& state) const
 {
     state.gAppFolder = folder();
     state.gConnection = connect();
-    store::SelectedProgramIds(state);
+    store::selectedProgramIds(state);
 }
 
 void FixtureDb::insert(const QString& table, std::initializer_list<QVariant> values) const
@@ -121,7 +121,7 @@ void FixtureDb::insert(const QString& table, std::initializer_list<QVariant> val
     QString list;
     for (const QVariant& value : values)
         list += (list.isEmpty() ? QString() : QStringLiteral(", ")) + literal(value);
-    m_writer->Execute(QStringLiteral("INSERT INTO ") + table + QStringLiteral(" VALUES (") + list + QLatin1Char(')'));
+    m_writer->execute(QStringLiteral("INSERT INTO ") + table + QStringLiteral(" VALUES (") + list + QLatin1Char(')'));
 }
 
 } // namespace tilvora::testing

@@ -34,10 +34,10 @@ constexpr int kPlayMilliseconds = 4000;
 QString voiceDescription(store::SharedState& state, const QString& voiceId)
 {
     try {
-        store::RecordSet voice = state.gConnection->Open(
+        store::RecordSet voice = state.gConnection->openRecordSet(
             QStringLiteral("SELECT Description FROM AP_Master_TAB WHERE MasterID = %1").arg(voiceId.toInt()));
-        if (voice.RecordCount() > 0) {
-            voice.MoveFirst();
+        if (voice.recordCount() > 0) {
+            voice.moveFirst();
             return voice.text(0);
         }
     } catch (const store::DbError&) {
@@ -50,9 +50,9 @@ QList<int> chapterNumbers(store::Connection& connection)
 {
     QList<int> numbers;
     store::RecordSet chapters
-        = connection.Open(QStringLiteral("SELECT DISTINCT SurahNo FROM MD_Ayah_TAB ORDER BY SurahNo"));
-    if (chapters.RecordCount() > 0) {
-        for (chapters.MoveFirst(); !chapters.Eof(); chapters.MoveNext())
+        = connection.openRecordSet(QStringLiteral("SELECT DISTINCT SurahNo FROM MD_Ayah_TAB ORDER BY SurahNo"));
+    if (chapters.recordCount() > 0) {
+        for (chapters.moveFirst(); !chapters.eof(); chapters.moveNext())
             numbers << chapters.value(0).toInt();
     }
     return numbers;
@@ -353,7 +353,7 @@ void ChapterAlignmentDialog::chapterAligned(std::size_t index, const std::vector
             continue;
         m_listed.push_back({index, verse, starts[verse].seconds});
         auto* item = new QTreeWidgetItem(m_list,
-            {QStringLiteral("%1:%2").arg(chapter.chapter()).arg(verse + 1), align::StartText(starts[verse].seconds),
+            {QStringLiteral("%1:%2").arg(chapter.chapter()).arg(verse + 1), align::startText(starts[verse].seconds),
                 QStringLiteral("%1 %").arg(qRound(starts[verse].confidence * 100))});
         item->setData(0, Qt::UserRole, int(m_listed.size() - 1));
     }
@@ -450,12 +450,12 @@ void ChapterAlignmentDialog::storeCorrection()
         return;
     }
     m_listed[std::size_t(m_list->currentItem()->data(0, Qt::UserRole).toInt())].seconds = seconds;
-    m_list->currentItem()->setText(1, align::StartText(seconds));
+    m_list->currentItem()->setText(1, align::startText(seconds));
     //: %1:%2 is the verse as chapter:verse, %3 a number of seconds.
     m_status->setText(tr("Verse %1:%2 now starts at %3 s.")
                           .arg(chapter.chapter())
                           .arg(listed->verse + 1)
-                          .arg(align::StartText(seconds)));
+                          .arg(align::startText(seconds)));
 }
 
 } // namespace tilvora::ui

@@ -67,7 +67,7 @@ std::vector<playback::CatalogueEntry> DownloadDialog::shippedCatalogue()
     QFile file(QStringLiteral(":/tilvora/reciters.json"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return playback::ReadCatalogue(file.readAll());
+    return playback::readCatalogue(file.readAll());
 }
 
 DownloadDialog::DownloadDialog(
@@ -111,7 +111,7 @@ DownloadDialog::DownloadDialog(
 
     m_voice = new QComboBox(this);
     m_voice->setObjectName(QStringLiteral("voice"));
-    for (const playback::FolderVoice& voice : playback::ReciterFolderVoices(m_connection))
+    for (const playback::FolderVoice& voice : playback::reciterFolderVoices(m_connection))
         m_voice->addItem(voice.name, voice.masterId);
     m_folder = new QLabel(this);
     m_folder->setObjectName(QStringLiteral("folder"));
@@ -194,11 +194,11 @@ void DownloadDialog::start()
     const int entry = m_catalogue->currentIndex();
     const bool fromCatalogue = entry >= 0 && entry < static_cast<int>(m_entries.size());
     playback::DownloadLayout layout;
-    playback::DownloadLayoutFromName(m_layout->currentData().toString(), &layout);
+    playback::downloadLayoutFromName(m_layout->currentData().toString(), &layout);
     std::vector<playback::DownloadFile> files;
     QString folder;
     try {
-        files = playback::DownloadFiles(
+        files = playback::downloadFiles(
             m_connection, m_base->text(), layout, m_fromChapter->value(), m_toChapter->value());
         const QString reciter = fromCatalogue
             ? QUrl(m_entries[static_cast<std::size_t>(entry)].base).adjusted(QUrl::StripTrailingSlash).fileName()

@@ -396,7 +396,7 @@ void MemoriseDesk::editNote(qint32 ayahRef)
             text = note.text;
     }
     QString name;
-    m_window.handleEvent([&] { name = store::NameVerse(*m_window.state().gConnection, ayahRef).citation(); });
+    m_window.handleEvent([&] { name = store::nameVerse(*m_window.state().gConnection, ayahRef).citation(); });
     NoteDialog dialog(name, text, &m_window);
     if (dialog.exec() != QDialog::Accepted || dialog.text() == text)
         return;
@@ -412,7 +412,7 @@ void MemoriseDesk::showNotes()
         for (const memorise::VerseNote& note : m_store->notes()) {
             NotesDialog::Entry entry{note, index() ? m_index->ayahRef(note.place.surah, note.place.ayah) : 0, {}};
             m_window.handleEvent(
-                [&] { entry.verseName = store::NameVerse(*m_window.state().gConnection, entry.ayahRef).citation(); });
+                [&] { entry.verseName = store::nameVerse(*m_window.state().gConnection, entry.ayahRef).citation(); });
             list.push_back(entry);
         }
         return list;

@@ -327,7 +327,7 @@ void MushafMode::showVerseMenu(qint32 ayahRef)
         store::Connection& connection = *m_window.state().gConnection;
         VerseUnderPointer clicked;
         clicked.ayahRef = ayahRef;
-        clicked.name = store::NameVerse(connection, ayahRef);
+        clicked.name = store::nameVerse(connection, ayahRef);
         clicked.texts = QStringList{mushaf::MushafPage::verseText(connection, ayahRef)};
         if (QMenu* menu = m_window.verseMenu().create(clicked, &m_window))
             menu->popup(QCursor::pos());

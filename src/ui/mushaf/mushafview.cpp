@@ -211,7 +211,7 @@ void MushafView::render()
     std::vector<mushaf::MushafPage> pages;
     for (int page : shownPages())
         pages.push_back(mushaf::MushafPage::load(m_connection, *m_index, page));
-    const mushaf::SpreadMarkup spread = mushaf::MarkSpread(pages, *m_index);
+    const mushaf::SpreadMarkup spread = mushaf::markSpread(pages, *m_index);
     m_reveal.reset(spread.words);
     ++m_renderToken;
     const QString view = QStringLiteral("{theme: '%1', zoom: %2, marked: %3, selected: %4, hiding: %5}")

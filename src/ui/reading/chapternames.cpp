@@ -28,8 +28,8 @@ QHash<int, QString> ChapterNames::all(store::Connection& connection)
 {
     QHash<int, QString> names;
     const auto read = [&](const QString& sql) {
-        store::RecordSet rows = connection.Open(sql);
-        for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
+        store::RecordSet rows = connection.openRecordSet(sql);
+        for (rows.moveFirst(); !rows.eof(); rows.moveNext())
             names.insert(rows.value(0).toInt(), rows.text(1));
     };
     try {

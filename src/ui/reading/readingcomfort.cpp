@@ -562,7 +562,7 @@ void ReadingComfort::bookmarkVerseAtTop(int ref)
         return;
     }
     // The reader sees that it was done, and where to find it.
-    store::VerseName name = store::NameVerse(*m_state.gConnection, ref);
+    store::VerseName name = store::nameVerse(*m_state.gConnection, ref);
     name.chapter = chapterName(name.surah, name.chapter);
     const QString verse = name.citation();
     if (bookmarkVerse(ref))

@@ -79,11 +79,11 @@ void ChoiceMemory::restore()
         // The main text is never emptied; a program that is gone is skipped.
         if (id.isEmpty() ? row == 0 : !offers(offered, id))
             continue;
-        if (control::StoredControlChoices(m_state).rows[row] != id)
+        if (control::storedControlChoices(m_state).rows[row] != id)
             choose(u"Row%1"_s.arg(row), id);
     }
     const QString voice = settings->value(kVoiceKey).toString().trimmed();
-    if (!voice.isEmpty() && offers(m_state.gVoiceIds, voice) && control::StoredControlChoices(m_state).voice != voice)
+    if (!voice.isEmpty() && offers(m_state.gVoiceIds, voice) && control::storedControlChoices(m_state).voice != voice)
         choose(u"Voice"_s, voice);
     m_window.controlPaneFollower().showStored();
 }
@@ -93,7 +93,7 @@ void ChoiceMemory::save(QSettings& settings) const
     settings.setValue(kRememberKey, remembers());
     if (!remembers() || !m_state.gConnection)
         return;
-    const control::StoredChoices stored = control::StoredControlChoices(m_state);
+    const control::StoredChoices stored = control::storedControlChoices(m_state);
     for (std::size_t row = 0; row < stored.rows.size(); ++row)
         settings.setValue(rowKey(row), stored.rows[row]);
     settings.setValue(kVoiceKey, stored.voice);

@@ -31,7 +31,7 @@ void ControlPaneFollower::showStored()
 {
     if (!m_state.gConnection)
         return;
-    const control::StoredChoices stored = control::StoredControlChoices(m_state);
+    const control::StoredChoices stored = control::storedControlChoices(m_state);
     QJsonArray rows;
     for (const QString& id : stored.rows)
         rows.append(id);

@@ -49,7 +49,7 @@ std::unique_ptr<DesktopSession> DesktopSession::start(const QString& appFolder)
     InterfaceLanguage::instance().applyStoredChoice();
     std::unique_ptr<DesktopSession> session(new DesktopSession);
     try {
-        store::StartStore(session->m_state, appFolder);
+        store::startStore(session->m_state, appFolder);
     } catch (const store::StartupError& failure) {
         reportStartupFailure(failure.message());
         return nullptr;

@@ -278,10 +278,10 @@ void MainWindow::reciteFromVerse(qint32 ayahRef, RecitationChoice choice)
 {
     handleEvent([&] {
         store::Connection& connection = *m_state.gConnection;
-        const QString from = playback::RecitationPlan::ReferenceOf(connection, ayahRef);
+        const QString from = playback::RecitationPlan::referenceOf(connection, ayahRef);
         if (from.isEmpty())
             return;
-        const QString chapterEnd = playback::RecitationPlan::LastVerseOfChapter(connection, ayahRef);
+        const QString chapterEnd = playback::RecitationPlan::lastVerseOfChapter(connection, ayahRef);
         PlayerStrip::RepeatSettings settings = m_player->repeatSettings();
         // Listen and repeat: to the chapter's end, with as long as each
         // verse took to say it back.
@@ -422,7 +422,7 @@ void MainWindow::restorePlayerSettings()
     const double rate = settings->value(QStringLiteral("player/speed")).toDouble(&ok);
     const bool offered = std::any_of(PlayerStrip::rates().cbegin(), PlayerStrip::rates().cend(),
         [rate](double speed) { return qFuzzyCompare(speed, rate); });
-    if (ok && playback::IsPlaybackRate(rate) && offered)
+    if (ok && playback::isPlaybackRate(rate) && offered)
         m_logic->setPlaybackRate(rate);
 }
 
@@ -476,7 +476,7 @@ VerseUnderPointer MainWindow::verseOf(
     const qint32 ayahRef = verseTableId.trimmed().toInt(&isNumber, 10);
     if (isNumber && ayahRef > 0 && m_state.gConnection) {
         verse.ayahRef = ayahRef;
-        verse.name = store::NameVerse(*m_state.gConnection, ayahRef);
+        verse.name = store::nameVerse(*m_state.gConnection, ayahRef);
         // The chapter named in the reader's language (copied text too); the
         // verse's reference stays in the digits it always has.
         verse.name.chapter = m_comfort->chapterName(verse.name.surah, verse.name.chapter);
@@ -949,7 +949,7 @@ void MainWindow::showDownloadDialog()
     DownloadDialog dialog(
         *m_state.gConnection,
         [this](int masterId, const QString& reciter) {
-            return m_logic->downloadFolderFor(QString::number(masterId), playback::DefaultRecitationFolder(reciter));
+            return m_logic->downloadFolderFor(QString::number(masterId), playback::defaultRecitationFolder(reciter));
         },
         [this](int masterId, const QString& folder) { m_logic->keepDownloadFolder(QString::number(masterId), folder); },
         this);
@@ -975,7 +975,7 @@ void MainWindow::playFromVerse(const QString& verseTableId)
     bool isVerse = false;
     verseTableId.trimmed().toInt(&isVerse);
     if (isVerse)
-        handleEvent([&] { m_follower->follow(playback::RecordingVerses::Of(m_state, m_state.gLastAyahRef)); });
+        handleEvent([&] { m_follower->follow(playback::RecordingVerses::of(m_state, m_state.gLastAyahRef)); });
 }
 
 void MainWindow::reciteNeighbour(int step)
@@ -986,7 +986,7 @@ void MainWindow::reciteNeighbour(int step)
         const qint32 heard = m_follower->heardVerse() != 0 ? m_follower->heardVerse() : m_state.gLastAyahRef;
         bool exists = false;
         handleEvent(
-            [&] { exists = !playback::RecitationPlan::ReferenceOf(*m_state.gConnection, heard + step).isEmpty(); });
+            [&] { exists = !playback::RecitationPlan::referenceOf(*m_state.gConnection, heard + step).isEmpty(); });
         if (exists)
             playFromVerse(QString::number(heard + step));
         return;
@@ -1005,7 +1005,7 @@ void MainWindow::reciteNeighbour(int step)
     if (from == 0)
         return;
     handleEvent([&] {
-        const QString verse = playback::RecitationPlan::ReferenceOf(*m_state.gConnection, from + step);
+        const QString verse = playback::RecitationPlan::referenceOf(*m_state.gConnection, from + step);
         if (verse.isEmpty())
             return;
         const PlayerStrip::RepeatSettings repeat = m_player->repeatSettings();

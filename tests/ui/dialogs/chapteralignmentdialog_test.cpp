@@ -72,12 +72,12 @@ protected:
 
     QStringList storedStarts()
     {
-        store::RecordSet rows = m_state.gConnection->Open(
+        store::RecordSet rows = m_state.gConnection->openRecordSet(
             QStringLiteral("SELECT AyahRef, Data, DataPos FROM AP_Detail_TAB WHERE MasterID = %1 ORDER BY AyahRef")
                 .arg(kVoice));
         QStringList out;
-        if (rows.RecordCount() > 0) {
-            for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
+        if (rows.recordCount() > 0) {
+            for (rows.moveFirst(); !rows.eof(); rows.moveNext())
                 out << rows.text(0) + QLatin1Char(':') + rows.text(1) + QLatin1Char('|') + rows.text(2);
         }
         return out;
@@ -151,7 +151,7 @@ TEST_F(ChapterAlignmentDialogTest, EveryChapterFoundIsStoredTheDoubtfulListedAnd
     dialog.findChild<QPushButton*>(QStringLiteral("cmdStoreStart"))->click();
     const QString expected = QString::number(m_secondStarts[2] - 0.1, 'f', 2);
     EXPECT_EQ(storedStarts()[5], QStringLiteral("6:002.mp3|") + expected);
-    EXPECT_EQ(m_state.gDetails.RecordCount(), 7);
+    EXPECT_EQ(m_state.gDetails.recordCount(), 7);
 
     // Close now closes.
     auto* close = dialog.findChild<QPushButton*>(QStringLiteral("cmdCloseStarts"));

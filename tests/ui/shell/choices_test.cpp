@@ -74,7 +74,7 @@ TEST_F(ChoicesWindow, TheControlPaneShowsWhatIsStoredAndARowCanBeEmptied)
 {
     startProgram();
     ASSERT_FALSE(HasFatalFailure());
-    const control::StoredChoices before = control::StoredControlChoices(window().state());
+    const control::StoredChoices before = control::storedControlChoices(window().state());
     ASSERT_FALSE(before.rows[1].isEmpty());
     ASSERT_FALSE(before.rows[3].isEmpty());
 
@@ -93,8 +93,8 @@ TEST_F(ChoicesWindow, TheControlPaneShowsWhatIsStoredAndARowCanBeEmptied)
     // Row 2's empty entry empties row 2.
     evaluate(Pane::WebControl, pickScript(QStringLiteral("select.Row2"), QString()));
     EXPECT_TRUE(
-        QTest::qWaitFor([&] { return control::StoredControlChoices(window().state()).rows[2].isEmpty(); }, 10000));
-    EXPECT_EQ(control::StoredControlChoices(window().state()).rows[3], before.rows[1]);
+        QTest::qWaitFor([&] { return control::storedControlChoices(window().state()).rows[2].isEmpty(); }, 10000));
+    EXPECT_EQ(control::storedControlChoices(window().state()).rows[3], before.rows[1]);
     expectNoMessages();
 }
 
@@ -103,7 +103,7 @@ TEST_F(ChoicesWindow, TheTextsAndVoiceChosenAreChosenAgainAtTheNextStart)
     startProgram();
     ASSERT_FALSE(HasFatalFailure());
     EXPECT_TRUE(window().choiceMemory().rememberAction()->isChecked());
-    const control::StoredChoices first = control::StoredControlChoices(window().state());
+    const control::StoredChoices first = control::storedControlChoices(window().state());
     const QStringList voices = window().state().gVoiceIds.split(QLatin1Char(','));
     ASSERT_GT(voices.size(), 1);
     const QString otherVoice = voices.at(voices.indexOf(first.voice) == 0 ? 1 : 0);
@@ -113,11 +113,11 @@ TEST_F(ChoicesWindow, TheTextsAndVoiceChosenAreChosenAgainAtTheNextStart)
         QStringLiteral("document.querySelector('input.Voice[value=\"%1\"]').click()").arg(otherVoice));
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            const control::StoredChoices now = control::StoredControlChoices(window().state());
+            const control::StoredChoices now = control::storedControlChoices(window().state());
             return now.voice == otherVoice && now.rows[2].isEmpty() && now.rows[3] == first.rows[1];
         },
         10000));
-    const control::StoredChoices chosen = control::StoredControlChoices(window().state());
+    const control::StoredChoices chosen = control::storedControlChoices(window().state());
     closeProgram();
 
     // The program starts with its own choices, then takes the reader's again;
@@ -125,7 +125,7 @@ TEST_F(ChoicesWindow, TheTextsAndVoiceChosenAreChosenAgainAtTheNextStart)
     openUserSettings()->setValue(QStringLiteral("texts/row1"), QStringLiteral("987654"));
     startProgram();
     ASSERT_FALSE(HasFatalFailure());
-    const control::StoredChoices again = control::StoredControlChoices(window().state());
+    const control::StoredChoices again = control::storedControlChoices(window().state());
     EXPECT_EQ(again.rows[0], chosen.rows[0]);
     EXPECT_EQ(again.rows[2], QString());
     EXPECT_EQ(again.rows[3], chosen.rows[3]);
@@ -142,7 +142,7 @@ TEST_F(ChoicesWindow, TheTextsAndVoiceChosenAreChosenAgainAtTheNextStart)
     startProgram();
     ASSERT_FALSE(HasFatalFailure());
     EXPECT_FALSE(window().choiceMemory().rememberAction()->isChecked());
-    EXPECT_EQ(control::StoredControlChoices(window().state()).rows, first.rows);
+    EXPECT_EQ(control::storedControlChoices(window().state()).rows, first.rows);
     expectNoMessages();
 }
 
