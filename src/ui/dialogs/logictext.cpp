@@ -187,6 +187,19 @@ const QList<Pattern>& patterns()
 
 } // namespace
 
+QString LogicText::inserted(const QString& text, bool inTranslation)
+{
+    const QString shown = translated(text);
+    // A folder, a file or a name in a sentence of another language keeps its
+    // own direction: "/home/r/002.mp3" in an Arabic sentence, not its first
+    // slash carried to the other end.
+    if (!inTranslation || shown != text)
+        return shown;
+    constexpr QChar kFirstStrongIsolate(0x2068);
+    constexpr QChar kPopDirectionalIsolate(0x2069);
+    return kFirstStrongIsolate + text + kPopDirectionalIsolate;
+}
+
 QString LogicText::translated(const QString& text)
 {
     QString plain = text;
@@ -203,7 +216,8 @@ QString LogicText::translated(const QString& text)
         qsizetype from = 0;
         for (const QRegularExpressionMatch& mark : placeholder.globalMatch(translation)) {
             shown += translation.mid(from, mark.capturedStart() - from);
-            shown += translated(found.captured(mark.captured(1).toInt()));
+            shown
+                += inserted(found.captured(mark.captured(1).toInt()), translation != QString::fromUtf8(pattern.source));
             from = mark.capturedEnd();
         }
         return shown + translation.mid(from);

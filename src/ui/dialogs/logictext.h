@@ -14,6 +14,12 @@ class LogicText {
 
 public:
     static QString translated(const QString& text);
+
+private:
+    // What the logic put in the place of a %1: itself translated when it is
+    // a message, otherwise set apart in its own direction when it goes into
+    // a translation.
+    static QString inserted(const QString& text, bool inTranslation);
 };
 
 } // namespace tilvora::ui

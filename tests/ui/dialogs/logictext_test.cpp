@@ -5,6 +5,8 @@
 #include "ui/dialogs/logictext.h"
 
 #include <QCoreApplication>
+#include <QGlyphRun>
+#include <QTextLayout>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
@@ -39,6 +41,35 @@ TEST(LogicText, AMessageOfTheLogicIsShownInTheLanguageWithWhatItNamesInPlace)
     EXPECT_EQ(LogicText::translated(other), other);
 
     QCoreApplication::removeTranslator(&russian);
+}
+
+// Where the character text[index] is drawn in a right-to-left line.
+qreal drawnAt(const QString& text, qsizetype index)
+{
+    QTextLayout layout(text, QFont());
+    QTextOption option;
+    option.setTextDirection(Qt::RightToLeft);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = line.glyphRuns(static_cast<int>(index), 1);
+    return runs.isEmpty() || runs.constFirst().positions().isEmpty() ? -1
+                                                                     : runs.constFirst().positions().constFirst().x();
+}
+
+TEST(LogicText, AFolderInARightToLeftMessageReadsAsWritten)
+{
+    QTranslator arabic;
+    ASSERT_TRUE(arabic.load(QStringLiteral("tilvora_ar"), QStringLiteral(TILVORA_TRANSLATIONS_DIR)));
+    QCoreApplication::installTranslator(&arabic);
+    const QString shown = LogicText::translated(QStringLiteral("The folder /home/r/Husary does not exist."));
+    QCoreApplication::removeTranslator(&arabic);
+
+    // Its first slash drawn left of the "h" after it, not carried to its end.
+    const qsizetype slash = shown.indexOf(QStringLiteral("/home"));
+    ASSERT_GE(slash, 0) << shown.toStdString();
+    EXPECT_LT(drawnAt(shown, slash), drawnAt(shown, slash + 1)) << shown.toStdString();
 }
 
 } // namespace
