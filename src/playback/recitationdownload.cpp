@@ -62,13 +62,6 @@ bool isRedirect(int status)
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
 
-// A failure to reach the server or to get its answer whole, as opposed to an
-// answer that refuses the file.
-bool isConnectionFailure(QNetworkReply::NetworkError error)
-{
-    return error != QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied;
-}
-
 QString sizeText(qint64 bytes)
 {
     constexpr qint64 kMegabyte = 1024LL * 1024;
@@ -208,9 +201,7 @@ struct RecitationDownload::Transfer {
     qint64 received = 0;
     // The complete file's size as the server announced it; -1 when unknown.
     qint64 expectedSize = -1;
-    // The bytes that arrived since the pace window started.
-    QElapsedTimer window;
-    qint64 windowBytes = 0;
+    PaceWindow pace;
     bool headersChecked = false;
     bool failed = false;
     bool active = false;
@@ -241,8 +232,7 @@ void RecitationDownload::start(const std::vector<DownloadFile>& files, const QSt
     m_transfers.clear();
     m_summary = {};
     m_bytes = 0;
-    m_connectionFailures = 0;
-    m_failuresWereAnswered = false;
+    m_connectionFailures.reset();
     m_folderUsed = false;
     m_running = true;
     m_clock.start();
@@ -355,8 +345,7 @@ void RecitationDownload::onHeaders(Transfer& transfer)
     if (!statusValue.isValid())
         return; // no response yet (the connection failed): finished tells
     transfer.headersChecked = true;
-    transfer.window.start();
-    transfer.windowBytes = 0;
+    transfer.pace.begin();
     const int status = statusValue.toInt();
     const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
     if (isRedirect(status) && reply->hasRawHeader("Location")) {
@@ -433,7 +422,7 @@ void RecitationDownload::onData(Transfer& transfer)
     if (!transfer.part.isOpen() || data.isEmpty())
         return;
     transfer.received += data.size();
-    transfer.windowBytes += data.size();
+    transfer.pace.add(data.size());
     if (transfer.offset + transfer.received > m_limits.maxFileBytes) {
         transfer.part.close();
         transfer.part.remove();
@@ -508,8 +497,7 @@ bool RecitationDownload::finishReply(Transfer& transfer)
     if (isConnectionFailure(error)) {
         // Our own aborts fail the file first; a cancel here is the silence
         // time-out.
-        const bool timedOut = error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError;
-        fail(transfer, timedOut ? QStringLiteral("timed out") : reply->errorString());
+        fail(transfer, connectionFailureText(*reply));
         return true;
     }
     qint64 first = 0;
@@ -557,31 +545,19 @@ bool RecitationDownload::followRedirect(Transfer& transfer)
 
 bool RecitationDownload::countConnectionFailure(const Transfer& transfer, bool failed)
 {
-    if (!failed) {
-        m_connectionFailures = 0;
-        m_failuresWereAnswered = false;
-        return false;
-    }
-    m_failuresWereAnswered = m_failuresWereAnswered || transfer.headersChecked;
-    if (++m_connectionFailures < m_limits.connectionFailuresToStop)
-        return false;
-    stop(m_failuresWereAnswered ? QStringLiteral("the server stopped answering")
-                                : QStringLiteral("the server cannot be reached"));
-    return true;
+    const std::optional<QString> reason = m_connectionFailures.count(failed, transfer.headersChecked, m_limits);
+    if (reason)
+        stop(*reason);
+    return reason.has_value();
 }
 
 void RecitationDownload::checkPace()
 {
     for (const auto& transfer : m_transfers) {
-        if (!transfer->active || !transfer->headersChecked || transfer->failed
-            || transfer->window.elapsed() < m_limits.floorWindowMs)
-            continue;
-        if (transfer->windowBytes < m_limits.floorBytes) {
+        if (transfer->active && !transfer->failed && transfer->pace.isTooSlow(m_limits)) {
             stop(QStringLiteral("the server is too slow"));
             return;
         }
-        transfer->window.start();
-        transfer->windowBytes = 0;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "playback/downloadwatch.h"
 #include "store/connection.h"
 
 #include <QElapsedTimer>
@@ -84,25 +85,6 @@ struct DownloadSummary {
     // "the server is too slow", ...); empty when it ran to its end or was
     // cancelled.
     QString stopReason;
-};
-
-// The bounds a download keeps to.
-struct DownloadLimits {
-    // The largest verse file taken. The longest verse recited slowly lasts a
-    // few minutes; at 320 kbit/s (40 KB a second) ten minutes are 24 MB.
-    qint64 maxFileBytes = 32LL * 1024 * 1024;
-    // A file from which nothing arrives for this long has timed out.
-    int silenceMs = 20000;
-    // A file that, once answered, gets fewer than floorBytes in any
-    // floorWindowMs is too slow and stops the download. The window is longer
-    // than the silence, so a silent server times out first.
-    qint64 floorBytes = 1024;
-    int floorWindowMs = 30000;
-    // Redirects followed for one file.
-    int maxRedirects = 5;
-    // Files in a row that end in a connection failure (no answer, or an
-    // answer broken off) before the download stops.
-    int connectionFailuresToStop = 3;
 };
 
 // Downloads verse files into a folder, a few at a time, without blocking the
@@ -203,8 +185,7 @@ private:
     QElapsedTimer m_clock;
     DownloadLimits m_limits;
     QTimer m_pace;
-    int m_connectionFailures = 0;
-    bool m_failuresWereAnswered = false;
+    ConnectionFailureStreak m_connectionFailures;
     qint64 m_testDiskSize = -1;
     qint64 m_testDiskUsed = 0;
 };

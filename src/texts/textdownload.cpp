@@ -14,13 +14,6 @@ namespace tilvora::texts {
 
 namespace {
 
-// A failure to reach the server or to get its answer whole, as opposed to an
-// answer that refuses the chapter.
-bool isConnectionFailure(QNetworkReply::NetworkError error)
-{
-    return error != QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied;
-}
-
 // Lets go of a reply from the event loop: aborting inside the reply's own
 // signals upsets Qt's HTTP channel.
 void dropSoon(QNetworkReply* reply, QObject* owner)
@@ -43,9 +36,7 @@ struct TextDownload::Request {
     QByteArray body;
     bool answered = false;
     bool failed = false;
-    // Bytes received in the current pace window, and when it began.
-    qint64 windowBytes = 0;
-    QElapsedTimer window;
+    playback::PaceWindow pace;
 };
 
 TextDownload::TextDownload(TextStore& store, QObject* parent)
@@ -83,8 +74,7 @@ void TextDownload::start(const QString& base, const TextEdition& edition)
     m_failures.clear();
     m_summary.identifier = edition.identifier;
     m_requests.clear();
-    m_connectionFailures = 0;
-    m_failuresWereAnswered = false;
+    m_connectionFailures.reset();
     m_clock.start();
     m_total = m_store.chapterCount();
     // A text installed already is not fetched again.
@@ -163,11 +153,11 @@ void TextDownload::onData(Request& request)
         return;
     if (!request.answered) {
         request.answered = true;
-        request.window.start();
+        request.pace.begin();
     }
     const QByteArray data = request.reply->readAll();
     request.body += data;
-    request.windowBytes += data.size();
+    request.pace.add(data.size());
     m_summary.bytes += data.size();
     emit bytesArrived(m_summary.bytes);
     if (request.body.size() > kMaxChapterBytes) {
@@ -190,12 +180,11 @@ void TextDownload::onFinished(Request& request)
         return; // failed for its size above
     QNetworkReply* reply = request.reply;
     const QNetworkReply::NetworkError error = reply->error();
-    const bool connectionFailed = isConnectionFailure(error);
+    const bool connectionFailed = playback::isConnectionFailure(error);
     const bool answered = request.answered || reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (connectionFailed) {
-        const bool timedOut = error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError;
-        fail(request.chapter, timedOut ? u"timed out"_s : reply->errorString());
+        fail(request.chapter, playback::connectionFailureText(*reply));
     } else if (status != 200) {
         const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
         fail(request.chapter, u"the server answered %1 %2"_s.arg(status).arg(reason).trimmed());
@@ -261,29 +250,19 @@ void TextDownload::emitFinished()
 
 bool TextDownload::countConnectionFailure(bool failed, bool answered)
 {
-    if (!failed) {
-        m_connectionFailures = 0;
-        m_failuresWereAnswered = false;
-        return false;
-    }
-    m_failuresWereAnswered = m_failuresWereAnswered || answered;
-    if (++m_connectionFailures < m_limits.connectionFailuresToStop)
-        return false;
-    stop(m_failuresWereAnswered ? u"the server stopped answering"_s : u"the server cannot be reached"_s);
-    return true;
+    const std::optional<QString> reason = m_connectionFailures.count(failed, answered, m_limits);
+    if (reason)
+        stop(*reason);
+    return reason.has_value();
 }
 
 void TextDownload::checkPace()
 {
     for (const auto& request : m_requests) {
-        if (!request->reply || !request->answered || request->window.elapsed() < m_limits.floorWindowMs)
-            continue;
-        if (request->windowBytes < m_limits.floorBytes) {
+        if (request->reply && request->pace.isTooSlow(m_limits)) {
             stop(u"the server is too slow"_s);
             return;
         }
-        request->window.start();
-        request->windowBytes = 0;
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "playback/recitationdownload.h"
+#include "playback/downloadwatch.h"
 #include "texts/textedition.h"
 #include "texts/textstore.h"
 
@@ -110,8 +110,7 @@ private:
     QElapsedTimer m_clock;
     playback::DownloadLimits m_limits;
     QTimer m_pace;
-    int m_connectionFailures = 0;
-    bool m_failuresWereAnswered = false;
+    playback::ConnectionFailureStreak m_connectionFailures;
 };
 
 } // namespace tilvora::texts

@@ -332,6 +332,8 @@ TEST_F(DesktopWindow, ADoubleClickOnAVerseTheVoiceLacksSaysSoInPlainWords)
     ASSERT_FALSE(HasFatalFailure());
     window().logic().executeCommand(QStringLiteral("__Surah = 2"));
     ASSERT_TRUE(waitUntil(Pane::WebMain, QStringLiteral("document.querySelector('table.sura').id === '8'")));
+    // A double-click reaches the window once the new page's script has connected.
+    ASSERT_TRUE(waitForBridge(Pane::WebMain));
     const QString firstOf2
         = queryValue(QStringLiteral("SELECT AyahRef FROM MD_Ayah_TAB WHERE SurahNo = 2 AND AyahNo = 1")).toString();
     const QPoint point
@@ -672,6 +674,7 @@ TEST_F(DesktopWindow, TheWholeBookPageShowsAndAnswersFarDown)
     window().logic().executeCommand(QStringLiteral("__Search = *"));
     ASSERT_TRUE(
         waitUntil(Pane::WebMain, QStringLiteral("document.querySelectorAll('table.sura').length === 6236"), 30000));
+    ASSERT_TRUE(waitForBridge(Pane::WebMain));
     EXPECT_EQ(window().searchLabel()->text(), QStringLiteral("  %1 verses\n  found").arg(QLocale().toString(6236)));
 
     // A verse far down the page (one the demo voice recites), scrolled to
