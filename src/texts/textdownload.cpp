@@ -151,11 +151,14 @@ void TextDownload::onData(Request& request)
 {
     if (!request.reply || request.failed)
         return;
-    if (!request.answered) {
+    const QByteArray data = request.reply->readAll();
+    // Called from finished too: a connection that was refused has no status
+    // and no bytes, and was never answered.
+    if (!request.answered
+        && (!data.isEmpty() || request.reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())) {
         request.answered = true;
         request.pace.begin();
     }
-    const QByteArray data = request.reply->readAll();
     request.body += data;
     request.pace.add(data.size());
     m_summary.bytes += data.size();

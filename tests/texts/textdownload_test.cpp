@@ -55,9 +55,11 @@ protected:
     }
 
     // Runs a download to its end; `afterChapter` runs after each chapter.
-    TextDownloadSummary run(const std::function<void(TextDownload&)>& afterChapter = {})
+    TextDownloadSummary run(const std::function<void(TextDownload&)>& afterChapter = {},
+        const tilvora::playback::DownloadLimits& limits = {}, const QString& base = {})
     {
         TextDownload download(*store);
+        download.setLimits(limits);
         QEventLoop loop;
         TextDownloadSummary summary;
         QObject::connect(&download, &TextDownload::chapterDone, &loop, [&](int done, int, qint64) {
@@ -72,7 +74,7 @@ protected:
         QTimer::singleShot(20000, &loop, &QEventLoop::quit);
         TextEdition edition;
         edition.identifier = kId;
-        download.start(server.address() + u"/"_s, edition);
+        download.start(base.isEmpty() ? server.address() + u"/"_s : base, edition);
         if (download.isRunning())
             loop.exec();
         return summary;
@@ -174,6 +176,24 @@ TEST_F(TextDownloadTest, ACancelKeepsWhatWasInAndAnInstalledTextIsNotFetchedAgai
     EXPECT_EQ(again.installed->masterId, installed.installed->masterId);
     EXPECT_EQ(server.requests().size(), asked);
     EXPECT_EQ(value(u"SELECT count(*) FROM AP_Master_TAB"_s).toInt(), 1);
+}
+
+// A server that cannot be reached stops the download after a few chapters in
+// a row, one that trickles stops it as too slow; nothing is installed.
+TEST_F(TextDownloadTest, AServerOutOfReachOrTooSlowStopsTheDownloadSayingWhy)
+{
+    // Nothing listens on port 1 of this machine.
+    const TextDownloadSummary unreachable = run({}, {}, u"http://127.0.0.1:1/"_s);
+    EXPECT_EQ(unreachable.stopReason, u"the server cannot be reached"_s);
+    EXPECT_FALSE(unreachable.installed);
+
+    serve(1, chapterAnswer(1, {u"a"_s, u"b"_s}), "application/json", LocalHttpServer::Behaviour::Stall);
+    tilvora::playback::DownloadLimits slow;
+    slow.floorBytes = 1 << 20;
+    slow.floorWindowMs = 200;
+    const TextDownloadSummary trickle = run({}, slow);
+    EXPECT_EQ(trickle.stopReason, u"the server is too slow"_s);
+    EXPECT_FALSE(trickle.installed);
 }
 
 int main(int argc, char** argv)
