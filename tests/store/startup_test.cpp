@@ -5,7 +5,9 @@
 #include "store/queryhelpers.h"
 #include "store/storestartup.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -117,4 +119,41 @@ TEST(StoreStartup, DamageFoundWhileRunningIsToldAsAtStart)
             << error.description().toStdString();
         EXPECT_TRUE(error.description().contains(QStringLiteral("Reinstall Tilvora")));
     }
+}
+
+TEST(StoreStartup, AContentFileChangedSinceItWasFoundSoundIsCheckedAgain)
+{
+    FixtureDb db;
+    const QDateTime longAgo = QDateTime::currentDateTime().addSecs(-3600);
+    const auto setModified = [&db](const QDateTime& when) {
+        QFile file(db.path());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(when, QFileDevice::FileModificationTime));
+    };
+    // The first start restores the defaults, writing the file; the next one
+    // finds it settled.
+    for (int start = 0; start < 2; ++start) {
+        setModified(longAgo);
+        SharedState state;
+        startStore(state, db.folder());
+    }
+    // The start remembered the file as found sound.
+    ASSERT_TRUE(QFileInfo::exists(db.folder() + QStringLiteral("/DIC.DAT.checked")));
+
+    // Damaged in place, its size and modification time kept as they were.
+    RecordSet root;
+    {
+        const auto connection = Connection::open(db.path());
+        root = connection->openRecordSet(
+            QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = 'MD_Ayah_TAB'"));
+    }
+    root.moveFirst();
+    {
+        QFile file(db.path());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.seek(qint64(root.value(0).toInt() - 1) * 4096);
+        file.write(QByteArray(8, '\xff'));
+    }
+    setModified(longAgo);
+    EXPECT_TRUE(startupFailure(db.folder()).contains(QStringLiteral("damaged"))) << "a change is seen by its times";
 }

@@ -48,17 +48,20 @@ std::unique_ptr<DesktopSession> DesktopSession::start(const QString& appFolder)
         QCoreApplication::applicationDirPath() + QStringLiteral("/translations")});
     InterfaceLanguage::instance().applyStoredChoice();
     std::unique_ptr<DesktopSession> session(new DesktopSession);
+    // The splash is painted at once: the window's load keeps the program
+    // busy until the window shows, and the splash closes at the load's end.
+    // Meanwhile the content file is checked on a thread of its own; nothing
+    // reads the file before its check has found it sound.
+    store::ContentCheck check(appFolder);
+    SplashWindow splash;
+    splash.showNow();
     try {
-        store::startStore(session->m_state, appFolder);
+        store::startStore(session->m_state, check);
     } catch (const store::StartupError& failure) {
+        splash.close();
         reportStartupFailure(failure.message());
         return nullptr;
     }
-
-    // The splash is painted at once: the window's load keeps the program
-    // busy until the window shows, and the splash closes at the load's end.
-    SplashWindow splash;
-    splash.showNow();
     session->m_window = std::make_unique<MainWindow>(session->m_state);
     try {
         session->m_window->load();
