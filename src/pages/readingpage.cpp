@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <list>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -184,6 +185,36 @@ qsizetype estimatePageSize(store::RecordSet& rows, int dataColumn)
     return size;
 }
 
+// The pages of the views that take longest to make (the whole book, wide
+// searches), kept with their rows, so that going back to one costs no more
+// than writing it: a page is taken again only for the same statement and
+// head over the same data. The two used last are kept.
+struct KeptPage {
+    QString statement;
+    QString head;
+    QString dataVersion;
+    store::RecordSet rows;
+    QString page;
+    qint32 shownCount = 0;
+};
+
+constexpr int kKeptRowsAtLeast = 4000;
+constexpr std::size_t kKeptPages = 2;
+
+std::list<KeptPage>& keptPages()
+{
+    static std::list<KeptPage> pages;
+    return pages;
+}
+
+void reportRendered(
+    host::Host& host, const QString& viewName, const QString& viewValue, qint32 shownCount, qint32 resultCount)
+{
+    host.setSearchLabel(u"  Search Result(s): "_s + kCrLf + u"   "_s + QString::number(resultCount) + u'/'
+        + QString::number(shownCount));
+    host.viewRendered({viewName, viewValue, shownCount, resultCount});
+}
+
 } // namespace
 
 QString writeAyahRows(const QString& detailId, const QString& text, const QString& verseRef, const QString& className,
@@ -209,6 +240,20 @@ QString renderReadingPage(
     qint32 shownCount = 0;
     const QString statement = buildViewQuery(state, viewName, viewValue, resultCount);
     const QString head = pageHead(state);
+
+    const QString dataVersion = state.gConnection->dataVersion();
+    std::list<KeptPage>& kept = keptPages();
+    const auto same = std::find_if(kept.begin(), kept.end(), [&](const KeptPage& page) {
+        return page.statement == statement && page.head == head && page.dataVersion == dataVersion;
+    });
+    if (same != kept.end()) {
+        kept.splice(kept.begin(), kept, same);
+        state.gPageRecords = same->rows.clone();
+        // Where making the page leaves the cursor: past the last row.
+        for (state.gPageRecords.moveFirst(); !state.gPageRecords.eof(); state.gPageRecords.moveNext()) { }
+        reportRendered(host, viewName, viewValue, same->shownCount, resultCount);
+        return same->page;
+    }
 
     // The previous page's rows are let go before the new ones are read.
     state.gPageRecords = store::RecordSet();
@@ -270,9 +315,12 @@ QString renderReadingPage(
         page = out.take();
     }
 
-    host.setSearchLabel(u"  Search Result(s): "_s + kCrLf + u"   "_s + QString::number(resultCount) + u'/'
-        + QString::number(shownCount));
-    host.viewRendered({viewName, viewValue, shownCount, resultCount});
+    if (rows.recordCount() >= kKeptRowsAtLeast) {
+        kept.push_front(KeptPage{statement, head, dataVersion, rows.clone(), page, shownCount});
+        if (kept.size() > kKeptPages)
+            kept.pop_back();
+    }
+    reportRendered(host, viewName, viewValue, shownCount, resultCount);
     return page;
 }
 

@@ -159,6 +159,24 @@ Connection::~Connection()
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
+QString Connection::dataVersion()
+{
+    sqlite3* handle = sqliteHandle(database());
+    if (handle == nullptr)
+        return QString();
+    // PRAGMA data_version counts the commits of other connections (reading
+    // it refreshes the view of the file); the changes of this one are
+    // counted by the connection itself.
+    qint64 others = -1;
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(handle, "PRAGMA data_version", -1, &statement, nullptr) == SQLITE_OK
+        && sqlite3_step(statement) == SQLITE_ROW)
+        others = sqlite3_column_int64(statement, 0);
+    sqlite3_finalize(statement);
+    return m_connectionName + QLatin1Char(' ') + QString::number(others) + QLatin1Char(' ')
+        + QString::number(sqlite3_total_changes64(handle));
+}
+
 QSqlDatabase Connection::database() const
 {
     return QSqlDatabase::database(m_connectionName, false);

@@ -38,6 +38,10 @@ public:
     void execute(const QString& statement);
 
     const QString& databasePath() const { return m_path; }
+    // Differs whenever the database may hold other data than when it was
+    // last asked: after a change made through this connection or committed
+    // by any other. Unique to this connection.
+    QString dataVersion();
     // The connection itself, for statements whose values are bound rather
     // than written into their text.
     QSqlDatabase database() const;

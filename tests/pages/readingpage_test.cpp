@@ -159,3 +159,25 @@ TEST_F(ReadingPage, TextsAndOtherValuesAreWrittenAsTheirTextForms)
             + cell(21, 1, QString::fromUtf8("A\xC3\xE2")) + verseStart(2, true) + cell(12, 0, u"1234 {1:2}"_s)
             + cell(22, 1, u"2.5"_s) + verseStart(3, true) + cell(13, 0, u"AB {1:3}"_s)));
 }
+
+TEST_F(ReadingPage, AViewShownAgainShowsTheDataAsItIsNow)
+{
+    // A view long enough to be kept: 2,000 verses of two programs.
+    m_db.execute({u"WITH RECURSIVE n(i) AS (SELECT 3 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
+                  u"INSERT INTO MD_Ayah_TAB (AyahRef, SurahNo, AyahNo, ParahNo) SELECT i, 1, i, 1 FROM n"_s,
+        u"INSERT INTO AP_Detail_TAB (DetailID, MasterID, AyahRef, Data) SELECT AyahRef * 10 + p.m, p.m, AyahRef, "
+        u"'T' || AyahRef FROM MD_Ayah_TAB, (SELECT 1 AS m UNION ALL SELECT 2) AS p"_s});
+    const QString first = render(u"Surah"_s, u"1"_s);
+    const QStringList labels = m_host.linesOf(u"label"_s);
+    EXPECT_EQ(render(u"Surah"_s, u"1"_s), first);
+    EXPECT_EQ(m_host.linesOf(u"label"_s), labels + labels.mid(0, 1));
+    EXPECT_EQ(m_state.gPageRecords.recordCount(), 4000);
+
+    // Changed by another connection, then through the program's own.
+    m_db.execute({u"UPDATE AP_Detail_TAB SET Data = 'changed elsewhere' WHERE DetailID = 71"_s});
+    EXPECT_TRUE(render(u"Surah"_s, u"1"_s).contains(u"changed elsewhere {1:7}"_s));
+    state().gConnection->execute(u"UPDATE AP_Detail_TAB SET Data = 'changed here' WHERE DetailID = 81"_s);
+    const QString changed = render(u"Surah"_s, u"1"_s);
+    EXPECT_TRUE(changed.contains(u"changed here {1:8}"_s));
+    EXPECT_TRUE(changed.contains(u"changed elsewhere {1:7}"_s));
+}
