@@ -47,8 +47,9 @@ const QString kZoomKey = u"reading/zoom"_s;
 const QString kFontKey = u"reading/arabicFont"_s;
 constexpr double kZoomStep = 1.1;
 
+// The reading pane first: what the reader looks at is restyled first.
 constexpr std::array<Pane, 6> kAllPanes{
-    Pane::WebSearch, Pane::WebSurah, Pane::WebWord, Pane::WebSubject, Pane::WebControl, Pane::WebMain};
+    Pane::WebMain, Pane::WebSearch, Pane::WebSurah, Pane::WebWord, Pane::WebSubject, Pane::WebControl};
 
 // The Arabic folding as a table of the characters it changes, for the page
 // script to match as the search did.
@@ -363,22 +364,36 @@ void ReadingComfort::applyPalette()
 void ReadingComfort::setTheme(pages::Theme theme)
 {
     m_theme = theme;
-    m_settings->setValue(kThemeKey, pages::themeName(theme));
-    keepUserSettings(*m_settings, &m_window);
     for (QAction* action : m_themeGroup->actions())
         action->setChecked(action->text() == pages::themeName(theme));
     applyToPanes();
     applyPalette();
+    m_settings->setValue(kThemeKey, pages::themeName(theme));
+    keepSettingsSoon();
 }
 
 void ReadingComfort::setArabicFont(const QString& family)
 {
     m_arabicFont = arabicFonts().contains(family) ? family : QString();
-    m_settings->setValue(kFontKey, m_arabicFont);
-    keepUserSettings(*m_settings, &m_window);
     for (QAction* action : m_fontGroup->actions())
         action->setChecked(action->objectName() == u"MnuArabicFont_"_s + QString(m_arabicFont).remove(u' '));
     applyToPanes();
+    m_settings->setValue(kFontKey, m_arabicFont);
+    keepSettingsSoon();
+}
+
+void ReadingComfort::keepSettingsSoon()
+{
+    // Writing the settings file waits for the disk: it is done once the
+    // panes have their new style, from the event loop, once for a run of
+    // choices made in a row.
+    if (!m_keepTimer) {
+        m_keepTimer = new QTimer(this);
+        m_keepTimer->setSingleShot(true);
+        m_keepTimer->setInterval(0);
+        connect(m_keepTimer, &QTimer::timeout, this, [this] { keepUserSettings(*m_settings, &m_window); });
+    }
+    m_keepTimer->start();
 }
 
 void ReadingComfort::setZoom(double factor)

@@ -19,6 +19,7 @@ class QActionGroup;
 class QMenu;
 class QMenuBar;
 class QSettings;
+class QTimer;
 
 namespace tilvora::store {
 struct SharedState;
@@ -119,6 +120,7 @@ private:
     void rebuildBookmarksMenu();
     void applyToPanes();
     void applyPalette();
+    void keepSettingsSoon();
     void applyZoom();
     void readingPaneLoaded(bool ok);
     QJsonObject settingsFor(host::Pane pane) const;
@@ -158,6 +160,7 @@ private:
     QAction* m_nextMatch = nullptr;
     QAction* m_previousMatch = nullptr;
     QObject* m_wheelWatched = nullptr;
+    QTimer* m_keepTimer = nullptr;
 };
 
 } // namespace tilvora::ui
