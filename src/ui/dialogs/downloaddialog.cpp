@@ -210,7 +210,7 @@ void DownloadDialog::start()
     }
     m_voiceId = m_voice->currentData().toInt();
     m_downloadFolder = folder;
-    m_folder->setText(tr("Into %1").arg(folder));
+    m_folder->setText(tr("Into %1").arg(LogicText::isolated(folder)));
     m_failures->clear();
     m_failures->setVisible(false);
     m_progress->setRange(0, static_cast<int>(files.size()));

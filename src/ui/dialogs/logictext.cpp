@@ -195,6 +195,11 @@ QString LogicText::inserted(const QString& text, bool inTranslation)
     // slash carried to the other end.
     if (!inTranslation || shown != text)
         return shown;
+    return isolated(text);
+}
+
+QString LogicText::isolated(const QString& text)
+{
     constexpr QChar kFirstStrongIsolate(0x2068);
     constexpr QChar kPopDirectionalIsolate(0x2069);
     return kFirstStrongIsolate + text + kPopDirectionalIsolate;

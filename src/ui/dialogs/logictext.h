@@ -14,6 +14,10 @@ class LogicText {
 
 public:
     static QString translated(const QString& text);
+    // A folder, a file or a name set apart in its own direction, for a
+    // sentence of the window's own in a right-to-left language: the first
+    // slash of "/home/r" stays where it is written.
+    static QString isolated(const QString& text);
 
 private:
     // What the logic put in the place of a %1: itself translated when it is

@@ -464,7 +464,7 @@ bool MemoriseDesk::exportTo(const QString& path)
     }
     //: After the export: how many of each were written.
     m_window.showStatus(tr("Your data is written to %1: %2 bookmarks, %3 notes, %4 verses being learnt.")
-                            .arg(QDir::toNativeSeparators(path))
+                            .arg(LogicText::isolated(QDir::toNativeSeparators(path)))
                             .arg(counts->bookmarks)
                             .arg(counts->notes)
                             .arg(counts->learnt));
@@ -483,7 +483,7 @@ bool MemoriseDesk::importFrom(const QString& path)
     showNoteMarks();
     tell(tr("Taken in from %1: %2 bookmarks, %3 notes, %4 verses being learnt, joined with yours; nothing of "
             "yours was lost.")
-             .arg(QDir::toNativeSeparators(path))
+             .arg(LogicText::isolated(QDir::toNativeSeparators(path)))
              .arg(counts->bookmarks)
              .arg(counts->notes)
              .arg(counts->learnt));
