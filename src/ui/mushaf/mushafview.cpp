@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QResizeEvent>
 #include <QVBoxLayout>
 #include <QWebChannel>
@@ -29,11 +30,14 @@ QString themeClass(pages::Theme theme)
     return pages::themeName(theme).toLower();
 }
 
-// A text as a JavaScript string literal.
-QString scriptString(const QString& text)
+QString scriptValue(const QJsonObject& object)
 {
-    const QString array = QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact));
-    return array.mid(1, array.size() - 2);
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+QString scriptValue(const QJsonArray& array)
+{
+    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
 }
 
 } // namespace
@@ -63,8 +67,10 @@ MushafView::MushafView(store::Connection& connection, std::shared_ptr<const mush
         render();
     });
     connect(m_bridge, &MushafBridge::pagePainted, this, [this](int token) {
-        if (token == m_renderToken)
-            emit pagePainted(m_page);
+        if (token != m_renderToken)
+            return;
+        emit pagePainted(m_page);
+        holdNeighbours();
     });
     connect(m_bridge, &MushafBridge::verseClicked, this, [this](int ref) {
         m_selected = ref;
@@ -80,13 +86,18 @@ MushafView::MushafView(store::Connection& connection, std::shared_ptr<const mush
     loadDocument(fontPath);
 }
 
-MushafView::~MushafView() = default;
+MushafView::~MushafView()
+{
+    // The page goes before its profile, which would otherwise go first as
+    // the older child.
+    delete m_view;
+}
 
 void MushafView::loadDocument(const QString& fontPath)
 {
     const QString html = QStringLiteral(
         "<!DOCTYPE html><html dir=\"rtl\"><head><meta charset=\"utf-8\"><style>"
-        "@font-face { font-family: 'KFGQPC HAFS Uthmanic Script'; src: url('%1'); }\n%2</style>"
+        "@font-face { font-family: 'KFGQPC HAFS Uthmanic Script'; src: url('%1'); }</style><style id=\"mushaf-style\">%2</style>"
         "<script>%3</script><script>%4</script></head><body class=\"%5\"><div id=\"book\"></div></body></html>")
                              .arg(QUrl::fromLocalFile(fontPath).toString(QUrl::FullyEncoded),
                                  resourceText(QStringLiteral(":/tilvora/mushaf/mushafview.css")),
@@ -95,15 +106,25 @@ void MushafView::loadDocument(const QString& fontPath)
     m_view->setHtml(html, QUrl::fromLocalFile(fontPath));
 }
 
-std::vector<int> MushafView::shownPages() const
+std::vector<int> MushafView::spreadOf(int page) const
 {
     if (!m_twoPages)
-        return {m_page};
-    const int right = m_page % 2 == 1 ? m_page : m_page - 1;
+        return {page};
+    const int right = page % 2 == 1 ? page : page - 1;
     std::vector<int> pages{right};
     if (m_index->isPage(right + 1))
         pages.push_back(right + 1);
     return pages;
+}
+
+std::vector<int> MushafView::shownPages() const
+{
+    return spreadOf(m_page);
+}
+
+int MushafView::keyOf(const std::vector<int>& pages) const
+{
+    return pages.front() * 2 + (m_twoPages ? 1 : 0);
 }
 
 qint32 MushafView::firstShownVerse() const
@@ -194,6 +215,7 @@ void MushafView::resizeEvent(QResizeEvent* event)
     const bool two = event->size().width() >= event->size().height() * 6 / 5;
     if (two != m_twoPages) {
         m_twoPages = two;
+        m_held.clear();
         render();
     }
 }
@@ -204,15 +226,27 @@ void MushafView::run(const QString& script)
         m_view->page()->runJavaScript(script);
 }
 
+QJsonObject MushafView::markSpread(const std::vector<int>& pages)
+{
+    std::vector<mushaf::MushafPage> loaded;
+    for (int page : pages)
+        loaded.push_back(mushaf::MushafPage::load(m_connection, *m_index, page));
+    mushaf::SpreadMarkup spread = mushaf::markSpread(loaded, *m_index);
+    const int key = keyOf(pages);
+    m_held[key] = std::move(spread.words);
+    return {{QStringLiteral("key"), key}, {QStringLiteral("html"), spread.html},
+        {QStringLiteral("pages"), int(pages.size())}};
+}
+
 void MushafView::render()
 {
     if (!m_ready)
         return;
-    std::vector<mushaf::MushafPage> pages;
-    for (int page : shownPages())
-        pages.push_back(mushaf::MushafPage::load(m_connection, *m_index, page));
-    const mushaf::SpreadMarkup spread = mushaf::markSpread(pages, *m_index);
-    m_reveal.reset(spread.words);
+    const std::vector<int> pages = shownPages();
+    const int key = keyOf(pages);
+    // A spread held ahead is only shown; any other is sent with its markup.
+    const QJsonObject spread = m_held.count(key) ? QJsonObject{{QStringLiteral("key"), key}} : markSpread(pages);
+    m_reveal.reset(m_held[key]);
     ++m_renderToken;
     const QString view = QStringLiteral("{theme: '%1', zoom: %2, marked: %3, selected: %4, hiding: %5}")
                              .arg(themeClass(m_theme))
@@ -220,8 +254,36 @@ void MushafView::render()
                              .arg(m_recited)
                              .arg(m_selected)
                              .arg(m_hiding ? QStringLiteral("true") : QStringLiteral("false"));
-    run(QStringLiteral("tilvoraMushaf.show(") + scriptString(spread.html)
-        + QStringLiteral(", %1, %2, %3);").arg(pages.size()).arg(m_renderToken).arg(view));
+    // One pass of arg(): the markup may hold what looks like a place marker.
+    run(QStringLiteral("tilvoraMushaf.show(%1, %2, %3);").arg(scriptValue(spread), QString::number(m_renderToken), view));
+}
+
+void MushafView::holdNeighbours()
+{
+    const std::vector<int> shown = shownPages();
+    const int stride = m_twoPages ? 2 : 1;
+    std::vector<std::vector<int>> around;
+    for (int first : {shown.front() + stride, shown.front() - stride}) {
+        if (m_index->isPage(first))
+            around.push_back(spreadOf(first));
+    }
+    // The document keeps the spread shown and its neighbours, nothing more.
+    QJsonArray keep;
+    std::map<int, std::vector<mushaf::RevealModel::Unit>> kept;
+    for (const std::vector<int>& pages : around)
+        keep.append(keyOf(pages));
+    keep.append(keyOf(shown));
+    for (const QJsonValue& key : keep) {
+        if (auto held = m_held.find(key.toInt()); held != m_held.end())
+            kept.insert(*held);
+    }
+    m_held = std::move(kept);
+    QJsonArray spreads;
+    for (const std::vector<int>& pages : around) {
+        if (!m_held.count(keyOf(pages)))
+            spreads.append(markSpread(pages));
+    }
+    run(QStringLiteral("tilvoraMushaf.hold(%1, %2);").arg(scriptValue(spreads), scriptValue(keep)));
 }
 
 } // namespace tilvora::ui

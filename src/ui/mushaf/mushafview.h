@@ -7,8 +7,10 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
+#include <map>
 #include <memory>
 
+class QJsonObject;
 class QWebEngineView;
 class QWebEngineProfile;
 
@@ -23,7 +25,9 @@ class MushafBridge;
 // The mushaf's pages in a browser view of their own: one page, or two facing
 // pages (the odd one on the right) when the view is wide. The page markup is
 // the program's own, sent to one document that the view loads once, so a
-// page turn replaces the pages without loading anything.
+// page turn replaces the pages without loading anything. Once a spread is
+// painted, the spreads before and after it are sent too and held in the
+// document laid out ahead, so that turning to them only shows them.
 //
 // A click marks a verse, a double-click and the verse menu are reported; a
 // recited verse is highlighted and its page shown, unless the reader turned
@@ -79,7 +83,15 @@ protected:
 
 private:
     void loadDocument(const QString& fontPath);
+    // The pages of the spread that holds `page`, the right one first.
+    std::vector<int> spreadOf(int page) const;
+    // A spread's key in the document (it tells one page from two facing).
+    int keyOf(const std::vector<int>& pages) const;
+    // The spread's markup as the page script takes it; its words are kept
+    // for the reveal model.
+    QJsonObject markSpread(const std::vector<int>& pages);
     void render();
+    void holdNeighbours();
     void run(const QString& script);
     void turnByHand(int step);
 
@@ -92,6 +104,8 @@ private:
     int m_page = 1;
     bool m_twoPages = false;
     int m_renderToken = 0;
+    // The words of each spread the document holds, by key.
+    std::map<int, std::vector<mushaf::RevealModel::Unit>> m_held;
     qint32 m_selected = 0;
     qint32 m_recited = 0;
     QElapsedTimer m_handTurn;

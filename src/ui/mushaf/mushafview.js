@@ -18,32 +18,66 @@
   var TIGHTEST_GAP = -0.08;
   var PAGE_EXTRA_H = 1.9;
   var PAGE_EXTRA_W = 5.0;
+  // The steps of showing a page, marked on the engine's clock for the
+  // benchmark (each show replaces the marks of the last).
+  var STEPS = ['show', 'dom', 'fit', 'script', 'frame', 'layout', 'painted'];
+
+  var FONT = '1em "KFGQPC HAFS Uthmanic Script"';
+
+  // The spreads the program sent: the one shown lies in #book, the others
+  // are held ready to show, laid out and justified ahead in a room out of
+  // sight (the shadow tree of #ahead, which the document's queries do not
+  // reach), then kept aside until shown. Each remembers the font size its
+  // lines were justified for.
+  var held = {};
+  var shownKey = null;
+  var room = null;
+  var size = 0;
+  var pending = 0;
 
   function each(selector, f) {
     Array.prototype.forEach.call(document.querySelectorAll(selector), f);
   }
 
-  function fit() {
+  // The font size that fits a spread of `pages` pages into the pane.
+  function sizeFor(pages) {
     var lines = 15;
     var fromHeight = (window.innerHeight - 8) / (lines * LINE + PAGE_EXTRA_H);
-    var fromWidth = (window.innerWidth - 16) / (state.pages * (WIDTH + PAGE_EXTRA_W) + 0.5 * (state.pages - 1));
-    var size = Math.max(6, Math.min(fromHeight, fromWidth)) * state.zoom;
+    var fromWidth = (window.innerWidth - 16) / (pages * (WIDTH + PAGE_EXTRA_W) + 0.5 * (pages - 1));
+    return Math.max(6, Math.min(fromHeight, fromWidth)) * state.zoom;
+  }
+
+  function setSize(pages) {
+    size = sizeFor(pages);
     var root = document.documentElement.style;
     root.fontSize = size + 'px';
     root.setProperty('--line-height', (LINE * size) + 'px');
     root.setProperty('--line-width', (WIDTH * size) + 'px');
-    justify(WIDTH * size, size);
+  }
+
+  // Sets the spread shown for the pane's size now, those held later.
+  function fit() {
+    setSize(state.pages);
+    var entry = held[shownKey];
+    if (entry) justify([entry]);
+    justifyHeldLater();
   }
 
   // Every text line of a page after the first two spans the text's width:
   // the room left is shared among its word gaps; a line too long closes its
-  // gaps a little, and what is still too long is set in a smaller size.
-  function justify(width, size) {
+  // gaps a little, and what is still too long is set in a smaller size. All
+  // the lines of the given spreads are measured first and set after, so
+  // the engine lays them out once.
+  function justify(entries) {
+    var width = WIDTH * size;
     var texts = [];
-    each('.page:not(.opening) .text', function (t) {
-      t.style.wordSpacing = '';
-      t.style.fontSize = '';
-      texts.push(t);
+    entries.forEach(function (entry) {
+      Array.prototype.forEach.call(entry.el.querySelectorAll('.page:not(.opening) .text'), function (t) {
+        t.style.wordSpacing = '';
+        t.style.fontSize = '';
+        texts.push(t);
+      });
+      entry.size = size;
     });
     var natural = texts.map(function (t) { return t.getBoundingClientRect().width; });
     texts.forEach(function (t, k) {
@@ -58,6 +92,48 @@
       t.style.fontSize = (width / tight) + 'em';
       t.style.wordSpacing = (TIGHTEST_GAP * size * width / tight) + 'px';
     });
+  }
+
+  function makeRoom() {
+    var host = document.createElement('div');
+    host.id = 'ahead';
+    host.setAttribute('aria-hidden', 'true');
+    document.body.appendChild(host);
+    room = host.attachShadow({ mode: 'open' });
+    var sheet = new CSSStyleSheet();
+    sheet.replaceSync(document.getElementById('mushaf-style').textContent);
+    room.adoptedStyleSheets = [sheet];
+  }
+
+  // Justifies the spreads held that are not yet set for the font size of
+  // the pane, in the room out of sight, all at once.
+  function justifyHeld() {
+    pending = 0;
+    // Lines measured in a fallback font would be set wrong: those wait to
+    // be justified when shown.
+    if (!document.fonts.check(FONT)) return;
+    if (!room) makeRoom();
+    var todo = Object.keys(held).map(function (key) { return held[key]; }).filter(function (entry) {
+      return entry !== held[shownKey] && entry.pages === state.pages && entry.size !== size;
+    });
+    todo.forEach(function (entry) { room.appendChild(entry.el); });
+    justify(todo);
+    todo.forEach(function (entry) { entry.el.remove(); });
+  }
+
+  function justifyHeldLater() {
+    if (!pending) pending = requestIdleCallback(justifyHeld, { timeout: 1000 });
+  }
+
+  // A spread's elements from its markup; pages 1 and 2 are set as opening pages.
+  function make(spread) {
+    var box = document.createElement('div');
+    box.innerHTML = spread.html;
+    var el = box.firstElementChild;
+    Array.prototype.forEach.call(el.querySelectorAll('.page'), function (p) {
+      if (Number(p.dataset.page) <= 2) p.classList.add('opening');
+    });
+    return { el: el, pages: spread.pages, size: 0 };
   }
 
   function applyMarks() {
@@ -80,23 +156,66 @@
   window.tilvoraMushaf = {
     // The pages' markup, how many pages it holds, the token to report once
     // painted, and the view's state: { theme, zoom, marked, selected, hiding }.
-    show: function (html, pages, token, view) {
-      state.pages = pages;
+    // Shows a spread: { key, html, pages } for one sent now, { key } for one
+    // held ahead; the token to report once painted, and the view's state:
+    // { theme, zoom, marked, selected, hiding }.
+    show: function (spread, token, view) {
+      STEPS.forEach(function (name) { performance.clearMarks(name); });
+      performance.mark('show');
+      var fresh = spread.html !== undefined;
+      var entry = fresh ? make(spread) : held[spread.key];
+      if (fresh) held[spread.key] = entry;
+      shownKey = spread.key;
+      state.pages = entry.pages;
       state.zoom = view.zoom;
       state.marked = view.marked;
       state.selected = view.selected;
       state.hiding = view.hiding;
       state.revealed = 0;
       document.body.className = view.theme;
-      document.getElementById('book').innerHTML = html;
-      each('.page', function (p) { if (Number(p.dataset.page) <= 2) p.classList.add('opening'); });
+      document.getElementById('book').replaceChildren(entry.el);
       window.scrollTo(0, 0);
-      fit();
-      applyMarks();
-      applyHiding();
-      requestAnimationFrame(function () {
-        setTimeout(function () { if (bridge) bridge.painted(token); }, 0);
-      });
+      performance.mark('dom');
+      var go = function () {
+        setSize(state.pages);
+        if (entry.size !== size) justify([entry]);
+        performance.mark('fit');
+        applyMarks();
+        applyHiding();
+        performance.mark('script');
+        requestAnimationFrame(function () {
+          performance.mark('frame');
+          // The frame's style and layout, done here rather than just after
+          // (the same work), so that the marks tell them from the paint.
+          void document.body.offsetHeight;
+          performance.mark('layout');
+          setTimeout(function () {
+            performance.mark('painted');
+            if (bridge) bridge.painted(token);
+          }, 0);
+        });
+      };
+      // The lines are measured in the page's font: the first page waits
+      // for it if it is still loading.
+      if (document.fonts.check(FONT)) {
+        go();
+      } else {
+        performance.mark('font-missing');
+        document.fonts.load(FONT).then(go, go);
+      }
+    },
+    // Holds the spreads sent ([{ key, html, pages }]) ready to show, and
+    // keeps only those whose keys are in `keep` (all when it is null) and
+    // the one shown. They are justified out of sight once the engine is
+    // idle: a turn that comes first goes first (and justifies its spread).
+    hold: function (spreads, keep) {
+      if (keep) {
+        Object.keys(held).forEach(function (key) {
+          if (key !== String(shownKey) && keep.indexOf(Number(key)) < 0) delete held[key];
+        });
+      }
+      spreads.forEach(function (spread) { held[spread.key] = make(spread); });
+      justifyHeldLater();
     },
     fit: fit,
     setZoom: function (zoom) { state.zoom = zoom; fit(); },
@@ -138,7 +257,10 @@
   }, { passive: true });
   window.addEventListener('resize', fit);
 
+  // The page's font is read once, while the program is still connecting.
+  document.fonts.load(FONT).then(function () { performance.mark('fonts'); });
   new QWebChannel(qt.webChannelTransport, function (channel) {
+    performance.mark('channel');
     bridge = channel.objects.tilvoraMushaf;
     bridge.ready();
   });
