@@ -111,6 +111,36 @@ TEST_F(MushafWindow, ADoubleClickOnThePageRecitesAndARecitationTurnsThePage)
     expectNoMessages();
 }
 
+TEST_F(MushafWindow, EveryLineSpansThePageWhetherTheSpreadWasHeldAheadOrNotAndAfterAResize)
+{
+    startProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    showMushaf();
+    ASSERT_FALSE(HasFatalFailure());
+    const QString justified = QStringLiteral(
+        "(function () { var width = parseFloat(document.documentElement.style.getPropertyValue('--line-width'));"
+        " var lines = document.querySelectorAll('.page:not(.opening) .text'); return lines.length > 0 &&"
+        " Array.prototype.every.call(lines, function (t) {"
+        " return Math.abs(t.getBoundingClientRect().width - width) < 1.5; }); })()");
+    QSignalSpy painted(&view(), &MushafView::pagePainted);
+    const auto expectJustifiedAt = [&](int page) {
+        EXPECT_TRUE(painted.wait(10000));
+        EXPECT_TRUE(evaluateMushaf(justified).toBool()) << "page " << page;
+    };
+    // Sent with its markup, then the neighbours held ahead, both ways.
+    view().showPage(42);
+    expectJustifiedAt(42);
+    view().turn(1);
+    expectJustifiedAt(view().currentPage());
+    view().turn(-1);
+    expectJustifiedAt(view().currentPage());
+    // A smaller pane (the same shape): the spreads held are set anew.
+    view().resize(view().size() * 4 / 5);
+    QTRY_VERIFY_WITH_TIMEOUT(evaluateMushaf(justified).toBool(), 5000);
+    view().turn(1);
+    expectJustifiedAt(view().currentPage());
+}
+
 TEST_F(MushafWindow, HiddenWordsComeBackWordByWordByLineAndAllAtOnce)
 {
     startProgram();
