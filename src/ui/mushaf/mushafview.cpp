@@ -97,7 +97,8 @@ void MushafView::loadDocument(const QString& fontPath)
 {
     const QString html = QStringLiteral(
         "<!DOCTYPE html><html dir=\"rtl\"><head><meta charset=\"utf-8\"><style>"
-        "@font-face { font-family: 'KFGQPC HAFS Uthmanic Script'; src: url('%1'); }</style><style id=\"mushaf-style\">%2</style>"
+        "@font-face { font-family: 'KFGQPC HAFS Uthmanic Script'; src: url('%1'); }</style><style "
+        "id=\"mushaf-style\">%2</style>"
         "<script>%3</script><script>%4</script></head><body class=\"%5\"><div id=\"book\"></div></body></html>")
                              .arg(QUrl::fromLocalFile(fontPath).toString(QUrl::FullyEncoded),
                                  resourceText(QStringLiteral(":/tilvora/mushaf/mushafview.css")),
@@ -255,7 +256,8 @@ void MushafView::render()
                              .arg(m_selected)
                              .arg(m_hiding ? QStringLiteral("true") : QStringLiteral("false"));
     // One pass of arg(): the markup may hold what looks like a place marker.
-    run(QStringLiteral("tilvoraMushaf.show(%1, %2, %3);").arg(scriptValue(spread), QString::number(m_renderToken), view));
+    run(QStringLiteral("tilvoraMushaf.show(%1, %2, %3);")
+            .arg(scriptValue(spread), QString::number(m_renderToken), view));
 }
 
 void MushafView::holdNeighbours()
