@@ -193,6 +193,8 @@ int main(int argc, char** argv)
     const double made = msSince(clock);
     double loaded = 0;
     QObject::connect(view.webView(), &QWebEngineView::loadFinished, &view, [&] { loaded = msSince(clock); });
+    // A page of full lines (the first two pages are set apart).
+    view.showPage(42);
     view.resize(900, 720);
     view.show();
     if (!waitFor(&view, &tilvora::ui::MushafView::pagePainted)) {
@@ -202,6 +204,13 @@ int main(int argc, char** argv)
     const double firstPage = msSince(clock);
     QWebEnginePage* page = view.webView()->page();
     const QVariantMap first = marks(page);
+    // Its lines as painted: each should span the text's width.
+    const int unjustified = evaluate(page,
+        QStringLiteral("(function () { var width = parseFloat(document.documentElement.style.getPropertyValue("
+                       "'--line-width')); return Array.prototype.filter.call(document.querySelectorAll('.page:not("
+                       ".opening) .text'), function (t) { return Math.abs(t.getBoundingClientRect().width - width) >"
+                       " 1.5; }).length; })()"))
+                                .toInt();
 
     std::vector<double> turns;
     std::vector<double> repaints;
@@ -301,6 +310,7 @@ int main(int argc, char** argv)
         first.value(QStringLiteral("fonts")).toDouble(),
         first.contains(QStringLiteral("font-missing")) ? " (not yet loaded when the page was shown)" : "",
         first.value(QStringLiteral("show")).toDouble(), first.value(QStringLiteral("painted")).toDouble());
+    std::printf("  lines of the first page that do not span its width: %d\n", unjustified);
     std::printf("page turn, turn to painted (%2d turns)     median %6.1f ms  (target < 50 ms: %s)\n", int(turns.size()),
         turn, turn < 50 ? "met" : "not met");
     std::printf("  baseline: the engine repainting it      median %6.1f ms  ratio %.2f\n", repaint, turn / repaint);
