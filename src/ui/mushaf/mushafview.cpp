@@ -70,7 +70,8 @@ MushafView::MushafView(store::Connection& connection, std::shared_ptr<const mush
         if (token != m_renderToken)
             return;
         emit pagePainted(m_page);
-        holdNeighbours();
+        // After what the painted page sets off, the neighbours.
+        QMetaObject::invokeMethod(this, &MushafView::holdNeighbours, Qt::QueuedConnection);
     });
     connect(m_bridge, &MushafBridge::verseClicked, this, [this](int ref) {
         m_selected = ref;
