@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace tilvora::ui {
 
@@ -18,6 +19,13 @@ namespace {
 constexpr guint kPlayAudio = 1U << 1;
 constexpr guint kSoftVolume = 1U << 4;
 constexpr int kPositionReportMs = 100;
+// How long the media may stand still while playing before its sound output
+// is restarted, and how often in a row.
+constexpr qint64 kStallMs = 500;
+constexpr int kMostRestarts = 3;
+// The end of a file plays out of the sink's buffer while the position
+// stands at the end.
+constexpr qint64 kEndMarginMs = 1000;
 
 bool initialiseGStreamer(QString* problem)
 {
@@ -77,6 +85,7 @@ GstAudioPlayer::GstAudioPlayer(QObject* parent, const QString& sinkDescription) 
         // once some of it has played.
         if (m_duration == 0)
             readDuration();
+        watchProgress();
         emit positionChanged(position());
     });
 
@@ -128,6 +137,8 @@ void GstAudioPlayer::setSource(const QUrl& url)
     m_error.clear();
     m_pendingPosition.reset();
     m_seekingTo.reset();
+    m_resumeAt.reset();
+    m_restarts = 0;
     if (m_duration != 0) {
         m_duration = 0;
         emit durationChanged(0);
@@ -159,7 +170,11 @@ void GstAudioPlayer::play()
     if (m_status == Status::EndOfMedia)
         seekTo(0);
     setState(State::Playing);
-    if (isOpen())
+    // Each play the reader asks for may restart a stalled output again.
+    m_restarts = 0;
+    resetProgressWatch();
+    // A restarting output plays once it has moved back to where it was.
+    if (isOpen() && !m_resumeAt)
         gst_element_set_state(m_pipeline, GST_STATE_PLAYING);
 }
 
@@ -186,8 +201,14 @@ void GstAudioPlayer::stop()
 void GstAudioPlayer::setPosition(qint64 milliseconds)
 {
     milliseconds = std::max<qint64>(0, milliseconds);
+    m_restarts = 0;
     if (m_status == Status::Loading) {
         m_pendingPosition = milliseconds;
+        return;
+    }
+    if (m_resumeAt) {
+        m_resumeAt = milliseconds;
+        emit positionChanged(milliseconds);
         return;
     }
     if (isOpen())
@@ -198,6 +219,8 @@ qint64 GstAudioPlayer::position() const
 {
     if (m_status == Status::Loading)
         return m_pendingPosition.value_or(0);
+    if (m_resumeAt)
+        return *m_resumeAt;
     // A pipeline that never says it has finished is asked after a second.
     if (m_seekingTo && !m_seekDone && m_seekClock.elapsed() < 1000)
         return *m_seekingTo;
@@ -225,8 +248,9 @@ void GstAudioPlayer::setPlaybackRate(double rate)
         return;
     m_rate = rate;
     // The speed travels with a move: the media moves to where it is, at the
-    // new speed. While opening, the move made on opening carries it.
-    if (isOpen() && m_status != Status::EndOfMedia)
+    // new speed. While opening, the move made on opening carries it; so
+    // does the move of a restarting output.
+    if (isOpen() && m_status != Status::EndOfMedia && !m_resumeAt)
         seekTo(position());
 }
 
@@ -264,6 +288,7 @@ void GstAudioPlayer::seekTo(qint64 milliseconds)
     m_seekDone = false;
     m_seekClock.start();
     m_pendingPosition.reset();
+    resetProgressWatch();
     if (m_status == Status::EndOfMedia)
         setStatus(Status::Loaded);
     emit positionChanged(milliseconds);
@@ -277,6 +302,8 @@ void GstAudioPlayer::handleMessage(GstMessage* message, int opening)
     case GST_MESSAGE_ASYNC_DONE:
         if (m_status == Status::Loading)
             onOpened();
+        else if (m_resumeAt)
+            onOutputRestarted();
         else
             onSeekDone();
         break;
@@ -352,10 +379,66 @@ void GstAudioPlayer::fail(const QString& message)
     ++m_opening; // reports still on their way belong to the failed media
     m_pendingPosition.reset();
     m_seekingTo.reset();
+    m_resumeAt.reset();
     setState(State::Stopped);
     m_error = message;
     setStatus(Status::Invalid);
     emit errorOccurred(message);
+}
+
+void GstAudioPlayer::resetProgressWatch()
+{
+    m_movedTo.reset();
+    m_standingClock.start();
+}
+
+void GstAudioPlayer::watchProgress()
+{
+    if (m_state != State::Playing || m_status != Status::Loaded) {
+        resetProgressWatch();
+        return;
+    }
+    gint64 nanoseconds = 0;
+    const bool known = !m_resumeAt && gst_element_query_position(m_pipeline, GST_FORMAT_TIME, &nanoseconds);
+    const qint64 now = nanoseconds / GST_MSECOND;
+    if (known && now != m_movedTo.value_or(now)) {
+        // Moving on as it plays, not landing after a move: the output plays.
+        if (now > *m_movedTo && now - *m_movedTo < kStallMs * 4)
+            m_restarts = 0;
+        m_movedTo = now;
+        m_standingClock.start();
+        return;
+    }
+    if (known && !m_movedTo)
+        m_movedTo = now;
+    const bool draining = m_duration > 0 && now >= m_duration - kEndMarginMs;
+    if (m_standingClock.elapsed() < kStallMs || m_restarts >= kMostRestarts || draining)
+        return;
+    restartOutput(position());
+}
+
+void GstAudioPlayer::restartOutput(qint64 milliseconds)
+{
+    qWarning("The sound output of %s stood still at %lld ms while playing; it is restarted there",
+        qPrintable(m_source.fileName()), milliseconds);
+    ++m_restarts;
+    // READY closes the sound output's stream; reports of the stalled
+    // pipeline still on their way are dropped with it.
+    gst_element_set_state(m_pipeline, GST_STATE_READY);
+    ++m_opening;
+    m_seekingTo.reset();
+    m_resumeAt = milliseconds;
+    resetProgressWatch();
+    if (gst_element_set_state(m_pipeline, GST_STATE_PAUSED) == GST_STATE_CHANGE_FAILURE)
+        fail(tr("The recording %1 could not be opened.").arg(m_source.fileName()));
+}
+
+void GstAudioPlayer::onOutputRestarted()
+{
+    const qint64 milliseconds = *std::exchange(m_resumeAt, std::nullopt);
+    seekTo(milliseconds);
+    if (m_state == State::Playing)
+        gst_element_set_state(m_pipeline, GST_STATE_PLAYING);
 }
 
 void GstAudioPlayer::readDuration()

@@ -23,6 +23,15 @@ namespace tilvora::ui {
 // dispatcher Qt runs (GLib's or its own), where a bus watch would need
 // GLib's default main context to be iterated. A report of a file opened
 // earlier is recognised by its opening number and ignored.
+//
+// The sound output can stall while the pipeline says it plays: PulseAudio's
+// stream (libpulse 16) may stop taking sound, or its clock jump far ahead
+// and freeze, after the output was paused and started again around a move.
+// Its clock keeps time only forward, so every later move and play of the
+// same file stays silent. While playing, the player watches that the media
+// moves; when it stands still for half a second, the pipeline goes back to
+// READY, which closes the sound output's stream, and opens again where it
+// was, at the same speed.
 class GstAudioPlayer : public playback::AudioPlayer {
     Q_OBJECT
 
@@ -66,6 +75,12 @@ private:
     void onError(_GstMessage* message);
     void readDuration();
     void seekTo(qint64 milliseconds);
+    // Called while playing: restarts the sound output when the media has
+    // not moved for a while.
+    void watchProgress();
+    void resetProgressWatch();
+    void restartOutput(qint64 milliseconds);
+    void onOutputRestarted();
     void setState(State state);
     void setStatus(Status status);
     // Whether the media has opened and takes moves.
@@ -94,6 +109,14 @@ private:
     bool m_seekDone = false;
     QElapsedTimer m_seekClock;
     QTimer* m_positionTimer = nullptr;
+    // The media's own position when it last moved, and since when it stands.
+    std::optional<qint64> m_movedTo;
+    QElapsedTimer m_standingClock;
+    // Restarts of the sound output since the media last moved or the reader
+    // last played or moved it.
+    int m_restarts = 0;
+    // Where the media goes on once the restarted output has opened.
+    std::optional<qint64> m_resumeAt;
 };
 
 } // namespace tilvora::ui

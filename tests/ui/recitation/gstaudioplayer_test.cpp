@@ -1,4 +1,5 @@
 #include "playback/verseplayer.h"
+#include "stallingfilter.h"
 #include "ui/recitation/gstaudioplayer.h"
 
 #include <QFile>
@@ -15,6 +16,7 @@
 
 using tilvora::playback::AudioPlayer;
 using tilvora::playback::VersePlayer;
+using tilvora::test::StallingFilter;
 using tilvora::ui::GstAudioPlayer;
 
 namespace {
@@ -227,3 +229,32 @@ TEST_F(GstAudioPlayerTest, AVerseEndsWhereItsEndIsAtTheSpeedChosen)
 }
 
 } // namespace
+
+// A sound output that stops taking sound while the pipeline plays (as
+// PulseAudio's stream did after a stop, a speed change and a recitation from
+// a verse) is closed and opened again where the media stood, at the speed
+// chosen, instead of leaving every later play of the file silent.
+TEST_F(GstAudioPlayerTest, AnOutputThatStandsStillWhilePlayingIsOpenedAgainWhereTheMediaWas)
+{
+    StallingFilter::registerElement();
+    GstAudioPlayer audio(nullptr, QStringLiteral("tilvorastall ! fakesink sync=true"));
+    VersePlayer player(&audio);
+    const QString file = makeTone();
+    player.setUrl(file);
+    player.setCurrentPosition(0.5);
+    player.play();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return audio.position() > 700; }, 5000)) << audio.position();
+    const int closings = StallingFilter::closings();
+
+    StallingFilter::stall();
+    player.stop();
+    player.setRate(1.5);
+    player.setUrl(file);
+    player.setCurrentPosition(3.0);
+    player.setEndPosition(5.5);
+    player.play();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return audio.position() > 3300; }, 3000)) << audio.position();
+    EXPECT_LT(audio.position(), 5000);
+    EXPECT_GT(StallingFilter::closings(), closings);
+    EXPECT_EQ(audio.playbackRate(), 1.5);
+}
