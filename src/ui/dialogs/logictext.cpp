@@ -207,6 +207,9 @@ QString LogicText::isolated(const QString& text)
 
 QString LogicText::translated(const QString& text)
 {
+    // No message: nothing to look for (and the patterns are not compiled for it).
+    if (text.isEmpty())
+        return text;
     QString plain = text;
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     for (const Pattern& pattern : patterns()) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QTimer>
 #include <QWebChannel>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -152,6 +153,7 @@ PanePage::PanePage(Pane pane, QWebEngineProfile* profile, const QString& appFold
     // in the desktop's browser.
     qApp->installEventFilter(this);
     connect(this, &QWebEnginePage::loadStarted, m_bridge, &PaneBridge::documentReplaced);
+    connect(this, &QWebEnginePage::loadStarted, this, [this] { m_documentRequested = true; });
 }
 
 std::vector<PaneScripts::Module> PanePage::modulesOf(Pane pane)
@@ -186,8 +188,19 @@ QString PanePage::navigationText(const QUrl& url)
     return QUrl::fromPercentEncoding(url.toEncoded());
 }
 
+void PanePage::runScript(const QString& script, const std::function<void(const QVariant&)>& answer)
+{
+    if (m_documentRequested) {
+        PaneScripts::run(this, script, answer);
+        return;
+    }
+    if (answer)
+        QTimer::singleShot(0, this, [answer] { answer(QVariant()); });
+}
+
 void PanePage::navigateTo(const QString& target)
 {
+    m_documentRequested = true;
     // A plain path (the program's page files) or an address with a scheme.
     const QUrl asUrl(target);
     const bool hasScheme = asUrl.isValid() && asUrl.scheme().size() > 1 && !target.startsWith(QLatin1Char('/'));

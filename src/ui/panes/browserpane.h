@@ -110,11 +110,12 @@ public:
     host::Pane pane() const { return m_pane; }
     PaneBridge* bridge() const { return m_bridge; }
     PaneScripts& paneScripts() { return m_scripts; }
-    // Runs `script` in the world of the pane's scripts.
-    void runScript(const QString& script, const std::function<void(const QVariant&)>& answer = {})
-    {
-        PaneScripts::run(this, script, answer);
-    }
+    // Runs `script` in the world of the pane's scripts, in the document the
+    // page shows. Before the page was asked for any document there is none:
+    // the script is dropped (an answer comes, empty) rather than starting the
+    // engine's renderer for an empty page. The pane's scripts, which carry
+    // the same settings, run in the first document when it comes.
+    void runScript(const QString& script, const std::function<void(const QVariant&)>& answer = {});
     void setNavigationHandler(NavigationHandler handler) { m_navigationHandler = std::move(handler); }
 
     // Loads a file path or URL. Loading the address already shown reads it
@@ -139,6 +140,7 @@ private:
     bool readerActedJustNow() const;
 
     host::Pane m_pane;
+    bool m_documentRequested = false;
     PaneBridge* m_bridge;
     QWebChannel* m_channel;
     PaneScripts m_scripts;

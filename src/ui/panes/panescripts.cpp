@@ -97,11 +97,17 @@ PaneScripts::PaneScripts(QWebEnginePage* page, const std::vector<Module>& module
 
 void PaneScripts::configure(Module module, const QJsonValue& config)
 {
+    // The same settings again leave the scripts as they are: installing them
+    // anew costs the engine a copy of every script for each of its renderers.
+    bool changed = false;
     for (Entry& entry : m_entries) {
-        if (entry.module == module)
+        if (entry.module == module && entry.config != config) {
             entry.config = config;
+            changed = true;
+        }
     }
-    install();
+    if (changed)
+        install();
 }
 
 QString PaneScripts::bundle() const

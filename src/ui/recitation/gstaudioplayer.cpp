@@ -1,6 +1,7 @@
 #include "ui/recitation/gstaudioplayer.h"
 
 #include <QFileInfo>
+#include <QThreadPool>
 #include <QTimer>
 #include <QtDebug>
 
@@ -35,6 +36,17 @@ bool initialiseGStreamer(QString* problem)
     *problem = error != nullptr ? QString::fromUtf8(error->message) : QString();
     g_clear_error(&error);
     return false;
+}
+
+// Loads the plugin of the element `name` makes, if GStreamer has it.
+void loadElement(const char* name)
+{
+    GstElementFactory* factory = gst_element_factory_find(name);
+    if (factory == nullptr)
+        return;
+    if (GstPluginFeature* loaded = gst_plugin_feature_load(GST_PLUGIN_FEATURE(factory)))
+        gst_object_unref(loaded);
+    gst_object_unref(factory);
 }
 
 GstElement* makeSink(const QString& description)
@@ -75,6 +87,19 @@ struct GstAudioPlayerBus {
         return GST_BUS_DROP;
     }
 };
+
+void GstAudioPlayer::prepareInBackground()
+{
+    // GStreamer's start and its plugin loading hold locks of their own: the
+    // player's constructor waits for them only if they are not done yet.
+    QThreadPool::globalInstance()->start([] {
+        QString problem;
+        if (!initialiseGStreamer(&problem))
+            return;
+        loadElement("playbin");
+        loadElement("scaletempo");
+    });
+}
 
 GstAudioPlayer::GstAudioPlayer(QObject* parent, const QString& sinkDescription) : AudioPlayer(parent)
 {

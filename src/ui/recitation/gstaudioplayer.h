@@ -41,6 +41,11 @@ public:
     explicit GstAudioPlayer(QObject* parent = nullptr, const QString& sinkDescription = QString());
     ~GstAudioPlayer() override;
 
+    // Starts GStreamer and loads the player's elements on a thread of the
+    // application's pool, so that the player made later does not wait for
+    // them on the window's thread. Harmless to call more than once.
+    static void prepareInBackground();
+
     void setSource(const QUrl& url) override;
     QUrl source() const override { return m_source; }
     void play() override;

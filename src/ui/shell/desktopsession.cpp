@@ -4,6 +4,7 @@
 #include "ui/dialogs/logictext.h"
 #include "ui/dialogs/splashwindow.h"
 #include "ui/reading/readingcomfort.h"
+#include "ui/recitation/gstaudioplayer.h"
 #include "ui/shell/choicememory.h"
 #include "ui/shell/interfacelanguage.h"
 #include "ui/shell/mainwindow.h"
@@ -41,6 +42,8 @@ QString DesktopSession::startupFailureTitle()
 
 std::unique_ptr<DesktopSession> DesktopSession::start(const QString& appFolder)
 {
+    // The player's sound system starts beside the window's construction.
+    GstAudioPlayer::prepareInBackground();
     // A damaged settings file is mended before anything reads it.
     const SettingsRepair settingsRepair = repairUserSettings();
     // The windows speak the reader's language from the first message on.

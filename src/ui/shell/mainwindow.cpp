@@ -130,7 +130,7 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     connect(page(Pane::WebMain), &QWebEnginePage::loadFinished, this, [this](bool ok) {
         if (ok && m_markedVerse != 0)
             applyVerseMark();
-        releaseSidePanes();
+        releaseSidePanesOncePainted();
     });
     createMenus();
     addCopyActions();
@@ -664,6 +664,21 @@ void MainWindow::retranslateUi()
     m_languageMenu->retranslate();
 }
 
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // A shown view starts its engine's renderer for an empty page. The side
+    // panes waiting for the reading pane's first page would start five of
+    // them beside the reading pane's own: they stay unstarted until their
+    // pages are sent, which start each renderer for its page.
+    if (m_sidePanesHeld) {
+        for (Pane pane : kPanes) {
+            if (pane != Pane::WebMain && page(pane)->url().isEmpty())
+                page(pane)->setVisible(false);
+        }
+    }
+}
+
 void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
@@ -696,6 +711,26 @@ void MainWindow::showPage(Pane pane, const QString& target)
     if (m_heldPages.empty())
         QTimer::singleShot(kSidePaneWaitMs, this, &MainWindow::releaseSidePanes);
     m_heldPages[pane] = target;
+}
+
+void MainWindow::releaseSidePanesOncePainted()
+{
+    if (!m_sidePanesHeld)
+        return;
+    // A page loaded is not painted yet: five engines starting then would
+    // delay the reading pane's first screen. The engine's paint timeline
+    // says when it was painted.
+    page(Pane::WebMain)
+        ->runScript(
+            QStringLiteral("performance.getEntriesByType('paint').length > 0"), [this](const QVariant& painted) {
+                // No answer: the page went (or the window); the wait's end releases them.
+                if (!painted.isValid())
+                    return;
+                if (painted.toBool())
+                    releaseSidePanes();
+                else
+                    QTimer::singleShot(kPaintPollMs, this, &MainWindow::releaseSidePanesOncePainted);
+            });
 }
 
 void MainWindow::releaseSidePanes()

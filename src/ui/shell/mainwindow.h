@@ -132,6 +132,7 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -141,10 +142,13 @@ protected:
 private:
     // How long the side panes' first pages wait at most for the reading pane.
     static constexpr int kSidePaneWaitMs = 3000;
+    // How often the reading pane is asked whether its first page was painted.
+    static constexpr int kPaintPollMs = 10;
 
     void createPanes();
     void createPictures();
     void releaseSidePanes();
+    void releaseSidePanesOncePainted();
     void createMenus();
     void connectPane(PanePage* page);
     void reportFailure(const QString& text);
