@@ -102,8 +102,8 @@ void QtHost::viewRendered(const host::RenderedView& view)
     QLabel* label = m_window.searchLabel();
     label->setText(resultCaption(view.shownVerses, m_searchFound));
     label->setToolTip(QString(label->text()).simplified());
-    // Shown at once, while the rest of the page work goes on.
-    label->repaint();
+    // Painted with the window's next frame: painting it here would compose
+    // the whole window, its six panes included, before the page is sent.
     m_window.pickerFollower().follow(view);
 }
 
