@@ -34,6 +34,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDateTime>
 #include <QGuiApplication>
 #include <QJsonDocument>
 #include <QKeyEvent>
@@ -130,7 +131,6 @@ MainWindow::MainWindow(store::SharedState& state, QWidget* parent) : QMainWindow
     connect(page(Pane::WebMain), &QWebEnginePage::loadFinished, this, [this](bool ok) {
         if (ok && m_markedVerse != 0)
             applyVerseMark();
-        releaseSidePanesOncePainted();
     });
     createMenus();
     addCopyActions();
@@ -702,7 +702,13 @@ void MainWindow::load()
 
 void MainWindow::showPage(Pane pane, const QString& target)
 {
-    if (pane == Pane::WebMain || !m_sidePanesHeld) {
+    if (pane == Pane::WebMain) {
+        m_readingPaneAskedAt = QDateTime::currentMSecsSinceEpoch();
+        page(pane)->navigateTo(target);
+        watchForReadingPanePaint(++m_readingPaneLoads, 0);
+        return;
+    }
+    if (!m_sidePanesHeld) {
         page(pane)->navigateTo(target);
         return;
     }
@@ -713,24 +719,39 @@ void MainWindow::showPage(Pane pane, const QString& target)
     m_heldPages[pane] = target;
 }
 
-void MainWindow::releaseSidePanesOncePainted()
+void MainWindow::watchForReadingPanePaint(int load, int asked)
 {
-    if (!m_sidePanesHeld)
+    // What else changes in the window (five engines starting, the count, the
+    // pickers) waits for the engine's paint timeline to show the new page's
+    // first paint, or for a moment at most: each would have the window
+    // composed again, six panes and all, before the page's first frame.
+    if (asked >= kPaintPollTimes) {
+        readingPanePainted();
         return;
-    // A page loaded is not painted yet: five engines starting then would
-    // delay the reading pane's first screen. The engine's paint timeline
-    // says when it was painted.
-    page(Pane::WebMain)
-        ->runScript(
-            QStringLiteral("performance.getEntriesByType('paint').length > 0"), [this](const QVariant& painted) {
-                // No answer: the page went (or the window); the wait's end releases them.
-                if (!painted.isValid())
-                    return;
-                if (painted.toBool())
-                    releaseSidePanes();
-                else
-                    QTimer::singleShot(kPaintPollMs, this, &MainWindow::releaseSidePanesOncePainted);
-            });
+    }
+    // The page asked for since, not the one it replaces, nor the empty one
+    // the engine starts with.
+    const QString script = QStringLiteral(
+        "performance.timeOrigin >= %1 && performance.getEntriesByName('first-contentful-paint').length > 0")
+                               .arg(m_readingPaneAskedAt - kClockMarginMs);
+    page(Pane::WebMain)->runScript(script, [this, load, asked](const QVariant& painted) {
+        // No answer: the page went, or the window.
+        if (!painted.isValid())
+            return;
+        // Another page has come since: its own watch goes on.
+        if (load != m_readingPaneLoads)
+            return;
+        if (painted.toBool())
+            readingPanePainted();
+        else
+            QTimer::singleShot(kPaintPollMs, this, [this, load, asked] { watchForReadingPanePaint(load, asked + 1); });
+    });
+}
+
+void MainWindow::readingPanePainted()
+{
+    releaseSidePanes();
+    m_host->showRenderedView();
 }
 
 void MainWindow::releaseSidePanes()

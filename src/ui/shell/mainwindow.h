@@ -142,13 +142,20 @@ protected:
 private:
     // How long the side panes' first pages wait at most for the reading pane.
     static constexpr int kSidePaneWaitMs = 3000;
-    // How often the reading pane is asked whether its first page was painted.
+    // How often, and how many times at most, the reading pane is asked
+    // whether its page was painted.
     static constexpr int kPaintPollMs = 10;
+    static constexpr int kPaintPollTimes = 50;
+    // How far the engine's clock (its monotonic clock turned into dates at
+    // its start) may be behind ours; pages asked for closer together than
+    // this may be taken one for the other, which only shows the count early.
+    static constexpr qint64 kClockMarginMs = 50;
 
     void createPanes();
     void createPictures();
     void releaseSidePanes();
-    void releaseSidePanesOncePainted();
+    void watchForReadingPanePaint(int load, int asked);
+    void readingPanePainted();
     void createMenus();
     void connectPane(PanePage* page);
     void reportFailure(const QString& text);
@@ -251,6 +258,10 @@ private:
     ControlPaneFollower* m_controlPaneFollower = nullptr;
     ChoiceMemory* m_choiceMemory = nullptr;
     bool m_sidePanesHeld = true;
+    // The reading pane's pages asked for so far, and when the last was
+    // (milliseconds since the epoch, as the engine's clock counts).
+    int m_readingPaneLoads = 0;
+    qint64 m_readingPaneAskedAt = 0;
     std::map<host::Pane, QString> m_heldPages;
 
     // Declared last: destroyed first, while the widgets they use still exist.

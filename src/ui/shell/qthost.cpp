@@ -99,11 +99,21 @@ void QtHost::viewRendered(const host::RenderedView& view)
     if (!view.name.startsWith(QLatin1String("Row")))
         m_searchFound = view.name == QLatin1String("Search") ? std::optional<qint32>(view.foundVerses) : std::nullopt;
     m_shownVerses = view.shownVerses;
+    // The label and the pickers change once the page is painted: a change
+    // anywhere in the window has the window composed again, six panes and
+    // all, which would hold back the reading pane's first frame.
+    m_viewToShow = view;
+}
+
+void QtHost::showRenderedView()
+{
+    if (!m_viewToShow || !m_shownVerses)
+        return;
+    const host::RenderedView view = *m_viewToShow;
+    m_viewToShow.reset();
     QLabel* label = m_window.searchLabel();
-    label->setText(resultCaption(view.shownVerses, m_searchFound));
+    label->setText(resultCaption(*m_shownVerses, m_searchFound));
     label->setToolTip(QString(label->text()).simplified());
-    // Painted with the window's next frame: painting it here would compose
-    // the whole window, its six panes included, before the page is sent.
     m_window.pickerFollower().follow(view);
 }
 

@@ -60,6 +60,9 @@ public:
     // The label of the view shown last, again in the language now applied;
     // false before any view was shown.
     bool retranslateResultCaption();
+    // Shows the count of the view rendered last and sets the pickers to it:
+    // called once the reading pane has painted the view's page.
+    void showRenderedView();
 
 private:
     QWidget* dialogParent() const;
@@ -70,6 +73,8 @@ private:
     std::optional<qint32> m_searchFound;
     // How many verses the view shown last shows (none before the first).
     std::optional<qint32> m_shownVerses;
+    // The view rendered last, while its page is not painted yet.
+    std::optional<host::RenderedView> m_viewToShow;
     // The voice the last verse left out of a recitation had no recording in.
     QString m_skippedVoice;
 };

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -149,6 +150,12 @@ bool WindowTest::waitUntil(Pane pane, const QString& condition, int timeoutMs)
 bool WindowTest::waitForBridge(Pane pane, int timeoutMs)
 {
     return QTest::qWaitFor([&] { return window().page(pane)->bridge()->isConnected(); }, timeoutMs);
+}
+
+QString WindowTest::searchLabelOnceIt(const QString& caption, int timeoutMs)
+{
+    const bool shown = QTest::qWaitFor([&] { return window().searchLabel()->text() == caption; }, timeoutMs);
+    return shown ? caption : window().searchLabel()->text();
 }
 
 QPoint WindowTest::elementCentre(Pane pane, const QString& elementExpression)

@@ -81,6 +81,10 @@ protected:
     bool waitUntil(host::Pane pane, const QString& condition, int timeoutMs = 15000);
     // Waits until the pane's page has connected to the window.
     bool waitForBridge(host::Pane pane, int timeoutMs = 15000);
+    // The label beside the search box once it shows `caption` (it follows
+    // the reading pane's page when that has been painted), or as it stands
+    // when it did not in time.
+    QString searchLabelOnceIt(const QString& caption, int timeoutMs = 5000);
 
     // A point of the pane's view, in its coordinates, at the centre of the
     // element that the script (an expression) names.
