@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <list>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -185,27 +184,10 @@ qsizetype estimatePageSize(store::RecordSet& rows, int dataColumn)
     return size;
 }
 
-// The pages of the views that take longest to make (the whole book, wide
-// searches), kept with their rows, so that going back to one costs no more
-// than writing it: a page is taken again only for the same statement and
-// head over the same data. The two used last are kept.
-struct KeptPage {
-    QString statement;
-    QString head;
-    QString dataVersion;
-    store::RecordSet rows;
-    QString page;
-    qint32 shownCount = 0;
-};
-
+// The views whose pages are kept: those of at least this many rows, the
+// two shown last.
 constexpr int kKeptRowsAtLeast = 4000;
 constexpr std::size_t kKeptPages = 2;
-
-std::list<KeptPage>& keptPages()
-{
-    static std::list<KeptPage> pages;
-    return pages;
-}
 
 void reportRendered(
     host::Host& host, const QString& viewName, const QString& viewValue, qint32 shownCount, qint32 resultCount)
@@ -242,8 +224,8 @@ QString renderReadingPage(
     const QString head = pageHead(state);
 
     const QString dataVersion = state.gConnection->dataVersion();
-    std::list<KeptPage>& kept = keptPages();
-    const auto same = std::find_if(kept.begin(), kept.end(), [&](const KeptPage& page) {
+    store::KeptPages& kept = state.gKeptPages;
+    const auto same = std::find_if(kept.begin(), kept.end(), [&](const store::KeptPage& page) {
         return page.statement == statement && page.head == head && page.dataVersion == dataVersion;
     });
     if (same != kept.end()) {
@@ -316,7 +298,7 @@ QString renderReadingPage(
     }
 
     if (rows.recordCount() >= kKeptRowsAtLeast) {
-        kept.push_front(KeptPage{statement, head, dataVersion, rows.clone(), page, shownCount});
+        kept.push_front(store::KeptPage{statement, head, dataVersion, rows.clone(), page, shownCount});
         if (kept.size() > kKeptPages)
             kept.pop_back();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "connection.h"
+#include "keptpage.h"
 #include "recordset.h"
 
 #include <QString>
@@ -28,6 +29,8 @@ struct SharedState {
     RecordSet gPageRecords;
     // The verse lookup of the last view query.
     RecordSet gVerseRefs;
+    // The longest reading pages shown last, with their rows.
+    KeptPages gKeptPages;
 
     // MasterIDs offered by each part of the control page.
     QString gMatanIds;
