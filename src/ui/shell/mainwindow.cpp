@@ -705,7 +705,7 @@ void MainWindow::showPage(Pane pane, const QString& target)
     if (pane == Pane::WebMain) {
         m_readingPaneAskedAt = QDateTime::currentMSecsSinceEpoch();
         page(pane)->navigateTo(target);
-        watchForReadingPanePaint(++m_readingPaneLoads, 0);
+        watchForReadingPanePaint(++m_readingPaneRequests, 0);
         return;
     }
     if (!m_sidePanesHeld) {
@@ -719,7 +719,7 @@ void MainWindow::showPage(Pane pane, const QString& target)
     m_heldPages[pane] = target;
 }
 
-void MainWindow::watchForReadingPanePaint(int load, int asked)
+void MainWindow::watchForReadingPanePaint(int request, int asked)
 {
     // What else changes in the window (five engines starting, the count, the
     // pickers) waits for the engine's paint timeline to show the new page's
@@ -729,22 +729,23 @@ void MainWindow::watchForReadingPanePaint(int load, int asked)
         readingPanePainted();
         return;
     }
-    // The page asked for since, not the one it replaces, nor the empty one
-    // the engine starts with.
+    // Only the new page counts: the one it replaces was painted before it
+    // was asked for, and the engine's empty first page paints no content.
     const QString script = QStringLiteral(
         "performance.timeOrigin >= %1 && performance.getEntriesByName('first-contentful-paint').length > 0")
                                .arg(m_readingPaneAskedAt - kClockMarginMs);
-    page(Pane::WebMain)->runScript(script, [this, load, asked](const QVariant& painted) {
+    page(Pane::WebMain)->runScript(script, [this, request, asked](const QVariant& painted) {
         // No answer: the page went, or the window.
         if (!painted.isValid())
             return;
         // Another page has come since: its own watch goes on.
-        if (load != m_readingPaneLoads)
+        if (request != m_readingPaneRequests)
             return;
         if (painted.toBool())
             readingPanePainted();
         else
-            QTimer::singleShot(kPaintPollMs, this, [this, load, asked] { watchForReadingPanePaint(load, asked + 1); });
+            QTimer::singleShot(
+                kPaintPollMs, this, [this, request, asked] { watchForReadingPanePaint(request, asked + 1); });
     });
 }
 

@@ -154,7 +154,7 @@ private:
     void createPanes();
     void createPictures();
     void releaseSidePanes();
-    void watchForReadingPanePaint(int load, int asked);
+    void watchForReadingPanePaint(int request, int asked);
     void readingPanePainted();
     void createMenus();
     void connectPane(PanePage* page);
@@ -260,7 +260,7 @@ private:
     bool m_sidePanesHeld = true;
     // The reading pane's pages asked for so far, and when the last was
     // (milliseconds since the epoch, as the engine's clock counts).
-    int m_readingPaneLoads = 0;
+    int m_readingPaneRequests = 0;
     qint64 m_readingPaneAskedAt = 0;
     std::map<host::Pane, QString> m_heldPages;
 

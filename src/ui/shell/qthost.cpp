@@ -107,12 +107,12 @@ void QtHost::viewRendered(const host::RenderedView& view)
 
 void QtHost::showRenderedView()
 {
-    if (!m_viewToShow || !m_shownVerses)
+    if (!m_viewToShow)
         return;
     const host::RenderedView view = *m_viewToShow;
     m_viewToShow.reset();
     QLabel* label = m_window.searchLabel();
-    label->setText(resultCaption(*m_shownVerses, m_searchFound));
+    label->setText(resultCaption(view.shownVerses, m_searchFound));
     label->setToolTip(QString(label->text()).simplified());
     m_window.pickerFollower().follow(view);
 }
